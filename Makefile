@@ -1,0 +1,36 @@
+# The two commands of the README, and a few for developers.
+BUILD ?= build
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc)
+CARD := $(BUILD)/sample-card
+
+.PHONY: run test deps build bench fuzz format format-check clean
+
+run: build
+	@test -d "$(CARD)" || $(BUILD)/src/tool/tavik-tool demo-card "$(CARD)"
+	$(BUILD)/src/app/tavik-viewer "$(CARD)"
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DTAVIK_WERROR=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+bench: build
+	scripts/run-benchmarks $(BUILD)
+
+fuzz: deps
+	scripts/fuzz
+
+format:
+	cmake --build $(BUILD) --target format
+
+format-check:
+	cmake --build $(BUILD) --target format-check
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "TVKMedia.h"
+#include "TVKMediaPair.h"
+
+#include <QFutureWatcher>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class TVKMediaList;
+
+class TVKMediaListDelegate
+{
+public:
+    virtual ~TVKMediaListDelegate() = default;
+    // Told on the interface thread each time a walk has published its catalogue.
+    virtual void mediaListChanged(TVKMediaList *list) = 0;
+};
+
+// The time-ordered catalogue of the recordings below one folder, with their front/rear pairs.
+// Lives on the interface thread. A walk builds its catalogue privately on a worker thread and
+// the catalogue is replaced in one step when the walk ends, so readers never see a half-built
+// list. When a new folder is given while an earlier walk runs, the earlier walk's result is
+// dropped.
+class TVKMediaList : public QObject
+{
+    Q_OBJECT
+public:
+    struct Contents
+    {
+        QList<TVKMedia> medias;
+        QHash<QString, TVKMediaPair> mediaPairDic;
+
+        void addMedia(const TVKMedia &media);
+        const TVKMediaPair *findMediaPairWithFileName(const QString &fileName) const;
+    };
+
+    explicit TVKMediaList(QObject *parent = nullptr);
+    ~TVKMediaList() override;
+
+    void setDelegate(TVKMediaListDelegate *delegate) { m_delegate = delegate; }
+    TVKMediaListDelegate *delegate() const { return m_delegate; }
+
+    // Stores the folder and, for a non-null path, starts a walk; returns at once.
+    void setDirectoryPath(const QString &path);
+    const QString &directoryPath() const { return m_directoryPath; }
+
+    qint64 count() const { return m_contents.medias.size(); }
+    // Nothing for an index that, read as unsigned, is not below count().
+    const TVKMedia *mediaAtIndex(qint64 index) const;
+    const QList<TVKMedia> &medias() const { return m_contents.medias; }
+    const QHash<QString, TVKMediaPair> &mediaPairDic() const { return m_contents.mediaPairDic; }
+    // Accepts a recording's name or file name, with or without folder.
+    const TVKMediaPair *findMediaPairWithFileName(const QString &fileName) const;
+    void addMedia(const TVKMedia &media) { m_contents.addMedia(media); }
+
+    // True while a walk for the current folder has not yet been published.
+    bool isWalking() const { return m_walk != nullptr; }
+
+    // The whole walk of one folder: collect, sort by start time, pair. Runs on any thread.
+    static Contents walk(const QString &folder);
+
+private:
+    void publish(quint64 generation, QFutureWatcher<Contents> *watcher);
+
+    TVKMediaListDelegate *m_delegate = nullptr;
+    QString m_directoryPath;
+    Contents m_contents;
+    quint64 m_generation = 0;
+    QFutureWatcher<Contents> *m_walk = nullptr;
+};

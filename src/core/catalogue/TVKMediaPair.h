@@ -1,0 +1,14 @@
+#pragma once
+
+#include "TVKMedia.h"
+
+#include <optional>
+
+// The front and the rear recording of one moment; either slot may be empty.
+struct TVKMediaPair
+{
+    std::optional<TVKMedia> frontMedia;
+    std::optional<TVKMedia> rearMedia;
+
+    static TVKMediaPair mediaPair() { return {}; }
+};

@@ -1,0 +1,1 @@
+// Placeholder translation unit so the library has at least one source.
