@@ -3,6 +3,106 @@
 <TS version="2.1" language="en_GB">
 <context>
     <name>InfoPlist</name>
+    <!-- shared words: buttons and choices used on several windows -->
+    <message id="save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="on">
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message id="off">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="use">
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message id="unuse">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="none">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="auto">
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message id="default">
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message id="customize">
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message id="insensitive">
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message id="sensitive">
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <!-- days of the week -->
+    <message id="mon">
+        <source>Mon</source>
+        <translation>Mon</translation>
+    </message>
+    <message id="tue">
+        <source>Tue</source>
+        <translation>Tue</translation>
+    </message>
+    <message id="wed">
+        <source>Wed</source>
+        <translation>Wed</translation>
+    </message>
+    <message id="thu">
+        <source>Thu</source>
+        <translation>Thu</translation>
+    </message>
+    <message id="fri">
+        <source>Fri</source>
+        <translation>Fri</translation>
+    </message>
+    <message id="sat">
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message id="sun">
+        <source>Sun</source>
+        <translation>Sun</translation>
+    </message>
+    <!-- durations: %1 is the number -->
+    <message id="nSecond_fmt">
+        <source>%1 sec</source>
+        <translation>%1 sec</translation>
+    </message>
+    <message id="nMinute_fmt">
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message id="nHour_fmt">
+        <source>%1 hours</source>
+        <translation>%1 hours</translation>
+    </message>
+    <message id="5min">
+        <source>5 min</source>
+        <translation>5 min</translation>
+    </message>
+    <message id="3min">
+        <source>3 min</source>
+        <translation>3 min</translation>
+    </message>
+    <!-- player window: recording list -->
     <message id="filelist.mode">
         <source>Mode</source>
         <translation>Mode</translation>
@@ -35,17 +135,634 @@
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
-    <message id="nSecond_fmt">
-        <source>%1 sec</source>
-        <translation>%1 sec</translation>
+    <!-- settings window: title (followed by the version), pages, buttons, messages -->
+    <message id="setting.window_title">
+        <source>Tavik Settings </source>
+        <translation>Tavik Settings </translation>
     </message>
-    <message id="nMinute_fmt">
-        <source>%1 min</source>
-        <translation>%1 min</translation>
+    <message id="setting.video">
+        <source>Video</source>
+        <translation>Video</translation>
     </message>
-    <message id="nHour_fmt">
-        <source>%1 hours</source>
-        <translation>%1 hours</translation>
+    <message id="setting.basic">
+        <source>Basic</source>
+        <translation>Basic</translation>
+    </message>
+    <message id="setting.gps">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="setting.aux">
+        <source>Advanced</source>
+        <translation>Advanced</translation>
+    </message>
+    <message id="setting.motion">
+        <source>Motion</source>
+        <translation>Motion</translation>
+    </message>
+    <message id="setting.audio">
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message id="setting.driveinfoview">
+        <source>Driving log</source>
+        <translation>Driving log</translation>
+    </message>
+    <message id="setting.information">
+        <source>Driving log</source>
+        <translation>Driving log</translation>
+    </message>
+    <message id="setting.sdcardformat">
+        <source>Format card…</source>
+        <translation>Format card…</translation>
+    </message>
+    <message id="setting.initialize">
+        <source>Restore defaults</source>
+        <translation>Restore defaults</translation>
+    </message>
+    <message id="msg.saved">
+        <source>The file has been saved.</source>
+        <translation>The file has been saved.</translation>
+    </message>
+    <message id="msg.write_protected_disk">
+        <source>The disk is write-protected or cannot be written to.</source>
+        <translation>The disk is write-protected or cannot be written to.</translation>
+    </message>
+    <!-- video settings page -->
+    <message id="setting.video.front_quality">
+        <source>Front video quality</source>
+        <translation>Front video quality</translation>
+    </message>
+    <message id="setting.video.rear_quality">
+        <source>Rear video quality</source>
+        <translation>Rear video quality</translation>
+    </message>
+    <message id="setting.video.quality_normal">
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message id="setting.video.quality_high">
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message id="setting.video.quality_highest">
+        <source>Highest</source>
+        <translation>Highest</translation>
+    </message>
+    <message id="setting.video.front_setting">
+        <source>Front image</source>
+        <translation>Front image</translation>
+    </message>
+    <message id="setting.video.rear_setting">
+        <source>Rear image</source>
+        <translation>Rear image</translation>
+    </message>
+    <message id="brightness">
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message id="setting.video.cpl_filter_use">
+        <source>With a CPL (polarising) filter fitted, a higher brightness is recommended.</source>
+        <translation>With a CPL (polarising) filter fitted, a higher brightness is recommended.</translation>
+    </message>
+    <message id="setting.video.rear_reversal">
+        <source>Flip rear image</source>
+        <translation>Flip rear image</translation>
+    </message>
+    <message id="setting.video.rear_fps">
+        <source>Rear frame rate</source>
+        <translation>Rear frame rate</translation>
+    </message>
+    <message id="30fps">
+        <source>30 fps</source>
+        <translation>30 fps</translation>
+    </message>
+    <message id="25fps">
+        <source>25 fps</source>
+        <translation>25 fps</translation>
+    </message>
+    <message id="15fps">
+        <source>15 fps</source>
+        <translation>15 fps</translation>
+    </message>
+    <message id="setting.video.front_tinting">
+        <source>Front window tint</source>
+        <translation>Front window tint</translation>
+    </message>
+    <message id="setting.video.rear_tinting">
+        <source>Rear window tint</source>
+        <translation>Rear window tint</translation>
+    </message>
+    <message id="cpl_unuse">
+        <source>No filter</source>
+        <translation>No filter</translation>
+    </message>
+    <message id="cpl_use">
+        <source>CPL filter</source>
+        <translation>CPL filter</translation>
+    </message>
+    <message id="light_tinting">
+        <source>Light tint</source>
+        <translation>Light tint</translation>
+    </message>
+    <message id="dark_tinting">
+        <source>Dark tint</source>
+        <translation>Dark tint</translation>
+    </message>
+    <!-- basic settings page -->
+    <message id="setting.basic.segment_display">
+        <source>Segment display</source>
+        <translation>Segment display</translation>
+    </message>
+    <message id="setting.basic.segment_display1">
+        <source>Mode 1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message id="setting.basic.segment_display2">
+        <source>Mode 2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message id="setting.basic.segment_display3">
+        <source>Mode 3</source>
+        <translation>Mode 3</translation>
+    </message>
+    <message id="setting.basic.segment_display4">
+        <source>Mode 4</source>
+        <translation>Mode 4</translation>
+    </message>
+    <message id="setting.basic.auto_parking_waiting_time">
+        <source>Auto parking mode delay</source>
+        <translation>Auto parking mode delay</translation>
+    </message>
+    <message id="setting.basic.enable_gsensor">
+        <source>Record events with the G-sensor</source>
+        <translation>Record events with the G-sensor</translation>
+    </message>
+    <message id="setting.basic.driving_impact_sensitivity">
+        <source>Impact sensitivity while driving</source>
+        <translation>Impact sensitivity while driving</translation>
+    </message>
+    <message id="setting.basic.parking_impact_sensitivity">
+        <source>Impact sensitivity while parked</source>
+        <translation>Impact sensitivity while parked</translation>
+    </message>
+    <message id="setting.basic.customize">
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message id="setting.basic.others">
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message id="setting.basic.enable_front_security_led">
+        <source>Front security LED</source>
+        <translation>Front security LED</translation>
+    </message>
+    <message id="setting.basic.enable_rear_security_led">
+        <source>Rear security LED</source>
+        <translation>Rear security LED</translation>
+    </message>
+    <message id="setting.basic.car_number_input">
+        <source>Car number:</source>
+        <translation>Car number:</translation>
+    </message>
+    <message id="setting.basic.videoout">
+        <source>Video output</source>
+        <translation>Video output</translation>
+    </message>
+    <message id="setting.basic.cutoff_voltage_setting">
+        <source>Power cut-off</source>
+        <translation>Power cut-off</translation>
+    </message>
+    <message id="setting.basic.set_voltage">
+        <source>Cut-off voltage:</source>
+        <translation>Cut-off voltage:</translation>
+    </message>
+    <message id="setting.basic.set_timer">
+        <source>Parking timer:</source>
+        <translation>Parking timer:</translation>
+    </message>
+    <message id="setting.basic.use_external_power">
+        <source>Use external power</source>
+        <translation>Use external power</translation>
+    </message>
+    <message id="setting.basic.power_guide">
+        <source>The camera switches off when the car battery falls below the cut-off voltage or when the parking timer runs out.</source>
+        <translation>The camera switches off when the car battery falls below the cut-off voltage or when the parking timer runs out.</translation>
+    </message>
+    <message id="externpower">
+        <source>External power</source>
+        <translation>External power</translation>
+    </message>
+    <message id="msg.use_external_power_10v">
+        <source>Choose External power only when the camera runs from an external battery; it then switches off at 10 V.</source>
+        <translation>Choose External power only when the camera runs from an external battery; it then switches off at 10 V.</translation>
+    </message>
+    <message id="setting.basic.cable_voltage_loss">
+        <source>Power cable voltage loss</source>
+        <translation>Power cable voltage loss</translation>
+    </message>
+    <!-- GPS settings page -->
+    <message id="setting.gps.weekly_alarm">
+        <source>No-driving day alarm</source>
+        <translation>No-driving day alarm</translation>
+    </message>
+    <message id="setting.gps.gps_guide1">
+        <source>These settings need the camera's GPS receiver.</source>
+        <translation>These settings need the camera's GPS receiver.</translation>
+    </message>
+    <message id="setting.gps.speed_display">
+        <source>Speed unit</source>
+        <translation>Speed unit</translation>
+    </message>
+    <message id="setting.gps.gps_speed_guide1">
+        <source>The speed comes from GPS and is shown in the chosen unit.</source>
+        <translation>The speed comes from GPS and is shown in the chosen unit.</translation>
+    </message>
+    <message id="setting.gps.osd_speed_display">
+        <source>Speed on video</source>
+        <translation>Speed on video</translation>
+    </message>
+    <message id="setting.gps.timezone_setting">
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
+    <message id="summerTime">
+        <source>Daylight saving time</source>
+        <translation>Daylight saving time</translation>
+    </message>
+    <message id="setting.gps.gps_time_guide1">
+        <source>The camera sets its clock from GPS time in this time zone.</source>
+        <translation>The camera sets its clock from GPS time in this time zone.</translation>
+    </message>
+    <message id="setting.gps.driving_route_info_saving_interval">
+        <source>Route saving interval</source>
+        <translation>Route saving interval</translation>
+    </message>
+    <message id="setting.gps.gps_on_parking_mode">
+        <source>GPS in parking mode</source>
+        <translation>GPS in parking mode</translation>
+    </message>
+    <message id="setting.gps.gps_guide2">
+        <source>Keeping GPS on in parking mode uses more battery power.</source>
+        <translation>Keeping GPS on in parking mode uses more battery power.</translation>
+    </message>
+    <!-- advanced (auxiliary) settings page -->
+    <message id="setting.aux.sdcard_capacity">
+        <source>Memory card allocation</source>
+        <translation>Memory card allocation</translation>
+    </message>
+    <message id="setting.aux.always">
+        <source>Continuous</source>
+        <translation>Continuous</translation>
+    </message>
+    <message id="setting.aux.motion">
+        <source>Motion</source>
+        <translation>Motion</translation>
+    </message>
+    <message id="msg.memconfig_warning">
+        <source>Applying a new allocation formats the memory card. Back up your recordings first.</source>
+        <translation>Applying a new allocation formats the memory card. Back up your recordings first.</translation>
+    </message>
+    <message id="msg.sdcard_ratio_too_low">
+        <source>Continuous and motion recording must each have at least 20% of the card.</source>
+        <translation>Continuous and motion recording must each have at least 20% of the card.</translation>
+    </message>
+    <message id="setting.aux.motion_sense_setting">
+        <source>Motion detection</source>
+        <translation>Motion detection</translation>
+    </message>
+    <message id="setting.aux.night_ae_setting">
+        <source>Night exposure (vehicle height)</source>
+        <translation>Night exposure (vehicle height)</translation>
+    </message>
+    <message id="setting.aux.low">
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message id="setting.aux.medium_sedan">
+        <source>Medium (sedan)</source>
+        <translation>Medium (sedan)</translation>
+    </message>
+    <message id="setting.aux.high_suv">
+        <source>High (SUV)</source>
+        <translation>High (SUV)</translation>
+    </message>
+    <message id="setting.aux.lcd_auto_off">
+        <source>Screen auto-off</source>
+        <translation>Screen auto-off</translation>
+    </message>
+    <message id="setting.aux.country_ac_power_setting">
+        <source>Mains frequency</source>
+        <translation>Mains frequency</translation>
+    </message>
+    <message id="setting.aux.lcd_brightness">
+        <source>Screen brightness</source>
+        <translation>Screen brightness</translation>
+    </message>
+    <message id="setting.aux.lcd_brightness_night">
+        <source>Night dimming</source>
+        <translation>Night dimming</translation>
+    </message>
+    <message id="setting.aux.parking_rear_setting">
+        <source>Rear camera when parked</source>
+        <translation>Rear camera when parked</translation>
+    </message>
+    <message id="setting.aux.lcd_screensaver">
+        <source>Screen saver</source>
+        <translation>Screen saver</translation>
+    </message>
+    <message id="setting.aux.parking_monitor_notice">
+        <source>Parking monitoring notice</source>
+        <translation>Parking monitoring notice</translation>
+    </message>
+    <message id="setting.aux.recording_length">
+        <source>Recording length</source>
+        <translation>Recording length</translation>
+    </message>
+    <message id="setting.aux.pip_position">
+        <source>Picture-in-picture position</source>
+        <translation>Picture-in-picture position</translation>
+    </message>
+    <message id="setting.aux.wifi_settings">
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message id="setting.aux.ssid_length">
+        <source>The Wi-Fi name must be at least 6 characters long.</source>
+        <translation>The Wi-Fi name must be at least 6 characters long.</translation>
+    </message>
+    <message id="setting.aux.ssid_invalid">
+        <source>The Wi-Fi name may contain only ASCII letters, digits and symbols, without spaces.</source>
+        <translation>The Wi-Fi name may contain only ASCII letters, digits and symbols, without spaces.</translation>
+    </message>
+    <message id="setting.aux.password_length">
+        <source>The Wi-Fi password must be at least 8 characters long.</source>
+        <translation>The Wi-Fi password must be at least 8 characters long.</translation>
+    </message>
+    <message id="setting.aux.password_invalid">
+        <source>The Wi-Fi password may contain only ASCII letters, digits and symbols, without spaces.</source>
+        <translation>The Wi-Fi password may contain only ASCII letters, digits and symbols, without spaces.</translation>
+    </message>
+    <message id="setting.aux.auto_format">
+        <source>Format reminder</source>
+        <translation>Format reminder</translation>
+    </message>
+    <message id="setting.aux.4week">
+        <source>4 weeks</source>
+        <translation>4 weeks</translation>
+    </message>
+    <message id="setting.aux.8week">
+        <source>8 weeks</source>
+        <translation>8 weeks</translation>
+    </message>
+    <message id="setting.aux.16week">
+        <source>16 weeks</source>
+        <translation>16 weeks</translation>
+    </message>
+    <message id="setting.aux.32week">
+        <source>32 weeks</source>
+        <translation>32 weeks</translation>
+    </message>
+    <!-- motion settings page -->
+    <message id="setting.motion.sensitivity">
+        <source>Motion sensitivity</source>
+        <translation>Motion sensitivity</translation>
+    </message>
+    <message id="setting.aux.front_sensitivity">
+        <source>Front camera:</source>
+        <translation>Front camera:</translation>
+    </message>
+    <message id="setting.aux.rear_sensitivity">
+        <source>Rear camera:</source>
+        <translation>Rear camera:</translation>
+    </message>
+    <message id="setting.motion.block">
+        <source>Detection zones</source>
+        <translation>Detection zones</translation>
+    </message>
+    <message id="setting.motion.block_front">
+        <source>Front camera</source>
+        <translation>Front camera</translation>
+    </message>
+    <message id="setting.motion.block_rear">
+        <source>Rear camera</source>
+        <translation>Rear camera</translation>
+    </message>
+    <!-- audio settings page -->
+    <message id="setting.aux.mic_volume">
+        <source>Microphone volume</source>
+        <translation>Microphone volume</translation>
+    </message>
+    <message id="setting.aux.speaker_volume">
+        <source>Speaker volume</source>
+        <translation>Speaker volume</translation>
+    </message>
+    <message id="setting.aux.volume_low">
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message id="setting.aux.volume_up">
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message id="setting.aux.enable_hourly_alarm">
+        <source>Hourly chime</source>
+        <translation>Hourly chime</translation>
+    </message>
+    <message id="setting.aux.enable_voice_guidance">
+        <source>Voice guidance language</source>
+        <translation>Voice guidance language</translation>
+    </message>
+    <!-- audio settings page: voice guidance languages, in the camera's numbering -->
+    <message id="Korean">
+        <source>Korean</source>
+        <translation>Korean</translation>
+    </message>
+    <message id="English">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="French">
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message id="Spanish.Europe">
+        <source>Spanish (Europe)</source>
+        <translation>Spanish (Europe)</translation>
+    </message>
+    <message id="Arabic">
+        <source>Arabic</source>
+        <translation>Arabic</translation>
+    </message>
+    <message id="Chinese">
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+    <message id="Russian">
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message id="Japanese">
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message id="Thai">
+        <source>Thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message id="BahasaIndonesia">
+        <source>Bahasa Indonesia</source>
+        <translation>Bahasa Indonesia</translation>
+    </message>
+    <message id="Vietnamese">
+        <source>Vietnamese</source>
+        <translation>Vietnamese</translation>
+    </message>
+    <message id="Mongolian">
+        <source>Mongolian</source>
+        <translation>Mongolian</translation>
+    </message>
+    <message id="Spanish.SouthAmerica">
+        <source>Spanish (South America)</source>
+        <translation>Spanish (South America)</translation>
+    </message>
+    <message id="German">
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message id="Turkish">
+        <source>Turkish</source>
+        <translation>Turkish</translation>
+    </message>
+    <message id="Italian">
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message id="Hindi">
+        <source>Hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message id="Cantonese">
+        <source>Cantonese</source>
+        <translation>Cantonese</translation>
+    </message>
+    <message id="Czech">
+        <source>Czech</source>
+        <translation>Czech</translation>
+    </message>
+    <message id="Portuguese">
+        <source>Portuguese</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message id="Malaysia">
+        <source>Malay</source>
+        <translation>Malay</translation>
+    </message>
+    <!-- input checks: %1 and %2 are the lowest and highest accepted values -->
+    <message id="msg.input_value_invalid_format">
+        <source>The value must be a number, such as 0.50.</source>
+        <translation>The value must be a number, such as 0.50.</translation>
+    </message>
+    <message id="msg.gsensor_outofrange_fmt">
+        <source>The value must be between %1 and %2.</source>
+        <translation>The value must be between %1 and %2.</translation>
+    </message>
+    <!-- card format window -->
+    <message id="setting.format.filesystem">
+        <source>File system:</source>
+        <translation>File system:</translation>
+    </message>
+    <message id="setting.format.allocation_unit_size">
+        <source>Allocation unit size:</source>
+        <translation>Allocation unit size:</translation>
+    </message>
+    <message id="setting.format.format">
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message id="msg.cannot_format">
+        <source>The card cannot be formatted.</source>
+        <translation>The card cannot be formatted.</translation>
+    </message>
+    <message id="msg.format_complete">
+        <source>Formatting is complete.</source>
+        <translation>Formatting is complete.</translation>
+    </message>
+    <message id="msg.file_open_fail">
+        <source>The file could not be opened for writing.</source>
+        <translation>The file could not be opened for writing.</translation>
+    </message>
+    <!-- clock window -->
+    <message id="today">
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message id="time.filesave">
+        <source>The clock file has been saved. Put the card into the camera to set its clock.</source>
+        <translation>The clock file has been saved. Put the card into the camera to set its clock.</translation>
+    </message>
+    <!-- driving log page: column titles (also the header line of the exported file, so no commas) -->
+    <message id="setting.flashdata.index">
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message id="setting.flashdata.seq">
+        <source>Seq.</source>
+        <translation>Seq.</translation>
+    </message>
+    <message id="setting.flashdata.date">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="setting.flashdata.time">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message id="setting.flashdata.yoil">
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message id="setting.flashdata.lat">
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message id="setting.flashdata.lon">
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message id="setting.flashdata.driving_distance">
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message id="setting.flashdata.cur_speed">
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message id="setting.flashdata.max_speed">
+        <source>Max speed</source>
+        <translation>Max speed</translation>
+    </message>
+    <message id="setting.flashdata.value">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="setting.flashdata.battery">
+        <source>Battery</source>
+        <translation>Battery</translation>
+    </message>
+    <!-- driving log page: buttons and messages -->
+    <message id="open">
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message id="export">
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message id="setting.flashdata.warning">
+        <source>No driving log was found on the memory card. Use Open to choose a log file.</source>
+        <translation>No driving log was found on the memory card. Use Open to choose a log file.</translation>
     </message>
 </context>
 </TS>
