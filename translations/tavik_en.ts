@@ -135,6 +135,33 @@
         <source>Unknown</source>
         <translation>Unknown</translation>
     </message>
+    <!-- player window: head bar, side buttons, notes of the list -->
+    <message id="player.open_folder">
+        <source>Open a folder of recordings</source>
+        <translation>Open a folder of recordings</translation>
+    </message>
+    <message id="player.recordings">
+        <source>Recordings</source>
+        <translation>Recordings</translation>
+    </message>
+    <message id="player.route_map">
+        <source>Route map</source>
+        <translation>Route map</translation>
+    </message>
+    <message id="player.reading_folder">
+        <source>Reading the folder…</source>
+        <translation>Reading the folder…</translation>
+    </message>
+    <message id="player.no_folder">
+        <source>Open the camera’s card or a folder of recordings,
+or drop it here.</source>
+        <translation>Open the camera’s card or a folder of recordings,
+or drop it here.</translation>
+    </message>
+    <message id="player.no_recordings">
+        <source>No recordings in this folder.</source>
+        <translation>No recordings in this folder.</translation>
+    </message>
     <!-- settings window: title (followed by the version), pages, buttons, messages -->
     <message id="setting.window_title">
         <source>Tavik Settings </source>

@@ -1,14 +1,37 @@
 #include "common/strings.h"
+#include "player/TVKAppDelegate.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     tvk::initApplicationIdentity();
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavik Viewer"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tavik-viewer"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/tavik-viewer.svg")));
     tvk::installStringTable();
-    QLabel label(QStringLiteral("Tavik Viewer"));
-    label.show();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays the front and rear recordings of a dash camera in step."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("folder"),
+                                 QStringLiteral("A folder of recordings (the camera's card)."));
+    parser.process(app);
+
+    QFile style(QStringLiteral(":/style/tavik.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(style.readAll()));
+
+    TVKAppDelegate delegate;
+    const QStringList folders = parser.positionalArguments();
+    delegate.launch(folders.isEmpty() ? QString() : QFileInfo(folders.first()).absoluteFilePath());
     return app.exec();
 }

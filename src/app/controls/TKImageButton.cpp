@@ -1,0 +1,96 @@
+#include "TKImageButton.h"
+
+#include "namedimage.h"
+
+#include <QEnterEvent>
+#include <QPainter>
+
+TKImageButton::TKImageButton(QWidget *parent) : QAbstractButton(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+QString TKImageButton::buttonImageNameWithSuffix(const QString &suffix) const
+{
+    return m_imageName.left(std::max<qsizetype>(0, m_imageName.size() - 2)) + suffix;
+}
+
+void TKImageButton::setImageName(const QString &name)
+{
+    m_imageName = name;
+    m_activeImage = name;
+    m_inactiveImage = name;
+    m_rolloverImage = buttonImageNameWithSuffix(QStringLiteral("_f"));
+    m_pressedImage = buttonImageNameWithSuffix(QStringLiteral("_p"));
+    updateGeometry();
+    update();
+}
+
+QString TKImageButton::currentImage() const
+{
+    if (isDown() && isEnabled())
+        return m_pressedImage;
+    if (m_numberOfCaptures > 0 && isEnabled())
+        return m_rolloverImage;
+    return isEnabled() ? m_activeImage : m_inactiveImage;
+}
+
+void TKImageButton::resetMouseCaptures()
+{
+    m_numberOfCaptures = 0;
+    update();
+}
+
+void TKImageButton::pointerEntered()
+{
+    ++m_numberOfCaptures;
+    update();
+}
+
+void TKImageButton::pointerExited()
+{
+    // An exit without an entry (the pointer was inside when the button appeared) is ignored.
+    if (m_numberOfCaptures > 0)
+        --m_numberOfCaptures;
+    update();
+}
+
+QSize TKImageButton::sizeHint() const
+{
+    const QSize natural = tvk::namedImageSize(m_imageName);
+    return natural.isEmpty() ? QSize(32, 32) : natural;
+}
+
+void TKImageButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    QSize size = tvk::namedImageSize(currentImage());
+    if (size.isEmpty())
+        return;
+    size.scale(rect().size(), Qt::KeepAspectRatio);
+    const QPixmap pixmap = tvk::namedPixmap(currentImage(), size, devicePixelRatioF());
+    const QPoint origin((width() - size.width()) / 2, (height() - size.height()) / 2);
+    painter.drawPixmap(origin, pixmap);
+}
+
+void TKImageButton::enterEvent(QEnterEvent *event)
+{
+    pointerEntered();
+    QAbstractButton::enterEvent(event);
+}
+
+void TKImageButton::leaveEvent(QEvent *event)
+{
+    pointerExited();
+    QAbstractButton::leaveEvent(event);
+}
+
+void TKImageButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        update();
+    QAbstractButton::changeEvent(event);
+}

@@ -1,0 +1,315 @@
+#include "PlayerWindowUi.h"
+
+#include "CustomWindow.h"
+#include "controls/TKImageButton.h"
+#include "controls/TKImageButtonCell.h"
+#include "controls/TKThreePartImageView.h"
+#include "controls/TKVideoBackgroundImageView.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSlider>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget *box(const char *name, QWidget *parent)
+{
+    auto *widget = new QWidget(parent);
+    widget->setObjectName(QLatin1String(name));
+    widget->setAttribute(Qt::WA_StyledBackground);
+    return widget;
+}
+
+TKImageButton *imageButton(const char *name, const char *image, QWidget *parent, int side = 32)
+{
+    auto *button = new TKImageButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setImageName(QLatin1String(image));
+    button->setFixedSize(side, side);
+    return button;
+}
+
+QLabel *field(const char *name, QWidget *parent, const QString &text = {})
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QSlider *slider(const char *name, QWidget *parent, int maximum)
+{
+    auto *s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(QLatin1String(name));
+    s->setRange(0, maximum);
+    s->setFocusPolicy(Qt::NoFocus);
+    return s;
+}
+
+// A video area: the framed background with its logo, and the host of the video view on top.
+QWidget *videoArea(QWidget *parent, TKVideoBackgroundImageView **background, QWidget **host,
+                   const char *backgroundName, const char *hostName)
+{
+    auto *area = new QWidget(parent);
+    auto *grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    *background = new TKVideoBackgroundImageView(area);
+    (*background)->setObjectName(QLatin1String(backgroundName));
+    grid->addWidget(*background, 0, 0);
+    *host = box(hostName, area);
+    auto *hostLayout = new QGridLayout(*host);
+    hostLayout->setContentsMargins(6, 6, 6, 6);
+    grid->addWidget(*host, 0, 0);
+    return area;
+}
+
+} // namespace
+
+void PlayerWindowUi::setupUi(CustomWindow *window)
+{
+    window->setObjectName(QStringLiteral("playerWindow"));
+    auto *windowLayout = new QVBoxLayout(window);
+    windowLayout->setContentsMargins(0, 0, 0, 0);
+    backgroundBox = box("backgroundBox", window);
+    windowLayout->addWidget(backgroundBox);
+    auto *backgroundLayout = new QVBoxLayout(backgroundBox);
+    backgroundLayout->setContentsMargins(0, 0, 0, 0);
+    backgroundLayout->setSpacing(0);
+
+    // Head bar: identity, folder, loading indicator, window buttons.
+    headBox = box("headBox", backgroundBox);
+    headBox->setFixedHeight(50);
+    auto *head = new QHBoxLayout(headBox);
+    head->setContentsMargins(14, 0, 10, 0);
+    head->setSpacing(8);
+    titleLabel = field("titleLabel", headBox);
+    head->addWidget(titleLabel);
+    openFolderButton = imageButton("openFolderButton", "icon_folder_n", headBox);
+    head->addSpacing(12);
+    head->addWidget(openFolderButton);
+    folderField = field("folderField", headBox);
+    folderField->setMinimumWidth(120);
+    folderField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    head->addWidget(folderField, 2);
+    progressHost = box("progressHost", headBox);
+    progressHost->setFixedWidth(220);
+    new QHBoxLayout(progressHost);
+    progressHost->layout()->setContentsMargins(0, 0, 0, 0);
+    head->addWidget(progressHost, 0, Qt::AlignCenter);
+    head->addStretch(2);
+    minimizeButton = imageButton("minimizeButton", "icon_minimize_n", headBox, 28);
+    closeButton = imageButton("closeButton", "icon_close_n", headBox, 28);
+    head->addWidget(minimizeButton);
+    head->addWidget(closeButton);
+    backgroundLayout->addWidget(headBox);
+
+    bodyBox = box("bodyBox", backgroundBox);
+    backgroundLayout->addWidget(bodyBox, 1);
+    auto *body = new QHBoxLayout(bodyBox);
+    body->setContentsMargins(10, 0, 10, 8);
+    body->setSpacing(10);
+
+    // Left column: main video, G-sensor strip, media controls.
+    bodyLeftBox = box("bodyLeftBox", bodyBox);
+    auto *left = new QVBoxLayout(bodyLeftBox);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(4);
+    videoBox = videoArea(bodyLeftBox, &player1BackgroundView, &videoContainerView,
+                         "player1BackgroundView", "videoContainerView");
+    videoBox->setObjectName(QStringLiteral("videoBox"));
+    left->addWidget(videoBox, 1);
+
+    gsensorBox = box("gsensorBox", bodyLeftBox);
+    gsensorBox->setFixedHeight(130);
+    auto *gsensor = new QHBoxLayout(gsensorBox);
+    gsensor->setContentsMargins(0, 4, 12, 4);
+    gsensor->setSpacing(8);
+    auto *readouts = box("readoutBox", gsensorBox);
+    readouts->setFixedWidth(150);
+    auto *readoutGrid = new QGridLayout(readouts);
+    readoutGrid->setContentsMargins(10, 6, 6, 6);
+    readoutGrid->setVerticalSpacing(2);
+    gsensorXField = field("gsensorXField", readouts, QStringLiteral("X=+0.00"));
+    gsensorYField = field("gsensorYField", readouts, QStringLiteral("Y=+0.00"));
+    gsensorZField = field("gsensorZField", readouts, QStringLiteral("Z=+0.00"));
+    gsensorXField->setProperty("axis", QStringLiteral("x"));
+    gsensorYField->setProperty("axis", QStringLiteral("y"));
+    gsensorZField->setProperty("axis", QStringLiteral("z"));
+    speedField = field("speedField", readouts);
+    hdopField = field("hdopField", readouts);
+    sateliteField = field("sateliteField", readouts);
+    readoutGrid->addWidget(gsensorXField, 0, 0, 1, 2);
+    readoutGrid->addWidget(gsensorYField, 1, 0, 1, 2);
+    readoutGrid->addWidget(gsensorZField, 2, 0, 1, 2);
+    const struct { const char *caption; QLabel *value; } gps[] = {
+        {"SPEED", speedField}, {"HDOP", hdopField}, {"SAT", sateliteField}};
+    for (int i = 0; i < 3; ++i) {
+        auto *caption = field("readoutCaption", readouts, QLatin1String(gps[i].caption));
+        readoutGrid->addWidget(caption, 3 + i, 0);
+        readoutGrid->addWidget(gps[i].value, 3 + i, 1, Qt::AlignRight);
+    }
+    gsensor->addWidget(readouts);
+    graphHost = box("graphHost", gsensorBox);
+    new QGridLayout(graphHost);
+    graphHost->layout()->setContentsMargins(0, 0, 0, 0);
+    gsensor->addWidget(graphHost, 1);
+    left->addWidget(gsensorBox);
+
+    mediaControlBox = box("mediaControlBox", bodyLeftBox);
+    mediaControlBox->setFixedHeight(72);
+    buildMediaControls();
+    left->addWidget(mediaControlBox);
+
+    mediaControlBoxForFullScreen = new TKThreePartImageView(bodyLeftBox);
+    mediaControlBoxForFullScreen->setObjectName(QStringLiteral("mediaControlBoxForFullScreen"));
+    mediaControlBoxForFullScreen->setFixedHeight(36);
+    auto *strip = new QHBoxLayout(mediaControlBoxForFullScreen);
+    strip->setContentsMargins(12, 2, 12, 2);
+    playButtonForFullScreen = imageButton("playButtonForFullScreen", "icon_play_n",
+                                          mediaControlBoxForFullScreen);
+    videoPositionSliderForFullScreen =
+        slider("videoPositionSliderForFullScreen", mediaControlBoxForFullScreen, 10000);
+    exitFullScreenButton = imageButton("exitFullScreenButton", "icon_fullscreen_n",
+                                       mediaControlBoxForFullScreen);
+    strip->addWidget(playButtonForFullScreen);
+    strip->addWidget(videoPositionSliderForFullScreen, 1);
+    strip->addWidget(exitFullScreenButton);
+    mediaControlBoxForFullScreen->hide();
+    left->addWidget(mediaControlBoxForFullScreen);
+    body->addWidget(bodyLeftBox, 1);
+
+    // Right column: side buttons, recording list or map, small video.
+    bodyRightBox = box("bodyRightBox", bodyBox);
+    bodyRightBox->setFixedWidth(334);
+    auto *right = new QVBoxLayout(bodyRightBox);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    sideButtonBox = box("sideButtonBox", bodyRightBox);
+    sideButtonBox->setFixedHeight(32);
+    auto *side = new QHBoxLayout(sideButtonBox);
+    side->setContentsMargins(0, 0, 0, 4);
+    side->setSpacing(2);
+    recordButton = imageButton("recordButton", "record_n", sideButtonBox);
+    informationButton = imageButton("informationButton", "information_n", sideButtonBox);
+    recordButton->setFixedSize(48, 28);
+    informationButton->setFixedSize(48, 28);
+    side->addWidget(recordButton);
+    side->addWidget(informationButton);
+    side->addStretch(1);
+    right->addWidget(sideButtonBox);
+
+    mediaListBox = box("mediaListBox", bodyRightBox);
+    auto *listLayout = new QGridLayout(mediaListBox);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    mediaListTableView = new QTableView(mediaListBox);
+    mediaListTableView->setObjectName(QStringLiteral("mediaListTableView"));
+    mediaListTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    mediaListTableView->setSelectionMode(QAbstractItemView::SingleSelection);
+    mediaListTableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    mediaListTableView->setShowGrid(false);
+    mediaListTableView->setAlternatingRowColors(true);
+    mediaListTableView->setWordWrap(false);
+    mediaListTableView->verticalHeader()->hide();
+    mediaListTableView->verticalHeader()->setDefaultSectionSize(22);
+    mediaListTableView->horizontalHeader()->setHighlightSections(false);
+    mediaListTableView->setIconSize(QSize(16, 16));
+    mediaListTableView->setAcceptDrops(true);
+    mediaListTableView->setDragDropMode(QAbstractItemView::DropOnly);
+    mediaListTableView->setDropIndicatorShown(false);
+    listLayout->addWidget(mediaListTableView, 0, 0);
+
+    mapContainerView = box("mapContainerView", mediaListBox);
+    auto *map = new QVBoxLayout(mapContainerView);
+    map->setContentsMargins(0, 0, 0, 0);
+    map->setSpacing(0);
+    mapContainerTopView = box("mapContainerTopView", mapContainerView);
+    new QGridLayout(mapContainerTopView);
+    mapContainerTopView->layout()->setContentsMargins(0, 0, 0, 0);
+    map->addWidget(mapContainerTopView, 1);
+    mapContainerBottomView = box("mapContainerBottomView", mapContainerView);
+    mapContainerBottomView->setFixedHeight(57);
+    auto *bottom = new QHBoxLayout(mapContainerBottomView);
+    bottom->setContentsMargins(10, 4, 10, 4);
+    mapPositionField = field("mapPositionField", mapContainerBottomView);
+    bottom->addWidget(mapPositionField);
+    map->addWidget(mapContainerBottomView);
+    listLayout->addWidget(mapContainerView, 0, 0);
+    mapContainerView->hide();
+    right->addWidget(mediaListBox, 1);
+
+    subVideoBox = videoArea(bodyRightBox, &player2BackgroundView, &subVideoHost,
+                            "player2BackgroundView", "subVideoHost");
+    subVideoBox->setObjectName(QStringLiteral("subVideoBox"));
+    subVideoBox->setFixedHeight(250);
+    right->addSpacing(8);
+    right->addWidget(subVideoBox);
+    body->addWidget(bodyRightBox);
+}
+
+void PlayerWindowUi::buildMediaControls()
+{
+    auto *controls = new QVBoxLayout(mediaControlBox);
+    controls->setContentsMargins(12, 6, 12, 6);
+    controls->setSpacing(2);
+
+    auto *positionRow = new QHBoxLayout;
+    positionRow->setSpacing(10);
+    timeField = field("timeField", mediaControlBox, QStringLiteral("00:00"));
+    remainingField = field("remainingField", mediaControlBox, QStringLiteral("00:00"));
+    videoPositionSlider = slider("videoPositionSlider", mediaControlBox, 10000);
+    positionRow->addWidget(timeField);
+    positionRow->addWidget(videoPositionSlider, 1);
+    positionRow->addWidget(remainingField);
+    controls->addLayout(positionRow);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    jumpBackwardButton = imageButton("jumpBackwardButton", "icon_jump_backward_n", mediaControlBox);
+    playButton = imageButton("playButton", "icon_play_n", mediaControlBox, 36);
+    jumpForwardButton = imageButton("jumpForwardButton", "icon_jump_forward_n", mediaControlBox);
+    buttons->addWidget(jumpBackwardButton);
+    buttons->addWidget(playButton);
+    buttons->addWidget(jumpForwardButton);
+    buttons->addSpacing(18);
+
+    volumeDownButton = imageButton("volumeDownButton", "icon_volume_down_n", mediaControlBox);
+    volumeSlider = slider("volumeSlider", mediaControlBox, 200);
+    volumeSlider->setFixedWidth(96);
+    volumeUpButton = imageButton("volumeUpButton", "icon_volume_up_n", mediaControlBox);
+    audioToggleButton = imageButton("audioToggleButton", "icon_sound_front_n", mediaControlBox);
+    audioToggleButton->setCheckable(true);
+    buttons->addWidget(volumeDownButton);
+    buttons->addWidget(volumeSlider);
+    buttons->addWidget(volumeUpButton);
+    buttons->addWidget(audioToggleButton);
+    buttons->addStretch(1);
+
+    speedDownButton = imageButton("speedDownButton", "icon_speed_down_n", mediaControlBox);
+    speedTextButton = new TKImageButtonCell(mediaControlBox);
+    speedTextButton->setObjectName(QStringLiteral("speedTextButton"));
+    speedTextButton->setText(QStringLiteral("1.0x"));
+    speedUpButton = imageButton("speedUpButton", "icon_speed_up_n", mediaControlBox);
+    buttons->addWidget(speedDownButton);
+    buttons->addWidget(speedTextButton);
+    buttons->addWidget(speedUpButton);
+    buttons->addSpacing(10);
+
+    sizeDownButton = imageButton("sizeDownButton", "icon_size_down_n", mediaControlBox);
+    sizeTextButton = new TKImageButtonCell(mediaControlBox);
+    sizeTextButton->setObjectName(QStringLiteral("sizeTextButton"));
+    sizeTextButton->setText(QStringLiteral("0.00x"));
+    sizeUpButton = imageButton("sizeUpButton", "icon_size_up_n", mediaControlBox);
+    buttons->addWidget(sizeDownButton);
+    buttons->addWidget(sizeTextButton);
+    buttons->addWidget(sizeUpButton);
+    buttons->addSpacing(10);
+
+    swapButton = imageButton("swapButton", "icon_swap_n", mediaControlBox);
+    fullScreenButton = imageButton("fullScreenButton", "icon_fullscreen_n", mediaControlBox);
+    buttons->addWidget(swapButton);
+    buttons->addWidget(fullScreenButton);
+    controls->addLayout(buttons);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QWidget>
+
+class CustomWindow;
+class GraphView;
+class QLabel;
+class QSlider;
+class QTableView;
+class TKImageButton;
+class TKImageButtonCell;
+class TKVideoBackgroundImageView;
+class TKThreePartImageView;
+class TVKMapView;
+
+// The widgets of the player window, built in code because the window lays itself out anew
+// for full screen. Names follow the window controller's outlets.
+struct PlayerWindowUi
+{
+    QWidget *backgroundBox = nullptr;
+    QWidget *headBox = nullptr;
+    QWidget *bodyBox = nullptr;
+    QWidget *bodyLeftBox = nullptr;
+    QWidget *bodyRightBox = nullptr;
+    QWidget *videoBox = nullptr;
+    TKVideoBackgroundImageView *player1BackgroundView = nullptr;
+    QWidget *videoContainerView = nullptr;
+    QWidget *gsensorBox = nullptr;
+    GraphView *graphView = nullptr;
+    QWidget *mediaControlBox = nullptr;
+    TKThreePartImageView *mediaControlBoxForFullScreen = nullptr;
+    QWidget *sideButtonBox = nullptr;
+    QWidget *mediaListBox = nullptr;
+    QTableView *mediaListTableView = nullptr; // its own scroll view: the spec's scroll view
+    QWidget *mapContainerView = nullptr;
+    QWidget *mapContainerTopView = nullptr;
+    QWidget *mapContainerBottomView = nullptr;
+    TVKMapView *mapWebView = nullptr;
+    QLabel *mapPositionField = nullptr;
+    QWidget *subVideoBox = nullptr;
+    TKVideoBackgroundImageView *player2BackgroundView = nullptr;
+    QWidget *subVideoHost = nullptr;
+    QWidget *graphHost = nullptr;
+
+    // Head bar.
+    QLabel *titleLabel = nullptr;
+    QLabel *folderField = nullptr;
+    QWidget *progressHost = nullptr;
+    TKImageButton *openFolderButton = nullptr;
+    TKImageButton *minimizeButton = nullptr;
+    TKImageButton *closeButton = nullptr;
+
+    // Side buttons.
+    TKImageButton *recordButton = nullptr;
+    TKImageButton *informationButton = nullptr;
+
+    // Readouts.
+    QLabel *gsensorXField = nullptr;
+    QLabel *gsensorYField = nullptr;
+    QLabel *gsensorZField = nullptr;
+    QLabel *speedField = nullptr;
+    QLabel *hdopField = nullptr;
+    QLabel *sateliteField = nullptr;
+
+    // Media controls.
+    QSlider *videoPositionSlider = nullptr;
+    QSlider *videoPositionSliderForFullScreen = nullptr;
+    QLabel *timeField = nullptr;
+    QLabel *remainingField = nullptr;
+    TKImageButton *playButton = nullptr;
+    TKImageButton *playButtonForFullScreen = nullptr;
+    TKImageButton *jumpBackwardButton = nullptr;
+    TKImageButton *jumpForwardButton = nullptr;
+    TKImageButton *volumeDownButton = nullptr;
+    TKImageButton *volumeUpButton = nullptr;
+    QSlider *volumeSlider = nullptr;
+    TKImageButton *audioToggleButton = nullptr;
+    TKImageButton *speedDownButton = nullptr;
+    TKImageButton *speedUpButton = nullptr;
+    TKImageButtonCell *speedTextButton = nullptr;
+    TKImageButton *sizeDownButton = nullptr;
+    TKImageButton *sizeUpButton = nullptr;
+    TKImageButtonCell *sizeTextButton = nullptr;
+    TKImageButton *swapButton = nullptr;
+    TKImageButton *fullScreenButton = nullptr;
+    TKImageButton *exitFullScreenButton = nullptr;
+
+    void setupUi(CustomWindow *window);
+
+private:
+    void buildMediaControls();
+};

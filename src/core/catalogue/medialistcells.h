@@ -1,0 +1,29 @@
+#pragma once
+
+#include "TVKMedia.h"
+
+#include <QString>
+
+// The texts and image names of the recording list's cells, one function per column.
+namespace medialist {
+
+struct Column
+{
+    const char *identifier;
+    const char *titleKey;
+    Qt::Alignment alignment;
+};
+
+inline constexpr int kColumnCount = 4;
+// "saveMode", "date", "time", "file" with their title keys, in column order.
+const Column &column(int index);
+
+// String-table key of the recording's kind ("media.always", …, "media.unknown").
+const char *kindKey(const TVKMedia &media);
+// "car_<side>_<kind>", or empty when the side or the kind is unknown.
+QString kindImageName(const TVKMedia &media);
+// "yyyy-mm-dd" and "hh:mm:ss", empty for an unknown time.
+QString dateText(const TVKMedia &media);
+QString timeText(const TVKMedia &media);
+
+} // namespace medialist
