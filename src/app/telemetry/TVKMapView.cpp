@@ -1,0 +1,170 @@
+#include "TVKMapView.h"
+
+#include "common/cformat.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+
+#include <cmath>
+#include <utility>
+
+// The page is linked into a static library; its resources must be pulled in by name.
+static void initMapResources()
+{
+    Q_INIT_RESOURCE(map);
+}
+
+namespace {
+
+// One profile for every map view: its disk cache keeps the tiles already seen for the times
+// without network, and its agent names the application, as the tile servers ask.
+QWebEngineProfile *mapProfile()
+{
+    static QWebEngineProfile *profile = [] {
+        auto *made = new QWebEngineProfile(QStringLiteral("map"), QCoreApplication::instance());
+        made->setHttpUserAgent(made->httpUserAgent() + QStringLiteral(" TavikViewer/") +
+                               QCoreApplication::applicationVersion());
+        return made;
+    }();
+    return profile;
+}
+
+// Keeps the view on its own page: links of the attribution open in the desktop's browser,
+// and nothing else (a dropped file, a stray link) may replace the map.
+class MapPage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
+    {
+        if (!isMainFrame || url.scheme() == QLatin1String("qrc"))
+            return true;
+        if (type == NavigationTypeLinkClicked &&
+            (url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http")))
+            QDesktopServices::openUrl(url);
+        return false;
+    }
+};
+
+// The name of the page function a script calls, for replacing a waiting call by a newer one.
+QStringView functionOf(const QString &script)
+{
+    return QStringView(script).left(script.indexOf(QLatin1Char('(')));
+}
+
+} // namespace
+
+TVKMapView::TVKMapView(QWidget *parent) : QWebEngineView(parent)
+{
+    static const bool resourcesReady = (initMapResources(), true);
+    Q_UNUSED(resourcesReady);
+    auto *mapPage = new MapPage(mapProfile(), this);
+    mapPage->setBackgroundColor(QColor(0x1a, 0x1f, 0x26));
+    setPage(mapPage);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    connect(this, &QWebEngineView::loadStarted, this, [this] { m_loaded = false; });
+    connect(this, &QWebEngineView::loadFinished, this, &TVKMapView::pageLoadFinished);
+    loadMapPage();
+}
+
+QUrl TVKMapView::pageUrl()
+{
+    return QUrl(QStringLiteral("qrc:/map/map2_eng.htm"));
+}
+
+void TVKMapView::loadMapPage()
+{
+    m_loaded = false;
+    load(pageUrl());
+}
+
+void TVKMapView::setLatLag(double lat, double lng)
+{
+    call(latLagScript(lat, lng));
+}
+
+void TVKMapView::debug(const QString &text)
+{
+    call(debugScript(text));
+}
+
+void TVKMapView::setRoute(const QList<QPointF> &points)
+{
+    call(routeScript(points));
+}
+
+QString TVKMapView::latLagScript(double lat, double lng)
+{
+    return tvk::cformat("setLatLag('%lf','%lf')", lng, lat);
+}
+
+QString TVKMapView::debugScript(const QString &text)
+{
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\\' || u == u'\'') {
+            quoted += QLatin1Char('\\');
+            quoted += c;
+        } else if (u < 0x20 || u == 0x7f || u == 0x2028 || u == 0x2029) {
+            // Line ends would end the string literal; other controls are kept but escaped.
+            quoted += tvk::cformat("\\u%04x", static_cast<unsigned>(u));
+        } else {
+            quoted += c;
+        }
+    }
+    return QStringLiteral("TVKDebug('%1')").arg(quoted);
+}
+
+QString TVKMapView::routeScript(const QList<QPointF> &points)
+{
+    QString script = QStringLiteral("setRoute([");
+    bool first = true;
+    for (const QPointF &point : points) {
+        // A non-number would make the whole call a script error and lose the route.
+        if (!std::isfinite(point.x()) || !std::isfinite(point.y()))
+            continue;
+        if (!first)
+            script += QLatin1Char(',');
+        first = false;
+        script += tvk::cformat("[%.6f,%.6f]", point.y(), point.x());
+    }
+    script += QStringLiteral("])");
+    return script;
+}
+
+void TVKMapView::call(const QString &script)
+{
+    if (m_loaded) {
+        run(script);
+        return;
+    }
+    // Only the newest call of each kind matters while waiting; a page that never loads must
+    // not make the queue grow with every position.
+    const QStringView function = functionOf(script);
+    m_pending.removeIf(
+        [function](const QString &waiting) { return functionOf(waiting) == function; });
+    m_pending.append(script);
+}
+
+void TVKMapView::run(const QString &script)
+{
+    m_lastScript = script;
+    page()->runJavaScript(script);
+    emit scriptSent(script);
+}
+
+void TVKMapView::pageLoadFinished(bool ok)
+{
+    if (!ok)
+        return;
+    m_loaded = true;
+    const QStringList waiting = std::exchange(m_pending, {});
+    for (const QString &script : waiting)
+        run(script);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QStringList>
+#include <QUrl>
+#include <QWebEngineView>
+
+// The route map page in a web view, driven by script calls. Calls made before the page has
+// loaded wait for it: the first position of a recording comes right after start-up.
+class TVKMapView : public QWebEngineView
+{
+    Q_OBJECT
+
+public:
+    explicit TVKMapView(QWidget *parent = nullptr);
+
+    static QUrl pageUrl();
+
+    // (Re)loads the map page; the constructor already does.
+    void loadMapPage();
+
+    // Moves the marker. The page takes the longitude first: setLatLag('lng','lat').
+    void setLatLag(double lat, double lng);
+    // Passes a diagnostic text to the page ("GPS Data Count=Zero": no GPS in the recording).
+    void debug(const QString &text);
+    // The whole route of a recording; x is the longitude, y the latitude, in decimal degrees.
+    // An empty list clears the route.
+    void setRoute(const QList<QPointF> &points);
+
+    bool isPageLoaded() const { return m_loaded; }
+    // The last script text run in the page.
+    QString lastScript() const { return m_lastScript; }
+
+    static QString latLagScript(double lat, double lng);
+    static QString debugScript(const QString &text);
+    static QString routeScript(const QList<QPointF> &points);
+
+signals:
+    // Each script text at the moment it is run in the page.
+    void scriptSent(const QString &script);
+
+private:
+    void call(const QString &script);
+    void run(const QString &script);
+    void pageLoadFinished(bool ok);
+
+    QStringList m_pending;
+    QString m_lastScript;
+    bool m_loaded = false;
+};

@@ -1,0 +1,260 @@
+// The map view: the exact script texts, calls that wait for the page, and the page's functions
+// read back from the page itself, offline.
+#include "mapprobe.h"
+#include "telemetry/TVKMapView.h"
+
+#include <QImage>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QWebEngineProfile>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+const QList<QPointF> kRoute = {{126.9875, 37.525}, {126.9900, 37.5262}, {126.9931, 37.5281}};
+
+std::unique_ptr<TVKMapView> loadedView()
+{
+    auto view = std::make_unique<TVKMapView>();
+    view->resize(480, 400);
+    view->show();
+    if (!QTest::qWaitFor([&] { return view->isPageLoaded(); }, 30000))
+        qWarning("the map page did not load");
+    return view;
+}
+
+QPointF pointOf(const QVariant &pair)
+{
+    const QVariantList list = pair.toList();
+    return list.size() == 2 ? QPointF(list[0].toDouble(), list[1].toDouble()) : QPointF(-999, -999);
+}
+
+} // namespace
+
+class TestMapView : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain()
+    {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+private:
+    TileBlocker m_blocker;
+    std::unique_ptr<TVKMapView> m_shared;
+
+private slots:
+    void initTestCase()
+    {
+        TVKMapView probe;
+        probe.page()->profile()->setUrlRequestInterceptor(&m_blocker);
+    }
+
+    void cleanupTestCase()
+    {
+        m_shared.reset();
+        TVKMapView probe;
+        probe.page()->profile()->setUrlRequestInterceptor(nullptr);
+    }
+
+    void latLagScript_data()
+    {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("lng");
+        QTest::addColumn<QString>("script");
+        QTest::newRow("north-east") << 37.525 << 126.9875 << "setLatLag('126.987500','37.525000')";
+        QTest::newRow("south-west") << -33.8 << -70.6 << "setLatLag('-70.600000','-33.800000')";
+        // 1/128 ends in an exact 5 at the seventh decimal: C rounds such ties to even.
+        QTest::newRow("tie rounds to even")
+            << 0.0078125 << -0.0078125 << "setLatLag('-0.007812','0.007812')";
+    }
+
+    void latLagScript()
+    {
+        QFETCH(double, lat);
+        QFETCH(double, lng);
+        QFETCH(QString, script);
+        QCOMPARE(TVKMapView::latLagScript(lat, lng), script);
+    }
+
+    void debugScript_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("script");
+        QTest::newRow("no GPS") << "GPS Data Count=Zero"
+                                << "TVKDebug('GPS Data Count=Zero')";
+        QTest::newRow("quote") << "it's"
+                               << "TVKDebug('it\\'s')";
+        QTest::newRow("backslash") << "C:\\card"
+                                   << "TVKDebug('C:\\\\card')";
+        QTest::newRow("line end") << "a\nb"
+                                  << "TVKDebug('a\\u000ab')";
+    }
+
+    void debugScript()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, script);
+        QCOMPARE(TVKMapView::debugScript(text), script);
+    }
+
+    void routeScript()
+    {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QCOMPARE(TVKMapView::routeScript({}), "setRoute([])");
+        QCOMPARE(TVKMapView::routeScript({{126.9875, 37.525}, {nan, 1.0}, {-70.6, -33.8}}),
+                 "setRoute([[37.525000,126.987500],[-33.800000,-70.600000]])");
+    }
+
+    void callsWaitForThePage()
+    {
+        TVKMapView view;
+        view.resize(480, 400);
+        view.show();
+        QSignalSpy sent(&view, &TVKMapView::scriptSent);
+        QVERIFY(!view.isPageLoaded());
+        view.setRoute(kRoute);
+        view.setLatLag(10.0, 20.0);
+        view.setLatLag(37.525, 126.9875);
+        QCOMPARE(sent.count(), 0);
+
+        QTRY_VERIFY_WITH_TIMEOUT(view.isPageLoaded(), 30000);
+        // The older position was replaced while waiting; the order is kept.
+        QCOMPARE(sent.count(), 2);
+        QCOMPARE(sent.at(0).at(0).toString(), TVKMapView::routeScript(kRoute));
+        QCOMPARE(sent.at(1).at(0).toString(), "setLatLag('126.987500','37.525000')");
+        QCOMPARE(view.lastScript(), "setLatLag('126.987500','37.525000')");
+
+        const QVariantMap state = mapState(view);
+        QCOMPARE(pointOf(state["position"]), QPointF(37.525, 126.9875));
+        QVERIFY(state["markerVisible"].toBool());
+        QVERIFY(state["markerInView"].toBool());
+        QCOMPARE(state["routeLength"].toInt(), 3);
+    }
+
+    void pageFunctions()
+    {
+        auto view = loadedView();
+        QSignalSpy sent(view.get(), &TVKMapView::scriptSent);
+        view->setRoute(kRoute);
+        QCOMPARE(mapState(*view)["routeLength"].toInt(), 3);
+        QVERIFY(mapState(*view)["markerInView"].toBool() == false);
+
+        view->setLatLag(-33.8, -70.6);
+        QCOMPARE(sent.last().at(0).toString(), "setLatLag('-70.600000','-33.800000')");
+        QCOMPARE(pointOf(mapState(*view)["position"]), QPointF(-33.8, -70.6));
+        QTRY_VERIFY(mapState(*view)["markerInView"].toBool());
+
+        view->debug(QStringLiteral("GPS Data Count=Zero"));
+        QVariantMap state = mapState(*view);
+        QVERIFY(state["noGps"].toBool());
+        QVERIFY(!state["markerVisible"].toBool());
+        QCOMPARE(state["debugText"].toString(), "GPS Data Count=Zero");
+
+        view->setLatLag(37.525, 126.9875);
+        state = mapState(*view);
+        QVERIFY(!state["noGps"].toBool());
+        QVERIFY(state["markerVisible"].toBool());
+        QTRY_VERIFY(mapState(*view)["markerInView"].toBool());
+
+        view->setRoute({});
+        QCOMPARE(mapState(*view)["routeLength"].toInt(), 0);
+    }
+
+    // Receivers without a fix report 0,0, and broken numbers must not move the car anywhere.
+    void positionsThatAreNone()
+    {
+        auto view = loadedView();
+        view->setLatLag(37.525, 126.9875);
+        view->setLatLag(0.0, 0.0);
+        view->setLatLag(std::nan(""), 10.0);
+        view->setLatLag(91.0, 10.0);
+        QCOMPARE(pointOf(mapState(*view)["position"]), QPointF(37.525, 126.9875));
+
+        view->setRoute({{126.9875, 37.525}, {0.0, 0.0}, {126.99, 37.53}});
+        QCOMPARE(mapState(*view)["routeLength"].toInt(), 2);
+    }
+
+    void debugTextArrivesUnchanged_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("quotes") << "it's \"quoted\"";
+        QTest::newRow("backslashes") << "C:\\card\\DrvInfo\\";
+        QTest::newRow("line ends") << "one\ntwo\r\nthree\u2028four";
+        QTest::newRow("script end") << "</script><b>x</b>";
+        QTest::newRow("non-Latin") << "GPS 없음 — Δ";
+    }
+
+    void debugTextArrivesUnchanged()
+    {
+        QFETCH(QString, text);
+        if (!m_shared)
+            m_shared = loadedView();
+        m_shared->debug(text);
+        QCOMPARE(mapState(*m_shared)["debugText"].toString(), text);
+    }
+
+    void offlineShowsGridMarkerAndRoute()
+    {
+        auto view = loadedView();
+        view->setRoute(kRoute);
+        view->setLatLag(37.5262, 126.9900);
+        QTRY_VERIFY_WITH_TIMEOUT(mapState(*view)["offline"].toBool(), 15000);
+        QVERIFY(m_blocker.blocked > 0);
+        const QVariantMap state = mapState(*view);
+        QCOMPARE(state["offlineNote"].toString(),
+                 QStringLiteral("Map tiles unavailable (offline) — showing coordinates only"));
+        QCOMPARE(state["gridSteps"].toList().size(), 2);
+        QVERIFY(state["markerVisible"].toBool());
+        QVERIFY(state["markerInView"].toBool());
+        QCOMPARE(state["routeLength"].toInt(), 3);
+    }
+
+    // The player's map panel is hidden while the list is shown: a route given then must still
+    // be framed once the panel appears, never leave the map without a view.
+    void routeGivenWhileHidden()
+    {
+        TVKMapView view;
+        view.resize(0, 0);
+        view.setRoute(kRoute);
+        view.setLatLag(37.5262, 126.9900);
+        QTRY_VERIFY_WITH_TIMEOUT(view.isPageLoaded(), 30000);
+        view.resize(480, 400);
+        view.show();
+        QTRY_VERIFY(mapState(view)["zoom"].toDouble() >= 14);
+        const QVariantMap state = mapState(view);
+        const QPointF center = pointOf(state["center"]);
+        QVERIFY(std::isfinite(center.x()) && std::isfinite(center.y()));
+        QVERIFY(state["markerInView"].toBool());
+    }
+
+    void renderPicture()
+    {
+        auto view = loadedView();
+        view->setRoute(kRoute);
+        view->setLatLag(37.5262, 126.9900);
+        QTRY_VERIFY_WITH_TIMEOUT(mapState(*view)["offline"].toBool(), 15000);
+        QTest::qWait(500);
+        const QImage image = view->grab().toImage();
+        QVERIFY(image.save(QStringLiteral(TAVIK_BUILD_DIR "/map-offline.png")));
+        const QPointF marker = pointOf(mapState(*view)["markerPoint"]);
+        const QColor centre = image.pixelColor(marker.toPoint() * image.devicePixelRatio());
+        QVERIFY2(centre.blue() > 200 && centre.red() < 120, qPrintable(centre.name()));
+
+        // A narrow panel playing a recording without GPS.
+        view->resize(300, 360);
+        view->setRoute({});
+        view->debug(QStringLiteral("GPS Data Count=Zero"));
+        QTest::qWait(500);
+        QVERIFY(view->grab().save(QStringLiteral(TAVIK_BUILD_DIR "/map-nogps.png")));
+    }
+};
+
+QTEST_MAIN(TestMapView)
+#include "test_mapview.moc"
