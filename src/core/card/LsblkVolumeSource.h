@@ -1,0 +1,10 @@
+#pragma once
+
+#include "VolumeSource.h"
+
+// The computer's block devices, from util-linux's lsblk. Stateless: usable from any thread.
+class LsblkVolumeSource : public VolumeSource
+{
+public:
+    QByteArray lsblkJson() override;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "lsblkparser.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+// The commands of card formatting and the checks that come before them.
+
+// Sectors per cluster for mkfs.fat -s: 32 below 7 GiB (7516192768 bytes), else 128.
+int clusterSizeByVolumeSize(quint64 volumeSize);
+// The cluster size those sectors give, "16 KB" for 32 sectors of 512 bytes.
+QString clusterSizeText(int sectorsPerCluster);
+
+// Command lines; the device path is always passed as one quoted word.
+QString unmountCommand(const QString &devicePath);
+QString formatCommand(int sectorsPerCluster, const QString &devicePath);
+QString mountCommand(const QString &devicePath);
+
+// "/", "/boot", "/home", "/usr", "/var" (and below /boot, /usr, /var) and active swap.
+bool isSystemMountPoint(const QString &mountPoint);
+
+// A device that may be formatted, with what must be unmounted first.
+struct FormatTarget
+{
+    BlockDevice device;
+    QStringList unmountPaths; // device paths of the mounted volumes on it
+};
+
+// Why a device may not be formatted; the text is for the user.
+struct FormatRefusal
+{
+    bool writeProtected = false;
+    QString reason;
+};
+
+// Looks the device up by name in a fresh device list and checks it: a safe name and path,
+// on a removable medium on the USB bus, writable, and holding no system mount itself or on
+// any device below it.
+std::variant<FormatTarget, FormatRefusal> formatTarget(const QList<BlockDevice> &devices,
+                                                       const QString &deviceName);

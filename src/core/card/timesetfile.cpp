@@ -1,0 +1,25 @@
+#include "timesetfile.h"
+
+#include "common/cformat.h"
+
+#include <QSaveFile>
+
+std::optional<QByteArray> timesetText(const QDate &date, const QTime &time)
+{
+    if (!date.isValid() || !time.isValid() || date.year() < 1 || date.year() > 9999)
+        return std::nullopt;
+    const QString text = tvk::cformat("%04d/%02d/%02d %02d:%02d:%02d", date.year(), date.month(),
+                                      date.day(), time.hour(), time.minute(), time.second());
+    return text.toLatin1();
+}
+
+std::optional<QString> writeTimesetFile(const QString &path, const QDate &date, const QTime &time)
+{
+    const std::optional<QByteArray> bytes = timesetText(date, time);
+    if (!bytes)
+        return QStringLiteral("%1: the date cannot be written as yyyy/MM/dd").arg(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
+        return QStringLiteral("%1: %2").arg(path, file.errorString());
+    return std::nullopt;
+}

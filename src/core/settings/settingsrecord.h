@@ -1,0 +1,50 @@
+#pragma once
+
+#include "filedata.h"
+
+#include <QString>
+
+#include <cstddef>
+
+// The four operations on a caller-owned settings record, and the save step.
+
+inline constexpr char kExternalRearCameraKey[] = "5806externalRearCamera";
+
+// Overwrites every field with its factory value, except checksum, time_gmt, summer_time and
+// Brightness1: restoring the defaults keeps the user's time zone, summer time and voice.
+void applyFactoryDefaults(_FILEDATA &record);
+// An all-zero record with the factory values applied.
+_FILEDATA factoryDefaultRecord();
+
+// Reads one 428-byte record. False when the file cannot be opened or holds fewer bytes; the
+// record is then left exactly as it was, never half overwritten.
+bool readRecord(const QString &path, _FILEDATA &record);
+
+// Replaces the file with the record's 428 bytes. Returns nullptr on success, else the string
+// table key "msg.file_open_fail" after logging the system's error text. The old file stays
+// whole until the new one is complete, so an interrupted write leaves no torn config.bin.
+const char *writeRecord(const _FILEDATA &record, const QString &path);
+// The factory-default record, not passed through the save step (checksum and plate flag 0).
+const char *writeDefaultSettingsFile(const QString &path);
+
+// XOR of the low halves of the 106 words from byte 4 on; cfg_ver and checksum are outside.
+quint16 computeChecksum(const _FILEDATA &record);
+// The save step: the plate flag from the car number, then the checksum.
+void applySaveStep(_FILEDATA &record);
+
+// Text fields: UTF-8 up to the first NUL or the end of the array; written as at most N bytes
+// (cut even inside a character) and NUL-padded, with no terminator when the text fills it.
+QString recordTextFromBytes(const char *bytes, qsizetype size);
+void setRecordTextBytes(char *bytes, qsizetype size, const QString &text);
+template <std::size_t N> QString recordText(const char (&bytes)[N])
+{
+    return recordTextFromBytes(bytes, N);
+}
+template <std::size_t N> void setRecordText(char (&bytes)[N], const QString &text)
+{
+    setRecordTextBytes(bytes, N, text);
+}
+
+// The user default that mirrors external_rear_camera (0 when absent, cut to 32 bits).
+quint32 externalRearCameraDefault();
+void storeExternalRearCameraDefault(quint32 value);
