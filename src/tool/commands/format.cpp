@@ -1,0 +1,69 @@
+// tavik-tool format DEVICE --yes: formats a mounted USB card for the camera (FAT32, label
+// TAVIK) and puts its config.bin back, printing the steps as the format window shows them.
+#include "card/LsblkVolumeSource.h"
+#include "card/TVKCardFormatter.h"
+#include "card/formatcommands.h"
+#include "card/volumes.h"
+#include "command.h"
+
+#include <QEventLoop>
+
+namespace {
+
+const QString kUsage = QStringLiteral("usage: format DEVICE --yes   (DEVICE: sdb1 or /dev/sdb1)");
+
+int runFormat(const QStringList &args)
+{
+    QString device;
+    bool confirmed = false;
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--yes"))
+            confirmed = true;
+        else if (arg.startsWith(u'-') || !device.isEmpty())
+            return toolUsageError(kUsage);
+        else
+            device = arg;
+    }
+    if (device.isEmpty())
+        return toolUsageError(kUsage);
+    if (device.startsWith(QLatin1String("/dev/")))
+        device = device.mid(5);
+
+    LsblkVolumeSource volumes;
+    std::optional<TKUSBDiskEntity> chosen;
+    for (const TKUSBDiskEntity &entity : usbDiskEntities(volumes)) {
+        if (entity.deviceFilePath() == device)
+            chosen = entity;
+    }
+    if (!chosen)
+        return toolFailure(
+            QStringLiteral("%1: not a mounted USB volume; see tavik-tool volumes").arg(device));
+    if (!confirmed)
+        return toolUsageError(QStringLiteral("this erases %1 (%2); add --yes to go ahead")
+                                  .arg(chosen->displayString(), chosen->mountPath()));
+
+    toolOut() << chosen->displayString() << "  FAT32, cluster "
+              << clusterSizeText(clusterSizeByVolumeSize(chosen->volumeSize())) << Qt::endl;
+    ShellCommandRunner commands;
+    TVKCardFormatter formatter(volumes, commands);
+    QEventLoop loop;
+    TVKFormatOutcome result;
+    QObject::connect(&formatter, &TVKCardFormatter::stepMessage, &formatter,
+                     [](const QString &message) { toolOut() << message << Qt::endl; });
+    QObject::connect(&formatter, &TVKCardFormatter::finished, &formatter,
+                     [&](const TVKFormatOutcome &outcome) {
+                         result = outcome;
+                         loop.quit();
+                     });
+    formatter.start(*chosen);
+    loop.exec();
+
+    toolOut() << result.messageText << '\n' << result.informativeText << '\n';
+    if (!result.backupPath.isEmpty())
+        toolOut() << "backup of config.bin: " << result.backupPath << '\n';
+    return result.succeeded ? 0 : 1;
+}
+
+const ToolCommandRegistration registration{{"format", "format DEVICE --yes", runFormat}};
+
+} // namespace

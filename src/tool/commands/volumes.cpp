@@ -1,0 +1,100 @@
+// tavik-tool volumes [--json] [--lsblk FILE]: the mounted USB volumes, how the application
+// shows them, and the one it takes for the camera's card. --lsblk reads a recorded output of
+// `lsblk --json --bytes -o ...` instead of asking the computer.
+#include "card/volumes.h"
+
+#include "card/LsblkVolumeSource.h"
+#include "command.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+const QString kUsage = QStringLiteral("usage: volumes [--json] [--lsblk FILE]");
+
+class RecordedVolumeSource : public VolumeSource
+{
+public:
+    explicit RecordedVolumeSource(QByteArray json) : m_json(std::move(json)) {}
+    QByteArray lsblkJson() override { return m_json; }
+
+private:
+    QByteArray m_json;
+};
+
+QJsonObject entityJson(const TKUSBDiskEntity &e)
+{
+    return QJsonObject{
+        {QStringLiteral("device"), e.deviceFilePath()},
+        {QStringLiteral("path"), e.key()},
+        {QStringLiteral("mountPath"), e.mountPath()},
+        {QStringLiteral("volumeName"), e.volumeName()},
+        {QStringLiteral("deviceModel"),
+         e.deviceModel().isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue(e.deviceModel())},
+        {QStringLiteral("volumeSize"), static_cast<qint64>(e.volumeSize())},
+        {QStringLiteral("writable"), e.writable()},
+        {QStringLiteral("mediaWhole"), e.mediaWhole()},
+        {QStringLiteral("displayString"), e.displayString()},
+    };
+}
+
+int runVolumes(const QStringList &args)
+{
+    bool json = false;
+    QString recorded;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--json"))
+            json = true;
+        else if (args.at(i) == QLatin1String("--lsblk") && i + 1 < args.size())
+            recorded = args.at(++i);
+        else
+            return toolUsageError(kUsage);
+    }
+
+    QByteArray output;
+    if (recorded.isEmpty()) {
+        output = LsblkVolumeSource().lsblkJson();
+        if (output.isEmpty())
+            return toolFailure(QStringLiteral("lsblk gave no device list"));
+    } else {
+        QFile file(recorded);
+        if (!file.open(QIODevice::ReadOnly))
+            return toolFailure(QStringLiteral("%1: %2").arg(recorded, file.errorString()));
+        output = file.readAll();
+    }
+    RecordedVolumeSource source(output);
+    const QList<TKUSBDiskEntity> entities = usbDiskEntities(source);
+    const std::optional<TKUSBDiskEntity> camera = findCameraDisk(entities);
+
+    if (json) {
+        QJsonArray list;
+        for (const TKUSBDiskEntity &entity : entities)
+            list.append(entityJson(entity));
+        const QJsonObject object{
+            {QStringLiteral("volumes"), list},
+            {QStringLiteral("cameraDisk"),
+             camera ? QJsonValue(camera->deviceFilePath()) : QJsonValue(QJsonValue::Null)}};
+        toolOut() << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+        return 0;
+    }
+    for (const TKUSBDiskEntity &e : entities) {
+        toolOut() << (camera && *camera == e ? "* " : "  ") << e.deviceFilePath() << "   "
+                  << e.mountPath() << "   " << e.displayString() << "   "
+                  << (e.writable() ? "writable" : "read-only") << ", "
+                  << (e.mediaWhole() ? "whole disk" : "partition") << '\n';
+    }
+    if (entities.isEmpty())
+        toolOut() << "no USB volume\n";
+    else
+        toolOut() << "camera card: " << (camera ? camera->deviceFilePath() : QStringLiteral("none"))
+                  << '\n';
+    return 0;
+}
+
+const ToolCommandRegistration registration{
+    {"volumes", "volumes [--json] [--lsblk FILE]", runVolumes}};
+
+} // namespace
