@@ -162,6 +162,58 @@ or drop it here.</translation>
         <source>No recordings in this folder.</source>
         <translation>No recordings in this folder.</translation>
     </message>
+    <message id="player.cannot_play">
+        <source>The recording %1 could not be played.</source>
+        <translation>The recording %1 could not be played.</translation>
+    </message>
+    <message id="player.play_pause">
+        <source>Play or pause (Space)</source>
+        <translation>Play or pause (Space)</translation>
+    </message>
+    <message id="player.jump_backward">
+        <source>Back 10 seconds (Left)</source>
+        <translation>Back 10 seconds (Left)</translation>
+    </message>
+    <message id="player.jump_forward">
+        <source>Forward 10 seconds (Right)</source>
+        <translation>Forward 10 seconds (Right)</translation>
+    </message>
+    <message id="player.volume_down">
+        <source>Volume down (Down)</source>
+        <translation>Volume down (Down)</translation>
+    </message>
+    <message id="player.volume_up">
+        <source>Volume up (Up)</source>
+        <translation>Volume up (Up)</translation>
+    </message>
+    <message id="player.speed_down">
+        <source>Normal speed</source>
+        <translation>Normal speed</translation>
+    </message>
+    <message id="player.speed_up">
+        <source>Double speed</source>
+        <translation>Double speed</translation>
+    </message>
+    <message id="player.size_down">
+        <source>Smaller window</source>
+        <translation>Smaller window</translation>
+    </message>
+    <message id="player.size_up">
+        <source>Larger window</source>
+        <translation>Larger window</translation>
+    </message>
+    <message id="player.swap">
+        <source>Swap front and rear</source>
+        <translation>Swap front and rear</translation>
+    </message>
+    <message id="player.sound_choice">
+        <source>Sound from the front or the rear camera</source>
+        <translation>Sound from the front or the rear camera</translation>
+    </message>
+    <message id="player.full_screen">
+        <source>Full screen (F)</source>
+        <translation>Full screen (F)</translation>
+    </message>
     <!-- settings window: title (followed by the version), pages, buttons, messages -->
     <message id="setting.window_title">
         <source>Tavik Settings </source>

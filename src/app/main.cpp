@@ -1,4 +1,5 @@
 #include "common/strings.h"
+#include "controls/appresources.h"
 #include "player/TVKAppDelegate.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    tvk::initAppResources();
     tvk::initApplicationIdentity();
     QApplication::setApplicationDisplayName(QStringLiteral("Tavik Viewer"));
     QApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION));

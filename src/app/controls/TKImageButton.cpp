@@ -30,11 +30,17 @@ void TKImageButton::setImageName(const QString &name)
 
 QString TKImageButton::currentImage() const
 {
+    const QString &plain = isEnabled() ? m_activeImage : m_inactiveImage;
+    // Buttons drawn with fewer states (the side buttons have no roll-over image) keep their
+    // plain image rather than vanishing.
+    auto orPlain = [&plain](const QString &name) {
+        return tvk::hasNamedImage(name) ? name : plain;
+    };
     if (isDown() && isEnabled())
-        return m_pressedImage;
+        return orPlain(m_pressedImage);
     if (m_numberOfCaptures > 0 && isEnabled())
-        return m_rolloverImage;
-    return isEnabled() ? m_activeImage : m_inactiveImage;
+        return orPlain(m_rolloverImage);
+    return plain;
 }
 
 void TKImageButton::resetMouseCaptures()

@@ -1,39 +1,71 @@
 #include "TVKAppDelegate.h"
 
 #include "CustomWindow.h"
+#include "PMProgressIndicator.h"
+#include "TVKLoadingIndicator.h"
 #include "TVKMediaListModel.h"
+#include "TVKPlayInfo.h"
+#include "TVKPlayerController.h"
+#include "TVKTelemetryPanel.h"
+#include "VLCMediaPlayer.h"
+#include "VLCVideoView.h"
 #include "common/strings.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
+#include "controls/TVKAlert.h"
+#include "telemetry/GraphView.h"
+#include "telemetry/TVKMapView.h"
 
-#include <QApplication>
+#include <QAbstractAnimation>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QTableView>
 
-TVKAppDelegate::TVKAppDelegate(QObject *parent) : QObject(parent)
+TVKAppDelegate::TVKAppDelegate(PlayerFactory factory, QObject *parent)
+    : QObject(parent), m_factory(std::move(factory))
 {
+    if (!m_factory) {
+        m_factory = [](VLCVideoView *view, QObject *owner) -> VideoPlayer * {
+            return new VLCMediaPlayer(view, owner);
+        };
+    }
     m_window = new CustomWindow;
-    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 TVKAppDelegate::~TVKAppDelegate()
 {
+    die();
     delete m_window;
 }
 
 void TVKAppDelegate::awakeFromNib()
 {
     m_ui.setupUi(m_window);
-    m_mediaList = new TVKMediaList(this);
 
+    // Video views float in their hosts (no layout) so that a swap can animate them.
+    m_video1View = new VLCVideoView(m_ui.videoContainerView);
+    m_video2View = new VLCVideoView(m_ui.subVideoHost);
+    for (QWidget *host : {m_ui.videoContainerView, m_ui.subVideoHost}) {
+        delete host->layout();
+        host->installEventFilter(this);
+    }
+    m_video1View->setFillScreen(true);
+    m_video2View->setFillScreen(true);
+    m_player1 = m_factory(m_video1View, this);
+    m_player2 = m_factory(m_video2View, this);
+
+    m_mediaList = new TVKMediaList(this);
     m_ui.mediaControlBoxForFullScreen->setImagesLeft(QStringLiteral("bottom-background_left"),
                                                      QStringLiteral("bottom-background_middle"),
                                                      QStringLiteral("bottom-background_right"));
@@ -41,6 +73,16 @@ void TVKAppDelegate::awakeFromNib()
     m_ui.player1BackgroundView->setLogoImage(QStringLiteral("v1_front_logo"));
     m_ui.player2BackgroundView->setBackgroundNineImageName(QStringLiteral("v2"));
     m_ui.player2BackgroundView->setLogoImage(QStringLiteral("v2_rear_logo"));
+
+    m_ui.graphView = new GraphView(m_ui.graphHost);
+    m_ui.graphHost->layout()->addWidget(m_ui.graphView);
+    m_ui.mapWebView = new TVKMapView(m_ui.mapContainerTopView);
+    m_ui.mapContainerTopView->layout()->addWidget(m_ui.mapWebView);
+    m_progressIndicator = new PMProgressIndicator(m_ui.progressHost);
+    m_progressIndicator->setObjectName(QStringLiteral("progressIndicator"));
+    m_progressIndicator->setFixedHeight(6);
+    m_ui.progressHost->layout()->addWidget(m_progressIndicator);
+    m_loading = new TVKLoadingIndicator(m_progressIndicator, m_ui.headBox, this);
 
     m_model = new TVKMediaListModel(m_mediaList, this);
     QTableView *table = m_ui.mediaListTableView;
@@ -59,18 +101,72 @@ void TVKAppDelegate::awakeFromNib()
     connect(m_model, &TVKMediaListModel::folderDropped, this, &TVKAppDelegate::openFolder);
 }
 
-bool TVKAppDelegate::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_ui.mediaListTableView->viewport() && event->type() == QEvent::Resize)
-        m_emptyListNote->resize(m_ui.mediaListTableView->viewport()->size());
-    return QObject::eventFilter(watched, event);
-}
-
 void TVKAppDelegate::setupInitialValues()
 {
     m_mediaList->setDelegate(this);
+    m_telemetryPanel = new TVKTelemetryPanel(
+        {m_ui.graphView, m_ui.mapWebView, m_ui.gsensorXField, m_ui.gsensorYField,
+         m_ui.gsensorZField, m_ui.speedField, m_ui.hdopField, m_ui.sateliteField,
+         m_ui.mapPositionField},
+        m_player1, this);
+    m_player = new TVKPlayerController({m_window, &m_ui, m_mediaList, m_player1, m_player2,
+                                        m_video1View, m_video2View, m_loading, m_telemetryPanel},
+                                       this);
+    connect(m_player, &TVKPlayerController::sideButtonsNeedRefresh, this,
+            &TVKAppDelegate::updateSideViewButton);
+    connect(m_player, &TVKPlayerController::playStartFailed, this, [this](const QString &path) {
+        showAlert(m_window, QStringLiteral("TAVIK"),
+                  tvk::text("player.cannot_play").arg(QFileInfo(path).fileName()));
+    });
+    connect(m_window, &CustomWindow::isFullScreenChanged, this, &TVKAppDelegate::layoutWindow);
+    connect(m_window, &CustomWindow::closing, this, [this] { m_player->stopPlay(); });
+    connectControls();
+
     m_ui.titleLabel->setText(QStringLiteral("TAVIK <span style='font-weight:400'>Viewer</span>"));
     m_window->setWindowTitle(QStringLiteral("Tavik Viewer"));
+    m_rightViewMode = 0;
+    updateSideViewButton();
+    m_player->setVolume(70);
+    m_player->playInfo()->setIsPlaying(false);
+    m_video1View->hide();
+    m_video2View->hide();
+    m_ui.audioToggleButton->hide();
+    layoutWindow();
+    updateEmptyListNote();
+}
+
+void TVKAppDelegate::connectControls()
+{
+    TVKPlayerController *p = m_player;
+    const struct
+    {
+        TKImageButton *button;
+        void (TVKPlayerController::*action)();
+        const char *tip;
+    } buttons[] = {
+        {m_ui.playButton, &TVKPlayerController::clickPlayButton, "player.play_pause"},
+        {m_ui.playButtonForFullScreen, &TVKPlayerController::clickPlayButton, "player.play_pause"},
+        {m_ui.jumpBackwardButton, &TVKPlayerController::jumpBackward, "player.jump_backward"},
+        {m_ui.jumpForwardButton, &TVKPlayerController::jumpForward, "player.jump_forward"},
+        {m_ui.volumeDownButton, &TVKPlayerController::volumeDown, "player.volume_down"},
+        {m_ui.volumeUpButton, &TVKPlayerController::volumeUp, "player.volume_up"},
+        {m_ui.speedDownButton, &TVKPlayerController::decreaseSpeed, "player.speed_down"},
+        {m_ui.speedUpButton, &TVKPlayerController::increaseSpeed, "player.speed_up"},
+        {m_ui.sizeDownButton, &TVKPlayerController::sizeDown, "player.size_down"},
+        {m_ui.sizeUpButton, &TVKPlayerController::sizeUp, "player.size_up"},
+        {m_ui.swapButton, &TVKPlayerController::swapPlayer, "player.swap"},
+        {m_ui.audioToggleButton, &TVKPlayerController::toggleAudioChoice, "player.sound_choice"},
+    };
+    for (const auto &b : buttons) {
+        connect(b.button, &QAbstractButton::clicked, p, b.action);
+        b.button->setToolTip(tvk::text(b.tip));
+    }
+    connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this, &TVKAppDelegate::toggleFullScreen);
+    connect(m_ui.exitFullScreenButton, &QAbstractButton::clicked, this, &TVKAppDelegate::toggleFullScreen);
+    m_ui.fullScreenButton->setToolTip(tvk::text("player.full_screen"));
+    connect(m_ui.volumeSlider, &QSlider::valueChanged, p, &TVKPlayerController::volumeSliderMoved);
+    connect(m_ui.mediaListTableView, &QAbstractItemView::doubleClicked, p,
+            [p] { p->changeAndPlay(); });
     connect(m_ui.openFolderButton, &QAbstractButton::clicked, this,
             &TVKAppDelegate::openMediaDirectoryDialog);
     connect(m_ui.closeButton, &QAbstractButton::clicked, this, &TVKAppDelegate::closeWindow);
@@ -82,9 +178,26 @@ void TVKAppDelegate::setupInitialValues()
     m_ui.openFolderButton->setToolTip(tvk::text("player.open_folder"));
     m_ui.recordButton->setToolTip(tvk::text("player.recordings"));
     m_ui.informationButton->setToolTip(tvk::text("player.route_map"));
-    m_rightViewMode = 0;
-    updateSideViewButton();
-    updateEmptyListNote();
+
+    // Keys of a media player; the window has no menu bar to carry them.
+    const struct
+    {
+        QKeySequence key;
+        std::function<void()> action;
+    } keys[] = {
+        {QKeySequence(Qt::Key_Space), [p] { p->clickPlayButton(); }},
+        {QKeySequence(Qt::Key_Right), [p] { p->jumpForward(); }},
+        {QKeySequence(Qt::Key_Left), [p] { p->jumpBackward(); }},
+        {QKeySequence(Qt::Key_Up), [p] { p->volumeUp(); }},
+        {QKeySequence(Qt::Key_Down), [p] { p->volumeDown(); }},
+        {QKeySequence(Qt::Key_F), [this] { toggleFullScreen(); }},
+        {QKeySequence(QKeySequence::Open), [this] { openMediaDirectoryDialog(); }},
+        {QKeySequence(QKeySequence::Quit), [this] { closeWindow(); }},
+    };
+    for (const auto &k : keys) {
+        auto *shortcut = new QShortcut(k.key, m_window);
+        connect(shortcut, &QShortcut::activated, this, k.action);
+    }
 }
 
 void TVKAppDelegate::applicationDidFinishLaunching()
@@ -113,6 +226,27 @@ QRect TVKAppDelegate::minWindowFrame() const
     const QSize size = minWindowSize();
     return QRect(visible.x() + (visible.width() - size.width()) / 2,
                  visible.y() + (visible.height() - size.height()) / 2, size.width(), size.height());
+}
+
+bool TVKAppDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_ui.mediaListTableView->viewport())
+            m_emptyListNote->resize(m_ui.mediaListTableView->viewport()->size());
+        else if (watched == m_ui.videoContainerView)
+            fitVideoView(m_video1View);
+        else if (watched == m_ui.subVideoHost)
+            fitVideoView(m_video2View);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TVKAppDelegate::fitVideoView(VLCVideoView *view)
+{
+    // A swap animation in progress places the view itself.
+    if (m_player && m_player->isSwapping())
+        return;
+    view->setGeometry(view->parentWidget()->rect());
 }
 
 void TVKAppDelegate::clickMediaListViewButton()
@@ -146,15 +280,35 @@ void TVKAppDelegate::updateSideViewButton()
 
 void TVKAppDelegate::layoutMapContainer()
 {
-    // The map panel fills the list's place; its bottom strip keeps its height.
     if (m_ui.mapContainerView->isVisible())
         m_ui.mapContainerView->raise();
+}
+
+void TVKAppDelegate::layoutWindow()
+{
+    // Full screen keeps only the video and a thin control strip.
+    const bool full = m_window->isFullScreen();
+    m_ui.headBox->setVisible(!full);
+    m_ui.bodyRightBox->setVisible(!full);
+    m_ui.gsensorBox->setVisible(!full);
+    m_ui.mediaControlBox->setVisible(!full);
+    m_ui.mediaControlBoxForFullScreen->setVisible(full);
+    m_ui.bodyBox->layout()->setContentsMargins(full ? 0 : 10, 0, full ? 2 : 10, full ? 2 : 8);
+}
+
+void TVKAppDelegate::toggleFullScreen()
+{
+    if (m_window->isFullScreen())
+        m_window->leaveFullscreen();
+    else
+        m_window->enterFullscreen();
 }
 
 void TVKAppDelegate::openFolder(const QString &folder)
 {
     if (folder.isEmpty())
         return;
+    m_player->stopPlay();
     m_ui.folderField->setText(QDir::toNativeSeparators(folder));
     m_ui.folderField->setToolTip(m_ui.folderField->text());
     m_mediaList->setDirectoryPath(folder);
@@ -177,8 +331,22 @@ void TVKAppDelegate::closeWindow()
     m_window->close();
 }
 
+void TVKAppDelegate::die()
+{
+    if (!m_player)
+        return;
+    m_player->stopPlay();
+    delete m_player;
+    m_player = nullptr;
+    delete m_player1;
+    m_player1 = nullptr;
+    delete m_player2;
+    m_player2 = nullptr;
+}
+
 void TVKAppDelegate::mediaListChanged(TVKMediaList *)
 {
+    m_player->catalogueReplaced();
     m_rightViewMode = 0;
     updateSideViewButton();
     m_model->reload();
@@ -192,9 +360,8 @@ void TVKAppDelegate::updateEmptyListNote()
     if (m_mediaList->isWalking())
         note = tvk::text("player.reading_folder");
     else if (m_mediaList->count() == 0)
-        note = m_mediaList->directoryPath().isEmpty()
-                   ? tvk::text("player.no_folder")
-                   : tvk::text("player.no_recordings");
+        note = m_mediaList->directoryPath().isEmpty() ? tvk::text("player.no_folder")
+                                                      : tvk::text("player.no_recordings");
     m_emptyListNote->setText(note);
     m_emptyListNote->setVisible(!note.isEmpty());
     m_emptyListNote->resize(m_ui.mediaListTableView->viewport()->size());

@@ -6,9 +6,17 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class CustomWindow;
+class PMProgressIndicator;
 class QLabel;
+class TVKLoadingIndicator;
 class TVKMediaListModel;
+class TVKPlayerController;
+class TVKTelemetryPanel;
+class VLCVideoView;
+class VideoPlayer;
 
 // The controller of the player window: start-up, the recording list or the route map on the
 // right, the folder choice and the window's life.
@@ -17,7 +25,9 @@ class TVKAppDelegate : public QObject, public TVKMediaListDelegate
     Q_OBJECT
     Q_PROPERTY(int rightViewMode READ rightViewMode NOTIFY rightViewModeChanged)
 public:
-    explicit TVKAppDelegate(QObject *parent = nullptr);
+    // Makes the player of a video view; the application uses libVLC, tests a scripted player.
+    using PlayerFactory = std::function<VideoPlayer *(VLCVideoView *view, QObject *parent)>;
+    explicit TVKAppDelegate(PlayerFactory factory = {}, QObject *parent = nullptr);
     ~TVKAppDelegate() override;
 
     // Start-up, in this order; `launch` runs all three and shows the window.
@@ -30,6 +40,13 @@ public:
     const PlayerWindowUi &ui() const { return m_ui; }
     TVKMediaList *mediaList() const { return m_mediaList; }
     TVKMediaListModel *mediaListModel() const { return m_model; }
+    TVKPlayerController *playerController() const { return m_player; }
+    TVKTelemetryPanel *telemetryPanel() const { return m_telemetryPanel; }
+    TVKLoadingIndicator *loadingIndicator() const { return m_loading; }
+    VideoPlayer *player1() const { return m_player1; }
+    VideoPlayer *player2() const { return m_player2; }
+    VLCVideoView *video1View() const { return m_video1View; }
+    VLCVideoView *video2View() const { return m_video2View; }
 
     static QSize minWindowSize() { return {1020, 640}; }
     // The minimum size centred in the available area of the window's screen.
@@ -44,6 +61,9 @@ public:
     void openFolder(const QString &folder);
     void openMediaDirectoryDialog();
     void closeWindow();
+    void toggleFullScreen();
+    // Termination: playback stops and the players go before their views.
+    void die();
 
     void mediaListChanged(TVKMediaList *list) override;
 
@@ -57,12 +77,24 @@ protected:
 
 private:
     void layoutMapContainer();
+    void layoutWindow();
     void updateEmptyListNote();
+    void connectControls();
+    void fitVideoView(VLCVideoView *view);
 
     CustomWindow *m_window = nullptr;
     PlayerWindowUi m_ui;
     TVKMediaList *m_mediaList = nullptr;
     TVKMediaListModel *m_model = nullptr;
+    PlayerFactory m_factory;
+    VLCVideoView *m_video1View = nullptr;
+    VLCVideoView *m_video2View = nullptr;
+    VideoPlayer *m_player1 = nullptr;
+    VideoPlayer *m_player2 = nullptr;
+    PMProgressIndicator *m_progressIndicator = nullptr;
+    TVKLoadingIndicator *m_loading = nullptr;
+    TVKTelemetryPanel *m_telemetryPanel = nullptr;
+    TVKPlayerController *m_player = nullptr;
     QLabel *m_emptyListNote = nullptr;
     int m_rightViewMode = 0;
 };

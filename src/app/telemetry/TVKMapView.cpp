@@ -24,8 +24,10 @@ QWebEngineProfile *mapProfile()
 {
     static QWebEngineProfile *profile = [] {
         auto *made = new QWebEngineProfile(QStringLiteral("map"), QCoreApplication::instance());
-        made->setHttpUserAgent(made->httpUserAgent() + QStringLiteral(" TavikViewer/") +
-                               QCoreApplication::applicationVersion());
+        QString agent = made->httpUserAgent() + QStringLiteral(" TavikViewer");
+        if (!QCoreApplication::applicationVersion().isEmpty())
+            agent += QLatin1Char('/') + QCoreApplication::applicationVersion();
+        made->setHttpUserAgent(agent);
         return made;
     }();
     return profile;

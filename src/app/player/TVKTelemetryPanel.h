@@ -1,0 +1,48 @@
+#pragma once
+
+#include "player/telemetryreadout.h"
+#include "telemetry/TVKTelemetry.h"
+
+#include <QObject>
+
+class GraphView;
+class QLabel;
+class TVKMapView;
+class VideoPlayer;
+
+// The telemetry of the moment on screen: the G-sensor graph's cursor and readouts, speed,
+// HDOP, satellites and the map marker, following the main player's position. It reads the
+// telemetry it was given at the start of the recording, never arrays being rebuilt.
+class TVKTelemetryPanel : public QObject
+{
+    Q_OBJECT
+public:
+    struct Fields
+    {
+        GraphView *graphView;
+        TVKMapView *mapWebView;
+        QLabel *gsensorXField;
+        QLabel *gsensorYField;
+        QLabel *gsensorZField;
+        QLabel *speedField;
+        QLabel *hdopField;
+        QLabel *sateliteField;
+        QLabel *positionField; // under the map; may be null
+    };
+    TVKTelemetryPanel(const Fields &fields, const VideoPlayer *player1, QObject *parent = nullptr);
+
+    // A recording starts: its telemetry goes to the graph and the map's route.
+    void setTelemetry(TVKTelemetryPtr telemetry);
+    TVKTelemetryPtr telemetry() const { return m_telemetry; }
+    // The readouts of a fresh start.
+    void reset();
+
+    void updateGsensorUIByPlayPositon(double position);
+    void updateGpsUIByPlayPosition(double position);
+
+private:
+    Fields m_fields;
+    const VideoPlayer *m_player1;
+    TVKTelemetryPtr m_telemetry;
+    readout::HemisphereFlags m_flags;
+};

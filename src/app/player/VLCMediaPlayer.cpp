@@ -1,0 +1,383 @@
+#include "VLCMediaPlayer.h"
+
+#include "VLCVideoView.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QMutexLocker>
+
+#include <vlc/vlc.h>
+
+#include <cstring>
+
+namespace VLCLibrary {
+
+libvlc_instance_t *sharedLibrary()
+{
+    static libvlc_instance_t *instance = [] {
+        QList<QByteArray> args{"--no-xlib", "--quiet", "--no-video-title-show", "--no-stats",
+                               "--no-snapshot-preview", "--no-sub-autodetect-file"};
+        // Tests and headless runs choose their sound output ("dummy").
+        const QByteArray aout = qgetenv("TAVIK_VLC_AOUT");
+        if (!aout.isEmpty())
+            args << "--aout=" + aout;
+        std::vector<const char *> argv;
+        for (const QByteArray &arg : args)
+            argv.push_back(arg.constData());
+        return libvlc_new(static_cast<int>(argv.size()), argv.data());
+    }();
+    return instance;
+}
+
+} // namespace VLCLibrary
+
+namespace {
+constexpr libvlc_event_e kEvents[] = {
+    libvlc_MediaPlayerOpening, libvlc_MediaPlayerPlaying,     libvlc_MediaPlayerPaused,
+    libvlc_MediaPlayerStopped, libvlc_MediaPlayerEndReached, libvlc_MediaPlayerEncounteredError,
+    libvlc_MediaPlayerTimeChanged, libvlc_MediaPlayerESAdded};
+} // namespace
+
+VLCMediaPlayer::VLCMediaPlayer(VLCVideoView *view, QObject *parent)
+    : VideoPlayer(parent), m_view(view)
+{
+    libvlc_instance_t *library = VLCLibrary::sharedLibrary();
+    if (!library)
+        return;
+    m_player = libvlc_media_player_new(library);
+    if (!m_player)
+        return;
+    libvlc_video_set_callbacks(m_player, &VLCMediaPlayer::lockCallback,
+                               &VLCMediaPlayer::unlockCallback,
+                               &VLCMediaPlayer::displayCallback, this);
+    libvlc_video_set_format_callbacks(m_player, &VLCMediaPlayer::formatCallback, nullptr);
+    libvlc_event_manager_t *events = libvlc_media_player_event_manager(m_player);
+    for (libvlc_event_e type : kEvents)
+        libvlc_event_attach(events, type, &VLCMediaPlayer::eventCallback, this);
+}
+
+VLCMediaPlayer::~VLCMediaPlayer()
+{
+    if (!m_player)
+        return;
+    libvlc_event_manager_t *events = libvlc_media_player_event_manager(m_player);
+    for (libvlc_event_e type : kEvents)
+        libvlc_event_detach(events, type, &VLCMediaPlayer::eventCallback, this);
+    // Stopping joins libVLC's threads: no callback runs after this.
+    libvlc_media_player_stop(m_player);
+    libvlc_media_player_release(m_player);
+}
+
+unsigned VLCMediaPlayer::formatCallback(void **opaque, char *chroma, unsigned *width,
+                                        unsigned *height, unsigned *pitches, unsigned *lines)
+{
+    auto *self = static_cast<VLCMediaPlayer *>(*opaque);
+    std::memcpy(chroma, "RV32", 4);
+    QMutexLocker lock(&self->m_frameMutex);
+    self->m_frameWidth = static_cast<int>(*width);
+    self->m_frameHeight = static_cast<int>(*height);
+    *pitches = *width * 4;
+    *lines = *height;
+    return 1;
+}
+
+void *VLCMediaPlayer::lockCallback(void *opaque, void **planes)
+{
+    auto *self = static_cast<VLCMediaPlayer *>(opaque);
+    QMutexLocker lock(&self->m_frameMutex);
+    const QSize size(self->m_frameWidth, self->m_frameHeight);
+    FrameSlot *slot = nullptr;
+    for (FrameSlot &candidate : self->m_pool) {
+        if (!candidate.locked && (candidate.image.isNull() || candidate.image.isDetached())) {
+            slot = &candidate;
+            break;
+        }
+    }
+    if (!slot)
+        slot = &self->m_pool.emplace_back();
+    if (slot->image.size() != size)
+        slot->image = QImage(size, QImage::Format_RGB32);
+    slot->locked = true;
+    planes[0] = slot->image.bits();
+    return slot;
+}
+
+void VLCMediaPlayer::unlockCallback(void *opaque, void *picture, void *const *)
+{
+    auto *self = static_cast<VLCMediaPlayer *>(opaque);
+    QMutexLocker lock(&self->m_frameMutex);
+    static_cast<FrameSlot *>(picture)->locked = false;
+}
+
+void VLCMediaPlayer::displayCallback(void *opaque, void *picture)
+{
+    auto *self = static_cast<VLCMediaPlayer *>(opaque);
+    {
+        QMutexLocker lock(&self->m_frameMutex);
+        self->m_latest = static_cast<FrameSlot *>(picture)->image;
+    }
+    // One delivery at a time: a slow interface skips frames instead of queueing them.
+    if (!self->m_deliveryQueued.exchange(true))
+        QMetaObject::invokeMethod(self, &VLCMediaPlayer::deliverFrame, Qt::QueuedConnection);
+}
+
+void VLCMediaPlayer::deliverFrame()
+{
+    QImage frame;
+    {
+        QMutexLocker lock(&m_frameMutex);
+        frame = m_latest;
+    }
+    m_deliveryQueued = false;
+    if (m_view && !frame.isNull())
+        m_view->showFrame(frame);
+}
+
+void VLCMediaPlayer::eventCallback(const libvlc_event_t *event, void *opaque)
+{
+    auto *self = static_cast<VLCMediaPlayer *>(opaque);
+    const int type = event->type;
+    if (type == libvlc_MediaPlayerESAdded && event->u.media_player_es_changed.i_type != libvlc_track_audio)
+        return;
+    QMetaObject::invokeMethod(self, [self, type] { self->handleEvent(type); }, Qt::QueuedConnection);
+}
+
+void VLCMediaPlayer::handleEvent(int type)
+{
+    switch (type) {
+    case libvlc_MediaPlayerOpening:
+        m_state = Opening;
+        break;
+    case libvlc_MediaPlayerPlaying:
+        m_state = Playing;
+        applyAudio();
+        if (m_pendingSeek > 0)
+            libvlc_media_player_set_time(m_player, m_pendingSeek);
+        m_pendingSeek = -1;
+        break;
+    case libvlc_MediaPlayerPaused:
+        m_state = Paused;
+        break;
+    case libvlc_MediaPlayerStopped:
+        // A stop that is part of a restart, or the end, keeps its own state.
+        if (!m_atEnd && m_pendingSeek < 0)
+            m_state = Stopped;
+        break;
+    case libvlc_MediaPlayerEndReached:
+        m_lengthAtEnd = libvlc_media_player_get_length(m_player);
+        m_atEnd = true;
+        m_state = Paused;
+        emit stateChanged();
+        emit timeChanged();
+        return;
+    case libvlc_MediaPlayerEncounteredError:
+        m_state = Error;
+        break;
+    case libvlc_MediaPlayerTimeChanged:
+        if (!m_atEnd)
+            emit timeChanged();
+        return;
+    case libvlc_MediaPlayerESAdded:
+        applyAudio();
+        return;
+    default:
+        return;
+    }
+    emit stateChanged();
+}
+
+void VLCMediaPlayer::setMedia(const QString &path)
+{
+    if (!m_player)
+        return;
+    libvlc_media_player_stop(m_player);
+    m_atEnd = false;
+    m_pendingSeek = -1;
+    m_state = Stopped;
+    m_path = path;
+    if (path.isEmpty()) {
+        libvlc_media_player_set_media(m_player, nullptr);
+        if (m_view)
+            m_view->clear();
+        return;
+    }
+    libvlc_media_t *media = libvlc_media_new_path(VLCLibrary::sharedLibrary(), QFile::encodeName(path).constData());
+    libvlc_media_player_set_media(m_player, media);
+    libvlc_media_release(media);
+    if (m_view)
+        m_view->clear();
+}
+
+void VLCMediaPlayer::play()
+{
+    if (!m_player || m_path.isEmpty())
+        return;
+    if (m_atEnd) {
+        restartAt(0);
+        return;
+    }
+    libvlc_media_player_play(m_player);
+}
+
+void VLCMediaPlayer::pause()
+{
+    if (m_player && !m_atEnd)
+        libvlc_media_player_set_pause(m_player, 1);
+}
+
+void VLCMediaPlayer::stop()
+{
+    if (!m_player)
+        return;
+    m_atEnd = false;
+    m_pendingSeek = -1;
+    libvlc_media_player_stop(m_player);
+    m_state = Stopped;
+}
+
+void VLCMediaPlayer::restartAt(qint64 milliseconds)
+{
+    // libVLC cannot seek once it has ended: start the media again and seek when it plays.
+    m_atEnd = false;
+    m_pendingSeek = std::max<qint64>(milliseconds, 0);
+    libvlc_media_player_stop(m_player);
+    libvlc_media_player_play(m_player);
+    libvlc_media_player_set_rate(m_player, m_rate);
+}
+
+bool VLCMediaPlayer::isPlaying() const
+{
+    return m_player && !m_atEnd && libvlc_media_player_is_playing(m_player);
+}
+
+float VLCMediaPlayer::position() const
+{
+    if (!m_player || m_path.isEmpty())
+        return 0.0f;
+    if (m_atEnd)
+        return 1.0f;
+    return std::max(0.0f, libvlc_media_player_get_position(m_player));
+}
+
+void VLCMediaPlayer::setPosition(float position)
+{
+    if (!m_player || m_path.isEmpty())
+        return;
+    if (m_atEnd) {
+        if (position < 1.0f)
+            restartAt(static_cast<qint64>(position * length()));
+        return;
+    }
+    libvlc_media_player_set_position(m_player, position);
+}
+
+qint64 VLCMediaPlayer::time() const
+{
+    if (!m_player || m_path.isEmpty())
+        return 0;
+    if (m_atEnd)
+        return length();
+    return std::max<qint64>(0, libvlc_media_player_get_time(m_player));
+}
+
+void VLCMediaPlayer::setTime(qint64 milliseconds)
+{
+    if (!m_player || m_path.isEmpty())
+        return;
+    if (m_atEnd) {
+        if (milliseconds < length())
+            restartAt(milliseconds);
+        return;
+    }
+    libvlc_media_player_set_time(m_player, milliseconds);
+}
+
+qint64 VLCMediaPlayer::length() const
+{
+    if (!m_player || m_path.isEmpty())
+        return 0;
+    const qint64 playing = libvlc_media_player_get_length(m_player);
+    if (playing > 0)
+        return playing;
+    if (m_atEnd && m_lengthAtEnd > 0)
+        return m_lengthAtEnd;
+    libvlc_media_t *media = libvlc_media_player_get_media(m_player);
+    if (!media)
+        return 0;
+    const qint64 duration = libvlc_media_get_duration(media);
+    libvlc_media_release(media);
+    return std::max<qint64>(0, duration);
+}
+
+float VLCMediaPlayer::rate() const
+{
+    return m_rate;
+}
+
+void VLCMediaPlayer::setRate(float rate)
+{
+    m_rate = rate;
+    if (m_player)
+        libvlc_media_player_set_rate(m_player, rate);
+}
+
+void VLCMediaPlayer::setMute(bool mute)
+{
+    m_muted = mute;
+    applyAudio();
+}
+
+void VLCMediaPlayer::setVolume(int volume)
+{
+    m_volume = std::clamp(volume, 0, 200);
+    applyAudio();
+}
+
+void VLCMediaPlayer::applyAudio()
+{
+    // The sound output may only exist once playback runs: settings are applied again then.
+    if (!m_player)
+        return;
+    libvlc_audio_set_mute(m_player, m_muted ? 1 : 0);
+    libvlc_audio_set_volume(m_player, m_volume);
+}
+
+QList<int> VLCMediaPlayer::audioTrackIndexes() const
+{
+    QList<int> ids;
+    if (!m_player || m_path.isEmpty())
+        return ids;
+    libvlc_track_description_t *tracks = libvlc_audio_get_track_description(m_player);
+    for (libvlc_track_description_t *t = tracks; t; t = t->p_next)
+        ids << t->i_id;
+    if (tracks)
+        libvlc_track_description_list_release(tracks);
+    return ids;
+}
+
+bool VLCMediaPlayer::hasVideoOut() const
+{
+    return m_player && libvlc_media_player_has_vout(m_player) > 0;
+}
+
+QSize VLCMediaPlayer::videoSize() const
+{
+    unsigned width = 0, height = 0;
+    if (!m_player || libvlc_video_get_size(m_player, 0, &width, &height) != 0)
+        return {};
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
+bool VLCMediaPlayer::saveVideoSnapshotAt(const QString &path, int width, int height)
+{
+    QImage frame;
+    {
+        QMutexLocker lock(&m_frameMutex);
+        frame = m_latest.copy();
+    }
+    if (frame.isNull())
+        return false;
+    if (width > 0 && height > 0)
+        frame = frame.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return frame.save(path);
+}

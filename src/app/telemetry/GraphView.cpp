@@ -1,0 +1,150 @@
+#include "GraphView.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+// The chart's measures, taken with the origin at the bottom left and y upwards, as the camera
+// maker's viewer drew it; at() turns them into the painter's coordinates.
+struct ChartGeometry
+{
+    explicit ChartGeometry(const QRectF &bounds)
+        : bounds(bounds), w(bounds.width() - 40), h(bounds.height() - 16), zero(8 + h / 2),
+          unit(h * 0.25)
+    {}
+
+    QPointF at(double x, double y) const
+    {
+        return QPointF(bounds.left() + x, bounds.top() + bounds.height() - y);
+    }
+    // A rectangle given by its bottom-left corner and size.
+    QRectF rect(double x, double y, double width, double height) const
+    {
+        return QRectF(at(x, y + height), QSizeF(width, height));
+    }
+
+    static constexpr double left = 20;
+    static constexpr double bottom = 8;
+    QRectF bounds;
+    double w;
+    double h;
+    double zero;
+    double unit;
+};
+
+QFont labelFont()
+{
+    QFont font(QStringLiteral("Helvetica"));
+    font.setStyleHint(QFont::SansSerif);
+    // Sizes of the chart are in pixels; so is its text.
+    font.setPixelSize(12);
+    return font;
+}
+
+void drawBackgroundRect(QPainter *painter, const ChartGeometry &g)
+{
+    const QColor grid = QColor::fromRgbF(0.8f, 0.8f, 0.8f);
+    for (int i = 0; i <= 4; ++i)
+        painter->fillRect(g.rect(g.left, g.bottom + i * g.unit, g.w, 1), grid);
+    painter->fillRect(g.rect(g.left, g.bottom, 1, g.h), grid);
+
+    static const char *const labels[] = {"-2", "-1", "0", "+1", "+2"};
+    painter->setFont(labelFont());
+    painter->setPen(Qt::white);
+    const QFontMetricsF metrics(painter->font());
+    for (int i = 0; i <= 4; ++i) {
+        const QString label = QLatin1String(labels[i]);
+        const double width = metrics.horizontalAdvance(label);
+        // Right edge 2 left of the axis, vertical middle 2 above the line.
+        const double middle = g.bottom + i * g.unit + 2;
+        const QPointF topLeft = g.at(g.left - 2 - width, middle + metrics.height() / 2);
+        painter->drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), label);
+    }
+}
+
+// The whole recording spread over the width at ten steps a point, whatever its length:
+// samples repeat when there are fewer than steps and are skipped when there are more.
+QPainterPath axisPath(const QList<TVKGSensor> &values, float TVKGSensor::*axis,
+                      const ChartGeometry &g)
+{
+    const double x0 = g.left + 1;
+    const double steps = g.w * 10 + 1;
+    const qsizetype n = values.size();
+    const double ratio = static_cast<double>(n) / steps;
+    QPainterPath path(g.at(x0, g.zero + values[0].*axis * g.unit));
+    for (qsizetype k = 1; k < steps; ++k) {
+        const auto i = static_cast<qsizetype>(std::floor(ratio * static_cast<double>(k)));
+        if (i >= n)
+            break;
+        path.lineTo(g.at(x0 + static_cast<double>(k) * 0.1, g.zero + values[i].*axis * g.unit));
+    }
+    return path;
+}
+
+void drawGraphData(QPainter *painter, const QList<TVKGSensor> &values, const ChartGeometry &g)
+{
+    struct Axis
+    {
+        float TVKGSensor::*value;
+        Qt::GlobalColor color;
+    };
+    static constexpr Axis axes[] = {
+        {&TVKGSensor::x, Qt::red}, {&TVKGSensor::y, Qt::green}, {&TVKGSensor::z, Qt::blue}};
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setBrush(Qt::NoBrush);
+    for (const Axis &axis : axes) {
+        painter->setPen(QPen(axis.color, 1, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        painter->drawPath(axisPath(values, axis.value, g));
+    }
+    painter->restore();
+}
+
+void drawTimePositionVerticalBar(QPainter *painter, double position, const ChartGeometry &g)
+{
+    painter->fillRect(g.rect(g.left + g.w * position, g.bottom, 2, g.h), Qt::white);
+}
+
+} // namespace
+
+GraphView::GraphView(QWidget *parent) : QWidget(parent) {}
+
+void GraphView::setGraphData(const QList<TVKGSensor> &values)
+{
+    m_values = values;
+    update();
+}
+
+void GraphView::updateTimePosition(double position)
+{
+    m_timePosition = position;
+    update();
+}
+
+void GraphView::paint(QPainter *painter, const QRectF &bounds) const
+{
+    const ChartGeometry geometry(bounds);
+    painter->save();
+    drawBackgroundRect(painter, geometry);
+    if (!m_values.isEmpty()) {
+        drawGraphData(painter, m_values, geometry);
+        drawTimePositionVerticalBar(painter, m_timePosition, geometry);
+    }
+    painter->restore();
+}
+
+QSize GraphView::sizeHint() const
+{
+    return QSize(480, 96);
+}
+
+void GraphView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paint(&painter, rect());
+}

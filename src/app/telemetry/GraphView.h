@@ -1,0 +1,39 @@
+#pragma once
+
+#include "telemetry/TVKGSensor.h"
+
+#include <QList>
+#include <QWidget>
+
+class QPainter;
+
+// The strip chart of the three G-sensor axes of the recording being played, on a fixed scale
+// from -2 to +2, with a white bar at the play position. It draws no background of its own:
+// it sits on the dark panel of the player window.
+class GraphView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit GraphView(QWidget *parent = nullptr);
+
+    // Keeps the given array itself (shared, not copied) and redraws.
+    void setGraphData(const QList<TVKGSensor> &values);
+    // The play position as a fraction of the recording, 0 to 1.
+    void updateTimePosition(double position);
+
+    const QList<TVKGSensor> &values() const { return m_values; }
+    double timePosition() const { return m_timePosition; }
+
+    // Draws the whole chart into bounds: the screen, an image or a printed page.
+    void paint(QPainter *painter, const QRectF &bounds) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<TVKGSensor> m_values;
+    double m_timePosition = 0.0;
+};

@@ -1,0 +1,76 @@
+#include "telemetryreadout.h"
+
+#include "common/cformat.h"
+#include "telemetry/nmeacoordinate.h"
+
+#include <cmath>
+
+namespace readout {
+
+qsizetype sampleIndex(double position, qsizetype count)
+{
+    if (count <= 0)
+        return -1;
+    // Truncated toward zero; NaN and negative positions land on the first sample.
+    const double scaled = position * static_cast<double>(count);
+    qsizetype index = 0;
+    if (scaled >= static_cast<double>(count))
+        index = count - 1;
+    else if (scaled > 0)
+        index = static_cast<qsizetype>(scaled);
+    return std::min(index, count - 1);
+}
+
+QString axisText(char axis, double value)
+{
+    return tvk::cformat("%c=%s%.2lf", axis, value > 0.0 ? "+" : "", value);
+}
+
+QString resetAxisText(char axis)
+{
+    return tvk::cformat("%c=+0.00", axis);
+}
+
+std::optional<GSensorTexts> gsensorTexts(const TVKTelemetry &telemetry, double position)
+{
+    const qsizetype n = telemetry.m_GSensors.size();
+    if (n == 0)
+        return std::nullopt;
+    const TVKGSensor &sample = telemetry.m_GSensors[sampleIndex(position, n)];
+    return GSensorTexts{axisText('X', sample.x), axisText('Y', sample.y), axisText('Z', sample.z)};
+}
+
+GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, HemisphereFlags &flags)
+{
+    GpsReadout out;
+    const qsizetype n = telemetry.m_vGpsData.size();
+    if (n > 0) {
+        const qsizetype i = sampleIndex(position, n);
+        const _AVI_GPS_DATA_T &record = telemetry.m_vGpsData[i].data();
+        double lat = std::fabs(record.fLatitude);
+        double lon = std::fabs(record.fLongitude);
+        if (i < telemetry.m_NMEAs.size()) {
+            const TVKGpsData &fix = telemetry.m_NMEAs[i];
+            flags.south = fix.NS != 'N';
+            flags.west = fix.EW != 'E';
+        }
+        if (flags.south)
+            lat = -lat;
+        if (flags.west)
+            lon = -lon;
+        degreesFromNmeaCoordinate(lat, lon, &out.latitude, &out.longitude);
+        out.hasGps = true;
+        // The number as recorded, whatever its unit; the camera converts nothing.
+        out.speed = tvk::cformat(record.KM == '9' ? "%d Km/h" : "%d Mi/h",
+                                 static_cast<int>(record.fSpeed));
+    }
+    const qsizetype m = telemetry.m_NMEAs.size();
+    if (m > 0) {
+        const TVKGpsData &fix = telemetry.m_NMEAs[sampleIndex(position, m)];
+        out.hdop = tvk::cformat("%.1f", fix.HDOP);
+        out.satellites = tvk::cformat("%d", static_cast<int>(fix.SatelliteUsedCount));
+    }
+    return out;
+}
+
+} // namespace readout

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "telemetry/TVKTelemetry.h"
+
+#include <QString>
+
+#include <optional>
+
+// What the player window shows of the telemetry at a play position. The G-sensor readouts
+// follow the G-sensor samples; map position and speed follow the GPS records aligned to them;
+// HDOP and satellites follow the NMEA fixes, each array indexed by its own count.
+namespace readout {
+
+// The entry of an array of n (> 0) entries that a position (0 to 1) falls on.
+qsizetype sampleIndex(double position, qsizetype count);
+
+// "X=+0.25", "Y=-0.50", "Z=0.00": a plus sign only above zero.
+QString axisText(char axis, double value);
+
+struct GSensorTexts
+{
+    QString x, y, z;
+};
+// Nothing when there are no samples (the fields keep their texts).
+std::optional<GSensorTexts> gsensorTexts(const TVKTelemetry &telemetry, double position);
+
+// The hemispheres last seen; a record without its own fix keeps them.
+struct HemisphereFlags
+{
+    bool south = false;
+    bool west = false;
+};
+
+struct GpsReadout
+{
+    bool hasGps = false;          // false: the map is told there is no GPS data
+    double latitude = 0;          // decimal degrees, signed
+    double longitude = 0;
+    std::optional<QString> speed; // "57 Km/h" / "57 Mi/h"
+    std::optional<QString> hdop;  // "%.1f"
+    std::optional<QString> satellites;
+};
+GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, HemisphereFlags &flags);
+
+inline constexpr char kNoGpsDebugText[] = "GPS Data Count=Zero";
+
+// The reset text shown when a recording starts: "X=+0.00" (a sample of zero shows "X=0.00").
+QString resetAxisText(char axis);
+
+} // namespace readout
