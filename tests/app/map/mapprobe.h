@@ -1,7 +1,11 @@
 #pragma once
 
+#include "telemetry/TVKMapView.h"
+
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 #include <QVariant>
 #include <QWebEnginePage>
 #include <QWebEngineUrlRequestInterceptor>
@@ -9,18 +13,34 @@
 
 #include <atomic>
 
-// Runs a script in the page and waits for its value.
+// Runs a script in the page and waits for its value. The wait runs an event loop: the web
+// engine works on this thread and polling with sleeps would slow it down many times.
 inline QVariant evaluate(QWebEngineView &view, const QString &script)
 {
     QVariant result;
-    bool done = false;
+    QEventLoop loop;
+    QTimer::singleShot(10000, &loop, [&] {
+        qWarning("no answer from the page for %s", qPrintable(script));
+        loop.quit();
+    });
     view.page()->runJavaScript(script, [&](const QVariant &value) {
         result = value;
-        done = true;
+        loop.quit();
     });
-    if (!QTest::qWaitFor([&] { return done; }, 10000))
-        qWarning("no answer from the page for %s", qPrintable(script));
+    loop.exec();
     return result;
+}
+
+// Waits for the view's page to finish loading.
+inline bool waitForPage(TVKMapView &view)
+{
+    if (view.isPageLoaded())
+        return true;
+    QEventLoop loop;
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    QObject::connect(&view, &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
+    loop.exec();
+    return view.isPageLoaded();
 }
 
 inline QVariantMap mapState(QWebEngineView &view)

@@ -21,7 +21,7 @@ std::unique_ptr<TVKMapView> loadedView()
     auto view = std::make_unique<TVKMapView>();
     view->resize(480, 400);
     view->show();
-    if (!QTest::qWaitFor([&] { return view->isPageLoaded(); }, 30000))
+    if (!waitForPage(*view))
         qWarning("the map page did not load");
     return view;
 }
@@ -124,7 +124,7 @@ private slots:
         view.setLatLag(37.525, 126.9875);
         QCOMPARE(sent.count(), 0);
 
-        QTRY_VERIFY_WITH_TIMEOUT(view.isPageLoaded(), 30000);
+        QVERIFY(waitForPage(view));
         // The older position was replaced while waiting; the order is kept.
         QCOMPARE(sent.count(), 2);
         QCOMPARE(sent.at(0).at(0).toString(), TVKMapView::routeScript(kRoute));
@@ -224,7 +224,7 @@ private slots:
         view.resize(0, 0);
         view.setRoute(kRoute);
         view.setLatLag(37.5262, 126.9900);
-        QTRY_VERIFY_WITH_TIMEOUT(view.isPageLoaded(), 30000);
+        QVERIFY(waitForPage(view));
         view.resize(480, 400);
         view.show();
         QTRY_VERIFY(mapState(view)["zoom"].toDouble() >= 14);

@@ -78,7 +78,7 @@ private slots:
         window.show();
         window.updateMapLat(37.525, 126.9875);
         TVKMapView *view = window.mapWebView();
-        QTRY_VERIFY_WITH_TIMEOUT(view->isPageLoaded(), 30000);
+        QVERIFY(waitForPage(*view));
         QCOMPARE(view->lastScript(), "setLatLag('126.987500','37.525000')");
         const QVariantList position = mapState(*view)["position"].toList();
         QCOMPARE(position, (QVariantList{37.525, 126.9875}));
