@@ -1,0 +1,34 @@
+#pragma once
+
+#include "avirecords.h"
+
+#include <memory>
+
+// One GPS record of a recording. The record is immutable once made, so copies share it: the
+// alignment repeats one record for every G-sensor sample it covers.
+class TVKAviGpsData
+{
+public:
+    TVKAviGpsData() = default; // an all-zero record
+    explicit TVKAviGpsData(const _AVI_GPS_DATA_T &data)
+        : m_data(std::make_shared<const _AVI_GPS_DATA_T>(data))
+    {}
+    static TVKAviGpsData aviGpsDataWithData(const _AVI_GPS_DATA_T &data)
+    {
+        return TVKAviGpsData(data);
+    }
+
+    const _AVI_GPS_DATA_T &data() const;
+    void setData(const _AVI_GPS_DATA_T &data) { *this = TVKAviGpsData(data); }
+
+    // Whether both hold the very same record (not merely an equal one).
+    bool sharesRecordWith(const TVKAviGpsData &other) const { return m_data == other.m_data; }
+
+    friend bool operator==(const TVKAviGpsData &a, const TVKAviGpsData &b)
+    {
+        return a.m_data == b.m_data || a.data() == b.data();
+    }
+
+private:
+    std::shared_ptr<const _AVI_GPS_DATA_T> m_data;
+};

@@ -1,0 +1,79 @@
+#include "TVKBlackBoxData.h"
+
+#include "TVKTelemetryBuilder.h"
+#include "common/cformat.h"
+#include "common/log.h"
+
+#include <QFile>
+#include <QMutexLocker>
+
+TVKBlackBoxData::TVKBlackBoxData() : m_telemetry(TVKTelemetry::empty()) {}
+
+bool TVKBlackBoxData::ExtractStreamInformation(const char *path)
+{
+    tvk::log(QStringLiteral("#############################   START"));
+    if (!path) {
+        clear();
+        return false;
+    }
+    QFile file(QFile::decodeName(path));
+    // Unbuffered: the extraction reads at scattered places and keeps its own buffers.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        clear();
+        return false;
+    }
+    bool ok = false;
+    ExtractionInfo info;
+    TVKTelemetryPtr telemetry = extract(file, &ok, &info);
+    file.close();
+    if (info.moviSizeRead) {
+        tvk::log(tvk::cformat("Listmovsize=0x%x IdxAddr=0x%llx", info.moviSize,
+                              static_cast<unsigned long long>(info.indexAddress)));
+    }
+    publish(std::move(telemetry));
+    if (!ok)
+        return false;
+    tvk::log(QStringLiteral("#############################  FINISH"));
+    return true;
+}
+
+TVKTelemetryPtr TVKBlackBoxData::snapshot() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_telemetry;
+}
+
+void TVKBlackBoxData::publish(TVKTelemetryPtr telemetry)
+{
+    if (!telemetry)
+        telemetry = TVKTelemetry::empty();
+    QMutexLocker lock(&m_mutex);
+    // The previous telemetry is released outside the lock when this was its last reader.
+    std::swap(m_telemetry, telemetry);
+    lock.unlock();
+}
+
+bool TVKBlackBoxData::ParseNMEA(char *buffer, qsizetype bufferSize)
+{
+    QMutexLocker lock(&m_mutex);
+    TVKTelemetryBuilder builder(*m_telemetry);
+    const bool parsed = builder.ParseNMEA(buffer, bufferSize);
+    m_telemetry = builder.snapshot();
+    return parsed;
+}
+
+bool TVKBlackBoxData::ParseGSensor(const _AVI_GSENSOR_DATA_T &record)
+{
+    QMutexLocker lock(&m_mutex);
+    TVKTelemetryBuilder builder(*m_telemetry);
+    const bool parsed = builder.ParseGSensor(record);
+    m_telemetry = builder.snapshot();
+    return parsed;
+}
+
+TVKNMEASentenceParser TVKBlackBoxData::m_NMEAParser() const
+{
+    TVKNMEASentenceParser parser;
+    parser.m_Current = snapshot()->lastFix;
+    return parser;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "TVKNMEASentenceParser.h"
+#include "TVKTelemetry.h"
+
+#include <QMutex>
+
+class QIODevice;
+
+// The telemetry of the recording being played. An extraction builds the arrays of a file
+// privately, on any thread, and publishes them in one step as its last act; readers take
+// the published telemetry with snapshot() and keep it as long as they like, so they see the
+// previous recording or the new one, never a mix or a half-filled array.
+class TVKBlackBoxData
+{
+public:
+    // What an extraction found on its way, for the diagnostic lines.
+    struct ExtractionInfo
+    {
+        bool moviSizeRead = false;
+        quint32 moviSize = 0;     // S, the size of the movi list
+        quint64 indexAddress = 0; // 14148 + S
+    };
+
+    TVKBlackBoxData();
+    TVKBlackBoxData(const TVKBlackBoxData &) = delete;
+    TVKBlackBoxData &operator=(const TVKBlackBoxData &) = delete;
+
+    // Extracts the telemetry of the recording at `path` (a file-system path) and publishes
+    // it. True when the file opened and began with the RIFF header ("RIFF", size, "AVI "),
+    // even when it holds no telemetry; false otherwise, with empty telemetry published.
+    bool ExtractStreamInformation(const char *path);
+
+    // The extraction itself, without publishing: reads an open, seekable device. `ok` gets
+    // what ExtractStreamInformation would return. Reads only the index and the telemetry
+    // chunks, through bounded buffers; the result is empty when `ok` is false.
+    static TVKTelemetryPtr extract(QIODevice &file, bool *ok, ExtractionInfo *info = nullptr);
+
+    // The published telemetry. Safe from any thread.
+    TVKTelemetryPtr snapshot() const;
+    // Replaces the published telemetry, e.g. with the result of extract() on the interface
+    // thread. A null pointer publishes empty telemetry.
+    void publish(TVKTelemetryPtr telemetry);
+    // Publishes empty telemetry.
+    void clear() { publish(nullptr); }
+
+    // Feed the published telemetry: NMEA text as the extraction feeds each GPS record
+    // (the buffer's line ends become NUL), or one G-sensor record to m_GSensors. Each call
+    // publishes the extended telemetry.
+    bool ParseNMEA(char *buffer, qsizetype bufferSize);
+    bool ParseGSensor(const _AVI_GSENSOR_DATA_T &record);
+
+    // The arrays of the published telemetry (implicitly shared copies).
+    QList<TVKAviGSensorData> m_vGSensorData() const { return snapshot()->m_vGSensorData; }
+    QList<TVKGSensor> m_GSensors() const { return snapshot()->m_GSensors; }
+    QList<TVKGpsData> m_NMEAs() const { return snapshot()->m_NMEAs; }
+    QList<TVKAviGpsData> m_vGpsData() const { return snapshot()->m_vGpsData; }
+    // A parser holding the last fix of the published recording.
+    TVKNMEASentenceParser m_NMEAParser() const;
+
+private:
+    mutable QMutex m_mutex;
+    TVKTelemetryPtr m_telemetry;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "avirecords.h"
+
+// One G-sensor sample in units: the raw axis counts divided by 256.
+class TVKGSensor
+{
+public:
+    TVKGSensor() = default;
+    TVKGSensor(float x, float y, float z) : x(x), y(y), z(z) {}
+    static TVKGSensor fromRecord(const _AVI_GSENSOR_DATA_T &record)
+    {
+        return {scaled(record.xAxis), scaled(record.yAxis), scaled(record.zAxis)};
+    }
+
+    void updateFromObject(const TVKGSensor &other) { *this = other; }
+
+    friend bool operator==(const TVKGSensor &, const TVKGSensor &) = default;
+
+    float x = 0;
+    float y = 0;
+    float z = 0;
+
+private:
+    // Exact in double, then one rounding to float.
+    static float scaled(qint32 counts) { return static_cast<float>(counts / 256.0); }
+};

@@ -1,0 +1,15 @@
+#include "TVKGpsData.h"
+
+quint8 TVKGpsData::SatelliteUsedAtIndex(int index) const
+{
+    if (index < 0 || index >= kChannels)
+        return 0;
+    return SatelliteUsed[static_cast<size_t>(index)];
+}
+
+void TVKGpsData::setSatelliteUsed(quint8 value, int index)
+{
+    if (index < 0 || index >= kChannels)
+        return;
+    SatelliteUsed[static_cast<size_t>(index)] = value;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "TVKGpsData.h"
+
+#include <QByteArrayView>
+#include <QVarLengthArray>
+
+// The fields of one sentence split at ","; field 0 is the sentence name with its "$".
+using TVKNMEAFields = QVarLengthArray<QByteArrayView, 24>;
+
+// Reads NMEA 0183 sentences one at a time and keeps the current fix. Handles RMC and GGA of
+// the GP and GN talkers and the GN forms of GSA and GNS; everything else is rejected.
+class TVKNMEASentenceParser
+{
+public:
+    // One sentence without its line end. True when it was of a handled kind and applied;
+    // a rejected sentence changes nothing.
+    bool parse(const char *sentence);
+    bool parse(QByteArrayView sentence);
+
+    bool parseGPRMC(const TVKNMEAFields &fields);
+    bool parseGPGGA(const TVKNMEAFields &fields);
+    bool parseGNGSA(const TVKNMEAFields &fields);
+    bool parseGNGNS(const TVKNMEAFields &fields);
+
+    void clear() { m_Current.clear(); }
+
+    TVKGpsData m_Current;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "TVKAviGSensorData.h"
+#include "TVKAviGpsData.h"
+#include "TVKGSensor.h"
+#include "TVKGpsData.h"
+
+#include <QList>
+
+#include <memory>
+
+// The telemetry of one recording, as one extraction made it. Published whole and never
+// changed afterwards: a reader keeps the pointer it was given and sees one recording only.
+struct TVKTelemetry
+{
+    // Every G-sensor record, in index order.
+    QList<TVKAviGSensorData> m_vGSensorData;
+    // The same records scaled, one to one with m_vGSensorData.
+    QList<TVKGSensor> m_GSensors;
+    // The parser's fix after every NMEA sentence of every GPS record, in order.
+    QList<TVKGpsData> m_NMEAs;
+    // Entry j is the GPS record that belongs to G-sensor sample j; never longer than
+    // m_vGSensorData.
+    QList<TVKAviGpsData> m_vGpsData;
+    // The parser's fix at the end of the file.
+    TVKGpsData lastFix;
+
+    // Every GPS record in index order, before the alignment.
+    QList<TVKAviGpsData> m_GpsRecords;
+    // For each GPS record, how many entries m_NMEAs had once its text was parsed.
+    QList<qsizetype> m_GpsRecordNMEAEnds;
+    // Entry j: the index in m_GpsRecords of m_vGpsData[j].
+    QList<qsizetype> m_vGpsRecordIndex;
+
+    // The fix that held after the text of GPS record `record` (a cleared fix before any).
+    TVKGpsData fixAfterGpsRecord(qsizetype record) const;
+
+    bool isEmpty() const { return m_vGSensorData.isEmpty() && m_GpsRecords.isEmpty(); }
+
+    friend bool operator==(const TVKTelemetry &, const TVKTelemetry &) = default;
+
+    static std::shared_ptr<const TVKTelemetry> empty();
+};
+
+using TVKTelemetryPtr = std::shared_ptr<const TVKTelemetry>;

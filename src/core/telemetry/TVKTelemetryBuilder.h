@@ -1,0 +1,44 @@
+#pragma once
+
+#include "TVKNMEASentenceParser.h"
+#include "TVKTelemetry.h"
+
+// Fills the arrays of one recording privately, record by record, in index order; finish()
+// aligns the GPS records to the G-sensor samples and hands the result over.
+class TVKTelemetryBuilder
+{
+public:
+    TVKTelemetryBuilder() = default;
+    // Continues from published telemetry (its parser state included).
+    explicit TVKTelemetryBuilder(const TVKTelemetry &from);
+
+    // Parses the record's text (never beyond RawData) and keeps the record, its line ends
+    // now NUL.
+    void addGpsRecord(_AVI_GPS_DATA_T record);
+    void addGSensorRecord(const _AVI_GSENSOR_DATA_T &record);
+
+    // Feeds exactly `bufferSize` bytes of NMEA text to the parser line by line and stores
+    // the fix after every "$G" sentence. Line ends (CR, LF, NUL) are overwritten with NUL.
+    // False only for no buffer or no bytes.
+    bool ParseNMEA(char *buffer, qsizetype bufferSize);
+    // Appends the scaled sample. Always true.
+    bool ParseGSensor(const _AVI_GSENSOR_DATA_T &record);
+
+    // Aligns and returns the telemetry; the builder is empty afterwards.
+    TVKTelemetryPtr finish();
+    // The same without aligning again: for additions made after an extraction.
+    TVKTelemetryPtr snapshot() const;
+
+    const TVKNMEASentenceParser &parser() const { return m_NMEAParser; }
+
+private:
+    TVKNMEASentenceParser m_NMEAParser;
+    TVKTelemetry m_telemetry;
+};
+
+// For every G-sensor time stamp, the GPS record that covers it (an index into gpsTimes),
+// comparing tenths of a second: each record covers the samples after the previous record's
+// last one up to and including the first that is not earlier than itself. Samples left
+// when the records are used up get no entry.
+QList<qsizetype> alignGpsToGSensor(const QList<quint32> &gpsTimes,
+                                   const QList<quint32> &gSensorTimes);

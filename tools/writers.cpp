@@ -1,1 +1,0 @@
-// Placeholder translation unit so the library has at least one source.
