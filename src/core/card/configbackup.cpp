@@ -1,9 +1,10 @@
 #include "configbackup.h"
 
+#include "replacefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUuid>
 
 namespace {
@@ -66,8 +67,7 @@ QString copyConfigFile(const QString &from, const QString &to)
     QString error;
     if (!readWhole(from, &bytes, &error))
         return error;
-    QSaveFile file(to);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1: %2").arg(to, file.errorString());
+    if (!replaceFileContents(to, bytes, &error))
+        return QStringLiteral("%1: %2").arg(to, error);
     return {};
 }

@@ -1,8 +1,7 @@
 #include "timesetfile.h"
 
 #include "common/cformat.h"
-
-#include <QSaveFile>
+#include "replacefile.h"
 
 std::optional<QByteArray> timesetText(const QDate &date, const QTime &time)
 {
@@ -18,8 +17,8 @@ std::optional<QString> writeTimesetFile(const QString &path, const QDate &date, 
     const std::optional<QByteArray> bytes = timesetText(date, time);
     if (!bytes)
         return QStringLiteral("%1: the date cannot be written as yyyy/MM/dd").arg(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
+    QString error;
+    if (!replaceFileContents(path, *bytes, &error))
+        return QStringLiteral("%1: %2").arg(path, error);
     return std::nullopt;
 }

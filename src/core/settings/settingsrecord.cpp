@@ -1,9 +1,9 @@
 #include "settingsrecord.h"
 
+#include "card/replacefile.h"
 #include "common/log.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <QtEndian>
 
@@ -135,11 +135,10 @@ bool readRecord(const QString &path, _FILEDATA &record)
 
 const char *writeRecord(const _FILEDATA &record, const QString &path)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = record.encode();
     // A short write is as much a failure as a refused open: the card would keep a torn file.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        tvk::log(file.errorString());
+    QString error;
+    if (!replaceFileContents(path, record.encode(), &error)) {
+        tvk::log(error);
         return "msg.file_open_fail";
     }
     return nullptr;
