@@ -1,0 +1,293 @@
+// The settings record: byte layout, factory defaults, checksum, text fields, and the file
+// operations, including a write the file system cuts short.
+#include "common/log.h"
+#include "common/strings.h"
+#include "settings/filedatafields.h"
+#include "settings/settingsrecord.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+quint32 wordAt(const QByteArray &image, qsizetype offset)
+{
+    return qFromLittleEndian<quint32>(image.constData() + offset);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSettingsRecord : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        tvk::initApplicationIdentity();
+        QSettings().clear();
+    }
+
+    void fieldTableCoversTheRecordWithoutGaps()
+    {
+        qsizetype next = 0;
+        for (const FileDataField &field : fileDataFields()) {
+            QCOMPARE(field.offset, next);
+            next += field.size;
+        }
+        QCOMPARE(next, qsizetype(428));
+        QCOMPARE(fileDataFields().size(), 98);
+    }
+
+    void imageIsLittleEndianFieldByField()
+    {
+        _FILEDATA record{};
+        record.cfg_ver = 0x5726;
+        record.disp_segment_mode = 0x01020304;
+        record.time_gmt = -1;
+        record.debug_mode = 0xA1B2C3D4;
+        setRecordText(record.wifi_password, QStringLiteral("pass"));
+        const QByteArray image = record.encode();
+        QCOMPARE(image.size(), 428);
+        QCOMPARE(image.left(2), QByteArray("\x26\x57", 2));
+        QCOMPARE(image.mid(4, 4), QByteArray("\x04\x03\x02\x01", 4));
+        QCOMPARE(image.mid(168, 4), QByteArray("\xff\xff\xff\xff", 4));
+        QCOMPARE(image.mid(424, 4), QByteArray("\xd4\xc3\xb2\xa1", 4));
+        QCOMPARE(image.mid(372, 5), QByteArray("pass\0", 5));
+
+        _FILEDATA back{};
+        QVERIFY(_FILEDATA::decode(image, back));
+        QCOMPARE(back.encode(), image);
+        QCOMPARE(back.time_gmt, -1);
+        QVERIFY(!_FILEDATA::decode(image.left(427), back));
+    }
+
+    void factoryDefaults()
+    {
+        const QByteArray image = factoryDefaultRecord().encode();
+        QCOMPARE(qFromLittleEndian<quint16>(image.constData()), quint16(22310));
+        QCOMPARE(qFromLittleEndian<quint16>(image.constData() + 2), quint16(0));
+        const QList<QPair<qsizetype, quint32>> words{
+            {4, 1},      {8, 70},   {12, 1},   {16, 30}, {20, 12100}, {32, 3},     {40, 1},
+            {48, 3},     {52, 2},   {60, 1},   {68, 2},  {76, 128},   {88, 50},    {92, 45},
+            {96, 45},    {100, 10}, {104, 8},  {116, 3}, {124, 0x60}, {128, 97},   {132, 3600},
+            {136, 92},   {140, 60}, {148, 1},  {152, 1}, {168, 0},    {172, 0},    {180, 1},
+            {212, 1},    {216, 60}, {220, 20}, {224, 1}, {228, 0xB0}, {232, 3000}, {236, 1},
+            {244, 0},    {264, 1},  {268, 2},  {276, 2}, {280, 1},    {296, 98},   {308, 1},
+            {320, 0x60}, {328, 1},  {340, 1},  {388, 4}, {404, 0},    {408, 0},    {420, 0},
+            {424, 1}};
+        for (const auto &[offset, value] : words)
+            QVERIFY2(wordAt(image, offset) == value, qPrintable(QString::number(offset)));
+        QCOMPARE(image.mid(256, 8), QByteArray("Tavik\0\0\0", 8));
+        QCOMPARE(image.mid(356, 16), QByteArray("TavikD\0\0\0\0\0\0\0\0\0\0", 16));
+        QCOMPARE(image.mid(372, 16), QByteArray("24681357\0\0\0\0\0\0\0\0", 16));
+    }
+
+    void restoringDefaultsKeepsZoneSummerTimeVoiceAndChecksum()
+    {
+        _FILEDATA record{};
+        QVERIFY(_FILEDATA::decode(QByteArray(428, '\x5a'), record));
+        record.time_gmt = 22;
+        record.summer_time = 1;
+        record.Brightness1 = 7;
+        record.checksum = 0xBEEF;
+        applyFactoryDefaults(record);
+        QCOMPARE(record.time_gmt, 22);
+        QCOMPARE(record.summer_time, 1u);
+        QCOMPARE(record.Brightness1, 7u);
+        QCOMPARE(record.checksum, quint16(0xBEEF));
+        _FILEDATA expected = factoryDefaultRecord();
+        expected.time_gmt = 22;
+        expected.summer_time = 1;
+        expected.Brightness1 = 7;
+        expected.checksum = 0xBEEF;
+        QCOMPARE(record.encode(), expected.encode());
+    }
+
+    void externalRearCameraComesFromTheUserDefaults()
+    {
+        QSettings().setValue(QLatin1String(kExternalRearCameraKey), Q_INT64_C(0x100000005));
+        QCOMPARE(factoryDefaultRecord().external_rear_camera, 5u);
+        storeExternalRearCameraDefault(6);
+        QCOMPARE(externalRearCameraDefault(), 6u);
+        QSettings().remove(QLatin1String(kExternalRearCameraKey));
+        QCOMPARE(factoryDefaultRecord().external_rear_camera, 0u);
+    }
+
+    void checksum()
+    {
+        _FILEDATA record{};
+        QCOMPARE(computeChecksum(record), quint16(0));
+        record.disp_segment_mode = 0x00010002;
+        QCOMPARE(computeChecksum(record), quint16(0x0002));
+        record.cfg_ver = 0x1234;
+        QCOMPARE(computeChecksum(record), quint16(0x0002));
+        record.debug_mode = 0xFFFF0003;
+        QCOMPARE(computeChecksum(record), quint16(0x0001));
+        setRecordText(record.szPlateNumber, QStringLiteral("AB"));
+        QCOMPARE(computeChecksum(record), quint16(0x0001 ^ 0x4241));
+
+        // Independently: XOR of the low halves of words 1 to 106 of the written image.
+        _FILEDATA defaults = factoryDefaultRecord();
+        applySaveStep(defaults);
+        const QByteArray image = defaults.encode();
+        quint16 sum = 0;
+        for (int word = 1; word <= 106; ++word)
+            sum ^= quint16(wordAt(image, word * 4) & 0xFFFF);
+        QCOMPARE(qFromLittleEndian<quint16>(image.constData() + 2), sum);
+    }
+
+    void saveStepSetsThePlateFlag()
+    {
+        _FILEDATA record = factoryDefaultRecord();
+        applySaveStep(record);
+        QCOMPARE(record.osd_plate_flag, 1);
+        setRecordText(record.szPlateNumber, QString());
+        applySaveStep(record);
+        QCOMPARE(record.osd_plate_flag, 0);
+        QCOMPARE(QByteArray(record.szPlateNumber, 8), QByteArray(8, '\0'));
+    }
+
+    void textFields_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("empty") << "" << QByteArray(8, '\0') << "";
+        QTest::newRow("short") << "ab12" << QByteArray("ab12\0\0\0\0", 8) << "ab12";
+        QTest::newRow("nine ASCII") << "ABCDEFGHI" << QByteArray("ABCDEFGH") << "ABCDEFGH";
+        // 3 Hangul syllables are 9 bytes: the third is cut after two of its bytes.
+        QTest::newRow("cut inside a character")
+            << QString::fromUtf8("가나다") << QByteArray("\xea\xb0\x80\xeb\x82\x98\xeb\x8b")
+            << QString::fromUtf8("가나");
+    }
+
+    void textFields()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, stored);
+        _FILEDATA record{};
+        std::fill(std::begin(record.szPlateNumber), std::end(record.szPlateNumber), 'x');
+        setRecordText(record.szPlateNumber, text);
+        QCOMPARE(QByteArray(record.szPlateNumber, 8), stored);
+        // A cut character reads as replacement characters after the whole ones.
+        QFETCH(QString, readBack);
+        const QString shown = recordText(record.szPlateNumber);
+        QVERIFY2(shown.startsWith(readBack), qPrintable(shown));
+        for (const QChar c : shown.mid(readBack.size()))
+            QCOMPARE(c, QChar(QChar::ReplacementCharacter));
+    }
+
+    void longWifiNameKeepsSixteenBytes()
+    {
+        _FILEDATA record{};
+        setRecordText(record.wifi_ssid, QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
+        QCOMPARE(QByteArray(record.wifi_ssid, 16), QByteArray("ABCDEFGHIJKLMNOP"));
+        QCOMPARE(recordText(record.wifi_ssid), QStringLiteral("ABCDEFGHIJKLMNOP"));
+        QCOMPARE(record.encode().mid(372, 1), QByteArray(1, '\0'));
+    }
+
+    void readAndWrite()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("config.bin"));
+        _FILEDATA record = factoryDefaultRecord();
+        record.time_gmt = 28;
+        applySaveStep(record);
+        QCOMPARE(writeRecord(record, path), nullptr);
+        QCOMPARE(readAll(path), record.encode());
+
+        _FILEDATA back{};
+        QVERIFY(readRecord(path, back));
+        QCOMPARE(back.encode(), record.encode());
+
+        // A wrong checksum or version is read as it is.
+        QByteArray odd = record.encode();
+        odd[0] = '\x01';
+        odd[2] = '\x77';
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(odd);
+        file.close();
+        QVERIFY(readRecord(path, back));
+        QCOMPARE(back.encode(), odd);
+    }
+
+    void shortOrMissingFileLeavesTheRecordAlone()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("config.bin"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(427, '\x11'));
+        file.close();
+        _FILEDATA record = factoryDefaultRecord();
+        const QByteArray before = record.encode();
+        QVERIFY(!readRecord(path, record));
+        QCOMPARE(record.encode(), before);
+        QVERIFY(!readRecord(dir.filePath(QStringLiteral("none.bin")), record));
+        QCOMPARE(record.encode(), before);
+    }
+
+    void defaultSettingsFileIsNotStamped()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("config.bin"));
+        QCOMPARE(writeDefaultSettingsFile(path), nullptr);
+        const QByteArray image = readAll(path);
+        QCOMPARE(image, factoryDefaultRecord().encode());
+        QCOMPARE(wordAt(image, 156), 0u);
+        QCOMPARE(qFromLittleEndian<quint16>(image.constData() + 2), quint16(0));
+    }
+
+    void failedOpenIsReported()
+    {
+        QStringList lines;
+        tvk::setLogSink([&lines](const QString &line) { lines << line; });
+        QCOMPARE(QByteArray(writeRecord(factoryDefaultRecord(),
+                                        QStringLiteral("/nonexistent/dir/config.bin"))),
+                 QByteArray("msg.file_open_fail"));
+        tvk::setLogSink({});
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(!lines.first().isEmpty());
+    }
+
+    void shortWriteIsReportedAndKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("config.bin"));
+        _FILEDATA old = factoryDefaultRecord();
+        QCOMPARE(writeRecord(old, path), nullptr);
+
+        // The file system takes only 100 bytes of the next write (as a full card would).
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        _FILEDATA changed = old;
+        changed.vid_brightness = 4;
+        const char *result = writeRecord(changed, path);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+        QCOMPARE(QByteArray(result), QByteArray("msg.file_open_fail"));
+        QCOMPARE(readAll(path), old.encode());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsRecord)
+#include "test_settingsrecord.moc"

@@ -1,0 +1,74 @@
+// The time-zone list and the computer's zone index, under TZ set per case.
+#include "settings/timezones.h"
+
+#include <QTest>
+
+#include <ctime>
+
+class TestTimeZones : public QObject
+{
+    Q_OBJECT
+private slots:
+    void table()
+    {
+        QCOMPARE(timeZoneCodeTable.size(), std::size_t(34));
+        QCOMPARE(QLatin1String(timeZoneCodeTable[0].label), QLatin1String("-12:00"));
+        QCOMPARE(timeZoneCodeTable[8].code, -430);
+        QCOMPARE(QLatin1String(timeZoneCodeTable[8].label), QLatin1String("-04:30"));
+        QCOMPARE(QLatin1String(timeZoneCodeTable[14].label), QLatin1String("00:00"));
+        QCOMPARE(timeZoneCodeTable[23].code, 545);
+        QCOMPARE(QLatin1String(timeZoneCodeTable[23].label), QLatin1String("+05:45"));
+        QCOMPARE(timeZoneCodeTable[33].code, 1300);
+        // Labels and codes say the same.
+        for (const TimeZoneCode &zone : timeZoneCodeTable) {
+            const QString label = QLatin1String(zone.label);
+            const int sign = label.startsWith(u'-') ? -1 : 1;
+            const QString digits = label.right(5);
+            QCOMPARE(sign * (digits.left(2).toInt() * 100 + digits.right(2).toInt()), zone.code);
+        }
+    }
+
+    void computerZone_data()
+    {
+        QTest::addColumn<QByteArray>("tz");
+        QTest::addColumn<int>("index");
+        QTest::newRow("+9:00") << QByteArray("Asia/Tokyo") << 28;
+        QTest::newRow("+5:30") << QByteArray("Asia/Kolkata") << 22;
+        QTest::newRow("+5:45") << QByteArray("Asia/Kathmandu") << 23;
+        QTest::newRow("+8:45") << QByteArray("Australia/Eucla") << -1;
+        QTest::newRow("+14:00") << QByteArray("Pacific/Kiritimati") << -1;
+        QTest::newRow("-3:30 (POSIX rule)") << QByteArray("XXX+3:30") << 10;
+        QTest::newRow("-12:00 (POSIX rule)") << QByteArray("XXX+12") << 0;
+        QTest::newRow("UTC") << QByteArray("UTC") << 14;
+    }
+
+    void computerZone()
+    {
+        QFETCH(QByteArray, tz);
+        const QByteArray saved = qgetenv("TZ");
+        qputenv("TZ", tz);
+        tzset();
+        const int index = computerTimeZoneIndex();
+        if (saved.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", saved);
+        tzset();
+        QTEST(index, "index");
+    }
+
+    void offsetAtTheGivenMoment()
+    {
+        const QTimeZone newYork(QByteArrayLiteral("America/New_York"));
+        QCOMPARE(
+            timeZoneIndexForZone(newYork, QDateTime(QDate(2024, 1, 15), QTime(12, 0), Qt::UTC)), 7);
+        QCOMPARE(
+            timeZoneIndexForZone(newYork, QDateTime(QDate(2024, 7, 15), QTime(12, 0), Qt::UTC)), 9);
+        QCOMPARE(
+            timeZoneIndexForZone(QTimeZone(-(3 * 3600 + 30 * 60)), QDateTime::currentDateTimeUtc()),
+            10);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTimeZones)
+#include "test_timezones.moc"
