@@ -1,0 +1,108 @@
+#include "drivingrecordtable.h"
+
+#include "card/replacefile.h"
+#include "common/cformat.h"
+#include "common/strings.h"
+#include "telemetry/nmeacoordinate.h"
+
+#include <QLocale>
+
+// Localised titles are string-table keys; X, Y and Z are shown as they are.
+const std::array<DrivingRecordColumn, kDrivingRecordColumnCount> drivingRecordColumns = {{
+    {QT_TRID_NOOP("setting.flashdata.index"), true, 38},
+    {QT_TRID_NOOP("setting.flashdata.seq"), true, 38},
+    {QT_TRID_NOOP("setting.flashdata.date"), true, 86},
+    {QT_TRID_NOOP("setting.flashdata.time"), true, 72},
+    {QT_TRID_NOOP("setting.flashdata.yoil"), true, 70},
+    {QT_TRID_NOOP("setting.flashdata.lat"), true, 64},
+    {QT_TRID_NOOP("setting.flashdata.lon"), true, 72},
+    {QT_TRID_NOOP("setting.flashdata.driving_distance"), true, 60},
+    {QT_TRID_NOOP("setting.flashdata.cur_speed"), true, 60},
+    {QT_TRID_NOOP("setting.flashdata.max_speed"), true, 60},
+    {QT_TRID_NOOP("setting.flashdata.value"), true, 48},
+    {"X", false, 48},
+    {"Y", false, 48},
+    {"Z", false, 48},
+    {QT_TRID_NOOP("setting.flashdata.battery"), true, 60},
+}};
+
+QStringList drivingRecordColumnTitles()
+{
+    QStringList titles;
+    for (const DrivingRecordColumn &column : drivingRecordColumns)
+        titles.append(column.localised ? tvk::text(column.titleKey)
+                                       : QString::fromLatin1(column.titleKey));
+    return titles;
+}
+
+QString drivingRecordCellText(const _FLASH_SAVE_VALUE_STRUCT &r, qint64 row, int column)
+{
+    static const char *const kWeekDays[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
+    switch (column) {
+    case 0:
+        return tvk::cformat("%ld", static_cast<long>(row + 1));
+    case 1:
+        return tvk::cformat("%d", r.seq);
+    case 2:
+        return tvk::cformat("%4d/%02d/%02d", r.yearSince1900 + 1900, r.month, r.day);
+    case 3:
+        return tvk::cformat("%02d:%02d:%02d", r.hour, r.minute, r.second);
+    case 4:
+        return QString::fromLatin1(r.weekDay < 7 ? kWeekDays[r.weekDay] : "-");
+    case 5:
+        return tvk::cformat("%04d.%04d", r.latitudeInt, r.latitudeFrac);
+    case 6:
+        return tvk::cformat("%05d.%04d", r.longitudeInt, r.longitudeFrac);
+    case 7:
+        return tvk::cformat("%.1f", r.drivingDistance / 10.0);
+    case 8:
+        return tvk::cformat("%d", r.curSpeed);
+    case 9:
+        return tvk::cformat("%d", r.maxSpeed);
+    case 10:
+        return QString::fromLatin1(r.gpsValid == 1 ? "A" : "V");
+    case 11:
+        return tvk::cformat("%+.2f", r.gsensorX / 256.0);
+    case 12:
+        return tvk::cformat("%+.2f", r.gsensorY / 256.0);
+    case 13:
+        return tvk::cformat("%+.2f", r.gsensorZ / 256.0);
+    case 14:
+        return tvk::cformat("%2d.%1d", r.battery / 10, r.battery % 10);
+    default:
+        return QStringLiteral("X");
+    }
+}
+
+QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                            const QStringList &titles)
+{
+    QByteArray text = titles.join(u',').toUtf8() + '\n';
+    QStringList cells;
+    for (qsizetype row = 0; row < records.size(); ++row) {
+        cells.clear();
+        for (int column = 0; column < kDrivingRecordColumnCount; ++column)
+            cells.append(drivingRecordCellText(records.at(row), row, column));
+        text += cells.join(u',').toUtf8() + '\n';
+    }
+    return text;
+}
+
+std::optional<QString> writeDrivingRecordCsv(const QString &path,
+                                             const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                                             const QStringList &titles)
+{
+    QString error;
+    if (!replaceFileContents(path, drivingRecordCsv(records, titles), &error))
+        return QStringLiteral("%1: %2").arg(path, error);
+    return std::nullopt;
+}
+
+DrivingRecordPosition drivingRecordPosition(const _FLASH_SAVE_VALUE_STRUCT &record)
+{
+    const double lat = QLocale::c().toDouble(drivingRecordCellText(record, 0, 5));
+    const double lng = QLocale::c().toDouble(drivingRecordCellText(record, 0, 6));
+    DrivingRecordPosition position{0, 0};
+    degreesFromNmeaCoordinate(lat, lng, &position.latitude, &position.longitude);
+    return position;
+}

@@ -1,0 +1,83 @@
+// tavik-tool drv FILE [--csv OUT]: the driving-record table of a tavik_000.drv file, or its
+// export exactly as the application writes it.
+#include "command.h"
+#include "records/drivingrecordfile.h"
+#include "records/drivingrecordtable.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kUsage = QStringLiteral("usage: drv FILE [--csv OUT]");
+
+void printTable(const QList<_FLASH_SAVE_VALUE_STRUCT> &records, const QStringList &titles)
+{
+    QList<QStringList> rows{titles};
+    for (qsizetype row = 0; row < records.size(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < kDrivingRecordColumnCount; ++column)
+            cells.append(drivingRecordCellText(records.at(row), row, column));
+        rows.append(cells);
+    }
+    QList<qsizetype> widths(kDrivingRecordColumnCount, 0);
+    for (const QStringList &cells : std::as_const(rows)) {
+        for (int column = 0; column < kDrivingRecordColumnCount; ++column)
+            widths[column] = std::max(widths[column], cells.value(column).size());
+    }
+    for (const QStringList &cells : std::as_const(rows)) {
+        QStringList padded;
+        for (int column = 0; column < kDrivingRecordColumnCount; ++column)
+            padded.append(cells.value(column).rightJustified(widths[column]));
+        toolOut() << padded.join(QLatin1String("  ")) << '\n';
+    }
+}
+
+int runDrv(const QStringList &args)
+{
+    QString input;
+    QString csv;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--csv") && i + 1 < args.size() && csv.isEmpty())
+            csv = args.at(++i);
+        else if (args.at(i).startsWith(u'-') || !input.isEmpty())
+            return toolUsageError(kUsage);
+        else
+            input = args.at(i);
+    }
+    if (input.isEmpty())
+        return toolUsageError(kUsage);
+
+    const DrivingRecordFile file = readDrivingRecordFile(input);
+    switch (file.status) {
+    case DrivingRecordFile::Status::Unopenable:
+        return toolFailure(QStringLiteral("%1: cannot be opened").arg(input));
+    case DrivingRecordFile::Status::Refused:
+        return toolFailure(QStringLiteral("%1: not a driving-record file (header count %2)")
+                               .arg(input)
+                               .arg(file.recordCount));
+    case DrivingRecordFile::Status::Truncated:
+        toolErr() << "tavik-tool: " << input << ": the header promises " << file.recordCount
+                  << " records, the file holds " << file.records.size() << Qt::endl;
+        break;
+    case DrivingRecordFile::Status::Ok:
+        break;
+    }
+
+    const QStringList titles = drivingRecordColumnTitles();
+    if (csv.isEmpty()) {
+        printTable(file.records, titles);
+        return 0;
+    }
+    // As in the application, an empty table exports nothing.
+    if (file.records.isEmpty()) {
+        toolErr() << "tavik-tool: " << input << ": no records, nothing exported" << Qt::endl;
+        return 0;
+    }
+    if (auto error = writeDrivingRecordCsv(csv, file.records, titles))
+        return toolFailure(*error);
+    return 0;
+}
+
+const ToolCommandRegistration registration{{"drv", "drv FILE [--csv OUT]", runDrv}};
+
+} // namespace
