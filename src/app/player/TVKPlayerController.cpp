@@ -17,6 +17,7 @@
 
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QSlider>
 #include <QTableView>
 #include <QTimer>

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ScriptedVideoPlayer.h"
+#include "controls/TKImageButton.h"
+#include "controls/TKImageButtonCell.h"
+#include "player/CustomWindow.h"
+#include "player/TVKAppDelegate.h"
+#include "player/TVKPlayerController.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A player window on scripted players over a folder of recording files.
+struct PlayerWindowFixture
+{
+    QTemporaryDir dir;
+    std::unique_ptr<TVKAppDelegate> app;
+
+    ScriptedVideoPlayer *p1() const { return static_cast<ScriptedVideoPlayer *>(app->player1()); }
+    ScriptedVideoPlayer *p2() const { return static_cast<ScriptedVideoPlayer *>(app->player2()); }
+    TVKPlayerController *player() const { return app->playerController(); }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    // Writes empty files (or copies of `source`) under the given names and opens the folder.
+    bool open(const QStringList &names, const QString &source = {})
+    {
+        for (const QString &name : names) {
+            QDir().mkpath(QFileInfo(path(name)).path());
+            if (!source.isEmpty()) {
+                if (!QFile::copy(source, path(name)))
+                    return false;
+            } else {
+                QFile file(path(name));
+                if (!file.open(QIODevice::WriteOnly))
+                    return false;
+            }
+        }
+        app = std::make_unique<TVKAppDelegate>(
+            [](VLCVideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
+        app->launch(dir.path());
+        return QTest::qWaitFor([this, &names] { return app->mediaList()->count() == names.size(); }, 10000);
+    }
+
+    // Starts a row and waits until both loaded players are playing.
+    bool start(qint64 row)
+    {
+        if (!player()->playAtIndex(row))
+            return false;
+        return QTest::qWaitFor([this] { return !player()->waitingForPlayStart(); }, 10000);
+    }
+
+    // Runs the main player (and its partner) to the end of the recording.
+    void runToEnd()
+    {
+        for (int i = 0; i < 1000 && !p1()->ended(); ++i) {
+            p2()->tick(100);
+            p1()->tick(100);
+        }
+    }
+};

@@ -1,0 +1,138 @@
+// The player window's recording list: rows and cells of a folder, the list/map switch, a
+// folder dropped on the list, and the start-up frame.
+#include "PlayerWindowFixture.h"
+#include "common/log.h"
+#include "common/strings.h"
+#include "controls/appresources.h"
+#include "player/CustomWindow.h"
+#include "player/TVKMediaListModel.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QUrl>
+
+class TestPlayerWindow : public QObject
+{
+    Q_OBJECT
+public:
+    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        tvk::initApplicationIdentity();
+        tvk::initAppResources();
+        tvk::installStringTable();
+    }
+
+    void rowsAndCells_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<bool>("hasImage");
+        QTest::newRow("continuous front") << "alwa_20240131_235959_F.avi" << tvk::text("media.always")
+                                          << "2024-01-31" << "23:59:59" << true;
+        QTest::newRow("event rear") << "event_20240201_080000_R.AVI" << tvk::text("media.event")
+                                    << "2024-02-01" << "08:00:00" << true;
+        QTest::newRow("motion with unknown time") << "motion_20241301_120000_F.avi"
+                                                  << tvk::text("media.motion") << "" << "" << false;
+    }
+
+    void rowsAndCells()
+    {
+        QFETCH(QString, file);
+        PlayerWindowFixture f;
+        QVERIFY(f.open({QStringLiteral("DCIM/") + file}));
+        const QAbstractItemModel *model = f.app->ui().mediaListTableView->model();
+        QCOMPARE(model->rowCount(), 1);
+        QCOMPARE(model->columnCount(), 4);
+        QTEST(model->index(0, 0).data().toString(), "mode");
+        QTEST(model->index(0, 1).data().toString(), "date");
+        QTEST(model->index(0, 2).data().toString(), "time");
+        QCOMPARE(model->index(0, 3).data().toString(), file);
+        QTEST(!model->index(0, 0).data(Qt::DecorationRole).value<QIcon>().isNull(), "hasImage");
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), tvk::text("filelist.date"));
+    }
+
+    void listAndMapSwitch()
+    {
+        PlayerWindowFixture f;
+        QVERIFY(f.open({"alwa_20240131_120000_F.avi"}));
+        TVKAppDelegate &app = *f.app;
+        QCOMPARE(app.rightViewMode(), 0);
+        app.clickMapViewButton();
+        app.clickMapViewButton();
+        QCOMPARE(app.rightViewMode(), 1);
+        QVERIFY(app.ui().mapContainerView->isVisible());
+        QVERIFY(!app.ui().mediaListTableView->isVisible());
+        app.clickMediaListViewButton();
+        QCOMPARE(app.rightViewMode(), 0);
+        QVERIFY(app.ui().mediaListTableView->isVisible());
+
+        // A new folder brings the list back once it has been read.
+        app.clickMapViewButton();
+        QSignalSpy shown(&app, &TVKAppDelegate::mediaListShown);
+        app.openFolder(f.dir.path());
+        QVERIFY(shown.wait(10000));
+        QCOMPARE(app.rightViewMode(), 0);
+    }
+
+    void droppedFolderIsOpened()
+    {
+        PlayerWindowFixture f;
+        QVERIFY(f.open({}));
+        QTemporaryDir other;
+        QFile(other.filePath(QStringLiteral("alwa_20240131_120000_F.avi"))).open(QIODevice::WriteOnly);
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(other.path())});
+        TVKMediaListModel *model = f.app->mediaListModel();
+        QVERIFY(model->canDropMimeData(&data, Qt::CopyAction, -1, -1, {}));
+        QSignalSpy shown(f.app.get(), &TVKAppDelegate::mediaListShown);
+        QVERIFY(model->dropMimeData(&data, Qt::CopyAction, -1, -1, {}));
+        QVERIFY(shown.wait(10000));
+        QCOMPARE(f.app->mediaList()->directoryPath(), other.path());
+        QCOMPARE(model->rowCount(), 1);
+
+        QMimeData text;
+        text.setText(QStringLiteral("not a folder"));
+        QVERIFY(!model->canDropMimeData(&text, Qt::CopyAction, -1, -1, {}));
+    }
+
+    void startUpFrameAndLanguages()
+    {
+        QSettings().setValue(QStringLiteral("AppleLanguages"), QStringList{QStringLiteral("de")});
+        QStringList lines;
+        tvk::setLogSink([&lines](const QString &line) { lines << line; });
+        PlayerWindowFixture f;
+        QVERIFY(f.open({}));
+        tvk::setLogSink({});
+        QVERIFY(lines.contains(QStringLiteral("SUPPORT_LANGUAGE=de")));
+        QCOMPARE(QSettings().value(QStringLiteral("AppleLanguages")).toStringList(),
+                 QStringList{QStringLiteral("en")});
+        const QRect frame = f.app->window()->geometry();
+        QCOMPARE(frame.size(), QSize(1020, 640));
+        const QRect visible = f.app->window()->screen()->availableGeometry();
+        QCOMPARE(frame.center().x(), visible.center().x());
+        QCOMPARE(frame.center().y(), visible.center().y());
+        QCOMPARE(f.app->window()->minimumSize(), QSize(1020, 640));
+    }
+
+    void draggingStopsAtTheTopOfTheVisibleArea()
+    {
+        const QRect available(0, 30, 1920, 1050);
+        QCOMPARE(CustomWindow::draggedOrigin({100, 100}, {10, -200}, 640, available), QPoint(110, 30));
+        QCOMPARE(CustomWindow::draggedOrigin({100, 100}, {10, 20}, 640, available), QPoint(110, 120));
+    }
+};
+
+QTEST_MAIN(TestPlayerWindow)
+#include "test_playerwindow.moc"

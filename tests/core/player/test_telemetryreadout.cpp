@@ -1,0 +1,130 @@
+// What the player window reads out of a recording's telemetry at a play position.
+#include "player/telemetryreadout.h"
+
+#include <QTest>
+
+namespace {
+
+TVKAviGpsData gpsRecord(double lat, double lon, quint32 speed, char km)
+{
+    _AVI_GPS_DATA_T record;
+    record.header = _AVI_GPS_DATA_T::kHeader;
+    record.fLatitude = lat;
+    record.fLongitude = lon;
+    record.fSpeed = speed;
+    record.KM = km;
+    return TVKAviGpsData(record);
+}
+
+TVKGpsData fix(char ns, char ew, double hdop = 0.93, quint32 satellites = 8)
+{
+    TVKGpsData f;
+    f.NS = ns;
+    f.EW = ew;
+    f.HDOP = hdop;
+    f.SatelliteUsedCount = satellites;
+    return f;
+}
+
+} // namespace
+
+class TestTelemetryReadout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sampleIndex_data()
+    {
+        QTest::addColumn<double>("position");
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<qint64>("index");
+        QTest::newRow("middle of 300") << 0.5 << qint64(300) << qint64(150);
+        QTest::newRow("end of 300") << 1.0 << qint64(300) << qint64(299);
+        QTest::newRow("beyond the end") << 1.7 << qint64(300) << qint64(299);
+        QTest::newRow("start") << 0.0 << qint64(300) << qint64(0);
+        QTest::newRow("negative") << -0.2 << qint64(300) << qint64(0);
+        QTest::newRow("truncated") << 0.999 << qint64(10) << qint64(9);
+        QTest::newRow("one entry") << 0.3 << qint64(1) << qint64(0);
+    }
+
+    void sampleIndex()
+    {
+        QFETCH(double, position);
+        QFETCH(qint64, count);
+        QTEST(qint64(readout::sampleIndex(position, count)), "index");
+    }
+
+    void axisTexts_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("positive") << 0.25 << "X=+0.25";
+        QTest::newRow("negative") << -0.5 << "X=-0.50";
+        QTest::newRow("zero has no sign") << 0.0 << "X=0.00";
+        QTest::newRow("exact tie rounds to even") << 0.125 << "X=+0.12";
+        QTest::newRow("tiny negative") << -0.001 << "X=-0.00";
+    }
+
+    void axisTexts()
+    {
+        QFETCH(double, value);
+        QTEST(readout::axisText('X', value), "text");
+    }
+
+    void gsensorTextsOfASample()
+    {
+        TVKTelemetry telemetry;
+        telemetry.m_GSensors = {TVKGSensor(1, 1, 1), TVKGSensor(0.25f, -0.5f, 0.0f)};
+        const auto texts = readout::gsensorTexts(telemetry, 0.75);
+        QVERIFY(texts);
+        QCOMPARE(texts->x, QStringLiteral("X=+0.25"));
+        QCOMPARE(texts->y, QStringLiteral("Y=-0.50"));
+        QCOMPARE(texts->z, QStringLiteral("Z=0.00"));
+        QVERIFY(!readout::gsensorTexts(TVKTelemetry(), 0.5));
+        QCOMPARE(readout::resetAxisText('Y'), QStringLiteral("Y=+0.00"));
+    }
+
+    void positionSpeedAndHemispheres()
+    {
+        TVKTelemetry telemetry;
+        telemetry.m_vGpsData = {gpsRecord(3731.5, 12659.25, 57, '9'),
+                                gpsRecord(3731.5, 12659.25, 57, 'K'),
+                                gpsRecord(3731.5, 12659.25, 57, '9')};
+        telemetry.m_NMEAs = {fix('S', 'W'), fix('N', 'E', 0.93, 8)};
+        readout::HemisphereFlags flags;
+
+        readout::GpsReadout first = readout::gpsReadout(telemetry, 0.0, flags);
+        QVERIFY(first.hasGps);
+        QCOMPARE(first.latitude, -37.525);
+        QCOMPARE(first.longitude, -126.9875);
+        QCOMPARE(*first.speed, QStringLiteral("57 Km/h"));
+
+        readout::GpsReadout second = readout::gpsReadout(telemetry, 0.5, flags);
+        QCOMPARE(second.latitude, 37.525);
+        QCOMPARE(second.longitude, 126.9875);
+        QCOMPARE(*second.speed, QStringLiteral("57 Mi/h"));
+        QCOMPARE(*second.hdop, QStringLiteral("0.9"));
+        QCOMPARE(*second.satellites, QStringLiteral("8"));
+
+        // The third record has no fix of its own: the last hemispheres hold.
+        flags.south = true;
+        readout::GpsReadout third = readout::gpsReadout(telemetry, 1.0, flags);
+        QCOMPARE(third.latitude, -37.525);
+    }
+
+    void noGpsRecordsStillReadTheFixes()
+    {
+        TVKTelemetry telemetry;
+        telemetry.m_NMEAs = {fix('N', 'E', 1.26, 11)};
+        readout::HemisphereFlags flags;
+        const readout::GpsReadout gps = readout::gpsReadout(telemetry, 0.3, flags);
+        QVERIFY(!gps.hasGps);
+        QVERIFY(!gps.speed);
+        QCOMPARE(*gps.hdop, QStringLiteral("1.3"));
+        QCOMPARE(*gps.satellites, QStringLiteral("11"));
+        const readout::GpsReadout empty = readout::gpsReadout(TVKTelemetry(), 0.3, flags);
+        QVERIFY(!empty.hasGps && !empty.hdop && !empty.satellites);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTelemetryReadout)
+#include "test_telemetryreadout.moc"
