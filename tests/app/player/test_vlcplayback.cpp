@@ -1,0 +1,146 @@
+// The real libVLC on sample-card recordings, offscreen and without sound output.
+#include "catalogue/TVKMediaList.h"
+#include "common/strings.h"
+#include "controls/appresources.h"
+#include "player/TVKAppDelegate.h"
+#include "player/TVKPlayInfo.h"
+#include "player/TVKPlayerController.h"
+#include "player/VLCVideoView.h"
+#include "player/VideoPlayer.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class TestVlcPlayback : public QObject
+{
+    Q_OBJECT
+public:
+    static void initMain()
+    {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        qputenv("TAVIK_VLC_AOUT", "dummy");
+    }
+
+private:
+    QTemporaryDir m_card;
+    std::unique_ptr<TVKAppDelegate> m_app;
+
+    // Row of the first front recording of a consecutive pair, and of the next front one.
+    qint64 firstPairedFront() const
+    {
+        const TVKMediaList *list = m_app->mediaList();
+        for (qint64 i = 0; i + 3 < list->count(); ++i) {
+            const TVKMedia *m = list->mediaAtIndex(i);
+            const TVKMediaPair *pair = list->findMediaPairWithFileName(m->mediaName());
+            if (m->isFrontMedia() && m->isAlwaysMedia() && pair->rearMedia &&
+                list->mediaAtIndex(i + 2)->isFrontMedia())
+                return i;
+        }
+        return -1;
+    }
+
+    bool startAndShowFrames(qint64 row)
+    {
+        QSignalSpy first1(m_app->video1View(), &VLCVideoView::firstFrameShown);
+        QSignalSpy first2(m_app->video2View(), &VLCVideoView::firstFrameShown);
+        if (!m_app->playerController()->playAtIndex(row))
+            return false;
+        return QTest::qWaitFor([&] { return first1.count() > 0 && first2.count() > 0; }, 15000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        tvk::initApplicationIdentity();
+        tvk::initAppResources();
+        tvk::installStringTable();
+        QProcess tool;
+        tool.start(QString::fromLocal8Bit(qgetenv("TAVIK_TOOL")),
+                   {QStringLiteral("demo-card"), m_card.filePath(QStringLiteral("card")),
+                    QStringLiteral("--seconds"), QStringLiteral("6")});
+        QVERIFY(tool.waitForFinished(300000));
+        QCOMPARE(tool.exitCode(), 0);
+        m_app = std::make_unique<TVKAppDelegate>();
+        m_app->launch(m_card.filePath(QStringLiteral("card")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_app->mediaList()->count() > 4, 10000);
+    }
+
+    void pairPlaysInBothViews()
+    {
+        const qint64 row = firstPairedFront();
+        QVERIFY(row >= 0);
+        QVERIFY(startAndShowFrames(row));
+        TVKPlayerController *player = m_app->playerController();
+        QTRY_VERIFY(!player->waitingForPlayStart());
+        QVERIFY(player->isPlaying(m_app->player1()));
+        QVERIFY(player->isPlaying(m_app->player2()));
+        QVERIFY(m_app->video1View()->isVisible());
+        QVERIFY(m_app->video2View()->isVisible());
+        QVERIFY(!m_app->video1View()->frame().isNull());
+        QCOMPARE(m_app->video1View()->frame().size(), m_app->player1()->videoSize());
+        QVERIFY(!player->telemetry()->m_GSensors.isEmpty());
+        // The front recording has sound, the rear one none.
+        QVERIFY(player->hasAudio(m_app->player1()));
+        QVERIFY(!player->hasAudio(m_app->player2()));
+        QTRY_COMPARE(player->playInfo()->audioMediaDirection(), 0);
+    }
+
+    void seekMovesBothPlayers()
+    {
+        TVKPlayerController *player = m_app->playerController();
+        QVERIFY(player->isPlaying(m_app->player1()));
+        m_app->ui().videoPositionSlider->setValue(5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!player->isMoving(), 3000);
+        QTest::qWait(300);
+        QVERIFY2(std::abs(m_app->player1()->position() - 0.5f) < 0.15f,
+                 qPrintable(QString::number(m_app->player1()->position())));
+        QVERIFY2(std::abs(m_app->player2()->position() - m_app->player1()->position()) < 0.1f,
+                 qPrintable(QString::number(m_app->player2()->position())));
+    }
+
+    void swapExchangesAndTheHeardCameraFollows()
+    {
+        TVKPlayerController *player = m_app->playerController();
+        const QString front = m_app->player1()->media();
+        const QString rear = m_app->player2()->media();
+        m_app->ui().videoPositionSlider->setValue(1000);
+        QTRY_VERIFY(!player->isMoving());
+        QTRY_VERIFY(player->isPlaying(m_app->player1()) && player->isPlaying(m_app->player2()));
+        QVERIFY(!m_app->player1()->isMuted());
+        player->swapPlayer();
+        QCOMPARE(m_app->player1()->media(), rear);
+        QCOMPARE(m_app->player2()->media(), front);
+        QTRY_VERIFY_WITH_TIMEOUT(!player->isSwapping(), 4000);
+        QCOMPARE(player->playInfo()->audioMediaDirection(), 0);
+        QVERIFY(m_app->player1()->isMuted());
+        QVERIFY(!m_app->player2()->isMuted()); // the front camera, now in the small view
+        QCOMPARE(m_app->player2()->volume(), 70);
+    }
+
+    void endAdvancesToTheNextFrontRecording()
+    {
+        const qint64 row = firstPairedFront();
+        QVERIFY(startAndShowFrames(row));
+        TVKPlayerController *player = m_app->playerController();
+        QTRY_VERIFY(!player->waitingForPlayStart());
+        QVERIFY(player->hasRearMedia());
+        // Six seconds of recording, then the end watch advances within two seconds.
+        QTRY_COMPARE_WITH_TIMEOUT(player->mediaIndex(), row + 2, 15000);
+        const TVKMedia *next = m_app->mediaList()->mediaAtIndex(row + 2);
+        QTRY_COMPARE(m_app->player1()->media(), next->path());
+        QVERIFY(next->isFrontMedia());
+        QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(m_app->player1()), 10000);
+    }
+
+    void cleanupTestCase() { m_app.reset(); }
+};
+
+QTEST_MAIN(TestVlcPlayback)
+#include "test_vlcplayback.moc"
