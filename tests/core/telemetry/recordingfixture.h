@@ -1,0 +1,114 @@
+// Recordings for the telemetry tests, written by the project's own AVI writer.
+#pragma once
+
+#include "avi/TVKAviWriter.h"
+#include "avi/telemetryrecords.h"
+
+#include <QFile>
+#include <QList>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtEndian>
+
+#include <cmath>
+
+struct RecordingPlan
+{
+    int seconds = 3;
+    bool audio = true;
+    QByteArray frame = QByteArray(900, 'v'); // a placeholder unless a real JPEG is given
+    int gSensorPerSecond = 10;
+    double latitude = 37.525; // signed decimal degrees at the start
+    double longitude = 126.9875;
+};
+
+struct WrittenRecording
+{
+    QList<_AVI_GPS_DATA_T> gps;
+    QList<_AVI_GSENSOR_DATA_T> gSensor;
+    int frames = 0;
+    int audioBlocks = 0;
+};
+
+// A recording as the camera makes it: 30 frames, five audio blocks, one GPS record and
+// `gSensorPerSecond` G-sensor samples per second.
+inline WrittenRecording writeRecording(const QString &path, const RecordingPlan &plan)
+{
+    TVKAviWriter::Format format;
+    format.width = 160;
+    format.height = 120;
+    format.audio = plan.audio;
+    format.sampleRate = 16000;
+    TVKAviWriter writer(format);
+    WrittenRecording written;
+    if (!writer.open(path))
+        return written;
+    const QDateTime start(QDate(2014, 5, 26), QTime(8, 14, 11), Qt::UTC);
+    for (int s = 0; s < plan.seconds; ++s) {
+        const auto base = static_cast<quint32>(s * 1000);
+        for (int f = 0; f < 30; ++f, ++written.frames)
+            writer.addVideoFrame(base + quint32(f * 1000 / 30), plan.frame);
+        for (int a = 0; a < 5; ++a, ++written.audioBlocks) {
+            QByteArray block(3200 * 2, '\0');
+            for (int i = 0; i < 3200; ++i) {
+                const auto v = static_cast<qint16>(8000 * std::sin((a * 3200 + i) * 0.07));
+                qToLittleEndian(v, block.data() + 2 * i);
+            }
+            writer.addAudio(base + quint32(a * 200), block);
+        }
+        telemetry::Fix fix;
+        fix.utc = start.addSecs(s);
+        fix.latitude = plan.latitude + s * 0.0001 * (plan.latitude < 0 ? -1 : 1);
+        fix.longitude = plan.longitude + s * 0.0002 * (plan.longitude < 0 ? -1 : 1);
+        fix.knots = 30.5 + s;
+        fix.course = 45;
+        fix.satellites = 8;
+        fix.hdop = 0.9;
+        written.gps << telemetry::gpsRecord(base + 500, fix);
+        writer.addGps(base + 500, written.gps.last());
+        for (int g = 0; g < plan.gSensorPerSecond; ++g) {
+            const auto t = base + quint32(g * 1000 / plan.gSensorPerSecond);
+            written.gSensor << telemetry::gSensorRecord(t, -512 + s, 3 * g, 256);
+            writer.addGSensor(t, written.gSensor.last());
+        }
+        writer.flush(base + 1000);
+    }
+    if (!writer.finish())
+        return WrittenRecording();
+    return written;
+}
+
+// The program of an outside tool, or an empty string when it is not installed.
+inline QString outsideTool(const char *name)
+{
+    return QStandardPaths::findExecutable(QLatin1String(name));
+}
+
+// A small real JPEG image, drawn by ffmpeg; empty when ffmpeg is missing.
+inline QByteArray realJpeg(const QString &folder)
+{
+    const QString ffmpeg = outsideTool("ffmpeg");
+    if (ffmpeg.isEmpty())
+        return {};
+    const QString out = folder + QLatin1String("/frame.jpg");
+    QProcess p;
+    p.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=160x120", "-frames:v", "1",
+                     "-c:v", "mjpeg", "-y", out});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    QFile file(out);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}

@@ -1,0 +1,214 @@
+// The AVI writer: ffprobe reads its recordings with the right streams, counts and durations,
+// the layout is the camera's, and the extraction reads back exactly what was written.
+#include "recordingfixture.h"
+#include "telemetry/TVKBlackBoxData.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+quint32 le32At(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+} // namespace
+
+class TestAviWriter : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void ffprobeReadsTheRecording_data()
+    {
+        QTest::addColumn<bool>("audio");
+        QTest::newRow("front camera: video, audio, telemetry") << true;
+        QTest::newRow("rear camera: video, telemetry") << false;
+    }
+
+    void ffprobeReadsTheRecording()
+    {
+        QFETCH(bool, audio);
+        const QString ffprobe = outsideTool("ffprobe");
+        const QByteArray jpeg = realJpeg(m_dir.path());
+        if (ffprobe.isEmpty() || jpeg.isEmpty())
+            QSKIP("ffmpeg and ffprobe are needed (scripts/install-deps installs them)");
+        RecordingPlan plan;
+        plan.audio = audio;
+        plan.frame = jpeg;
+        const QString path = m_dir.filePath(QStringLiteral("probe.avi"));
+        const WrittenRecording written = writeRecording(path, plan);
+        QCOMPARE(written.frames, 90);
+
+        QProcess probe;
+        probe.start(ffprobe, {"-v", "error", "-show_streams", "-show_format", "-count_packets",
+                              "-of", "json", path});
+        QVERIFY(probe.waitForFinished(60000));
+        QCOMPARE(probe.exitCode(), 0);
+        QCOMPARE(probe.readAllStandardError(), QByteArray()); // no complaint at all
+        const QJsonObject report = QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+        const QJsonArray streams = report[QLatin1String("streams")].toArray();
+        QCOMPARE(streams.size(), audio ? 3 : 2);
+
+        const QJsonObject video = streams[0].toObject();
+        QCOMPARE(video["codec_type"].toString(), "video");
+        QCOMPARE(video["codec_name"].toString(), "mjpeg");
+        QCOMPARE(video["width"].toInt(), 160);
+        QCOMPARE(video["r_frame_rate"].toString(), "30/1");
+        QCOMPARE(video["nb_frames"].toString(), "90");
+        QCOMPARE(video["nb_read_packets"].toString(), "90");
+        QCOMPARE(video["duration"].toString(), "3.000000");
+        if (audio) {
+            const QJsonObject sound = streams[1].toObject();
+            QCOMPARE(sound["codec_type"].toString(), "audio");
+            QCOMPARE(sound["codec_name"].toString(), "pcm_s16le");
+            QCOMPARE(sound["sample_rate"].toString(), "16000");
+            QCOMPARE(sound["channels"].toInt(), 1);
+            QCOMPARE(sound["nb_frames"].toString(), "48000"); // samples; ffprobe splits chunks
+        }
+        const QJsonObject data = streams[audio ? 2 : 1].toObject();
+        QCOMPARE(data["codec_type"].toString(), "data");
+        const QString telemetryChunks =
+            QString::number(written.gps.size() + written.gSensor.size());
+        QCOMPARE(data["nb_frames"].toString(), telemetryChunks);
+        QCOMPARE(data["nb_read_packets"].toString(), telemetryChunks);
+        QCOMPARE(data["duration"].toString(), "3.000000");
+        QCOMPARE(report["format"].toObject()["duration"].toString(), "3.000000");
+    }
+
+    void layoutIsTheCameras()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("layout.avi"));
+        const WrittenRecording written = writeRecording(path, RecordingPlan());
+        const QByteArray file = readAll(path);
+        QCOMPARE(file.first(4), "RIFF");
+        QCOMPARE(le32At(file, 4) + 8, quint32(file.size()));
+        QCOMPARE(file.sliced(8, 4), "AVI ");
+        QCOMPARE(file.sliced(14132, 4), "LIST");
+        QCOMPARE(file.sliced(14140, 4), "movi");
+        const qsizetype indexAt = 14140 + le32At(file, 14136);
+        QCOMPARE(file.sliced(indexAt, 4), "idx1");
+        const quint32 indexSize = le32At(file, indexAt + 4);
+        QCOMPARE(indexAt + 8 + indexSize, file.size());
+        QCOMPARE(indexSize % 16, 0u);
+
+        // Every entry names the chunk it points at, counted from the movi type code, and the
+        // chunks of the three streams are interleaved in the file.
+        QByteArrayList order;
+        for (qsizetype at = indexAt + 8; at < file.size(); at += 16) {
+            const QByteArray code = file.sliced(at, 4);
+            const quint32 offset = le32At(file, at + 8);
+            const quint32 length = le32At(file, at + 12);
+            QCOMPARE(le32At(file, at + 4), 0x10u); // key frame
+            QCOMPARE(file.sliced(14140 + offset, 4), code);
+            QCOMPARE(le32At(file, 14140 + offset + 4), length);
+            order << code;
+        }
+        QCOMPARE(order.count("00dc"), written.frames);
+        QCOMPARE(order.count("01wb"), written.audioBlocks);
+        QCOMPARE(order.count("02sb"), written.gps.size() + written.gSensor.size());
+        QCOMPARE(order.size(), written.frames + written.audioBlocks + order.count("02sb"));
+        QVERIFY(order.indexOf("02sb") < order.indexOf("00dc", 31)); // within the first second
+        QVERIFY(order.indexOf("01wb") < order.indexOf("00dc", 31));
+    }
+
+    void extractionReadsBackWhatWasWritten()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("roundtrip.avi"));
+        RecordingPlan plan;
+        plan.seconds = 5;
+        plan.latitude = -33.85;
+        plan.longitude = -151.2;
+        const WrittenRecording written = writeRecording(path, plan);
+        TVKBlackBoxData blackBox;
+        QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()));
+        const TVKTelemetryPtr t = blackBox.snapshot();
+
+        QCOMPARE(t->m_vGSensorData.size(), written.gSensor.size());
+        for (qsizetype i = 0; i < written.gSensor.size(); ++i) {
+            QCOMPARE(t->m_vGSensorData[i].data(), written.gSensor[i]);
+            QCOMPARE(t->m_GSensors[i].x, float(written.gSensor[i].xAxis) / 256);
+        }
+        QCOMPARE(t->m_GpsRecords.size(), written.gps.size());
+        for (qsizetype i = 0; i < written.gps.size(); ++i) {
+            const _AVI_GPS_DATA_T &read = t->m_GpsRecords[i].data();
+            QCOMPARE(read.nTimestamp, written.gps[i].nTimestamp);
+            QCOMPARE(read.fLatitude, written.gps[i].fLatitude);
+            QCOMPARE(read.fLongitude, written.gps[i].fLongitude);
+            QCOMPARE(read.fSpeed, written.gps[i].fSpeed);
+            QCOMPARE(read.nLen, written.gps[i].nLen);
+            // The text comes back with its line ends turned into NUL.
+            QByteArray text(written.gps[i].RawData, _AVI_GPS_DATA_T::kRawDataSize);
+            text.replace('\r', '\0').replace('\n', '\0');
+            QCOMPARE(QByteArray(read.RawData, _AVI_GPS_DATA_T::kRawDataSize), text);
+        }
+        // RMC and GGA in every record; the fixes keep the southern, western position.
+        QCOMPARE(t->m_NMEAs.size(), 2 * written.gps.size());
+        QCOMPARE(t->lastFix.NS, 'S');
+        QCOMPARE(t->lastFix.EW, 'W');
+        QCOMPARE(t->lastFix.Now, (_SYSTEMTIME{2014, 5, 0, 26, 8, 14, 15, 0}));
+        // With rising time stamps, a sample belongs to the first GPS record not earlier than
+        // itself (in tenths of a second); the samples after the last record have none.
+        qsizetype aligned = 0;
+        for (const _AVI_GSENSOR_DATA_T &sample : written.gSensor) {
+            for (const _AVI_GPS_DATA_T &gps : written.gps) {
+                if (gps.nTimestamp / 100 >= sample.timestamp / 100) {
+                    QCOMPARE(t->m_vGpsData.value(aligned++).data().nTimestamp, gps.nTimestamp);
+                    break;
+                }
+            }
+        }
+        QCOMPARE(aligned, written.gSensor.size() - 4);
+        QCOMPARE(t->m_vGpsData.size(), aligned);
+    }
+
+    void withoutAudioTheTelemetryIsStreamOne()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("rear.avi"));
+        RecordingPlan plan;
+        plan.audio = false;
+        writeRecording(path, plan);
+        const QByteArray file = readAll(path);
+        QVERIFY(file.contains("01sb"));
+        QVERIFY(!file.contains("02sb"));
+        // The extraction reads only "02sb": a rear recording has no telemetry to show.
+        TVKBlackBoxData blackBox;
+        QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()));
+        QVERIFY(blackBox.snapshot()->isEmpty());
+    }
+
+    void writingInSlicesGivesTheSameFile()
+    {
+        auto write = [&](const QString &name, bool sliced) {
+            TVKAviWriter writer;
+            const QString path = m_dir.filePath(name);
+            if (!writer.open(path))
+                return QByteArray();
+            // Added out of order within each second; odd payload sizes need a pad byte.
+            for (quint32 s = 0; s < 3; ++s) {
+                writer.addGSensor(s * 1000 + 900,
+                                  telemetry::gSensorRecord(s * 1000 + 900, 1, 2, 3));
+                writer.addVideoFrame(s * 1000, QByteArray(101 + int(s), 'j'));
+                writer.addAudio(s * 1000, QByteArray(64, 'a'));
+                writer.addVideoFrame(s * 1000 + 500, QByteArray(77, 'k'));
+                if (sliced)
+                    writer.flush(s * 1000 + 1000);
+            }
+            return writer.finish() ? readAll(path) : QByteArray();
+        };
+        const QByteArray whole = write(QStringLiteral("whole.avi"), false);
+        QVERIFY(!whole.isEmpty());
+        QCOMPARE(write(QStringLiteral("sliced.avi"), true), whole);
+        QCOMPARE(whole.size() % 2, 0);
+        const qsizetype first = whole.indexOf("00dc", 14140);
+        QCOMPARE(whole.sliced(first + 8 + 101 + 1, 4), "01wb"); // 101 bytes, one pad byte
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAviWriter)
+#include "test_aviwriter.moc"

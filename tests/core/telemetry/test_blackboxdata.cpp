@@ -1,0 +1,178 @@
+// The extraction of a recording's telemetry: which index entries count, damaged and cut
+// files, the text bounds of a GPS record.
+#include "rawrecording.h"
+#include "telemetry/TVKBlackBoxData.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestBlackBoxData : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void extraction_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("gSensors");
+        QTest::addColumn<int>("gpsRecords");
+
+        const QByteArray good = recordingWith(3, 2).bytes();
+        QTest::newRow("recording") << good << true << 3 << 2;
+        QTest::newRow("empty file") << QByteArray() << false << 0 << 0;
+        QTest::newRow("cut in the RIFF header") << good.first(10) << false << 0 << 0;
+        QTest::newRow("not RIFF") << QByteArray("RIFX").append(good.sliced(4)) << false << 0 << 0;
+        QTest::newRow("not AVI") << QByteArray(good).replace(8, 4, "WAVE") << false << 0 << 0;
+        QTest::newRow("RIFF header only") << good.first(12) << true << 0 << 0;
+        QTest::newRow("cut before the movi size") << good.first(14138) << true << 0 << 0;
+        QTest::newRow("no telemetry") << recordingWith(0, 0).bytes() << true << 0 << 0;
+
+        // Only "02sb" entries count, and their index size alone says which record they hold.
+        RawRecording mixed;
+        const quint32 g = mixed.add("02sb", gSensorPayload(0, 1));
+        const quint32 gps = mixed.add("02sb", gpsPayload(0, kGga));
+        mixed.add("00dc", QByteArray(24, 'v'));
+        mixed.add("01wb", QByteArray(600, 'a'));
+        mixed.add("02tx", gSensorPayload(0, 1));
+        mixed.entry("02sb", g, 32);   // a G-sensor record
+        mixed.entry("02sb", gps, 33); // a GPS record
+        mixed.entry("02sb", g, 0);
+        QTest::newRow("index of every stream") << mixed.bytes() << true << 3 << 2;
+
+        // Damaged indexes: entries whose chunk lies outside the file are skipped, the rest
+        // is read.
+        RawRecording outside = recordingWith(2, 1);
+        outside.index.replace(16 + 8, 4, le32(0xFFFFFF00)); // the first 02sb entry's offset
+        QTest::newRow("offset beyond the file") << outside.bytes() << true << 1 << 1;
+        RawRecording longSize = recordingWith(2, 1);
+        longSize.index.replace(3 * 16 + 12, 4, le32(0x7FFFFFFF)); // the GPS entry's size
+        QTest::newRow("size beyond the file") << longSize.bytes() << true << 2 << 0;
+        RawRecording wrap = recordingWith(2, 1);
+        wrap.index.replace(16 + 8, 4, le32(0xFFFFFFFF));
+        wrap.index.replace(16 + 12, 4, le32(0xFFFFFFFF));
+        QTest::newRow("offset and size at 32-bit limits") << wrap.bytes() << true << 1 << 1;
+
+        RawRecording beyond = recordingWith(2, 1);
+        beyond.moviSize = 0x7FFFFFF0;
+        QTest::newRow("movi size beyond the file") << beyond.bytes() << true << 0 << 0;
+        beyond.moviSize = 0xFFFFFFFF;
+        QTest::newRow("movi size at the 32-bit limit") << beyond.bytes() << true << 0 << 0;
+
+        // Index order of recordingWith(3, 2): 00dc 02sb(G) 01wb 02sb(GPS) | 00dc 02sb(G) ...
+        const RawRecording cut = recordingWith(3, 2);
+        const qsizetype start = cut.indexStart();
+        const QByteArray whole = cut.bytes();
+        QTest::newRow("index cut after an entry") << whole.first(start + 4 * 16) << true << 1 << 1;
+        QTest::newRow("index cut in an entry's offset")
+            << whole.first(start + 5 * 16 + 10) << true << 1 << 1;
+        QTest::newRow("index cut in a code") << whole.first(start + 6 * 16 + 2) << true << 2 << 1;
+
+        // The walk stops after the entry that starts at the RIFF end.
+        RawRecording riff = recordingWith(3, 2);
+        riff.riffSize = quint32(riff.indexStart() + 5 * 16 - 8);
+        QTest::newRow("RIFF end inside the index") << riff.bytes() << true << 2 << 1;
+        riff.riffSize = 0;
+        QTest::newRow("RIFF end before the index") << riff.bytes() << true << 0 << 0;
+    }
+
+    void extraction()
+    {
+        QFETCH(QByteArray, file);
+        bool ok = !QTest::currentDataTag();
+        const TVKTelemetryPtr t = extractBytes(file, &ok);
+        QTEST(ok, "ok");
+        QTEST(int(t->m_vGSensorData.size()), "gSensors");
+        QCOMPARE(t->m_GSensors.size(), t->m_vGSensorData.size());
+        QTEST(int(t->m_GpsRecords.size()), "gpsRecords");
+        QVERIFY(t->m_vGpsData.size() <= t->m_vGSensorData.size());
+
+        // The same through the file system (positioned reads instead of seek and read).
+        const QString path = m_dir.filePath(QStringLiteral("case.avi"));
+        QVERIFY(writeFile(path, file));
+        TVKBlackBoxData blackBox;
+        QCOMPARE(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()), ok);
+        QCOMPARE(*blackBox.snapshot(), *t);
+    }
+
+    void recordContents()
+    {
+        RawRecording r;
+        r.add("02sb", gSensorPayload(900, -512));
+        r.add("02sb", gpsPayload(1000, kRmc + kGga + "$PSRFEPE,081411.000,A,1.2*21\r\n"));
+        bool ok = false;
+        const TVKTelemetryPtr t = extractBytes(r.bytes(), &ok);
+        QVERIFY(ok);
+        QCOMPARE(t->m_GSensors.value(0), TVKGSensor(-2.0f, 0.0f, 1.0f));
+        // RMC and GGA with CR LF give two fixes; the proprietary sentence none.
+        QCOMPARE(t->m_NMEAs.size(), 2);
+        QCOMPARE(t->m_NMEAs[0].SpeedOverGround, double(0.60f));
+        QCOMPARE(t->m_NMEAs[0].Latitude, 0.0); // the position comes from GGA only
+        QCOMPARE(t->m_NMEAs[1].Latitude, double(3731.5f));
+        QCOMPARE(t->m_NMEAs[1].SatelliteUsedCount, 8u);
+        QCOMPARE(t->lastFix, t->m_NMEAs[1]);
+        QCOMPARE(t->m_vGpsData.size(), 1);
+        QCOMPARE(t->m_vGpsData[0].data().fLatitude, 3731.5);
+        QCOMPARE(t->fixAfterGpsRecord(0), t->m_NMEAs[1]);
+    }
+
+    void textStaysInsideRawData()
+    {
+        // 508 bytes of sentences, the last one cut by the end of RawData, and nLen claiming
+        // far more. The next chunk holds a complete sentence that must not be reached.
+        QByteArray text;
+        while (text.size() + kGga.size() <= _AVI_GPS_DATA_T::kRawDataSize)
+            text += kGga;
+        const int whole = int(text.size() / kGga.size());
+        text += kRmc.first(_AVI_GPS_DATA_T::kRawDataSize - text.size());
+        _AVI_GPS_DATA_T record = telemetry::gpsRecord(1000, text, 3731.5, 12659.25, 57);
+        record.nLen = 0xFFFFFFFF;
+        RawRecording r;
+        r.add("02sb", gpsPayload(record));
+        r.add("00dc", "\r\n" + kRmc + "\r\n");
+        bool ok = false;
+        const TVKTelemetryPtr t = extractBytes(r.bytes(), &ok);
+        QVERIFY(ok);
+        QCOMPARE(t->m_NMEAs.size(), whole);
+        QCOMPARE(t->lastFix.Now, _SYSTEMTIME()); // no RMC was parsed
+    }
+
+    void recordCutByTheEndOfTheFile()
+    {
+        // Chunks after the index: a G-sensor record of which only 12 bytes made it to the
+        // disk, and a GPS record of 60 bytes. The trailer starts with 8 bytes so that the
+        // walk, which goes on to the end of the file, finds no entry in it.
+        RawRecording r;
+        r.chunk("00dc", QByteArray(40, 'v'));
+        const QByteArray gps = gpsPayload(2000, kGga).first(60);
+        const QByteArray g = gSensorPayload(1900, 1024).first(12);
+        r.trailer = QByteArray(8, 'J');
+        // Where the next chunk of the trailer starts, counted as the index counts (two entries).
+        const auto next = [&] {
+            return quint32(r.indexStart() + 2 * 16 + r.trailer.size() - 14140);
+        };
+        r.entry("02sb", next(), 60);
+        r.trailer += QByteArray("02sb") + le32(60) + gps;
+        r.entry("02sb", next(), 12);
+        r.trailer += QByteArray("02sb") + le32(12) + g;
+        bool ok = false;
+        const TVKTelemetryPtr t = extractBytes(r.bytes(), &ok);
+        QVERIFY(ok);
+        QCOMPARE(t->m_vGSensorData.size(), 1);
+        const _AVI_GSENSOR_DATA_T &sample = t->m_vGSensorData[0].data();
+        QCOMPARE(sample.timestamp, 1900u);
+        QCOMPARE(sample.xAxis, 1024);
+        QCOMPARE(sample.yAxis, 0); // the missing part reads as zero
+        QCOMPARE(sample.zAxis, 0);
+        QCOMPARE(t->m_GpsRecords.size(), 1);
+        QCOMPARE(t->m_GpsRecords[0].data().nTimestamp, 2000u);
+        // The GPS record is read up to its full size, as far as the file goes: its cut text
+        // runs into the next chunk's bytes up to a NUL and is rejected.
+        QCOMPARE(t->m_NMEAs.size(), 1);
+        QCOMPARE(t->m_NMEAs[0], TVKGpsData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBlackBoxData)
+#include "test_blackboxdata.moc"
