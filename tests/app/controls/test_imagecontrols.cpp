@@ -1,0 +1,94 @@
+// Image buttons and video backgrounds drawn from the application's artwork.
+#include "controls/TKImageButton.h"
+#include "controls/TKVideoBackgroundImageView.h"
+#include "controls/appresources.h"
+#include "controls/namedimage.h"
+
+#include <QPainter>
+#include <QTest>
+
+class TestImageControls : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { tvk::initAppResources(); }
+
+    void imagesOfTheStates_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("exits");
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("at rest") << true << 0 << 0 << false << "icon_pause_n";
+        QTest::newRow("pointer over it") << true << 1 << 0 << false << "icon_pause_f";
+        QTest::newRow("pressed") << true << 1 << 0 << true << "icon_pause_p";
+        QTest::newRow("pointer left") << true << 1 << 1 << false << "icon_pause_n";
+        QTest::newRow("disabled under the pointer") << false << 1 << 0 << false << "icon_pause_n";
+        QTest::newRow("exit without entry") << true << 0 << 1 << false << "icon_pause_n";
+    }
+
+    void imagesOfTheStates()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(int, entries);
+        QFETCH(int, exits);
+        QFETCH(bool, down);
+        TKImageButton button;
+        button.setImageName(QStringLiteral("icon_pause_n"));
+        QCOMPARE(button.rolloverImage(), QStringLiteral("icon_pause_f"));
+        QCOMPARE(button.pressedImage(), QStringLiteral("icon_pause_p"));
+        button.setEnabled(enabled);
+        for (int i = 0; i < entries; ++i)
+            button.pointerEntered();
+        for (int i = 0; i < exits; ++i)
+            button.pointerExited();
+        button.setDown(down);
+        QVERIFY(button.numberOfCaptures() >= 0);
+        QTEST(button.currentImage(), "shown");
+        QVERIFY(tvk::hasNamedImage(button.currentImage()));
+    }
+
+    void buttonWithoutRolloverArtKeepsItsImage()
+    {
+        TKImageButton button;
+        button.setImageName(QStringLiteral("information_p"));
+        button.pointerEntered();
+        QCOMPARE(button.currentImage(), QStringLiteral("information_p"));
+        button.resetMouseCaptures();
+        QCOMPARE(button.numberOfCaptures(), 0);
+    }
+
+    void videoBackgroundCentresItsLogo()
+    {
+        TKVideoBackgroundImageView view;
+        view.setBackgroundNineImageName(QStringLiteral("v1"));
+        QImage plain(400, 300, QImage::Format_ARGB32_Premultiplied);
+        plain.fill(Qt::transparent);
+        QPainter p1(&plain);
+        view.paint(&p1, plain.rect());
+        p1.end();
+        // The frame covers the whole area, corners included.
+        QVERIFY(qAlpha(plain.pixel(200, 150)) == 255);
+        QVERIFY(qAlpha(plain.pixel(200, 1)) > 0);
+
+        view.setLogoImage(QStringLiteral("v1_front_logo"));
+        QImage withLogo(400, 300, QImage::Format_ARGB32_Premultiplied);
+        withLogo.fill(Qt::transparent);
+        QPainter p2(&withLogo);
+        view.paint(&p2, withLogo.rect());
+        p2.end();
+        const QSize logo = tvk::namedImageSize(QStringLiteral("v1_front_logo"));
+        const QRect logoRect((400 - logo.width()) / 2, (300 - logo.height()) / 2, logo.width(), logo.height());
+        int changedInside = 0, changedOutside = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x)
+                if (plain.pixel(x, y) != withLogo.pixel(x, y))
+                    (logoRect.contains(x, y) ? changedInside : changedOutside)++;
+        QVERIFY(changedInside > 100);
+        QCOMPARE(changedOutside, 0);
+    }
+};
+
+QTEST_MAIN(TestImageControls)
+#include "test_imagecontrols.moc"
