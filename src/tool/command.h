@@ -13,6 +13,9 @@ struct ToolCommand
     const char *name;
     const char *usage; // one line, shown by `tavik-tool help`
     std::function<int(const QStringList &args)> run;
+    // Runs under a QGuiApplication (offscreen unless the caller chose a platform): fonts and
+    // image drawing need one.
+    bool needsGui = false;
 };
 
 // Commands register themselves from their own source file:

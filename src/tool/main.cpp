@@ -1,8 +1,10 @@
 #include "command.h"
-
 #include "common/strings.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <memory>
 
 namespace {
 
@@ -15,11 +17,23 @@ int printHelp(QTextStream &out)
     return 0;
 }
 
+// The application object is chosen before it exists, so the command is looked up in argv.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    const auto it =
+        argc > 1 ? toolCommands().find(QString::fromLocal8Bit(argv[1])) : toolCommands().end();
+    if (it == toolCommands().end() || !it->second.needsGui)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     tvk::initApplicationIdentity();
     tvk::installStringTable();
 
@@ -32,7 +46,8 @@ int main(int argc, char **argv)
         return printHelp(toolOut());
     const auto it = toolCommands().find(name);
     if (it == toolCommands().end())
-        return toolUsageError(QStringLiteral("unknown command \"%1\"; try tavik-tool help").arg(name));
+        return toolUsageError(
+            QStringLiteral("unknown command \"%1\"; try tavik-tool help").arg(name));
     const int status = it->second.run(args);
     toolOut().flush();
     return status;
