@@ -1,0 +1,39 @@
+// lsblk's JSON output from outside bytes: devices, USB volumes, the camera card and the checks
+// before formatting must cope with anything.
+#include "card/formatcommands.h"
+#include "card/lsblkparser.h"
+#include "card/volumes.h"
+#include "common/log.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const bool quiet = [] {
+        tvk::setLogSink([](const QString &) {});
+        return true;
+    }();
+    (void)quiet;
+    const QByteArray json(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QList<BlockDevice> devices = parseLsblkJson(json);
+    const QList<TKUSBDiskEntity> entities = usbDiskEntities(devices);
+    if (entities.size() > usbVolumeURLs(devices).size() ||
+        usbVolumeURLs(devices).size() > removableVolumeURLs(devices).size())
+        std::abort();
+    (void)findCameraDisk(entities);
+    for (const TKUSBDiskEntity &entity : entities) {
+        if (entity.displayString().isEmpty())
+            std::abort();
+    }
+    for (const BlockDevice &device : devices.mid(0, 32)) {
+        const auto target = formatTarget(devices, device.name);
+        if (const auto *ok = std::get_if<FormatTarget>(&target)) {
+            if (ok->device.bus != QLatin1String("usb") || !ok->device.removable)
+                std::abort();
+            for (const QString &path : ok->unmountPaths)
+                (void)unmountCommand(path);
+        }
+    }
+    return 0;
+}

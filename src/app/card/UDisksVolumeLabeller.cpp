@@ -1,0 +1,49 @@
+#include "UDisksVolumeLabeller.h"
+
+#include "card/shellcommand.h"
+
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QVariantMap>
+
+namespace {
+constexpr int kTimeoutMs = 30000;
+}
+
+QString UDisksVolumeLabeller::objectPathFor(const QString &deviceName)
+{
+    QString path = QStringLiteral("/org/freedesktop/UDisks2/block_devices/");
+    for (const QChar c : deviceName) {
+        const char16_t u = c.unicode();
+        if ((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9'))
+            path += c;
+        else
+            path += QStringLiteral("_%1").arg(static_cast<uint>(u & 0xFF), 2, 16, QLatin1Char('0'));
+    }
+    return path;
+}
+
+bool UDisksVolumeLabeller::setLabel(const TKUSBDiskEntity &volume, const QString &label,
+                                    QString *error)
+{
+    if (!isSafeDeviceName(volume.deviceFilePath())) {
+        *error = QStringLiteral("%1: not a device name").arg(volume.deviceFilePath());
+        return false;
+    }
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        *error = bus.lastError().message();
+        return false;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.UDisks2"), objectPathFor(volume.deviceFilePath()),
+        QStringLiteral("org.freedesktop.UDisks2.Filesystem"), QStringLiteral("SetLabel"));
+    call << label << QVariantMap{{QStringLiteral("auth.no_user_interaction"), QVariant(true)}};
+    const QDBusMessage reply = bus.call(call, QDBus::Block, kTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        *error = reply.errorMessage();
+        return false;
+    }
+    return true;
+}
