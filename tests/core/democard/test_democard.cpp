@@ -1,0 +1,323 @@
+// The sample card written by the real `tavik-tool demo-card`: ffprobe reads its recordings with
+// the right streams, durations and frame counts, our extraction reads back exactly the
+// telemetry the drive produced, the catalogue lists exactly the recordings and pairs, the card
+// files read back, and the same seed gives the same bytes.
+#include "catalogue/TVKMediaList.h"
+#include "democard/DemoCard.h"
+#include "records/drivingrecordfile.h"
+#include "settings/settingsrecord.h"
+#include "telemetry/TVKBlackBoxData.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kSeconds = 6;
+constexpr quint64 kSeed = 7;
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs tavik-tool; returns its exit status, or -1 when it did not finish.
+int runTool(const QStringList &args, QByteArray *errors = nullptr)
+{
+    QProcess tool;
+    tool.start(qEnvironmentVariable("TAVIK_TOOL"), args);
+    if (!tool.waitForFinished(300000))
+        return -1;
+    if (errors)
+        *errors = tool.readAllStandardError();
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
+QMap<QString, QByteArray> hashes(const QString &folder)
+{
+    QMap<QString, QByteArray> found;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString path = it.next();
+        found.insert(QDir(folder).relativeFilePath(path),
+                     QCryptographicHash::hash(readAll(path), QCryptographicHash::Sha256));
+    }
+    return found;
+}
+
+} // namespace
+
+class TestDemoCard : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_card;
+    DemoCard m_model{{kSeconds, kSeed}};
+
+    const DemoCard::Recording &recording(int slot, bool rear) const
+    {
+        for (const DemoCard::Recording &r : m_model.recordings()) {
+            if (r.slot == slot && r.rear == rear)
+                return r;
+        }
+        qFatal("no such recording");
+    }
+    QString pathOf(const DemoCard::Recording &r) const { return QDir(m_card).filePath(r.path); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_card = m_dir.filePath(QStringLiteral("card"));
+        QCOMPARE(runTool({"demo-card", m_card, "--seconds", QString::number(kSeconds), "--seed",
+                          QString::number(kSeed)}),
+                 0);
+    }
+
+    void cardFiles()
+    {
+        const QByteArray config = readAll(QDir(m_card).filePath("config.bin"));
+        QCOMPARE(config.size(), 428);
+        _FILEDATA record{};
+        QVERIFY(_FILEDATA::decode(config, record));
+        QCOMPARE(record.checksum, computeChecksum(record));
+        QCOMPARE(record.osd_plate_flag, 1);
+        QCOMPARE(record.gsen_x_threshold, 50);
+        QCOMPARE(config, m_model.settings().encode());
+
+        // The clock file the camera read when switched on, 12 s before the first recording.
+        QCOMPARE(readAll(QDir(m_card).filePath("timeset.cfg")), QByteArray("2026/10/17 08:29:48"));
+
+        const DrivingRecordFile drv =
+            readDrivingRecordFile(QDir(m_card).filePath(QLatin1String(kDrivingRecordFilePath)));
+        QCOMPARE(drv.status, DrivingRecordFile::Status::Ok);
+        const int interval = m_model.drivingRecordInterval();
+        QVERIFY(interval > 0);
+        QCOMPARE(drv.records.size(),
+                 qsizetype(std::floor(m_model.drive().parkedTime()) / interval + 1));
+        const _FLASH_SAVE_VALUE_STRUCT &first = drv.records.first();
+        QCOMPARE(first.seq, 1);
+        QCOMPARE(first.weekDay, 6); // a Saturday
+        QCOMPARE(first.yearSince1900, 126);
+        QCOMPARE(first.gpsValid, 1);
+        QCOMPARE(first.latitudeInt, 3734); // 37 degrees 34.5 minutes north: Gwanghwamun
+        QCOMPARE(first.longitudeInt, 12658);
+        for (qsizetype i = 1; i < drv.records.size(); ++i) {
+            const _FLASH_SAVE_VALUE_STRUCT &r = drv.records[i];
+            QCOMPARE(r.seq, i + 1);
+            QVERIFY(r.maxSpeed >= r.curSpeed);
+            QVERIFY(r.drivingDistance >= drv.records[i - 1].drivingDistance);
+            QVERIFY(r.battery >= 120 && r.battery <= 128);
+            QVERIFY(r.latitudeInt >= 3733 && r.latitudeInt <= 3735);
+        }
+    }
+
+    void ffprobeReadsTheRecordings_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("rear");
+        QTest::newRow("continuous front") << 0 << false;
+        QTest::newRow("continuous rear") << 0 << true;
+        QTest::newRow("event front") << 3 << false;
+        QTest::newRow("motion rear, parked") << 6 << true;
+    }
+
+    void ffprobeReadsTheRecordings()
+    {
+        QFETCH(int, slot);
+        QFETCH(bool, rear);
+        const QString ffprobe = QStandardPaths::findExecutable("ffprobe");
+        if (ffprobe.isEmpty())
+            QSKIP("ffprobe is needed (scripts/install-deps installs ffmpeg)");
+        const DemoCard::Recording &r = recording(slot, rear);
+        QProcess probe;
+        probe.start(ffprobe, {"-v", "error", "-show_streams", "-count_frames", "-count_packets",
+                              "-of", "json", pathOf(r)});
+        QVERIFY(probe.waitForFinished(120000));
+        QCOMPARE(probe.exitCode(), 0);
+        QCOMPARE(probe.readAllStandardError(), QByteArray());
+        const QJsonArray streams =
+            QJsonDocument::fromJson(probe.readAllStandardOutput())["streams"].toArray();
+        QCOMPARE(streams.size(), rear ? 2 : 3);
+
+        const QJsonObject video = streams[0].toObject();
+        const QSize size = rear ? DemoCard::kRearSize : DemoCard::kFrontSize;
+        QCOMPARE(video["codec_name"].toString(), "mjpeg");
+        QCOMPARE(video["width"].toInt(), size.width());
+        QCOMPARE(video["height"].toInt(), size.height());
+        QCOMPARE(video["r_frame_rate"].toString(), "30/1");
+        QCOMPARE(video["nb_read_frames"].toString(), QString::number(kSeconds * 30));
+        QCOMPARE(video["duration"].toString(), QString::number(kSeconds) + ".000000");
+        if (!rear) {
+            const QJsonObject audio = streams[1].toObject();
+            QCOMPARE(audio["codec_name"].toString(), "pcm_s16le");
+            QCOMPARE(audio["sample_rate"].toString(), "16000");
+            QCOMPARE(audio["channels"].toInt(), 1);
+            // PCM has no duration of its own in ffprobe's report: its length is its samples.
+            QCOMPARE(audio["nb_frames"].toString(), QString::number(kSeconds * 16000));
+        }
+        const QJsonObject data = streams[rear ? 1 : 2].toObject();
+        QCOMPARE(data["codec_type"].toString(), "data");
+        const int gps = m_model.hasGps(r) ? kSeconds : 0;
+        QCOMPARE(data["nb_read_packets"].toString(), QString::number(gps + kSeconds * 10));
+    }
+
+    void extractionReadsBackTheTelemetry_data()
+    {
+        QTest::addColumn<int>("slot");
+        for (const DemoCard::Recording &r : m_model.recordings()) {
+            if (!r.rear)
+                QTest::newRow(qPrintable(r.path)) << r.slot;
+        }
+    }
+
+    void extractionReadsBackTheTelemetry()
+    {
+        QFETCH(int, slot);
+        const DemoCard::Recording &r = recording(slot, false);
+        QFile file(pathOf(r));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        bool ok = false;
+        const TVKTelemetryPtr t = TVKBlackBoxData::extract(file, &ok);
+        QVERIFY(ok);
+        const DemoTelemetry &model = m_model.telemetry();
+
+        QCOMPARE(t->m_vGSensorData.size(), kSeconds * 10);
+        for (int j = 0; j < kSeconds * 10; ++j)
+            QCOMPARE(t->m_vGSensorData[j].data(), model.gSensorRecord(slot * kSeconds * 10 + j));
+
+        const int gps = m_model.hasGps(r) ? kSeconds : 0;
+        QCOMPARE(t->m_GpsRecords.size(), gps);
+        QCOMPARE(t->m_NMEAs.size(), gps * 4); // RMC, GGA and the two GSA sentences
+        for (int i = 0; i < gps; ++i) {
+            const _AVI_GPS_DATA_T written = model.gpsRecord(slot * kSeconds + i);
+            const _AVI_GPS_DATA_T &read = t->m_GpsRecords[i].data();
+            QCOMPARE(read.header, 205);
+            QCOMPARE(read.nTimestamp, written.nTimestamp);
+            QCOMPARE(read.nLen, written.nLen);
+            QCOMPARE(read.fLatitude, written.fLatitude);
+            QCOMPARE(read.fSpeed, written.fSpeed);
+            QCOMPARE(read.KM, '9');
+
+            const DemoTelemetry::Fix fix = model.fix(slot * kSeconds + i);
+            const TVKGpsData parsed = t->fixAfterGpsRecord(i);
+            QVERIFY(std::fabs(parsed.Latitude -
+                              DemoTelemetry::printedCoordinate(fix.latitude, false)) < 1e-3);
+            QVERIFY(std::fabs(parsed.Longitude -
+                              DemoTelemetry::printedCoordinate(fix.longitude, true)) < 1e-3);
+            QCOMPARE(parsed.NS, 'N');
+            QCOMPARE(parsed.EW, 'E');
+            QVERIFY(std::fabs(parsed.HDOP - fix.hdop) < 1e-5);
+            QVERIFY(fix.hdop >= 0.7 && fix.hdop <= 1.4);
+            QCOMPARE(parsed.SatelliteUsedCount_GPS, quint32(fix.gpsSatellites.size()));
+            QCOMPARE(parsed.SatelliteUsedCount_GLONASS, quint32(fix.glonassSatellites.size()));
+            QCOMPARE(parsed.SatelliteUsedCount, quint32(fix.satellites()));
+            QCOMPARE(parsed.Now.wHour, quint16(fix.utc.time().hour()));
+            QCOMPARE(parsed.Now.wSecond, quint16(fix.utc.time().second()));
+            QCOMPARE(parsed.Now.wDay, 16); // 08:30 in Seoul is the evening before in UTC
+        }
+    }
+
+    void sentencesAreWholeAndChecked()
+    {
+        // Straight from the file's bytes: every sentence the GN talker, CR LF ended, its
+        // checksum right.
+        const QByteArray bytes = readAll(pathOf(recording(1, false)));
+        static const QRegularExpression sentence(
+            QStringLiteral("\\$(GN(?:RMC|GGA|GSA)[^*\\r\\n\\x00]*)\\*([0-9A-F]{2})\\r\\n"));
+        const QString text = QString::fromLatin1(bytes);
+        int count = 0;
+        for (auto it = sentence.globalMatch(text); it.hasNext(); ++count) {
+            const QRegularExpressionMatch m = it.next();
+            quint8 sum = 0;
+            for (const QChar c : m.captured(1))
+                sum ^= quint8(c.unicode());
+            QCOMPARE(m.captured(2).toUInt(nullptr, 16), uint(sum));
+        }
+        QCOMPARE(count, kSeconds * 4);
+    }
+
+    void gSensorMatchesTheRecordingKind()
+    {
+        // Only the event recording goes past the driving thresholds of the card's config.bin.
+        const _FILEDATA settings = m_model.settings();
+        const double limitX = settings.gsen_x_threshold / 100.0;
+        const double limitY = settings.gsen_y_threshold / 100.0;
+        const double limitZ = settings.gsen_z_threshold / 100.0;
+        for (const DemoCard::Recording &r : m_model.recordings()) {
+            if (r.rear)
+                continue;
+            double peak = 0;
+            for (int j = 0; j < kSeconds * 10; ++j) {
+                const DemoTelemetry::Sample s =
+                    m_model.telemetry().sample(r.slot * kSeconds * 10 + j);
+                QVERIFY2(std::fabs(s.y / 256.0) < limitY, qPrintable(r.path));
+                QVERIFY2(std::fabs(s.z / 256.0 - 1) < limitZ, qPrintable(r.path));
+                peak = std::max(peak, std::fabs(s.x / 256.0));
+            }
+            if (r.division == 2)
+                QVERIFY2(peak > limitX, qPrintable(QString::number(peak)));
+            else
+                QVERIFY2(peak < limitX, qPrintable(r.path + ' ' + QString::number(peak)));
+        }
+    }
+
+    void catalogueListsTheRecordingsAndPairs()
+    {
+        const TVKMediaList::Contents contents = TVKMediaList::walk(m_card);
+        QStringList listed;
+        for (const TVKMedia &m : contents.medias)
+            listed << QDir(m_card).relativeFilePath(m.path());
+        QStringList expected;
+        for (const DemoCard::Recording &r : m_model.recordings())
+            expected << r.path;
+        QCOMPARE(listed, expected); // catalogue order is the drive's order, front before rear
+        QCOMPARE(contents.mediaPairDic.size(), 7);
+        for (const DemoCard::Recording &r : m_model.recordings()) {
+            const TVKMediaPair *pair = contents.findMediaPairWithFileName(pathOf(r));
+            QVERIFY(pair);
+            QCOMPARE(bool(pair->frontMedia), r.slot != 4);
+            QCOMPARE(bool(pair->rearMedia), r.slot != 5);
+        }
+        for (const QString &decoy : m_model.decoys())
+            QVERIFY2(QFileInfo::exists(QDir(m_card).filePath(decoy)), qPrintable(decoy));
+    }
+
+    void sameSeedSameBytes()
+    {
+        const QString again = m_dir.filePath(QStringLiteral("again"));
+        QCOMPARE(runTool({"demo-card", again, "--seconds", QString::number(kSeconds), "--seed",
+                          QString::number(kSeed)}),
+                 0);
+        const auto first = hashes(m_card);
+        QCOMPARE(first.size(), 20);
+        QCOMPARE(hashes(again), first);
+    }
+
+    void refusesAFolderInUse()
+    {
+        const QString used = m_dir.filePath(QStringLiteral("used"));
+        QVERIFY(QDir().mkpath(used));
+        QFile keep(QDir(used).filePath("keep.txt"));
+        QVERIFY(keep.open(QIODevice::WriteOnly));
+        keep.close();
+        QByteArray errors;
+        QCOMPARE(runTool({"demo-card", used, "--seconds", "4"}, &errors), 1);
+        QVERIFY(errors.contains("not empty"));
+        QCOMPARE(QDir(used).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
+        QCOMPARE(runTool({"demo-card", m_dir.filePath("short"), "--seconds", "2"}), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDemoCard)
+#include "test_democard.moc"
