@@ -43,7 +43,10 @@ float readFloat(QByteArrayView field)
     QVarLengthArray<char, 64> text(field.size() + 1);
     std::copy(field.begin(), field.end(), text.begin());
     text[field.size()] = '\0';
-    return strtof_l(text.data(), nullptr, cLocale());
+    if (const locale_t c = cLocale())
+        return strtof_l(text.data(), nullptr, c);
+    return std::strtof(text.data(), nullptr); // no C locale object: the process's own
+
 }
 
 int readInt(QByteArrayView field)
