@@ -46,7 +46,6 @@ float readFloat(QByteArrayView field)
     if (const locale_t c = cLocale())
         return strtof_l(text.data(), nullptr, c);
     return std::strtof(text.data(), nullptr); // no C locale object: the process's own
-
 }
 
 int readInt(QByteArrayView field)
