@@ -112,7 +112,8 @@ QByteArray DemoAudio::next(int count)
                    (std::sin(kTwoPi * 420 * h) + 0.8 * std::sin(kTwoPi * 500 * h) +
                     0.3 * std::sin(kTwoPi * 1260 * h));
         }
-        const auto sample = static_cast<qint16>(std::clamp(std::lround(out), -32000L, 32000L));
+        const auto sample =
+            static_cast<qint16>(std::clamp(std::lround(1.6 * out), -32000L, 32000L));
         qToLittleEndian(sample, bytes.data() + 2 * i);
     }
     return bytes;

@@ -174,9 +174,11 @@ QString DemoCard::writeDecoys(const QString &folder) const
     log += stamp(0).toLatin1() + " GPS FIX\r\n";
     log += stamp(m_drive->brakeTime()).toLatin1() + QByteArray(" EVENT G-SENSOR X=") +
            QByteArray::number(peak, 'f', 2) + "\r\n";
-    const double parking = m_drive->parkedTime() + settings().always_mode_timeout;
+    // Parking mode starts after the camera's waiting time, at the latest when it records motion.
+    const double motion = DemoDrive::kParkedSlot * double(m_options.slotSeconds);
+    const double parking = std::min(m_drive->parkedTime() + settings().always_mode_timeout, motion);
     log += stamp(parking).toLatin1() + " PARKING MODE\r\n";
-    log += stamp(DemoDrive::kParkedSlot * double(m_options.slotSeconds)).toLatin1() + " MOTION\r\n";
+    log += stamp(motion).toLatin1() + " MOTION\r\n";
     if (error.isEmpty())
         error = writeFile(root.filePath(names[1]), log);
     // Names the catalogue must pass over, left empty as an interrupted write leaves them.

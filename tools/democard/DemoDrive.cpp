@@ -22,7 +22,7 @@ constexpr double kLaneChange = 5.0;     // seconds to pull over
 
 DemoDrive::DemoDrive(const DemoRoute &route, double slotSeconds, quint64 seed)
     : m_route(route), m_slot(slotSeconds), m_brakeTime(3.4 * slotSeconds),
-      m_parkTime(6 * slotSeconds - std::clamp(0.3 * slotSeconds, 1.5, 15.0))
+      m_parkTime(6 * slotSeconds - std::clamp(0.45 * slotSeconds, 1.5, 25.0))
 {
     simulate(plan(seed));
 }
@@ -51,7 +51,7 @@ std::vector<DemoDrive::Segment> DemoDrive::plan(quint64 seed) const
             continue;
         }
         const bool slow = u() < 0.2;
-        const double target = slow ? kmh(14 + 8 * u()) : kmh(30 + 25 * u());
+        const double target = slow ? kmh(14 + 8 * u()) : kmh(30 + 20 * u());
         segments.push_back({t, target, 1.2 + 0.9 * u(), 1.2 + 0.8 * u(), Segment::Cruise});
         t += 6 + 9 * u();
     }

@@ -31,7 +31,7 @@ DemoStreet::DemoStreet(const DemoDrive &drive, quint64 seed) : m_drive(drive), m
             m_crossings.push_back(s);
     }
     for (const DemoDrive::LightStop &light : drive.lightStops()) {
-        for (double s = light.stopDistance; s < light.stopDistance + 28; s += 4)
+        for (double s = stopLine(light); s < stopLine(light) + kJunction; s += 4)
             m_crossings.push_back(s);
     }
     // Side streets now and then.

@@ -34,6 +34,15 @@ public:
 
     DemoStreet(const DemoDrive &drive, quint64 seed);
 
+    // One car waits ahead of ours at every red light: the stop line is beyond it, the
+    // crossing just after the line, the junction after that, its signal on the far side.
+    static constexpr double kQueue = 11.5;
+    static constexpr double kJunction = 30.0;
+    static double stopLine(const DemoDrive::LightStop &light)
+    {
+        return light.stopDistance + kQueue;
+    }
+
     // Items whose stretch meets [from, to] along the route.
     std::vector<const Building *> buildings(double from, double to) const;
     std::vector<Post> trees(double from, double to) const;

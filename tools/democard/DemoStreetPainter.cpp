@@ -62,7 +62,8 @@ void DemoStreetPainter::quad(QPainter &painter, double from, double to, double l
 bool DemoStreetPainter::inCrossing(double s) const
 {
     for (const DemoDrive::LightStop &light : m_street.lights()) {
-        if (s > light.stopDistance + 1 && s < light.stopDistance + 26)
+        const double line = DemoStreet::stopLine(light);
+        if (s > line - 1 && s < line + DemoStreet::kJunction)
             return true;
     }
     return false;
@@ -103,12 +104,12 @@ void DemoStreetPainter::drawGround(QPainter &painter, double cameraDistance, int
     }
     // Stop lines and zebra crossings at the lights.
     for (const DemoDrive::LightStop &light : m_street.lights()) {
-        const double at = light.stopDistance;
-        if ((at + 8 - near) * direction < 0 || (at - far) * direction > 0)
+        const double at = DemoStreet::stopLine(light);
+        if ((at + 6 - near) * direction < 0 || (at - far) * direction > 0)
             continue;
-        quad(painter, at + 1.2, at + 1.6, 0.3, 10.2);
+        quad(painter, at, at + 0.45, 0.3, 10.2);
         for (double lateral = -10; lateral < 10; lateral += 1.0)
-            quad(painter, at + 3, at + 7, lateral + 0.1, lateral + 0.6);
+            quad(painter, at + 1.5, at + 5.5, lateral + 0.1, lateral + 0.6);
     }
 }
 

@@ -87,7 +87,7 @@ void DemoStreetPainter::collectItems(std::vector<Item> &items, double cameraDist
     if (direction < 0)
         return;
     for (const DemoDrive::LightStop &light : m_street.lights()) {
-        const double at = light.stopDistance + 27;
+        const double at = DemoStreet::stopLine(light) + DemoStreet::kJunction;
         if (at < lo || at > hi)
             continue;
         const DemoView::Point3 foot = point(at, 11.6, 0);
