@@ -95,7 +95,7 @@ const QImage &DemoFrameRenderer::render(double t)
     QPainter p(&m_frame);
     m_backdrop.draw(p, m_view, shake);
     const int direction = front ? 1 : -1;
-    m_streetPainter.drawGround(p, cameraDistance, direction, t);
+    m_streetPainter.drawGround(p, cameraDistance, direction);
     m_streetPainter.drawBuildings(p, cameraDistance, direction);
 
     std::vector<DemoStreetPainter::Item> items;

@@ -69,10 +69,8 @@ bool DemoStreetPainter::inCrossing(double s) const
     return false;
 }
 
-void DemoStreetPainter::drawGround(QPainter &painter, double cameraDistance, int direction,
-                                   double time) const
+void DemoStreetPainter::drawGround(QPainter &painter, double cameraDistance, int direction) const
 {
-    (void)time;
     const double near = cameraDistance - direction * 3;
     const double far = cameraDistance + direction * kFar;
     painter.setPen(Qt::NoPen);

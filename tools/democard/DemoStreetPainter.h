@@ -23,7 +23,7 @@ public:
     DemoStreetPainter(const DemoView &view, const DemoStreet &street);
 
     // `direction` is +1 for a camera looking ahead, -1 for one looking back.
-    void drawGround(QPainter &painter, double cameraDistance, int direction, double time) const;
+    void drawGround(QPainter &painter, double cameraDistance, int direction) const;
     void drawBuildings(QPainter &painter, double cameraDistance, int direction) const;
     void collectItems(std::vector<Item> &items, double cameraDistance, int direction,
                       double time) const;

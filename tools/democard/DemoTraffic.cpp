@@ -31,10 +31,9 @@ DemoTraffic::DemoTraffic(const DemoDrive &drive, quint64 seed)
     m_leadGo = drive.brakeTime() + 3.0;
 }
 
-double DemoTraffic::normalGap(double t, const DemoDrive::State &state) const
+double DemoTraffic::normalGap(const DemoDrive::State &state) const
 {
     // Queued close at a light, further back at speed.
-    (void)t;
     return 7 + 1.3 * state.speed +
            3 * demo::smooth(m_seed, demo::TrafficStream, state.distance / 120);
 }
@@ -44,9 +43,9 @@ double DemoTraffic::leadDistance(double t, const DemoDrive::State &state) const
     const double ego = state.distance;
     const double gapAtBrake = m_leadStart - m_drive.at(m_leadBrake).distance;
     if (t < m_leadBrake - 8)
-        return ego + normalGap(t, state);
+        return ego + normalGap(state);
     if (t < m_leadBrake - 3)
-        return ego + blend(normalGap(t, state), gapAtBrake, (t - (m_leadBrake - 8)) / 5);
+        return ego + blend(normalGap(state), gapAtBrake, (t - (m_leadBrake - 8)) / 5);
     if (t < m_leadBrake)
         return ego + gapAtBrake;
     const double braking = std::min(t - m_leadBrake, m_leadSpeed / kLeadDecel);
@@ -58,7 +57,7 @@ double DemoTraffic::leadDistance(double t, const DemoDrive::State &state) const
             s += 17.6 * (t - m_leadGo - 8);
         // Then it settles back into the ordinary gap ahead of us.
         if (t > m_leadGo + 8)
-            s = blend(s, ego + normalGap(t, state), (t - m_leadGo - 8) / 6);
+            s = blend(s, ego + normalGap(state), (t - m_leadGo - 8) / 6);
     }
     return s;
 }

@@ -31,7 +31,7 @@ public:
     double nearestCar(double t) const;
 
 private:
-    double normalGap(double t, const DemoDrive::State &state) const;
+    double normalGap(const DemoDrive::State &state) const;
     Car lead(double t, const DemoDrive::State &state) const;
     double leadDistance(double t, const DemoDrive::State &state) const;
 
