@@ -7,6 +7,9 @@
 #include "TVKPlayInfo.h"
 #include "TVKPlayerController.h"
 #include "TVKTelemetryPanel.h"
+#include "card/LsblkVolumeSource.h"
+#include "card/UDisksVolumeLabeller.h"
+#include "settings/settingsfilesearch.h"
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
 #include "common/strings.h"
@@ -31,6 +34,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QtConcurrent/QtConcurrentRun>
 
 TVKAppDelegate::TVKAppDelegate(PlayerFactory factory, QObject *parent)
     : QObject(parent), m_factory(std::move(factory))
@@ -133,6 +137,15 @@ void TVKAppDelegate::setupInitialValues()
     m_ui.audioToggleButton->hide();
     layoutWindow();
     updateEmptyListNote();
+
+    // Looking for the camera's card renames a card that holds a valid config.bin to TAVIK, as
+    // the settings window does; the card is only looked at here, off the interface thread.
+    (void)QtConcurrent::run([] {
+        LsblkVolumeSource volumes;
+        UDisksVolumeLabeller labeller;
+        SettingsCardSelection selection;
+        findUSBVolume(volumes, labeller, selection);
+    });
 }
 
 void TVKAppDelegate::connectControls()
