@@ -141,7 +141,10 @@ void DemoDrive::simulate(const std::vector<Segment> &segments)
         double laneAccel = 0;
         state.lateral = laneAt(t, &laneAccel);
         state.pose = m_route.at(s);
-        state.lateralAccel = v * v * state.pose.curvature + laneAccel;
+        // The lane's own bend: tighter on the inside of a turn, wider on the outside.
+        const double lane = 1 - state.lateral * state.pose.curvature;
+        const double stretch = 1 / std::max(lane, 0.3);
+        state.lateralAccel = v * v * state.pose.curvature * stretch + laneAccel;
         state.oncomingClock = clock;
         state.position = m_route.point(s, state.lateral);
         m_states.push_back(state);
@@ -149,7 +152,7 @@ void DemoDrive::simulate(const std::vector<Segment> &segments)
         const double next = v + a * kStep;
         if (next <= 0 && v > 0) {
             // Came to rest during this step.
-            s += v * v / (2 * std::max(-a, 1e-6));
+            s += v * v / (2 * std::max(-a, 1e-6)) * stretch;
             v = 0;
             a = 0;
             if (seg.kind == Segment::Light && !stoppedForLight && current + 1 < segments.size()) {
@@ -165,7 +168,7 @@ void DemoDrive::simulate(const std::vector<Segment> &segments)
                 m_parkedDistance = s;
             }
         } else {
-            s += (v + next) / 2 * kStep;
+            s += (v + next) / 2 * kStep * stretch;
             v = std::max(next, 0.0);
         }
         clock += (0.3 + 0.7 * std::min(1.0, v / 8)) * kStep;

@@ -22,6 +22,9 @@ public:
     DemoFrameRenderer(Camera camera, QSize size, const DemoStreet &street,
                       const DemoTraffic &traffic, const DemoOsd &osd, const QDateTime &start,
                       quint64 seed);
+    // The painters hold on to this renderer's view: it stays where it was made.
+    DemoFrameRenderer(const DemoFrameRenderer &) = delete;
+    DemoFrameRenderer &operator=(const DemoFrameRenderer &) = delete;
 
     // The picture at t seconds of the drive. The image is reused by the next call.
     const QImage &render(double t);

@@ -11,7 +11,8 @@ namespace {
 constexpr double kEarthRadius = 6371000.0;
 constexpr double kOriginLatitude = 37.5759; // Gwanghwamun
 constexpr double kOriginLongitude = 126.9769;
-constexpr double kLateralLimit = 2.2; // m/s^2 a driver accepts in a bend
+// m/s^2 a driver accepts in a bend, on the centre line; the inner lane's bend is tighter.
+constexpr double kLateralLimit = 1.5;
 constexpr double kBrakeForBend = 1.3; // m/s^2 of gentle braking before one
 
 struct Waypoint
@@ -24,7 +25,7 @@ struct Waypoint
 constexpr Waypoint kGwanghwamun{37.5759, 126.9769};
 constexpr Waypoint kLoop[] = {
     {37.5712, 126.9769}, // Sejong-daero at Jong-ro
-    {37.5690, 126.9771}, // Cheonggye Plaza
+    {37.5690, 126.9769}, // Cheonggye Plaza
     {37.5666, 126.9772}, // Seoul City Hall
     {37.5648, 126.9768}, // Deoksugung, Daehanmun
     {37.5618, 126.9760}, // Taepyeong-ro 2-ga
@@ -111,8 +112,16 @@ DemoRoute::DemoRoute()
             appendArc(radius * std::fabs(turn[i]), (turn[i] > 0 ? 1 : -1) / radius);
         }
     }
-    // Slow for bends: the cap at each metre, then carried back so braking starts in time.
+    // Each metre's curvature is the turn across that metre, so that it agrees with the
+    // headings that are blended between the samples, also where an arc starts mid-metre.
     const auto count = m_samples.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const bool last = i + 1 == count;
+        const double next = last ? m_loopHeading : m_samples[i + 1].heading;
+        const double span = last ? std::max(m_length - double(i), 1e-9) : 1.0;
+        m_samples[i].curvature = normalized(next - m_samples[i].heading) / span;
+    }
+    // Slow for bends: the cap at each metre, then carried back so braking starts in time.
     m_cap.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         const double k = std::fabs(m_samples[i].curvature);

@@ -1,0 +1,193 @@
+// The sample card's drive, without writing a card: the route lies on the real streets, the car
+// moves without jumps, the G-sensor agrees with the speed and the bends, the lights, the event
+// and the parking happen as the recordings' kinds say, and the NMEA text is well formed.
+#include "democard/DemoCard.h"
+
+#include <QLineF>
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kGravity = 9.80665;
+
+double metresFrom(const DemoDrive::State &state, double latitude, double longitude)
+{
+    return QLineF(state.position, DemoRoute::toMetres(latitude, longitude)).length();
+}
+
+double meanSample(const DemoTelemetry &telemetry, int firstTenth,
+                  qint32 DemoTelemetry::Sample::*axis)
+{
+    double sum = 0;
+    for (int k = 0; k < 10; ++k)
+        sum += telemetry.sample(firstTenth + k).*axis / 256.0;
+    return sum / 10;
+}
+
+} // namespace
+
+class TestDemoDrive : public QObject
+{
+    Q_OBJECT
+    DemoCard m_card{{60, 3}};
+
+private slots:
+    void routeLiesOnTheRealStreets()
+    {
+        const DemoDrive &drive = m_card.drive();
+        QVERIFY(metresFrom(drive.at(0), 37.5759, 126.9769) < 15); // Gwanghwamun
+        // Past Seoul City Hall and round Sungnyemun within the first laps.
+        double cityHall = 1e9, gate = 1e9;
+        for (double t = 0; t < drive.duration(); t += 0.5) {
+            cityHall = std::min(cityHall, metresFrom(drive.at(t), 37.5666, 126.9772));
+            gate = std::min(gate, metresFrom(drive.at(t), 37.5603, 126.9756));
+        }
+        QVERIFY2(cityHall < 20, qPrintable(QString::number(cityHall)));
+        QVERIFY2(gate < 40, qPrintable(QString::number(gate)));
+
+        // The loop closes on itself: position and heading run on across the seam.
+        const DemoRoute &route = m_card.route();
+        const double seam = route.loopStart() + route.loopLength();
+        QVERIFY(QLineF(route.at(seam - 0.01).position, route.at(seam + 0.01).position).length() <
+                0.1);
+        QVERIFY(
+            std::fabs(std::remainder(route.at(seam - 0.01).heading - route.at(seam + 0.01).heading,
+                                     2 * std::numbers::pi)) < 0.01);
+    }
+
+    void carMovesWithoutJumps()
+    {
+        const DemoDrive &drive = m_card.drive();
+        DemoDrive::State before = drive.at(0);
+        for (double t = 0.1; t < drive.duration(); t += 0.1) {
+            const DemoDrive::State now = drive.at(t);
+            QVERIFY(now.speed >= 0);
+            QVERIFY(now.distance >= before.distance);
+            const double step = QLineF(before.position, now.position).length();
+            QVERIFY2(step <= std::max(before.speed, now.speed) * 0.1 + 0.05,
+                     qPrintable(QStringLiteral("t=%1 step=%2").arg(t).arg(step)));
+            before = now;
+        }
+    }
+
+    void gSensorAgreesWithSpeedAndBends()
+    {
+        // Averaged over a second the road noise cancels; what is left is the car's motion,
+        // here worked out from the path the car's position traces.
+        const DemoDrive &drive = m_card.drive();
+        const DemoTelemetry &telemetry = m_card.telemetry();
+        constexpr double h = 0.1;
+        for (int second = 1; second + 1 < int(drive.parkedTime()); ++second) {
+            double along = 0, across = 0;
+            for (int k = 0; k < 10; ++k) {
+                const double t = second + k / 10.0;
+                const QPointF a = (drive.at(t + h).position - 2 * drive.at(t).position +
+                                   drive.at(t - h).position) /
+                                  (h * h);
+                const double heading =
+                    std::atan2(drive.at(t + h).position.x() - drive.at(t - h).position.x(),
+                               drive.at(t + h).position.y() - drive.at(t - h).position.y());
+                const bool moving = drive.at(t - h).speed > 0.2;
+                along += (drive.at(t + h / 2).speed - drive.at(t - h / 2).speed) / h;
+                // Positive to the right of the way the car goes; the sensor's Y points left.
+                across += moving ? a.x() * std::cos(heading) - a.y() * std::sin(heading) : 0;
+            }
+            const double x = along / 10 / kGravity, y = -across / 10 / kGravity;
+            const int tenth = second * 10;
+            QVERIFY2(std::fabs(meanSample(telemetry, tenth, &DemoTelemetry::Sample::x) - x) < 0.06,
+                     qPrintable(QStringLiteral("X at %1 s").arg(second)));
+            QVERIFY2(std::fabs(meanSample(telemetry, tenth, &DemoTelemetry::Sample::y) - y) < 0.06,
+                     qPrintable(QStringLiteral("Y at %1 s: %2, path %3")
+                                    .arg(second)
+                                    .arg(meanSample(telemetry, tenth, &DemoTelemetry::Sample::y))
+                                    .arg(y)));
+            QVERIFY(std::fabs(meanSample(telemetry, tenth, &DemoTelemetry::Sample::z) - 1) < 0.06);
+        }
+    }
+
+    void lightsEventAndParking()
+    {
+        const DemoDrive &drive = m_card.drive();
+        const double slot = drive.slotSeconds();
+        // A red light that holds the car for some seconds.
+        bool waited = false;
+        for (const DemoDrive::LightStop &light : drive.lightStops()) {
+            if (light.greenAt - light.redFrom < 15)
+                continue;
+            const double stopped = light.greenAt - 1;
+            waited = waited || drive.at(stopped).speed == 0;
+        }
+        QVERIFY(waited);
+        double top = 0, hardest = 0, hardestAt = 0;
+        for (double t = 0; t < DemoDrive::kParkedSlot * slot; t += 0.01) {
+            const DemoDrive::State s = drive.at(t);
+            top = std::max(top, s.speed * 3.6);
+            if (-s.accel > hardest) {
+                hardest = -s.accel;
+                hardestAt = t;
+            }
+        }
+        QVERIFY(top > 35 && top < 53); // a city drive
+        // The one hard stop falls in the event slot, the others are gentle.
+        QCOMPARE(int(hardestAt / slot), 3);
+        QVERIFY(hardest / kGravity > 0.6);
+        for (double t = 0; t < DemoDrive::kParkedSlot * slot; t += 0.01) {
+            if (std::fabs(t - drive.brakeTime()) > 4)
+                QVERIFY(-drive.at(t).accel / kGravity < 0.3);
+        }
+        // Parked through the motion recording, still enough for the parking thresholds (0.08 g).
+        for (int tenth = DemoDrive::kParkedSlot * int(slot) * 10; tenth < 7 * int(slot) * 10;
+             ++tenth) {
+            QCOMPARE(drive.at(tenth / 10.0).speed, 0.0);
+            const DemoTelemetry::Sample s = m_card.telemetry().sample(tenth);
+            QVERIFY(std::abs(s.x) < 20 && std::abs(s.y) < 20 && std::abs(s.z - 256) < 20);
+        }
+    }
+
+    void nmeaTextOfOneSecond()
+    {
+        const DemoTelemetry &telemetry = m_card.telemetry();
+        const DemoTelemetry::Fix fix = telemetry.fix(100);
+        const QList<QByteArray> lines = telemetry.nmea(fix).split('\n');
+        QCOMPARE(lines.size(), 5); // four sentences and nothing after the last line end
+        QVERIFY(lines.last().isEmpty());
+        QVERIFY(lines[0].startsWith("$GNRMC,"));
+        QVERIFY(lines[1].startsWith("$GNGGA,"));
+        QVERIFY(lines[2].startsWith("$GNGSA,A,3,"));
+        QVERIFY(lines[3].startsWith("$GNGSA,A,3,"));
+        const QList<QByteArray> rmc = lines[0].split(',');
+        QCOMPARE(rmc[2], "A");
+        QCOMPARE(rmc[9], "161026"); // UTC: the evening before in Seoul
+        QCOMPARE(rmc[1], "233140.000");
+        QCOMPARE(lines[1].split(',')[6], "1");
+        for (int system = 0; system < 2; ++system) {
+            const QList<QByteArray> gsa = lines[2 + system].split(',');
+            int used = 0;
+            for (int c = 3; c < 15; ++c) {
+                if (gsa[c].isEmpty())
+                    continue;
+                ++used;
+                const int prn = gsa[c].toInt();
+                QVERIFY(system == 0 ? (prn >= 1 && prn <= 32) : (prn >= 65 && prn <= 96));
+            }
+            QCOMPARE(used, system == 0 ? fix.gpsSatellites.size() : fix.glonassSatellites.size());
+        }
+        for (const QByteArray &line : lines.mid(0, 4))
+            QVERIFY(line.endsWith('\r'));
+        // The satellite counts vary a little over the drive, and so does HDOP.
+        QSet<int> counts;
+        QSet<int> hdops;
+        for (int second = 0; second < 360; second += 5) {
+            counts.insert(telemetry.fix(second).satellites());
+            hdops.insert(int(std::lround(telemetry.fix(second).hdop * 10)));
+        }
+        QVERIFY(counts.size() >= 3);
+        QVERIFY(hdops.size() >= 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDemoDrive)
+#include "test_demodrive.moc"
