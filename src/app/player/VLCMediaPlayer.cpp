@@ -66,6 +66,8 @@ VLCMediaPlayer::~VLCMediaPlayer()
     // Stopping joins libVLC's threads: no callback runs after this.
     libvlc_media_player_stop(m_player);
     libvlc_media_player_release(m_player);
+    if (m_media)
+        libvlc_media_release(m_media);
 }
 
 unsigned VLCMediaPlayer::formatCallback(void **opaque, char *chroma, unsigned *width,
@@ -73,6 +75,24 @@ unsigned VLCMediaPlayer::formatCallback(void **opaque, char *chroma, unsigned *w
 {
     auto *self = static_cast<VLCMediaPlayer *>(*opaque);
     std::memcpy(chroma, "RV32", 4);
+    // The decoder's buffer is padded to whole macroblocks (540 lines become 544): ask for the
+    // picture's visible size instead, so frames and snapshots carry no padding rows.
+    if (self->m_media) {
+        libvlc_media_track_t **tracks = nullptr;
+        const unsigned count = libvlc_media_tracks_get(self->m_media, &tracks);
+        for (unsigned i = 0; i < count; ++i) {
+            const libvlc_media_track_t *track = tracks[i];
+            if (track->i_type == libvlc_track_video && track->video && track->video->i_width > 0 &&
+                track->video->i_height > 0 && track->video->i_width <= *width &&
+                track->video->i_height <= *height) {
+                *width = track->video->i_width;
+                *height = track->video->i_height;
+                break;
+            }
+        }
+        if (tracks)
+            libvlc_media_tracks_release(tracks, count);
+    }
     QMutexLocker lock(&self->m_frameMutex);
     self->m_frameWidth = static_cast<int>(*width);
     self->m_frameHeight = static_cast<int>(*height);
@@ -195,6 +215,10 @@ void VLCMediaPlayer::setMedia(const QString &path)
     m_pendingSeek = -1;
     m_state = Stopped;
     m_path = path;
+    if (m_media) {
+        libvlc_media_release(m_media);
+        m_media = nullptr;
+    }
     if (path.isEmpty()) {
         libvlc_media_player_set_media(m_player, nullptr);
         if (m_view)
@@ -203,7 +227,7 @@ void VLCMediaPlayer::setMedia(const QString &path)
     }
     libvlc_media_t *media = libvlc_media_new_path(VLCLibrary::sharedLibrary(), QFile::encodeName(path).constData());
     libvlc_media_player_set_media(m_player, media);
-    libvlc_media_release(media);
+    m_media = media;
     if (m_view)
         m_view->clear();
 }

@@ -11,6 +11,7 @@
 
 struct libvlc_instance_t;
 struct libvlc_media_player_t;
+struct libvlc_media_t;
 struct libvlc_event_t;
 class VLCVideoView;
 
@@ -69,6 +70,8 @@ private:
     void deliverFrame();
 
     libvlc_media_player_t *m_player = nullptr;
+    // The media being played, kept for its track sizes; replaced only after a stop.
+    libvlc_media_t *m_media = nullptr;
     QPointer<VLCVideoView> m_view;
     QString m_path;
     int m_state = Stopped;
