@@ -123,6 +123,10 @@ void TVKAppDelegate::setupInitialValues()
                   tvk::text("player.cannot_play").arg(QFileInfo(path).fileName()));
     });
     connect(m_window, &CustomWindow::isFullScreenChanged, this, &TVKAppDelegate::layoutWindow);
+    // libVLC makes its video output a moment after it reports playing: measure the scale
+    // when the first picture arrives.
+    connect(m_video1View, &VLCVideoView::firstFrameShown, m_player,
+            &TVKPlayerController::updatePlayInfoScale);
     connect(m_window, &CustomWindow::closing, this, [this] { m_player->stopPlay(); });
     connectControls();
 

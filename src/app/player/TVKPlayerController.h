@@ -81,6 +81,9 @@ public:
     // The telemetry of the recording being played.
     TVKTelemetryPtr telemetry() const;
 
+    // The main video area's height over the video's; measured once the video shows.
+    void updatePlayInfoScale();
+
     // The slider's value as a position, 0 to 1.
     double sliderValue() const;
     void setSliderValue(double position);
@@ -98,7 +101,6 @@ private:
     void updateVideoUI();
     void updateAudioUI();
     void chooseAudioAuto();
-    void updatePlayInfoScale();
     void didStartPlayer();
     void didFinishPlay();
     void startTimerPlayNext();
