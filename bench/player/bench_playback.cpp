@@ -76,6 +76,7 @@ qint64 pairedFront(const TVKMediaList *list)
 double timeToFirstFrames(TVKAppDelegate &app, qint64 row)
 {
     app.playerController()->stopPlay();
+    app.playerController()->catalogueReplaced(); // so that the click starts the row anew
     QTest::qWait(300);
     QTableView *table = app.ui().mediaListTableView;
     table->selectRow(int(row));
@@ -127,7 +128,7 @@ double cvlcCpu(const QStringList &files, int seconds)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    tvk::prepareApplicationEnvironment();
     qputenv("TAVIK_VLC_AOUT", "dummy");
     QApplication app(argc, argv);
     tvk::initApplicationIdentity();

@@ -10,8 +10,7 @@
 
 int main(int argc, char **argv)
 {
-    // The map's web engine shares the OpenGL contexts of the widgets.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    tvk::prepareApplicationEnvironment();
     QApplication app(argc, argv);
     tvk::initAppResources();
     tvk::initApplicationIdentity();

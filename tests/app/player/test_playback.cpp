@@ -22,7 +22,7 @@ class TestPlayback : public QObject
 {
     Q_OBJECT
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+    static void initMain() { tvk::prepareApplicationEnvironment(); }
 
 private slots:
     void initTestCase()

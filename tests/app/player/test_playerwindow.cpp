@@ -21,7 +21,7 @@ class TestPlayerWindow : public QObject
 {
     Q_OBJECT
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+    static void initMain() { tvk::prepareApplicationEnvironment(); }
 
 private slots:
     void initTestCase()

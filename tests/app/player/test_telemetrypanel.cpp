@@ -37,7 +37,7 @@ class TestTelemetryPanel : public QObject
 {
     Q_OBJECT
 public:
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+    static void initMain() { tvk::prepareApplicationEnvironment(); }
 
 private:
     struct Panel

@@ -23,7 +23,7 @@ class TestVlcPlayback : public QObject
 public:
     static void initMain()
     {
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        tvk::prepareApplicationEnvironment();
         qputenv("TAVIK_VLC_AOUT", "dummy");
     }
 
