@@ -27,9 +27,10 @@ void makeTree(const QString &root)
     const char *kinds[] = {"alwa", "event", "motion"};
     for (int i = 0; i < kRecordings; ++i) {
         const int second = i / 2;
-        const QString folder = QStringLiteral("%1/DCIM/%2/%3")
-                                   .arg(root, QLatin1String(kinds[i % 7 == 0 ? 1 : (i % 11 == 0 ? 2 : 0)]))
-                                   .arg(100 + i / 1000);
+        const QString folder =
+            QStringLiteral("%1/DCIM/%2/%3")
+                .arg(root, QLatin1String(kinds[i % 7 == 0 ? 1 : (i % 11 == 0 ? 2 : 0)]))
+                .arg(100 + i / 1000);
         QDir().mkpath(folder);
         const QString name = QStringLiteral("%1_2024%2%3_%4%5%6_%7.avi")
                                  .arg(QLatin1String(kinds[i % 7 == 0 ? 1 : (i % 11 == 0 ? 2 : 0)]))

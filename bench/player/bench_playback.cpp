@@ -101,7 +101,8 @@ double cvlcCpu(const QStringList &files, int seconds)
             // VLC refuses to run as root.
             args.prepend(QStringLiteral("cvlc"));
             args = QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                               QStringLiteral("--clear-groups")} + args;
+                               QStringLiteral("--clear-groups")} +
+                   args;
             p->start(QStringLiteral("setpriv"), args);
         } else {
             p->start(QStringLiteral("cvlc"), args);
@@ -140,7 +141,8 @@ int main(int argc, char **argv)
     if (card.isEmpty()) {
         card = temp.filePath(QStringLiteral("card"));
         std::printf("writing a sample card of one-minute recordings...\n");
-        if (QProcess::execute(QStringLiteral(TAVIK_TOOL_PATH), {QStringLiteral("demo-card"), card}) != 0)
+        if (QProcess::execute(QStringLiteral(TAVIK_TOOL_PATH),
+                              {QStringLiteral("demo-card"), card}) != 0)
             return 1;
     }
     TVKAppDelegate delegate;
@@ -162,7 +164,8 @@ int main(int argc, char **argv)
     for (int i = 0; i < 7; ++i)
         latencies.push_back(timeToFirstFrames(delegate, row));
     std::sort(latencies.begin(), latencies.end());
-    std::printf("double click to first frame in both views: median %.0f ms, best %.0f ms, worst %.0f ms (goal <= 300 ms)\n",
+    std::printf("double click to first frame in both views: median %.0f ms, best %.0f ms, worst "
+                "%.0f ms (goal <= 300 ms)\n",
                 latencies[latencies.size() / 2], latencies.front(), latencies.back());
 
     // 20 seconds of the pair playing in the window.
@@ -174,7 +177,8 @@ int main(int argc, char **argv)
     delegate.playerController()->stopPlay();
 
     const double theirs = cvlcCpu({pair->frontMedia->path(), pair->rearMedia->path()}, 20);
-    std::printf("CPU for 20 s of the pair: Tavik Viewer %.2f s, two cvlc %.2f s, ratio %.2f (goal <= 1.3)\n",
+    std::printf("CPU for 20 s of the pair: Tavik Viewer %.2f s, two cvlc %.2f s, ratio %.2f (goal "
+                "<= 1.3)\n",
                 ours, theirs, theirs > 0 ? ours / theirs : 0.0);
     return 0;
 }

@@ -28,8 +28,8 @@ void TKImageButtonCell::paintEvent(QPaintEvent *)
     else
         drawThreePartImage(&painter, rect(), QStringLiteral("bg_bt_info_left"),
                            QStringLiteral("bg_bt_info_center"), QStringLiteral("bg_bt_info_right"));
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
 }

@@ -15,7 +15,8 @@ void drawScaled(QPainter *painter, const QString &name, const QRect &target)
 {
     if (target.isEmpty())
         return;
-    const QPixmap pixmap = tvk::namedPixmap(name, target.size(), painter->device()->devicePixelRatioF());
+    const QPixmap pixmap =
+        tvk::namedPixmap(name, target.size(), painter->device()->devicePixelRatioF());
     if (!pixmap.isNull())
         painter->drawPixmap(target.topLeft(), pixmap);
 }
@@ -69,7 +70,8 @@ void TKVideoBackgroundImageView::paint(QPainter *painter, const QRect &bounds) c
         return;
     const QPoint origin(bounds.x() + (bounds.width() - logo.width()) / 2,
                         bounds.y() + (bounds.height() - logo.height()) / 2);
-    painter->drawPixmap(origin, tvk::namedPixmap(m_logo, logo, painter->device()->devicePixelRatioF()));
+    painter->drawPixmap(origin,
+                        tvk::namedPixmap(m_logo, logo, painter->device()->devicePixelRatioF()));
 }
 
 void TKVideoBackgroundImageView::paintEvent(QPaintEvent *)

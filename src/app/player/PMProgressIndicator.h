@@ -3,10 +3,9 @@
 #include "player/progressestimate.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
-
-#include <QLabel>
 
 // A progress bar that can write its percentage and a remaining-time estimate into a text
 // field, and mirror itself as a bar on the application's icon.

@@ -39,7 +39,8 @@ PMProgressIndicatorController::PMProgressIndicatorController()
     m_dockIcon = QApplication::windowIcon().pixmap(kIconSize, kIconSize);
     m_composed = m_dockIcon;
     m_theTimer.setSingleShot(true);
-    connect(&m_theTimer, &QTimer::timeout, this, &PMProgressIndicatorController::drawProgressIndicators);
+    connect(&m_theTimer, &QTimer::timeout, this,
+            &PMProgressIndicatorController::drawProgressIndicators);
 }
 
 void PMProgressIndicatorController::addProgressIndicator(PMProgressIndicator *indicator)
@@ -85,18 +86,22 @@ void PMProgressIndicatorController::drawProgressIndicators()
         if (bar->isIndeterminate()) {
             const qint64 now = steadyMs();
             const double seconds = (now - m_lastSpin) / 1000.0;
-            m_spinOffset = std::fmod(m_spinOffset + 1.5 * 32 * (seconds - std::floor(seconds)), 32.0);
+            m_spinOffset =
+                std::fmod(m_spinOffset + 1.5 * 32 * (seconds - std::floor(seconds)), 32.0);
             m_lastSpin = now;
-            painter.drawPixmap(QPointF(-m_spinOffset, top),
-                               tvk::namedPixmap(QStringLiteral("barberProgress"), {160, kBarHeight}));
+            painter.drawPixmap(
+                QPointF(-m_spinOffset, top),
+                tvk::namedPixmap(QStringLiteral("barberProgress"), {160, kBarHeight}));
             spinning = true;
         } else {
             const double range = bar->maxValue() - bar->minValue();
             const double fraction = range > 0 ? (bar->doubleValue() - bar->minValue()) / range : 0;
             const int w = static_cast<int>(std::clamp(fraction, 0.0, 1.0) * kIconSize);
-            painter.drawPixmap(0, top, tvk::namedPixmap(QStringLiteral("greyProgress"), {kIconSize, kBarHeight}));
+            painter.drawPixmap(
+                0, top, tvk::namedPixmap(QStringLiteral("greyProgress"), {kIconSize, kBarHeight}));
             painter.setClipRect(QRect(0, top, w, kBarHeight));
-            painter.drawPixmap(0, top, tvk::namedPixmap(QStringLiteral("blueProgress"), {kIconSize, kBarHeight}));
+            painter.drawPixmap(
+                0, top, tvk::namedPixmap(QStringLiteral("blueProgress"), {kIconSize, kBarHeight}));
             if (i == 0)
                 firstProgress = fraction;
         }

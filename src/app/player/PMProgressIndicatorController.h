@@ -20,7 +20,10 @@ public:
 
     void addProgressIndicator(PMProgressIndicator *indicator);
     void removeProgressIndicator(PMProgressIndicator *indicator);
-    quint64 numProgressIndicators() const { return static_cast<quint64>(m_progressIndicators.size()); }
+    quint64 numProgressIndicators() const
+    {
+        return static_cast<quint64>(m_progressIndicators.size());
+    }
     void drawProgressIndicators();
     void restoreIcon();
     // The icon as last composed (the plain icon when nothing is registered).

@@ -144,8 +144,11 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     readoutGrid->addWidget(gsensorXField, 0, 0, 1, 2);
     readoutGrid->addWidget(gsensorYField, 1, 0, 1, 2);
     readoutGrid->addWidget(gsensorZField, 2, 0, 1, 2);
-    const struct { const char *caption; QLabel *value; } gps[] = {
-        {"SPEED", speedField}, {"HDOP", hdopField}, {"SAT", sateliteField}};
+    const struct
+    {
+        const char *caption;
+        QLabel *value;
+    } gps[] = {{"SPEED", speedField}, {"HDOP", hdopField}, {"SAT", sateliteField}};
     for (int i = 0; i < 3; ++i) {
         auto *caption = field("readoutCaption", readouts, QLatin1String(gps[i].caption));
         readoutGrid->addWidget(caption, 3 + i, 0);
@@ -168,12 +171,12 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     mediaControlBoxForFullScreen->setFixedHeight(36);
     auto *strip = new QHBoxLayout(mediaControlBoxForFullScreen);
     strip->setContentsMargins(12, 2, 12, 2);
-    playButtonForFullScreen = imageButton("playButtonForFullScreen", "icon_play_n",
-                                          mediaControlBoxForFullScreen);
+    playButtonForFullScreen =
+        imageButton("playButtonForFullScreen", "icon_play_n", mediaControlBoxForFullScreen);
     videoPositionSliderForFullScreen =
         slider("videoPositionSliderForFullScreen", mediaControlBoxForFullScreen, 10000);
-    exitFullScreenButton = imageButton("exitFullScreenButton", "icon_fullscreen_n",
-                                       mediaControlBoxForFullScreen);
+    exitFullScreenButton =
+        imageButton("exitFullScreenButton", "icon_fullscreen_n", mediaControlBoxForFullScreen);
     strip->addWidget(playButtonForFullScreen);
     strip->addWidget(videoPositionSliderForFullScreen, 1);
     strip->addWidget(exitFullScreenButton);

@@ -7,16 +7,16 @@
 #include "TVKPlayInfo.h"
 #include "TVKPlayerController.h"
 #include "TVKTelemetryPanel.h"
-#include "card/LsblkVolumeSource.h"
-#include "card/UDisksVolumeLabeller.h"
-#include "settings/settingsfilesearch.h"
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
+#include "card/LsblkVolumeSource.h"
+#include "card/UDisksVolumeLabeller.h"
 #include "common/strings.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
 #include "controls/TVKAlert.h"
+#include "settings/settingsfilesearch.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
 
@@ -108,11 +108,11 @@ void TVKAppDelegate::awakeFromNib()
 void TVKAppDelegate::setupInitialValues()
 {
     m_mediaList->setDelegate(this);
-    m_telemetryPanel = new TVKTelemetryPanel(
-        {m_ui.graphView, m_ui.mapWebView, m_ui.gsensorXField, m_ui.gsensorYField,
-         m_ui.gsensorZField, m_ui.speedField, m_ui.hdopField, m_ui.sateliteField,
-         m_ui.mapPositionField},
-        m_player1, this);
+    m_telemetryPanel =
+        new TVKTelemetryPanel({m_ui.graphView, m_ui.mapWebView, m_ui.gsensorXField,
+                               m_ui.gsensorYField, m_ui.gsensorZField, m_ui.speedField,
+                               m_ui.hdopField, m_ui.sateliteField, m_ui.mapPositionField},
+                              m_player1, this);
     m_player = new TVKPlayerController({m_window, &m_ui, m_mediaList, m_player1, m_player2,
                                         m_video1View, m_video2View, m_loading, m_telemetryPanel},
                                        this);
@@ -178,8 +178,10 @@ void TVKAppDelegate::connectControls()
         connect(b.button, &QAbstractButton::clicked, p, b.action);
         b.button->setToolTip(tvk::text(b.tip));
     }
-    connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this, &TVKAppDelegate::toggleFullScreen);
-    connect(m_ui.exitFullScreenButton, &QAbstractButton::clicked, this, &TVKAppDelegate::toggleFullScreen);
+    connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this,
+            &TVKAppDelegate::toggleFullScreen);
+    connect(m_ui.exitFullScreenButton, &QAbstractButton::clicked, this,
+            &TVKAppDelegate::toggleFullScreen);
     m_ui.fullScreenButton->setToolTip(tvk::text("player.full_screen"));
     connect(m_ui.volumeSlider, &QSlider::valueChanged, p, &TVKPlayerController::volumeSliderMoved);
     connect(m_ui.mediaListTableView, &QAbstractItemView::doubleClicked, p,
@@ -202,14 +204,38 @@ void TVKAppDelegate::connectControls()
         QKeySequence key;
         std::function<void()> action;
     } keys[] = {
-        {QKeySequence(Qt::Key_Space), [p] { p->clickPlayButton(); }},
-        {QKeySequence(Qt::Key_Right), [p] { p->jumpForward(); }},
-        {QKeySequence(Qt::Key_Left), [p] { p->jumpBackward(); }},
-        {QKeySequence(Qt::Key_Up), [p] { p->volumeUp(); }},
-        {QKeySequence(Qt::Key_Down), [p] { p->volumeDown(); }},
-        {QKeySequence(Qt::Key_F), [this] { toggleFullScreen(); }},
-        {QKeySequence(QKeySequence::Open), [this] { openMediaDirectoryDialog(); }},
-        {QKeySequence(QKeySequence::Quit), [this] { closeWindow(); }},
+        {QKeySequence(Qt::Key_Space),
+         [p] {
+             p->clickPlayButton();
+         }},
+        {QKeySequence(Qt::Key_Right),
+         [p] {
+             p->jumpForward();
+         }},
+        {QKeySequence(Qt::Key_Left),
+         [p] {
+             p->jumpBackward();
+         }},
+        {QKeySequence(Qt::Key_Up),
+         [p] {
+             p->volumeUp();
+         }},
+        {QKeySequence(Qt::Key_Down),
+         [p] {
+             p->volumeDown();
+         }},
+        {QKeySequence(Qt::Key_F),
+         [this] {
+             toggleFullScreen();
+         }},
+        {QKeySequence(QKeySequence::Open),
+         [this] {
+             openMediaDirectoryDialog();
+         }},
+        {QKeySequence(QKeySequence::Quit),
+         [this] {
+             closeWindow();
+         }},
     };
     for (const auto &k : keys) {
         auto *shortcut = new QShortcut(k.key, m_window);
@@ -238,8 +264,10 @@ void TVKAppDelegate::launch(const QString &folder)
 
 QRect TVKAppDelegate::minWindowFrame() const
 {
-    const QScreen *screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
-    const QRect visible = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), minWindowSize());
+    const QScreen *screen =
+        m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+    const QRect visible =
+        screen ? screen->availableGeometry() : QRect(QPoint(0, 0), minWindowSize());
     const QSize size = minWindowSize();
     return QRect(visible.x() + (visible.width() - size.width()) / 2,
                  visible.y() + (visible.height() - size.height()) / 2, size.width(), size.height());

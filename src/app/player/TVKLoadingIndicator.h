@@ -12,7 +12,8 @@ class TVKLoadingIndicator : public QObject
 {
     Q_OBJECT
 public:
-    TVKLoadingIndicator(PMProgressIndicator *indicator, QWidget *headBox, QObject *parent = nullptr);
+    TVKLoadingIndicator(PMProgressIndicator *indicator, QWidget *headBox,
+                        QObject *parent = nullptr);
 
     void showLoading(const QString &text = {});
     void updateLoadingWindow(double seconds);

@@ -32,8 +32,7 @@ QString droppedFolder(const QMimeData *data)
 
 TVKMediaListModel::TVKMediaListModel(const TVKMediaList *list, QObject *parent)
     : QAbstractTableModel(parent), m_list(list)
-{
-}
+{}
 
 int TVKMediaListModel::rowCount(const QModelIndex &parent) const
 {

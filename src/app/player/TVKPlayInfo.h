@@ -8,8 +8,8 @@ class TVKPlayInfo : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool isPlaying READ isPlaying WRITE setIsPlaying NOTIFY isPlayingChanged)
-    Q_PROPERTY(int audioMediaDirection READ audioMediaDirection WRITE setAudioMediaDirection
-                   NOTIFY audioMediaDirectionChanged)
+    Q_PROPERTY(int audioMediaDirection READ audioMediaDirection WRITE setAudioMediaDirection NOTIFY
+                   audioMediaDirectionChanged)
     Q_PROPERTY(double position READ position WRITE setPosition NOTIFY positionChanged)
     Q_PROPERTY(double speed READ speed WRITE setSpeed NOTIFY speedChanged)
     Q_PROPERTY(double scale READ scale WRITE setScale NOTIFY scaleChanged)

@@ -46,7 +46,8 @@ TVKPlayerController::TVKPlayerController(const Parts &parts, QObject *parent)
       m_blackBoxData(new TVKBlackBoxData)
 {
     for (VideoPlayer *player : {m_parts.player1, m_parts.player2}) {
-        connect(player, &VideoPlayer::stateChanged, this, &TVKPlayerController::mediaPlayerStateChanged);
+        connect(player, &VideoPlayer::stateChanged, this,
+                &TVKPlayerController::mediaPlayerStateChanged);
         connect(player, &VideoPlayer::timeChanged, this,
                 [this, player] { mediaPlayerTimeChanged(player); });
     }
@@ -58,7 +59,8 @@ TVKPlayerController::TVKPlayerController(const Parts &parts, QObject *parent)
     connect(m_playInfo, &TVKPlayInfo::scaleChanged, this,
             [&ui](double scale) { ui.sizeTextButton->setText(tvk::cformat("%.2fx", scale)); });
     connect(m_playInfo, &TVKPlayInfo::isPlayingChanged, this, [&ui](bool playing) {
-        const QString image = playing ? QStringLiteral("icon_pause_n") : QStringLiteral("icon_play_n");
+        const QString image =
+            playing ? QStringLiteral("icon_pause_n") : QStringLiteral("icon_play_n");
         ui.playButton->setImageName(image);
         ui.playButtonForFullScreen->setImageName(image);
     });
@@ -351,8 +353,8 @@ void TVKPlayerController::syncVideoPositionDelay(double seconds)
 void TVKPlayerController::changeAndPlay()
 {
     QTableView *table = m_parts.ui->mediaListTableView;
-    const QModelIndexList rows = table->selectionModel() ? table->selectionModel()->selectedRows()
-                                                         : QModelIndexList();
+    const QModelIndexList rows =
+        table->selectionModel() ? table->selectionModel()->selectedRows() : QModelIndexList();
     const qint64 selectedRow = rows.isEmpty() ? -1 : rows.first().row();
     tvk::log(tvk::cformat("selectedRow=%ld,mediaIndex=%ld,isPlaying=%d,count=%ld",
                           static_cast<long>(selectedRow), static_cast<long>(m_mediaIndex),
@@ -424,7 +426,8 @@ void TVKPlayerController::startTimerPlayNext()
 void TVKPlayerController::timerPlayNext()
 {
     const VideoPlayer *player1 = m_parts.player1;
-    if (m_preparingPlayNext || player1->state() != VideoPlayer::Paused || player1->position() < 0.998f)
+    if (m_preparingPlayNext || player1->state() != VideoPlayer::Paused ||
+        player1->position() < 0.998f)
         return;
     m_preparingPlayNext = true;
     later(1.0, [this] {

@@ -18,7 +18,8 @@
 
 void TVKPlayerController::videoPositionSliderMoved(double slider)
 {
-    tvk::log(tvk::cformat("[%s] position slider moved:%lf <=> %lf", "D ", m_playInfo->position(), slider));
+    tvk::log(tvk::cformat("[%s] position slider moved:%lf <=> %lf", "D ", m_playInfo->position(),
+                          slider));
     VideoPlayer *player1 = m_parts.player1;
     VideoPlayer *player2 = m_parts.player2;
     m_playInfo->setIsPlaying(isPlaying(player1));
@@ -108,7 +109,8 @@ void TVKPlayerController::swapPlayer()
     m_parts.video1View->setGeometry(QRect(host1->width(), 0, 0, 0));
     m_parts.video2View->setGeometry(QRect(0, host2->height(), 0, 0));
     auto *group = new QParallelAnimationGroup(this);
-    for (auto [view, host] : {std::pair{m_parts.video1View, host1}, std::pair{m_parts.video2View, host2}}) {
+    for (auto [view, host] :
+         {std::pair{m_parts.video1View, host1}, std::pair{m_parts.video2View, host2}}) {
         auto *grow = new QPropertyAnimation(view, "geometry", group);
         grow->setDuration(1500);
         grow->setEasingCurve(QEasingCurve::OutCubic);
@@ -152,7 +154,8 @@ void TVKPlayerController::updateAudioUI()
         // Only a pair has a choice of sound; a single recording shows no toggle.
         toggle->setVisible(player2->hasMedia());
         toggle->setChecked(rear);
-        toggle->setImageName(rear ? QStringLiteral("icon_sound_rear_n") : QStringLiteral("icon_sound_front_n"));
+        toggle->setImageName(rear ? QStringLiteral("icon_sound_rear_n")
+                                  : QStringLiteral("icon_sound_front_n"));
         for (VideoPlayer *player : {player1, player2}) {
             if (mediaDirectionOfPath(player->media()) == direction) {
                 heard = player;

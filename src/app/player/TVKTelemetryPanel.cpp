@@ -12,8 +12,7 @@
 TVKTelemetryPanel::TVKTelemetryPanel(const Fields &fields, const VideoPlayer *player1,
                                      QObject *parent)
     : QObject(parent), m_fields(fields), m_player1(player1), m_telemetry(TVKTelemetry::empty())
-{
-}
+{}
 
 void TVKTelemetryPanel::setTelemetry(TVKTelemetryPtr telemetry)
 {
@@ -29,7 +28,8 @@ void TVKTelemetryPanel::setTelemetry(TVKTelemetryPtr telemetry)
             continue; // no fix yet
         const TVKGpsData fix = m_telemetry->fixAfterGpsRecord(i);
         double lat = 0, lng = 0;
-        degreesFromNmeaCoordinate(std::fabs(record.fLatitude), std::fabs(record.fLongitude), &lat, &lng);
+        degreesFromNmeaCoordinate(std::fabs(record.fLatitude), std::fabs(record.fLongitude), &lat,
+                                  &lng);
         route.append(QPointF(fix.EW == 'W' ? -lng : lng, fix.NS == 'S' ? -lat : lat));
     }
     m_fields.mapWebView->setRoute(route);

@@ -6,17 +6,20 @@
 #include <QFile>
 #include <QMutexLocker>
 
-#include <vlc/vlc.h>
-
 #include <cstring>
+#include <vlc/vlc.h>
 
 namespace VLCLibrary {
 
 libvlc_instance_t *sharedLibrary()
 {
     static libvlc_instance_t *instance = [] {
-        QList<QByteArray> args{"--no-xlib", "--quiet", "--no-video-title-show", "--no-stats",
-                               "--no-snapshot-preview", "--no-sub-autodetect-file"};
+        QList<QByteArray> args{"--no-xlib",
+                               "--quiet",
+                               "--no-video-title-show",
+                               "--no-stats",
+                               "--no-snapshot-preview",
+                               "--no-sub-autodetect-file"};
         // Tests and headless runs choose their sound output ("dummy").
         const QByteArray aout = qgetenv("TAVIK_VLC_AOUT");
         if (!aout.isEmpty())
@@ -33,8 +36,8 @@ libvlc_instance_t *sharedLibrary()
 
 namespace {
 constexpr libvlc_event_e kEvents[] = {
-    libvlc_MediaPlayerOpening, libvlc_MediaPlayerPlaying,     libvlc_MediaPlayerPaused,
-    libvlc_MediaPlayerStopped, libvlc_MediaPlayerEndReached, libvlc_MediaPlayerEncounteredError,
+    libvlc_MediaPlayerOpening,     libvlc_MediaPlayerPlaying,    libvlc_MediaPlayerPaused,
+    libvlc_MediaPlayerStopped,     libvlc_MediaPlayerEndReached, libvlc_MediaPlayerEncounteredError,
     libvlc_MediaPlayerTimeChanged, libvlc_MediaPlayerESAdded};
 } // namespace
 
@@ -48,8 +51,8 @@ VLCMediaPlayer::VLCMediaPlayer(VLCVideoView *view, QObject *parent)
     if (!m_player)
         return;
     libvlc_video_set_callbacks(m_player, &VLCMediaPlayer::lockCallback,
-                               &VLCMediaPlayer::unlockCallback,
-                               &VLCMediaPlayer::displayCallback, this);
+                               &VLCMediaPlayer::unlockCallback, &VLCMediaPlayer::displayCallback,
+                               this);
     libvlc_video_set_format_callbacks(m_player, &VLCMediaPlayer::formatCallback, nullptr);
     libvlc_event_manager_t *events = libvlc_media_player_event_manager(m_player);
     for (libvlc_event_e type : kEvents)
@@ -157,9 +160,11 @@ void VLCMediaPlayer::eventCallback(const libvlc_event_t *event, void *opaque)
 {
     auto *self = static_cast<VLCMediaPlayer *>(opaque);
     const int type = event->type;
-    if (type == libvlc_MediaPlayerESAdded && event->u.media_player_es_changed.i_type != libvlc_track_audio)
+    if (type == libvlc_MediaPlayerESAdded &&
+        event->u.media_player_es_changed.i_type != libvlc_track_audio)
         return;
-    QMetaObject::invokeMethod(self, [self, type] { self->handleEvent(type); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        self, [self, type] { self->handleEvent(type); }, Qt::QueuedConnection);
 }
 
 void VLCMediaPlayer::handleEvent(int type)
@@ -225,7 +230,8 @@ void VLCMediaPlayer::setMedia(const QString &path)
             m_view->clear();
         return;
     }
-    libvlc_media_t *media = libvlc_media_new_path(VLCLibrary::sharedLibrary(), QFile::encodeName(path).constData());
+    libvlc_media_t *media =
+        libvlc_media_new_path(VLCLibrary::sharedLibrary(), QFile::encodeName(path).constData());
     libvlc_media_player_set_media(m_player, media);
     m_media = media;
     if (m_view)

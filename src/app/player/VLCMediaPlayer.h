@@ -57,8 +57,8 @@ public:
 
 private:
     // libVLC's threads call these.
-    static unsigned formatCallback(void **opaque, char *chroma, unsigned *width,
-                                   unsigned *height, unsigned *pitches, unsigned *lines);
+    static unsigned formatCallback(void **opaque, char *chroma, unsigned *width, unsigned *height,
+                                   unsigned *pitches, unsigned *lines);
     static void *lockCallback(void *opaque, void **planes);
     static void unlockCallback(void *opaque, void *picture, void *const *planes);
     static void displayCallback(void *opaque, void *picture);

@@ -128,7 +128,9 @@ qint64 TVKMedia::fixedWidthTimeKey() const
 {
     // The time string compares like this number whenever every field fills its field width
     // exactly; sorting thousands of names then needs no text at all.
-    auto within = [](int v, int limit) { return v >= 0 && v < limit; };
+    auto within = [](int v, int limit) {
+        return v >= 0 && v < limit;
+    };
     if (!within(m_year, 10000) || !within(m_month, 100) || !within(m_day, 100) ||
         !within(m_hour, 100) || !within(m_minute, 100) || !within(m_second, 100))
         return -1;

@@ -69,8 +69,7 @@ inline constexpr int kEventNameLength = 23;
 inline constexpr int kMotionNameLength = 24;
 inline bool hasRecordingNameLength(qsizetype length)
 {
-    return length == kAlwaysNameLength || length == kMotionNameLength ||
-           length == kEventNameLength;
+    return length == kAlwaysNameLength || length == kMotionNameLength || length == kEventNameLength;
 }
 
 // Splits the last component of a path into name and extension at its last dot.

@@ -77,9 +77,8 @@ TVKMediaList::Contents TVKMediaList::walk(const QString &folder)
 {
     QList<TVKMedia> found;
     eachDir(folder, found);
-    std::stable_sort(found.begin(), found.end(), [](const TVKMedia &a, const TVKMedia &b) {
-        return a.compareDate(b) < 0;
-    });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const TVKMedia &a, const TVKMedia &b) { return a.compareDate(b) < 0; });
     Contents contents;
     contents.medias.reserve(found.size());
     contents.mediaPairDic.reserve(found.size());

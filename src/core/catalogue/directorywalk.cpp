@@ -2,12 +2,11 @@
 
 #include <QFile>
 
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cstring>
 #include <vector>
 
 bool checkTimeByName(const QString &name, qint64 startPos)

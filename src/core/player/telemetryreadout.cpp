@@ -61,8 +61,8 @@ GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, Hemisphere
         degreesFromNmeaCoordinate(lat, lon, &out.latitude, &out.longitude);
         out.hasGps = true;
         // The number as recorded, whatever its unit; the camera converts nothing.
-        out.speed = tvk::cformat(record.KM == '9' ? "%d Km/h" : "%d Mi/h",
-                                 static_cast<int>(record.fSpeed));
+        out.speed =
+            tvk::cformat(record.KM == '9' ? "%d Km/h" : "%d Mi/h", static_cast<int>(record.fSpeed));
     }
     const qsizetype m = telemetry.m_NMEAs.size();
     if (m > 0) {

@@ -33,8 +33,8 @@ struct HemisphereFlags
 
 struct GpsReadout
 {
-    bool hasGps = false;          // false: the map is told there is no GPS data
-    double latitude = 0;          // decimal degrees, signed
+    bool hasGps = false; // false: the map is told there is no GPS data
+    double latitude = 0; // decimal degrees, signed
     double longitude = 0;
     std::optional<QString> speed; // "57 Km/h" / "57 Mi/h"
     std::optional<QString> hdop;  // "%.1f"

@@ -1,12 +1,11 @@
 // tavik-tool list DIR [--json]: the recording catalogue of a folder, in catalogue order.
+#include "catalogue/TVKMediaList.h"
 #include "command.h"
 
-#include "catalogue/TVKMediaList.h"
-
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QFileInfo>
 
 namespace {
 

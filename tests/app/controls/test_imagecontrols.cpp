@@ -79,7 +79,8 @@ private slots:
         view.paint(&p2, withLogo.rect());
         p2.end();
         const QSize logo = tvk::namedImageSize(QStringLiteral("v1_front_logo"));
-        const QRect logoRect((400 - logo.width()) / 2, (300 - logo.height()) / 2, logo.width(), logo.height());
+        const QRect logoRect((400 - logo.width()) / 2, (300 - logo.height()) / 2, logo.width(),
+                             logo.height());
         int changedInside = 0, changedOutside = 0;
         for (int y = 0; y < 300; ++y)
             for (int x = 0; x < 400; ++x)

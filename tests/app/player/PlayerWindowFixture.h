@@ -45,7 +45,8 @@ struct PlayerWindowFixture
         app = std::make_unique<TVKAppDelegate>(
             [](VLCVideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
         app->launch(dir.path());
-        return QTest::qWaitFor([this, &names] { return app->mediaList()->count() == names.size(); }, 10000);
+        return QTest::qWaitFor([this, &names] { return app->mediaList()->count() == names.size(); },
+                               10000);
     }
 
     // Starts a row and waits until both loaded players are playing.

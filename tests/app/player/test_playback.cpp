@@ -157,8 +157,10 @@ private slots:
         QTest::addColumn<bool>("forward");
         QTest::addColumn<qint64>("at");
         QTest::addColumn<qint64>("expected");
-        QTest::newRow("forward with 9 s left goes to the end") << true << qint64(51000) << qint64(60000);
-        QTest::newRow("forward with 20 s left jumps 10 s") << true << qint64(40000) << qint64(50000);
+        QTest::newRow("forward with 9 s left goes to the end")
+            << true << qint64(51000) << qint64(60000);
+        QTest::newRow("forward with 20 s left jumps 10 s")
+            << true << qint64(40000) << qint64(50000);
         QTest::newRow("back at 8 s goes to the start") << false << qint64(8000) << qint64(0);
         QTest::newRow("back at 30 s jumps 10 s") << false << qint64(30000) << qint64(20000);
     }
@@ -287,7 +289,8 @@ private slots:
         if (error)
             f.p1()->fail();
         else
-            f.app->loadingIndicator()->updateLoadingWindow(TVKLoadingIndicator::kTickMilliseconds / 1000.0);
+            f.app->loadingIndicator()->updateLoadingWindow(TVKLoadingIndicator::kTickMilliseconds /
+                                                           1000.0);
         QTRY_VERIFY(!f.player()->waitingForPlayStart());
         QTRY_VERIFY(f.app->window()->findChild<QMessageBox *>(QStringLiteral("alertSheet")));
         const auto *alert = f.app->window()->findChild<QMessageBox *>(QStringLiteral("alertSheet"));

@@ -39,12 +39,15 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
         QTest::addColumn<bool>("hasImage");
-        QTest::newRow("continuous front") << "alwa_20240131_235959_F.avi" << tvk::text("media.always")
-                                          << "2024-01-31" << "23:59:59" << true;
-        QTest::newRow("event rear") << "event_20240201_080000_R.AVI" << tvk::text("media.event")
-                                    << "2024-02-01" << "08:00:00" << true;
-        QTest::newRow("motion with unknown time") << "motion_20241301_120000_F.avi"
-                                                  << tvk::text("media.motion") << "" << "" << false;
+        QTest::newRow("continuous front")
+            << "alwa_20240131_235959_F.avi" << tvk::text("media.always") << "2024-01-31"
+            << "23:59:59" << true;
+        QTest::newRow("event rear")
+            << "event_20240201_080000_R.AVI" << tvk::text("media.event") << "2024-02-01"
+            << "08:00:00" << true;
+        QTest::newRow("motion with unknown time")
+            << "motion_20241301_120000_F.avi" << tvk::text("media.motion") << ""
+            << "" << false;
     }
 
     void rowsAndCells()
@@ -91,7 +94,8 @@ private slots:
         PlayerWindowFixture f;
         QVERIFY(f.open({}));
         QTemporaryDir other;
-        QFile(other.filePath(QStringLiteral("alwa_20240131_120000_F.avi"))).open(QIODevice::WriteOnly);
+        QFile(other.filePath(QStringLiteral("alwa_20240131_120000_F.avi")))
+            .open(QIODevice::WriteOnly);
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(other.path())});
         TVKMediaListModel *model = f.app->mediaListModel();
@@ -129,8 +133,10 @@ private slots:
     void draggingStopsAtTheTopOfTheVisibleArea()
     {
         const QRect available(0, 30, 1920, 1050);
-        QCOMPARE(CustomWindow::draggedOrigin({100, 100}, {10, -200}, 640, available), QPoint(110, 30));
-        QCOMPARE(CustomWindow::draggedOrigin({100, 100}, {10, 20}, 640, available), QPoint(110, 120));
+        QCOMPARE(CustomWindow::draggedOrigin({100, 100}, {10, -200}, 640, available),
+                 QPoint(110, 30));
+        QCOMPARE(CustomWindow::draggedOrigin({100, 100}, {10, 20}, 640, available),
+                 QPoint(110, 120));
     }
 };
 

@@ -46,7 +46,8 @@ private:
         TVKMapView map;
         QLabel x, y, z, speed, hdop, sats, position;
         ScriptedVideoPlayer player;
-        TVKTelemetryPanel panel{{&graph, &map, &x, &y, &z, &speed, &hdop, &sats, &position}, &player};
+        TVKTelemetryPanel panel{{&graph, &map, &x, &y, &z, &speed, &hdop, &sats, &position},
+                                &player};
     };
 
 private slots:

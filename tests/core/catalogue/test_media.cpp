@@ -16,34 +16,47 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("extension");
 
-        QTest::newRow("continuous front") << "/card/alwa_20240131_235959_F.avi" << 0 << 0
-                                          << "20240131235959" << "avi";
+        QTest::newRow("continuous front")
+            << "/card/alwa_20240131_235959_F.avi" << 0 << 0 << "20240131235959"
+            << "avi";
         QTest::newRow("event rear, upper-case extension")
-            << "/card/event_20240131_235959_R.AVI" << 2 << 1 << "20240131235959" << "AVI";
-        QTest::newRow("motion, month 13") << "/card/motion_20241301_120000_F.avi" << 1 << 2
-                                          << "00000000000000" << "avi";
+            << "/card/event_20240131_235959_R.AVI" << 2 << 1 << "20240131235959"
+            << "AVI";
+        QTest::newRow("motion, month 13")
+            << "/card/motion_20241301_120000_F.avi" << 1 << 2 << "00000000000000"
+            << "avi";
         QTest::newRow("upper-case prefix: no prefix, suffix still read")
-            << "/card/ALWA_20240131_235959_F.avi" << 0 << 0 << "00000000000000" << "avi";
-        QTest::newRow("lower-case side letter") << "/card/alwa_20240131_235959_f.avi" << 0 << 2
-                                                << "20240131235959" << "avi";
+            << "/card/ALWA_20240131_235959_F.avi" << 0 << 0 << "00000000000000"
+            << "avi";
+        QTest::newRow("lower-case side letter")
+            << "/card/alwa_20240131_235959_f.avi" << 0 << 2 << "20240131235959"
+            << "avi";
         QTest::newRow("23 characters with alwa_ prefix")
-            << "/card/alwa_20240131_2359590_F.avi" << 0 << 0 << "20240131235959" << "avi";
+            << "/card/alwa_20240131_2359590_F.avi" << 0 << 0 << "20240131235959"
+            << "avi";
         QTest::newRow("hour 24, minute and second 60")
-            << "/card/alwa_20240131_246060_R.avi" << 0 << 1 << "20240131246060" << "avi";
-        QTest::newRow("year 1969") << "/card/alwa_19690131_120000_F.avi" << 0 << 2
-                                   << "00000000000000" << "avi";
-        QTest::newRow("year 2701") << "/card/alwa_27010131_120000_F.avi" << 0 << 2
-                                   << "00000000000000" << "avi";
-        QTest::newRow("year 2700 and 1970 bounds") << "/card/alwa_27001231_000000_F.avi" << 0
-                                                   << 0 << "27001231000000" << "avi";
+            << "/card/alwa_20240131_246060_R.avi" << 0 << 1 << "20240131246060"
+            << "avi";
+        QTest::newRow("year 1969")
+            << "/card/alwa_19690131_120000_F.avi" << 0 << 2 << "00000000000000"
+            << "avi";
+        QTest::newRow("year 2701")
+            << "/card/alwa_27010131_120000_F.avi" << 0 << 2 << "00000000000000"
+            << "avi";
+        QTest::newRow("year 2700 and 1970 bounds")
+            << "/card/alwa_27001231_000000_F.avi" << 0 << 0 << "27001231000000"
+            << "avi";
         QTest::newRow("wrong length keeps new-record values")
-            << "/card/alwa_2024013_120000_F.avi" << 0 << 0 << "00000000000000" << "avi";
-        QTest::newRow("day 0") << "/card/event_20240100_120000_F.avi" << 2 << 2
-                               << "00000000000000" << "avi";
+            << "/card/alwa_2024013_120000_F.avi" << 0 << 0 << "00000000000000"
+            << "avi";
+        QTest::newRow("day 0") << "/card/event_20240100_120000_F.avi" << 2 << 2 << "00000000000000"
+                               << "avi";
         QTest::newRow("blanks and sign in a window")
-            << "/card/alwa_2024 1 1_+1 0 0_F.avi" << 0 << 0 << "20240101010000" << "avi";
-        QTest::newRow("hidden companion, no prefix") << "/card/._alwa_20240131_120000_F.avi" << 0
-                                                     << 0 << "00000000000000" << "avi";
+            << "/card/alwa_2024 1 1_+1 0 0_F.avi" << 0 << 0 << "20240101010000"
+            << "avi";
+        QTest::newRow("hidden companion, no prefix")
+            << "/card/._alwa_20240131_120000_F.avi" << 0 << 0 << "00000000000000"
+            << "avi";
     }
 
     void parsePath()
@@ -91,7 +104,8 @@ private slots:
         QTest::newRow("earlier time first") << "alwa_20240131_120000_F.avi"
                                             << "event_20240131_115900_F.avi" << 1;
         QTest::newRow("event before continuous at the same time")
-            << "event_20240131_120000_F.avi" << "alwa_20240131_120000_F.avi" << -1;
+            << "event_20240131_120000_F.avi"
+            << "alwa_20240131_120000_F.avi" << -1;
         QTest::newRow("event before motion") << "event_20240131_120000_R.avi"
                                              << "motion_20240131_120000_F.avi" << -1;
         QTest::newRow("front before rear") << "alwa_20240131_120000_F.avi"

@@ -115,11 +115,13 @@ private slots:
         QCOMPARE(both->rearMedia->mediaName(), QStringLiteral("alwa_20240131_120000_R"));
         QCOMPARE(list.findMediaPairWithFileName(QStringLiteral("alwa_20240131_120000_F")), both);
 
-        const TVKMediaPair *event = list.findMediaPairWithFileName(QStringLiteral("event_20240131_115900_F"));
+        const TVKMediaPair *event =
+            list.findMediaPairWithFileName(QStringLiteral("event_20240131_115900_F"));
         QVERIFY(event && event->frontMedia && !event->rearMedia);
 
         // Unknown side: listed, grouped, in neither slot.
-        const TVKMediaPair *unknown = list.findMediaPairWithFileName(QStringLiteral("motion_20241301_120000_F"));
+        const TVKMediaPair *unknown =
+            list.findMediaPairWithFileName(QStringLiteral("motion_20241301_120000_F"));
         QVERIFY(unknown && !unknown->frontMedia && !unknown->rearMedia);
 
         for (const TVKMedia &m : list.medias())
@@ -139,7 +141,8 @@ private slots:
         list.setDelegate(&delegate);
         walk(list, delegate, dir.path());
         QCOMPARE(list.count(), 2);
-        const TVKMediaPair *pair = list.findMediaPairWithFileName(QStringLiteral("alwa_20240131_120000_F"));
+        const TVKMediaPair *pair =
+            list.findMediaPairWithFileName(QStringLiteral("alwa_20240131_120000_F"));
         QVERIFY(pair && pair->frontMedia);
         QCOMPARE(pair->frontMedia->path(), list.medias().last().path());
     }
@@ -147,7 +150,8 @@ private slots:
     void folderWithARecordingNameIsWalkedInto()
     {
         QTemporaryDir dir;
-        touch(dir.filePath(QStringLiteral("alwa_20240131_120000_F.avi/alwa_20240131_130000_R.avi")));
+        touch(
+            dir.filePath(QStringLiteral("alwa_20240131_120000_F.avi/alwa_20240131_130000_R.avi")));
         TVKMediaList list;
         RecordingDelegate delegate;
         list.setDelegate(&delegate);
@@ -225,7 +229,8 @@ private slots:
         touch(dir.filePath(QStringLiteral("a/alwa_20240131_120000_F.avi")));
         touch(elsewhere.filePath(QStringLiteral("event_20240131_110000_R.avi")));
         QVERIFY(QFile::link(dir.path(), dir.filePath(QStringLiteral("a/back-to-top"))));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("a")), dir.filePath(QStringLiteral("a/self"))));
+        QVERIFY(
+            QFile::link(dir.filePath(QStringLiteral("a")), dir.filePath(QStringLiteral("a/self"))));
         QVERIFY(QFile::link(elsewhere.path(), dir.filePath(QStringLiteral("linked"))));
         TVKMediaList list;
         RecordingDelegate delegate;

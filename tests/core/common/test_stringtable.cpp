@@ -27,8 +27,8 @@ private slots:
     {
         // Keys reach the table through these calls, or are marked where they are stored in
         // tables of their own.
-        static const QRegularExpression use(QStringLiteral(
-            "(?:\\btext|\\btextFmt|qtTrId|QT_TRID_NOOP)\\(\\s*\"([^\"]+)\""));
+        static const QRegularExpression use(
+            QStringLiteral("(?:\\btext|\\btextFmt|qtTrId|QT_TRID_NOOP)\\(\\s*\"([^\"]+)\""));
         QTranslator table;
         QVERIFY(table.load(QStringLiteral(":/i18n/tavik_en.qm")));
         QStringList missing;
@@ -46,7 +46,8 @@ private slots:
                     ++keys;
                     // Some texts are the key itself ("English"): ask the table, not qtTrId.
                     if (table.translate(nullptr, key.constData()).isEmpty())
-                        missing << QStringLiteral("%1 (%2)").arg(QLatin1String(key), file.fileName());
+                        missing << QStringLiteral("%1 (%2)").arg(QLatin1String(key),
+                                                                 file.fileName());
                 }
             }
         }

@@ -81,8 +81,8 @@ private slots:
         ProgressEstimate estimate;
         ProgressEstimate::Settings settings;
         estimate.update(1, 0, settings);
-        estimate.update(40, 4000, settings);  // second base taken at 40 %
-        estimate.update(41, 8000, settings);  // base moves to 4 s / 40 %
+        estimate.update(40, 4000, settings); // second base taken at 40 %
+        estimate.update(41, 8000, settings); // base moves to 4 s / 40 %
         const auto text = estimate.update(42, 9000, settings);
         // 2 % in 5 s: 58 % left takes 145 s.
         QCOMPARE(*text, QStringLiteral("About three minutes remaining"));
