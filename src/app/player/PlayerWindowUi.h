@@ -31,7 +31,7 @@ struct PlayerWindowUi
     TKThreePartImageView *mediaControlBoxForFullScreen = nullptr;
     QWidget *sideButtonBox = nullptr;
     QWidget *mediaListBox = nullptr;
-    QTableView *mediaListTableView = nullptr; // its own scroll view: the spec's scroll view
+    QTableView *mediaListTableView = nullptr; // scrolls itself
     QWidget *mapContainerView = nullptr;
     QWidget *mapContainerTopView = nullptr;
     QWidget *mapContainerBottomView = nullptr;
