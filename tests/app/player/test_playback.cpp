@@ -1,5 +1,6 @@
 // The playback of two players in step, driven step by step through scripted players.
 #include "PlayerWindowFixture.h"
+#include "app/apptestsetup.h"
 #include "common/strings.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKVideoBackgroundImageView.h"
@@ -27,10 +28,7 @@ public:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        tvk::initApplicationIdentity();
-        tvk::initAppResources();
-        tvk::installStringTable();
+        initApplicationTest();
     }
 
     void init() { ScriptedVideoPlayer::pathsWithSound().clear(); }

@@ -1,6 +1,7 @@
 // The player window's recording list: rows and cells of a folder, the list/map switch, a
 // folder dropped on the list, and the start-up frame.
 #include "PlayerWindowFixture.h"
+#include "app/apptestsetup.h"
 #include "common/log.h"
 #include "common/strings.h"
 #include "controls/appresources.h"
@@ -26,10 +27,7 @@ public:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        tvk::initApplicationIdentity();
-        tvk::initAppResources();
-        tvk::installStringTable();
+        initApplicationTest();
     }
 
     void rowsAndCells_data()

@@ -1,4 +1,5 @@
 // The real libVLC on sample-card recordings, offscreen and without sound output.
+#include "app/apptestsetup.h"
 #include "catalogue/TVKMediaList.h"
 #include "common/strings.h"
 #include "controls/appresources.h"
@@ -57,10 +58,7 @@ private:
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        tvk::initApplicationIdentity();
-        tvk::initAppResources();
-        tvk::installStringTable();
+        initApplicationTest();
         QProcess tool;
         tool.start(QString::fromLocal8Bit(qgetenv("TAVIK_TOOL")),
                    {QStringLiteral("demo-card"), m_card.filePath(QStringLiteral("card")),
