@@ -2,71 +2,43 @@
 // quoting that survives a real shell.
 #include "card/shellcommand.h"
 #include "common/log.h"
+#include "core/testsupport.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray recordedError(const QString &name)
-{
-    QFile file(QStringLiteral(TAVIK_TEST_DATA "/card/stderr/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing fixture");
-}
-
-} // namespace
 
 class TestShellCommand : public QObject
 {
     Q_OBJECT
-    QStringList m_log;
-
 private slots:
-    void init()
+    void outcomes_data()
     {
-        m_log.clear();
-        tvk::setLogSink([this](const QString &line) { m_log << line; });
-    }
-    void cleanup() { tvk::setLogSink({}); }
-
-    void successIsEmptyAndLogged()
-    {
-        QCOMPARE(runShellCommand(QStringLiteral("true"), false), std::nullopt);
-        QCOMPARE(m_log, QStringList{QStringLiteral("ERROR={}")});
-    }
-
-    void failureCarriesTheErrorOutput()
-    {
-        const auto error =
-            runShellCommand(QStringLiteral("echo first >&2; echo second >&2; exit 3"), false);
-        QVERIFY(error);
-        QCOMPARE(error->number, ShellErrorNumber::CommandFailed);
-        QCOMPARE(error->message, QStringLiteral("first; second"));
-        QCOMPARE(m_log.size(), 1);
-        QVERIFY(m_log.first().startsWith(QLatin1String("ERROR={NSAppleScriptErrorNumber = 2;")));
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("success") << "true" << 0 << "";
+        QTest::newRow("error output on one line")
+            << "echo first >&2; echo second >&2; exit 3" << 2 << "first; second";
+        QTest::newRow("silent failure names its status") << "exit 1" << 2 << "exit status 1";
+        QTest::newRow("killed") << "kill -9 $$" << int(ShellErrorNumber::Crashed) << "crashed";
+        QTest::newRow("error texts stay English") << "echo \"$LC_ALL\" >&2; exit 1" << 2 << "C";
     }
 
-    void silentFailureNamesItsStatus()
+    void outcomes()
     {
-        const auto error = runShellCommand(QStringLiteral("exit 1"), false);
-        QVERIFY(error);
-        QCOMPARE(error->number, ShellErrorNumber::CommandFailed);
-        QCOMPARE(error->message, QStringLiteral("exit status 1"));
-    }
-
-    void killedCommandIsAFailure()
-    {
-        const auto error = runShellCommand(QStringLiteral("kill -9 $$"), false);
-        QVERIFY(error);
-        QCOMPARE(error->number, ShellErrorNumber::Crashed);
-    }
-
-    void errorTextsStayEnglish()
-    {
-        const auto error = runShellCommand(QStringLiteral("echo \"$LC_ALL\" >&2; exit 1"), false);
-        QVERIFY(error);
-        QCOMPARE(error->message, QStringLiteral("C"));
+        QFETCH(QString, command);
+        QFETCH(int, number);
+        QFETCH(QString, message);
+        QStringList log;
+        tvk::setLogSink([&log](const QString &line) { log << line; });
+        const std::optional<ShellError> error = runShellCommand(command, false);
+        tvk::setLogSink({});
+        QCOMPARE(error ? error->number : 0, number);
+        QCOMPARE(error ? error->message : QString(), message);
+        const QString logged =
+            QStringLiteral("{NSAppleScriptErrorNumber = %1; NSAppleScriptErrorMessage = \"%2\"}");
+        QCOMPARE(log, QStringList{"ERROR=" + (error ? logged.arg(number).arg(message)
+                                                    : QStringLiteral("{}"))});
     }
 
     void recordedFailures_data()
@@ -75,14 +47,12 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<bool>("administrator");
         QTest::addColumn<int>("number");
+        const int failed = ShellErrorNumber::CommandFailed;
         QTest::newRow("write-protected card") << "mkfs-read-only.txt" << 1 << true << 1;
         QTest::newRow("write-protected, no pkexec") << "mkfs-read-only.txt" << 1 << false << 1;
-        QTest::newRow("no such device")
-            << "mkfs-no-device.txt" << 1 << true << ShellErrorNumber::CommandFailed;
-        QTest::newRow("permission denied")
-            << "mkfs-permission-denied.txt" << 1 << true << ShellErrorNumber::CommandFailed;
-        QTest::newRow("still mounted")
-            << "mkfs-busy.txt" << 1 << true << ShellErrorNumber::CommandFailed;
+        QTest::newRow("no such device") << "mkfs-no-device.txt" << 1 << true << failed;
+        QTest::newRow("permission denied") << "mkfs-permission-denied.txt" << 1 << true << failed;
+        QTest::newRow("still mounted") << "mkfs-busy.txt" << 1 << true << failed;
         QTest::newRow("password prompt dismissed")
             << "pkexec-dismissed.txt" << 126 << true << ShellErrorNumber::Cancelled;
         QTest::newRow("not authorised")
@@ -90,7 +60,7 @@ private slots:
         QTest::newRow("no polkit daemon")
             << "pkexec-no-authority.txt" << 127 << true << ShellErrorNumber::NotAuthorised;
         QTest::newRow("127 without pkexec: no such command")
-            << "pkexec-no-authority.txt" << 127 << false << ShellErrorNumber::CommandFailed;
+            << "pkexec-no-authority.txt" << 127 << false << failed;
         QTest::newRow("warning on success") << "mkfs-too-small.txt" << 0 << true << 0;
     }
 
@@ -100,12 +70,13 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(bool, administrator);
         QFETCH(int, number);
-        const auto error = shellErrorFromExit(exitCode, false, recordedError(file), administrator);
+        const QByteArray output = readFile(QStringLiteral(TAVIK_TEST_DATA "/card/stderr/") + file);
+        QVERIFY(!output.isEmpty());
+        const auto error = shellErrorFromExit(exitCode, false, output, administrator);
         QCOMPARE(error.has_value(), number != 0);
         if (error) {
             QCOMPARE(error->number, number);
-            QVERIFY(!error->message.isEmpty());
-            QVERIFY(!error->message.contains(u'\n'));
+            QVERIFY(!error->message.isEmpty() && !error->message.contains(u'\n'));
         }
     }
 
@@ -124,14 +95,11 @@ private slots:
     {
         QFETCH(QString, word);
         QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("out"));
         const QString command = QStringLiteral("cd %1 && printf '%s' %2 > out")
                                     .arg(shellQuote(dir.path()), shellQuote(word));
         QCOMPARE(runShellCommand(command, false), std::nullopt);
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()), word);
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("INJECTED"))));
+        QCOMPARE(QString::fromUtf8(readFile(dir.filePath("out"))), word);
+        QVERIFY(!QFile::exists(dir.filePath("INJECTED")));
     }
 
     void deviceNames_data()

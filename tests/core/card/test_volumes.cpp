@@ -20,13 +20,6 @@ QStringList paths(const QList<QUrl> &urls)
     return list;
 }
 
-TKUSBDiskEntity entity(const QString &name, const QString &label, const QString &root,
-                       bool writable)
-{
-    return TKUSBDiskEntity(label, QUrl::fromLocalFile(root), name, QString(), 7948206080, writable,
-                           false, QStringLiteral("/dev/") + name);
-}
-
 } // namespace
 
 class TestVolumes : public QObject
@@ -44,23 +37,19 @@ private slots:
         QTest::addColumn<QStringList>("removable");
         QTest::addColumn<QStringList>("usb");
         QTest::addColumn<QString>("camera");
+        const QStringList card{"/media/user/TAVIK"};
         QTest::newRow("build machine") << "lsblk-vm.json" << QStringList() << QStringList() << "";
-        QTest::newRow("whole-disk card")
-            << "usb-whole-card.json" << QStringList{"/media/user/TAVIK"}
-            << QStringList{"/media/user/TAVIK"} << "sdb";
+        QTest::newRow("whole-disk card") << "usb-whole-card.json" << card << card << "sdb";
         QTest::newRow("partitioned card")
             << "usb-partitioned-card.json" << QStringList{"/media/user/NO NAME"}
             << QStringList{"/media/user/NO NAME"} << "sdc1";
-        QTest::newRow("read-only camera card")
-            << "usb-readonly-card.json" << QStringList{"/media/user/STICK", "/media/user/TAVIK"}
-            << QStringList{"/media/user/STICK", "/media/user/TAVIK"} << "sdc1";
+        const QStringList two{"/media/user/STICK", "/media/user/TAVIK"};
+        QTest::newRow("read-only camera card") << "usb-readonly-card.json" << two << two << "sdc1";
         QTest::newRow("built-in SD slot")
-            << "mmc-internal-slot.json" << QStringList{"/media/user/TAVIK"} << QStringList() << "";
-        QTest::newRow("system on a USB disk")
-            << "system-mounts.json" << QStringList{"/boot/efi", "/", "/media/user/TAVIK"}
-            << QStringList{"/boot/efi", "/", "/media/user/TAVIK"} << "sdb1";
-        QTest::newRow("old lsblk") << "lsblk-old.json" << QStringList{"/media/user/TAVIK"}
-                                   << QStringList{"/media/user/TAVIK"} << "sdb1";
+            << "mmc-internal-slot.json" << card << QStringList() << "";
+        const QStringList system{"/boot/efi", "/", "/media/user/TAVIK"};
+        QTest::newRow("system on a USB disk") << "system-mounts.json" << system << system << "sdb1";
+        QTest::newRow("old lsblk") << "lsblk-old.json" << card << card << "sdb1";
     }
 
     void recordedOutputs()
@@ -74,48 +63,46 @@ private slots:
         QTEST(camera ? camera->deviceFilePath() : QString(), "camera");
     }
 
-    void entityFields()
+    // A partition takes bus, model and flags from its disk; the model loses its padding.
+    void entities_data()
     {
-        FakeVolumeSource whole(recordedLsblk(QStringLiteral("usb-whole-card.json")));
-        const QList<TKUSBDiskEntity> wholeCard = usbDiskEntities(whole);
-        QCOMPARE(wholeCard.size(), 1);
-        const TKUSBDiskEntity &card = wholeCard.first();
-        QCOMPARE(card.volumeName(), QStringLiteral("TAVIK"));
-        QCOMPARE(card.mountPath(), QStringLiteral("/media/user/TAVIK"));
-        QCOMPARE(card.deviceFilePath(), QStringLiteral("sdb"));
-        QCOMPARE(card.deviceModel(), QStringLiteral("Card Reader"));
-        QCOMPARE(card.volumeSize(), Q_UINT64_C(7948206080));
-        QVERIFY(card.writable());
-        QVERIFY(card.mediaWhole());
-        QCOMPARE(card.key(), QStringLiteral("/dev/sdb"));
-        QCOMPARE(card.displayString(), QStringLiteral("[7.4 GB] TAVIK <Card Reader>"));
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("entity");
+        QTest::newRow("whole card") << "usb-whole-card.json" << 0
+                                    << "sdb|/media/user/TAVIK|[7.4 GB] TAVIK <Card Reader>|"
+                                       "rw|whole|/dev/sdb";
+        QTest::newRow("partition") << "usb-partitioned-card.json" << 0
+                                   << "sdc1|/media/user/NO NAME|[30 GB] NO NAME <STORAGE DEVICE>|"
+                                      "rw|part|/dev/sdc1";
+        QTest::newRow("read-only card") << "usb-readonly-card.json" << 1
+                                        << "sdc1|/media/user/TAVIK|[7.4 GB] TAVIK <Card Reader>|"
+                                           "ro|part|/dev/sdc1";
+    }
 
-        // A partition takes bus, model and flags from its disk; the model loses its padding.
-        FakeVolumeSource partitioned(recordedLsblk(QStringLiteral("usb-partitioned-card.json")));
-        const TKUSBDiskEntity part = usbDiskEntities(partitioned).value(0, card);
-        QCOMPARE(part.deviceFilePath(), QStringLiteral("sdc1"));
-        QCOMPARE(part.deviceModel(), QStringLiteral("STORAGE DEVICE"));
-        QVERIFY(!part.mediaWhole());
-        QCOMPARE(part.volumeName(), QStringLiteral("NO NAME"));
-        QCOMPARE(part.displayString(), QStringLiteral("[30 GB] NO NAME <STORAGE DEVICE>"));
-
-        FakeVolumeSource readOnly(recordedLsblk(QStringLiteral("usb-readonly-card.json")));
-        const QList<TKUSBDiskEntity> two = usbDiskEntities(readOnly);
-        QCOMPARE(two.size(), 2);
-        QVERIFY(two.at(0).writable());
-        QVERIFY(!two.at(1).writable());
+    void entities()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, index);
+        FakeVolumeSource source(recordedLsblk(file));
+        const QList<TKUSBDiskEntity> all = usbDiskEntities(source);
+        QVERIFY(index < all.size());
+        const TKUSBDiskEntity &e = all[index];
+        QTEST(QStringList({e.deviceFilePath(), e.mountPath(), e.displayString(),
+                           QLatin1String(e.writable() ? "rw" : "ro"),
+                           QLatin1String(e.mediaWhole() ? "whole" : "part"), e.key()})
+                  .join(u'|'),
+              "entity");
     }
 
     void partitionsInheritFromTheirDisk()
     {
-        const QList<BlockDevice> devices =
-            parseLsblkJson(recordedLsblk(QStringLiteral("mmc-internal-slot.json")));
+        const QList<BlockDevice> devices = parseLsblkJson(recordedLsblk("mmc-internal-slot.json"));
         QCOMPARE(devices.size(), 4);
-        QCOMPARE(devices.at(1).name, QStringLiteral("mmcblk0p1"));
-        QCOMPARE(devices.at(1).bus, QStringLiteral("mmc"));
-        QCOMPARE(devices.at(1).parentName, QStringLiteral("mmcblk0"));
-        QVERIFY(devices.at(1).removable);
-        QVERIFY(devices.at(1).model.isNull());
+        const BlockDevice &p = devices[1];
+        QCOMPARE(QStringList({p.name, p.bus, p.parentName}),
+                 QStringList({"mmcblk0p1", "mmc", "mmcblk0"}));
+        QVERIFY(p.removable && p.model.isNull());
     }
 
     void malformedOutputs_data()
@@ -169,11 +156,10 @@ private slots:
             const QStringList parts = description.split(u' ');
             const QString root = dir.filePath(parts[0]);
             QDir().mkpath(root);
-            if (parts[3] == QLatin1String("config")) {
-                QFile file(QDir(root).filePath(QStringLiteral("config.bin")));
-                QVERIFY(file.open(QIODevice::WriteOnly));
-            }
-            entities << entity(parts[0], parts[1], root, parts[2] == QLatin1String("w"));
+            if (parts[3] == "config")
+                QVERIFY(writeFile(root + "/config.bin", {}));
+            entities << TKUSBDiskEntity(parts[1], QUrl::fromLocalFile(root), parts[0], QString(),
+                                        7948206080, parts[2] == "w", false, "/dev/" + parts[0]);
         }
         const std::optional<TKUSBDiskEntity> chosen = findCameraDisk(entities);
         QTEST(chosen ? chosen->deviceFilePath() : QString(), "chosen");
@@ -182,34 +168,25 @@ private slots:
     void volumeContainingPath()
     {
         QTemporaryDir dir;
-        QDir().mkpath(dir.filePath(QStringLiteral("TAVIK")));
-        FakeVolumeSource source(
-            recordedLsblk(QStringLiteral("usb-readonly-card.json"), dir.path()));
-        QVERIFY(!usbVolumeURLContainingPath(source, QStringLiteral("timeset.cfg")));
-        QFile file(dir.filePath(QStringLiteral("TAVIK/timeset.cfg")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        const std::optional<QUrl> found =
-            usbVolumeURLContainingPath(source, QStringLiteral("timeset.cfg"));
+        QDir().mkpath(dir.filePath("TAVIK"));
+        FakeVolumeSource source(recordedLsblk("usb-readonly-card.json", dir.path()));
+        QVERIFY(!usbVolumeURLContainingPath(source, "timeset.cfg"));
+        QVERIFY(writeFile(dir.filePath("TAVIK/timeset.cfg"), {}));
+        const std::optional<QUrl> found = usbVolumeURLContainingPath(source, "timeset.cfg");
         QVERIFY(found);
-        QCOMPARE(found->toLocalFile(), dir.filePath(QStringLiteral("TAVIK")));
+        QCOMPARE(found->toLocalFile(), dir.filePath("TAVIK"));
     }
 
     void realLsblk()
     {
         LsblkVolumeSource source;
-        const QByteArray json = source.lsblkJson();
-        QVERIFY2(!json.isEmpty(), "lsblk gave no output");
-        const QList<BlockDevice> devices = parseLsblkJson(json);
-        QVERIFY(!devices.isEmpty());
-        for (const BlockDevice &device : devices) {
-            QVERIFY(!device.name.isEmpty());
-            QVERIFY(device.path.startsWith(QLatin1String("/dev/")));
-        }
+        const QList<BlockDevice> devices = parseLsblkJson(source.lsblkJson());
+        QVERIFY2(!devices.isEmpty(), "lsblk gave no devices");
+        for (const BlockDevice &device : devices)
+            QVERIFY(!device.name.isEmpty() && device.path.startsWith("/dev/"));
         // Every USB volume the computer has is also a removable one.
-        const QList<QUrl> usb = usbVolumeURLs(devices);
         const QList<QUrl> removable = removableVolumeURLs(devices);
-        for (const QUrl &url : usb)
+        for (const QUrl &url : usbVolumeURLs(devices))
             QVERIFY(removable.contains(url));
     }
 };

@@ -3,8 +3,8 @@
 // folder, and outputs built from a short description.
 
 #include "card/VolumeSource.h"
+#include "core/testsupport.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -15,10 +15,7 @@
 // A recorded output from tests/data/card; "/media/user" becomes `mountRoot` when given.
 inline QByteArray recordedLsblk(const QString &name, const QString &mountRoot = QString())
 {
-    QFile file(QStringLiteral(TAVIK_TEST_DATA "/card/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray json = file.readAll();
+    QByteArray json = readFile(QStringLiteral(TAVIK_TEST_DATA "/card/") + name);
     if (!mountRoot.isEmpty())
         json.replace("/media/user", mountRoot.toUtf8());
     return json;
@@ -40,37 +37,26 @@ inline QByteArray lsblkJsonFor(const QList<FakeVolume> &volumes)
 {
     QJsonArray disks;
     for (const FakeVolume &v : volumes) {
-        const QString diskName = v.name.left(v.name.size() - 1);
-        QJsonObject part{
-            {QStringLiteral("name"), v.name},
-            {QStringLiteral("path"), v.path.isEmpty() ? QStringLiteral("/dev/") + v.name : v.path},
-            {QStringLiteral("type"), QStringLiteral("part")},
-            {QStringLiteral("tran"), QJsonValue::Null},
-            {QStringLiteral("rm"), true},
-            {QStringLiteral("ro"), v.readOnly},
-            {QStringLiteral("size"), double(v.size)},
-            {QStringLiteral("model"), QJsonValue::Null},
-            {QStringLiteral("label"), v.label},
-            {QStringLiteral("fstype"), QStringLiteral("vfat")},
-            {QStringLiteral("mountpoints"),
-             QJsonArray{v.mountPath.isEmpty() ? QJsonValue(QJsonValue::Null)
-                                              : QJsonValue(v.mountPath)}},
-            {QStringLiteral("pkname"), diskName}};
-        disks.append(QJsonObject{{QStringLiteral("name"), diskName},
-                                 {QStringLiteral("path"), QStringLiteral("/dev/") + diskName},
-                                 {QStringLiteral("type"), QStringLiteral("disk")},
-                                 {QStringLiteral("tran"), v.bus},
-                                 {QStringLiteral("rm"), true},
-                                 {QStringLiteral("ro"), v.readOnly},
-                                 {QStringLiteral("size"), double(v.size + 4194304)},
-                                 {QStringLiteral("model"), QStringLiteral("Card Reader")},
-                                 {QStringLiteral("mountpoints"), QJsonArray{QJsonValue::Null}},
-                                 {QStringLiteral("children"), QJsonArray{part}}});
+        const QString disk = v.name.chopped(1);
+        const QJsonObject part{
+            {"name", v.name},   {"path", v.path.isEmpty() ? "/dev/" + v.name : v.path},
+            {"type", "part"},   {"rm", true},
+            {"ro", v.readOnly}, {"size", double(v.size)},
+            {"label", v.label}, {"mountpoints", QJsonArray{v.mountPath}}, // empty: not mounted
+            {"pkname", disk}};
+        disks.append(QJsonObject{{"name", disk},
+                                 {"type", "disk"},
+                                 {"tran", v.bus},
+                                 {"rm", true},
+                                 {"ro", v.readOnly},
+                                 {"size", double(v.size + 4194304)},
+                                 {"model", "Card Reader"},
+                                 {"children", QJsonArray{part}}});
     }
-    return QJsonDocument(QJsonObject{{QStringLiteral("blockdevices"), disks}}).toJson();
+    return QJsonDocument(QJsonObject{{"blockdevices", disks}}).toJson();
 }
 
-// Answers with whatever JSON it holds at the moment; thread-safe, counts the questions.
+// Answers with whatever JSON it holds at the moment; thread-safe.
 class FakeVolumeSource : public VolumeSource
 {
 public:
@@ -78,7 +64,6 @@ public:
     QByteArray lsblkJson() override
     {
         QMutexLocker lock(&m_mutex);
-        ++m_calls;
         return m_json;
     }
     void setJson(const QByteArray &json)
@@ -86,14 +71,8 @@ public:
         QMutexLocker lock(&m_mutex);
         m_json = json;
     }
-    int calls()
-    {
-        QMutexLocker lock(&m_mutex);
-        return m_calls;
-    }
 
 private:
     QMutex m_mutex;
     QByteArray m_json;
-    int m_calls = 0;
 };
