@@ -5,39 +5,47 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-class RecordingDelegate : public TVKMediaListDelegate
+// A catalogue with a delegate that notes every publication.
+struct Catalogue : TVKMediaListDelegate
 {
-public:
-    void mediaListChanged(TVKMediaList *list) override
-    {
-        ++calls;
-        counts << list->count();
-        folders << list->directoryPath();
-    }
-    int calls = 0;
-    QList<qint64> counts;
+    TVKMediaList list;
+    QList<qint64> counts; // the list's size at each publication
     QStringList folders;
+
+    Catalogue() { list.setDelegate(this); }
+    void mediaListChanged(TVKMediaList *changed) override
+    {
+        counts << changed->count();
+        folders << changed->directoryPath();
+    }
+    // Gives the folder to the catalogue and waits for the published result.
+    bool walk(const QString &folder)
+    {
+        const qsizetype before = counts.size();
+        list.setDirectoryPath(folder);
+        return QTest::qWaitFor([&] { return counts.size() > before; }, 20000);
+    }
+    QStringList names() const
+    {
+        QStringList names;
+        for (const TVKMedia &m : list.medias())
+            names << m.fileName();
+        return names;
+    }
 };
 
-void touch(const QString &path)
+void touch(const QTemporaryDir &dir, const QStringList &names)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-}
-
-QStringList namesOf(const TVKMediaList &list)
-{
-    QStringList names;
-    for (const TVKMedia &m : list.medias())
-        names << m.fileName();
-    return names;
+    for (const QString &name : names) {
+        QDir().mkpath(QFileInfo(dir.filePath(name)).path());
+        QFile file(dir.filePath(name));
+        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(name));
+    }
 }
 
 } // namespace
@@ -45,15 +53,6 @@ QStringList namesOf(const TVKMediaList &list)
 class TestMediaList : public QObject
 {
     Q_OBJECT
-
-    // Gives the folder to the catalogue and waits for the published result.
-    void walk(TVKMediaList &list, RecordingDelegate &delegate, const QString &folder)
-    {
-        const int before = delegate.calls;
-        list.setDirectoryPath(folder);
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.calls, before + 1, 20000);
-    }
-
 private slots:
     void acceptance_data()
     {
@@ -74,6 +73,9 @@ private slots:
                            "a/alwa_20240131_120000_R.avi"}
             << QStringList{"alwa_20240131_120000_R.avi", "alwa_20240131_120001_F.avi",
                            "alwa_20240131_120002_F.avi"};
+        QTest::newRow("folder with a recording's name is walked into")
+            << QStringList{"alwa_20240131_120000_F.avi/alwa_20240131_130000_R.avi"}
+            << QStringList{"alwa_20240131_130000_R.avi"};
         QTest::newRow("hidden companions")
             << QStringList{"alwa_20240131_120000_F.avi", "._alwa_20240131_120000_F.avi",
                            "._motion_20240131_120000_F.avi", "._event_20240131_120000_F.avi"}
@@ -87,172 +89,128 @@ private slots:
     {
         QFETCH(QStringList, files);
         QTemporaryDir dir;
-        for (const QString &f : files)
-            touch(dir.filePath(f));
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        walk(list, delegate, dir.path());
-        QTEST(namesOf(list), "listed");
-        QCOMPARE(delegate.calls, 1);
+        touch(dir, files);
+        Catalogue c;
+        QVERIFY(c.walk(dir.path()));
+        QTEST(c.names(), "listed");
+        QCOMPARE(c.counts.size(), 1);
     }
 
     void pairsOfAFolder()
     {
         QTemporaryDir dir;
-        for (const char *f : {"alwa_20240131_120000_F.avi", "alwa_20240131_120000_R.avi",
-                              "event_20240131_115900_F.AVI", "motion_20241301_120000_F.avi"})
-            touch(dir.filePath(QLatin1String(f)));
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        walk(list, delegate, dir.path());
-
-        const TVKMediaPair *both = list.findMediaPairWithFileName(
-            dir.filePath(QStringLiteral("alwa_20240131_120000_R.avi")));
+        touch(dir, {"alwa_20240131_120000_F.avi", "alwa_20240131_120000_R.avi",
+                    "event_20240131_115900_F.AVI", "motion_20241301_120000_F.avi"});
+        Catalogue c;
+        QVERIFY(c.walk(dir.path()));
+        const TVKMediaPair *both =
+            c.list.findMediaPairWithFileName(dir.filePath("alwa_20240131_120000_R.avi"));
         QVERIFY(both && both->frontMedia && both->rearMedia);
-        QCOMPARE(both->frontMedia->mediaName(), QStringLiteral("alwa_20240131_120000_F"));
-        QCOMPARE(both->rearMedia->mediaName(), QStringLiteral("alwa_20240131_120000_R"));
-        QCOMPARE(list.findMediaPairWithFileName(QStringLiteral("alwa_20240131_120000_F")), both);
-
-        const TVKMediaPair *event =
-            list.findMediaPairWithFileName(QStringLiteral("event_20240131_115900_F"));
+        QCOMPARE(both->frontMedia->mediaName(), "alwa_20240131_120000_F");
+        QCOMPARE(both->rearMedia->mediaName(), "alwa_20240131_120000_R");
+        QCOMPARE(c.list.findMediaPairWithFileName("alwa_20240131_120000_F"), both);
+        const TVKMediaPair *event = c.list.findMediaPairWithFileName("event_20240131_115900_F");
         QVERIFY(event && event->frontMedia && !event->rearMedia);
-
         // Unknown side: listed, grouped, in neither slot.
-        const TVKMediaPair *unknown =
-            list.findMediaPairWithFileName(QStringLiteral("motion_20241301_120000_F"));
+        const TVKMediaPair *unknown = c.list.findMediaPairWithFileName("motion_20241301_120000_F");
         QVERIFY(unknown && !unknown->frontMedia && !unknown->rearMedia);
-
-        for (const TVKMedia &m : list.medias())
-            QVERIFY(list.mediaPairDic().contains(m.mediaGroupName()));
-        QVERIFY(list.mediaAtIndex(-1) == nullptr);
-        QVERIFY(list.mediaAtIndex(list.count()) == nullptr);
-        QVERIFY(list.mediaAtIndex(0) != nullptr);
+        for (const TVKMedia &m : c.list.medias())
+            QVERIFY(c.list.mediaPairDic().contains(m.mediaGroupName()));
+        QVERIFY(!c.list.mediaAtIndex(-1) && !c.list.mediaAtIndex(c.list.count()));
+        QVERIFY(c.list.mediaAtIndex(0));
     }
 
     void sameNameInTwoFoldersIsListedTwice()
     {
         QTemporaryDir dir;
-        touch(dir.filePath(QStringLiteral("a/alwa_20240131_120000_F.avi")));
-        touch(dir.filePath(QStringLiteral("b/alwa_20240131_120000_F.avi")));
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        walk(list, delegate, dir.path());
-        QCOMPARE(list.count(), 2);
-        const TVKMediaPair *pair =
-            list.findMediaPairWithFileName(QStringLiteral("alwa_20240131_120000_F"));
+        touch(dir, {"a/alwa_20240131_120000_F.avi", "b/alwa_20240131_120000_F.avi"});
+        Catalogue c;
+        QVERIFY(c.walk(dir.path()));
+        QCOMPARE(c.list.count(), 2);
+        const TVKMediaPair *pair = c.list.findMediaPairWithFileName("alwa_20240131_120000_F");
         QVERIFY(pair && pair->frontMedia);
-        QCOMPARE(pair->frontMedia->path(), list.medias().last().path());
-    }
-
-    void folderWithARecordingNameIsWalkedInto()
-    {
-        QTemporaryDir dir;
-        touch(
-            dir.filePath(QStringLiteral("alwa_20240131_120000_F.avi/alwa_20240131_130000_R.avi")));
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        walk(list, delegate, dir.path());
-        QCOMPARE(namesOf(list), QStringList{QStringLiteral("alwa_20240131_130000_R.avi")});
+        QCOMPARE(pair->frontMedia->path(), c.list.medias().last().path());
     }
 
     void secondWalkReplacesTheFirst()
     {
         QTemporaryDir first, second;
-        touch(first.filePath(QStringLiteral("alwa_20240131_120000_F.avi")));
-        touch(second.filePath(QStringLiteral("event_20240201_080000_R.avi")));
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        walk(list, delegate, first.path());
-        walk(list, delegate, second.path());
-        QCOMPARE(namesOf(list), QStringList{QStringLiteral("event_20240201_080000_R.avi")});
-        QVERIFY(!list.findMediaPairWithFileName(QStringLiteral("alwa_20240131_120000_F")));
-        QCOMPARE(list.mediaPairDic().size(), 1);
+        touch(first, {"alwa_20240131_120000_F.avi"});
+        touch(second, {"event_20240201_080000_R.avi"});
+        Catalogue c;
+        QVERIFY(c.walk(first.path()) && c.walk(second.path()));
+        QCOMPARE(c.names(), QStringList{"event_20240201_080000_R.avi"});
+        QVERIFY(!c.list.findMediaPairWithFileName("alwa_20240131_120000_F"));
+        QCOMPARE(c.list.mediaPairDic().size(), 1);
     }
 
     void outdatedWalkIsDropped()
     {
         QTemporaryDir big, small;
+        QStringList many;
         for (int i = 0; i < 3000; ++i)
-            touch(big.filePath(QStringLiteral("d%1/alwa_20240131_%2_F.avi")
-                                   .arg(i % 50)
-                                   .arg(100000 + i % 60000, 6, 10, QLatin1Char('0'))));
-        touch(small.filePath(QStringLiteral("alwa_20240301_120000_F.avi")));
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        list.setDirectoryPath(big.path());
-        list.setDirectoryPath(small.path());
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.calls, 1, 20000);
+            many << QStringLiteral("d%1/alwa_20240131_%2_F.avi").arg(i % 50).arg(100000 + i);
+        touch(big, many);
+        touch(small, {"alwa_20240301_120000_F.avi"});
+        Catalogue c;
+        c.list.setDirectoryPath(big.path());
+        QVERIFY(c.walk(small.path()));
         // Let the big walk finish too: its result must never be reported.
         QThreadPool::globalInstance()->waitForDone();
         QTest::qWait(50);
-        QCOMPARE(delegate.calls, 1);
-        QCOMPARE(delegate.folders, QStringList{small.path()});
-        QCOMPARE(list.count(), 1);
+        QCOMPARE(c.folders, QStringList{small.path()});
+        QCOMPARE(c.list.count(), 1);
     }
 
     void readersSeeTheOldListUntilTheNewOneIsPublished()
     {
         QTemporaryDir first, second;
-        touch(first.filePath(QStringLiteral("alwa_20240131_120000_F.avi")));
+        touch(first, {"alwa_20240131_120000_F.avi"});
+        QStringList many;
         for (int i = 0; i < 500; ++i)
-            touch(second.filePath(QStringLiteral("alwa_20240201_%1_R.avi").arg(100000 + i)));
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        walk(list, delegate, first.path());
-        list.setDirectoryPath(second.path());
-        QCOMPARE(list.count(), 1); // still the first folder's list, never a part of the second
-        QTRY_COMPARE_WITH_TIMEOUT(delegate.calls, 2, 20000);
-        QCOMPARE(delegate.counts, (QList<qint64>{1, 500}));
+            many << QStringLiteral("alwa_20240201_%1_R.avi").arg(100000 + i);
+        touch(second, many);
+        Catalogue c;
+        QVERIFY(c.walk(first.path()));
+        c.list.setDirectoryPath(second.path());
+        QCOMPARE(c.list.count(), 1); // still the first folder's list, never a part of the second
+        QTRY_COMPARE_WITH_TIMEOUT(c.counts, (QList<qint64>{1, 500}), 20000);
     }
 
     void nullPathStartsNothing()
     {
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        list.setDirectoryPath(QString());
+        Catalogue c;
+        c.list.setDirectoryPath(QString());
         QTest::qWait(50);
-        QCOMPARE(delegate.calls, 0);
-        QVERIFY(list.directoryPath().isNull());
+        QVERIFY(c.counts.isEmpty());
+        QVERIFY(c.list.directoryPath().isNull());
     }
 
     void linkLoopsEndAndLinkedFoldersAreFollowed()
     {
         QTemporaryDir dir, elsewhere;
-        touch(dir.filePath(QStringLiteral("a/alwa_20240131_120000_F.avi")));
-        touch(elsewhere.filePath(QStringLiteral("event_20240131_110000_R.avi")));
-        QVERIFY(QFile::link(dir.path(), dir.filePath(QStringLiteral("a/back-to-top"))));
-        QVERIFY(
-            QFile::link(dir.filePath(QStringLiteral("a")), dir.filePath(QStringLiteral("a/self"))));
-        QVERIFY(QFile::link(elsewhere.path(), dir.filePath(QStringLiteral("linked"))));
-        TVKMediaList list;
-        RecordingDelegate delegate;
-        list.setDelegate(&delegate);
-        walk(list, delegate, dir.path());
-        QStringList names = namesOf(list);
-        QCOMPARE(names, (QStringList{QStringLiteral("event_20240131_110000_R.avi"),
-                                     QStringLiteral("alwa_20240131_120000_F.avi")}));
+        touch(dir, {"a/alwa_20240131_120000_F.avi"});
+        touch(elsewhere, {"event_20240131_110000_R.avi"});
+        QVERIFY(QFile::link(dir.path(), dir.filePath("a/back-to-top")));
+        QVERIFY(QFile::link(dir.filePath("a"), dir.filePath("a/self")));
+        QVERIFY(QFile::link(elsewhere.path(), dir.filePath("linked")));
+        Catalogue c;
+        QVERIFY(c.walk(dir.path()));
+        QCOMPARE(c.names(),
+                 QStringList({"event_20240131_110000_R.avi", "alwa_20240131_120000_F.avi"}));
     }
 
     void capAtFifteenThousandPerFolder()
     {
         QTemporaryDir dir;
-        // One name per second, so every name is distinct.
+        QStringList names; // one name per second, so every name is distinct
         for (int i = 0; i < kMaxCatalogueEntries + 20; ++i) {
-            const int s = i % 86400;
-            touch(dir.filePath(QStringLiteral("alwa_%1_%2%3%4_F.avi")
-                                   .arg(20240101 + i / 86400)
-                                   .arg(s / 3600, 2, 10, QLatin1Char('0'))
-                                   .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-                                   .arg(s % 60, 2, 10, QLatin1Char('0'))));
+            const QTime time = QTime(0, 0).addSecs(i % 86400);
+            names << QStringLiteral("alwa_%1_%2_F.avi")
+                         .arg(20240101 + i / 86400)
+                         .arg(time.toString("hhmmss"));
         }
+        touch(dir, names);
         QList<TVKMedia> found;
         eachDir(dir.path(), found);
         QCOMPARE(found.size(), kMaxCatalogueEntries);

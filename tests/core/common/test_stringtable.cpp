@@ -65,23 +65,21 @@ private slots:
     void preferredLanguagesAreLoggedAndReplaced()
     {
         QSettings settings;
-        settings.setValue(QLatin1String(tvk::kPreferredLanguagesKey),
-                          QStringList{QStringLiteral("ko"), QStringLiteral("en")});
+        settings.setValue(QLatin1String(tvk::kPreferredLanguagesKey), QStringList({"ko", "en"}));
         QStringList lines;
         tvk::setLogSink([&lines](const QString &line) { lines << line; });
         tvk::recordPreferredLanguages(settings);
         tvk::setLogSink({});
-        QCOMPARE(lines, (QStringList{QStringLiteral("SUPPORT_LANGUAGE=ko"),
-                                     QStringLiteral("SUPPORT_LANGUAGE=en")}));
+        QCOMPARE(lines, QStringList({"SUPPORT_LANGUAGE=ko", "SUPPORT_LANGUAGE=en"}));
         QCOMPARE(settings.value(QLatin1String(tvk::kPreferredLanguagesKey)).toStringList(),
-                 QStringList{QStringLiteral("en")});
+                 QStringList{"en"});
     }
 
     void cFormatRoundsTiesToEven()
     {
         // 0.125 is exact in binary: C gives the even neighbour.
-        QCOMPARE(tvk::cformat("%+.2f", 0.125), QStringLiteral("+0.12"));
-        QCOMPARE(tvk::cformat("%04d.%04d", 3723, 45), QStringLiteral("3723.0045"));
+        QCOMPARE(tvk::cformat("%+.2f", 0.125), "+0.12");
+        QCOMPARE(tvk::cformat("%04d.%04d", 3723, 45), "3723.0045");
     }
 };
 

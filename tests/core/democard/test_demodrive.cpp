@@ -18,12 +18,12 @@ double metresFrom(const DemoDrive::State &state, double latitude, double longitu
     return QLineF(state.position, DemoRoute::toMetres(latitude, longitude)).length();
 }
 
-double meanSample(const DemoTelemetry &telemetry, int firstTenth,
-                  qint32 DemoTelemetry::Sample::*axis)
+// The mean of one axis over the ten samples of a second, in g.
+double meanSample(const DemoTelemetry &telemetry, int second, qint32 DemoTelemetry::Sample::*axis)
 {
     double sum = 0;
     for (int k = 0; k < 10; ++k)
-        sum += telemetry.sample(firstTenth + k).*axis / 256.0;
+        sum += telemetry.sample(second * 10 + k).*axis / 256.0;
     return sum / 10;
 }
 
@@ -96,15 +96,13 @@ private slots:
                 across += moving ? a.x() * std::cos(heading) - a.y() * std::sin(heading) : 0;
             }
             const double x = along / 10 / kGravity, y = -across / 10 / kGravity;
-            const int tenth = second * 10;
-            QVERIFY2(std::fabs(meanSample(telemetry, tenth, &DemoTelemetry::Sample::x) - x) < 0.06,
-                     qPrintable(QStringLiteral("X at %1 s").arg(second)));
-            QVERIFY2(std::fabs(meanSample(telemetry, tenth, &DemoTelemetry::Sample::y) - y) < 0.06,
-                     qPrintable(QStringLiteral("Y at %1 s: %2, path %3")
-                                    .arg(second)
-                                    .arg(meanSample(telemetry, tenth, &DemoTelemetry::Sample::y))
-                                    .arg(y)));
-            QVERIFY(std::fabs(meanSample(telemetry, tenth, &DemoTelemetry::Sample::z) - 1) < 0.06);
+            const QString at = QStringLiteral("at %1 s").arg(second);
+            QVERIFY2(std::fabs(meanSample(telemetry, second, &DemoTelemetry::Sample::x) - x) < 0.06,
+                     qPrintable("X " + at));
+            QVERIFY2(std::fabs(meanSample(telemetry, second, &DemoTelemetry::Sample::y) - y) < 0.06,
+                     qPrintable("Y " + at));
+            QVERIFY2(std::fabs(meanSample(telemetry, second, &DemoTelemetry::Sample::z) - 1) < 0.06,
+                     qPrintable("Z " + at));
         }
     }
 
@@ -114,13 +112,11 @@ private slots:
         const double slot = drive.slotSeconds();
         // A red light that holds the car for some seconds.
         bool waited = false;
-        for (const DemoDrive::LightStop &light : drive.lightStops()) {
-            if (light.greenAt - light.redFrom < 15)
-                continue;
-            const double stopped = light.greenAt - 1;
-            waited = waited || drive.at(stopped).speed == 0;
-        }
+        for (const DemoDrive::LightStop &light : drive.lightStops())
+            waited = waited || (light.greenAt - light.redFrom >= 15 &&
+                                drive.at(light.greenAt - 1).speed == 0);
         QVERIFY(waited);
+        // A city drive; the one hard stop falls in the event slot, the others are gentle.
         double top = 0, hardest = 0, hardestAt = 0;
         for (double t = 0; t < DemoDrive::kParkedSlot * slot; t += 0.01) {
             const DemoDrive::State s = drive.at(t);
@@ -129,15 +125,12 @@ private slots:
                 hardest = -s.accel;
                 hardestAt = t;
             }
+            if (std::fabs(t - drive.brakeTime()) > 4)
+                QVERIFY(-s.accel / kGravity < 0.3);
         }
-        QVERIFY(top > 35 && top < 53); // a city drive
-        // The one hard stop falls in the event slot, the others are gentle.
+        QVERIFY(top > 35 && top < 53);
         QCOMPARE(int(hardestAt / slot), 3);
         QVERIFY(hardest / kGravity > 0.6);
-        for (double t = 0; t < DemoDrive::kParkedSlot * slot; t += 0.01) {
-            if (std::fabs(t - drive.brakeTime()) > 4)
-                QVERIFY(-drive.at(t).accel / kGravity < 0.3);
-        }
         // Parked through the motion recording, still enough for the parking thresholds (0.08 g).
         for (int tenth = DemoDrive::kParkedSlot * int(slot) * 10; tenth < 7 * int(slot) * 10;
              ++tenth) {
@@ -154,38 +147,30 @@ private slots:
         const QList<QByteArray> lines = telemetry.nmea(fix).split('\n');
         QCOMPARE(lines.size(), 5); // four sentences and nothing after the last line end
         QVERIFY(lines.last().isEmpty());
-        QVERIFY(lines[0].startsWith("$GNRMC,"));
-        QVERIFY(lines[1].startsWith("$GNGGA,"));
-        QVERIFY(lines[2].startsWith("$GNGSA,A,3,"));
-        QVERIFY(lines[3].startsWith("$GNGSA,A,3,"));
-        const QList<QByteArray> rmc = lines[0].split(',');
-        QCOMPARE(rmc[2], "A");
-        QCOMPARE(rmc[9], "161026"); // UTC: the evening before in Seoul
-        QCOMPARE(rmc[1], "233140.000");
-        QCOMPARE(lines[1].split(',')[6], "1");
+        for (const QByteArray &line : lines.first(4))
+            QVERIFY(line.endsWith('\r'));
+        QVERIFY(lines[1].startsWith("$GNGGA,") && lines[1].split(',')[6] == "1");
+        // UTC: the evening before in Seoul.
+        QVERIFY(lines[0].startsWith("$GNRMC,233140.000,A,") && lines[0].split(',')[9] == "161026");
         for (int system = 0; system < 2; ++system) {
             const QList<QByteArray> gsa = lines[2 + system].split(',');
+            QCOMPARE(gsa.first(3), QList<QByteArray>({"$GNGSA", "A", "3"}));
             int used = 0;
-            for (int c = 3; c < 15; ++c) {
-                if (gsa[c].isEmpty())
-                    continue;
-                ++used;
-                const int prn = gsa[c].toInt();
-                QVERIFY(system == 0 ? (prn >= 1 && prn <= 32) : (prn >= 65 && prn <= 96));
+            for (const QByteArray &channel : gsa.sliced(3, 12)) {
+                const int prn = channel.toInt();
+                used += !channel.isEmpty();
+                QVERIFY(channel.isEmpty() ||
+                        (system == 0 ? prn >= 1 && prn <= 32 : prn >= 65 && prn <= 96));
             }
             QCOMPARE(used, system == 0 ? fix.gpsSatellites.size() : fix.glonassSatellites.size());
         }
-        for (const QByteArray &line : lines.mid(0, 4))
-            QVERIFY(line.endsWith('\r'));
         // The satellite counts vary a little over the drive, and so does HDOP.
-        QSet<int> counts;
-        QSet<int> hdops;
+        QSet<int> counts, hdops;
         for (int second = 0; second < 360; second += 5) {
             counts.insert(telemetry.fix(second).satellites());
             hdops.insert(int(std::lround(telemetry.fix(second).hdop * 10)));
         }
-        QVERIFY(counts.size() >= 3);
-        QVERIFY(hdops.size() >= 3);
+        QVERIFY(counts.size() >= 3 && hdops.size() >= 3);
     }
 };
 

@@ -23,20 +23,15 @@ int countPixels(const QImage &image, const QRect &area, bool (*test)(QRgb))
     return n;
 }
 
-bool brakeRed(QRgb c)
-{
+const auto brakeRed = [](QRgb c) {
     return qRed(c) > 220 && qGreen(c) < 80 && qBlue(c) < 80;
-}
-
-bool white(QRgb c)
-{
+};
+const auto white = [](QRgb c) {
     return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235;
-}
-
-bool badgeRed(QRgb c)
-{
+};
+const auto badgeRed = [](QRgb c) {
     return qRed(c) > 150 && qGreen(c) < 70 && qBlue(c) < 70;
-}
+};
 
 double rms(const QByteArray &samples)
 {
@@ -91,19 +86,16 @@ private slots:
     {
         DemoFrameRenderer r = renderer(DemoFrameRenderer::Front);
         const double brake = m_card.drive().brakeTime();
-        const QImage before = r.render(brake - 2);
+        const QImage before = r.render(brake - 2), during = r.render(brake + 0.3);
         const int red = countPixels(before, before.rect(), brakeRed);
-        const QImage during = r.render(brake + 0.3);
         const int lit = countPixels(during, during.rect(), brakeRed);
         QVERIFY2(lit > red + 100, qPrintable(QStringLiteral("%1 -> %2").arg(red).arg(lit)));
     }
 
     void burntInTextAndBadge()
     {
-        DemoFrameRenderer front = renderer(DemoFrameRenderer::Front);
-        DemoFrameRenderer rear = renderer(DemoFrameRenderer::Rear);
-        const QImage f = front.render(12.5);
-        const QImage r = rear.render(12.5);
+        const QImage f = renderer(DemoFrameRenderer::Front).render(12.5);
+        const QImage r = renderer(DemoFrameRenderer::Rear).render(12.5);
         const QRect frontText(0, f.height() * 8 / 10, f.width() / 2, f.height() / 5);
         const QRect rearText(0, r.height() * 8 / 10, r.width() / 2, r.height() / 5);
         QVERIFY(countPixels(f, frontText, white) > 300);

@@ -37,63 +37,52 @@ private slots:
     void steadyProgressOfOnePerSecond()
     {
         ProgressEstimate estimate;
-        ProgressEstimate::Settings settings;
-        QCOMPARE(estimate.update(0, 0, settings), QString()); // the base is taken
+        QCOMPARE(estimate.update(0, 0, {}), QString()); // the base is taken
         std::optional<QString> text;
         for (int second = 1; second <= 4; ++second)
-            text = estimate.update(second, second * 1000, settings);
-        QCOMPARE(*text, QStringLiteral("About two minutes remaining")); // 96 s left
+            text = estimate.update(second, second * 1000, {});
+        QCOMPARE(*text, "About two minutes remaining"); // 96 s left
         for (int second = 5; second <= 96; ++second)
-            text = estimate.update(second, second * 1000, settings);
-        QCOMPARE(*text, QStringLiteral("About five seconds remaining"));
+            text = estimate.update(second, second * 1000, {});
+        QCOMPARE(*text, "About five seconds remaining");
     }
 
-    void percentageWithPhrase()
+    // Values given at moments (x: the value, y: milliseconds), and the last text.
+    void updates_data()
     {
-        ProgressEstimate estimate;
-        ProgressEstimate::Settings settings;
-        settings.displayPercentage = true;
-        estimate.update(1, 0, settings);
-        const auto text = estimate.update(42, 600, settings);
-        QVERIFY(text->startsWith(QStringLiteral("42 % completed - ")));
+        QTest::addColumn<QList<QPointF>>("steps");
+        QTest::addColumn<bool>("percentage");
+        QTest::addColumn<bool>("indeterminate");
+        QTest::addColumn<QString>("text"); // "-": nothing changes
+        QTest::newRow("percentage with phrase")
+            << QList<QPointF>{{1, 0}, {42, 600}} << true << false
+            << "42 % completed - About five seconds remaining";
+        QTest::newRow("percentage alone before half a second")
+            << QList<QPointF>{{1, 0}, {42, 400}} << true << false << "42 % completed";
+        QTest::newRow("no progress says nothing")
+            << QList<QPointF>{{10, 0}, {10, 2000}} << false << false << "-";
+        // Fast at first, then slow: once the base has moved on (to 4 s, 40 %) only the slow
+        // rate counts; 2 % in 5 s leaves 145 s for 58 %.
+        QTest::newRow("base follows the recent rate")
+            << QList<QPointF>{{1, 0}, {40, 4000}, {41, 8000}, {42, 9000}} << false << false
+            << "About three minutes remaining";
+        QTest::newRow("indeterminate clears the text")
+            << QList<QPointF>{{50, 1000}} << false << true << "";
     }
 
-    void percentageAloneBeforeHalfASecond()
+    void updates()
     {
-        ProgressEstimate estimate;
+        QFETCH(QList<QPointF>, steps);
         ProgressEstimate::Settings settings;
-        settings.displayPercentage = true;
-        estimate.update(1, 0, settings);
-        QCOMPARE(*estimate.update(42, 400, settings), QStringLiteral("42 % completed"));
-    }
-
-    void noProgressSaysNothing()
-    {
+        QFETCH(bool, percentage);
+        QFETCH(bool, indeterminate);
+        settings.displayPercentage = percentage;
+        settings.indeterminate = indeterminate;
         ProgressEstimate estimate;
-        ProgressEstimate::Settings settings;
-        estimate.update(10, 0, settings);
-        QVERIFY(!estimate.update(10, 2000, settings).has_value());
-    }
-
-    void baseFollowsTheRecentRate()
-    {
-        // Fast at first, then slow: after the base has moved on, only the slow rate counts.
-        ProgressEstimate estimate;
-        ProgressEstimate::Settings settings;
-        estimate.update(1, 0, settings);
-        estimate.update(40, 4000, settings); // second base taken at 40 %
-        estimate.update(41, 8000, settings); // base moves to 4 s / 40 %
-        const auto text = estimate.update(42, 9000, settings);
-        // 2 % in 5 s: 58 % left takes 145 s.
-        QCOMPARE(*text, QStringLiteral("About three minutes remaining"));
-    }
-
-    void indeterminateClearsTheText()
-    {
-        ProgressEstimate estimate;
-        ProgressEstimate::Settings settings;
-        settings.indeterminate = true;
-        QCOMPARE(*estimate.update(50, 1000, settings), QString());
+        std::optional<QString> text;
+        for (const QPointF &step : steps)
+            text = estimate.update(step.x(), qint64(step.y()), settings);
+        QTEST(text.value_or("-"), "text");
     }
 };
 
