@@ -11,11 +11,12 @@
 
 namespace {
 
+// Renames a volume in the source's list, or fails as polkit does.
 class FakeLabeller : public VolumeLabeller
 {
 public:
-    FakeVolumeSource *source = nullptr;
-    QList<FakeVolume> volumesAfter; // what the source shows after a successful rename
+    FakeVolumeSource source;
+    QList<FakeVolume> volumes;
     bool fail = false;
     QStringList calls;
 
@@ -23,10 +24,14 @@ public:
     {
         calls << volume.deviceFilePath() + u'=' + label;
         if (fail) {
-            *error = QStringLiteral("Not authorized to perform operation");
+            *error = "Not authorized to perform operation";
             return false;
         }
-        source->setJson(lsblkJsonFor(volumesAfter));
+        for (FakeVolume &v : volumes) {
+            if (v.name == volume.deviceFilePath())
+                v.label = label;
+        }
+        source.setJson(lsblkJsonFor(volumes));
         return true;
     }
 };
@@ -36,21 +41,7 @@ public:
 class TestSettingsFileSearch : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_dir;
     QStringList m_log;
-
-    QString card(const QString &name, int configSize)
-    {
-        const QString path = m_dir.filePath(name);
-        QDir().mkpath(path);
-        QFile::remove(QDir(path).filePath(QStringLiteral("config.bin")));
-        if (configSize >= 0) {
-            QFile file(QDir(path).filePath(QStringLiteral("config.bin")));
-            file.open(QIODevice::WriteOnly);
-            file.write(QByteArray(configSize, '\x01'));
-        }
-        return path;
-    }
 
 private slots:
     void init()
@@ -62,94 +53,66 @@ private slots:
 
     void noUsbVolumeLeavesTheSelection()
     {
-        FakeVolumeSource source(recordedLsblk(QStringLiteral("lsblk-vm.json")));
+        FakeVolumeSource source(recordedLsblk("lsblk-vm.json"));
         FakeLabeller labeller;
-        SettingsCardSelection selection{QStringLiteral("/old/config.bin"), std::nullopt};
+        SettingsCardSelection selection{"/old/config.bin", std::nullopt};
         findUSBVolume(source, labeller, selection);
-        QCOMPARE(selection.settingFilePath, QStringLiteral("/old/config.bin"));
-        QVERIFY(m_log.contains(QStringLiteral("no removable devices")));
+        QCOMPARE(selection.settingFilePath, "/old/config.bin");
+        QVERIFY(m_log.contains("no removable devices"));
     }
 
-    void cardWithSettingsFile()
+    void search_data()
     {
-        const QString root = card(QStringLiteral("a"), 428);
-        FakeVolumeSource source(
-            lsblkJsonFor({{QStringLiteral("sdb1"), QStringLiteral("TAVIK"), root}}));
-        FakeLabeller labeller;
-        SettingsCardSelection selection;
-        findUSBVolume(source, labeller, selection);
-        QCOMPARE(selection.settingFilePath, QDir(root).filePath(QStringLiteral("config.bin")));
-        QVERIFY(selection.selectedUSBDisk);
-        QCOMPARE(selection.selectedUSBDisk->deviceFilePath(), QStringLiteral("sdb1"));
-        QVERIFY(labeller.calls.isEmpty());
+        // Each volume: device, label, size of its config.bin (-1: none), "ro" when read-only.
+        QTest::addColumn<QStringList>("volumes");
+        QTest::addColumn<bool>("renameFails");
+        QTest::addColumn<QString>("chosen"); // device and label
+        QTest::addColumn<QStringList>("renames");
+        QTest::newRow("card with config.bin")
+            << QStringList{"sdb1,TAVIK,428"} << false << "sdb1,TAVIK" << QStringList();
+        QTest::newRow("config.bin of 427 bytes")
+            << QStringList{"sdb1,CARD,427"} << false << "" << QStringList();
+        QTest::newRow("config.bin of 429 bytes")
+            << QStringList{"sdb1,CARD,429"} << false << "" << QStringList();
+        QTest::newRow("no config.bin")
+            << QStringList{"sdb1,CARD,-1"} << false << "" << QStringList();
+        QTest::newRow("card renamed TAVIK") << QStringList{"sdc1,NO NAME,428"} << false
+                                            << "sdc1,TAVIK" << QStringList{"sdc1=TAVIK"};
+        QTest::newRow("failed rename keeps the name")
+            << QStringList{"sdc1,NO NAME,428"} << true << "sdc1,NO NAME"
+            << QStringList{"sdc1=TAVIK"};
+        QTest::newRow("read-only TAVIK card before a writable one")
+            << QStringList{"sdb1,STICK,428", "sdc1,TAVIK,428,ro"} << false << "sdc1,TAVIK"
+            << QStringList();
     }
 
-    void settingsFileOfAnotherSize_data()
+    void search()
     {
-        QTest::addColumn<int>("size");
-        QTest::newRow("427") << 427;
-        QTest::newRow("429") << 429;
-        QTest::newRow("missing") << -1;
-    }
-
-    void settingsFileOfAnotherSize()
-    {
-        QFETCH(int, size);
-        const QString root = card(QStringLiteral("b"), size);
-        FakeVolumeSource source(
-            lsblkJsonFor({{QStringLiteral("sdb1"), QStringLiteral("CARD"), root}}));
+        QFETCH(QStringList, volumes);
+        QFETCH(bool, renameFails);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
         FakeLabeller labeller;
-        SettingsCardSelection selection{QStringLiteral("/old/config.bin"), std::nullopt};
-        findUSBVolume(source, labeller, selection);
-        QVERIFY(selection.settingFilePath.isEmpty());
-        QVERIFY(!selection.selectedUSBDisk);
-        QVERIFY(labeller.calls.isEmpty());
-    }
-
-    void cardIsRenamedTavik()
-    {
-        const QString root = card(QStringLiteral("c"), 428);
-        FakeVolumeSource source(
-            lsblkJsonFor({{QStringLiteral("sdc1"), QStringLiteral("NO NAME"), root}}));
-        FakeLabeller labeller;
-        labeller.source = &source;
-        labeller.volumesAfter = {{QStringLiteral("sdc1"), QStringLiteral("TAVIK"), root}};
-        SettingsCardSelection selection;
-        findUSBVolume(source, labeller, selection);
-        QCOMPARE(labeller.calls, QStringList{QStringLiteral("sdc1=TAVIK")});
-        QVERIFY(selection.selectedUSBDisk);
-        QCOMPARE(selection.selectedUSBDisk->volumeName(), QStringLiteral("TAVIK"));
-        QCOMPARE(selection.settingFilePath, QDir(root).filePath(QStringLiteral("config.bin")));
-    }
-
-    void failedRenameKeepsTheCardUnderItsName()
-    {
-        const QString root = card(QStringLiteral("d"), 428);
-        FakeVolumeSource source(
-            lsblkJsonFor({{QStringLiteral("sdc1"), QStringLiteral("NO NAME"), root}}));
-        FakeLabeller labeller;
-        labeller.fail = true;
-        SettingsCardSelection selection;
-        findUSBVolume(source, labeller, selection);
-        QVERIFY(m_log.contains(QStringLiteral("error=Not authorized to perform operation")));
-        QVERIFY(selection.selectedUSBDisk);
-        QCOMPARE(selection.selectedUSBDisk->volumeName(), QStringLiteral("NO NAME"));
-        QCOMPARE(selection.settingFilePath, QDir(root).filePath(QStringLiteral("config.bin")));
-    }
-
-    void readOnlyTavikCardComesBeforeAWritableOne()
-    {
-        const QString stick = card(QStringLiteral("e"), 428);
-        const QString camera = card(QStringLiteral("f"), 428);
-        FakeVolumeSource source(
-            lsblkJsonFor({{QStringLiteral("sdb1"), QStringLiteral("STICK"), stick},
-                          {QStringLiteral("sdc1"), QStringLiteral("TAVIK"), camera, true}}));
-        FakeLabeller labeller;
-        SettingsCardSelection selection;
-        findUSBVolume(source, labeller, selection);
-        QVERIFY(selection.selectedUSBDisk);
-        QCOMPARE(selection.selectedUSBDisk->deviceFilePath(), QStringLiteral("sdc1"));
-        QVERIFY(labeller.calls.isEmpty());
+        labeller.fail = renameFails;
+        for (const QString &description : volumes) {
+            const QStringList v = description.split(u',');
+            const QString root = dir.filePath(v[0]);
+            QDir().mkpath(root);
+            if (v[2].toInt() >= 0)
+                QVERIFY(writeFile(root + "/config.bin", QByteArray(v[2].toInt(), '\x01')));
+            labeller.volumes << FakeVolume{v[0], v[1], root, v.value(3) == "ro"};
+        }
+        labeller.source.setJson(lsblkJsonFor(labeller.volumes));
+        SettingsCardSelection selection{"/old/config.bin", std::nullopt};
+        findUSBVolume(labeller.source, labeller, selection);
+        const TKUSBDiskEntity *disk =
+            selection.selectedUSBDisk ? &*selection.selectedUSBDisk : nullptr;
+        QCOMPARE(disk ? disk->deviceFilePath() + u',' + disk->volumeName() : QString(), chosen);
+        QCOMPARE(selection.settingFilePath,
+                 disk ? dir.filePath(disk->deviceFilePath()) + "/config.bin" : QString());
+        QTEST(labeller.calls, "renames");
+        if (renameFails)
+            QVERIFY(m_log.contains("error=Not authorized to perform operation"));
     }
 };
 

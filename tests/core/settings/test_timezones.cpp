@@ -9,22 +9,13 @@ class TestTimeZones : public QObject
 {
     Q_OBJECT
 private slots:
-    void table()
+    void labelsAndCodesSayTheSame()
     {
-        QCOMPARE(timeZoneCodeTable.size(), std::size_t(34));
-        QCOMPARE(QLatin1String(timeZoneCodeTable[0].label), QLatin1String("-12:00"));
-        QCOMPARE(timeZoneCodeTable[8].code, -430);
-        QCOMPARE(QLatin1String(timeZoneCodeTable[8].label), QLatin1String("-04:30"));
-        QCOMPARE(QLatin1String(timeZoneCodeTable[14].label), QLatin1String("00:00"));
-        QCOMPARE(timeZoneCodeTable[23].code, 545);
-        QCOMPARE(QLatin1String(timeZoneCodeTable[23].label), QLatin1String("+05:45"));
-        QCOMPARE(timeZoneCodeTable[33].code, 1300);
-        // Labels and codes say the same.
         for (const TimeZoneCode &zone : timeZoneCodeTable) {
             const QString label = QLatin1String(zone.label);
             const int sign = label.startsWith(u'-') ? -1 : 1;
-            const QString digits = label.right(5);
-            QCOMPARE(sign * (digits.left(2).toInt() * 100 + digits.right(2).toInt()), zone.code);
+            QCOMPARE(sign * (label.right(5).left(2).toInt() * 100 + label.right(2).toInt()),
+                     zone.code);
         }
     }
 

@@ -3,10 +3,10 @@
 
 #include "avi/TVKAviWriter.h"
 #include "avi/telemetryrecords.h"
+#include "core/testsupport.h"
 #include "telemetry/TVKBlackBoxData.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QtEndian>
 
 #include <optional>
@@ -111,11 +111,4 @@ inline RawRecording recordingWith(int gSensors, int gpsRecords)
             r.add("02sb", gpsPayload(quint32(i * 1000), kRmc + kGga));
     }
     return r;
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
 }

@@ -3,10 +3,9 @@
 
 #include "avi/TVKAviWriter.h"
 #include "avi/telemetryrecords.h"
+#include "core/testsupport.h"
 
-#include <QFile>
 #include <QList>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
 
@@ -78,37 +77,15 @@ inline WrittenRecording writeRecording(const QString &path, const RecordingPlan 
     return written;
 }
 
-// The program of an outside tool, or an empty string when it is not installed.
-inline QString outsideTool(const char *name)
-{
-    return QStandardPaths::findExecutable(QLatin1String(name));
-}
-
 // A small real JPEG image, drawn by ffmpeg; empty when ffmpeg is missing.
 inline QByteArray realJpeg(const QString &folder)
 {
-    const QString ffmpeg = outsideTool("ffmpeg");
-    if (ffmpeg.isEmpty())
+    const QString ffmpeg = QStandardPaths::findExecutable("ffmpeg");
+    const QString out = folder + "/frame.jpg";
+    if (ffmpeg.isEmpty() ||
+        runProgram(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=160x120", "-frames:v",
+                            "1", "-c:v", "mjpeg", "-y", out})
+                .status != 0)
         return {};
-    const QString out = folder + QLatin1String("/frame.jpg");
-    QProcess p;
-    p.start(ffmpeg, {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=160x120", "-frames:v", "1",
-                     "-c:v", "mjpeg", "-y", out});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    QFile file(out);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
+    return readFile(out);
 }

@@ -104,37 +104,27 @@ private slots:
         QCOMPARE(parser.m_Current.Cnt_GNGSA, 0);
     }
 
-    void rmcMotion()
+    void rmcMotionAndGgaPosition()
     {
         TVKNMEASentenceParser parser;
-        QVERIFY(parser.parse(kRmc.constData()));
-        QCOMPARE(parser.m_Current.SpeedOverGround, double(22.4f));
-        QCOMPARE(parser.m_Current.CourseOverGround, double(84.4f));
-        // The RMC position is not used.
-        QCOMPARE(parser.m_Current.Latitude, 0.0);
-        QCOMPARE(parser.m_Current.NS, 'N');
-        QVERIFY(parser.parse("$GPRMC,123519,A,,,,,,,230394,,*6A"));
-        QCOMPARE(parser.m_Current.SpeedOverGround, 0.0);
-        QCOMPARE(parser.m_Current.CourseOverGround, 0.0);
-    }
-
-    void gga()
-    {
-        TVKNMEASentenceParser parser;
-        QVERIFY(parser.parse(kGga.constData()));
         const TVKGpsData &fix = parser.m_Current;
-        QCOMPARE(fix.Latitude, double(4807.038f));
-        QCOMPARE(fix.NS, 'N');
-        QCOMPARE(fix.Longitude, 1131.0);
-        QCOMPARE(fix.EW, 'E');
+        QVERIFY(parser.parse(kRmc.constData()));
+        QCOMPARE(fix.SpeedOverGround, double(22.4f));
+        QCOMPARE(fix.CourseOverGround, double(84.4f));
+        QCOMPARE(fix.Latitude, 0.0); // the RMC position is not used
+        QVERIFY(parser.parse("$GPRMC,123519,A,,,,,,,230394,,*6A"));
+        QCOMPARE(fix.SpeedOverGround, 0.0);
+        QCOMPARE(fix.CourseOverGround, 0.0);
+
+        QVERIFY(parser.parse(kGga.constData()));
+        QCOMPARE(QPointF(fix.Latitude, fix.Longitude), QPointF(4807.038f, 1131.0));
+        QVERIFY(fix.NS == 'N' && fix.EW == 'E');
         QCOMPARE(fix.SatelliteUsedCount, 8u);
         QCOMPARE(fix.HDOP, double(0.9f));
-
         // Empty fields keep the values; the GN talker does not give the count.
         QVERIFY(parser.parse("$GNGGA,123520,,S,,W,1,11,,545.4,M,46.9,M,,*47"));
-        QCOMPARE(fix.Latitude, double(4807.038f));
-        QCOMPARE(fix.NS, 'S');
-        QCOMPARE(fix.EW, 'W');
+        QCOMPARE(QPointF(fix.Latitude, fix.Longitude), QPointF(4807.038f, 1131.0));
+        QVERIFY(fix.NS == 'S' && fix.EW == 'W');
         QCOMPARE(fix.SatelliteUsedCount, 8u);
         QCOMPARE(fix.HDOP, double(0.9f));
     }
