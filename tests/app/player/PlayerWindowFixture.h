@@ -1,16 +1,11 @@
 #pragma once
 
 #include "ScriptedVideoPlayer.h"
-#include "controls/TKImageButton.h"
-#include "controls/TKImageButtonCell.h"
-#include "player/CustomWindow.h"
+#include "core/testsupport.h"
 #include "player/TVKAppDelegate.h"
 #include "player/TVKPlayerController.h"
 
 #include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,36 +20,26 @@ struct PlayerWindowFixture
     ScriptedVideoPlayer *p1() const { return static_cast<ScriptedVideoPlayer *>(app->player1()); }
     ScriptedVideoPlayer *p2() const { return static_cast<ScriptedVideoPlayer *>(app->player2()); }
     TVKPlayerController *player() const { return app->playerController(); }
-
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    // Writes empty files (or copies of `source`) under the given names and opens the folder.
-    bool open(const QStringList &names, const QString &source = {})
+    // Writes empty files under the given names and opens the folder.
+    bool open(const QStringList &names)
     {
         for (const QString &name : names) {
-            QDir().mkpath(QFileInfo(path(name)).path());
-            if (!source.isEmpty()) {
-                if (!QFile::copy(source, path(name)))
-                    return false;
-            } else {
-                QFile file(path(name));
-                if (!file.open(QIODevice::WriteOnly))
-                    return false;
-            }
+            if (!QDir().mkpath(QFileInfo(path(name)).path()) || !writeFile(path(name), {}))
+                return false;
         }
         app = std::make_unique<TVKAppDelegate>(
             [](VLCVideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
         app->launch(dir.path());
-        return QTest::qWaitFor([this, &names] { return app->mediaList()->count() == names.size(); },
-                               10000);
+        return QTest::qWaitFor([&] { return app->mediaList()->count() == names.size(); }, 10000);
     }
 
     // Starts a row and waits until both loaded players are playing.
     bool start(qint64 row)
     {
-        if (!player()->playAtIndex(row))
-            return false;
-        return QTest::qWaitFor([this] { return !player()->waitingForPlayStart(); }, 10000);
+        return player()->playAtIndex(row) &&
+               QTest::qWaitFor([this] { return !player()->waitingForPlayStart(); }, 10000);
     }
 
     // Runs the main player (and its partner) to the end of the recording.

@@ -13,7 +13,7 @@ class ScriptedVideoPlayer : public VideoPlayer
 public:
     using VideoPlayer::VideoPlayer;
 
-    // Paths whose media has sound, and whether media starts at all.
+    // Paths whose media has sound.
     static QSet<QString> &pathsWithSound()
     {
         static QSet<QString> paths;
@@ -25,10 +25,9 @@ public:
     void setMedia(const QString &path) override
     {
         m_media = path;
-        m_state = Stopped;
         m_time = 0;
-        m_ended = false;
-        m_playing = false;
+        m_ended = m_playing = false;
+        m_state = Stopped;
     }
     QString media() const override { return m_media; }
     void play() override
@@ -37,26 +36,18 @@ public:
             return;
         if (m_ended)
             restartAt(0);
-        m_playing = true;
-        m_state = Playing;
-        ++plays;
-        notifyState();
+        setState(Playing);
     }
     void pause() override
     {
-        if (m_media.isEmpty() || m_ended)
-            return;
-        m_playing = false;
-        m_state = Paused;
-        notifyState();
+        if (!m_media.isEmpty() && !m_ended)
+            setState(Paused);
     }
     void stop() override
     {
-        m_playing = false;
         m_ended = false;
-        m_state = Stopped;
         m_time = 0;
-        notifyState();
+        setState(Stopped);
     }
     bool isPlaying() const override { return m_playing; }
     int state() const override { return m_state; }
@@ -65,22 +56,16 @@ public:
     qint64 time() const override { return m_ended ? length() : m_time; }
     void setTime(qint64 ms) override
     {
-        if (m_media.isEmpty())
+        if (m_media.isEmpty() || (m_ended && ms >= length()))
             return;
         if (m_ended) {
-            if (ms < length()) {
-                restartAt(ms);
-                m_playing = true;
-                m_state = Playing;
-                notifyState();
-            }
-            return;
-        }
-        if (ms >= length()) {
+            restartAt(ms);
+            setState(Playing);
+        } else if (ms >= length()) {
             reachEnd();
-            return;
+        } else {
+            m_time = std::max<qint64>(0, ms);
         }
-        m_time = std::max<qint64>(0, ms);
     }
     qint64 length() const override { return m_media.isEmpty() ? 0 : mediaLength; }
     float rate() const override { return m_rate; }
@@ -91,9 +76,7 @@ public:
     int volume() const override { return m_volume; }
     QList<int> audioTrackIndexes() const override
     {
-        if (m_media.isEmpty() || !pathsWithSound().contains(m_media))
-            return {};
-        return {-1, 1};
+        return pathsWithSound().contains(m_media) ? QList<int>{-1, 1} : QList<int>();
     }
     bool hasVideoOut() const override { return m_playing; }
     QSize videoSize() const override { return m_media.isEmpty() ? QSize() : QSize(1280, 720); }
@@ -104,40 +87,32 @@ public:
     {
         if (!m_playing)
             return;
-        if (m_time + ms >= length()) {
-            reachEnd();
-            return;
-        }
+        if (m_time + ms >= length())
+            return reachEnd();
         m_time += ms;
         emit timeChanged();
     }
-    void fail()
-    {
-        m_state = Error;
-        m_playing = false;
-        notifyState();
-    }
+    void fail() { setState(Error); }
     bool ended() const { return m_ended; }
-    int plays = 0;
 
 private:
+    void setState(int state)
+    {
+        m_state = state;
+        m_playing = state == Playing;
+        QTimer::singleShot(0, this, [this] { emit stateChanged(); });
+    }
     void reachEnd()
     {
         m_time = length();
         m_ended = true;
-        m_playing = false;
-        m_state = Paused;
+        setState(Paused);
         emit timeChanged();
-        notifyState();
     }
     void restartAt(qint64 ms)
     {
         m_ended = false;
         m_time = ms;
-    }
-    void notifyState()
-    {
-        QTimer::singleShot(0, this, [this] { emit stateChanged(); });
     }
 
     QString m_media;

@@ -1,18 +1,15 @@
 // The real libVLC on sample-card recordings, offscreen and without sound output.
 #include "app/apptestsetup.h"
 #include "catalogue/TVKMediaList.h"
-#include "common/strings.h"
-#include "controls/appresources.h"
+#include "core/testsupport.h"
 #include "player/TVKAppDelegate.h"
 #include "player/TVKPlayInfo.h"
 #include "player/TVKPlayerController.h"
 #include "player/VLCVideoView.h"
 #include "player/VideoPlayer.h"
 
-#include <QProcess>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,14 +56,10 @@ private slots:
     void initTestCase()
     {
         initApplicationTest();
-        QProcess tool;
-        tool.start(QString::fromLocal8Bit(qgetenv("TAVIK_TOOL")),
-                   {QStringLiteral("demo-card"), m_card.filePath(QStringLiteral("card")),
-                    QStringLiteral("--seconds"), QStringLiteral("6")});
-        QVERIFY(tool.waitForFinished(300000));
-        QCOMPARE(tool.exitCode(), 0);
+        const QString card = m_card.filePath("card");
+        QCOMPARE(runTool({"demo-card", card, "--seconds", "6"}).status, 0);
         m_app = std::make_unique<TVKAppDelegate>();
-        m_app->launch(m_card.filePath(QStringLiteral("card")));
+        m_app->launch(card);
         QTRY_VERIFY_WITH_TIMEOUT(m_app->mediaList()->count() > 4, 10000);
     }
 
@@ -77,16 +70,13 @@ private slots:
         QVERIFY(startAndShowFrames(row));
         TVKPlayerController *player = m_app->playerController();
         QTRY_VERIFY(!player->waitingForPlayStart());
-        QVERIFY(player->isPlaying(m_app->player1()));
-        QVERIFY(player->isPlaying(m_app->player2()));
-        QVERIFY(m_app->video1View()->isVisible());
-        QVERIFY(m_app->video2View()->isVisible());
+        QVERIFY(player->isPlaying(m_app->player1()) && player->isPlaying(m_app->player2()));
+        QVERIFY(m_app->video1View()->isVisible() && m_app->video2View()->isVisible());
         QVERIFY(!m_app->video1View()->frame().isNull());
         QCOMPARE(m_app->video1View()->frame().size(), m_app->player1()->videoSize());
         QVERIFY(!player->telemetry()->m_GSensors.isEmpty());
         // The front recording has sound, the rear one none.
-        QVERIFY(player->hasAudio(m_app->player1()));
-        QVERIFY(!player->hasAudio(m_app->player2()));
+        QVERIFY(player->hasAudio(m_app->player1()) && !player->hasAudio(m_app->player2()));
         QTRY_COMPARE(player->playInfo()->audioMediaDirection(), 0);
     }
 
@@ -117,8 +107,8 @@ private slots:
         QCOMPARE(m_app->player2()->media(), front);
         QTRY_VERIFY_WITH_TIMEOUT(!player->isSwapping(), 4000);
         QCOMPARE(player->playInfo()->audioMediaDirection(), 0);
-        QVERIFY(m_app->player1()->isMuted());
-        QVERIFY(!m_app->player2()->isMuted()); // the front camera, now in the small view
+        // The front camera, now in the small view.
+        QVERIFY(m_app->player1()->isMuted() && !m_app->player2()->isMuted());
         QCOMPARE(m_app->player2()->volume(), 70);
     }
 
