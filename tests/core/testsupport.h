@@ -1,11 +1,15 @@
 #pragma once
 // What many tests need: whole files read and written, a run of a program or of tavik-tool, and a
-// file-size limit under which writes stop part-way, as on a full card.
+// file-size limit under which writes stop part-way, as on a full card; and the Qt Test and
+// folder headers every such test includes.
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>

@@ -1,7 +1,6 @@
 // The map view: the exact script texts, calls that wait for the page, and the page's functions
 // read back from the page itself, offline.
 #include "mapprobe.h"
-#include "telemetry/TVKMapView.h"
 
 #include <QImage>
 #include <QSignalSpy>

@@ -5,10 +5,6 @@
 #include "player/TVKAppDelegate.h"
 #include "player/TVKPlayerController.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
-
 #include <memory>
 
 // A player window on scripted players over a folder of recording files.

@@ -1,6 +1,5 @@
 // The real libVLC on sample-card recordings, offscreen and without sound output.
 #include "app/apptestsetup.h"
-#include "catalogue/TVKMediaList.h"
 #include "core/testsupport.h"
 #include "player/TVKAppDelegate.h"
 #include "player/TVKPlayInfo.h"
@@ -10,8 +9,6 @@
 
 #include <QSignalSpy>
 #include <QSlider>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <memory>
 

@@ -9,13 +9,10 @@
 #include "settings/settingsrecord.h"
 #include "volumefixtures.h"
 
-#include <QDir>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
 
 namespace {

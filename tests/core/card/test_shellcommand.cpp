@@ -4,9 +4,6 @@
 #include "common/log.h"
 #include "core/testsupport.h"
 
-#include <QTemporaryDir>
-#include <QTest>
-
 class TestShellCommand : public QObject
 {
     Q_OBJECT

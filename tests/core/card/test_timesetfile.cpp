@@ -2,8 +2,6 @@
 #include "card/timesetfile.h"
 #include "core/testsupport.h"
 
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimeZone>
 
 class TestTimesetFile : public QObject

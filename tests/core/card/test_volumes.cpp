@@ -6,10 +6,6 @@
 #include "common/log.h"
 #include "volumefixtures.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
-
 namespace {
 
 QStringList paths(const QList<QUrl> &urls)
@@ -93,16 +89,6 @@ private slots:
                            QLatin1String(e.mediaWhole() ? "whole" : "part"), e.key()})
                   .join(u'|'),
               "entity");
-    }
-
-    void partitionsInheritFromTheirDisk()
-    {
-        const QList<BlockDevice> devices = parseLsblkJson(recordedLsblk("mmc-internal-slot.json"));
-        QCOMPARE(devices.size(), 4);
-        const BlockDevice &p = devices[1];
-        QCOMPARE(QStringList({p.name, p.bus, p.parentName}),
-                 QStringList({"mmcblk0p1", "mmc", "mmcblk0"}));
-        QVERIFY(p.removable && p.model.isNull());
     }
 
     void malformedOutputs_data()

@@ -12,12 +12,8 @@
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // The sample card's drive, without writing a card: the route lies on the real streets, the car
-// moves without jumps, the G-sensor agrees with the speed and the bends, the lights, the event
-// and the parking happen as the recordings' kinds say, and the NMEA text is well formed.
+// moves without jumps, the G-sensor agrees with the speed and the bends, the lights and the
+// parking happen as the recordings' kinds say, and the fixes vary as a receiver's do.
 #include "democard/DemoCard.h"
 
 #include <QLineF>
@@ -45,17 +45,15 @@ private slots:
             cityHall = std::min(cityHall, metresFrom(drive.at(t), 37.5666, 126.9772));
             gate = std::min(gate, metresFrom(drive.at(t), 37.5603, 126.9756));
         }
-        QVERIFY2(cityHall < 20, qPrintable(QString::number(cityHall)));
-        QVERIFY2(gate < 40, qPrintable(QString::number(gate)));
+        QVERIFY2(cityHall < 20 && gate < 40,
+                 qPrintable(QStringLiteral("%1 %2").arg(cityHall).arg(gate)));
 
         // The loop closes on itself: position and heading run on across the seam.
         const DemoRoute &route = m_card.route();
         const double seam = route.loopStart() + route.loopLength();
-        QVERIFY(QLineF(route.at(seam - 0.01).position, route.at(seam + 0.01).position).length() <
-                0.1);
-        QVERIFY(
-            std::fabs(std::remainder(route.at(seam - 0.01).heading - route.at(seam + 0.01).heading,
-                                     2 * std::numbers::pi)) < 0.01);
+        const DemoRoute::Pose a = route.at(seam - 0.01), b = route.at(seam + 0.01);
+        QVERIFY(QLineF(a.position, b.position).length() < 0.1);
+        QVERIFY(std::fabs(std::remainder(a.heading - b.heading, 2 * std::numbers::pi)) < 0.01);
     }
 
     void carMovesWithoutJumps()
@@ -64,8 +62,7 @@ private slots:
         DemoDrive::State before = drive.at(0);
         for (double t = 0.1; t < drive.duration(); t += 0.1) {
             const DemoDrive::State now = drive.at(t);
-            QVERIFY(now.speed >= 0);
-            QVERIFY(now.distance >= before.distance);
+            QVERIFY(now.speed >= 0 && now.distance >= before.distance);
             const double step = QLineF(before.position, now.position).length();
             QVERIFY2(step <= std::max(before.speed, now.speed) * 0.1 + 0.05,
                      qPrintable(QStringLiteral("t=%1 step=%2").arg(t).arg(step)));
@@ -106,7 +103,7 @@ private slots:
         }
     }
 
-    void lightsEventAndParking()
+    void lightsAndParking()
     {
         const DemoDrive &drive = m_card.drive();
         const double slot = drive.slotSeconds();
@@ -116,21 +113,11 @@ private slots:
             waited = waited || (light.greenAt - light.redFrom >= 15 &&
                                 drive.at(light.greenAt - 1).speed == 0);
         QVERIFY(waited);
-        // A city drive; the one hard stop falls in the event slot, the others are gentle.
-        double top = 0, hardest = 0, hardestAt = 0;
-        for (double t = 0; t < DemoDrive::kParkedSlot * slot; t += 0.01) {
-            const DemoDrive::State s = drive.at(t);
-            top = std::max(top, s.speed * 3.6);
-            if (-s.accel > hardest) {
-                hardest = -s.accel;
-                hardestAt = t;
-            }
-            if (std::fabs(t - drive.brakeTime()) > 4)
-                QVERIFY(-s.accel / kGravity < 0.3);
-        }
+        // A city drive.
+        double top = 0;
+        for (double t = 0; t < DemoDrive::kParkedSlot * slot; t += 0.01)
+            top = std::max(top, drive.at(t).speed * 3.6);
         QVERIFY(top > 35 && top < 53);
-        QCOMPARE(int(hardestAt / slot), 3);
-        QVERIFY(hardest / kGravity > 0.6);
         // Parked through the motion recording, still enough for the parking thresholds (0.08 g).
         for (int tenth = DemoDrive::kParkedSlot * int(slot) * 10; tenth < 7 * int(slot) * 10;
              ++tenth) {
@@ -140,35 +127,14 @@ private slots:
         }
     }
 
-    void nmeaTextOfOneSecond()
+    void fixesVary()
     {
-        const DemoTelemetry &telemetry = m_card.telemetry();
-        const DemoTelemetry::Fix fix = telemetry.fix(100);
-        const QList<QByteArray> lines = telemetry.nmea(fix).split('\n');
-        QCOMPARE(lines.size(), 5); // four sentences and nothing after the last line end
-        QVERIFY(lines.last().isEmpty());
-        for (const QByteArray &line : lines.first(4))
-            QVERIFY(line.endsWith('\r'));
-        QVERIFY(lines[1].startsWith("$GNGGA,") && lines[1].split(',')[6] == "1");
-        // UTC: the evening before in Seoul.
-        QVERIFY(lines[0].startsWith("$GNRMC,233140.000,A,") && lines[0].split(',')[9] == "161026");
-        for (int system = 0; system < 2; ++system) {
-            const QList<QByteArray> gsa = lines[2 + system].split(',');
-            QCOMPARE(gsa.first(3), QList<QByteArray>({"$GNGSA", "A", "3"}));
-            int used = 0;
-            for (const QByteArray &channel : gsa.sliced(3, 12)) {
-                const int prn = channel.toInt();
-                used += !channel.isEmpty();
-                QVERIFY(channel.isEmpty() ||
-                        (system == 0 ? prn >= 1 && prn <= 32 : prn >= 65 && prn <= 96));
-            }
-            QCOMPARE(used, system == 0 ? fix.gpsSatellites.size() : fix.glonassSatellites.size());
-        }
-        // The satellite counts vary a little over the drive, and so does HDOP.
         QSet<int> counts, hdops;
         for (int second = 0; second < 360; second += 5) {
-            counts.insert(telemetry.fix(second).satellites());
-            hdops.insert(int(std::lround(telemetry.fix(second).hdop * 10)));
+            const DemoTelemetry::Fix fix = m_card.telemetry().fix(second);
+            counts.insert(fix.satellites());
+            hdops.insert(int(std::lround(fix.hdop * 10)));
+            QVERIFY(fix.hdop >= 0.7 && fix.hdop <= 1.4);
         }
         QVERIFY(counts.size() >= 3 && hdops.size() >= 3);
     }

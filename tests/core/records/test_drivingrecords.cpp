@@ -8,8 +8,6 @@
 #include "records/drivingrecordtable.h"
 
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
@@ -122,31 +120,24 @@ private slots:
 
     void damagedFiles_data()
     {
+        using S = DrivingRecordFile::Status;
         const QList<_FLASH_SAVE_VALUE_STRUCT> three = sampleDrivingRecords(3);
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("records");
-        const auto status = [](DrivingRecordFile::Status s) {
-            return int(s);
-        };
-        QTest::newRow("no records")
-            << drivingRecordFileBytes({}) << status(DrivingRecordFile::Status::Ok) << 0;
-        QTest::newRow("half a record missing") << drivingRecordFileBytes(three).chopped(20)
-                                               << status(DrivingRecordFile::Status::Truncated) << 2;
-        QTest::newRow("header promises more") << drivingRecordFileBytes(three, 1000)
-                                              << status(DrivingRecordFile::Status::Truncated) << 3;
+        QTest::newRow("no records") << drivingRecordFileBytes({}) << int(S::Ok) << 0;
+        QTest::newRow("half a record missing")
+            << drivingRecordFileBytes(three).chopped(20) << int(S::Truncated) << 2;
+        QTest::newRow("header promises more")
+            << drivingRecordFileBytes(three, 1000) << int(S::Truncated) << 3;
         QTest::newRow("header promises fewer")
-            << drivingRecordFileBytes(three, 2) << status(DrivingRecordFile::Status::Ok) << 2;
+            << drivingRecordFileBytes(three, 2) << int(S::Ok) << 2;
         QTest::newRow("count no card file could hold")
-            << drivingRecordFileBytes(three, 0xFFFFFFFF)
-            << status(DrivingRecordFile::Status::Refused) << 0;
+            << drivingRecordFileBytes(three, 0xFFFFFFFF) << int(S::Refused) << 0;
         QTest::newRow("largest count a card file could hold")
-            << drivingRecordFileBytes(three, kMaxDrivingRecords)
-            << status(DrivingRecordFile::Status::Truncated) << 3;
-        QTest::newRow("short header")
-            << QByteArray("\x03\0\0\0\0\0", 6) << status(DrivingRecordFile::Status::Refused) << 0;
-        QTest::newRow("empty file")
-            << QByteArray() << status(DrivingRecordFile::Status::Refused) << 0;
+            << drivingRecordFileBytes(three, kMaxDrivingRecords) << int(S::Truncated) << 3;
+        QTest::newRow("short header") << QByteArray("\x03\0\0\0\0\0", 6) << int(S::Refused) << 0;
+        QTest::newRow("empty file") << QByteArray() << int(S::Refused) << 0;
     }
 
     void damagedFiles()
@@ -171,7 +162,7 @@ private slots:
         const DrivingRecordFile file = readDrivingRecordFile(path);
         QCOMPARE(file.status, DrivingRecordFile::Status::Unopenable);
         QVERIFY(!file.usable());
-        QCOMPARE(m_log, QStringList{QStringLiteral("fopen fail:") + path});
+        QCOMPARE(m_log, QStringList{"fopen fail:" + path});
     }
 
     void exportText()
@@ -180,9 +171,7 @@ private slots:
         second.seq = 518;
         second.gpsValid = 0;
         second.weekDay = 9;
-        const QStringList titles{QStringLiteral("No"), QStringLiteral("Séq")};
-        const QByteArray csv = drivingRecordCsv({sampleRecord(), second}, titles);
-        QCOMPARE(csv,
+        QCOMPARE(drivingRecordCsv({sampleRecord(), second}, {"No", "Séq"}),
                  QByteArray(
                      "No,S\xc3\xa9q\n"
                      "1,517,2024/03/"
@@ -222,8 +211,7 @@ private slots:
         QVERIFY(qAbs(position.latitude - 37.38341) < 0.000005);
         QVERIFY(qAbs(position.longitude - (127 + 1.5 / 60)) < 0.000005);
         const DrivingRecordPosition zero = drivingRecordPosition(_FLASH_SAVE_VALUE_STRUCT{});
-        QCOMPARE(zero.latitude, 0.0);
-        QCOMPARE(zero.longitude, 0.0);
+        QVERIFY(zero.latitude == 0 && zero.longitude == 0);
     }
 
     void commandLine()

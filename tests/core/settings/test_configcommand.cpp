@@ -3,9 +3,6 @@
 #include "core/testsupport.h"
 #include "settings/settingsrecord.h"
 
-#include <QJsonObject>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
 
 class TestConfigCommand : public QObject

@@ -5,10 +5,6 @@
 #include "core/card/volumefixtures.h"
 #include "settings/settingsfilesearch.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
-
 namespace {
 
 // Renames a volume in the source's list, or fails as polkit does.

@@ -166,14 +166,6 @@ private slots:
         QVERIFY(!setSettingValue(record, "szPlateNumber", QString()));
         QCOMPARE(QByteArray(record.szPlateNumber, 8), QByteArray(8, '\0'));
     }
-
-    void everyEditableFieldIsNamedOnce()
-    {
-        const QStringList names = editableSettingNames();
-        QCOMPARE(names.size(), 56);
-        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
-        QVERIFY(!names.contains("checksum") && !names.contains("external_rear_camera"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingValues)

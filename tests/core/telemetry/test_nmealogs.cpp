@@ -8,9 +8,6 @@
 #include "telemetry/nmeacoordinate.h"
 
 #include <QHash>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTest>
 
 #include <cmath>
 

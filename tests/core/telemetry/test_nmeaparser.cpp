@@ -60,48 +60,42 @@ private slots:
     void rmcTime_data()
     {
         QTest::addColumn<QByteArray>("sentence");
-        QTest::addColumn<bool>("timeSet");
-        QTest::addColumn<QList<int>>("now"); // year month day hour minute second ms
-        QTest::newRow("time with milliseconds")
-            << kRmc << true << QList<int>{2094, 3, 23, 12, 35, 19, 0};
+        QTest::addColumn<QList<int>>("now"); // year month day hour minute second ms; none: kept
+        QTest::newRow("time with milliseconds") << kRmc << QList<int>{2094, 3, 23, 12, 35, 19, 0};
         QTest::newRow("GN talker, 2014")
             << QByteArray("$GNRMC,081411.250,A,5541.1955,N,03737.2872,E,0.60,301.29,260514,,,A*74")
-            << true << QList<int>{2014, 5, 26, 8, 14, 11, 250};
+            << QList<int>{2014, 5, 26, 8, 14, 11, 250};
         QTest::newRow("six-character time")
             << QByteArray("$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A")
-            << false << QList<int>{};
+            << QList<int>{};
         QTest::newRow("two decimals")
-            << QByteArray("$GPRMC,123519.00,A,,,,,1.5,2.5,230394,,*6A") << false << QList<int>{};
+            << QByteArray("$GPRMC,123519.00,A,,,,,1.5,2.5,230394,,*6A") << QList<int>{};
         QTest::newRow("date of five")
-            << QByteArray("$GPRMC,123519.000,A,,,,,1.5,2.5,23039,,*6A") << false << QList<int>{};
+            << QByteArray("$GPRMC,123519.000,A,,,,,1.5,2.5,23039,,*6A") << QList<int>{};
         QTest::newRow("values taken as read") << QByteArray("$GPRMC,996199.999,V,,,,,,,009999,,*00")
-                                              << true << QList<int>{2099, 99, 0, 99, 61, 99, 999};
+                                              << QList<int>{2099, 99, 0, 99, 61, 99, 999};
         // Characters are counted as the camera's tool counted them (UTF-16 units), and the
         // fields are read as far as they hold digits.
         QTest::newRow("non-ASCII character")
-            << QByteArray("$GPRMC,12351\xc3\xa9.000,A,,,,,,,230394,,*00") << true
+            << QByteArray("$GPRMC,12351\xc3\xa9.000,A,,,,,,,230394,,*00")
             << QList<int>{2094, 3, 23, 12, 35, 1, 0};
     }
 
     void rmcTime()
     {
         QFETCH(QByteArray, sentence);
-        QFETCH(bool, timeSet);
         QFETCH(QList<int>, now);
         TVKNMEASentenceParser parser;
         parser.m_Current.Now.wYear = 1999;
         parser.m_Current.Cnt_GNGSA = 1;
         QVERIFY(parser.parse(sentence.constData()));
         const _SYSTEMTIME &t = parser.m_Current.Now;
-        if (timeSet) {
-            QCOMPARE((QList<int>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
-                                 t.wMilliseconds}),
-                     now);
-            QCOMPARE(t.wDayOfWeek, 0);
-        } else {
-            QCOMPARE(t, (_SYSTEMTIME{1999, 0, 0, 0, 0, 0, 0, 0}));
-        }
-        QCOMPARE(parser.m_Current.Cnt_GNGSA, 0);
+        if (now.isEmpty())
+            now = {1999, 0, 0, 0, 0, 0, 0};
+        QCOMPARE(QList<int>({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
+                             t.wMilliseconds, t.wDayOfWeek}),
+                 now << 0);
+        QCOMPARE(parser.m_Current.Cnt_GNGSA, 0); // an RMC starts the GSA pair anew
     }
 
     void rmcMotionAndGgaPosition()
@@ -158,29 +152,26 @@ private slots:
     void gsaPairs_data()
     {
         QTest::addColumn<QByteArrayList>("sentences");
-        QTest::addColumn<quint32>("gps");
-        QTest::addColumn<quint32>("glonass");
-        QTest::addColumn<quint32>("total");
-        QTest::addColumn<int>("toggle");
+        QTest::addColumn<QList<int>>("counts"); // GPS, GLONASS, total, the toggle
         QTest::newRow("GPS then GLONASS")
             << QByteArrayList{"$GNGSA,A,3,05,12,25,,,,,,,,,,1.5,0.9,1.2*00",
                               "$GNGSA,A,3,66,67,,,,,,,,,,,1.5,0.9,1.2*00"}
-            << 3u << 2u << 5u << 0;
+            << QList<int>{3, 2, 5, 0};
         QTest::newRow("GPS alone leaves the total")
-            << QByteArrayList{"$GNGSA,A,3,05,12,25*00"} << 3u << 0u << 0u << 1;
+            << QByteArrayList{"$GNGSA,A,3,05,12,25*00"} << QList<int>{3, 0, 0, 1};
         QTest::newRow("GLONASS alone")
-            << QByteArrayList{"$GNGSA,A,3,65,88*00"} << 0u << 2u << 2u << 0;
+            << QByteArrayList{"$GNGSA,A,3,65,88*00"} << QList<int>{0, 2, 2, 0};
         QTest::newRow("empty GSA takes the toggle's side")
-            << QByteArrayList{"$GNGSA,A,3,05,12*00", "$GNGSA,A,1,,,,,,,,,,,,,,,*00"} << 2u << 0u
-            << 2u << 0;
+            << QByteArrayList{"$GNGSA,A,3,05,12*00", "$GNGSA,A,1,,,,,,,,,,,,,,,*00"}
+            << QList<int>{2, 0, 2, 0};
         QTest::newRow("RMC resets the toggle")
-            << QByteArrayList{"$GNGSA,A,3,05,12*00", "$GNRMC,1*00", "$GNGSA,A,1,,,*00"} << 0u << 0u
-            << 0u << 1;
-        QTest::newRow("numbers cut to 8 bits")
-            << QByteArrayList{"$GNGSA,A,3,256,321,05*00"} << 2u << 0u << 0u << 1; // 0, 65, 5
+            << QByteArrayList{"$GNGSA,A,3,05,12*00", "$GNRMC,1*00", "$GNGSA,A,1,,,*00"}
+            << QList<int>{0, 0, 0, 1};
+        QTest::newRow("numbers cut to 8 bits: 0, 65, 5")
+            << QByteArrayList{"$GNGSA,A,3,256,321,05*00"} << QList<int>{2, 0, 0, 1};
         QTest::newRow("twelve channels, more fields ignored")
-            << QByteArrayList{"$GNGSA,A,3,1,2,3,4,5,6,7,8,9,10,11,12,13,14*00"} << 12u << 0u << 0u
-            << 1;
+            << QByteArrayList{"$GNGSA,A,3,1,2,3,4,5,6,7,8,9,10,11,12,13,14*00"}
+            << QList<int>{12, 0, 0, 1};
     }
 
     void gsaPairs()
@@ -188,12 +179,11 @@ private slots:
         QFETCH(QByteArrayList, sentences);
         TVKNMEASentenceParser parser;
         QVERIFY(feed(parser, sentences));
-        const TVKGpsData &fix = parser.m_Current;
-        QTEST(fix.SatelliteUsedCount_GPS, "gps");
-        QTEST(fix.SatelliteUsedCount_GLONASS, "glonass");
-        QTEST(fix.SatelliteUsedCount, "total");
-        QTEST(int(fix.Cnt_GNGSA), "toggle");
-        QCOMPARE(fix.Enable_GNGSA, 1);
+        const TVKGpsData &f = parser.m_Current;
+        QTEST(QList<int>({int(f.SatelliteUsedCount_GPS), int(f.SatelliteUsedCount_GLONASS),
+                          int(f.SatelliteUsedCount), int(f.Cnt_GNGSA)}),
+              "counts");
+        QCOMPARE(f.Enable_GNGSA, 1);
     }
 
     void gsaChannels()

@@ -4,9 +4,6 @@
 #include "rawrecording.h"
 #include "telemetry/TVKTelemetryBuilder.h"
 
-#include <QTemporaryDir>
-#include <QTest>
-
 #include <atomic>
 #include <thread>
 
@@ -48,29 +45,26 @@ private slots:
     void failedExtractionEmptiesThePreviousOne()
     {
         TVKBlackBoxData blackBox;
-        const QString good = m_dir.filePath(QStringLiteral("good.avi"));
-        QVERIFY(writeFile(good, recordingWith(3, 2).bytes()));
-        QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(good).constData()));
+        QVERIFY(writeFile(m_dir.filePath("good.avi"), recordingWith(3, 2).bytes()));
+        QVERIFY(writeFile(m_dir.filePath("bad.avi"), "RIFX"));
+        const QByteArray good = QFile::encodeName(m_dir.filePath("good.avi"));
+        const QByteArray bad = QFile::encodeName(m_dir.filePath("bad.avi"));
+        QVERIFY(blackBox.ExtractStreamInformation(good.constData()));
         const TVKTelemetryPtr kept = blackBox.snapshot();
         QCOMPARE(kept->m_GSensors.size(), 3);
-
-        QVERIFY(!blackBox.ExtractStreamInformation("/nonexistent/alwa_20240101_000000_F.avi"));
-        QVERIFY(blackBox.snapshot()->isEmpty());
-        QVERIFY(blackBox.snapshot()->m_NMEAs.isEmpty());
+        for (const char *failing : {"/nonexistent/alwa_20240101_000000_F.avi", bad.constData()}) {
+            QVERIFY(!blackBox.ExtractStreamInformation(failing));
+            QVERIFY(blackBox.snapshot()->isEmpty() && blackBox.snapshot()->m_NMEAs.isEmpty());
+            QVERIFY(blackBox.ExtractStreamInformation(good.constData()));
+        }
         QCOMPARE(kept->m_GSensors.size(), 3); // a reader keeps what it was given
         QVERIFY(!blackBox.ExtractStreamInformation(nullptr));
-
-        QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(good).constData()));
-        const QString bad = m_dir.filePath(QStringLiteral("bad.avi"));
-        QVERIFY(writeFile(bad, "RIFX"));
-        QVERIFY(!blackBox.ExtractStreamInformation(QFile::encodeName(bad).constData()));
-        QVERIFY(blackBox.snapshot()->isEmpty());
     }
 
     void readersSeeOneRecordingOrTheOther()
     {
-        const QString a = m_dir.filePath(QStringLiteral("a.avi"));
-        const QString b = m_dir.filePath(QStringLiteral("b.avi"));
+        const QString a = m_dir.filePath("a.avi");
+        const QString b = m_dir.filePath("b.avi");
         QVERIFY(writeFile(a, recordingWith(3, 1).bytes()));
         QVERIFY(writeFile(b, recordingWith(70, 9).bytes()));
         TVKBlackBoxData blackBox;
@@ -104,7 +98,7 @@ private slots:
     {
         QStringList lines;
         tvk::setLogSink([&](const QString &line) { lines << line; });
-        const QString path = m_dir.filePath(QStringLiteral("log.avi"));
+        const QString path = m_dir.filePath("log.avi");
         const RawRecording r = recordingWith(1, 1);
         QVERIFY(writeFile(path, r.bytes()));
         TVKBlackBoxData blackBox;
@@ -123,17 +117,14 @@ private slots:
     void parsingIntoThePublishedTelemetry()
     {
         TVKBlackBoxData blackBox;
-        QVERIFY(!blackBox.ParseNMEA(nullptr, 10));
         QByteArray text = kGga;
-        QVERIFY(!blackBox.ParseNMEA(text.data(), 0));
+        QVERIFY(!blackBox.ParseNMEA(nullptr, 10) && !blackBox.ParseNMEA(text.data(), 0));
         const TVKTelemetryPtr before = blackBox.snapshot();
         QVERIFY(blackBox.ParseNMEA(text.data(), text.size()));
         QCOMPARE(text, QByteArray(kGga).replace('\r', '\0').replace('\n', '\0'));
         QVERIFY(blackBox.ParseGSensor(telemetry::gSensorRecord(0, 256, 512, -256)));
         QCOMPARE(blackBox.m_NMEAs().size(), 1);
-        QCOMPARE(blackBox.m_NMEAParser().m_Current.SatelliteUsedCount, 8u);
         QCOMPARE(blackBox.m_GSensors(), (QList<TVKGSensor>{{1.0f, 2.0f, -1.0f}}));
-        QVERIFY(blackBox.m_vGSensorData().isEmpty());
         QVERIFY(before->isEmpty() && before->m_NMEAs.isEmpty()); // published data never changes
         blackBox.clear();
         QVERIFY(blackBox.m_NMEAs().isEmpty());

@@ -3,8 +3,6 @@
 #include "recordingfixture.h"
 
 #include <QJsonArray>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QXmlStreamReader>
 
 class TestTelemetryTool : public QObject
