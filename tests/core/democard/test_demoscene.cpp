@@ -1,50 +1,12 @@
-// The sample card's pictures and sound: the street streams past, the car ahead lights its brake
-// lights in the event, the burnt-in text and the rear badge are there, and the cabin is loudest
-// at speed and quiet once parked.
-#include "democard/DemoAudio.h"
+// The sample card's pictures: the street streams past, the car ahead lights its brake lights in
+// the event, and the burnt-in text and the rear badge are there.
 #include "democard/DemoCard.h"
 #include "democard/DemoFrameRenderer.h"
 #include "democard/DemoOsd.h"
 
 #include <QTest>
-#include <QtEndian>
 
-#include <cmath>
-
-namespace {
-
-int countPixels(const QImage &image, const QRect &area, bool (*test)(QRgb))
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += test(image.pixel(x, y)) ? 1 : 0;
-    }
-    return n;
-}
-
-const auto brakeRed = [](QRgb c) {
-    return qRed(c) > 220 && qGreen(c) < 80 && qBlue(c) < 80;
-};
-const auto white = [](QRgb c) {
-    return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235;
-};
-const auto badgeRed = [](QRgb c) {
-    return qRed(c) > 150 && qGreen(c) < 70 && qBlue(c) < 70;
-};
-
-double rms(const QByteArray &samples)
-{
-    double sum = 0;
-    const auto n = samples.size() / 2;
-    for (qsizetype i = 0; i < n; ++i) {
-        const double v = qFromLittleEndian<qint16>(samples.constData() + 2 * i);
-        sum += v * v;
-    }
-    return std::sqrt(sum / double(n));
-}
-
-} // namespace
+#include <memory>
 
 class TestDemoScene : public QObject
 {
@@ -52,6 +14,19 @@ class TestDemoScene : public QObject
     DemoCard m_card{{60, 5}};
     std::unique_ptr<DemoOsd> m_frontOsd;
     std::unique_ptr<DemoOsd> m_rearOsd;
+
+    static bool brakeRed(QRgb c) { return qRed(c) > 220 && qGreen(c) < 80 && qBlue(c) < 80; }
+    static bool badgeRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 70 && qBlue(c) < 70; }
+    static bool white(QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; }
+    static int countPixels(const QImage &image, const QRect &area, bool (*test)(QRgb))
+    {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += test(image.pixel(x, y)) ? 1 : 0;
+        }
+        return n;
+    }
 
     DemoFrameRenderer renderer(DemoFrameRenderer::Camera camera) const
     {
@@ -96,35 +71,17 @@ private slots:
     {
         const QImage f = renderer(DemoFrameRenderer::Front).render(12.5);
         const QImage r = renderer(DemoFrameRenderer::Rear).render(12.5);
-        const QRect frontText(0, f.height() * 8 / 10, f.width() / 2, f.height() / 5);
-        const QRect rearText(0, r.height() * 8 / 10, r.width() / 2, r.height() / 5);
-        QVERIFY(countPixels(f, frontText, white) > 300);
-        QVERIFY(countPixels(r, rearText, white) > 150);
-        const QRect corner(r.width() * 3 / 4, 0, r.width() / 4, r.height() / 5);
-        QVERIFY(countPixels(r, corner, badgeRed) > 200);
-        QCOMPARE(
-            countPixels(f, QRect(f.width() * 3 / 4, 0, f.width() / 4, f.height() / 5), badgeRed),
-            0);
-    }
-
-    void cabinSound()
-    {
-        const DemoDrive &drive = m_card.drive();
-        double cruising = 0;
-        while (drive.at(cruising).speed < 11)
-            cruising += 1;
-        double idling = 0;
-        while (drive.at(idling).speed > 0 || drive.at(idling + 1).speed > 0)
-            idling += 1;
-        const double parked = DemoDrive::kParkedSlot * drive.slotSeconds() + 2;
-        auto level = [&](double at) {
-            DemoAudio audio(drive, m_card.traffic(), at, m_card.options().seed);
-            return rms(audio.next(DemoAudio::kSampleRate));
+        // Text in the bottom left of both.
+        const auto text = [](const QImage &i) {
+            return QRect(0, i.height() * 8 / 10, i.width() / 2, i.height() / 5);
         };
-        const double fast = level(cruising), idle = level(idling), still = level(parked);
-        QVERIFY2(fast > 1.5 * idle && idle > 2 * still,
-                 qPrintable(QStringLiteral("%1 %2 %3").arg(fast).arg(idle).arg(still)));
-        QVERIFY(fast < 12000); // far from clipping
+        QVERIFY(countPixels(f, text(f), white) > 300 && countPixels(r, text(r), white) > 150);
+        // The badge in the rear picture's top right corner only.
+        const auto corner = [](const QImage &i) {
+            return QRect(i.width() * 3 / 4, 0, i.width() / 4, i.height() / 5);
+        };
+        QVERIFY(countPixels(r, corner(r), badgeRed) > 200 &&
+                countPixels(f, corner(f), badgeRed) == 0);
     }
 };
 

@@ -72,16 +72,14 @@ private slots:
                  0);
         const QByteArray after = readFile(path);
         QCOMPARE(after.size(), 428);
-        const auto word = [&after](int offset) {
-            return qFromLittleEndian<qint32>(after.constData() + offset);
-        };
         // Brightness, both shares, the threshold, no car number and so no plate flag.
-        QCOMPARE(QList<int>({word(68), word(8), word(16), word(88), word(156)}),
-                 QList<int>({4, 50, 50, 29, 0}));
+        QCOMPARE(QList<quint32>({le32At(after, 68), le32At(after, 8), le32At(after, 16),
+                                 le32At(after, 88), le32At(after, 156)}),
+                 QList<quint32>({4, 50, 50, 29, 0}));
         QCOMPARE(after.mid(256, 8), QByteArray(8, '\0'));
         quint16 sum = 0;
         for (int offset = 4; offset < 428; offset += 4)
-            sum ^= quint16(word(offset));
+            sum ^= quint16(le32At(after, offset));
         QCOMPARE(qFromLittleEndian<quint16>(after.constData() + 2), sum);
     }
 };

@@ -10,18 +10,10 @@
 #include <QStandardPaths>
 #include <QtEndian>
 
-namespace {
-
-quint32 wordAt(const QByteArray &image, qsizetype offset)
-{
-    return qFromLittleEndian<quint32>(image.constData() + offset);
-}
-
-} // namespace
-
 class TestSettingsRecord : public QObject
 {
     Q_OBJECT
+
 private slots:
     void initTestCase()
     {
@@ -77,7 +69,7 @@ private slots:
             {320, 0x60}, {328, 1},  {340, 1},  {388, 4}, {404, 0},    {408, 0},    {420, 0},
             {424, 1}};
         for (const auto &[offset, value] : words)
-            QVERIFY2(wordAt(image, offset) == value, qPrintable(QString::number(offset)));
+            QVERIFY2(le32At(image, offset) == value, qPrintable(QString::number(offset)));
         QCOMPARE(image.mid(256, 8), QByteArray("Tavik\0\0\0", 8));
         QCOMPARE(image.mid(356, 16), QByteArray("TavikD\0\0\0\0\0\0\0\0\0\0", 16));
         QCOMPARE(image.mid(372, 16), QByteArray("24681357\0\0\0\0\0\0\0\0", 16));
@@ -124,7 +116,7 @@ private slots:
         const QByteArray image = defaults.encode();
         quint16 sum = 0;
         for (int word = 1; word <= 106; ++word)
-            sum ^= quint16(wordAt(image, word * 4) & 0xFFFF);
+            sum ^= quint16(le32At(image, word * 4) & 0xFFFF);
         QCOMPARE(qFromLittleEndian<quint16>(image.constData() + 2), sum);
     }
 

@@ -5,15 +5,6 @@
 
 #include <QJsonArray>
 
-namespace {
-
-quint32 le32At(const QByteArray &bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-} // namespace
-
 class TestAviWriter : public QObject
 {
     Q_OBJECT

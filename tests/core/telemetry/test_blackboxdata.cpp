@@ -92,26 +92,6 @@ private slots:
         QCOMPARE(*blackBox.snapshot(), *t);
     }
 
-    void recordContents()
-    {
-        RawRecording r;
-        r.add("02sb", gSensorPayload(900, -512));
-        r.add("02sb", gpsPayload(1000, kRmc + kGga + "$PSRFEPE,081411.000,A,1.2*21\r\n"));
-        bool ok = false;
-        const TVKTelemetryPtr t = extractBytes(r.bytes(), &ok);
-        QVERIFY(ok);
-        QCOMPARE(t->m_GSensors.value(0), TVKGSensor(-2.0f, 0.0f, 1.0f));
-        // RMC and GGA with CR LF give two fixes; the proprietary sentence none.
-        QCOMPARE(t->m_NMEAs.size(), 2);
-        QCOMPARE(t->m_NMEAs[0].SpeedOverGround, double(0.60f));
-        QCOMPARE(t->m_NMEAs[0].Latitude, 0.0); // the position comes from GGA only
-        QCOMPARE(t->m_NMEAs[1].Latitude, double(3731.5f));
-        QCOMPARE(t->m_NMEAs[1].SatelliteUsedCount, 8u);
-        QVERIFY(t->lastFix == t->m_NMEAs[1] && t->fixAfterGpsRecord(0) == t->m_NMEAs[1]);
-        QCOMPARE(t->m_vGpsData.size(), 1);
-        QCOMPARE(t->m_vGpsData[0].data().fLatitude, 3731.5);
-    }
-
     void textStaysInsideRawData()
     {
         // 508 bytes of sentences, the last one cut by the end of RawData, and nLen claiming
