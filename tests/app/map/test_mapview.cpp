@@ -141,18 +141,12 @@ private slots:
 
         view->setRoute({});
         QCOMPARE(mapState(*view)["routeLength"].toInt(), 0);
-    }
 
-    // Receivers without a fix report 0,0, and broken numbers must not move the car anywhere.
-    void positionsThatAreNone()
-    {
-        auto view = loadedView();
-        view->setLatLag(37.525, 126.9875);
+        // Receivers without a fix report 0,0, and broken numbers must not move the car anywhere.
         view->setLatLag(0.0, 0.0);
         view->setLatLag(std::nan(""), 10.0);
         view->setLatLag(91.0, 10.0);
         QCOMPARE(pointOf(mapState(*view)["position"]), QPointF(37.525, 126.9875));
-
         view->setRoute({{126.9875, 37.525}, {0.0, 0.0}, {126.99, 37.53}});
         QCOMPARE(mapState(*view)["routeLength"].toInt(), 2);
     }

@@ -20,18 +20,7 @@ private slots:
     // The camera maker's example is in coordinates with y upwards: the frame (100, 200, 800,
     // 600) and a window 400 high give the origin (900, 400). With y downwards, on a screen 1080
     // high, both have their top edges at 280; a taller window keeps its top at the frame's.
-    void moveWindowRightBy()
-    {
-        QCOMPARE(TVKMapWindowController::originRightOf(QRect(0, 620, 640, 480)), QPoint(640, 620));
-        TVKMapWindowController window;
-        window.show();
-        QCOMPARE(window.size(), QSize(480, 400));
-        window.moveWindowRightBy(QRect(100, 280, 800, 600));
-        QCOMPARE(window.frameGeometry().topLeft(), QPoint(900, 280));
-        QCOMPARE(window.size(), QSize(480, 400));
-    }
-
-    void logsItsFrame()
+    void logsItsFrameAndMovesBeside()
     {
         QStringList lines;
         tvk::setLogSink([&lines](const QString &line) { lines << line; });
@@ -39,6 +28,11 @@ private slots:
         tvk::setLogSink({});
         QCOMPARE(lines, QStringList{"{{0, 0}, {480, 400}}"});
         QCOMPARE(TVKMapWindowController::rectText(QRect(-5, 7, 480, 400)), "{{-5, 7}, {480, 400}}");
+        QCOMPARE(TVKMapWindowController::originRightOf(QRect(0, 620, 640, 480)), QPoint(640, 620));
+        window.show();
+        window.moveWindowRightBy(QRect(100, 280, 800, 600));
+        QCOMPARE(window.frameGeometry().topLeft(), QPoint(900, 280));
+        QCOMPARE(window.size(), QSize(480, 400));
     }
 
     // The record page asks for the map right after creating the window, before its page loaded.

@@ -5,28 +5,22 @@
 #include <QSet>
 #include <QTimer>
 
-// A player whose time moves only when the test says so. Like the real one it answers at once
-// and reports state changes a moment later, on the event loop.
+// A player whose time moves only when the test says so, over media a minute long. Like the real
+// one it answers at once and reports state changes a moment later, on the event loop.
 class ScriptedVideoPlayer : public VideoPlayer
 {
     Q_OBJECT
 public:
     using VideoPlayer::VideoPlayer;
 
-    // Paths whose media has sound.
-    static QSet<QString> &pathsWithSound()
-    {
-        static QSet<QString> paths;
-        return paths;
-    }
+    static inline QSet<QString> pathsWithSound; // media with an audio track
     bool neverStarts = false;
-    qint64 mediaLength = 60000;
 
     void setMedia(const QString &path) override
     {
         m_media = path;
         m_time = 0;
-        m_ended = m_playing = false;
+        m_ended = false;
         m_state = Stopped;
     }
     QString media() const override { return m_media; }
@@ -35,7 +29,8 @@ public:
         if (m_media.isEmpty() || neverStarts)
             return;
         if (m_ended)
-            restartAt(0);
+            m_time = 0;
+        m_ended = false;
         setState(Playing);
     }
     void pause() override
@@ -49,7 +44,7 @@ public:
         m_time = 0;
         setState(Stopped);
     }
-    bool isPlaying() const override { return m_playing; }
+    bool isPlaying() const override { return m_state == Playing; }
     int state() const override { return m_state; }
     float position() const override { return m_ended ? 1.0f : float(m_time) / float(length()); }
     void setPosition(float position) override { setTime(qint64(position * length())); }
@@ -59,7 +54,8 @@ public:
         if (m_media.isEmpty() || (m_ended && ms >= length()))
             return;
         if (m_ended) {
-            restartAt(ms);
+            m_ended = false;
+            m_time = ms;
             setState(Playing);
         } else if (ms >= length()) {
             reachEnd();
@@ -67,7 +63,7 @@ public:
             m_time = std::max<qint64>(0, ms);
         }
     }
-    qint64 length() const override { return m_media.isEmpty() ? 0 : mediaLength; }
+    qint64 length() const override { return m_media.isEmpty() ? 0 : 60000; }
     float rate() const override { return m_rate; }
     void setRate(float rate) override { m_rate = rate; }
     void setMute(bool mute) override { m_muted = mute; }
@@ -76,16 +72,16 @@ public:
     int volume() const override { return m_volume; }
     QList<int> audioTrackIndexes() const override
     {
-        return pathsWithSound().contains(m_media) ? QList<int>{-1, 1} : QList<int>();
+        return pathsWithSound.contains(m_media) ? QList<int>{-1, 1} : QList<int>();
     }
-    bool hasVideoOut() const override { return m_playing; }
+    bool hasVideoOut() const override { return isPlaying(); }
     QSize videoSize() const override { return m_media.isEmpty() ? QSize() : QSize(1280, 720); }
     bool saveVideoSnapshotAt(const QString &, int, int) override { return false; }
 
     // The clock moves by `ms` while playing; the end is reached like a real player's.
     void tick(qint64 ms = 100)
     {
-        if (!m_playing)
+        if (!isPlaying())
             return;
         if (m_time + ms >= length())
             return reachEnd();
@@ -99,7 +95,6 @@ private:
     void setState(int state)
     {
         m_state = state;
-        m_playing = state == Playing;
         QTimer::singleShot(0, this, [this] { emit stateChanged(); });
     }
     void reachEnd()
@@ -109,15 +104,9 @@ private:
         setState(Paused);
         emit timeChanged();
     }
-    void restartAt(qint64 ms)
-    {
-        m_ended = false;
-        m_time = ms;
-    }
 
     QString m_media;
     int m_state = Stopped;
-    bool m_playing = false;
     bool m_ended = false;
     qint64 m_time = 0;
     float m_rate = 1.0f;

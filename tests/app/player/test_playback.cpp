@@ -42,7 +42,7 @@ public:
 
 private slots:
     void initTestCase() { initApplicationTest(); }
-    void init() { ScriptedVideoPlayer::pathsWithSound().clear(); }
+    void init() { ScriptedVideoPlayer::pathsWithSound.clear(); }
 
     void playAtIndexClampsAndRefusesWhileStarting()
     {
@@ -193,7 +193,7 @@ private slots:
     void soundFollowsTheCameraAcrossASwap()
     {
         PlayerWindowFixture f;
-        ScriptedVideoPlayer::pathsWithSound() = {f.path(kTwoPairs[0]), f.path(kTwoPairs[1])};
+        ScriptedVideoPlayer::pathsWithSound = {f.path(kTwoPairs[0]), f.path(kTwoPairs[1])};
         QVERIFY(f.open(kTwoPairs) && f.start(1)); // rear in the main view
         f.p1()->tick(100);
         QCOMPARE(f.player()->playInfo()->audioMediaDirection(), 1);
@@ -221,7 +221,7 @@ private slots:
         QFETCH(int, withSound);
         PlayerWindowFixture f;
         if (withSound >= 0)
-            ScriptedVideoPlayer::pathsWithSound() = {f.path(kTwoPairs[withSound])};
+            ScriptedVideoPlayer::pathsWithSound = {f.path(kTwoPairs[withSound])};
         QVERIFY(f.open(kTwoPairs) && f.start(0));
         f.p1()->tick(100);
         QTEST(f.player()->playInfo()->audioMediaDirection(), "direction");

@@ -9,16 +9,6 @@ class TestTimeZones : public QObject
 {
     Q_OBJECT
 private slots:
-    void labelsAndCodesSayTheSame()
-    {
-        for (const TimeZoneCode &zone : timeZoneCodeTable) {
-            const QString label = QLatin1String(zone.label);
-            const int sign = label.startsWith(u'-') ? -1 : 1;
-            QCOMPARE(sign * (label.right(5).left(2).toInt() * 100 + label.right(2).toInt()),
-                     zone.code);
-        }
-    }
-
     void computerZone_data()
     {
         QTest::addColumn<QByteArray>("tz");
