@@ -95,15 +95,6 @@ private slots:
         QCOMPARE(drivingRecordCellText(r, 99999, 0), "100000");
     }
 
-    void titles()
-    {
-        const QStringList titles = drivingRecordColumnTitles();
-        QCOMPARE(titles.size(), 15);
-        QCOMPARE(titles.mid(11, 3), QStringList({"X", "Y", "Z"}));
-        for (const QString &title : titles)
-            QVERIFY2(!title.isEmpty() && !title.startsWith("setting."), qPrintable(title));
-    }
-
     void readsTheWholeFile()
     {
         const QList<_FLASH_SAVE_VALUE_STRUCT> records = sampleDrivingRecords(50);

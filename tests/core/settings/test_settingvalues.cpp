@@ -65,14 +65,6 @@ private slots:
         }
     }
 
-    void cardShares()
-    {
-        QVERIFY(!TVKValidator::validateSDCardSizeRatio(20));
-        QVERIFY(!TVKValidator::validateSDCardSizeRatio(80));
-        QCOMPARE(TVKValidator::validateSDCardSizeRatio(10),
-                 std::optional<QString>(tvk::text("msg.sdcard_ratio_too_low")));
-    }
-
     void carNumber_data()
     {
         QTest::addColumn<QString>("typed");
