@@ -1,23 +1,99 @@
 #include "command.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
+
 std::map<QString, ToolCommand> &registry()
 {
     static std::map<QString, ToolCommand> commands;
     return commands;
 }
+
+struct ArgumentCount
+{
+    qsizetype least = 0;
+    qsizetype most = 0; // -1: no limit
+};
+
+ArgumentCount countOf(const QList<ToolArgument> &arguments)
+{
+    ArgumentCount count;
+    for (const ToolArgument &argument : arguments) {
+        count.least += argument.syntax.startsWith(u'[') ? 0 : 1;
+        count.most = argument.syntax.contains(QLatin1String("...")) ? -1 : count.most + 1;
+    }
+    return count;
+}
+
+QString argumentName(const ToolArgument &argument)
+{
+    QString name = argument.syntax;
+    name.remove(u'[').remove(u']').remove(QLatin1String("..."));
+    return name;
+}
+
 } // namespace
 
 ToolCommandRegistration::ToolCommandRegistration(ToolCommand command)
 {
-    registry().emplace(QString::fromLatin1(command.name), std::move(command));
+    const QString name = command.name;
+    registry().emplace(name, std::move(command));
 }
 
 const std::map<QString, ToolCommand> &toolCommands()
 {
     return registry();
+}
+
+int runToolCommand(const ToolCommand &command, const QStringList &args)
+{
+    QCommandLineParser line;
+    line.setApplicationDescription(command.description);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    line.addOption(help);
+    line.addOptions(command.options);
+    for (const ToolArgument &argument : command.arguments)
+        line.addPositionalArgument(argumentName(argument), argument.description, argument.syntax);
+
+    const QString program = QLatin1String("tavik-tool ") + command.name;
+    if (!line.parse(QStringList(program) + args)) {
+        // "Unknown option 'x'." reads as one clause of the line.
+        QString problem = line.errorText();
+        problem[0] = problem[0].toLower();
+        if (problem.endsWith(u'.'))
+            problem.chop(1);
+        return toolCommandUsageError(command.name, problem);
+    }
+    if (line.isSet(help)) {
+        // The parser names the program by its path; the help names the command as typed.
+        QString text = line.helpText();
+        const QString path = QCoreApplication::arguments().value(0);
+        if (const qsizetype at = text.indexOf(path); at >= 0 && !path.isEmpty())
+            text.replace(at, path.size(), program);
+        toolOut() << text;
+        return 0;
+    }
+    const ArgumentCount count = countOf(command.arguments);
+    const qsizetype given = line.positionalArguments().size();
+    if (given < count.least)
+        return toolCommandUsageError(
+            command.name,
+            QStringLiteral("missing %1").arg(argumentName(command.arguments.at(given))));
+    if (count.most >= 0 && given > count.most)
+        return toolCommandUsageError(
+            command.name,
+            QStringLiteral("unexpected argument \"%1\"").arg(line.positionalArguments().last()));
+    const int status = command.run(line);
+    toolOut().flush();
+    return status;
+}
+
+QCommandLineOption toolJsonOption()
+{
+    return QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print JSON."));
 }
 
 QTextStream &toolOut()
@@ -44,6 +120,14 @@ int toolUsageError(const QString &message)
 {
     toolErr() << "tavik-tool: " << message << Qt::endl;
     return 2;
+}
+
+int toolCommandUsageError(const QString &command, const QString &problem)
+{
+    const auto it = registry().find(command);
+    const QString usage = it == registry().end() ? command : it->second.usage;
+    return toolUsageError(
+        QStringLiteral("%1; usage: %2 (see tavik-tool %3 --help)").arg(problem, usage, command));
 }
 
 int toolFailure(const QString &message)

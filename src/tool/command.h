@@ -1,25 +1,39 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
 
 #include <functional>
 #include <map>
 
-// One sub-command of tavik-tool. `run` gets the arguments after the command's name and
-// returns the process exit status.
+// A positional argument: "NAME", "[NAME]" when optional, "NAME..." for one or more and
+// "[NAME...]" for any number; only the last may repeat.
+struct ToolArgument
+{
+    QString syntax;
+    QString description;
+};
+
+// One sub-command of tavik-tool. The shared runner parses its options and arguments, answers
+// `tavik-tool NAME --help`, and refuses a bad command line with one message before `run` is
+// called with the parsed line.
 struct ToolCommand
 {
-    const char *name;
-    const char *usage; // one line, shown by `tavik-tool help`
-    std::function<int(const QStringList &args)> run;
+    QString name;
+    QString usage;       // one line, shown by `tavik-tool help`
+    QString description; // the first line of `tavik-tool NAME --help`
+    QList<QCommandLineOption> options;
+    QList<ToolArgument> arguments;
+    std::function<int(const QCommandLineParser &line)> run;
     // Runs under a QGuiApplication (offscreen unless the caller chose a platform): fonts and
     // image drawing need one.
     bool needsGui = false;
 };
 
 // Commands register themselves from their own source file:
-//   static const ToolCommandRegistration reg{{"list", "list DIR [--json]", runList}};
+//   const ToolCommandRegistration registration{{u"list"_s, ..., runList}};
 class ToolCommandRegistration
 {
 public:
@@ -28,11 +42,19 @@ public:
 
 const std::map<QString, ToolCommand> &toolCommands();
 
+// Parses `args` (the words after the command's name) and runs the command.
+int runToolCommand(const ToolCommand &command, const QStringList &args);
+
+// Options several commands share, so that they read the same everywhere.
+QCommandLineOption toolJsonOption();
+
 // Streams of the process, UTF-8.
 QTextStream &toolOut();
 QTextStream &toolErr();
 
 // Writes "tavik-tool: message" to the error stream and returns the usage status 2.
 int toolUsageError(const QString &message);
+// The same for a command line a command refuses: the problem, then the command's usage.
+int toolCommandUsageError(const QString &command, const QString &problem);
 // Writes "tavik-tool: message" to the error stream and returns the failure status 1.
 int toolFailure(const QString &message);

@@ -13,6 +13,7 @@ int printHelp(QTextStream &out)
     out << "usage: tavik-tool COMMAND [ARGS...]\n\ncommands:\n";
     for (const auto &[name, command] : toolCommands())
         out << "  " << command.usage << '\n';
+    out << "\ntavik-tool COMMAND --help describes one command.\n";
     out.flush();
     return 0;
 }
@@ -48,7 +49,5 @@ int main(int argc, char **argv)
     if (it == toolCommands().end())
         return toolUsageError(
             QStringLiteral("unknown command \"%1\"; try tavik-tool help").arg(name));
-    const int status = it->second.run(args);
-    toolOut().flush();
-    return status;
+    return runToolCommand(it->second, args);
 }

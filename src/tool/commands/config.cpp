@@ -12,8 +12,8 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "usage: config show FILE [--json] | config set FILE NAME=VALUE... | config defaults OUT");
+const QString kUsage =
+    QStringLiteral("config show FILE [--json] | set FILE NAME=VALUE... | defaults OUT");
 
 // Only a file of exactly 428 bytes is a settings file, as on the card.
 bool loadRecord(const QString &path, _FILEDATA &record, QString *error)
@@ -48,16 +48,11 @@ QString valueText(const QVariant &value)
     return value.toString();
 }
 
-int show(const QStringList &args)
+int show(const QString &path, bool json)
 {
-    const bool json = args.contains(QStringLiteral("--json"));
-    QStringList paths = args;
-    paths.removeAll(QStringLiteral("--json"));
-    if (paths.size() != 1 || paths.first().startsWith(u'-'))
-        return toolUsageError(kUsage);
     _FILEDATA record{};
     QString error;
-    if (!loadRecord(paths.first(), record, &error))
+    if (!loadRecord(path, record, &error))
         return toolFailure(error);
 
     if (json) {
@@ -78,8 +73,6 @@ int show(const QStringList &args)
 
 int set(const QStringList &args)
 {
-    if (args.size() < 2)
-        return toolUsageError(kUsage);
     const QString path = args.first();
     _FILEDATA record{};
     QString error;
@@ -108,28 +101,41 @@ int set(const QStringList &args)
     return 0;
 }
 
-int defaults(const QStringList &args)
+int defaults(const QString &path)
 {
-    if (args.size() != 1 || args.first().startsWith(u'-'))
-        return toolUsageError(kUsage);
-    if (const char *key = writeDefaultSettingsFile(args.first()))
-        return toolFailure(QStringLiteral("%1: %2").arg(args.first(), tvk::text(key)));
+    if (const char *key = writeDefaultSettingsFile(path))
+        return toolFailure(QStringLiteral("%1: %2").arg(path, tvk::text(key)));
     return 0;
 }
 
-int runConfig(const QStringList &args)
+int runConfig(const QCommandLineParser &line)
 {
-    const QString action = args.value(0);
-    if (action == QLatin1String("show"))
-        return show(args.mid(1));
-    if (action == QLatin1String("set"))
+    const QStringList args = line.positionalArguments();
+    const QString action = args.first();
+    const bool json = line.isSet(toolJsonOption());
+    if (action == QLatin1String("show") && args.size() == 2)
+        return show(args.at(1), json);
+    if (action == QLatin1String("set") && args.size() > 2 && !json)
         return set(args.mid(1));
-    if (action == QLatin1String("defaults"))
-        return defaults(args.mid(1));
-    return toolUsageError(kUsage);
+    if (action == QLatin1String("defaults") && args.size() == 2 && !json)
+        return defaults(args.at(1));
+    const bool known =
+        QStringList{QStringLiteral("show"), QStringLiteral("set"), QStringLiteral("defaults")}
+            .contains(action);
+    return toolCommandUsageError(QStringLiteral("config"),
+                                 known ? QStringLiteral("wrong arguments for %1").arg(action)
+                                       : QStringLiteral("unknown action \"%1\"").arg(action));
 }
 
-const ToolCommandRegistration registration{
-    {"config", "config show FILE [--json] | set FILE NAME=VALUE... | defaults OUT", runConfig}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("config"),
+    kUsage,
+    QStringLiteral("Shows, edits or creates the camera's settings file config.bin."),
+    {toolJsonOption()},
+    {{QStringLiteral("ACTION"), QStringLiteral("show, set or defaults.")},
+     {QStringLiteral("FILE"), QStringLiteral("The settings file (defaults: the file to write).")},
+     {QStringLiteral("[NAME=VALUE...]"), QStringLiteral("The settings to change (set).")}},
+    runConfig,
+}};
 
 } // namespace

@@ -9,45 +9,52 @@
 
 namespace {
 
-const char kUsage[] = "demo-card DIR [--minutes M] [--seconds S] [--seed N]";
+const QCommandLineOption kMinutes(QStringLiteral("minutes"),
+                                  QStringLiteral("Length of each recording in minutes."),
+                                  QStringLiteral("M"));
+const QCommandLineOption kSeconds(QStringLiteral("seconds"),
+                                  QStringLiteral("Length of each recording in seconds."),
+                                  QStringLiteral("S"));
+const QCommandLineOption kSeed(QStringLiteral("seed"),
+                               QStringLiteral("Seed of the traffic and the noise."),
+                               QStringLiteral("N"));
 
-int runDemoCard(const QStringList &args)
+// Reads the options into `options`; an empty answer means they were all good.
+QString readOptions(const QCommandLineParser &line, DemoCard::Options &options)
 {
-    QString folder;
-    DemoCard::Options options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--minutes") || arg == QLatin1String("--seconds") ||
-            arg == QLatin1String("--seed")) {
-            bool ok = false;
-            const QString value = i + 1 < args.size() ? args[++i] : QString();
-            const qulonglong number = value.toULongLong(&ok);
-            if (arg == QLatin1String("--seed")) {
-                options.seed = number;
-            } else {
-                const qulonglong seconds = arg == QLatin1String("--minutes") ? number * 60 : number;
-                // Short recordings keep tests quick; below a few seconds there is no drive.
-                ok = ok && seconds >= 4 && seconds <= 3600;
-                options.slotSeconds = int(seconds);
-            }
-            if (!ok)
-                return toolUsageError(
-                    QStringLiteral("%1: bad value \"%2\" (recordings last 4 s to 60 min)")
-                        .arg(arg, value));
-        } else if (arg.startsWith(u'-') || !folder.isEmpty()) {
-            return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
+    for (const QCommandLineOption *option : {&kMinutes, &kSeconds, &kSeed}) {
+        if (!line.isSet(*option))
+            continue;
+        const QString value = line.value(*option);
+        bool ok = false;
+        const qulonglong number = value.toULongLong(&ok);
+        if (option == &kSeed) {
+            options.seed = number;
         } else {
-            folder = arg;
+            const qulonglong seconds = option == &kMinutes ? number * 60 : number;
+            // Short recordings keep tests quick; below a few seconds there is no drive.
+            ok = ok && seconds >= 4 && seconds <= 3600;
+            options.slotSeconds = int(seconds);
         }
+        if (!ok)
+            return QStringLiteral("--%1: bad value \"%2\" (recordings last 4 s to 60 min)")
+                .arg(option->names().first(), value);
     }
-    if (folder.isEmpty())
-        return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
+    return QString();
+}
+
+int runDemoCard(const QCommandLineParser &line)
+{
+    const QString folder = line.positionalArguments().first();
+    DemoCard::Options options;
+    if (const QString problem = readOptions(line, options); !problem.isEmpty())
+        return toolUsageError(problem);
 
     QElapsedTimer clock;
     clock.start();
     const DemoCard card(options);
     const QString error =
-        card.write(folder, [](const QString &line) { toolOut() << "wrote " << line << Qt::endl; });
+        card.write(folder, [](const QString &file) { toolOut() << "wrote " << file << Qt::endl; });
     if (!error.isEmpty())
         return toolFailure(error);
     qint64 bytes = 0;
@@ -60,6 +67,14 @@ int runDemoCard(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{{"demo-card", kUsage, runDemoCard, true}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("demo-card"),
+    QStringLiteral("demo-card DIR [--minutes M] [--seconds S] [--seed N]"),
+    QStringLiteral("Writes a sample camera card: recordings of a drive, settings and logs."),
+    {kMinutes, kSeconds, kSeed},
+    {{QStringLiteral("DIR"), QStringLiteral("The folder to write the card into.")}},
+    runDemoCard,
+    true,
+}};
 
 } // namespace

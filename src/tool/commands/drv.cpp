@@ -8,7 +8,9 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("usage: drv FILE [--csv OUT]");
+const QCommandLineOption kCsv(QStringLiteral("csv"),
+                              QStringLiteral("Export the table as CSV to OUT."),
+                              QStringLiteral("OUT"));
 
 void printTable(const QList<_FLASH_SAVE_VALUE_STRUCT> &records, const QStringList &titles)
 {
@@ -32,20 +34,10 @@ void printTable(const QList<_FLASH_SAVE_VALUE_STRUCT> &records, const QStringLis
     }
 }
 
-int runDrv(const QStringList &args)
+int runDrv(const QCommandLineParser &line)
 {
-    QString input;
-    QString csv;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--csv") && i + 1 < args.size() && csv.isEmpty())
-            csv = args.at(++i);
-        else if (args.at(i).startsWith(u'-') || !input.isEmpty())
-            return toolUsageError(kUsage);
-        else
-            input = args.at(i);
-    }
-    if (input.isEmpty())
-        return toolUsageError(kUsage);
+    const QString input = line.positionalArguments().first();
+    const QString csv = line.value(kCsv);
 
     const DrivingRecordFile file = readDrivingRecordFile(input);
     switch (file.status) {
@@ -78,6 +70,13 @@ int runDrv(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{{"drv", "drv FILE [--csv OUT]", runDrv}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("drv"),
+    QStringLiteral("drv FILE [--csv OUT]"),
+    QStringLiteral("Shows the driving-record log of a tavik_000.drv file, or exports it."),
+    {kCsv},
+    {{QStringLiteral("FILE"), QStringLiteral("The driving-record file.")}},
+    runDrv,
+}};
 
 } // namespace

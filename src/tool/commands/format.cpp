@@ -10,22 +10,12 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("usage: format DEVICE --yes   (DEVICE: sdb1 or /dev/sdb1)");
+const QCommandLineOption kYes(QStringLiteral("yes"), QStringLiteral("Erase without asking."));
 
-int runFormat(const QStringList &args)
+int runFormat(const QCommandLineParser &line)
 {
-    QString device;
-    bool confirmed = false;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--yes"))
-            confirmed = true;
-        else if (arg.startsWith(u'-') || !device.isEmpty())
-            return toolUsageError(kUsage);
-        else
-            device = arg;
-    }
-    if (device.isEmpty())
-        return toolUsageError(kUsage);
+    QString device = line.positionalArguments().first();
+    const bool confirmed = line.isSet(kYes);
     if (device.startsWith(QLatin1String("/dev/")))
         device = device.mid(5);
 
@@ -64,6 +54,14 @@ int runFormat(const QStringList &args)
     return result.succeeded ? 0 : 1;
 }
 
-const ToolCommandRegistration registration{{"format", "format DEVICE --yes", runFormat}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("format"),
+    QStringLiteral("format DEVICE --yes"),
+    QStringLiteral("Formats a mounted USB card (DEVICE: sdb1 or /dev/sdb1) for the camera."),
+    {kYes},
+    {{QStringLiteral("DEVICE"),
+      QStringLiteral("The card's volume, as tavik-tool volumes lists it.")}},
+    runFormat,
+}};
 
 } // namespace

@@ -54,20 +54,10 @@ const char *sideWord(const TVKMedia &m)
     return m.isFrontMedia() ? "front" : (m.isRearMedia() ? "rear" : "-");
 }
 
-int runList(const QStringList &args)
+int runList(const QCommandLineParser &line)
 {
-    QString folder;
-    bool json = false;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (arg.startsWith(u'-') || !folder.isEmpty())
-            return toolUsageError(QStringLiteral("usage: list DIR [--json]"));
-        else
-            folder = arg;
-    }
-    if (folder.isEmpty())
-        return toolUsageError(QStringLiteral("usage: list DIR [--json]"));
+    const QString folder = line.positionalArguments().first();
+    const bool json = line.isSet(toolJsonOption());
     if (!QFileInfo(folder).isDir())
         return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
 
@@ -89,6 +79,13 @@ int runList(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{{"list", "list DIR [--json]", runList}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("list"),
+    QStringLiteral("list DIR [--json]"),
+    QStringLiteral("Lists the recordings of a card folder in time order, with their pairs."),
+    {toolJsonOption()},
+    {{QStringLiteral("DIR"), QStringLiteral("The card's folder.")}},
+    runList,
+}};
 
 } // namespace

@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("usage: telemetry FILE [--json|--csv|--gpx]");
-
 // Values read at single precision print as the float they are (4807.038, not 4807.0380859375).
 double asFloat(double value)
 {
@@ -167,20 +165,20 @@ void writeGpx(const TVKTelemetry &t, const QString &path)
     toolOut() << text;
 }
 
-int runTelemetry(const QStringList &args)
+const QCommandLineOption kCsv(QStringLiteral("csv"), QStringLiteral("Print CSV."));
+const QCommandLineOption kGpx(QStringLiteral("gpx"), QStringLiteral("Print a GPX track."));
+
+int runTelemetry(const QCommandLineParser &line)
 {
-    QString path, output = QStringLiteral("--json");
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--json") || arg == QLatin1String("--csv") ||
-            arg == QLatin1String("--gpx"))
-            output = arg;
-        else if (arg.startsWith(u'-') || !path.isEmpty())
-            return toolUsageError(kUsage);
-        else
-            path = arg;
-    }
-    if (path.isEmpty())
-        return toolUsageError(kUsage);
+    const QString path = line.positionalArguments().first();
+    const int formats =
+        int(line.isSet(toolJsonOption())) + int(line.isSet(kCsv)) + int(line.isSet(kGpx));
+    if (formats > 1)
+        return toolCommandUsageError(QStringLiteral("telemetry"),
+                                     QStringLiteral("choose one of --json, --csv and --gpx"));
+    const QString output = line.isSet(kCsv)   ? QStringLiteral("--csv")
+                           : line.isSet(kGpx) ? QStringLiteral("--gpx")
+                                              : QStringLiteral("--json");
 
     TVKBlackBoxData blackBox;
     const bool ok = blackBox.ExtractStreamInformation(QFile::encodeName(path).constData());
@@ -197,7 +195,13 @@ int runTelemetry(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{
-    {"telemetry", "telemetry FILE [--json|--csv|--gpx]", runTelemetry}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("telemetry"),
+    QStringLiteral("telemetry FILE [--json|--csv|--gpx]"),
+    QStringLiteral("Prints the telemetry embedded in a recording (JSON unless told)."),
+    {toolJsonOption(), kCsv, kGpx},
+    {{QStringLiteral("FILE"), QStringLiteral("The recording (.avi).")}},
+    runTelemetry,
+}};
 
 } // namespace

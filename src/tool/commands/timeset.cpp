@@ -7,29 +7,21 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("usage: timeset OUT [--at \"yyyy/MM/dd HH:mm:ss\"]");
+const QCommandLineOption kAt(QStringLiteral("at"),
+                             QStringLiteral("Set the clock to TIME instead of the computer's."),
+                             QStringLiteral("yyyy/MM/dd HH:mm:ss"));
 
-int runTimeset(const QStringList &args)
+int runTimeset(const QCommandLineParser &line)
 {
-    QString output;
-    QString at;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--at") && i + 1 < args.size() && at.isEmpty())
-            at = args.at(++i);
-        else if (args.at(i).startsWith(u'-') || !output.isEmpty())
-            return toolUsageError(kUsage);
-        else
-            output = args.at(i);
-    }
-    if (output.isEmpty())
-        return toolUsageError(kUsage);
+    const QString output = line.positionalArguments().first();
+    const QString at = line.value(kAt);
 
     // The time of the computer's own zone, as the clock window takes it. A given time is
     // written as it stands, even one that a summer-time change skips.
     const QDateTime now = QDateTime::currentDateTime();
     QDate date = now.date();
     QTime time = now.time();
-    if (!at.isEmpty()) {
+    if (line.isSet(kAt)) {
         static const QRegularExpression pattern(
             QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{2}:\\d{2}:\\d{2}$"));
         date = QDate::fromString(at.left(10), QStringLiteral("yyyy/MM/dd"));
@@ -44,7 +36,13 @@ int runTimeset(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{
-    {"timeset", "timeset OUT [--at \"yyyy/MM/dd HH:mm:ss\"]", runTimeset}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("timeset"),
+    QStringLiteral("timeset OUT [--at \"yyyy/MM/dd HH:mm:ss\"]"),
+    QStringLiteral("Writes the camera's clock file, which sets its clock at the next start."),
+    {kAt},
+    {{QStringLiteral("OUT"), QStringLiteral("The file to write, timeset.cfg at the card's top.")}},
+    runTimeset,
+}};
 
 } // namespace

@@ -13,7 +13,9 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral("usage: volumes [--json] [--lsblk FILE]");
+const QCommandLineOption kLsblk(QStringLiteral("lsblk"),
+                                QStringLiteral("Read a recorded lsblk --json output."),
+                                QStringLiteral("FILE"));
 
 class RecordedVolumeSource : public VolumeSource
 {
@@ -41,18 +43,10 @@ QJsonObject entityJson(const TKUSBDiskEntity &e)
     };
 }
 
-int runVolumes(const QStringList &args)
+int runVolumes(const QCommandLineParser &line)
 {
-    bool json = false;
-    QString recorded;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--json"))
-            json = true;
-        else if (args.at(i) == QLatin1String("--lsblk") && i + 1 < args.size())
-            recorded = args.at(++i);
-        else
-            return toolUsageError(kUsage);
-    }
+    const bool json = line.isSet(toolJsonOption());
+    const QString recorded = line.value(kLsblk);
 
     QByteArray output;
     if (recorded.isEmpty()) {
@@ -94,7 +88,13 @@ int runVolumes(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{
-    {"volumes", "volumes [--json] [--lsblk FILE]", runVolumes}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("volumes"),
+    QStringLiteral("volumes [--json] [--lsblk FILE]"),
+    QStringLiteral("Lists the mounted USB volumes and the one taken for the camera's card."),
+    {toolJsonOption(), kLsblk},
+    {},
+    runVolumes,
+}};
 
 } // namespace
