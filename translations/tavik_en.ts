@@ -772,6 +772,166 @@ or drop it here.</translation>
         <source>The file could not be opened for writing.</source>
         <translation>The file could not be opened for writing.</translation>
     </message>
+    <!-- card format window: the steps and the failures of the sequence -->
+    <message id="format.step.start">
+        <source>Formatting...</source>
+        <translation>Formatting...</translation>
+    </message>
+    <message id="format.step.unmount">
+        <source>unmount disk...</source>
+        <translation>unmount disk...</translation>
+    </message>
+    <message id="format.step.formatting">
+        <source>formatting...</source>
+        <translation>formatting...</translation>
+    </message>
+    <message id="format.step.mount">
+        <source>try mount...</source>
+        <translation>try mount...</translation>
+    </message>
+    <message id="format.step.completed">
+        <source>Format completed!</source>
+        <translation>Format completed!</translation>
+    </message>
+    <message id="format.step.searching">
+        <source>Disk searching...</source>
+        <translation>Disk searching...</translation>
+    </message>
+    <message id="format.error">
+        <source>Error:</source>
+        <translation>Error:</translation>
+    </message>
+    <message id="msg.config_copy_fail">
+        <source>config.bin copy fail</source>
+        <translation>config.bin copy fail</translation>
+    </message>
+    <message id="msg.format.not_remounted">
+        <source>%1 was formatted but is not mounted again; config.bin was not written.</source>
+        <translation>%1 was formatted but is not mounted again; config.bin was not written.</translation>
+    </message>
+    <message id="msg.format.not_remounted_copy">
+        <source>%1 was formatted but is not mounted again; config.bin was not put back. Its copy is %2</source>
+        <translation>%1 was formatted but is not mounted again; config.bin was not put back. Its copy is %2</translation>
+    </message>
+    <message id="msg.format.bad_name">
+        <source>The device name is not valid.</source>
+        <translation>The device name is not valid.</translation>
+    </message>
+    <message id="msg.format.device_gone">
+        <source>The device is no longer present.</source>
+        <translation>The device is no longer present.</translation>
+    </message>
+    <message id="msg.format.bad_path">
+        <source>The device path is not valid.</source>
+        <translation>The device path is not valid.</translation>
+    </message>
+    <message id="msg.format.not_usb">
+        <source>The device is not a removable USB volume.</source>
+        <translation>The device is not a removable USB volume.</translation>
+    </message>
+    <message id="msg.format.swap">
+        <source>The device holds a swap area.</source>
+        <translation>The device holds a swap area.</translation>
+    </message>
+    <message id="msg.format.system_folder">
+        <source>The device holds a system folder (%1).</source>
+        <translation>The device holds a system folder (%1).</translation>
+    </message>
+    <message id="msg.label_fail">
+        <source>The volume could not be renamed.</source>
+        <translation>The volume could not be renamed.</translation>
+    </message>
+    <message id="msg.no_device_list">
+        <source>The list of devices could not be read.</source>
+        <translation>The list of devices could not be read.</translation>
+    </message>
+    <!-- commands run for the card: %1 is the exit status -->
+    <message id="msg.command_not_started">
+        <source>The command could not be started.</source>
+        <translation>The command could not be started.</translation>
+    </message>
+    <message id="msg.command_crashed">
+        <source>crashed</source>
+        <translation>crashed</translation>
+    </message>
+    <message id="msg.command_cancelled">
+        <source>User canceled.</source>
+        <translation>User canceled.</translation>
+    </message>
+    <message id="msg.command_not_authorised">
+        <source>Not authorized.</source>
+        <translation>Not authorized.</translation>
+    </message>
+    <message id="msg.command_exit_status">
+        <source>exit status %1</source>
+        <translation>exit status %1</translation>
+    </message>
+    <!-- failures of reading and writing files -->
+    <message id="msg.file_read_fail">
+        <source>The file could not be read.</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message id="msg.folder_create_fail">
+        <source>The folder could not be created.</source>
+        <translation>The folder could not be created.</translation>
+    </message>
+    <message id="msg.copy_differs">
+        <source>The copy differs from %1.</source>
+        <translation>The copy differs from %1.</translation>
+    </message>
+    <message id="msg.date_unwritable">
+        <source>The date cannot be written as yyyy/MM/dd.</source>
+        <translation>The date cannot be written as yyyy/MM/dd.</translation>
+    </message>
+    <message id="msg.not_a_recording">
+        <source>Not a readable recording.</source>
+        <translation>Not a readable recording.</translation>
+    </message>
+    <message id="msg.drv_no_header">
+        <source>The file is too short to be a driving-record file.</source>
+        <translation>The file is too short to be a driving-record file.</translation>
+    </message>
+    <message id="msg.drv_refused">
+        <source>Not a driving-record file (header count %1).</source>
+        <translation>Not a driving-record file (header count %1).</translation>
+    </message>
+    <message id="msg.settings_size">
+        <source>The file holds %1 bytes; a settings file holds %2.</source>
+        <translation>The file holds %1 bytes; a settings file holds %2.</translation>
+    </message>
+    <!-- values given for settings fields: %1 is the value, %2 and %3 the lowest and highest -->
+    <message id="msg.setting.unknown_field">
+        <source>Not a field of the settings record.</source>
+        <translation>Not a field of the settings record.</translation>
+    </message>
+    <message id="msg.setting.not_editable">
+        <source>No settings page edits this field.</source>
+        <translation>No settings page edits this field.</translation>
+    </message>
+    <message id="msg.setting.car_number">
+        <source>At most 8 ASCII letters and digits.</source>
+        <translation>At most 8 ASCII letters and digits.</translation>
+    </message>
+    <message id="msg.setting.not_number">
+        <source>"%1" is not a whole number.</source>
+        <translation>"%1" is not a whole number.</translation>
+    </message>
+    <message id="msg.setting.not_listed">
+        <source>%1 is not one of the page's values.</source>
+        <translation>%1 is not one of the page's values.</translation>
+    </message>
+    <message id="msg.setting.outside">
+        <source>%1 is outside %2 to %3.</source>
+        <translation>%1 is outside %2 to %3.</translation>
+    </message>
+    <message id="msg.setting.ratio">
+        <source>%1 is not a multiple of 10 from 0 to 100.</source>
+        <translation>%1 is not a multiple of 10 from 0 to 100.</translation>
+    </message>
+    <message id="msg.setting.does_not_fit">
+        <source>%1 does not fit the field.</source>
+        <translation>%1 does not fit the field.</translation>
+    </message>
     <!-- clock window -->
     <message id="today">
         <source>Today</source>

@@ -50,7 +50,7 @@ int main(int argc, char **argv)
         if (!writeDrivingRecordFile(path, sampleDrivingRecords(count)))
             return 1;
         DrivingRecordFile file;
-        const double read = bestOf(3, [&] { file = readDrivingRecordFile(path); });
+        const double read = bestOf(3, [&] { file = readDrivingRecordFile(path).value(); });
         if (file.records.size() != count)
             return 1;
         qsizetype characters = 0;

@@ -136,8 +136,7 @@ int main(int argc, char **argv)
     const auto extraction = [&] {
         QFile file(path);
         file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        bool ok = false;
-        const TVKTelemetryPtr t = TVKBlackBoxData::extract(file, &ok);
+        const TVKTelemetryPtr t = TVKBlackBoxData::extract(file).value();
         samples = t->m_GSensors.size();
         fixes = t->m_NMEAs.size();
     };

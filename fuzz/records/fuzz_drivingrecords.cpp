@@ -9,12 +9,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const DrivingRecordFile file = parseDrivingRecords(bytes);
+    const tvk::Result<DrivingRecordFile> parsed = parseDrivingRecords(bytes);
+    if (!parsed)
+        return 0;
+    const DrivingRecordFile &file = *parsed;
     const qsizetype room = std::max<qsizetype>(0, bytes.size() - kDrivingRecordHeaderSize) /
                            _FLASH_SAVE_VALUE_STRUCT::kSize;
     if (file.records.size() > room || file.records.size() > qsizetype(file.recordCount))
-        std::abort();
-    if (!file.usable() && !file.records.isEmpty())
         std::abort();
     for (qsizetype row = 0; row < file.records.size() && row < 64; ++row) {
         for (int column = 0; column <= kDrivingRecordColumnCount; ++column) {

@@ -11,8 +11,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    _FILEDATA record{};
-    const bool decoded = _FILEDATA::decode(bytes, record);
+    const tvk::Result<_FILEDATA> decodedRecord = _FILEDATA::decode(bytes);
+    const bool decoded = decodedRecord.ok();
+    const _FILEDATA record = decoded ? *decodedRecord : _FILEDATA{};
     if (decoded != (bytes.size() >= _FILEDATA::kSize))
         std::abort();
     if (decoded) {
@@ -31,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype equals = edit.indexOf(u'=');
     if (equals > 0) {
         _FILEDATA changed = record;
-        if (setSettingValue(changed, edit.left(equals), edit.mid(equals + 1))) {
+        if (!setSettingValue(changed, edit.left(equals), edit.mid(equals + 1))) {
             if (changed.encode() != record.encode())
                 std::abort(); // a refused value must leave the record alone
         }

@@ -36,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray file = fileOf(data, size);
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
-    bool ok = false;
-    const TVKTelemetryPtr t = TVKBlackBoxData::extract(buffer, &ok);
+    const tvk::Result<TVKTelemetryPtr> extracted = TVKBlackBoxData::extract(buffer);
+    const bool ok = extracted.ok();
+    const TVKTelemetryPtr t = ok ? *extracted : TVKTelemetry::empty();
     const bool consistent = t->m_GSensors.size() == t->m_vGSensorData.size() &&
                             t->m_vGpsData.size() <= t->m_vGSensorData.size() &&
                             t->m_vGpsRecordIndex.size() == t->m_vGpsData.size() &&

@@ -81,13 +81,15 @@ QString DemoCard::write(const QString &folder,
 QString DemoCard::writeCardFiles(const QString &folder) const
 {
     const QDir root(folder);
-    if (const char *key = writeRecord(settings(), root.filePath(QStringLiteral("config.bin"))))
-        return QStringLiteral("config.bin: %1").arg(QLatin1String(key));
+    if (const auto written = writeRecord(settings(), root.filePath(QStringLiteral("config.bin")));
+        !written)
+        return written.failure().text();
     // The clock file the camera read when it was switched on, just before the drive.
     const QDateTime on = start().addMSecs(-qint64(DemoTelemetry::cameraClock(0)));
-    if (const auto failed =
-            writeTimesetFile(root.filePath(QLatin1String(kTimesetFileName)), on.date(), on.time()))
-        return *failed;
+    if (const auto written =
+            writeTimesetFile(root.filePath(QLatin1String(kTimesetFileName)), on.date(), on.time());
+        !written)
+        return written.failure().text();
     return {};
 }
 

@@ -24,26 +24,21 @@ QString UDisksVolumeLabeller::objectPathFor(const QString &deviceName)
     return path;
 }
 
-bool UDisksVolumeLabeller::setLabel(const TKUSBDiskEntity &volume, const QString &label,
-                                    QString *error)
+tvk::Result<void> UDisksVolumeLabeller::setLabel(const TKUSBDiskEntity &volume,
+                                                 const QString &label)
 {
-    if (!isSafeDeviceName(volume.deviceFilePath())) {
-        *error = QStringLiteral("%1: not a device name").arg(volume.deviceFilePath());
-        return false;
-    }
+    const QString device = volume.deviceFilePath();
+    if (!isSafeDeviceName(device))
+        return tvk::Failure{QT_TRID_NOOP("msg.format.bad_name"), device};
     QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) {
-        *error = bus.lastError().message();
-        return false;
-    }
+    if (!bus.isConnected())
+        return tvk::Failure{QT_TRID_NOOP("msg.label_fail"), device, bus.lastError().message()};
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.UDisks2"), objectPathFor(volume.deviceFilePath()),
+        QStringLiteral("org.freedesktop.UDisks2"), objectPathFor(device),
         QStringLiteral("org.freedesktop.UDisks2.Filesystem"), QStringLiteral("SetLabel"));
     call << label << QVariantMap{{QStringLiteral("auth.no_user_interaction"), QVariant(true)}};
     const QDBusMessage reply = bus.call(call, QDBus::Block, kTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        *error = reply.errorMessage();
-        return false;
-    }
-    return true;
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return tvk::Failure{QT_TRID_NOOP("msg.label_fail"), device, reply.errorMessage()};
+    return {};
 }

@@ -34,9 +34,8 @@ TVKTelemetryPtr extractTelemetry(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return TVKTelemetry::empty();
-    bool ok = false;
-    TVKTelemetryPtr telemetry = TVKBlackBoxData::extract(file, &ok);
-    return telemetry ? telemetry : TVKTelemetry::empty();
+    tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(file);
+    return telemetry && *telemetry ? *telemetry : TVKTelemetry::empty();
 }
 
 } // namespace

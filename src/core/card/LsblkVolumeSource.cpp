@@ -5,7 +5,7 @@
 
 #include <QProcess>
 
-QByteArray LsblkVolumeSource::lsblkJson()
+tvk::Result<QByteArray> LsblkVolumeSource::lsblkJson()
 {
     QProcess lsblk;
     lsblk.setProcessChannelMode(QProcess::SeparateChannels);
@@ -13,12 +13,12 @@ QByteArray LsblkVolumeSource::lsblkJson()
                                           QStringLiteral("-o"), lsblkColumns()});
     if (!lsblk.waitForFinished(30000) || lsblk.exitStatus() != QProcess::NormalExit ||
         lsblk.exitCode() != 0) {
-        tvk::log(QStringLiteral("lsblk: %1 %2")
-                     .arg(lsblk.errorString(),
-                          QString::fromLocal8Bit(lsblk.readAllStandardError()).simplified()));
+        const QString reason = QStringLiteral("%1 %2").arg(
+            lsblk.errorString(), QString::fromLocal8Bit(lsblk.readAllStandardError()).simplified());
+        tvk::log(QStringLiteral("lsblk: %1").arg(reason));
         lsblk.kill();
         lsblk.waitForFinished(1000);
-        return {};
+        return tvk::Failure{QT_TRID_NOOP("msg.no_device_list"), QStringLiteral("lsblk"), reason};
     }
     return lsblk.readAllStandardOutput();
 }

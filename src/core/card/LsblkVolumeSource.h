@@ -6,5 +6,5 @@
 class LsblkVolumeSource : public VolumeSource
 {
 public:
-    QByteArray lsblkJson() override;
+    tvk::Result<QByteArray> lsblkJson() override;
 };

@@ -48,66 +48,64 @@ TVKFormatOutcome TVKCardFormatter::run(const TKUSBDiskEntity &volume,
     TVKFormatOutcome outcome;
     outcome.volume = volume;
     outcome.messageText = tvk::text("msg.cannot_format");
-    step(QStringLiteral("Formatting..."));
+    step(tvk::text("format.step.start"));
 
-    const auto checked =
-        formatTarget(parseLsblkJson(m_volumes.lsblkJson()), volume.deviceFilePath());
-    if (const auto *refusal = std::get_if<FormatRefusal>(&checked)) {
-        outcome.informativeText =
-            volume.displayString() + u'\n' +
-            (refusal->writeProtected ? tvk::text("msg.write_protected_disk") : refusal->reason);
+    const tvk::Result<FormatTarget> checked =
+        formatTarget(blockDevices(m_volumes), volume.deviceFilePath());
+    if (!checked) {
+        outcome.informativeText = volume.displayString() + u'\n' + checked.failure().message();
         return outcome;
     }
-    const FormatTarget &target = std::get<FormatTarget>(checked);
+    const FormatTarget &target = *checked;
 
     // Without a sound copy the card's settings would be lost: stop before anything is erased.
-    const ConfigBackup backup = backupConfigFile(volume.mountPath(), m_backupRoot);
-    if (!backup.error.isEmpty()) {
-        tvk::log(QStringLiteral("error=%1").arg(backup.error));
-        outcome.messageText = QStringLiteral("config.bin copy fail");
-        outcome.informativeText = backup.error;
+    const tvk::Result<QString> backup = backupConfigFile(volume.mountPath(), m_backupRoot);
+    if (!backup) {
+        tvk::log(QStringLiteral("error=%1").arg(backup.failure().text()));
+        outcome.messageText = tvk::text("msg.config_copy_fail");
+        outcome.informativeText = backup.failure().text();
         return outcome;
     }
-    outcome.backupPath = backup.path;
+    outcome.backupPath = *backup;
 
-    step(QStringLiteral("unmount disk..."));
+    step(tvk::text("format.step.unmount"));
     for (const QString &path : target.unmountPaths)
-        m_commands.run(unmountCommand(path), false);
+        (void)m_commands.run(unmountCommand(path), false);
 
     const int sectors = clusterSizeByVolumeSize(volume.volumeSize());
-    step(QStringLiteral("formatting..."));
-    outcome.formatError = m_commands.run(formatCommand(sectors, target.device.path), true);
-    if (outcome.formatError) {
-        m_commands.run(mountCommand(target.device.path), false);
+    step(tvk::text("format.step.formatting"));
+    if (const tvk::Result<void> formatted =
+            m_commands.run(formatCommand(sectors, target.device.path), true);
+        !formatted) {
+        outcome.formatError = formatted.failure();
+        (void)m_commands.run(mountCommand(target.device.path), false);
         if (auto again = reselect(volume.deviceFilePath(), step))
             outcome.volume = again;
-        const ShellError &error = *outcome.formatError;
+        const tvk::Failure &error = *outcome.formatError;
         outcome.informativeText =
-            error.number == ShellErrorNumber::WriteProtected
+            error.code == ShellErrorNumber::WriteProtected
                 ? volume.displayString() + u'\n' + tvk::text("msg.write_protected_disk")
-                : volume.displayString() + QStringLiteral("\nError:") + error.message;
+                : volume.displayString() + u'\n' + tvk::text("format.error") +
+                      error.reasonOrMessage();
         return outcome;
     }
 
-    step(QStringLiteral("try mount..."));
-    m_commands.run(mountCommand(target.device.path), false);
-    step(QStringLiteral("Format completed!"));
+    step(tvk::text("format.step.mount"));
+    (void)m_commands.run(mountCommand(target.device.path), false);
+    step(tvk::text("format.step.completed"));
     const std::optional<TKUSBDiskEntity> formatted = reselect(volume.deviceFilePath(), step);
     if (!formatted) {
         outcome.volume.reset();
-        outcome.messageText = QStringLiteral("config.bin copy fail");
+        outcome.messageText = tvk::text("msg.config_copy_fail");
         outcome.informativeText =
-            backup.path.isEmpty()
-                ? QStringLiteral("%1 was formatted but is not mounted again; config.bin was not "
-                                 "written.")
-                      .arg(volume.deviceFilePath())
-                : QStringLiteral("%1 was formatted but is not mounted again; config.bin was not "
-                                 "put back. Its copy is %2")
-                      .arg(volume.deviceFilePath(), backup.path);
+            outcome.backupPath.isEmpty()
+                ? tvk::text("msg.format.not_remounted").arg(volume.deviceFilePath())
+                : tvk::text("msg.format.not_remounted_copy")
+                      .arg(volume.deviceFilePath(), outcome.backupPath);
         return outcome;
     }
-    TVKFormatOutcome restored = restore(*formatted, backup.path);
-    restored.backupPath = backup.path;
+    TVKFormatOutcome restored = restore(*formatted, outcome.backupPath);
+    restored.backupPath = outcome.backupPath;
     return restored;
 }
 
@@ -115,7 +113,7 @@ std::optional<TKUSBDiskEntity>
 TVKCardFormatter::reselect(const QString &deviceName,
                            const std::function<void(const QString &)> &step)
 {
-    step(QStringLiteral("Disk searching..."));
+    step(tvk::text("format.step.searching"));
     for (const TKUSBDiskEntity &entity : usbDiskEntities(m_volumes)) {
         if (entity.deviceFilePath() == deviceName && !entity.mountPath().isEmpty())
             return entity;
@@ -127,17 +125,13 @@ TVKFormatOutcome TVKCardFormatter::restore(const TKUSBDiskEntity &volume, const 
 {
     TVKFormatOutcome outcome;
     outcome.volume = volume;
-    outcome.messageText = QStringLiteral("config.bin copy fail");
+    outcome.messageText = tvk::text("msg.config_copy_fail");
     const QString target = QDir(volume.mountPath()).filePath(QStringLiteral("config.bin"));
-    if (!backupPath.isEmpty()) {
-        const QString error = copyConfigFile(backupPath, target);
-        if (!error.isEmpty()) {
-            tvk::log(QStringLiteral("error=%1").arg(error));
-            outcome.informativeText = error;
-            return outcome;
-        }
-    } else if (const char *key = writeDefaultSettingsFile(target)) {
-        outcome.informativeText = tvk::text(key);
+    const tvk::Result<void> written = backupPath.isEmpty() ? writeDefaultSettingsFile(target)
+                                                           : copyConfigFile(backupPath, target);
+    if (!written) {
+        tvk::log(QStringLiteral("error=%1").arg(written.failure().text()));
+        outcome.informativeText = written.failure().text();
         return outcome;
     }
     outcome.succeeded = true;

@@ -20,8 +20,8 @@ struct TVKFormatOutcome
     std::optional<TKUSBDiskEntity> volume; // the card found again after formatting, if it was
     QString messageText;                   // the alert's title
     QString informativeText;
-    QString backupPath; // the saved copy of config.bin, when one was made
-    std::optional<ShellError> formatError;
+    QString backupPath;                      // the saved copy of config.bin, when one was made
+    std::optional<tvk::Failure> formatError; // mkfs.fat's failure, when it failed
 };
 
 // The card format sequence: backup of config.bin, unmount, mkfs.fat with administrator

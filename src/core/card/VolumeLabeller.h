@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TKUSBDiskEntity.h"
+#include "common/result.h"
 
 #include <QString>
 
@@ -10,6 +11,6 @@ class VolumeLabeller
 {
 public:
     virtual ~VolumeLabeller() = default;
-    // True when the volume now carries the label; else false with a description in *error.
-    virtual bool setLabel(const TKUSBDiskEntity &volume, const QString &label, QString *error) = 0;
+    // Succeeds when the volume now carries the label.
+    virtual tvk::Result<void> setLabel(const TKUSBDiskEntity &volume, const QString &label) = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 
 // Where the list of block devices comes from: lsblk on the computer, a recorded output in tests.
@@ -7,6 +9,6 @@ class VolumeSource
 {
 public:
     virtual ~VolumeSource() = default;
-    // lsblk's JSON output (--json --bytes -o lsblkColumns()); empty when it could not be had.
-    virtual QByteArray lsblkJson() = 0;
+    // lsblk's JSON output (--json --bytes -o lsblkColumns()).
+    virtual tvk::Result<QByteArray> lsblkJson() = 0;
 };

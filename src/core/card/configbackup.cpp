@@ -9,65 +9,50 @@
 
 namespace {
 
-bool readWhole(const QString &path, QByteArray *bytes, QString *error)
+tvk::Result<QByteArray> readWhole(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, file.errorString()};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, file.errorString()};
+    return bytes;
 }
 
 } // namespace
 
-ConfigBackup backupConfigFile(const QString &mountPath, const QString &root)
+tvk::Result<QString> backupConfigFile(const QString &mountPath, const QString &root)
 {
-    ConfigBackup backup;
     if (mountPath.isEmpty())
-        return backup;
+        return QString();
     const QString source = QDir(mountPath).filePath(QStringLiteral("config.bin"));
     if (!QFileInfo::exists(source))
-        return backup;
+        return QString();
 
     const QString folder =
         QDir(root).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
-    if (!QDir().mkpath(folder)) {
-        backup.error = QStringLiteral("%1: cannot create the folder").arg(folder);
-        return backup;
-    }
+    if (!QDir().mkpath(folder))
+        return tvk::Failure{QT_TRID_NOOP("msg.folder_create_fail"), folder};
     const QString copy = QDir(folder).filePath(QStringLiteral("config.bin"));
     QFile::remove(copy);
-    QByteArray original;
-    if (!readWhole(source, &original, &backup.error))
-        return backup;
-    if (const QString error = copyConfigFile(source, copy); !error.isEmpty()) {
-        backup.error = error;
-        return backup;
-    }
-    QByteArray copied;
-    if (!readWhole(copy, &copied, &backup.error))
-        return backup;
-    if (copied != original) {
-        backup.error = QStringLiteral("%1: the copy differs from %2").arg(copy, source);
-        return backup;
-    }
-    backup.path = copy;
-    return backup;
+    const tvk::Result<QByteArray> original = readWhole(source);
+    if (!original)
+        return original.failure();
+    if (auto copied = copyConfigFile(source, copy); !copied)
+        return copied.failure();
+    const tvk::Result<QByteArray> copied = readWhole(copy);
+    if (!copied)
+        return copied.failure();
+    if (*copied != *original)
+        return tvk::Failure{QT_TRID_NOOP("msg.copy_differs"), copy, {}, {source}};
+    return copy;
 }
 
-QString copyConfigFile(const QString &from, const QString &to)
+tvk::Result<void> copyConfigFile(const QString &from, const QString &to)
 {
-    QByteArray bytes;
-    QString error;
-    if (!readWhole(from, &bytes, &error))
-        return error;
-    if (!replaceFileContents(to, bytes, &error))
-        return QStringLiteral("%1: %2").arg(to, error);
-    return {};
+    const tvk::Result<QByteArray> bytes = readWhole(from);
+    if (!bytes)
+        return bytes.failure();
+    return replaceFileContents(to, *bytes);
 }

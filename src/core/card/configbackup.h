@@ -1,17 +1,13 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QString>
 
-// The copy of a card's config.bin kept while the card is formatted.
-struct ConfigBackup
-{
-    QString path;  // empty when the card had no config.bin
-    QString error; // empty on success
-};
-
 // Copies config.bin from the card's root into a new folder of its own under `root` and reads
-// the copy back; a copy that differs from the card's file is an error.
-ConfigBackup backupConfigFile(const QString &mountPath, const QString &root);
+// the copy back; a copy that differs from the card's file is a failure. The copy's path, or
+// an empty path when the card has no config.bin.
+tvk::Result<QString> backupConfigFile(const QString &mountPath, const QString &root);
 
-// Replaces `to` with the bytes of `from`; the error's description, or empty on success.
-QString copyConfigFile(const QString &from, const QString &to);
+// Replaces `to` with the bytes of `from`.
+tvk::Result<void> copyConfigFile(const QString &from, const QString &to);

@@ -78,11 +78,13 @@ bool isSystemMountPoint(const QString &mountPoint)
     return false;
 }
 
-std::variant<FormatTarget, FormatRefusal> formatTarget(const QList<BlockDevice> &devices,
-                                                       const QString &deviceName)
+tvk::Result<FormatTarget> formatTarget(const QList<BlockDevice> &devices, const QString &deviceName)
 {
+    const auto refuse = [](const char *key, QStringList args = {}) {
+        return tvk::Failure{key, {}, {}, std::move(args)};
+    };
     if (!isSafeDeviceName(deviceName))
-        return FormatRefusal{false, QStringLiteral("The device name is not valid.")};
+        return refuse(QT_TRID_NOOP("msg.format.bad_name"));
     const BlockDevice *device = nullptr;
     for (const BlockDevice &candidate : devices) {
         if (candidate.name == deviceName) {
@@ -91,22 +93,22 @@ std::variant<FormatTarget, FormatRefusal> formatTarget(const QList<BlockDevice> 
         }
     }
     if (!device)
-        return FormatRefusal{false, QStringLiteral("The device is no longer present.")};
+        return refuse(QT_TRID_NOOP("msg.format.device_gone"));
     if (!isSafeDevicePath(device->path))
-        return FormatRefusal{false, QStringLiteral("The device path is not valid.")};
+        return refuse(QT_TRID_NOOP("msg.format.bad_path"));
     if (device->bus != QLatin1String("usb") || !device->removable)
-        return FormatRefusal{false, QStringLiteral("The device is not a removable USB volume.")};
+        return refuse(QT_TRID_NOOP("msg.format.not_usb"));
     if (device->readOnly)
-        return FormatRefusal{true, QString()};
+        return tvk::Failure{
+            QT_TRID_NOOP("msg.write_protected_disk"), {}, {}, {}, ShellErrorNumber::WriteProtected};
 
     FormatTarget target{*device, {}};
     for (const BlockDevice *member : deviceAndDescendants(devices, *device)) {
         if (member->fsType == QLatin1String("swap"))
-            return FormatRefusal{false, QStringLiteral("The device holds a swap area.")};
+            return refuse(QT_TRID_NOOP("msg.format.swap"));
         for (const QString &point : member->mountPoints) {
             if (isSystemMountPoint(point))
-                return FormatRefusal{
-                    false, QStringLiteral("The device holds a system folder (%1).").arg(point)};
+                return refuse(QT_TRID_NOOP("msg.format.system_folder"), {point});
         }
         if (member->isMounted() && isSafeDevicePath(member->path) &&
             !target.unmountPaths.contains(member->path))

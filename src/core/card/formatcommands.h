@@ -1,12 +1,11 @@
 #pragma once
 
+#include "common/result.h"
 #include "lsblkparser.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <variant>
 
 // The commands of card formatting and the checks that come before them.
 
@@ -30,15 +29,9 @@ struct FormatTarget
     QStringList unmountPaths; // device paths of the mounted volumes on it
 };
 
-// Why a device may not be formatted; the text is for the user.
-struct FormatRefusal
-{
-    bool writeProtected = false;
-    QString reason;
-};
-
 // Looks the device up by name in a fresh device list and checks it: a safe name and path,
 // on a removable medium on the USB bus, writable, and holding no system mount itself or on
-// any device below it.
-std::variant<FormatTarget, FormatRefusal> formatTarget(const QList<BlockDevice> &devices,
-                                                       const QString &deviceName);
+// any device below it. A write-protected device fails with the code
+// ShellErrorNumber::WriteProtected.
+tvk::Result<FormatTarget> formatTarget(const QList<BlockDevice> &devices,
+                                       const QString &deviceName);

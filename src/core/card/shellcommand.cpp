@@ -31,38 +31,42 @@ QString oneLine(const QString &text)
     return lines.join(QLatin1String("; "));
 }
 
-QString describe(const std::optional<ShellError> &error)
+QString describe(const tvk::Result<void> &outcome)
 {
-    if (!error)
+    if (outcome)
         return QStringLiteral("{}");
     return QStringLiteral("{NSAppleScriptErrorNumber = %1; NSAppleScriptErrorMessage = \"%2\"}")
-        .arg(error->number)
-        .arg(error->message);
+        .arg(outcome.failure().code)
+        .arg(outcome.failure().reasonOrMessage());
+}
+
+tvk::Failure shellFailure(int code, const char *key, const QString &reason, QStringList args = {})
+{
+    return tvk::Failure{key, {}, reason, std::move(args), code};
 }
 
 } // namespace
 
-std::optional<ShellError> shellErrorFromExit(int exitCode, bool crashed,
-                                             const QByteArray &errorOutput, bool administrator)
+tvk::Result<void> shellOutcomeFromExit(int exitCode, bool crashed, const QByteArray &errorOutput,
+                                       bool administrator)
 {
+    using namespace ShellErrorNumber;
     const QString message = oneLine(QString::fromLocal8Bit(errorOutput));
     if (crashed)
-        return ShellError{ShellErrorNumber::Crashed,
-                          message.isEmpty() ? QStringLiteral("crashed") : message};
+        return shellFailure(Crashed, QT_TRID_NOOP("msg.command_crashed"), message);
     if (exitCode == 0)
-        return std::nullopt;
+        return {};
     if (administrator && exitCode == kPkexecDismissed)
-        return ShellError{ShellErrorNumber::Cancelled, QStringLiteral("User canceled.")};
+        return shellFailure(Cancelled, QT_TRID_NOOP("msg.command_cancelled"), {});
     if (administrator && exitCode == kPkexecNotAuthorised)
-        return ShellError{ShellErrorNumber::NotAuthorised,
-                          message.isEmpty() ? QStringLiteral("Not authorized.") : message};
+        return shellFailure(NotAuthorised, QT_TRID_NOOP("msg.command_not_authorised"), message);
     if (tellsWriteProtected(message))
-        return ShellError{ShellErrorNumber::WriteProtected, message};
-    return ShellError{ShellErrorNumber::CommandFailed,
-                      message.isEmpty() ? QStringLiteral("exit status %1").arg(exitCode) : message};
+        return shellFailure(WriteProtected, QT_TRID_NOOP("msg.write_protected_disk"), message);
+    return shellFailure(CommandFailed, QT_TRID_NOOP("msg.command_exit_status"), message,
+                        {QString::number(exitCode)});
 }
 
-std::optional<ShellError> runShellCommand(const QString &command, bool administrator)
+tvk::Result<void> runShellCommand(const QString &command, bool administrator)
 {
     QProcess process;
     // The error texts are read for their meaning: keep them in English.
@@ -77,16 +81,18 @@ std::optional<ShellError> runShellCommand(const QString &command, bool administr
     else
         process.start(shell.first(), shell.mid(1));
 
-    std::optional<ShellError> error;
+    tvk::Result<void> outcome;
     if (!process.waitForStarted(-1)) {
-        error = ShellError{ShellErrorNumber::NotStarted, process.errorString()};
+        outcome = shellFailure(ShellErrorNumber::NotStarted,
+                               QT_TRID_NOOP("msg.command_not_started"), process.errorString());
     } else {
         process.waitForFinished(-1);
-        error = shellErrorFromExit(process.exitCode(), process.exitStatus() == QProcess::CrashExit,
-                                   process.readAllStandardError(), administrator);
+        outcome =
+            shellOutcomeFromExit(process.exitCode(), process.exitStatus() == QProcess::CrashExit,
+                                 process.readAllStandardError(), administrator);
     }
-    tvk::log(QStringLiteral("ERROR=%1").arg(describe(error)));
-    return error;
+    tvk::log(QStringLiteral("ERROR=%1").arg(describe(outcome)));
+    return outcome;
 }
 
 QString shellQuote(const QString &text)

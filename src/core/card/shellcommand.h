@@ -1,20 +1,12 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
-// The failure of a shell command: a number and a message, as the format window tells them
-// apart. Success is no ShellError at all.
-struct ShellError
-{
-    int number;
-    QString message;
-
-    bool operator==(const ShellError &other) const = default;
-};
-
+// Failures of shell commands carry one of these codes, as the format window tells them apart;
+// their reason is the command's error output, on one line.
 namespace ShellErrorNumber {
 // The medium is write-protected (the format window shows its own message for it).
 inline constexpr int WriteProtected = 1;
@@ -31,11 +23,11 @@ inline constexpr int NotAuthorised = -129;
 // Runs "/bin/sh -c command", or "pkexec /bin/sh -c command" with the administrator flag (the
 // desktop's polkit agent asks for the password), waits for it and logs "ERROR=..." with the
 // outcome. Values put into the command must be validated or quoted by the caller.
-std::optional<ShellError> runShellCommand(const QString &command, bool administrator);
+tvk::Result<void> runShellCommand(const QString &command, bool administrator);
 
 // The outcome of a finished command from its exit status and error output.
-std::optional<ShellError> shellErrorFromExit(int exitCode, bool crashed,
-                                             const QByteArray &errorOutput, bool administrator);
+tvk::Result<void> shellOutcomeFromExit(int exitCode, bool crashed, const QByteArray &errorOutput,
+                                       bool administrator);
 
 // The text as one shell word in single quotes.
 QString shellQuote(const QString &text);
@@ -47,13 +39,13 @@ class CommandRunner
 {
 public:
     virtual ~CommandRunner() = default;
-    virtual std::optional<ShellError> run(const QString &command, bool administrator) = 0;
+    virtual tvk::Result<void> run(const QString &command, bool administrator) = 0;
 };
 
 class ShellCommandRunner : public CommandRunner
 {
 public:
-    std::optional<ShellError> run(const QString &command, bool administrator) override
+    tvk::Result<void> run(const QString &command, bool administrator) override
     {
         return runShellCommand(command, administrator);
     }

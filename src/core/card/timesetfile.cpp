@@ -12,13 +12,10 @@ std::optional<QByteArray> timesetText(const QDate &date, const QTime &time)
     return text.toLatin1();
 }
 
-std::optional<QString> writeTimesetFile(const QString &path, const QDate &date, const QTime &time)
+tvk::Result<void> writeTimesetFile(const QString &path, const QDate &date, const QTime &time)
 {
     const std::optional<QByteArray> bytes = timesetText(date, time);
     if (!bytes)
-        return QStringLiteral("%1: the date cannot be written as yyyy/MM/dd").arg(path);
-    QString error;
-    if (!replaceFileContents(path, *bytes, &error))
-        return QStringLiteral("%1: %2").arg(path, error);
-    return std::nullopt;
+        return tvk::Failure{QT_TRID_NOOP("msg.date_unwritable"), path};
+    return replaceFileContents(path, *bytes);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
@@ -17,5 +19,4 @@ inline constexpr char kTimesetFileName[] = "timeset.cfg";
 std::optional<QByteArray> timesetText(const QDate &date, const QTime &time);
 
 // Replaces the file with the 19 bytes, so nothing of a longer old file survives behind them.
-// Nothing on success, else the error's description.
-std::optional<QString> writeTimesetFile(const QString &path, const QDate &date, const QTime &time);
+tvk::Result<void> writeTimesetFile(const QString &path, const QDate &date, const QTime &time);

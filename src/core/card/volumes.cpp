@@ -53,6 +53,12 @@ bool hasConfigFile(const TKUSBDiskEntity &entity)
 
 } // namespace
 
+QList<BlockDevice> blockDevices(VolumeSource &source)
+{
+    const tvk::Result<QByteArray> json = source.lsblkJson();
+    return json ? parseLsblkJson(*json) : QList<BlockDevice>();
+}
+
 QList<QUrl> removableVolumeURLs(const QList<BlockDevice> &devices)
 {
     return urlsOf(mountedRemovable(devices, false));
@@ -60,7 +66,7 @@ QList<QUrl> removableVolumeURLs(const QList<BlockDevice> &devices)
 
 QList<QUrl> removableVolumeURLs(VolumeSource &source)
 {
-    return removableVolumeURLs(parseLsblkJson(source.lsblkJson()));
+    return removableVolumeURLs(blockDevices(source));
 }
 
 QList<QUrl> usbVolumeURLs(const QList<BlockDevice> &devices)
@@ -70,7 +76,7 @@ QList<QUrl> usbVolumeURLs(const QList<BlockDevice> &devices)
 
 QList<QUrl> usbVolumeURLs(VolumeSource &source)
 {
-    return usbVolumeURLs(parseLsblkJson(source.lsblkJson()));
+    return usbVolumeURLs(blockDevices(source));
 }
 
 QList<TKUSBDiskEntity> usbDiskEntities(const QList<BlockDevice> &devices)
@@ -90,7 +96,7 @@ QList<TKUSBDiskEntity> usbDiskEntities(const QList<BlockDevice> &devices)
 
 QList<TKUSBDiskEntity> usbDiskEntities(VolumeSource &source)
 {
-    return usbDiskEntities(parseLsblkJson(source.lsblkJson()));
+    return usbDiskEntities(blockDevices(source));
 }
 
 std::optional<QUrl> usbVolumeURLContainingPath(VolumeSource &source, const QString &relativePath)

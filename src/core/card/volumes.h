@@ -12,6 +12,9 @@
 // Mounted volumes, the USB ones among them, and the choice of the camera's card. Every call
 // asks its source afresh; nothing is kept between calls.
 
+// The source's devices; none when it could not list them (the source logs why).
+QList<BlockDevice> blockDevices(VolumeSource &source);
+
 // Mount URLs of the mounted volumes on removable media, in lsblk's order.
 QList<QUrl> removableVolumeURLs(const QList<BlockDevice> &devices);
 QList<QUrl> removableVolumeURLs(VolumeSource &source);

@@ -9,16 +9,15 @@
 
 namespace {
 
-DrivingRecordFile fromHeader(const QByteArray &header)
+tvk::Result<DrivingRecordFile> fromHeader(const QByteArray &header)
 {
+    if (header.size() < kDrivingRecordHeaderSize)
+        return tvk::Failure{QT_TRID_NOOP("msg.drv_no_header")};
     DrivingRecordFile file;
-    if (header.size() < kDrivingRecordHeaderSize) {
-        file.status = DrivingRecordFile::Status::Refused;
-        return file;
-    }
     file.recordCount = qFromLittleEndian<quint32>(header.constData());
     if (file.recordCount > kMaxDrivingRecords)
-        file.status = DrivingRecordFile::Status::Refused;
+        return tvk::Failure{
+            QT_TRID_NOOP("msg.drv_refused"), {}, {}, {QString::number(file.recordCount)}};
     return file;
 }
 
@@ -31,36 +30,35 @@ void appendRecords(DrivingRecordFile &file, const QByteArray &body)
     for (qsizetype i = 0; i < count; ++i)
         file.records.append(
             _FLASH_SAVE_VALUE_STRUCT::decode(bytes + i * _FLASH_SAVE_VALUE_STRUCT::kSize));
-    if (count < file.recordCount)
-        file.status = DrivingRecordFile::Status::Truncated;
 }
 
 } // namespace
 
-DrivingRecordFile readDrivingRecordFile(const QString &path)
+tvk::Result<DrivingRecordFile> readDrivingRecordFile(const QString &path)
 {
     QFile input(path);
     if (!input.open(QIODevice::ReadOnly)) {
         tvk::log(QStringLiteral("fopen fail:%1").arg(path));
-        DrivingRecordFile file;
-        file.status = DrivingRecordFile::Status::Unopenable;
-        return file;
+        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, input.errorString()};
     }
-    DrivingRecordFile file = fromHeader(input.read(kDrivingRecordHeaderSize));
-    if (file.status != DrivingRecordFile::Status::Ok)
-        return file;
+    tvk::Result<DrivingRecordFile> file = fromHeader(input.read(kDrivingRecordHeaderSize));
+    if (!file) {
+        tvk::Failure failure = file.failure();
+        failure.subject = path;
+        return failure;
+    }
     // Never more than the header promises, and never more than the file holds.
-    const qint64 promised = static_cast<qint64>(file.recordCount) * _FLASH_SAVE_VALUE_STRUCT::kSize;
+    const qint64 promised =
+        static_cast<qint64>(file->recordCount) * _FLASH_SAVE_VALUE_STRUCT::kSize;
     const qint64 available = std::max<qint64>(0, input.size() - kDrivingRecordHeaderSize);
-    appendRecords(file, input.read(std::min(promised, available)));
+    appendRecords(*file, input.read(std::min(promised, available)));
     return file;
 }
 
-DrivingRecordFile parseDrivingRecords(const QByteArray &bytes)
+tvk::Result<DrivingRecordFile> parseDrivingRecords(const QByteArray &bytes)
 {
-    DrivingRecordFile file = fromHeader(bytes.left(kDrivingRecordHeaderSize));
-    if (file.status != DrivingRecordFile::Status::Ok)
-        return file;
-    appendRecords(file, bytes.mid(kDrivingRecordHeaderSize));
+    tvk::Result<DrivingRecordFile> file = fromHeader(bytes.left(kDrivingRecordHeaderSize));
+    if (file)
+        appendRecords(*file, bytes.mid(kDrivingRecordHeaderSize));
     return file;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "flashsavevalue.h"
 
 #include <QByteArray>
@@ -17,23 +18,17 @@ inline constexpr quint32 kMaxDrivingRecords = static_cast<quint32>(
 // The records of one read, published as a whole: the list and its count never disagree.
 struct DrivingRecordFile
 {
-    enum class Status {
-        Ok,         // every record the header promises
-        Truncated,  // fewer bytes than promised: the complete records only
-        Unopenable, // the file could not be opened; logged "fopen fail:<path>"
-        Refused,    // a count no card file could hold, or no complete header
-    };
-
-    Status status = Status::Ok;
     quint32 recordCount = 0; // as the header says
     QList<_FLASH_SAVE_VALUE_STRUCT> records;
 
-    // True when the records replace what was shown before.
-    bool usable() const { return status == Status::Ok || status == Status::Truncated; }
+    // Fewer bytes than the header promised: the complete records only.
+    bool truncated() const { return records.size() < qsizetype(recordCount); }
 };
 
 // Reads the file without ever reading past its end or reserving room for records it does not
-// hold.
-DrivingRecordFile readDrivingRecordFile(const QString &path);
+// hold. Fails when the file cannot be opened ("msg.file_read_fail", logged "fopen fail:<path>")
+// or holds no complete header ("msg.drv_no_header") or a count no card file could hold
+// ("msg.drv_refused").
+tvk::Result<DrivingRecordFile> readDrivingRecordFile(const QString &path);
 // The same over bytes already in memory.
-DrivingRecordFile parseDrivingRecords(const QByteArray &bytes);
+tvk::Result<DrivingRecordFile> parseDrivingRecords(const QByteArray &bytes);

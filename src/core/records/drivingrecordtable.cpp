@@ -88,14 +88,11 @@ QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
     return text;
 }
 
-std::optional<QString> writeDrivingRecordCsv(const QString &path,
-                                             const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
-                                             const QStringList &titles)
+tvk::Result<void> writeDrivingRecordCsv(const QString &path,
+                                        const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                                        const QStringList &titles)
 {
-    QString error;
-    if (!replaceFileContents(path, drivingRecordCsv(records, titles), &error))
-        return QStringLiteral("%1: %2").arg(path, error);
-    return std::nullopt;
+    return replaceFileContents(path, drivingRecordCsv(records, titles));
 }
 
 DrivingRecordPosition drivingRecordPosition(const _FLASH_SAVE_VALUE_STRUCT &record)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "flashsavevalue.h"
 
 #include <QByteArray>
@@ -8,7 +9,6 @@
 #include <QStringList>
 
 #include <array>
-#include <optional>
 
 // The driving-record table: its fifteen columns, their cell texts and the comma-separated
 // export. The export holds exactly what the table shows.
@@ -33,10 +33,10 @@ QString drivingRecordCellText(const _FLASH_SAVE_VALUE_STRUCT &record, qint64 row
 // byte order mark, cells neither quoted nor escaped.
 QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
                             const QStringList &titles);
-// Replaces the file's whole content with the export. Nothing on success, else the error.
-std::optional<QString> writeDrivingRecordCsv(const QString &path,
-                                             const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
-                                             const QStringList &titles);
+// Replaces the file's whole content with the export.
+tvk::Result<void> writeDrivingRecordCsv(const QString &path,
+                                        const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                                        const QStringList &titles);
 
 // The record's position in decimal degrees, read back from the texts of the latitude and
 // longitude cells. The record carries no hemisphere: both come out positive.

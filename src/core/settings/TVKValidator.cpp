@@ -1,7 +1,6 @@
 #include "TVKValidator.h"
 
 #include "card/isemptystring.h"
-#include "common/strings.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -23,25 +22,27 @@ std::optional<double> leadingDecimalNumber(const QString &text)
     return match.capturedView(3).startsWith(u'-') ? sign * 0.0 : sign * qInf();
 }
 
-std::optional<QString> TVKValidator::validateGsensorThreshold(const QString &text)
+tvk::Result<void> TVKValidator::validateGsensorThreshold(const QString &text)
 {
     if (isEmptyString(text))
-        return std::nullopt;
+        return {};
     const std::optional<double> value = leadingDecimalNumber(text);
     if (!value)
-        return tvk::text("msg.input_value_invalid_format");
+        return tvk::Failure{QT_TRID_NOOP("msg.input_value_invalid_format")};
     if (*value < kGsensorThresholdMin || *value > kGsensorThresholdMax)
-        return tvk::text("msg.gsensor_outofrange_fmt")
-            .arg(kGsensorThresholdMin)
-            .arg(kGsensorThresholdMax);
-    return std::nullopt;
+        return tvk::Failure{
+            QT_TRID_NOOP("msg.gsensor_outofrange_fmt"),
+            {},
+            {},
+            {QString::number(kGsensorThresholdMin), QString::number(kGsensorThresholdMax)}};
+    return {};
 }
 
-std::optional<QString> TVKValidator::validateSDCardSizeRatio(qint64 percent)
+tvk::Result<void> TVKValidator::validateSDCardSizeRatio(qint64 percent)
 {
     if (percent < kSDCardRatioMin)
-        return tvk::text("msg.sdcard_ratio_too_low");
-    return std::nullopt;
+        return tvk::Failure{QT_TRID_NOOP("msg.sdcard_ratio_too_low")};
+    return {};
 }
 
 QString filteredCarNumber(const QString &text)

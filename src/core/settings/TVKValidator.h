@@ -1,11 +1,13 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QString>
 
 #include <optional>
 
-// Checks of typed values shared by the settings pages. Each returns nothing when the value is
-// acceptable, else the localised message to show.
+// Checks of typed values shared by the settings pages. Each fails with the message to show when
+// the value is not acceptable.
 class TVKValidator
 {
 public:
@@ -17,9 +19,9 @@ public:
 
     // The number at the start of the text (as a C reader takes it: "1.2x" is 1.2) must lie in
     // 0.05 .. 1.5. An empty text is accepted; the page keeps its preset then.
-    static std::optional<QString> validateGsensorThreshold(const QString &text);
+    static tvk::Result<void> validateGsensorThreshold(const QString &text);
     // A share of the card in percent must be at least 20.
-    static std::optional<QString> validateSDCardSizeRatio(qint64 percent);
+    static tvk::Result<void> validateSDCardSizeRatio(qint64 percent);
 };
 
 // The car-number field's filter: ASCII letters and digits only, at most 8 of them.

@@ -38,17 +38,22 @@ template <class T> void store(uchar *image, std::size_t offset, const T &field)
 
 } // namespace
 
-bool _FILEDATA::decode(const QByteArray &bytes, _FILEDATA &record)
+tvk::Result<_FILEDATA> _FILEDATA::decode(const QByteArray &bytes)
 {
     if (bytes.size() < kSize)
-        return false;
+        return sizeFailure(bytes.size());
     const auto *image = reinterpret_cast<const uchar *>(bytes.constData());
     _FILEDATA decoded{};
     visitFileDataFields(decoded, [image](const char *, auto &field, std::size_t offset) {
         load(image, offset, field);
     });
-    record = decoded;
-    return true;
+    return decoded;
+}
+
+tvk::Failure _FILEDATA::sizeFailure(qint64 size)
+{
+    return tvk::Failure{
+        QT_TRID_NOOP("msg.settings_size"), {}, {}, {QString::number(size), QString::number(kSize)}};
 }
 
 QByteArray _FILEDATA::encode() const

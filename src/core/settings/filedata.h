@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -113,8 +115,11 @@ struct _FILEDATA
 
     static constexpr qsizetype kSize = 428;
 
-    // The record of a byte image; nothing when fewer than kSize bytes are given.
-    static bool decode(const QByteArray &bytes, _FILEDATA &record);
+    // The record of a byte image; fails ("msg.settings_size") when fewer than kSize bytes are
+    // given.
+    static tvk::Result<_FILEDATA> decode(const QByteArray &bytes);
+    // A file of `size` bytes is no settings file.
+    static tvk::Failure sizeFailure(qint64 size);
     QByteArray encode() const;
 };
 

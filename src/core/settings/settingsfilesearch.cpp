@@ -11,7 +11,7 @@
 void findUSBVolume(VolumeSource &volumes, VolumeLabeller &labeller,
                    SettingsCardSelection &selection)
 {
-    const QList<BlockDevice> devices = parseLsblkJson(volumes.lsblkJson());
+    const QList<BlockDevice> devices = blockDevices(volumes);
     if (usbVolumeURLs(devices).isEmpty()) {
         tvk::log(QStringLiteral("no removable devices"));
         return;
@@ -27,9 +27,9 @@ void findUSBVolume(VolumeSource &volumes, VolumeLabeller &labeller,
         return;
 
     if (card->volumeName() != QLatin1String(kCameraVolumeName)) {
-        QString error;
-        if (!labeller.setLabel(*card, QLatin1String(kCameraVolumeName), &error)) {
-            tvk::log(QStringLiteral("error=%1").arg(error));
+        if (const auto labelled = labeller.setLabel(*card, QLatin1String(kCameraVolumeName));
+            !labelled) {
+            tvk::log(QStringLiteral("error=%1").arg(labelled.failure().reasonOrMessage()));
         } else {
             // The renamed volume, found again by its device: a fresh search by label alone
             // could settle on another card while the new label is still being announced.

@@ -125,26 +125,32 @@ _FILEDATA factoryDefaultRecord()
     return record;
 }
 
-bool readRecord(const QString &path, _FILEDATA &record)
+tvk::Result<_FILEDATA> readRecord(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return _FILEDATA::decode(file.read(_FILEDATA::kSize), record);
+        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, file.errorString()};
+    if (file.size() != _FILEDATA::kSize) {
+        tvk::Failure failure = _FILEDATA::sizeFailure(file.size());
+        failure.subject = path;
+        return failure;
+    }
+    tvk::Result<_FILEDATA> record = _FILEDATA::decode(file.read(_FILEDATA::kSize));
+    if (!record)
+        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, file.errorString()};
+    return record;
 }
 
-const char *writeRecord(const _FILEDATA &record, const QString &path)
+tvk::Result<void> writeRecord(const _FILEDATA &record, const QString &path)
 {
     // A short write is as much a failure as a refused open: the card would keep a torn file.
-    QString error;
-    if (!replaceFileContents(path, record.encode(), &error)) {
-        tvk::log(error);
-        return "msg.file_open_fail";
-    }
-    return nullptr;
+    tvk::Result<void> written = replaceFileContents(path, record.encode());
+    if (!written)
+        tvk::log(written.failure().reason);
+    return written;
 }
 
-const char *writeDefaultSettingsFile(const QString &path)
+tvk::Result<void> writeDefaultSettingsFile(const QString &path)
 {
     return writeRecord(factoryDefaultRecord(), path);
 }

@@ -16,16 +16,15 @@ void applyFactoryDefaults(_FILEDATA &record);
 // An all-zero record with the factory values applied.
 _FILEDATA factoryDefaultRecord();
 
-// Reads one 428-byte record. False when the file cannot be opened or holds fewer bytes; the
-// record is then left exactly as it was, never half overwritten.
-bool readRecord(const QString &path, _FILEDATA &record);
+// Reads the record of a settings file, which holds exactly 428 bytes as on the card.
+tvk::Result<_FILEDATA> readRecord(const QString &path);
 
-// Replaces the file with the record's 428 bytes. Returns nullptr on success, else the string
-// table key "msg.file_open_fail" after logging the system's error text. The old file stays
-// whole until the new one is complete, so an interrupted write leaves no torn config.bin.
-const char *writeRecord(const _FILEDATA &record, const QString &path);
+// Replaces the file with the record's 428 bytes; a failure is also logged with the system's
+// reason. The old file stays whole until the new one is complete, so an interrupted write
+// leaves no torn config.bin.
+tvk::Result<void> writeRecord(const _FILEDATA &record, const QString &path);
 // The factory-default record, not passed through the save step (checksum and plate flag 0).
-const char *writeDefaultSettingsFile(const QString &path);
+tvk::Result<void> writeDefaultSettingsFile(const QString &path);
 
 // XOR of the low halves of the 106 words from byte 4 on; cfg_ver and checksum are outside.
 quint16 computeChecksum(const _FILEDATA &record);

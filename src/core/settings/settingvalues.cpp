@@ -2,7 +2,6 @@
 
 #include "TVKValidator.h"
 #include "common/cformat.h"
-#include "common/strings.h"
 #include "filedatafields.h"
 #include "settingsrecord.h"
 
@@ -92,14 +91,27 @@ bool isWifiText(const QString &text)
     return true;
 }
 
-std::optional<QString> checkWifi(const QString &text, qsizetype minLength, const char *lengthKey,
-                                 const char *invalidKey)
+tvk::Result<void> checkWifi(const QString &text, qsizetype minLength, const char *lengthKey,
+                            const char *invalidKey)
 {
     if (text.size() < minLength)
-        return tvk::text(lengthKey);
+        return tvk::Failure{lengthKey};
     if (!isWifiText(text))
-        return tvk::text(invalidKey);
-    return std::nullopt;
+        return tvk::Failure{invalidKey};
+    return {};
+}
+
+// The failure about one field, named in its text.
+tvk::Failure fieldFailure(const QString &name, const char *key, QStringList args = {})
+{
+    return tvk::Failure{key, name, {}, std::move(args)};
+}
+
+tvk::Result<void> aboutField(const QString &name, tvk::Result<void> result)
+{
+    if (!result)
+        return fieldFailure(name, result.failure().key, result.failure().args);
+    return result;
 }
 
 } // namespace
@@ -114,33 +126,35 @@ QStringList editableSettingNames()
     return names;
 }
 
-std::optional<QString> setSettingValue(_FILEDATA &record, const QString &name, const QString &value)
+tvk::Result<void> setSettingValue(_FILEDATA &record, const QString &name, const QString &value)
 {
     if (!findFileDataField(name))
-        return QStringLiteral("%1: not a field of the settings record").arg(name);
+        return fieldFailure(name, QT_TRID_NOOP("msg.setting.unknown_field"));
     const auto found = rules().constFind(name);
     if (found == rules().constEnd())
-        return QStringLiteral("%1: no settings page edits this field").arg(name);
+        return fieldFailure(name, QT_TRID_NOOP("msg.setting.not_editable"));
     const Rule &rule = *found;
 
     switch (rule.kind) {
     case Kind::CarNumber:
         if (filteredCarNumber(value) != value)
-            return QStringLiteral("%1: at most 8 ASCII letters and digits").arg(name);
+            return fieldFailure(name, QT_TRID_NOOP("msg.setting.car_number"));
         setRecordText(record.szPlateNumber, value);
-        return std::nullopt;
+        return {};
     case Kind::WifiName:
-        if (auto message = checkWifi(value, 6, QT_TRID_NOOP("setting.aux.ssid_length"),
-                                     QT_TRID_NOOP("setting.aux.ssid_invalid")))
-            return message;
+        if (auto checked = checkWifi(value, 6, QT_TRID_NOOP("setting.aux.ssid_length"),
+                                     QT_TRID_NOOP("setting.aux.ssid_invalid"));
+            !checked)
+            return aboutField(name, checked);
         setRecordText(record.wifi_ssid, value);
-        return std::nullopt;
+        return {};
     case Kind::WifiPassword:
-        if (auto message = checkWifi(value, 8, QT_TRID_NOOP("setting.aux.password_length"),
-                                     QT_TRID_NOOP("setting.aux.password_invalid")))
-            return message;
+        if (auto checked = checkWifi(value, 8, QT_TRID_NOOP("setting.aux.password_length"),
+                                     QT_TRID_NOOP("setting.aux.password_invalid"));
+            !checked)
+            return aboutField(name, checked);
         setRecordText(record.wifi_password, value);
-        return std::nullopt;
+        return {};
     default:
         break;
     }
@@ -148,44 +162,41 @@ std::optional<QString> setSettingValue(_FILEDATA &record, const QString &name, c
     bool ok = false;
     const qint64 number = value.toLongLong(&ok, 0);
     if (!ok)
-        return QStringLiteral("%1: \"%2\" is not a whole number").arg(name, value);
+        return fieldFailure(name, QT_TRID_NOOP("msg.setting.not_number"), {value});
+    const QString shown = QString::number(number);
     switch (rule.kind) {
     case Kind::Values:
         if (!rule.values.contains(number))
-            return QStringLiteral("%1: %2 is not one of the page's values").arg(name).arg(number);
+            return fieldFailure(name, QT_TRID_NOOP("msg.setting.not_listed"), {shown});
         break;
     case Kind::Range:
         if (number < rule.min || number > rule.max)
-            return QStringLiteral("%1: %2 is outside %3 to %4")
-                .arg(name)
-                .arg(number)
-                .arg(rule.min)
-                .arg(rule.max);
+            return fieldFailure(name, QT_TRID_NOOP("msg.setting.outside"),
+                                {shown, QString::number(rule.min), QString::number(rule.max)});
         break;
     case Kind::Threshold:
         // The page shows hundredths as "0.00" and checks what it shows.
-        if (auto message = TVKValidator::validateGsensorThreshold(
-                tvk::cformat("%.2f", static_cast<double>(number) / 100)))
-            return message;
+        if (auto checked = TVKValidator::validateGsensorThreshold(
+                tvk::cformat("%.2f", static_cast<double>(number) / 100));
+            !checked)
+            return aboutField(name, checked);
         break;
     case Kind::Ratio: {
         if (number % 10 != 0 || number < 0 || number > 100)
-            return QStringLiteral("%1: %2 is not a multiple of 10 from 0 to 100")
-                .arg(name)
-                .arg(number);
+            return fieldFailure(name, QT_TRID_NOOP("msg.setting.ratio"), {shown});
         for (const qint64 share : {number, 100 - number}) {
-            if (auto message = TVKValidator::validateSDCardSizeRatio(share))
-                return message;
+            if (auto checked = TVKValidator::validateSDCardSizeRatio(share); !checked)
+                return aboutField(name, checked);
         }
         const bool always = name == QLatin1String("sd_mem_always_ratio");
         record.sd_mem_always_ratio = static_cast<quint32>(always ? number : 100 - number);
         record.sd_mem_motion_ratio = static_cast<quint32>(always ? 100 - number : number);
-        return std::nullopt;
+        return {};
     }
     default:
         break;
     }
     if (!setFileDataFieldInteger(record, name, number))
-        return QStringLiteral("%1: %2 does not fit the field").arg(name).arg(number);
-    return std::nullopt;
+        return fieldFailure(name, QT_TRID_NOOP("msg.setting.does_not_fit"), {shown});
+    return {};
 }

@@ -9,32 +9,36 @@
 
 TVKBlackBoxData::TVKBlackBoxData() : m_telemetry(TVKTelemetry::empty()) {}
 
-bool TVKBlackBoxData::ExtractStreamInformation(const char *path)
+tvk::Result<void> TVKBlackBoxData::ExtractStreamInformation(const char *path)
 {
     tvk::log(QStringLiteral("#############################   START"));
     if (!path) {
         clear();
-        return false;
+        return tvk::Failure{QT_TRID_NOOP("msg.not_a_recording")};
     }
     QFile file(QFile::decodeName(path));
     // Unbuffered: the extraction reads at scattered places and keeps its own buffers.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         clear();
-        return false;
+        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), file.fileName(),
+                            file.errorString()};
     }
-    bool ok = false;
     ExtractionInfo info;
-    TVKTelemetryPtr telemetry = extract(file, &ok, &info);
+    tvk::Result<TVKTelemetryPtr> telemetry = extract(file, &info);
     file.close();
     if (info.moviSizeRead) {
         tvk::log(tvk::cformat("Listmovsize=0x%x IdxAddr=0x%llx", info.moviSize,
                               static_cast<unsigned long long>(info.indexAddress)));
     }
-    publish(std::move(telemetry));
-    if (!ok)
-        return false;
+    if (!telemetry) {
+        clear();
+        tvk::Failure failure = telemetry.failure();
+        failure.subject = file.fileName();
+        return failure;
+    }
+    publish(std::move(*telemetry));
     tvk::log(QStringLiteral("#############################  FINISH"));
-    return true;
+    return {};
 }
 
 TVKTelemetryPtr TVKBlackBoxData::snapshot() const

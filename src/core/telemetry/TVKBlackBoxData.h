@@ -2,6 +2,7 @@
 
 #include "TVKNMEASentenceParser.h"
 #include "TVKTelemetry.h"
+#include "common/result.h"
 
 #include <QMutex>
 
@@ -27,14 +28,14 @@ public:
     TVKBlackBoxData &operator=(const TVKBlackBoxData &) = delete;
 
     // Extracts the telemetry of the recording at `path` (a file-system path) and publishes
-    // it. True when the file opened and began with the RIFF header ("RIFF", size, "AVI "),
-    // even when it holds no telemetry; false otherwise, with empty telemetry published.
-    bool ExtractStreamInformation(const char *path);
+    // it. Succeeds when the file opened and began with the RIFF header ("RIFF", size, "AVI "),
+    // even when it holds no telemetry; fails otherwise, with empty telemetry published.
+    tvk::Result<void> ExtractStreamInformation(const char *path);
 
-    // The extraction itself, without publishing: reads an open, seekable device. `ok` gets
-    // what ExtractStreamInformation would return. Reads only the index and the telemetry
-    // chunks, through bounded buffers; the result is empty when `ok` is false.
-    static TVKTelemetryPtr extract(QIODevice &file, bool *ok, ExtractionInfo *info = nullptr);
+    // The extraction itself, without publishing: reads an open, seekable device, and fails as
+    // ExtractStreamInformation does. Reads only the index and the telemetry chunks, through
+    // bounded buffers.
+    static tvk::Result<TVKTelemetryPtr> extract(QIODevice &file, ExtractionInfo *info = nullptr);
 
     // The published telemetry. Safe from any thread.
     TVKTelemetryPtr snapshot() const;

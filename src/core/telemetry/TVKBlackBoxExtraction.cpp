@@ -73,22 +73,19 @@ quint32 le32(const char *p)
 
 } // namespace
 
-TVKTelemetryPtr TVKBlackBoxData::extract(QIODevice &file, bool *ok, ExtractionInfo *info)
+tvk::Result<TVKTelemetryPtr> TVKBlackBoxData::extract(QIODevice &file, ExtractionInfo *info)
 {
-    if (ok)
-        *ok = false;
     if (info)
         *info = ExtractionInfo();
+    const tvk::Failure notARecording{QT_TRID_NOOP("msg.not_a_recording")};
     if (!file.isOpen() || !file.isReadable() || file.isSequential())
-        return TVKTelemetry::empty();
+        return notARecording;
 
     PositionedReader reader(file);
     char head[12];
     if (reader.readAt(0, head, sizeof head) != sizeof head || std::memcmp(head, "RIFF", 4) != 0 ||
         std::memcmp(head + 8, "AVI ", 4) != 0)
-        return TVKTelemetry::empty();
-    if (ok)
-        *ok = true;
+        return notARecording;
     const qint64 riffEnd = qint64(le32(head + 4)) + 8;
     const qint64 fileSize = file.size();
 

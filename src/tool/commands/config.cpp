@@ -1,11 +1,9 @@
 // tavik-tool config: shows, edits and creates the camera's settings file config.bin.
 #include "command.h"
-#include "common/strings.h"
 #include "settings/filedatafields.h"
 #include "settings/settingsrecord.h"
 #include "settings/settingvalues.h"
 
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,28 +12,6 @@ namespace {
 
 const QString kUsage =
     QStringLiteral("config show FILE [--json] | set FILE NAME=VALUE... | defaults OUT");
-
-// Only a file of exactly 428 bytes is a settings file, as on the card.
-bool loadRecord(const QString &path, _FILEDATA &record, QString *error)
-{
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *error = QStringLiteral("%1: no such file").arg(path);
-        return false;
-    }
-    if (info.size() != _FILEDATA::kSize) {
-        *error = QStringLiteral("%1: %2 bytes, a settings file has %3")
-                     .arg(path)
-                     .arg(info.size())
-                     .arg(_FILEDATA::kSize);
-        return false;
-    }
-    if (!readRecord(path, record)) {
-        *error = QStringLiteral("%1: cannot be read").arg(path);
-        return false;
-    }
-    return true;
-}
 
 QString valueText(const QVariant &value)
 {
@@ -50,10 +26,10 @@ QString valueText(const QVariant &value)
 
 int show(const QString &path, bool json)
 {
-    _FILEDATA record{};
-    QString error;
-    if (!loadRecord(path, record, &error))
-        return toolFailure(error);
+    const tvk::Result<_FILEDATA> loaded = readRecord(path);
+    if (!loaded)
+        return toolFailure(loaded.failure().text());
+    const _FILEDATA &record = *loaded;
 
     if (json) {
         QJsonObject object;
@@ -74,10 +50,10 @@ int show(const QString &path, bool json)
 int set(const QStringList &args)
 {
     const QString path = args.first();
-    _FILEDATA record{};
-    QString error;
-    if (!loadRecord(path, record, &error))
-        return toolFailure(error);
+    tvk::Result<_FILEDATA> loaded = readRecord(path);
+    if (!loaded)
+        return toolFailure(loaded.failure().text());
+    _FILEDATA &record = *loaded;
 
     QStringList problems;
     for (const QString &assignment : args.mid(1)) {
@@ -86,9 +62,10 @@ int set(const QStringList &args)
             problems.append(QStringLiteral("%1: expected NAME=VALUE").arg(assignment));
             continue;
         }
-        if (auto message =
-                setSettingValue(record, assignment.left(equals), assignment.mid(equals + 1)))
-            problems.append(*message);
+        if (const auto set =
+                setSettingValue(record, assignment.left(equals), assignment.mid(equals + 1));
+            !set)
+            problems.append(set.failure().text());
     }
     if (!problems.isEmpty()) {
         for (const QString &problem : std::as_const(problems))
@@ -96,15 +73,15 @@ int set(const QStringList &args)
         return 1;
     }
     applySaveStep(record);
-    if (const char *key = writeRecord(record, path))
-        return toolFailure(QStringLiteral("%1: %2").arg(path, tvk::text(key)));
+    if (const auto written = writeRecord(record, path); !written)
+        return toolFailure(written.failure().text());
     return 0;
 }
 
 int defaults(const QString &path)
 {
-    if (const char *key = writeDefaultSettingsFile(path))
-        return toolFailure(QStringLiteral("%1: %2").arg(path, tvk::text(key)));
+    if (const auto written = writeDefaultSettingsFile(path); !written)
+        return toolFailure(written.failure().text());
     return 0;
 }
 

@@ -39,21 +39,13 @@ int runDrv(const QCommandLineParser &line)
     const QString input = line.positionalArguments().first();
     const QString csv = line.value(kCsv);
 
-    const DrivingRecordFile file = readDrivingRecordFile(input);
-    switch (file.status) {
-    case DrivingRecordFile::Status::Unopenable:
-        return toolFailure(QStringLiteral("%1: cannot be opened").arg(input));
-    case DrivingRecordFile::Status::Refused:
-        return toolFailure(QStringLiteral("%1: not a driving-record file (header count %2)")
-                               .arg(input)
-                               .arg(file.recordCount));
-    case DrivingRecordFile::Status::Truncated:
+    const tvk::Result<DrivingRecordFile> read = readDrivingRecordFile(input);
+    if (!read)
+        return toolFailure(read.failure().text());
+    const DrivingRecordFile &file = *read;
+    if (file.truncated())
         toolErr() << "tavik-tool: " << input << ": the header promises " << file.recordCount
                   << " records, the file holds " << file.records.size() << Qt::endl;
-        break;
-    case DrivingRecordFile::Status::Ok:
-        break;
-    }
 
     const QStringList titles = drivingRecordColumnTitles();
     if (csv.isEmpty()) {
@@ -65,8 +57,8 @@ int runDrv(const QCommandLineParser &line)
         toolErr() << "tavik-tool: " << input << ": no records, nothing exported" << Qt::endl;
         return 0;
     }
-    if (auto error = writeDrivingRecordCsv(csv, file.records, titles))
-        return toolFailure(*error);
+    if (const auto written = writeDrivingRecordCsv(csv, file.records, titles); !written)
+        return toolFailure(written.failure().text());
     return 0;
 }
 

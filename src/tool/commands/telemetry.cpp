@@ -181,13 +181,15 @@ int runTelemetry(const QCommandLineParser &line)
                                               : QStringLiteral("--json");
 
     TVKBlackBoxData blackBox;
-    const bool ok = blackBox.ExtractStreamInformation(QFile::encodeName(path).constData());
+    const tvk::Result<void> extracted =
+        blackBox.ExtractStreamInformation(QFile::encodeName(path).constData());
+    const bool ok = extracted.ok();
     const TVKTelemetryPtr telemetry = blackBox.snapshot();
     if (output == QLatin1String("--json"))
         toolOut() << QJsonDocument(telemetryJson(ok, *telemetry)).toJson(QJsonDocument::Compact)
                   << '\n';
     if (!ok)
-        return toolFailure(QStringLiteral("%1: not a readable recording").arg(path));
+        return toolFailure(extracted.failure().text());
     if (output == QLatin1String("--csv"))
         writeCsv(*telemetry);
     else if (output == QLatin1String("--gpx"))

@@ -30,8 +30,8 @@ int runTimeset(const QCommandLineParser &line)
             return toolUsageError(
                 QStringLiteral("--at \"%1\": expected yyyy/MM/dd HH:mm:ss").arg(at));
     }
-    if (auto error = writeTimesetFile(output, date, time))
-        return toolFailure(*error);
+    if (const auto written = writeTimesetFile(output, date, time); !written)
+        return toolFailure(written.failure().text());
     toolOut() << output << ": " << QString::fromLatin1(*timesetText(date, time)) << '\n';
     return 0;
 }

@@ -21,7 +21,7 @@ class RecordedVolumeSource : public VolumeSource
 {
 public:
     explicit RecordedVolumeSource(QByteArray json) : m_json(std::move(json)) {}
-    QByteArray lsblkJson() override { return m_json; }
+    tvk::Result<QByteArray> lsblkJson() override { return m_json; }
 
 private:
     QByteArray m_json;
@@ -50,9 +50,10 @@ int runVolumes(const QCommandLineParser &line)
 
     QByteArray output;
     if (recorded.isEmpty()) {
-        output = LsblkVolumeSource().lsblkJson();
-        if (output.isEmpty())
-            return toolFailure(QStringLiteral("lsblk gave no device list"));
+        const tvk::Result<QByteArray> listed = LsblkVolumeSource().lsblkJson();
+        if (!listed)
+            return toolFailure(listed.failure().text());
+        output = *listed;
     } else {
         QFile file(recorded);
         if (!file.open(QIODevice::ReadOnly))

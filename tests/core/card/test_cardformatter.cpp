@@ -27,11 +27,11 @@ struct StandInCard : CommandRunner
     QString mount = dir.filePath("mnt");
     FakeVolumeSource source;
     QByteArray jsonAfterMount;
-    std::optional<ShellError> formatFailure; // set: mkfs.fat is not run, this is its result
+    std::optional<tvk::Result<void>> formatOutcome; // set: mkfs.fat is not run, this is its result
     QStringList commands, steps;
 
     StandInCard() { QDir().mkpath(mount); }
-    std::optional<ShellError> run(const QString &command, bool administrator) override
+    tvk::Result<void> run(const QString &command, bool administrator) override
     {
         commands << (administrator ? "pkexec " : QString()) + command;
         if (command.startsWith("udisksctl unmount")) {
@@ -40,9 +40,9 @@ struct StandInCard : CommandRunner
         } else if (command.startsWith("udisksctl mount")) {
             source.setJson(jsonAfterMount);
         } else {
-            return formatFailure ? formatFailure : runShellCommand(command, false);
+            return formatOutcome ? *formatOutcome : runShellCommand(command, false);
         }
-        return std::nullopt;
+        return {};
     }
     QString image(quint64 size)
     {
@@ -222,24 +222,23 @@ private slots:
 
     void formatFailures_data()
     {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("errorOutput");
         QTest::addColumn<QString>("informative");
         QTest::newRow("write-protected")
-            << 1 << "mkfs.fat: unable to open /dev/sdb1: Read-only file system"
+            << 1 << QByteArray("mkfs.fat: unable to open /dev/sdb1: Read-only file system")
             << "\n" + tvk::text("msg.write_protected_disk");
-        QTest::newRow("cancelled prompt") << int(ShellErrorNumber::Cancelled) << "User canceled."
-                                          << "\nError:User canceled.";
+        QTest::newRow("cancelled prompt") << 126 << QByteArray() << "\nError:User canceled.";
     }
 
     void formatFailures()
     {
-        QFETCH(int, number);
-        QFETCH(QString, message);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, errorOutput);
         QFETCH(QString, informative);
         StandInCard card;
         QVERIFY(writeFile(card.mount + "/config.bin", QByteArray(428, '\x42')));
-        card.formatFailure = ShellError{number, message};
+        card.formatOutcome = shellOutcomeFromExit(exitCode, false, errorOutput, true);
         const FakeVolume volume{"sdb1", "TAVIK", card.mount};
         const TKUSBDiskEntity entity = card.show({volume}, {volume});
         const TVKFormatOutcome outcome = card.format(entity);

@@ -2,12 +2,15 @@
 // quoting that survives a real shell.
 #include "card/shellcommand.h"
 #include "common/log.h"
+#include "common/strings.h"
 #include "core/testsupport.h"
 
 class TestShellCommand : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(tvk::installStringTable()); }
+
     void outcomes_data()
     {
         QTest::addColumn<QString>("command");
@@ -28,14 +31,14 @@ private slots:
         QFETCH(QString, message);
         QStringList log;
         tvk::setLogSink([&log](const QString &line) { log << line; });
-        const std::optional<ShellError> error = runShellCommand(command, false);
+        const tvk::Result<void> outcome = runShellCommand(command, false);
         tvk::setLogSink({});
-        QCOMPARE(error ? error->number : 0, number);
-        QCOMPARE(error ? error->message : QString(), message);
+        QCOMPARE(outcome ? 0 : outcome.failure().code, number);
+        QCOMPARE(outcome ? QString() : outcome.failure().reasonOrMessage(), message);
         const QString logged =
             QStringLiteral("{NSAppleScriptErrorNumber = %1; NSAppleScriptErrorMessage = \"%2\"}");
-        QCOMPARE(log, QStringList{"ERROR=" + (error ? logged.arg(number).arg(message)
-                                                    : QStringLiteral("{}"))});
+        QCOMPARE(log, QStringList{"ERROR=" + (outcome ? QStringLiteral("{}")
+                                                      : logged.arg(number).arg(message))});
     }
 
     void recordedFailures_data()
@@ -69,11 +72,13 @@ private slots:
         QFETCH(int, number);
         const QByteArray output = readFile(QStringLiteral(TAVIK_TEST_DATA "/card/stderr/") + file);
         QVERIFY(!output.isEmpty());
-        const auto error = shellErrorFromExit(exitCode, false, output, administrator);
-        QCOMPARE(error.has_value(), number != 0);
-        if (error) {
-            QCOMPARE(error->number, number);
-            QVERIFY(!error->message.isEmpty() && !error->message.contains(u'\n'));
+        const tvk::Result<void> outcome =
+            shellOutcomeFromExit(exitCode, false, output, administrator);
+        QCOMPARE(!outcome, number != 0);
+        if (!outcome) {
+            QCOMPARE(outcome.failure().code, number);
+            const QString message = outcome.failure().reasonOrMessage();
+            QVERIFY(!message.isEmpty() && !message.contains(u'\n'));
         }
     }
 
@@ -94,7 +99,7 @@ private slots:
         QTemporaryDir dir;
         const QString command = QStringLiteral("cd %1 && printf '%s' %2 > out")
                                     .arg(shellQuote(dir.path()), shellQuote(word));
-        QCOMPARE(runShellCommand(command, false), std::nullopt);
+        QVERIFY(runShellCommand(command, false).ok());
         QCOMPARE(QString::fromUtf8(readFile(dir.filePath("out"))), word);
         QVERIFY(!QFile::exists(dir.filePath("INJECTED")));
     }

@@ -41,21 +41,22 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("timeset.cfg");
         QVERIFY(writeFile(path, "1999/01/01 00:00:00 and a tail the camera might read\n"));
-        QCOMPARE(writeTimesetFile(path, QDate(2026, 12, 5), QTime(14, 3, 9)), std::nullopt);
+        QVERIFY(writeTimesetFile(path, QDate(2026, 12, 5), QTime(14, 3, 9)));
         QCOMPARE(readFile(path), "2026/12/05 14:03:09");
     }
 
     void failuresAreReported()
     {
-        QVERIFY(writeTimesetFile("/nonexistent/dir/timeset.cfg", QDate(2026, 12, 5), QTime(14, 3)));
+        QVERIFY(
+            !writeTimesetFile("/nonexistent/dir/timeset.cfg", QDate(2026, 12, 5), QTime(14, 3)));
         QTemporaryDir dir;
         const QString path = dir.filePath("timeset.cfg");
-        std::optional<QString> error;
+        tvk::Result<void> written;
         {
             FileSizeLimit limit(10);
-            error = writeTimesetFile(path, QDate(2026, 12, 5), QTime(14, 3, 9));
+            written = writeTimesetFile(path, QDate(2026, 12, 5), QTime(14, 3, 9));
         }
-        QVERIFY(error);
+        QVERIFY(!written);
         QVERIFY(!QFile::exists(path));
     }
 

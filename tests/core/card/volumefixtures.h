@@ -61,7 +61,7 @@ class FakeVolumeSource : public VolumeSource
 {
 public:
     explicit FakeVolumeSource(QByteArray json = {}) : m_json(std::move(json)) {}
-    QByteArray lsblkJson() override
+    tvk::Result<QByteArray> lsblkJson() override
     {
         QMutexLocker lock(&m_mutex);
         return m_json;

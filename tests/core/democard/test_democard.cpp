@@ -69,8 +69,9 @@ private slots:
     void cardFiles()
     {
         const QByteArray config = readFile(m_card + "/config.bin");
-        _FILEDATA record{};
-        QVERIFY(_FILEDATA::decode(config, record));
+        const tvk::Result<_FILEDATA> decoded = _FILEDATA::decode(config);
+        QVERIFY(decoded);
+        const _FILEDATA &record = *decoded;
         QCOMPARE(record.checksum, computeChecksum(record));
         QCOMPARE(record.osd_plate_flag, 1);
         QCOMPARE(config, m_model.settings().encode());
@@ -78,9 +79,10 @@ private slots:
         // The clock file the camera read when switched on, 12 s before the first recording.
         QCOMPARE(readFile(m_card + "/timeset.cfg"), "2026/10/17 08:29:48");
 
-        const DrivingRecordFile drv =
+        const tvk::Result<DrivingRecordFile> read =
             readDrivingRecordFile(m_card + '/' + QLatin1String(kDrivingRecordFilePath));
-        QCOMPARE(drv.status, DrivingRecordFile::Status::Ok);
+        QVERIFY(read && !read->truncated());
+        const DrivingRecordFile &drv = *read;
         const int interval = m_model.drivingRecordInterval();
         QVERIFY(interval > 0);
         QCOMPARE(drv.records.size(),
@@ -159,9 +161,9 @@ private slots:
         const DemoCard::Recording &r = recording(slot, false);
         QFile file(pathOf(r));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        bool ok = false;
-        const TVKTelemetryPtr t = TVKBlackBoxData::extract(file, &ok);
-        QVERIFY(ok);
+        const tvk::Result<TVKTelemetryPtr> extracted = TVKBlackBoxData::extract(file);
+        QVERIFY(extracted);
+        const TVKTelemetryPtr t = *extracted;
         const DemoTelemetry &model = m_model.telemetry();
 
         QCOMPARE(t->m_vGSensorData.size(), kSeconds * 10);

@@ -101,8 +101,10 @@ private slots:
         const QString path = m_dir.filePath("tavik_000.drv");
         QVERIFY(writeDrivingRecordFile(path, records));
         QCOMPARE(readFile(path).size(), 12 + 50 * 40);
-        const DrivingRecordFile file = readDrivingRecordFile(path);
-        QCOMPARE(file.status, DrivingRecordFile::Status::Ok);
+        const tvk::Result<DrivingRecordFile> read = readDrivingRecordFile(path);
+        QVERIFY(read);
+        const DrivingRecordFile &file = *read;
+        QVERIFY(!file.truncated());
         QCOMPARE(file.recordCount, 50u);
         QCOMPARE(file.records.size(), 50);
         for (qsizetype i = 0; i < records.size(); ++i)
@@ -111,38 +113,40 @@ private slots:
 
     void damagedFiles_data()
     {
-        using S = DrivingRecordFile::Status;
         const QList<_FLASH_SAVE_VALUE_STRUCT> three = sampleDrivingRecords(3);
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("outcome"); // "ok", "truncated" or the failure's key
         QTest::addColumn<int>("records");
-        QTest::newRow("no records") << drivingRecordFileBytes({}) << int(S::Ok) << 0;
+        QTest::newRow("no records") << drivingRecordFileBytes({}) << "ok" << 0;
         QTest::newRow("half a record missing")
-            << drivingRecordFileBytes(three).chopped(20) << int(S::Truncated) << 2;
+            << drivingRecordFileBytes(three).chopped(20) << "truncated" << 2;
         QTest::newRow("header promises more")
-            << drivingRecordFileBytes(three, 1000) << int(S::Truncated) << 3;
-        QTest::newRow("header promises fewer")
-            << drivingRecordFileBytes(three, 2) << int(S::Ok) << 2;
+            << drivingRecordFileBytes(three, 1000) << "truncated" << 3;
+        QTest::newRow("header promises fewer") << drivingRecordFileBytes(three, 2) << "ok" << 2;
         QTest::newRow("count no card file could hold")
-            << drivingRecordFileBytes(three, 0xFFFFFFFF) << int(S::Refused) << 0;
+            << drivingRecordFileBytes(three, 0xFFFFFFFF) << "msg.drv_refused" << 0;
         QTest::newRow("largest count a card file could hold")
-            << drivingRecordFileBytes(three, kMaxDrivingRecords) << int(S::Truncated) << 3;
-        QTest::newRow("short header") << QByteArray("\x03\0\0\0\0\0", 6) << int(S::Refused) << 0;
-        QTest::newRow("empty file") << QByteArray() << int(S::Refused) << 0;
+            << drivingRecordFileBytes(three, kMaxDrivingRecords) << "truncated" << 3;
+        QTest::newRow("short header")
+            << QByteArray("\x03\0\0\0\0\0", 6) << "msg.drv_no_header" << 0;
+        QTest::newRow("empty file") << QByteArray() << "msg.drv_no_header" << 0;
     }
 
     void damagedFiles()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, status);
+        QFETCH(QString, outcome);
         QFETCH(int, records);
         const QString path = m_dir.filePath("damaged.drv");
         QVERIFY(writeFile(path, bytes));
-        for (const DrivingRecordFile &file :
+        for (const tvk::Result<DrivingRecordFile> &file :
              {readDrivingRecordFile(path), parseDrivingRecords(bytes)}) {
-            QCOMPARE(int(file.status), status);
-            QCOMPARE(int(file.records.size()), records);
-            QCOMPARE(file.usable(), status <= int(DrivingRecordFile::Status::Truncated));
+            if (!file) {
+                QCOMPARE(QString::fromLatin1(file.failure().key), outcome);
+                continue;
+            }
+            QCOMPARE(QString::fromLatin1(file->truncated() ? "truncated" : "ok"), outcome);
+            QCOMPARE(int(file->records.size()), records);
         }
     }
 
@@ -150,9 +154,9 @@ private slots:
     {
         m_log.clear();
         const QString path = m_dir.filePath("missing.drv");
-        const DrivingRecordFile file = readDrivingRecordFile(path);
-        QCOMPARE(file.status, DrivingRecordFile::Status::Unopenable);
-        QVERIFY(!file.usable());
+        const tvk::Result<DrivingRecordFile> file = readDrivingRecordFile(path);
+        QVERIFY(!file);
+        QCOMPARE(file.failure().subject, path);
         QCOMPARE(m_log, QStringList{"fopen fail:" + path});
     }
 
@@ -176,7 +180,7 @@ private slots:
         const QString path = m_dir.filePath("export.csv");
         QVERIFY(writeFile(path, QByteArray(100000, 'z')));
         const QStringList titles = drivingRecordColumnTitles();
-        QCOMPARE(writeDrivingRecordCsv(path, {sampleRecord()}, titles), std::nullopt);
+        QVERIFY(writeDrivingRecordCsv(path, {sampleRecord()}, titles));
         const QByteArray written = readFile(path);
         QCOMPARE(written, drivingRecordCsv({sampleRecord()}, titles));
         QVERIFY(!written.startsWith("\xef\xbb\xbf") && !written.contains('\r'));
@@ -186,13 +190,13 @@ private slots:
     {
         const QString path = m_dir.filePath("kept.csv");
         QVERIFY(writeFile(path, "old\n"));
-        std::optional<QString> error;
+        tvk::Result<void> written;
         {
             FileSizeLimit limit(200);
-            error =
+            written =
                 writeDrivingRecordCsv(path, sampleDrivingRecords(20), drivingRecordColumnTitles());
         }
-        QVERIFY(error);
+        QVERIFY(!written);
         QCOMPARE(readFile(path), "old\n");
     }
 

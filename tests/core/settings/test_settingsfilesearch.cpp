@@ -16,19 +16,18 @@ public:
     bool fail = false;
     QStringList calls;
 
-    bool setLabel(const TKUSBDiskEntity &volume, const QString &label, QString *error) override
+    tvk::Result<void> setLabel(const TKUSBDiskEntity &volume, const QString &label) override
     {
         calls << volume.deviceFilePath() + u'=' + label;
-        if (fail) {
-            *error = "Not authorized to perform operation";
-            return false;
-        }
+        if (fail)
+            return tvk::Failure{"msg.label_fail", volume.deviceFilePath(),
+                                "Not authorized to perform operation"};
         for (FakeVolume &v : volumes) {
             if (v.name == volume.deviceFilePath())
                 v.label = label;
         }
         source.setJson(lsblkJsonFor(volumes));
-        return true;
+        return {};
     }
 };
 

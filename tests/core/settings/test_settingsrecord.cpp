@@ -20,6 +20,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         tvk::initApplicationIdentity();
         QSettings().clear();
+        QVERIFY(tvk::installStringTable());
     }
 
     void fieldTableCoversTheRecordWithoutGaps()
@@ -47,11 +48,11 @@ private slots:
         QCOMPARE(image.left(2) + image.mid(4, 4) + image.mid(168, 4) + image.mid(424, 4) +
                      image.mid(372, 5),
                  QByteArray("\x26\x57\x04\x03\x02\x01\xff\xff\xff\xff\xd4\xc3\xb2\xa1pass\0", 19));
-        _FILEDATA back{};
-        QVERIFY(_FILEDATA::decode(image, back));
-        QCOMPARE(back.encode(), image);
-        QCOMPARE(back.time_gmt, -1);
-        QVERIFY(!_FILEDATA::decode(image.left(427), back));
+        const tvk::Result<_FILEDATA> back = _FILEDATA::decode(image);
+        QVERIFY(back);
+        QCOMPARE(back->encode(), image);
+        QCOMPARE(back->time_gmt, -1);
+        QVERIFY(!_FILEDATA::decode(image.left(427)));
     }
 
     void factoryDefaults()
@@ -77,8 +78,8 @@ private slots:
 
     void restoringDefaultsKeepsZoneSummerTimeVoiceAndChecksum()
     {
-        _FILEDATA record{}, expected = factoryDefaultRecord();
-        QVERIFY(_FILEDATA::decode(QByteArray(428, '\x5a'), record));
+        _FILEDATA record = _FILEDATA::decode(QByteArray(428, '\x5a')).value();
+        _FILEDATA expected = factoryDefaultRecord();
         for (_FILEDATA *r : {&record, &expected}) {
             r->time_gmt = 22;
             r->summer_time = 1;
@@ -168,34 +169,39 @@ private slots:
         _FILEDATA record = factoryDefaultRecord();
         record.time_gmt = 28;
         applySaveStep(record);
-        QCOMPARE(writeRecord(record, path), nullptr);
+        QVERIFY(writeRecord(record, path));
         QCOMPARE(readFile(path), record.encode());
-        _FILEDATA back{};
-        QVERIFY(readRecord(path, back));
-        QCOMPARE(back.encode(), record.encode());
+        QCOMPARE(readRecord(path).value().encode(), record.encode());
 
         // A wrong checksum or version is read as it is.
         QByteArray odd = record.encode();
         odd[0] = '\x01';
         odd[2] = '\x77';
         QVERIFY(writeFile(path, odd));
-        QVERIFY(readRecord(path, back));
-        QCOMPARE(back.encode(), odd);
+        QCOMPARE(readRecord(path).value().encode(), odd);
 
-        // A short or missing file leaves the record alone.
-        QVERIFY(writeFile(path, QByteArray(427, '\x11')));
-        QVERIFY(!readRecord(path, back));
-        QVERIFY(!readRecord(dir.filePath("none.bin"), back));
-        QCOMPARE(back.encode(), odd);
+        // Only a file of exactly 428 bytes is a settings file.
+        for (const qsizetype size : {427, 429}) {
+            QVERIFY(writeFile(path, QByteArray(size, '\x11')));
+            const tvk::Result<_FILEDATA> wrong = readRecord(path);
+            QVERIFY(!wrong);
+            QCOMPARE(wrong.failure().text(),
+                     path + QStringLiteral(": The file holds %1 bytes; a settings file holds 428.")
+                                .arg(size));
+        }
+        QCOMPARE(QByteArray(readRecord(dir.filePath("none.bin")).failure().key),
+                 "msg.file_read_fail");
     }
 
     void failedOpenIsReported()
     {
         QStringList lines;
         tvk::setLogSink([&lines](const QString &line) { lines << line; });
-        const char *result = writeRecord(factoryDefaultRecord(), "/nonexistent/dir/config.bin");
+        const tvk::Result<void> result =
+            writeRecord(factoryDefaultRecord(), "/nonexistent/dir/config.bin");
         tvk::setLogSink({});
-        QCOMPARE(QByteArray(result), "msg.file_open_fail");
+        QVERIFY(!result);
+        QCOMPARE(QByteArray(result.failure().key), "msg.file_open_fail");
         QCOMPARE(lines.size(), 1);
         QVERIFY(!lines.first().isEmpty());
     }
@@ -205,15 +211,16 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("config.bin");
         const _FILEDATA old = factoryDefaultRecord();
-        QCOMPARE(writeRecord(old, path), nullptr);
+        QVERIFY(writeRecord(old, path));
         _FILEDATA changed = old;
         changed.vid_brightness = 4;
-        const char *result = nullptr;
+        tvk::Result<void> result;
         {
             FileSizeLimit limit(100); // the file system takes only 100 bytes, as a full card would
             result = writeRecord(changed, path);
         }
-        QCOMPARE(QByteArray(result), "msg.file_open_fail");
+        QVERIFY(!result);
+        QCOMPARE(QByteArray(result.failure().key), "msg.file_open_fail");
         QCOMPARE(readFile(path), old.encode());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }

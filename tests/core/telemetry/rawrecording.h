@@ -95,7 +95,9 @@ inline TVKTelemetryPtr extractBytes(const QByteArray &file, bool *ok)
     QByteArray copy = file;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return TVKBlackBoxData::extract(buffer, ok);
+    const tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(buffer);
+    *ok = telemetry.ok();
+    return telemetry ? *telemetry : TVKTelemetry::empty();
 }
 
 // A recording with some video and audio around its telemetry.

@@ -88,7 +88,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("case.avi"));
         QVERIFY(writeFile(path, file));
         TVKBlackBoxData blackBox;
-        QCOMPARE(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()), ok);
+        QCOMPARE(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()).ok(), ok);
         QCOMPARE(*blackBox.snapshot(), *t);
     }
 

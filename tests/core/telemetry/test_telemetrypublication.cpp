@@ -71,7 +71,8 @@ private slots:
         std::atomic<bool> done = false;
         std::thread extractions([&] {
             for (int i = 0; i < 200; ++i)
-                blackBox.ExtractStreamInformation(QFile::encodeName(i % 2 ? b : a).constData());
+                (void)blackBox.ExtractStreamInformation(
+                    QFile::encodeName(i % 2 ? b : a).constData());
             done = true;
         });
         tvk::setLogSink([](const QString &) {});

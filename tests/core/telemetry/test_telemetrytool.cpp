@@ -106,7 +106,7 @@ private slots:
         QVERIFY(writeFile(path, QByteArray("RIFF\x04\0\0\0WAVE", 12)));
         const ProcessRun run = runTool({"telemetry", path, "--json"});
         QCOMPARE(run.status, 1);
-        QVERIFY(run.err.contains("not a readable recording"));
+        QVERIFY(run.err.contains(path.toUtf8() + ": Not a readable recording."));
         const QJsonObject doc = QJsonDocument::fromJson(run.out).object();
         QCOMPARE(doc["ok"].toBool(true), false);
         QVERIFY(doc["gsensor"].toArray().isEmpty());
