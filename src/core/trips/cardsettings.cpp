@@ -1,0 +1,38 @@
+#include "cardsettings.h"
+
+#include "settings/settingsfilesearch.h"
+#include "settings/settingsrecord.h"
+#include "settings/timezones.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+std::optional<_FILEDATA> cardSettings(const QString &folder)
+{
+    const QString path = QDir(folder).filePath(QLatin1String(kSettingFileName));
+    const QFileInfo info(path);
+    _FILEDATA record{};
+    if (!info.isFile() || info.size() != _FILEDATA::kSize || !readRecord(path, record))
+        return std::nullopt;
+    return record;
+}
+
+std::optional<int> cardZoneSeconds(const _FILEDATA &settings)
+{
+    if (settings.time_gmt < 0 || std::size_t(settings.time_gmt) >= timeZoneCodeTable.size())
+        return std::nullopt;
+    const int code = timeZoneCodeTable[std::size_t(settings.time_gmt)].code;
+    const int seconds = (code / 100) * 3600 + (code % 100) * 60;
+    return seconds + (settings.summer_time == 1 ? 3600 : 0);
+}
+
+QString zoneText(int seconds)
+{
+    const int minutes = std::abs(seconds) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(QChar(seconds < 0 ? u'-' : u'+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}

@@ -1,0 +1,81 @@
+#include "trips.h"
+
+#include "recordinglength.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+QDateTime nameTime(const TVKMedia &media)
+{
+    const QDate day(media.year(), media.month(), media.day());
+    if (!day.isValid() || media.year() == 0)
+        return {};
+    // The camera's names allow hour 24 and minute or second 60: they count on.
+    return QDateTime(day, QTime(0, 0), Qt::UTC)
+        .addSecs(qint64(media.hour()) * 3600 + media.minute() * 60 + media.second());
+}
+
+QList<TVKMedia> TVKTrip::routeRecordings() const
+{
+    QSet<QString> withFront;
+    for (const TVKMedia &m : recordings) {
+        if (m.isFrontMedia())
+            withFront.insert(m.mediaGroupName());
+    }
+    QList<TVKMedia> route;
+    for (const TVKMedia &m : recordings) {
+        if (m.isFrontMedia() || !withFront.contains(m.mediaGroupName()))
+            route.append(m);
+    }
+    return route;
+}
+
+bool TVKTrip::contains(const QString &path) const
+{
+    return std::any_of(recordings.cbegin(), recordings.cend(),
+                       [&path](const TVKMedia &m) { return m.path() == path; });
+}
+
+QList<TVKTrip> groupTrips(const QList<TVKMedia> &medias,
+                          const std::function<qint64(const TVKMedia &)> &lengthMs)
+{
+    QList<TVKTrip> trips;
+    TVKTrip current;
+    QSet<QString> groups; // moments already in the current trip
+    const auto close = [&] {
+        if (!current.recordings.isEmpty())
+            trips.append(std::move(current));
+        current = TVKTrip();
+        groups.clear();
+    };
+    for (const TVKMedia &media : medias) {
+        if (media.isMotionMedia()) {
+            close();
+            continue;
+        }
+        const QDateTime start = nameTime(media);
+        if (!start.isValid())
+            continue;
+        const bool sameMoment = groups.contains(media.mediaGroupName());
+        if (!current.recordings.isEmpty() && !sameMoment &&
+            current.end.msecsTo(start) > kTripGapSeconds * 1000)
+            close();
+        const qint64 length = lengthMs(media);
+        const QDateTime end = start.addMSecs(length);
+        if (current.recordings.isEmpty())
+            current.start = start;
+        if (!current.end.isValid() || end > current.end)
+            current.end = end;
+        current.recordings.append(media);
+        current.lengthsMs.append(length);
+        groups.insert(media.mediaGroupName());
+    }
+    close();
+    return trips;
+}
+
+QList<TVKTrip> groupTrips(const QList<TVKMedia> &medias)
+{
+    return groupTrips(medias, [](const TVKMedia &m) { return recordingLengthMs(m.path()); });
+}

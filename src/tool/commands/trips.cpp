@@ -1,0 +1,135 @@
+// tavik-tool trips DIR [--json] [--gpx OUT|--kml OUT]: the drives on a card and their routes.
+#include "trips/trips.h"
+
+#include "catalogue/TVKMediaList.h"
+#include "command.h"
+#include "common/cformat.h"
+#include "jsontext.h"
+#include "outputfile.h"
+#include "trips/recordingtelemetry.h"
+#include "trips/routeexport.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const char kUsage[] = "trips DIR [--json] [--gpx OUT|--kml OUT]";
+
+struct TripRoute
+{
+    TVKTrip trip;
+    QList<RouteSegment> segments;
+    double km = 0;
+};
+
+QList<TripRoute> tripRoutes(const QList<TVKTrip> &trips)
+{
+    QStringList paths;
+    for (const TVKTrip &trip : trips) {
+        for (const TVKMedia &m : trip.routeRecordings())
+            paths.append(m.path());
+    }
+    RouteCache cache;
+    const QList<QList<RoutePoint>> routes = cache.routes(paths);
+    QList<TripRoute> out;
+    qsizetype next = 0;
+    for (const TVKTrip &trip : trips) {
+        TripRoute route{trip, {}, 0};
+        QList<QList<RoutePoint>> pieces;
+        for (const TVKMedia &m : trip.routeRecordings()) {
+            pieces.append(routes[next++]);
+            if (!pieces.last().isEmpty())
+                route.segments.append({m.fileName(), pieces.last()});
+        }
+        route.km = routeKilometres(pieces);
+        out.append(route);
+    }
+    return out;
+}
+
+QString isoText(const QDateTime &t)
+{
+    return t.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+void writeJson(const QList<TripRoute> &routes)
+{
+    toolOut() << "{\"trips\": [";
+    for (qsizetype i = 0; i < routes.size(); ++i) {
+        const TVKTrip &trip = routes[i].trip;
+        toolOut() << (i ? ", " : "") << "{\"start\": " << jsonString(isoText(trip.start))
+                  << ", \"end\": " << jsonString(isoText(trip.start.addSecs(trip.seconds())))
+                  << ", \"seconds\": " << trip.seconds()
+                  << ", \"km\": " << tvk::cformat("%.1f", routes[i].km) << ", \"recordings\": [";
+        for (qsizetype j = 0; j < trip.recordings.size(); ++j)
+            toolOut() << (j ? ", " : "") << jsonString(trip.recordings[j].path());
+        toolOut() << "]}";
+    }
+    toolOut() << "]}\n";
+}
+
+void writeText(const QList<TripRoute> &routes)
+{
+    for (const TripRoute &route : routes) {
+        const TVKTrip &t = route.trip;
+        toolOut() << t.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << " - "
+                  << t.start.addSecs(t.seconds()).toString(QStringLiteral("HH:mm:ss"))
+                  << tvk::cformat("  %lld:%02lld  %.1f km  ", t.seconds() / 60, t.seconds() % 60,
+                                  route.km)
+                  << t.recordings.size() << " recordings\n";
+        for (const TVKMedia &m : t.recordings)
+            toolOut() << "  " << m.path() << '\n';
+    }
+    toolOut() << routes.size() << " trips\n";
+}
+
+int runTrips(const QStringList &args)
+{
+    QString folder, format, output;
+    bool json = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == QLatin1String("--json")) {
+            json = true;
+        } else if ((arg == QLatin1String("--gpx") || arg == QLatin1String("--kml")) &&
+                   format.isEmpty() && i + 1 < args.size()) {
+            format = arg;
+            output = args[++i];
+        } else if (arg.startsWith(u'-') || !folder.isEmpty()) {
+            return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
+        } else {
+            folder = arg;
+        }
+    }
+    if (folder.isEmpty())
+        return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
+    if (!QFileInfo(folder).isDir())
+        return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
+
+    const TVKMediaList::Contents contents =
+        TVKMediaList::walk(QFileInfo(folder).absoluteFilePath());
+    const QList<TripRoute> routes = tripRoutes(groupTrips(contents.medias));
+    if (!output.isEmpty()) {
+        QList<RouteTrack> tracks;
+        for (const TripRoute &route : routes) {
+            tracks.append({QStringLiteral("Trip %1").arg(
+                               route.trip.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+                           route.segments});
+        }
+        const QString error = writeOutputFile(output, [&](QIODevice &device) {
+            return format == QLatin1String("--gpx") ? writeRouteGpx(device, tracks)
+                                                    : writeRouteKml(device, tracks);
+        });
+        if (!error.isEmpty())
+            return toolFailure(error);
+    }
+    if (json)
+        writeJson(routes);
+    else if (output != QLatin1String("-"))
+        writeText(routes);
+    return 0;
+}
+
+const ToolCommandRegistration registration{{"trips", kUsage, runTrips}};
+
+} // namespace

@@ -1,0 +1,155 @@
+// tavik-tool trips: drives grouped on cards made to order, and their routes read back by
+// GPSBabel.
+#include "tripcard.h"
+
+#include <QJsonArray>
+#include <QStandardPaths>
+
+#include <cmath>
+
+class TestTripsTool : public QObject
+{
+    Q_OBJECT
+
+    // "name:seconds" words; a "!" after the seconds writes a header without a frame count.
+    // The car drives east at 10 m/s from 08:30:00 on, in Seoul's zone.
+    static QString writeCard(const QString &dir, const QString &plan)
+    {
+        const QDateTime departure(QDate(2026, 10, 17), QTime(8, 30), Qt::UTC);
+        for (const QString &word : plan.split(u' ')) {
+            PlannedRecording r;
+            const QString name = word.section(u':', 0, 0);
+            r.path = dir + "/DCIM/" + name + ".avi";
+            const QString length = word.section(u':', 1);
+            r.seconds = length.section(u'!', 0, 0).toInt();
+            r.lengthInHeader = !length.endsWith(u'!');
+            r.utcStart = timeOfName(name).addSecs(-9 * 3600);
+            const double metresPerDegree = 111320 * std::cos(r.latitude * M_PI / 180);
+            r.longitude += departure.secsTo(timeOfName(name)) * 10 / metresPerDegree;
+            const QString error = writePlannedRecording(r);
+            if (!error.isEmpty())
+                return error;
+        }
+        return {};
+    }
+
+    // Trips as "name,name|name": each trip's recording names.
+    static QString tripNames(const QJsonArray &trips)
+    {
+        QStringList out;
+        for (const QJsonValue &trip : trips) {
+            QStringList names;
+            for (const QJsonValue &path : trip["recordings"].toArray())
+                names << QFileInfo(path.toString()).completeBaseName();
+            out << names.join(u',');
+        }
+        return out.join(u'|');
+    }
+
+private slots:
+    void grouping_data()
+    {
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("trips");
+        QTest::newRow("a gap of exactly 90 s joins")
+            << "alwa_20261017_083000_F:60 alwa_20261017_083230_F:60"
+            << "alwa_20261017_083000_F,alwa_20261017_083230_F";
+        QTest::newRow("a gap of 91 s splits")
+            << "alwa_20261017_083000_F:60 alwa_20261017_083231_F:60"
+            << "alwa_20261017_083000_F|alwa_20261017_083231_F";
+        QTest::newRow("front and rear share their trip")
+            << "alwa_20261017_083000_F:60 alwa_20261017_083000_R:30 alwa_20261017_083100_R:60"
+            << "alwa_20261017_083000_F,alwa_20261017_083000_R,alwa_20261017_083100_R";
+        QTest::newRow("a motion recording ends the trip and belongs to none")
+            << "alwa_20261017_083000_F:60 motion_20261017_083100_F:10 alwa_20261017_083110_F:60"
+            << "alwa_20261017_083000_F|alwa_20261017_083110_F";
+        QTest::newRow("the header's length counts")
+            << "alwa_20261017_083000_F:120 alwa_20261017_083330_F:60"
+            << "alwa_20261017_083000_F,alwa_20261017_083330_F";
+        QTest::newRow("an unreadable length counts 60 s")
+            << "alwa_20261017_083000_F:120! alwa_20261017_083231_F:60"
+            << "alwa_20261017_083000_F|alwa_20261017_083231_F";
+        QTest::newRow("an event inside a longer recording keeps its end")
+            << "alwa_20261017_083000_F:180 event_20261017_083100_F:20 alwa_20261017_083430_F:60"
+            << "alwa_20261017_083000_F,event_20261017_083100_F,alwa_20261017_083430_F";
+    }
+
+    void grouping()
+    {
+        QFETCH(QString, plan);
+        QFETCH(QString, trips);
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), plan), QString());
+        const ProcessRun run = runTool({"trips", dir.path(), "--json"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(tripNames(QJsonDocument::fromJson(run.out)["trips"].toArray()), trips);
+    }
+
+    // The contract's fields of one trip: name times, the header's length, absolute paths and
+    // the distance of a car going east at 10 m/s.
+    void contract()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), "alwa_20261017_083000_F:60 alwa_20261017_083000_R:60 "
+                                       "alwa_20261017_083100_F:120"),
+                 QString());
+        QDir::setCurrent(dir.path());
+        const ProcessRun run = runTool({"trips", ".", "--json"});
+        QCOMPARE(run.status, 0);
+        const QJsonObject trip = QJsonDocument::fromJson(run.out)["trips"][0].toObject();
+        QCOMPARE(jsonFields(trip, {"start", "end", "seconds"}),
+                 "start=2026-10-17T08:30:00 end=2026-10-17T08:33:00 seconds=180");
+        QCOMPARE(trip["recordings"][0].toString(),
+                 QDir(dir.path()).absoluteFilePath("DCIM/alwa_20261017_083000_F.avi"));
+        // From the first fix to the last: 179 s at 10 m/s.
+        QVERIFY2(run.out.contains("\"km\": 1.8,"), run.out);
+    }
+
+    // Every point, time and position of the export survives GPSBabel's reading.
+    void gpsbabelReadsTheExport()
+    {
+        const QString gpsbabel = QStandardPaths::findExecutable("gpsbabel");
+        if (gpsbabel.isEmpty())
+            QSKIP("gpsbabel is not installed (Debian package gpsbabel): round trip not checked");
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), "alwa_20261017_083000_F:5 alwa_20261017_083000_R:5 "
+                                       "alwa_20261017_083005_F:5 alwa_20261017_090000_F:3"),
+                 QString());
+        const QString gpx = dir.filePath("route.gpx");
+        QCOMPARE(runTool({"trips", dir.path(), "--gpx", gpx}).status, 0);
+        const ProcessRun babel =
+            runProgram(gpsbabel, {"-t", "-i", "gpx", "-f", gpx, "-o", "unicsv", "-F", "-"});
+        QCOMPARE(babel.status, 0);
+        QStringList lines = QString::fromUtf8(babel.out).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList header = lines.takeFirst().trimmed().split(u',');
+        // Two trips: the first of two front recordings (the rear's copy left out), 13 points.
+        QCOMPARE(lines.size(), 13);
+        const QStringList first = lines.first().trimmed().split(u',');
+        const QStringList last = lines.last().trimmed().split(u',');
+        auto field = [&header](const QStringList &row, const char *name) {
+            return row.value(header.indexOf(QLatin1String(name)));
+        };
+        QCOMPARE(field(first, "Latitude") + ' ' + field(first, "Longitude"),
+                 "37.566500 126.978000");
+        QCOMPARE(field(first, "Date") + ' ' + field(first, "Time"), "2026/10/16 23:30:00");
+        QCOMPARE(field(lines[9].trimmed().split(u','), "Time"), "23:30:09");
+        QCOMPARE(field(last, "Date") + ' ' + field(last, "Time"), "2026/10/17 00:00:02");
+    }
+
+    // KML: one placemark per trip, one track per recording, a time for every point.
+    void kml()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), "alwa_20261017_083000_F:4 alwa_20261017_083004_F:4"),
+                 QString());
+        const ProcessRun run = runTool({"trips", dir.path(), "--kml", "-"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.count("<Placemark>"), 1);
+        QCOMPARE(run.out.count("<gx:Track>"), 2);
+        QCOMPARE(run.out.count("<when>"), 8);
+        QCOMPARE(run.out.count("<gx:coord>"), 8);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTripsTool)
+#include "test_tripstool.moc"

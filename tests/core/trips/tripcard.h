@@ -1,0 +1,43 @@
+// Cards made to order: recordings planned by name, length and receiver time, and config.bin.
+#pragma once
+
+#include "cardfiles/plannedrecording.h"
+#include "core/testsupport.h"
+#include "settings/settingsrecord.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+
+// "alwa_20261017_083000_F" → the time its name states, held as UTC.
+inline QDateTime timeOfName(const QString &name)
+{
+    const QDateTime t =
+        QDateTime::fromString(name.section(u'_', 1, 2), QStringLiteral("yyyyMMdd_HHmmss"));
+    return QDateTime(t.date(), t.time(), Qt::UTC);
+}
+
+// Writes `<dir>/DCIM/<name>.avi`; its receiver starts at the name's time minus the zone and
+// the clock error, so the camera's clock is `clockError` seconds ahead.
+inline QString writeCardRecording(const QString &dir, const QString &name, int seconds,
+                                  int zoneSeconds, double clockError, bool fix = true)
+{
+    PlannedRecording plan;
+    plan.path = dir + "/DCIM/" + name + ".avi";
+    plan.seconds = seconds;
+    if (fix)
+        plan.utcStart = timeOfName(name).addMSecs(-qint64(zoneSeconds) * 1000 -
+                                                  qint64(std::llround(clockError * 1000)));
+    const QString error = writePlannedRecording(plan);
+    return error.isEmpty() ? plan.path : QString();
+}
+
+inline bool writeCardSettings(const QString &dir, int timeGmt, bool summerTime)
+{
+    _FILEDATA record = factoryDefaultRecord();
+    record.time_gmt = timeGmt;
+    record.summer_time = summerTime ? 1 : 0;
+    applySaveStep(record);
+    return writeRecord(record, dir + "/config.bin") == nullptr;
+}
