@@ -13,8 +13,6 @@
 
 namespace {
 
-const char kUsage[] = "clock DIR [--json]";
-
 QString offsetJson(const std::optional<double> &offset)
 {
     return offset ? tvk::cformat("%.1f", *offset) : QStringLiteral("null");
@@ -57,20 +55,10 @@ void writeText(const ClockReport &report)
               << '\n';
 }
 
-int runClock(const QStringList &args)
+int runClock(const QCommandLineParser &line)
 {
-    QString folder;
-    bool json = false;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (arg.startsWith(u'-') || !folder.isEmpty())
-            return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
-        else
-            folder = arg;
-    }
-    if (folder.isEmpty())
-        return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
+    const QString folder = line.positionalArguments().first();
+    const bool json = line.isSet(toolJsonOption());
     if (!QFileInfo(folder).isDir())
         return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
 
@@ -98,6 +86,13 @@ int runClock(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{{"clock", kUsage, runClock}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("clock"),
+    QStringLiteral("clock DIR [--json]"),
+    QStringLiteral("Tells how far the camera's clock is off, from the GPS time of its recordings."),
+    {toolJsonOption()},
+    {{QStringLiteral("DIR"), QStringLiteral("The card or a folder copied from it.")}},
+    runClock,
+}};
 
 } // namespace

@@ -8,12 +8,9 @@
 
 namespace {
 
-const char kUsage[] = "evidence FILE OUT";
-
-int runEvidence(const QStringList &args)
+int runEvidence(const QCommandLineParser &line)
 {
-    if (args.size() != 2 || args[0].startsWith(u'-') || args[1].startsWith(u'-'))
-        return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
+    const QStringList args = line.positionalArguments();
     // A file-size limit must fail the write and let the half folder be removed, not kill us.
     std::signal(SIGXFSZ, SIG_IGN);
     const QString error = exportEvidence(args[0], args[1], EvidencePictures());
@@ -24,6 +21,16 @@ int runEvidence(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{{"evidence", kUsage, runEvidence, true}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("evidence"),
+    QStringLiteral("evidence FILE OUT"),
+    QStringLiteral("Writes the evidence folder of a recording and its partner: copies, telemetry, "
+                   "pictures, a report and SHA256SUMS."),
+    {},
+    {{QStringLiteral("FILE"), QStringLiteral("The recording (.avi).")},
+     {QStringLiteral("OUT"), QStringLiteral("The folder to write; absent or empty.")}},
+    runEvidence,
+    true,
+}};
 
 } // namespace

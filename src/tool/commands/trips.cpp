@@ -13,8 +13,6 @@
 
 namespace {
 
-const char kUsage[] = "trips DIR [--json] [--gpx OUT|--kml OUT]";
-
 struct TripRoute
 {
     TVKTrip trip;
@@ -83,26 +81,26 @@ void writeText(const QList<TripRoute> &routes)
     toolOut() << routes.size() << " trips\n";
 }
 
-int runTrips(const QStringList &args)
+const QCommandLineOption kGpxOut(QStringLiteral("gpx"),
+                                 QStringLiteral("Write the routes as GPX to OUT (- for stdout)."),
+                                 QStringLiteral("OUT"));
+const QCommandLineOption kKmlOut(QStringLiteral("kml"),
+                                 QStringLiteral("Write the routes as KML to OUT (- for stdout)."),
+                                 QStringLiteral("OUT"));
+
+int runTrips(const QCommandLineParser &line)
 {
-    QString folder, format, output;
-    bool json = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--json")) {
-            json = true;
-        } else if ((arg == QLatin1String("--gpx") || arg == QLatin1String("--kml")) &&
-                   format.isEmpty() && i + 1 < args.size()) {
-            format = arg;
-            output = args[++i];
-        } else if (arg.startsWith(u'-') || !folder.isEmpty()) {
-            return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
-        } else {
-            folder = arg;
-        }
-    }
-    if (folder.isEmpty())
-        return toolUsageError(QStringLiteral("usage: %1").arg(QLatin1String(kUsage)));
+    const QString folder = line.positionalArguments().first();
+    const bool json = line.isSet(toolJsonOption());
+    if (line.isSet(kGpxOut) && line.isSet(kKmlOut))
+        return toolCommandUsageError(QStringLiteral("trips"),
+                                     QStringLiteral("choose one of --gpx and --kml"));
+    const QString format = line.isSet(kGpxOut)   ? QStringLiteral("--gpx")
+                           : line.isSet(kKmlOut) ? QStringLiteral("--kml")
+                                                 : QString();
+    const QString output = line.isSet(kGpxOut)   ? line.value(kGpxOut)
+                           : line.isSet(kKmlOut) ? line.value(kKmlOut)
+                                                 : QString();
     if (!QFileInfo(folder).isDir())
         return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
 
@@ -130,6 +128,13 @@ int runTrips(const QStringList &args)
     return 0;
 }
 
-const ToolCommandRegistration registration{{"trips", kUsage, runTrips}};
+const ToolCommandRegistration registration{{
+    QStringLiteral("trips"),
+    QStringLiteral("trips DIR [--json] [--gpx OUT|--kml OUT]"),
+    QStringLiteral("Groups a card's recordings into drives, with their distance and routes."),
+    {toolJsonOption(), kGpxOut, kKmlOut},
+    {{QStringLiteral("DIR"), QStringLiteral("The card or a folder copied from it.")}},
+    runTrips,
+}};
 
 } // namespace
