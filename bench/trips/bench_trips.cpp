@@ -44,7 +44,8 @@ QString writeCard(const QString &root)
     _FILEDATA settings = factoryDefaultRecord();
     settings.time_gmt = 28;
     applySaveStep(settings);
-    return QString::fromLatin1(writeRecord(settings, root + QStringLiteral("/config.bin")));
+    const tvk::Result<void> written = writeRecord(settings, root + QStringLiteral("/config.bin"));
+    return written ? QString() : written.failure().text();
 }
 
 // Drops the card's files from the page cache, so that every run reads from the disk.

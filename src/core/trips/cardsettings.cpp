@@ -5,18 +5,14 @@
 #include "settings/timezones.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <cstdlib>
 
 std::optional<_FILEDATA> cardSettings(const QString &folder)
 {
-    const QString path = QDir(folder).filePath(QLatin1String(kSettingFileName));
-    const QFileInfo info(path);
-    _FILEDATA record{};
-    if (!info.isFile() || info.size() != _FILEDATA::kSize || !readRecord(path, record))
-        return std::nullopt;
-    return record;
+    tvk::Result<_FILEDATA> record =
+        readRecord(QDir(folder).filePath(QLatin1String(kSettingFileName)));
+    return record ? std::optional<_FILEDATA>(*record) : std::nullopt;
 }
 
 std::optional<int> cardZoneSeconds(const _FILEDATA &settings)

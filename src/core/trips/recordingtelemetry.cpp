@@ -12,8 +12,8 @@ TVKTelemetryPtr readRecordingTelemetry(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return TVKTelemetry::empty();
-    bool ok = false;
-    return TVKBlackBoxData::extract(file, &ok);
+    tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(file);
+    return telemetry ? *telemetry : TVKTelemetry::empty();
 }
 
 QList<TVKTelemetryPtr> readRecordingTelemetry(const QStringList &paths)

@@ -39,5 +39,5 @@ inline bool writeCardSettings(const QString &dir, int timeGmt, bool summerTime)
     record.time_gmt = timeGmt;
     record.summer_time = summerTime ? 1 : 0;
     applySaveStep(record);
-    return writeRecord(record, dir + "/config.bin") == nullptr;
+    return writeRecord(record, dir + "/config.bin").ok();
 }
