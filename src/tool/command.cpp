@@ -49,6 +49,8 @@ const std::map<QString, ToolCommand> &toolCommands()
 
 int runToolCommand(const ToolCommand &command, const QStringList &args)
 {
+    if (command.handOver)
+        return command.handOver(args);
     QCommandLineParser line;
     line.setApplicationDescription(command.description);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -104,6 +106,12 @@ QTextStream &toolOut()
         return QTextStream(&file);
     }();
     return stream;
+}
+
+QIODevice *toolOutDevice()
+{
+    toolOut().flush();
+    return toolOut().device();
 }
 
 QTextStream &toolErr()

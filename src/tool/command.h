@@ -27,9 +27,9 @@ struct ToolCommand
     QList<QCommandLineOption> options;
     QList<ToolArgument> arguments;
     std::function<int(const QCommandLineParser &line)> run;
-    // Runs under a QGuiApplication (offscreen unless the caller chose a platform): fonts and
-    // image drawing need one.
-    bool needsGui = false;
+    // Set instead of `run` for a command another program carries out: it gets the words as
+    // typed, that program parses them.
+    std::function<int(const QStringList &args)> handOver = {};
 };
 
 // Commands register themselves from their own source file:
@@ -51,6 +51,8 @@ QCommandLineOption toolJsonOption();
 // Streams of the process, UTF-8.
 QTextStream &toolOut();
 QTextStream &toolErr();
+// The device under toolOut(), for output written as bytes; toolOut()'s buffer is flushed first.
+QIODevice *toolOutDevice();
 
 // Writes "tavik-tool: message" to the error stream and returns the usage status 2.
 int toolUsageError(const QString &message);

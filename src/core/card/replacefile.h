@@ -5,7 +5,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Replaces a file's whole content: the bytes go to a temporary file beside it, which takes
 // the file's place only when every byte was written. Otherwise the old file is left as it was
 // and the failure ("msg.file_open_fail") carries the system's reason.
 tvk::Result<void> replaceFileContents(const QString &path, const QByteArray &bytes);
+// The same for content written piece by piece: `produce` calls its `write` with each piece.
+tvk::Result<void> replaceFileContents(
+    const QString &path,
+    const std::function<void(const std::function<void(const QByteArray &)> &write)> &produce);

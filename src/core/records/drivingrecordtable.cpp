@@ -74,8 +74,12 @@ QString drivingRecordCellText(const _FLASH_SAVE_VALUE_STRUCT &r, qint64 row, int
     }
 }
 
-QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
-                            const QStringList &titles)
+namespace {
+
+// The export in pieces of about 64 KiB, each handed to `write` as it fills.
+void produceDrivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                             const QStringList &titles,
+                             const std::function<void(const QByteArray &)> &write)
 {
     QByteArray text = titles.join(u',').toUtf8() + '\n';
     QStringList cells;
@@ -84,7 +88,21 @@ QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
         for (int column = 0; column < kDrivingRecordColumnCount; ++column)
             cells.append(drivingRecordCellText(records.at(row), row, column));
         text += cells.join(u',').toUtf8() + '\n';
+        if (text.size() >= (1 << 16)) {
+            write(text);
+            text.clear();
+        }
     }
+    write(text);
+}
+
+} // namespace
+
+QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                            const QStringList &titles)
+{
+    QByteArray text;
+    produceDrivingRecordCsv(records, titles, [&text](const QByteArray &piece) { text += piece; });
     return text;
 }
 
@@ -92,7 +110,9 @@ tvk::Result<void> writeDrivingRecordCsv(const QString &path,
                                         const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
                                         const QStringList &titles)
 {
-    return replaceFileContents(path, drivingRecordCsv(records, titles));
+    return replaceFileContents(path, [&](const std::function<void(const QByteArray &)> &write) {
+        produceDrivingRecordCsv(records, titles, write);
+    });
 }
 
 DrivingRecordPosition drivingRecordPosition(const _FLASH_SAVE_VALUE_STRUCT &record)

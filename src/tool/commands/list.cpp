@@ -1,38 +1,50 @@
 // tavik-tool list DIR [--json]: the recording catalogue of a folder, in catalogue order.
 #include "catalogue/TVKMediaList.h"
 #include "command.h"
+#include "output/jsonstream.h"
 
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+
+#include <algorithm>
 
 namespace {
 
-QJsonValue pathOrNull(const std::optional<TVKMedia> &media)
+void writePathOrNull(JsonStream &json, const std::optional<TVKMedia> &media)
 {
-    return media ? QJsonValue(media->path()) : QJsonValue(QJsonValue::Null);
+    if (media)
+        json.string(media->path());
+    else
+        json.null();
 }
 
-QJsonObject catalogueJson(const TVKMediaList::Contents &contents)
+// Keys in alphabetical order, as the catalogue's JSON has always had them.
+void writeCatalogueJson(const TVKMediaList::Contents &contents)
 {
-    QJsonArray medias;
+    JsonStream json(toolOutDevice());
+    json.beginObject().key("medias").beginArray();
     for (const TVKMedia &m : contents.medias) {
-        medias.append(QJsonObject{{QStringLiteral("path"), m.path()},
-                                  {QStringLiteral("name"), m.mediaName()},
-                                  {QStringLiteral("extension"), m.extension()},
-                                  {QStringLiteral("dir"), m.dir()},
-                                  {QStringLiteral("division"), m.mediaDivision()},
-                                  {QStringLiteral("direction"), m.mediaDirection()},
-                                  {QStringLiteral("time"), m.yyyymmddhhmiss()},
-                                  {QStringLiteral("group"), m.mediaGroupName()}});
+        json.beginObject();
+        json.key("dir").string(m.dir());
+        json.key("direction").integer(m.mediaDirection());
+        json.key("division").integer(m.mediaDivision());
+        json.key("extension").string(m.extension());
+        json.key("group").string(m.mediaGroupName());
+        json.key("name").string(m.mediaName());
+        json.key("path").string(m.path());
+        json.key("time").string(m.yyyymmddhhmiss());
+        json.endObject();
     }
-    QJsonObject pairs;
-    for (auto it = contents.mediaPairDic.cbegin(); it != contents.mediaPairDic.cend(); ++it) {
-        pairs.insert(it.key(), QJsonObject{{QStringLiteral("front"), pathOrNull(it->frontMedia)},
-                                           {QStringLiteral("rear"), pathOrNull(it->rearMedia)}});
+    json.endArray().key("pairs").beginObject();
+    QStringList groups = contents.mediaPairDic.keys();
+    std::sort(groups.begin(), groups.end());
+    for (const QString &group : std::as_const(groups)) {
+        const TVKMediaPair &pair = contents.mediaPairDic[group];
+        json.key(group).beginObject();
+        writePathOrNull(json.key("front"), pair.frontMedia);
+        writePathOrNull(json.key("rear"), pair.rearMedia);
+        json.endObject();
     }
-    return QJsonObject{{QStringLiteral("medias"), medias}, {QStringLiteral("pairs"), pairs}};
+    json.endObject().endObject().newline();
 }
 
 const char *kindWord(const TVKMedia &m)
@@ -63,19 +75,32 @@ int runList(const QCommandLineParser &line)
 
     const TVKMediaList::Contents contents = TVKMediaList::walk(folder);
     if (json) {
-        toolOut() << QJsonDocument(catalogueJson(contents)).toJson(QJsonDocument::Compact) << '\n';
+        writeCatalogueJson(contents);
         return 0;
     }
+    // One line per recording, written as bytes: a card holds tens of thousands.
+    QIODevice *out = toolOutDevice();
+    QByteArray lines;
     for (const TVKMedia &m : contents.medias) {
         const TVKMediaPair *pair = contents.findMediaPairWithFileName(m.mediaName());
         const bool paired = pair && pair->frontMedia && pair->rearMedia;
-        toolOut() << QStringLiteral("%1  %2  %3  %4  %5\n")
-                         .arg(m.yyyymmddhhmiss(), QString::fromLatin1(kindWord(m)).leftJustified(6),
-                              QString::fromLatin1(sideWord(m)).leftJustified(5),
-                              paired ? QStringLiteral("pair") : QStringLiteral("    "), m.path());
+        lines += m.yyyymmddhhmiss().toUtf8();
+        lines += "  ";
+        lines += QByteArray(kindWord(m)).leftJustified(6);
+        lines += "  ";
+        lines += QByteArray(sideWord(m)).leftJustified(5);
+        lines += paired ? "  pair  " : "        ";
+        lines += m.path().toUtf8();
+        lines += '\n';
+        if (lines.size() > (1 << 16)) {
+            out->write(lines);
+            lines.clear();
+        }
     }
-    toolOut() << contents.medias.size() << " recordings, " << contents.mediaPairDic.size()
-              << " groups\n";
+    lines += QByteArray::number(contents.medias.size()) + " recordings, " +
+             QByteArray::number(contents.mediaPairDic.size()) + " groups\n";
+    if (out->write(lines) != lines.size())
+        return toolFailure(QStringLiteral("standard output: %1").arg(out->errorString()));
     return 0;
 }
 

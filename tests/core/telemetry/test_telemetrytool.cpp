@@ -114,6 +114,39 @@ private slots:
         QCOMPARE(runTool({"telemetry"}).status, 2);
         QCOMPARE(runTool({"telemetry", m_path, "--xml"}).status, 2);
     }
+
+    // Many files in one run: each as alone, in the order given, a bad one reported and left out
+    // of the CSV and GPX, the others complete.
+    void manyFiles()
+    {
+        const QString second = m_dir.filePath("alwa_20140526_081511_R.avi");
+        writeRecording(second, RecordingPlan());
+        const QString bad = m_dir.filePath("bad.avi");
+        QVERIFY(writeFile(bad, "RIFF"));
+        const QStringList files{second, bad, m_path};
+
+        const ProcessRun json = runTool(QStringList{"telemetry", "--json"} + files);
+        QCOMPARE(json.status, 1);
+        QCOMPARE(json.err.count("not a readable recording"), 1);
+        QCOMPARE(json.out.count('\n'), 1);
+        const QJsonObject all = QJsonDocument::fromJson(json.out).object();
+        QCOMPARE(all.size(), 3);
+        QVERIFY(json.out.indexOf(second.toUtf8()) < json.out.indexOf(m_path.toUtf8()));
+        QCOMPARE(all[bad]["ok"].toBool(true), false);
+        QCOMPARE(all[m_path].toObject(),
+                 QJsonDocument::fromJson(runTool({"telemetry", m_path}).out).object());
+
+        const ProcessRun csv = runTool(QStringList{"telemetry", "--csv"} + files);
+        const QList<QByteArray> rows = csv.out.trimmed().split('\n');
+        QCOMPARE(rows[0], "file,t,x,y,z,gps_t,latitude,longitude,speed,unit");
+        QVERIFY(rows[1].startsWith(second.toUtf8() + ",0,"));
+        QVERIFY(rows.last().startsWith(m_path.toUtf8() + ",2900,"));
+
+        const ProcessRun gpx = runTool(QStringList{"telemetry", "--gpx"} + files);
+        QCOMPARE(gpx.status, 1);
+        QCOMPARE(gpx.out.count("<trk>"), 2);
+        QCOMPARE(gpx.out.count("<?xml"), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTelemetryTool)

@@ -58,7 +58,7 @@ private slots:
         QTest::newRow("config action")
             << QStringList{"config", "print", "f"} << "unknown action \"print\"";
         QTest::newRow("two formats") << QStringList{"telemetry", "f", "--csv", "--gpx"}
-                                     << "choose one of --json, --csv and --gpx";
+                                     << "choose one of --json, --csv, --gpx";
     }
 
     void argumentCounts()

@@ -1,6 +1,7 @@
 // tavik-tool evidence FILE OUT: the evidence folder of a recording and its partner.
 #include "EvidencePictures.h"
 #include "command.h"
+#include "picturecommands.h"
 
 #include <QDir>
 
@@ -22,15 +23,13 @@ int runEvidence(const QCommandLineParser &line)
 }
 
 const ToolCommandRegistration registration{{
-    QStringLiteral("evidence"),
-    QStringLiteral("evidence FILE OUT"),
-    QStringLiteral("Writes the evidence folder of a recording and its partner: copies, telemetry, "
-                   "pictures, a report and SHA256SUMS."),
+    evidenceCommand().name,
+    evidenceCommand().usage,
+    evidenceCommand().description,
     {},
     {{QStringLiteral("FILE"), QStringLiteral("The recording (.avi).")},
      {QStringLiteral("OUT"), QStringLiteral("The folder to write; absent or empty.")}},
     runEvidence,
-    true,
 }};
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "democard/DemoCard.h"
 
 #include "command.h"
+#include "picturecommands.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -68,13 +69,12 @@ int runDemoCard(const QCommandLineParser &line)
 }
 
 const ToolCommandRegistration registration{{
-    QStringLiteral("demo-card"),
-    QStringLiteral("demo-card DIR [--minutes M] [--seconds S] [--seed N]"),
-    QStringLiteral("Writes a sample camera card: recordings of a drive, settings and logs."),
+    demoCardCommand().name,
+    demoCardCommand().usage,
+    demoCardCommand().description,
     {kMinutes, kSeconds, kSeed},
     {{QStringLiteral("DIR"), QStringLiteral("The folder to write the card into.")}},
     runDemoCard,
-    true,
 }};
 
 } // namespace

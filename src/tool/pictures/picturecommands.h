@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The commands that paint (the sample card, the evidence pictures) run in a program of their
+// own, so that the others start without Qt Gui. tavik-tool lists them and hands them over;
+// these are the words both say of them.
+struct PictureCommand
+{
+    QString name;
+    QString usage;
+    QString description;
+};
+
+inline PictureCommand demoCardCommand()
+{
+    return {
+        QStringLiteral("demo-card"),
+        QStringLiteral("demo-card DIR [--minutes M] [--seconds S] [--seed N]"),
+        QStringLiteral("Writes a sample camera card: recordings of a drive, settings and logs.")};
+}
+
+inline PictureCommand evidenceCommand()
+{
+    return {QStringLiteral("evidence"), QStringLiteral("evidence FILE OUT"),
+            QStringLiteral("Writes the evidence folder of a recording and its partner: copies, "
+                           "telemetry, pictures, a report and SHA256SUMS.")};
+}
