@@ -4,7 +4,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 CARD := $(BUILD)/sample-card
 
-.PHONY: run test deps build bench fuzz format format-check clean
+.PHONY: run test deps build bench fuzz format format-check package clean
 
 run: build
 	@test -d "$(CARD)" || $(BUILD)/src/tool/tavik-tool demo-card "$(CARD)"
@@ -19,6 +19,11 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja -DTAVIK_WERROR=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# A Debian package of the viewer and the tool, checked by the validators Debian uses.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	scripts/check-package $(BUILD)
 
 bench: build
 	scripts/run-benchmarks $(BUILD)
