@@ -2,16 +2,32 @@
 
 #include "telemetry/TVKBlackBoxData.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QtConcurrent>
+
+namespace {
+
+constexpr qint64 kReadWholeBytes = 8 << 20;
+
+} // namespace
 
 TVKTelemetryPtr readRecordingTelemetry(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return TVKTelemetry::empty();
+    // A short recording is read in one go: the index walk's scattered small reads then cost
+    // no system call each. (Not mapped: a card pulled out would kill the process.)
+    if (file.size() <= kReadWholeBytes) {
+        QByteArray bytes = file.readAll();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(buffer);
+        return telemetry ? *telemetry : TVKTelemetry::empty();
+    }
     tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(file);
     return telemetry ? *telemetry : TVKTelemetry::empty();
 }
