@@ -1,4 +1,4 @@
-// tavik-tool telemetry FILE... [--json|--csv|--gpx]: the telemetry embedded in recordings.
+// tavik-tool telemetry FILE... [--json|--csv|--gpx|--kml]: the telemetry embedded in recordings.
 // Several files are extracted at once on every core and written in the order given.
 #include "command.h"
 #include "output/telemetryformats.h"

@@ -11,6 +11,9 @@ const QList<TelemetryFormat> &telemetryFormats()
          makeTelemetryCsvWriter},
         {QStringLiteral("gpx"), QStringLiteral("Print a GPX file, a track per recording."),
          makeTelemetryGpxWriter},
+        {QStringLiteral("kml"),
+         QStringLiteral("Print a KML file, a track with times and speeds per recording."),
+         makeTelemetryKmlWriter},
     };
     return formats;
 }

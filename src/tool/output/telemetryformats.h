@@ -34,6 +34,7 @@ const QList<TelemetryFormat> &telemetryFormats();
 std::unique_ptr<TelemetryWriter> makeTelemetryJsonWriter(QIODevice *out, bool many);
 std::unique_ptr<TelemetryWriter> makeTelemetryCsvWriter(QIODevice *out, bool many);
 std::unique_ptr<TelemetryWriter> makeTelemetryGpxWriter(QIODevice *out, bool many);
+std::unique_ptr<TelemetryWriter> makeTelemetryKmlWriter(QIODevice *out, bool many);
 
 // A GPS record's position in signed decimal degrees, the hemispheres taken from the fix its
 // text left.

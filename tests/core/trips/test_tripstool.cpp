@@ -148,6 +148,15 @@ private slots:
         QCOMPARE(run.out.count("<gx:Track>"), 2);
         QCOMPARE(run.out.count("<when>"), 8);
         QCOMPARE(run.out.count("<gx:coord>"), 8);
+
+        // The same recordings through the telemetry command: one placemark, a track each.
+        const ProcessRun telemetry =
+            runTool({"telemetry", "--kml", dir.filePath("DCIM/alwa_20261017_083000_F.avi"),
+                     dir.filePath("DCIM/alwa_20261017_083004_F.avi")});
+        QCOMPARE(telemetry.status, 0);
+        QCOMPARE(telemetry.out.count("<Placemark>"), 1);
+        QCOMPARE(telemetry.out.count("<gx:Track>"), 2);
+        QCOMPARE(telemetry.out.count("<when>"), 8);
     }
 };
 
