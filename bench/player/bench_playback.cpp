@@ -90,6 +90,8 @@ double timeToFirstFrames(TVKAppDelegate &app, qint64 row)
     return clock.nsecsElapsed() / 1e6;
 }
 
+// CPU seconds two cvlc players burn in `seconds` of playing; negative when one of them stopped
+// before the end, which would make the comparison worthless.
 double cvlcCpu(const QStringList &files, int seconds)
 {
     QList<QProcess *> players;
@@ -115,14 +117,21 @@ double cvlcCpu(const QStringList &files, int seconds)
         before += cpuSecondsOfTree(pid_t(p->processId()));
     QTest::qWait(seconds * 1000);
     double after = 0;
-    for (QProcess *p : players)
+    bool allRan = true;
+    for (QProcess *p : players) {
         after += cpuSecondsOfTree(pid_t(p->processId()));
+        if (p->state() != QProcess::Running) {
+            allRan = false;
+            std::fprintf(stderr, "bench_playback: the cvlc reference stopped (status %d): %s\n",
+                         p->exitCode(), p->readAllStandardError().trimmed().constData());
+        }
+    }
     for (QProcess *p : players) {
         p->kill();
         p->waitForFinished();
         delete p;
     }
-    return after - before;
+    return allRan ? after - before : -1;
 }
 
 } // namespace
@@ -139,6 +148,10 @@ int main(int argc, char **argv)
     QTemporaryDir temp;
     QString card = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (card.isEmpty()) {
+        // The cvlc reference runs as nobody when we are root: it must be able to read the card.
+        QFile::setPermissions(temp.path(), QFile::permissions(temp.path()) | QFile::ReadGroup |
+                                               QFile::ExeGroup | QFile::ReadOther |
+                                               QFile::ExeOther);
         card = temp.filePath(QStringLiteral("card"));
         std::printf("writing a sample card of one-minute recordings...\n");
         if (QProcess::execute(QStringLiteral(TAVIK_TOOL_PATH),
@@ -177,8 +190,15 @@ int main(int argc, char **argv)
     delegate.playerController()->stopPlay();
 
     const double theirs = cvlcCpu({pair->frontMedia->path(), pair->rearMedia->path()}, 20);
+    // Two players decoding for 20 s burn seconds of CPU; a reference that burned almost none
+    // did not play, and a ratio against it would mean nothing.
+    if (theirs < 1.0) {
+        std::fprintf(stderr, "bench_playback: the cvlc reference did not play (%.2f s of CPU)\n",
+                     theirs);
+        return 1;
+    }
     std::printf("CPU for 20 s of the pair: Tavik Viewer %.2f s, two cvlc %.2f s, ratio %.2f (goal "
                 "<= 1.3)\n",
-                ours, theirs, theirs > 0 ? ours / theirs : 0.0);
+                ours, theirs, ours / theirs);
     return 0;
 }

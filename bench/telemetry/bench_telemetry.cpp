@@ -3,8 +3,7 @@
 // a warm page cache, against `ffprobe -v quiet -select_streams 2 -show_packets` on the same
 // file and against the floor: plain positioned reads of the same index and telemetry chunks.
 // Goals: at least 10 times faster than ffprobe, within 2 times the floor.
-#include "avi/TVKAviWriter.h"
-#include "avi/telemetryrecords.h"
+#include "camerarecording.h"
 #include "telemetry/TVKBlackBoxData.h"
 
 #include <QCoreApplication>
@@ -24,46 +23,6 @@
 #include <vector>
 
 namespace {
-
-bool writeRecording(const QString &path, int seconds, int frameBytes)
-{
-    TVKAviWriter writer;
-    if (!writer.open(path))
-        return false;
-    QByteArray frame(frameBytes, 'v');
-    const QByteArray audio(6400, '\0'); // 200 ms of 16 kHz mono
-    const QDateTime start(QDate(2024, 1, 31), QTime(12, 0), Qt::UTC);
-    for (int s = 0; s < seconds; ++s) {
-        const auto base = quint32(s * 1000);
-        for (int f = 0; f < 30; ++f) {
-            frame[0] = char(f); // frames differ a little in size, as JPEG frames do
-            frame.resize(frameBytes - 512 + (f * 37) % 1024);
-            writer.addVideoFrame(base + quint32(f * 1000 / 30), frame);
-        }
-        for (int a = 0; a < 5; ++a)
-            writer.addAudio(base + quint32(a * 200), audio);
-        telemetry::Fix fix;
-        fix.utc = start.addSecs(s);
-        fix.latitude = 37.5 + s * 1e-4;
-        fix.longitude = 127.0 + s * 1e-4;
-        fix.knots = 30;
-        fix.satellites = 9;
-        fix.hdop = 0.8;
-        writer.addGps(base + 500, telemetry::gpsRecord(base + 500, fix));
-        for (int g = 0; g < 10; ++g)
-            writer.addGSensor(base + quint32(g * 100),
-                              telemetry::gSensorRecord(base + quint32(g * 100), g, -g, 256));
-        if (!writer.flush(base + 1000))
-            return false;
-    }
-    return writer.finish();
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 double fastest(const std::vector<double> &times)
 {
@@ -119,7 +78,7 @@ int main(int argc, char **argv)
     const int frameKiB = argc > 2 ? std::max(1, atoi(argv[2])) : 48;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("alwa_20240131_120000_F.avi"));
-    if (!writeRecording(path, seconds, frameKiB * 1024)) {
+    if (!writeCameraRecording(path, seconds, frameKiB * 1024)) {
         std::fprintf(stderr, "bench_telemetry: cannot write %s\n", qPrintable(path));
         return 1;
     }

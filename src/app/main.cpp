@@ -25,8 +25,9 @@ int main(int argc, char **argv)
         QStringLiteral("Plays the front and rear recordings of a dash camera in step."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("folder"),
-                                 QStringLiteral("A folder of recordings (the camera's card)."));
+    parser.addPositionalArgument(
+        QStringLiteral("folder"),
+        QStringLiteral("A folder of recordings (the camera's card), or a recording to play."));
     parser.process(app);
 
     QFile style(QStringLiteral(":/style/tavik.qss"));
@@ -34,7 +35,13 @@ int main(int argc, char **argv)
         app.setStyleSheet(QString::fromUtf8(style.readAll()));
 
     TVKAppDelegate delegate;
-    const QStringList folders = parser.positionalArguments();
-    delegate.launch(folders.isEmpty() ? QString() : QFileInfo(folders.first()).absoluteFilePath());
+    const QStringList paths = parser.positionalArguments();
+    const QFileInfo opened(paths.value(0));
+    if (opened.isFile()) {
+        delegate.launch();
+        delegate.openRecording(opened.absoluteFilePath());
+    } else {
+        delegate.launch(paths.isEmpty() ? QString() : opened.absoluteFilePath());
+    }
     return app.exec();
 }

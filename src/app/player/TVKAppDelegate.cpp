@@ -11,6 +11,7 @@
 #include "VLCVideoView.h"
 #include "card/LsblkVolumeSource.h"
 #include "card/UDisksVolumeLabeller.h"
+#include "catalogue/cardfolder.h"
 #include "common/strings.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"
@@ -358,6 +359,23 @@ void TVKAppDelegate::openFolder(const QString &folder)
     m_ui.folderField->setToolTip(m_ui.folderField->text());
     m_mediaList->setDirectoryPath(folder);
     updateEmptyListNote();
+}
+
+void TVKAppDelegate::openRecording(const QString &path)
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    auto *once = new QObject(this);
+    connect(this, &TVKAppDelegate::mediaListShown, once, [this, once, wanted] {
+        once->deleteLater();
+        for (qint64 row = 0; row < m_mediaList->count(); ++row) {
+            if (QFileInfo(m_mediaList->mediaAtIndex(row)->path()).absoluteFilePath() == wanted) {
+                m_ui.mediaListTableView->selectRow(int(row));
+                m_player->changeAndPlay();
+                return;
+            }
+        }
+    });
+    openFolder(cardFolderOfRecording(path));
 }
 
 void TVKAppDelegate::openMediaDirectoryDialog()

@@ -59,6 +59,8 @@ public:
 
     // Opens a folder: both players stop, the catalogue walks the folder in the background.
     void openFolder(const QString &folder);
+    // Opens the card folder of a recording and plays it once the list shows it.
+    void openRecording(const QString &path);
     void openMediaDirectoryDialog();
     void closeWindow();
     void toggleFullScreen();
