@@ -30,6 +30,8 @@ static_assert(offsetof(AviPrologue, avih) == 24);
 static_assert(offsetof(AviPrologue, dwMicroSecPerFrame) == 32);
 static_assert(offsetof(AviPrologue, dwTotalFrames) == 48);
 
+constexpr quint64 kLongestRecordingMs = 24ull * 3600 * 1000;
+
 bool hasCode(const char (&field)[4], const char *code)
 {
     return std::memcmp(field, code, 4) == 0;
@@ -47,11 +49,13 @@ std::optional<qint64> aviHeaderLengthMs(QIODevice &file)
     if (!hasCode(p.riff, "RIFF") || !hasCode(p.avi, "AVI ") || !hasCode(p.list, "LIST") ||
         !hasCode(p.hdrl, "hdrl") || !hasCode(p.avih, "avih") || qFromLittleEndian(p.avihSize) < 20)
         return std::nullopt;
-    const qint64 frames = qFromLittleEndian(p.dwTotalFrames);
-    const qint64 microseconds = qFromLittleEndian(p.dwMicroSecPerFrame);
-    if (frames == 0 || microseconds == 0)
+    // Both are 32-bit, so their product fits 64 bits unsigned; a damaged header claiming more
+    // than a day is no recording of this camera.
+    const quint64 ms = quint64(qFromLittleEndian(p.dwTotalFrames)) *
+                       qFromLittleEndian(p.dwMicroSecPerFrame) / 1000;
+    if (ms == 0 || ms > kLongestRecordingMs)
         return std::nullopt;
-    return frames * microseconds / 1000;
+    return qint64(ms);
 }
 
 qint64 recordingLengthMs(const QString &path)

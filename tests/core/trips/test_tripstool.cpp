@@ -85,6 +85,22 @@ private slots:
         QCOMPARE(tripNames(QJsonDocument::fromJson(run.out)["trips"].toArray()), trips);
     }
 
+    // A damaged header claiming billions of frames of an hour each counts as unreadable: 60 s,
+    // so a recording two minutes after its end starts a new trip.
+    void damagedHeaderLength()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), "alwa_20261017_083000_F:30 alwa_20261017_083300_F:30"),
+                 QString());
+        QFile file(dir.filePath("DCIM/alwa_20261017_083000_F.avi"));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(32));
+        QVERIFY(file.write(QByteArray(20, '\xff')) == 20);
+        file.close();
+        const ProcessRun run = runTool({"trips", dir.path(), "--json"});
+        QCOMPARE(tripNames(QJsonDocument::fromJson(run.out)["trips"].toArray()),
+                 "alwa_20261017_083000_F|alwa_20261017_083300_F");
+    }
+
     // The contract's fields of one trip: name times, the header's length, absolute paths and
     // the distance of a car going east at 10 m/s.
     void contract()
