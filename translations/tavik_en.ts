@@ -214,6 +214,46 @@ or drop it here.</translation>
         <source>Full screen (F)</source>
         <translation>Full screen (F)</translation>
     </message>
+    <message id="player.capture">
+        <source>Save the picture of the front view</source>
+        <translation>Save the picture of the front view</translation>
+    </message>
+    <message id="player.print">
+        <source>Print the picture of the front view</source>
+        <translation>Print the picture of the front view</translation>
+    </message>
+    <message id="player.exit_full_screen">
+        <source>Leave full screen (Esc)</source>
+        <translation>Leave full screen (Esc)</translation>
+    </message>
+    <message id="capture.save_title">
+        <source>Save Captured Picture</source>
+        <translation>Save Captured Picture</translation>
+    </message>
+    <message id="capture.filter_png">
+        <source>PNG image</source>
+        <translation>PNG image</translation>
+    </message>
+    <message id="capture.filter_jpeg">
+        <source>JPEG image</source>
+        <translation>JPEG image</translation>
+    </message>
+    <message id="capture.no_frame">
+        <source>There is no picture to capture yet.</source>
+        <translation>There is no picture to capture yet.</translation>
+    </message>
+    <message id="capture.unknown_format">
+        <source>%1 names no image format. Use .png or .jpg.</source>
+        <translation>%1 names no image format. Use .png or .jpg.</translation>
+    </message>
+    <message id="capture.save_failed">
+        <source>The picture could not be saved.</source>
+        <translation>The picture could not be saved.</translation>
+    </message>
+    <message id="print.failed">
+        <source>The picture could not be printed.</source>
+        <translation>The picture could not be printed.</translation>
+    </message>
     <!-- settings window: title (followed by the version), pages, buttons, messages -->
     <message id="setting.window_title">
         <source>Tavik Settings </source>

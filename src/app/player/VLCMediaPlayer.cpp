@@ -400,8 +400,9 @@ QSize VLCMediaPlayer::videoSize() const
 
 bool VLCMediaPlayer::saveVideoSnapshotAt(const QString &path, int width, int height)
 {
-    QImage frame;
-    {
+    // The frame on the screen, not one the decoder has made since and not yet shown.
+    QImage frame = m_view ? m_view->frame() : QImage();
+    if (frame.isNull()) {
         QMutexLocker lock(&m_frameMutex);
         frame = m_latest.copy();
     }

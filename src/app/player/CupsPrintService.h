@@ -1,0 +1,14 @@
+#pragma once
+
+#include "player/printjob.h"
+
+// The print service of the desktop: the CUPS server that libcups finds (CUPS_SERVER,
+// client.conf or the local scheduler).
+class CupsPrintService : public PrintService
+{
+public:
+    int findPrinter(const QString &printer) override;
+    std::optional<QStringList> documentFormats(const QString &printer) override;
+    Submission submitFile(const QString &printer, const QString &path, const QString &title,
+                          const QString &format, const Options &options) override;
+};

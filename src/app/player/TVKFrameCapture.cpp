@@ -1,0 +1,91 @@
+#include "TVKFrameCapture.h"
+
+#include "VideoPlayer.h"
+#include "common/strings.h"
+#include "controls/TVKAlert.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QUrl>
+
+TVKFrameCapture::TVKFrameCapture(QWidget *window, VideoPlayer *player1, QObject *parent)
+    : QObject(parent), m_window(window), m_player1(player1)
+{}
+
+QString TVKFrameCapture::snapshot(const char *name)
+{
+    if (!m_player1)
+        return {};
+    const QString path = m_file.preparedPath(QLatin1String(name));
+    // Width and height 0: the video's own pixel size.
+    if (path.isEmpty() || !m_player1->saveVideoSnapshotAt(path, 0, 0))
+        return {};
+    return path;
+}
+
+void TVKFrameCapture::captureVideo()
+{
+    if (!m_player1 || !m_player1->isPlaying())
+        return;
+    // The frame of the moment of the click, before the panel opens and playback moves on.
+    const QString shot = snapshot(kCaptureSnapshotName);
+    if (shot.isEmpty()) {
+        alert(tvk::text("capture.no_frame"));
+        return;
+    }
+    QFileDialog panel(m_window, tvk::text("capture.save_title"));
+    panel.setObjectName(QStringLiteral("captureSavePanel"));
+    panel.setAcceptMode(QFileDialog::AcceptSave);
+    panel.setFileMode(QFileDialog::AnyFile);
+    panel.setFilter(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    panel.setNameFilters({tvk::text("capture.filter_png") + QStringLiteral(" (*.png)"),
+                          tvk::text("capture.filter_jpeg") + QStringLiteral(" (*.jpg *.jpeg)")});
+    panel.setDefaultSuffix(QStringLiteral("png"));
+    const QFileInfo suggested(suggestedCapturePath());
+    panel.setDirectory(suggested.absolutePath());
+    panel.selectFile(suggested.fileName());
+    if (panel.exec() != QDialog::Accepted || panel.selectedFiles().isEmpty())
+        return;
+    saveCapture(shot, panel.selectedFiles().constFirst());
+}
+
+bool TVKFrameCapture::saveCapture(const QString &snapshotPath, const QString &target)
+{
+    const QByteArray format = captureFormatForPath(target);
+    if (format.isEmpty()) {
+        alert(tvk::text("capture.unknown_format").arg(QFileInfo(target).fileName()));
+        return false;
+    }
+    QImageReader reader(snapshotPath);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        alert(reader.errorString());
+        return false;
+    }
+    // The old file stays whole until the new one is complete.
+    QSaveFile file(target);
+    QImageWriter writer(&file, format);
+    if (format == "jpeg")
+        writer.setQuality(95);
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
+        const QString reason = writer.error() != QImageWriter::UnknownError ? writer.errorString()
+                                                                            : file.errorString();
+        file.cancelWriting();
+        alert(QDir::toNativeSeparators(target) + QStringLiteral(": ") + reason);
+        return false;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
+    emit captureSaved(target);
+    return true;
+}
+
+void TVKFrameCapture::alert(const QString &reason)
+{
+    showAlert(m_window, QStringLiteral("Warning"),
+              tvk::text("capture.save_failed") + QLatin1Char('\n') + reason);
+}

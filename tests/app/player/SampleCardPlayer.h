@@ -1,0 +1,61 @@
+#pragma once
+// The application with the real libVLC on a generated sample card, offscreen and silent, with
+// the first front recording playing in both views.
+#include "app/apptestsetup.h"
+#include "core/testsupport.h"
+#include "player/CustomWindow.h"
+#include "player/TVKAppDelegate.h"
+#include "player/TVKPlayerController.h"
+#include "player/VLCVideoView.h"
+#include "player/VideoPlayer.h"
+
+#include <QSignalSpy>
+
+#include <memory>
+
+class SampleCardPlayer
+{
+public:
+    static void prepare()
+    {
+        tvk::prepareApplicationEnvironment();
+        qputenv("TAVIK_VLC_AOUT", "dummy");
+    }
+
+    // Makes the card and opens it; true once the list shows it.
+    bool open()
+    {
+        initApplicationTest();
+        const QString card = m_card.filePath(QStringLiteral("card"));
+        if (runTool({QStringLiteral("demo-card"), card, QStringLiteral("--seconds"),
+                     QStringLiteral("6")})
+                .status != 0)
+            return false;
+        app = std::make_unique<TVKAppDelegate>();
+        app->launch(card);
+        return QTest::qWaitFor([this] { return app->mediaList()->count() > 0; }, 10000);
+    }
+
+    // Plays the first front recording; true once its first picture is on the screen.
+    bool playFirstFront()
+    {
+        qint64 row = 0;
+        while (row < app->mediaList()->count() &&
+               !app->mediaList()->mediaAtIndex(row)->isFrontMedia())
+            ++row;
+        QSignalSpy shown(app->video1View(), &VLCVideoView::firstFrameShown);
+        if (!app->playerController()->playAtIndex(row))
+            return false;
+        return QTest::qWaitFor(
+            [&] {
+                return shown.count() > 0 && app->player1()->isPlaying() &&
+                       !app->playerController()->waitingForPlayStart();
+            },
+            15000);
+    }
+
+    std::unique_ptr<TVKAppDelegate> app;
+
+private:
+    QTemporaryDir m_card;
+};
