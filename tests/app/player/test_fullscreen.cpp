@@ -1,0 +1,86 @@
+// Full screen of the player window, offscreen: the strip, Escape, entering and leaving twice,
+// the launch frame restored, the ways out, and dragging under the top of the available area.
+#include "PlayerWindowFixture.h"
+#include "app/apptestsetup.h"
+#include "player/CustomWindow.h"
+#include "controls/TKImageButton.h"
+#include "controls/TKThreePartImageView.h"
+#include "player/PlayerWindowUi.h"
+
+#include <QScreen>
+#include <QSignalSpy>
+
+class TestFullScreen : public QObject
+{
+    Q_OBJECT
+public:
+    static void initMain() { tvk::prepareApplicationEnvironment(); }
+
+private:
+    PlayerWindowFixture m_f;
+
+    CustomWindow *window() const { return m_f.app->window(); }
+    const PlayerWindowUi &ui() const { return m_f.app->ui(); }
+    QRect launchFrame() const { return m_f.app->minWindowFrame(); }
+
+private slots:
+    void initTestCase()
+    {
+        initApplicationTest();
+        QVERIFY(m_f.open({"alwa_20240131_120000_F.avi", "alwa_20240131_120000_R.avi",
+                          "alwa_20240131_120100_F.avi"}));
+        QVERIFY(QTest::qWaitForWindowExposed(window()));
+        QCOMPARE(window()->initialFrame(), launchFrame());
+    }
+
+    void escapeOnlyLeaves()
+    {
+        QSignalSpy changes(window(), &CustomWindow::isFullScreenChanged);
+        QTest::keyClick(window(), Qt::Key_Escape);
+        QVERIFY(changes.isEmpty() && !window()->isFullScreen());
+        QCOMPARE(window()->geometry(), launchFrame());
+
+        // A size chosen in between is not where full screen returns to.
+        window()->resize(1224, 768);
+        window()->enterFullscreen();
+        window()->enterFullscreen();
+        QCOMPARE(changes.count(), 1);
+        QTRY_COMPARE(window()->geometry(), window()->screen()->geometry());
+        QVERIFY(!ui().headBox->isVisible() && !ui().bodyRightBox->isVisible());
+        QVERIFY(ui().mediaControlBoxForFullScreen->isVisible() && ui().videoBox->isVisible());
+        QCOMPARE(ui().mediaControlBoxForFullScreen->height(), 36);
+
+        QTest::keyClick(window(), Qt::Key_Escape);
+        window()->leaveFullscreen();
+        QCOMPARE(changes.count(), 2);
+        QVERIFY(!window()->isFullScreen());
+        QTRY_COMPARE(window()->geometry(), launchFrame());
+        QVERIFY(ui().headBox->isVisible() && ui().bodyRightBox->isVisible());
+        QVERIFY(!ui().mediaControlBoxForFullScreen->isVisible());
+    }
+
+    void stripButtonLeaves()
+    {
+        window()->enterFullscreen();
+        ui().exitFullScreenButton->click();
+        QVERIFY(!window()->isFullScreen());
+        QTRY_COMPARE(window()->geometry(), launchFrame());
+    }
+
+    void dragStopsUnderTheTopOfTheAvailableArea()
+    {
+        const QRect available = window()->screen()->availableGeometry();
+        const QPoint grip(300, 20);
+        QTest::mousePress(window(), Qt::LeftButton, {}, grip);
+        QTest::mouseMove(window(), grip + QPoint(40, -window()->y() - 200));
+        QTest::mouseRelease(window(), Qt::LeftButton, {}, grip + QPoint(40, -window()->y() - 200));
+        QTRY_COMPARE(window()->frameGeometry().top(), available.top());
+        QCOMPARE(window()->x(), launchFrame().x() + 40);
+        window()->setGeometry(launchFrame());
+    }
+
+    void cleanupTestCase() { m_f.app.reset(); }
+};
+
+QTEST_MAIN(TestFullScreen)
+#include "test_fullscreen.moc"
