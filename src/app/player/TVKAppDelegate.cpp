@@ -1,7 +1,11 @@
 #include "TVKAppDelegate.h"
 
+#include "CupsPrintService.h"
 #include "CustomWindow.h"
 #include "PMProgressIndicator.h"
+#include "TVKFrameCapture.h"
+#include "TVKFramePrint.h"
+#include "TVKFullScreenStrip.h"
 #include "TVKLoadingIndicator.h"
 #include "TVKMediaListModel.h"
 #include "TVKPlayInfo.h"
@@ -17,6 +21,7 @@
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
 #include "controls/TVKAlert.h"
+#include "headbarbutton.h"
 #include "settings/settingsfilesearch.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
@@ -130,6 +135,21 @@ void TVKAppDelegate::setupInitialValues()
             &TVKPlayerController::updatePlayInfoScale);
     connect(m_window, &CustomWindow::closing, this, [this] { m_player->stopPlay(); });
     connectControls();
+
+    // Saving and printing the main player's frame from the head bar; more controls in the
+    // full-screen strip.
+    m_capture = new TVKFrameCapture(m_window, m_player1, this);
+    m_print = new TVKFramePrint(m_window, m_player1, m_capture,
+                                std::make_unique<CupsPrintService>(), this);
+    connect(addHeadBarButton(m_ui, "captureButton", "icon_capture_n", "player.capture"),
+            &QAbstractButton::clicked, m_capture, &TVKFrameCapture::captureVideo);
+    connect(addHeadBarButton(m_ui, "printButton", "icon_print_n", "player.print"),
+            &QAbstractButton::clicked, m_print, &TVKFramePrint::print);
+    m_strip = new TVKFullScreenStrip(m_ui, m_player1, this);
+    connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_player,
+            &TVKPlayerController::jumpBackward);
+    connect(m_strip->jumpForwardButton(), &QAbstractButton::clicked, m_player,
+            &TVKPlayerController::jumpForward);
 
     m_ui.titleLabel->setText(QStringLiteral("TAVIK <span style='font-weight:400'>Viewer</span>"));
     m_window->setWindowTitle(QStringLiteral("Tavik Viewer"));

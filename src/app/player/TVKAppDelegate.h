@@ -11,6 +11,9 @@
 class CustomWindow;
 class PMProgressIndicator;
 class QLabel;
+class TVKFrameCapture;
+class TVKFramePrint;
+class TVKFullScreenStrip;
 class TVKLoadingIndicator;
 class TVKMediaListModel;
 class TVKPlayerController;
@@ -43,6 +46,8 @@ public:
     TVKPlayerController *playerController() const { return m_player; }
     TVKTelemetryPanel *telemetryPanel() const { return m_telemetryPanel; }
     TVKLoadingIndicator *loadingIndicator() const { return m_loading; }
+    TVKFrameCapture *frameCapture() const { return m_capture; }
+    TVKFramePrint *framePrint() const { return m_print; }
     VideoPlayer *player1() const { return m_player1; }
     VideoPlayer *player2() const { return m_player2; }
     VLCVideoView *video1View() const { return m_video1View; }
@@ -98,5 +103,8 @@ private:
     TVKTelemetryPanel *m_telemetryPanel = nullptr;
     TVKPlayerController *m_player = nullptr;
     QLabel *m_emptyListNote = nullptr;
+    TVKFrameCapture *m_capture = nullptr;
+    TVKFramePrint *m_print = nullptr;
+    TVKFullScreenStrip *m_strip = nullptr;
     int m_rightViewMode = 0;
 };

@@ -1,10 +1,11 @@
 // Full screen of the player window, offscreen: the strip, Escape, entering and leaving twice,
-// the launch frame restored, the ways out, and dragging under the top of the available area.
+// the launch frame restored, a new start and a size step down leaving it, and dragging that
+// stops under the top of the available area.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
-#include "player/CustomWindow.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"
+#include "player/CustomWindow.h"
 #include "player/PlayerWindowUi.h"
 
 #include <QScreen>
@@ -49,6 +50,14 @@ private slots:
         QVERIFY(!ui().headBox->isVisible() && !ui().bodyRightBox->isVisible());
         QVERIFY(ui().mediaControlBoxForFullScreen->isVisible() && ui().videoBox->isVisible());
         QCOMPARE(ui().mediaControlBoxForFullScreen->height(), 36);
+        for (const char *control : {"playButtonForFullScreen", "jumpBackwardButtonForFullScreen",
+                                    "jumpForwardButtonForFullScreen", "timeFieldForFullScreen",
+                                    "videoPositionSliderForFullScreen",
+                                    "remainingFieldForFullScreen", "exitFullScreenButton"}) {
+            auto *widget =
+                ui().mediaControlBoxForFullScreen->findChild<QWidget *>(QLatin1String(control));
+            QVERIFY2(widget && widget->isVisible(), control);
+        }
 
         QTest::keyClick(window(), Qt::Key_Escape);
         window()->leaveFullscreen();
@@ -63,6 +72,18 @@ private slots:
     {
         window()->enterFullscreen();
         ui().exitFullScreenButton->click();
+        QVERIFY(!window()->isFullScreen());
+        QTRY_COMPARE(window()->geometry(), launchFrame());
+    }
+
+    void aNewStartAndAStepDownLeave()
+    {
+        window()->enterFullscreen();
+        QVERIFY(m_f.start(0));
+        QVERIFY(!window()->isFullScreen());
+        QTRY_COMPARE(window()->geometry(), launchFrame());
+        window()->enterFullscreen();
+        m_f.player()->sizeDown();
         QVERIFY(!window()->isFullScreen());
         QTRY_COMPARE(window()->geometry(), launchFrame());
     }

@@ -1,0 +1,67 @@
+#include "TVKFullScreenStrip.h"
+
+#include "PlayerWindowUi.h"
+#include "VideoPlayer.h"
+#include "common/strings.h"
+#include "controls/TKImageButton.h"
+#include "controls/TKThreePartImageView.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QSlider>
+
+namespace {
+
+TKImageButton *stripButton(const char *name, const char *image, const char *tip, QWidget *strip)
+{
+    auto *button = new TKImageButton(strip);
+    button->setObjectName(QLatin1String(name));
+    button->setImageName(QLatin1String(image));
+    button->setFixedSize(32, 32);
+    button->setToolTip(tvk::text(tip));
+    return button;
+}
+
+QLabel *timeLabel(const char *name, QWidget *strip)
+{
+    auto *label = new QLabel(timeString(0), strip);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+TVKFullScreenStrip::TVKFullScreenStrip(PlayerWindowUi &ui, VideoPlayer *player1, QObject *parent)
+    : QObject(parent), m_player1(player1)
+{
+    QWidget *strip = ui.mediaControlBoxForFullScreen;
+    auto *layout = qobject_cast<QBoxLayout *>(strip->layout());
+    m_jumpBackward = stripButton("jumpBackwardButtonForFullScreen", "icon_jump_backward_n",
+                                 "player.jump_backward", strip);
+    m_jumpForward = stripButton("jumpForwardButtonForFullScreen", "icon_jump_forward_n",
+                                "player.jump_forward", strip);
+    m_time = timeLabel("timeFieldForFullScreen", strip);
+    m_remaining = timeLabel("remainingFieldForFullScreen", strip);
+    // play | back | forward | time | position | remaining | leave
+    const int play = layout->indexOf(ui.playButtonForFullScreen);
+    layout->insertWidget(play + 1, m_jumpBackward);
+    layout->insertWidget(play + 2, m_jumpForward);
+    layout->insertWidget(layout->indexOf(ui.videoPositionSliderForFullScreen), m_time);
+    layout->insertWidget(layout->indexOf(ui.videoPositionSliderForFullScreen) + 1, m_remaining);
+    ui.exitFullScreenButton->setToolTip(tvk::text("player.exit_full_screen"));
+    ui.playButtonForFullScreen->setToolTip(tvk::text("player.play_pause"));
+
+    if (player1) {
+        connect(player1, &VideoPlayer::timeChanged, this, &TVKFullScreenStrip::updateTimes);
+        connect(player1, &VideoPlayer::stateChanged, this, &TVKFullScreenStrip::updateTimes);
+    }
+}
+
+void TVKFullScreenStrip::updateTimes()
+{
+    if (!m_player1)
+        return;
+    m_time->setText(timeString(m_player1->time()));
+    m_remaining->setText(timeString(m_player1->remainingTime()));
+}
