@@ -5,9 +5,9 @@
 //   bench_playback [CARD]
 #include "catalogue/TVKMediaList.h"
 #include "common/strings.h"
-#include "controls/appresources.h"
+#include "controls/AppResources.h"
 #include "player/TVKAppDelegate.h"
-#include "player/TVKPlayerController.h"
+#include "player/TVKPlayback.h"
 #include "player/VLCVideoView.h"
 #include "player/VideoPlayer.h"
 
@@ -75,8 +75,8 @@ qint64 pairedFront(const TVKMediaList *list)
 
 double timeToFirstFrames(TVKAppDelegate &app, qint64 row)
 {
-    app.playerController()->stopPlay();
-    app.playerController()->catalogueReplaced(); // so that the click starts the row anew
+    app.playback()->stopPlay();
+    app.playback()->catalogueReplaced(); // so that the click starts the row anew
     QTest::qWait(300);
     QTableView *table = app.ui().mediaListTableView;
     table->selectRow(int(row));
@@ -84,7 +84,7 @@ double timeToFirstFrames(TVKAppDelegate &app, qint64 row)
     QSignalSpy first2(app.video2View(), &VLCVideoView::firstFrameShown);
     QElapsedTimer clock;
     clock.start();
-    app.playerController()->changeAndPlay(); // what the double click does
+    app.playback()->changeAndPlay(row); // what the double click does
     if (!QTest::qWaitFor([&] { return first1.count() && first2.count(); }, 15000))
         return -1;
     return clock.nsecsElapsed() / 1e6;
@@ -187,7 +187,7 @@ int main(int argc, char **argv)
     const double before = cpuSecondsOfTree(getpid());
     QTest::qWait(20000);
     const double ours = cpuSecondsOfTree(getpid()) - before;
-    delegate.playerController()->stopPlay();
+    delegate.playback()->stopPlay();
 
     const double theirs = cvlcCpu({pair->frontMedia->path(), pair->rearMedia->path()}, 20);
     // Two players decoding for 20 s burn seconds of CPU; a reference that burned almost none

@@ -1,5 +1,6 @@
 // Route map of the player window and of the driving-record map window. The application drives
-// it through three global functions: setLatLag(lng, lat), TVKDebug(text) and setRoute(points).
+// it through global functions: setLatLag(lng, lat), TVKDebug(text), setRoute(points) and
+// setNoGps(on).
 (function () {
     'use strict';
 
@@ -12,12 +13,10 @@
     var TILE_WAIT_MS = 10000;
     // Once tiles have loaded, only a run of failures means the network has gone.
     var FAILURES_WHILE_ONLINE = 6;
-    var NO_GPS_TEXT = 'GPS Data Count=Zero';
 
     var mapElement = document.getElementById('map');
     var offlineNote = document.getElementById('offline-note');
     var noGpsOverlay = document.getElementById('nogps');
-    var debugNote = document.getElementById('debug-note');
 
     var map = L.map(mapElement, { minZoom: 2, maxZoom: 19, worldCopyJump: true });
     map.attributionControl.setPrefix('<a href="https://leafletjs.com">Leaflet</a>');
@@ -176,18 +175,9 @@
         fitRoute();
     }
 
-    var debugTimer = null;
-
+    // Diagnostics go to the console only; the user sees the page's own notices.
     function TVKDebug(text) {
-        text = String(text);
-        console.log(text);
-        if (text === NO_GPS_TEXT)
-            setNoGps(true);
-        debugNote.textContent = text;
-        debugNote.hidden = false;
-        debugNote.classList.remove('faded');
-        clearTimeout(debugTimer);
-        debugTimer = setTimeout(function () { debugNote.classList.add('faded'); }, 4000);
+        console.log(String(text));
     }
 
     // What the page shows now, for the application and its checks.
@@ -203,7 +193,6 @@
             offline: offline,
             offlineNote: offlineNote.hidden ? '' : offlineNote.textContent,
             noGps: !noGpsOverlay.hidden,
-            debugText: debugNote.textContent,
             gridSteps: offline ? graticule.steps() : null,
             zoom: map.getZoom(),
             center: [center.lat, center.lng]
@@ -212,6 +201,7 @@
 
     window.setLatLag = setLatLag;
     window.TVKDebug = TVKDebug;
+    window.setNoGps = setNoGps;
     window.setRoute = setRoute;
     window.mapState = mapState;
 })();

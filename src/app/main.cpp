@@ -1,5 +1,5 @@
 #include "common/strings.h"
-#include "controls/appresources.h"
+#include "controls/AppResources.h"
 #include "player/TVKAppDelegate.h"
 
 #include <QApplication>

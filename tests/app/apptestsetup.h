@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/strings.h"
-#include "controls/appresources.h"
+#include "controls/AppResources.h"
 
 #include <QStandardPaths>
 

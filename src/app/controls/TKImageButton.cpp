@@ -1,6 +1,6 @@
 #include "TKImageButton.h"
 
-#include "namedimage.h"
+#include "NamedImage.h"
 
 #include <QEnterEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "TKThreePartImageView.h"
 
-#include "namedimage.h"
+#include "NamedImage.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "TKVideoBackgroundImageView.h"
 
-#include "namedimage.h"
+#include "NamedImage.h"
 
 #include <QPainter>
 

@@ -12,6 +12,9 @@ class CustomWindow : public QWidget
 public:
     explicit CustomWindow(QWidget *parent = nullptr);
 
+    // The smallest frame the window takes; size steps are a fifth of it.
+    static QSize minimumFrameSize() { return {1020, 640}; }
+
     bool isFullScreen() const { return m_isFullScreen; }
     void setInitialFrame(const QRect &frame) { m_initialFrame = frame; }
     const QRect &initialFrame() const { return m_initialFrame; }

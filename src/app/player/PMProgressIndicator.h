@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/progressestimate.h"
+#include "player/ProgressEstimate.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "PMProgressIndicatorController.h"
 
 #include "PMProgressIndicator.h"
-#include "controls/namedimage.h"
+#include "controls/NamedImage.h"
 
 #include <QApplication>
 #include <QDBusConnection>

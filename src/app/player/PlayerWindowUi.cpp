@@ -1,6 +1,7 @@
 #include "PlayerWindowUi.h"
 
 #include "CustomWindow.h"
+#include "PlayerWindowParts.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKImageButtonCell.h"
 #include "controls/TKThreePartImageView.h"
@@ -16,38 +17,7 @@
 
 namespace {
 
-QWidget *box(const char *name, QWidget *parent)
-{
-    auto *widget = new QWidget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setAttribute(Qt::WA_StyledBackground);
-    return widget;
-}
-
-TKImageButton *imageButton(const char *name, const char *image, QWidget *parent, int side = 32)
-{
-    auto *button = new TKImageButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setImageName(QLatin1String(image));
-    button->setFixedSize(side, side);
-    return button;
-}
-
-QLabel *field(const char *name, QWidget *parent, const QString &text = {})
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QSlider *slider(const char *name, QWidget *parent, int maximum)
-{
-    auto *s = new QSlider(Qt::Horizontal, parent);
-    s->setObjectName(QLatin1String(name));
-    s->setRange(0, maximum);
-    s->setFocusPolicy(Qt::NoFocus);
-    return s;
-}
+using namespace playerui;
 
 // A video area: the framed background with its logo, and the host of the video view on top.
 QWidget *videoArea(QWidget *parent, TKVideoBackgroundImageView **background, QWidget **host,
@@ -166,20 +136,7 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     buildMediaControls();
     left->addWidget(mediaControlBox);
 
-    mediaControlBoxForFullScreen = new TKThreePartImageView(bodyLeftBox);
-    mediaControlBoxForFullScreen->setObjectName(QStringLiteral("mediaControlBoxForFullScreen"));
-    mediaControlBoxForFullScreen->setFixedHeight(36);
-    auto *strip = new QHBoxLayout(mediaControlBoxForFullScreen);
-    strip->setContentsMargins(12, 2, 12, 2);
-    playButtonForFullScreen =
-        imageButton("playButtonForFullScreen", "icon_play_n", mediaControlBoxForFullScreen);
-    videoPositionSliderForFullScreen =
-        slider("videoPositionSliderForFullScreen", mediaControlBoxForFullScreen, 10000);
-    exitFullScreenButton =
-        imageButton("exitFullScreenButton", "icon_fullscreen_n", mediaControlBoxForFullScreen);
-    strip->addWidget(playButtonForFullScreen);
-    strip->addWidget(videoPositionSliderForFullScreen, 1);
-    strip->addWidget(exitFullScreenButton);
+    buildFullScreenStrip(bodyLeftBox);
     mediaControlBoxForFullScreen->hide();
     left->addWidget(mediaControlBoxForFullScreen);
     body->addWidget(bodyLeftBox, 1);
@@ -252,69 +209,4 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     right->addSpacing(8);
     right->addWidget(subVideoBox);
     body->addWidget(bodyRightBox);
-}
-
-void PlayerWindowUi::buildMediaControls()
-{
-    auto *controls = new QVBoxLayout(mediaControlBox);
-    controls->setContentsMargins(12, 6, 12, 6);
-    controls->setSpacing(2);
-
-    auto *positionRow = new QHBoxLayout;
-    positionRow->setSpacing(10);
-    timeField = field("timeField", mediaControlBox, QStringLiteral("00:00"));
-    remainingField = field("remainingField", mediaControlBox, QStringLiteral("00:00"));
-    videoPositionSlider = slider("videoPositionSlider", mediaControlBox, 10000);
-    positionRow->addWidget(timeField);
-    positionRow->addWidget(videoPositionSlider, 1);
-    positionRow->addWidget(remainingField);
-    controls->addLayout(positionRow);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(4);
-    jumpBackwardButton = imageButton("jumpBackwardButton", "icon_jump_backward_n", mediaControlBox);
-    playButton = imageButton("playButton", "icon_play_n", mediaControlBox, 36);
-    jumpForwardButton = imageButton("jumpForwardButton", "icon_jump_forward_n", mediaControlBox);
-    buttons->addWidget(jumpBackwardButton);
-    buttons->addWidget(playButton);
-    buttons->addWidget(jumpForwardButton);
-    buttons->addSpacing(18);
-
-    volumeDownButton = imageButton("volumeDownButton", "icon_volume_down_n", mediaControlBox);
-    volumeSlider = slider("volumeSlider", mediaControlBox, 200);
-    volumeSlider->setFixedWidth(96);
-    volumeUpButton = imageButton("volumeUpButton", "icon_volume_up_n", mediaControlBox);
-    audioToggleButton = imageButton("audioToggleButton", "icon_sound_front_n", mediaControlBox);
-    audioToggleButton->setCheckable(true);
-    buttons->addWidget(volumeDownButton);
-    buttons->addWidget(volumeSlider);
-    buttons->addWidget(volumeUpButton);
-    buttons->addWidget(audioToggleButton);
-    buttons->addStretch(1);
-
-    speedDownButton = imageButton("speedDownButton", "icon_speed_down_n", mediaControlBox);
-    speedTextButton = new TKImageButtonCell(mediaControlBox);
-    speedTextButton->setObjectName(QStringLiteral("speedTextButton"));
-    speedTextButton->setText(QStringLiteral("1.0x"));
-    speedUpButton = imageButton("speedUpButton", "icon_speed_up_n", mediaControlBox);
-    buttons->addWidget(speedDownButton);
-    buttons->addWidget(speedTextButton);
-    buttons->addWidget(speedUpButton);
-    buttons->addSpacing(10);
-
-    sizeDownButton = imageButton("sizeDownButton", "icon_size_down_n", mediaControlBox);
-    sizeTextButton = new TKImageButtonCell(mediaControlBox);
-    sizeTextButton->setObjectName(QStringLiteral("sizeTextButton"));
-    sizeTextButton->setText(QStringLiteral("0.00x"));
-    sizeUpButton = imageButton("sizeUpButton", "icon_size_up_n", mediaControlBox);
-    buttons->addWidget(sizeDownButton);
-    buttons->addWidget(sizeTextButton);
-    buttons->addWidget(sizeUpButton);
-    buttons->addSpacing(10);
-
-    swapButton = imageButton("swapButton", "icon_swap_n", mediaControlBox);
-    fullScreenButton = imageButton("fullScreenButton", "icon_fullscreen_n", mediaControlBox);
-    buttons->addWidget(swapButton);
-    buttons->addWidget(fullScreenButton);
-    controls->addLayout(buttons);
 }

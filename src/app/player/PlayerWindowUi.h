@@ -4,6 +4,7 @@
 
 class CustomWindow;
 class GraphView;
+class QHBoxLayout;
 class QLabel;
 class QSlider;
 class QTableView;
@@ -89,4 +90,7 @@ struct PlayerWindowUi
 
 private:
     void buildMediaControls();
+    void buildFullScreenStrip(QWidget *parent);
+    void addStepper(QHBoxLayout *row, const char *name, const QString &text, TKImageButton **down,
+                    TKImageButtonCell **value, TKImageButton **up);
 };

@@ -8,7 +8,6 @@
 #include "TVKFullScreenStrip.h"
 #include "TVKLoadingIndicator.h"
 #include "TVKMediaListModel.h"
-#include "TVKPlayInfo.h"
 #include "TVKPlayerController.h"
 #include "TVKTelemetryPanel.h"
 #include "VLCMediaPlayer.h"
@@ -22,6 +21,8 @@
 #include "controls/TKVideoBackgroundImageView.h"
 #include "controls/TVKAlert.h"
 #include "headbarbutton.h"
+#include "player/TVKPlayInfo.h"
+#include "player/TVKPlayback.h"
 #include "settings/settingsfilesearch.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
@@ -119,21 +120,21 @@ void TVKAppDelegate::setupInitialValues()
                                m_ui.gsensorYField, m_ui.gsensorZField, m_ui.speedField,
                                m_ui.hdopField, m_ui.sateliteField, m_ui.mapPositionField},
                               m_player1, this);
-    m_player = new TVKPlayerController({m_window, &m_ui, m_mediaList, m_player1, m_player2,
-                                        m_video1View, m_video2View, m_loading, m_telemetryPanel},
-                                       this);
-    connect(m_player, &TVKPlayerController::sideButtonsNeedRefresh, this,
-            &TVKAppDelegate::updateSideViewButton);
-    connect(m_player, &TVKPlayerController::playStartFailed, this, [this](const QString &path) {
+    m_playback = new TVKPlayback(m_mediaList, m_player1, m_player2, {}, this);
+    m_controller = new TVKPlayerController(
+        {m_window, &m_ui, m_playback, m_video1View, m_video2View, m_loading, m_telemetryPanel},
+        this);
+    connect(m_playback, &TVKPlayback::controlsReset, this, &TVKAppDelegate::updateSideViewButton);
+    connect(m_playback, &TVKPlayback::playStartFailed, this, [this](const QString &path) {
         showAlert(m_window, QStringLiteral("TAVIK"),
                   tvk::text("player.cannot_play").arg(QFileInfo(path).fileName()));
     });
     connect(m_window, &CustomWindow::isFullScreenChanged, this, &TVKAppDelegate::layoutWindow);
     // libVLC makes its video output a moment after it reports playing: measure the scale
     // when the first picture arrives.
-    connect(m_video1View, &VLCVideoView::firstFrameShown, m_player,
-            &TVKPlayerController::updatePlayInfoScale);
-    connect(m_window, &CustomWindow::closing, this, [this] { m_player->stopPlay(); });
+    connect(m_video1View, &VLCVideoView::firstFrameShown, m_controller,
+            &TVKPlayerController::measureScale);
+    connect(m_window, &CustomWindow::closing, m_playback, &TVKPlayback::stopPlay);
     connectControls();
 
     // Saving and printing the main player's frame from the head bar; more controls in the
@@ -146,17 +147,17 @@ void TVKAppDelegate::setupInitialValues()
     connect(addHeadBarButton(m_ui, "printButton", "icon_print_n", "player.print"),
             &QAbstractButton::clicked, m_print, &TVKFramePrint::print);
     m_strip = new TVKFullScreenStrip(m_ui, m_player1, this);
-    connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_player,
-            &TVKPlayerController::jumpBackward);
-    connect(m_strip->jumpForwardButton(), &QAbstractButton::clicked, m_player,
-            &TVKPlayerController::jumpForward);
+    connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_playback,
+            &TVKPlayback::jumpBackward);
+    connect(m_strip->jumpForwardButton(), &QAbstractButton::clicked, m_playback,
+            &TVKPlayback::jumpForward);
 
     m_ui.titleLabel->setText(QStringLiteral("TAVIK <span style='font-weight:400'>Viewer</span>"));
     m_window->setWindowTitle(QStringLiteral("Tavik Viewer"));
     m_rightViewMode = 0;
     updateSideViewButton();
-    m_player->setVolume(70);
-    m_player->playInfo()->setIsPlaying(false);
+    m_playback->setVolume(70);
+    m_playback->playInfo()->setIsPlaying(false);
     m_video1View->hide();
     m_video2View->hide();
     m_ui.audioToggleButton->hide();
@@ -175,38 +176,11 @@ void TVKAppDelegate::setupInitialValues()
 
 void TVKAppDelegate::connectControls()
 {
-    TVKPlayerController *p = m_player;
-    const struct
-    {
-        TKImageButton *button;
-        void (TVKPlayerController::*action)();
-        const char *tip;
-    } buttons[] = {
-        {m_ui.playButton, &TVKPlayerController::clickPlayButton, "player.play_pause"},
-        {m_ui.playButtonForFullScreen, &TVKPlayerController::clickPlayButton, "player.play_pause"},
-        {m_ui.jumpBackwardButton, &TVKPlayerController::jumpBackward, "player.jump_backward"},
-        {m_ui.jumpForwardButton, &TVKPlayerController::jumpForward, "player.jump_forward"},
-        {m_ui.volumeDownButton, &TVKPlayerController::volumeDown, "player.volume_down"},
-        {m_ui.volumeUpButton, &TVKPlayerController::volumeUp, "player.volume_up"},
-        {m_ui.speedDownButton, &TVKPlayerController::decreaseSpeed, "player.speed_down"},
-        {m_ui.speedUpButton, &TVKPlayerController::increaseSpeed, "player.speed_up"},
-        {m_ui.sizeDownButton, &TVKPlayerController::sizeDown, "player.size_down"},
-        {m_ui.sizeUpButton, &TVKPlayerController::sizeUp, "player.size_up"},
-        {m_ui.swapButton, &TVKPlayerController::swapPlayer, "player.swap"},
-        {m_ui.audioToggleButton, &TVKPlayerController::toggleAudioChoice, "player.sound_choice"},
-    };
-    for (const auto &b : buttons) {
-        connect(b.button, &QAbstractButton::clicked, p, b.action);
-        b.button->setToolTip(tvk::text(b.tip));
-    }
     connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this,
             &TVKAppDelegate::toggleFullScreen);
     connect(m_ui.exitFullScreenButton, &QAbstractButton::clicked, this,
             &TVKAppDelegate::toggleFullScreen);
     m_ui.fullScreenButton->setToolTip(tvk::text("player.full_screen"));
-    connect(m_ui.volumeSlider, &QSlider::valueChanged, p, &TVKPlayerController::volumeSliderMoved);
-    connect(m_ui.mediaListTableView, &QAbstractItemView::doubleClicked, p,
-            [p] { p->changeAndPlay(); });
     connect(m_ui.openFolderButton, &QAbstractButton::clicked, this,
             &TVKAppDelegate::openMediaDirectoryDialog);
     connect(m_ui.closeButton, &QAbstractButton::clicked, this, &TVKAppDelegate::closeWindow);
@@ -219,56 +193,19 @@ void TVKAppDelegate::connectControls()
     m_ui.recordButton->setToolTip(tvk::text("player.recordings"));
     m_ui.informationButton->setToolTip(tvk::text("player.route_map"));
 
-    // Keys of a media player; the window has no menu bar to carry them.
-    const struct
-    {
-        QKeySequence key;
-        std::function<void()> action;
-    } keys[] = {
-        {QKeySequence(Qt::Key_Space),
-         [p] {
-             p->clickPlayButton();
-         }},
-        {QKeySequence(Qt::Key_Right),
-         [p] {
-             p->jumpForward();
-         }},
-        {QKeySequence(Qt::Key_Left),
-         [p] {
-             p->jumpBackward();
-         }},
-        {QKeySequence(Qt::Key_Up),
-         [p] {
-             p->volumeUp();
-         }},
-        {QKeySequence(Qt::Key_Down),
-         [p] {
-             p->volumeDown();
-         }},
-        {QKeySequence(Qt::Key_F),
-         [this] {
-             toggleFullScreen();
-         }},
-        {QKeySequence(QKeySequence::Open),
-         [this] {
-             openMediaDirectoryDialog();
-         }},
-        {QKeySequence(QKeySequence::Quit),
-         [this] {
-             closeWindow();
-         }},
-    };
-    for (const auto &k : keys) {
-        auto *shortcut = new QShortcut(k.key, m_window);
-        connect(shortcut, &QShortcut::activated, this, k.action);
-    }
+    connect(new QShortcut(QKeySequence(Qt::Key_F), m_window), &QShortcut::activated, this,
+            &TVKAppDelegate::toggleFullScreen);
+    connect(new QShortcut(QKeySequence::Open, m_window), &QShortcut::activated, this,
+            &TVKAppDelegate::openMediaDirectoryDialog);
+    connect(new QShortcut(QKeySequence::Quit, m_window), &QShortcut::activated, this,
+            &TVKAppDelegate::closeWindow);
 }
 
 void TVKAppDelegate::applicationDidFinishLaunching()
 {
     QSettings settings;
     tvk::recordPreferredLanguages(settings);
-    m_window->setMinimumSize(minWindowSize());
+    m_window->setMinimumSize(CustomWindow::minimumFrameSize());
     m_window->setGeometry(minWindowFrame());
     m_window->setInitialFrame(m_window->geometry());
 }
@@ -287,9 +224,9 @@ QRect TVKAppDelegate::minWindowFrame() const
 {
     const QScreen *screen =
         m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
-    const QRect visible =
-        screen ? screen->availableGeometry() : QRect(QPoint(0, 0), minWindowSize());
-    const QSize size = minWindowSize();
+    const QRect visible = screen ? screen->availableGeometry()
+                                 : QRect(QPoint(0, 0), CustomWindow::minimumFrameSize());
+    const QSize size = CustomWindow::minimumFrameSize();
     return QRect(visible.x() + (visible.width() - size.width()) / 2,
                  visible.y() + (visible.height() - size.height()) / 2, size.width(), size.height());
 }
@@ -310,44 +247,9 @@ bool TVKAppDelegate::eventFilter(QObject *watched, QEvent *event)
 void TVKAppDelegate::fitVideoView(VLCVideoView *view)
 {
     // A swap animation in progress places the view itself.
-    if (m_player && m_player->isSwapping())
+    if (m_playback && m_playback->isSwapping())
         return;
     view->setGeometry(view->parentWidget()->rect());
-}
-
-void TVKAppDelegate::clickMediaListViewButton()
-{
-    if (m_rightViewMode == 0)
-        return;
-    m_rightViewMode = 0;
-    updateSideViewButton();
-    emit rightViewModeChanged(m_rightViewMode);
-}
-
-void TVKAppDelegate::clickMapViewButton()
-{
-    if (m_rightViewMode == 1)
-        return;
-    m_rightViewMode = 1;
-    updateSideViewButton();
-    emit rightViewModeChanged(m_rightViewMode);
-}
-
-void TVKAppDelegate::updateSideViewButton()
-{
-    const bool list = m_rightViewMode == 0;
-    m_ui.recordButton->setImageName(list ? QStringLiteral("record_p") : QStringLiteral("record_n"));
-    m_ui.informationButton->setImageName(list ? QStringLiteral("information_n")
-                                              : QStringLiteral("information_p"));
-    m_ui.mapContainerView->setVisible(!list);
-    m_ui.mediaListTableView->setVisible(list);
-    layoutMapContainer();
-}
-
-void TVKAppDelegate::layoutMapContainer()
-{
-    if (m_ui.mapContainerView->isVisible())
-        m_ui.mapContainerView->raise();
 }
 
 void TVKAppDelegate::layoutWindow()
@@ -370,45 +272,6 @@ void TVKAppDelegate::toggleFullScreen()
         m_window->enterFullscreen();
 }
 
-void TVKAppDelegate::openFolder(const QString &folder)
-{
-    if (folder.isEmpty())
-        return;
-    m_player->stopPlay();
-    m_ui.folderField->setText(QDir::toNativeSeparators(folder));
-    m_ui.folderField->setToolTip(m_ui.folderField->text());
-    m_mediaList->setDirectoryPath(folder);
-    updateEmptyListNote();
-}
-
-void TVKAppDelegate::openRecording(const QString &path)
-{
-    const QString wanted = QFileInfo(path).absoluteFilePath();
-    auto *once = new QObject(this);
-    connect(this, &TVKAppDelegate::mediaListShown, once, [this, once, wanted] {
-        once->deleteLater();
-        for (qint64 row = 0; row < m_mediaList->count(); ++row) {
-            if (QFileInfo(m_mediaList->mediaAtIndex(row)->path()).absoluteFilePath() == wanted) {
-                m_ui.mediaListTableView->selectRow(int(row));
-                m_player->changeAndPlay();
-                return;
-            }
-        }
-    });
-    openFolder(cardFolderOfRecording(path));
-}
-
-void TVKAppDelegate::openMediaDirectoryDialog()
-{
-    const QString start = m_mediaList->directoryPath().isEmpty()
-                              ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation)
-                              : m_mediaList->directoryPath();
-    const QString folder = QFileDialog::getExistingDirectory(
-        m_window, tvk::text("player.open_folder"), start, QFileDialog::ShowDirsOnly);
-    if (!folder.isEmpty())
-        openFolder(folder);
-}
-
 void TVKAppDelegate::closeWindow()
 {
     m_window->close();
@@ -416,36 +279,15 @@ void TVKAppDelegate::closeWindow()
 
 void TVKAppDelegate::die()
 {
-    if (!m_player)
+    if (!m_playback)
         return;
-    m_player->stopPlay();
-    delete m_player;
-    m_player = nullptr;
+    m_playback->stopPlay();
+    delete m_controller;
+    m_controller = nullptr;
+    delete m_playback;
+    m_playback = nullptr;
     delete m_player1;
     m_player1 = nullptr;
     delete m_player2;
     m_player2 = nullptr;
-}
-
-void TVKAppDelegate::mediaListChanged(TVKMediaList *)
-{
-    m_player->catalogueReplaced();
-    m_rightViewMode = 0;
-    updateSideViewButton();
-    m_model->reload();
-    updateEmptyListNote();
-    emit mediaListShown();
-}
-
-void TVKAppDelegate::updateEmptyListNote()
-{
-    QString note;
-    if (m_mediaList->isWalking())
-        note = tvk::text("player.reading_folder");
-    else if (m_mediaList->count() == 0)
-        note = m_mediaList->directoryPath().isEmpty() ? tvk::text("player.no_folder")
-                                                      : tvk::text("player.no_recordings");
-    m_emptyListNote->setText(note);
-    m_emptyListNote->setVisible(!note.isEmpty());
-    m_emptyListNote->resize(m_ui.mediaListTableView->viewport()->size());
 }

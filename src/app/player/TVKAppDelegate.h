@@ -16,6 +16,7 @@ class TVKFramePrint;
 class TVKFullScreenStrip;
 class TVKLoadingIndicator;
 class TVKMediaListModel;
+class TVKPlayback;
 class TVKPlayerController;
 class TVKTelemetryPanel;
 class VLCVideoView;
@@ -43,7 +44,8 @@ public:
     const PlayerWindowUi &ui() const { return m_ui; }
     TVKMediaList *mediaList() const { return m_mediaList; }
     TVKMediaListModel *mediaListModel() const { return m_model; }
-    TVKPlayerController *playerController() const { return m_player; }
+    TVKPlayback *playback() const { return m_playback; }
+    TVKPlayerController *playerController() const { return m_controller; }
     TVKTelemetryPanel *telemetryPanel() const { return m_telemetryPanel; }
     TVKLoadingIndicator *loadingIndicator() const { return m_loading; }
     TVKFrameCapture *frameCapture() const { return m_capture; }
@@ -53,7 +55,6 @@ public:
     VLCVideoView *video1View() const { return m_video1View; }
     VLCVideoView *video2View() const { return m_video2View; }
 
-    static QSize minWindowSize() { return {1020, 640}; }
     // The minimum size centred in the available area of the window's screen.
     QRect minWindowFrame() const;
 
@@ -101,7 +102,8 @@ private:
     PMProgressIndicator *m_progressIndicator = nullptr;
     TVKLoadingIndicator *m_loading = nullptr;
     TVKTelemetryPanel *m_telemetryPanel = nullptr;
-    TVKPlayerController *m_player = nullptr;
+    TVKPlayback *m_playback = nullptr;
+    TVKPlayerController *m_controller = nullptr;
     QLabel *m_emptyListNote = nullptr;
     TVKFrameCapture *m_capture = nullptr;
     TVKFramePrint *m_print = nullptr;

@@ -1,6 +1,6 @@
 #include "TVKFrameCapture.h"
 
-#include "VideoPlayer.h"
+#include "player/VideoPlayer.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
 

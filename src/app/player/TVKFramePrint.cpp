@@ -1,7 +1,7 @@
 #include "TVKFramePrint.h"
 
 #include "TVKFrameCapture.h"
-#include "VideoPlayer.h"
+#include "player/VideoPlayer.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
 #include "player/capturefile.h"

@@ -1,7 +1,7 @@
 #include "TVKFullScreenStrip.h"
 
 #include "PlayerWindowUi.h"
-#include "VideoPlayer.h"
+#include "player/VideoPlayer.h"
 #include "common/strings.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"

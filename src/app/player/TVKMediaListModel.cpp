@@ -3,7 +3,7 @@
 #include "catalogue/TVKMediaList.h"
 #include "catalogue/medialistcells.h"
 #include "common/strings.h"
-#include "controls/namedimage.h"
+#include "controls/NamedImage.h"
 
 #include <QFileInfo>
 #include <QIcon>

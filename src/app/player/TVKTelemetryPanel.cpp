@@ -1,7 +1,7 @@
 #include "TVKTelemetryPanel.h"
 
-#include "VideoPlayer.h"
 #include "common/cformat.h"
+#include "player/VideoPlayer.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
 #include "telemetry/nmeacoordinate.h"
@@ -61,6 +61,7 @@ void TVKTelemetryPanel::updateGpsUIByPlayPosition(double position)
 {
     const readout::GpsReadout gps = readout::gpsReadout(*m_telemetry, position, m_flags);
     if (!gps.hasGps && m_telemetry->m_vGpsData.isEmpty()) {
+        m_fields.mapWebView->setNoGps(true);
         m_fields.mapWebView->debug(QLatin1String(readout::kNoGpsDebugText));
     } else if (gps.hasGps) {
         m_fields.mapWebView->setLatLag(gps.latitude, gps.longitude);

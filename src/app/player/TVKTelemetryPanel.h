@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/telemetryreadout.h"
+#include "player/TelemetryReadout.h"
 #include "telemetry/TVKTelemetry.h"
 
 #include <QObject>

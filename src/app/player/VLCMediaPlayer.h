@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VideoPlayer.h"
+#include "player/VideoPlayer.h"
 
 #include <QImage>
 #include <QMutex>

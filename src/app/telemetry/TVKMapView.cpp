@@ -10,12 +10,6 @@
 #include <cmath>
 #include <utility>
 
-// The page is linked into a static library; its resources must be pulled in by name.
-static void initMapResources()
-{
-    Q_INIT_RESOURCE(map);
-}
-
 namespace {
 
 // One profile for every map view: its disk cache keeps the tiles already seen for the times
@@ -62,8 +56,6 @@ QStringView functionOf(const QString &script)
 
 TVKMapView::TVKMapView(QWidget *parent) : QWebEngineView(parent)
 {
-    static const bool resourcesReady = (initMapResources(), true);
-    Q_UNUSED(resourcesReady);
     auto *mapPage = new MapPage(mapProfile(), this);
     mapPage->setBackgroundColor(QColor(0x1a, 0x1f, 0x26));
     setPage(mapPage);
@@ -92,6 +84,11 @@ void TVKMapView::setLatLag(double lat, double lng)
 void TVKMapView::debug(const QString &text)
 {
     call(debugScript(text));
+}
+
+void TVKMapView::setNoGps(bool on)
+{
+    call(on ? QStringLiteral("setNoGps(true)") : QStringLiteral("setNoGps(false)"));
 }
 
 void TVKMapView::setRoute(const QList<QPointF> &points)

@@ -22,8 +22,10 @@ public:
 
     // Moves the marker. The page takes the longitude first: setLatLag('lng','lat').
     void setLatLag(double lat, double lng);
-    // Passes a diagnostic text to the page ("GPS Data Count=Zero": no GPS in the recording).
+    // Passes a diagnostic text to the page's console.
     void debug(const QString &text);
+    // Shows or hides the page's notice that the recording has no GPS data.
+    void setNoGps(bool on);
     // The whole route of a recording; x is the longitude, y the latitude, in decimal degrees.
     // An empty list clears the route.
     void setRoute(const QList<QPointF> &points);

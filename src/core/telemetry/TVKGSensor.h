@@ -13,8 +13,6 @@ public:
         return {scaled(record.xAxis), scaled(record.yAxis), scaled(record.zAxis)};
     }
 
-    void updateFromObject(const TVKGSensor &other) { *this = other; }
-
     friend bool operator==(const TVKGSensor &, const TVKGSensor &) = default;
 
     float x = 0;

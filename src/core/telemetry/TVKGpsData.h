@@ -29,8 +29,6 @@ public:
     TVKGpsData() = default;
 
     void clear() { *this = TVKGpsData(); }
-    void updateFromObject(const TVKGpsData &other) { *this = other; }
-    TVKGpsData duplicate() const { return *this; }
 
     // Channels outside 0..11 read as 0 and ignore writes.
     quint8 SatelliteUsedAtIndex(int index) const;

@@ -33,7 +33,7 @@ bool TVKTelemetryBuilder::ParseNMEA(char *buffer, qsizetype bufferSize)
             // buffer[i] is now NUL, so a line shorter than two bytes fails the test here.
             if (buffer[start] == '$' && buffer[start + 1] == 'G') {
                 m_NMEAParser.parse(QByteArrayView(buffer + start, i - start));
-                m_telemetry.m_NMEAs.append(m_NMEAParser.m_Current.duplicate());
+                m_telemetry.m_NMEAs.append(m_NMEAParser.m_Current);
             }
             start = i + 1;
         }

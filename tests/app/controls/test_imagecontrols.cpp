@@ -1,8 +1,8 @@
 // Image buttons and video backgrounds drawn from the application's artwork.
 #include "controls/TKImageButton.h"
 #include "controls/TKVideoBackgroundImageView.h"
-#include "controls/appresources.h"
-#include "controls/namedimage.h"
+#include "controls/AppResources.h"
+#include "controls/NamedImage.h"
 
 #include <QPainter>
 #include <QTest>

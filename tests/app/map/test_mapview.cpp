@@ -1,5 +1,6 @@
-// The map view: the exact script texts, calls that wait for the page, and the page's functions
+// The map view: the script texts, calls that wait for the page, and the page's functions
 // read back from the page itself, offline.
+#include "controls/AppResources.h"
 #include "mapprobe.h"
 
 #include <QImage>
@@ -42,11 +43,11 @@ public:
     {
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
         QStandardPaths::setTestModeEnabled(true);
+        tvk::initAppResources();
     }
 
 private:
     TileBlocker m_blocker;
-    std::unique_ptr<TVKMapView> m_shared;
 
 private slots:
     void initTestCase()
@@ -57,7 +58,6 @@ private slots:
 
     void cleanupTestCase()
     {
-        m_shared.reset();
         TVKMapView probe;
         probe.page()->profile()->setUrlRequestInterceptor(nullptr);
     }
@@ -74,8 +74,6 @@ private slots:
         // 1/128 ends in an exact 5 at the seventh decimal: C rounds such ties to even.
         QTest::newRow("tie rounds to even") << TVKMapView::latLagScript(0.0078125, -0.0078125)
                                             << "setLatLag('-0.007812','0.007812')";
-        QTest::newRow("no GPS") << TVKMapView::debugScript("GPS Data Count=Zero")
-                                << "TVKDebug('GPS Data Count=Zero')";
         QTest::newRow("quote") << TVKMapView::debugScript("it's") << "TVKDebug('it\\'s')";
         QTest::newRow("backslash")
             << TVKMapView::debugScript("C:\\card") << "TVKDebug('C:\\\\card')";
@@ -129,10 +127,9 @@ private slots:
         QCOMPARE(pointOf(mapState(*view)["position"]), QPointF(-33.8, -70.6));
         QTRY_VERIFY(mapState(*view)["markerInView"].toBool());
 
-        view->debug("GPS Data Count=Zero");
+        view->setNoGps(true);
         QVariantMap state = mapState(*view);
         QVERIFY(state["noGps"].toBool() && !state["markerVisible"].toBool());
-        QCOMPARE(state["debugText"].toString(), "GPS Data Count=Zero");
 
         view->setLatLag(37.525, 126.9875);
         state = mapState(*view);
@@ -149,25 +146,6 @@ private slots:
         QCOMPARE(pointOf(mapState(*view)["position"]), QPointF(37.525, 126.9875));
         view->setRoute({{126.9875, 37.525}, {0.0, 0.0}, {126.99, 37.53}});
         QCOMPARE(mapState(*view)["routeLength"].toInt(), 2);
-    }
-
-    void debugTextArrivesUnchanged_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("quotes") << "it's \"quoted\"";
-        QTest::newRow("backslashes") << "C:\\card\\DrvInfo\\";
-        QTest::newRow("line ends") << "one\ntwo\r\nthree\u2028four";
-        QTest::newRow("script end") << "</script><b>x</b>";
-        QTest::newRow("non-Latin") << "GPS 없음 — Δ";
-    }
-
-    void debugTextArrivesUnchanged()
-    {
-        QFETCH(QString, text);
-        if (!m_shared)
-            m_shared = loadedView();
-        m_shared->debug(text);
-        QCOMPARE(mapState(*m_shared)["debugText"].toString(), text);
     }
 
     // The player's map panel is hidden while the list is shown: a route given then must still
@@ -212,7 +190,7 @@ private slots:
         // A narrow panel playing a recording without GPS.
         view->resize(300, 360);
         view->setRoute({});
-        view->debug("GPS Data Count=Zero");
+        view->setNoGps(true);
         QTest::qWait(500);
         QVERIFY(view->grab().save(TAVIK_BUILD_DIR "/map-nogps.png"));
     }

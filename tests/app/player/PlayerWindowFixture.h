@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ScriptedVideoPlayer.h"
+#include "core/player/ScriptedVideoPlayer.h"
 #include "core/testsupport.h"
 #include "player/TVKAppDelegate.h"
-#include "player/TVKPlayerController.h"
+#include "player/TVKPlayback.h"
 
 #include <memory>
 
@@ -15,7 +15,7 @@ struct PlayerWindowFixture
 
     ScriptedVideoPlayer *p1() const { return static_cast<ScriptedVideoPlayer *>(app->player1()); }
     ScriptedVideoPlayer *p2() const { return static_cast<ScriptedVideoPlayer *>(app->player2()); }
-    TVKPlayerController *player() const { return app->playerController(); }
+    TVKPlayback *player() const { return app->playback(); }
     QString path(const QString &name) const { return dir.filePath(name); }
 
     // Writes empty files under the given names and opens the folder.

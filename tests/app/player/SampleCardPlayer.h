@@ -5,7 +5,7 @@
 #include "core/testsupport.h"
 #include "player/CustomWindow.h"
 #include "player/TVKAppDelegate.h"
-#include "player/TVKPlayerController.h"
+#include "player/TVKPlayback.h"
 #include "player/VLCVideoView.h"
 #include "player/VideoPlayer.h"
 
@@ -44,12 +44,12 @@ public:
                !app->mediaList()->mediaAtIndex(row)->isFrontMedia())
             ++row;
         QSignalSpy shown(app->video1View(), &VLCVideoView::firstFrameShown);
-        if (!app->playerController()->playAtIndex(row))
+        if (!app->playback()->playAtIndex(row))
             return false;
         return QTest::qWaitFor(
             [&] {
                 return shown.count() > 0 && app->player1()->isPlaying() &&
-                       !app->playerController()->waitingForPlayStart();
+                       !app->playback()->waitingForPlayStart();
             },
             15000);
     }

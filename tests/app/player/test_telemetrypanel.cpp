@@ -1,6 +1,6 @@
 // The telemetry readouts and map calls that follow the play position.
-#include "ScriptedVideoPlayer.h"
-#include "controls/appresources.h"
+#include "controls/AppResources.h"
+#include "core/player/ScriptedVideoPlayer.h"
 #include "player/TVKTelemetryPanel.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"

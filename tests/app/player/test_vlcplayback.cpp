@@ -3,7 +3,7 @@
 #include "core/testsupport.h"
 #include "player/TVKAppDelegate.h"
 #include "player/TVKPlayInfo.h"
-#include "player/TVKPlayerController.h"
+#include "player/TVKPlayback.h"
 #include "player/VLCVideoView.h"
 #include "player/VideoPlayer.h"
 
@@ -44,7 +44,7 @@ private:
     {
         QSignalSpy first1(m_app->video1View(), &VLCVideoView::firstFrameShown);
         QSignalSpy first2(m_app->video2View(), &VLCVideoView::firstFrameShown);
-        if (!m_app->playerController()->playAtIndex(row))
+        if (!m_app->playback()->playAtIndex(row))
             return false;
         return QTest::qWaitFor([&] { return first1.count() > 0 && first2.count() > 0; }, 15000);
     }
@@ -65,7 +65,7 @@ private slots:
         const qint64 row = firstPairedFront();
         QVERIFY(row >= 0);
         QVERIFY(startAndShowFrames(row));
-        TVKPlayerController *player = m_app->playerController();
+        TVKPlayback *player = m_app->playback();
         QTRY_VERIFY(!player->waitingForPlayStart());
         QVERIFY(player->isPlaying(m_app->player1()) && player->isPlaying(m_app->player2()));
         QVERIFY(m_app->video1View()->isVisible() && m_app->video2View()->isVisible());
@@ -79,7 +79,7 @@ private slots:
 
     void seekMovesBothPlayers()
     {
-        TVKPlayerController *player = m_app->playerController();
+        TVKPlayback *player = m_app->playback();
         QVERIFY(player->isPlaying(m_app->player1()));
         m_app->ui().videoPositionSlider->setValue(5000);
         QTRY_VERIFY_WITH_TIMEOUT(!player->isMoving(), 3000);
@@ -92,7 +92,7 @@ private slots:
 
     void swapExchangesAndTheHeardCameraFollows()
     {
-        TVKPlayerController *player = m_app->playerController();
+        TVKPlayback *player = m_app->playback();
         const QString front = m_app->player1()->media();
         const QString rear = m_app->player2()->media();
         m_app->ui().videoPositionSlider->setValue(1000);
@@ -113,7 +113,7 @@ private slots:
     {
         const qint64 row = firstPairedFront();
         QVERIFY(startAndShowFrames(row));
-        TVKPlayerController *player = m_app->playerController();
+        TVKPlayback *player = m_app->playback();
         QTRY_VERIFY(!player->waitingForPlayStart());
         QVERIFY(player->hasRearMedia());
         // Six seconds of recording, then the end watch advances within two seconds.

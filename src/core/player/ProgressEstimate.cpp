@@ -1,4 +1,4 @@
-#include "progressestimate.h"
+#include "ProgressEstimate.h"
 
 #include "common/cformat.h"
 

@@ -29,27 +29,3 @@ void TVKPlayInfo::setScale(double value)
     m_scale = value;
     emit scaleChanged(value);
 }
-
-void TVKPlayInfo::setVolume(double value)
-{
-    m_volume = value;
-    emit volumeChanged(value);
-}
-
-void TVKPlayInfo::setX(double value)
-{
-    m_x = value;
-    emit xChanged(value);
-}
-
-void TVKPlayInfo::setY(double value)
-{
-    m_y = value;
-    emit yChanged(value);
-}
-
-void TVKPlayInfo::setZ(double value)
-{
-    m_z = value;
-    emit zChanged(value);
-}

@@ -1,4 +1,4 @@
-#include "appresources.h"
+#include "AppResources.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "namedimage.h"
+#include "NamedImage.h"
 
 #include <QFile>
 #include <QHash>

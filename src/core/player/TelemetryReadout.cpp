@@ -1,4 +1,4 @@
-#include "telemetryreadout.h"
+#include "TelemetryReadout.h"
 
 #include "common/cformat.h"
 #include "telemetry/nmeacoordinate.h"

@@ -1,0 +1,114 @@
+// The right side of the player window: the recording list or the route map, and the folder
+// the list shows.
+#include "CustomWindow.h"
+#include "PlayerWindowUi.h"
+#include "TVKAppDelegate.h"
+#include "TVKMediaListModel.h"
+#include "catalogue/cardfolder.h"
+#include "common/strings.h"
+#include "controls/TKImageButton.h"
+#include "player/TVKPlayback.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QTableView>
+
+void TVKAppDelegate::clickMediaListViewButton()
+{
+    if (m_rightViewMode == 0)
+        return;
+    m_rightViewMode = 0;
+    updateSideViewButton();
+    emit rightViewModeChanged(m_rightViewMode);
+}
+
+void TVKAppDelegate::clickMapViewButton()
+{
+    if (m_rightViewMode == 1)
+        return;
+    m_rightViewMode = 1;
+    updateSideViewButton();
+    emit rightViewModeChanged(m_rightViewMode);
+}
+
+void TVKAppDelegate::updateSideViewButton()
+{
+    const bool list = m_rightViewMode == 0;
+    m_ui.recordButton->setImageName(list ? QStringLiteral("record_p") : QStringLiteral("record_n"));
+    m_ui.informationButton->setImageName(list ? QStringLiteral("information_n")
+                                              : QStringLiteral("information_p"));
+    m_ui.mapContainerView->setVisible(!list);
+    m_ui.mediaListTableView->setVisible(list);
+    layoutMapContainer();
+}
+
+void TVKAppDelegate::layoutMapContainer()
+{
+    if (m_ui.mapContainerView->isVisible())
+        m_ui.mapContainerView->raise();
+}
+
+void TVKAppDelegate::openFolder(const QString &folder)
+{
+    if (folder.isEmpty())
+        return;
+    m_playback->stopPlay();
+    m_ui.folderField->setText(QDir::toNativeSeparators(folder));
+    m_ui.folderField->setToolTip(m_ui.folderField->text());
+    m_mediaList->setDirectoryPath(folder);
+    updateEmptyListNote();
+}
+
+void TVKAppDelegate::openRecording(const QString &path)
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    auto *once = new QObject(this);
+    connect(this, &TVKAppDelegate::mediaListShown, once, [this, once, wanted] {
+        once->deleteLater();
+        for (qint64 row = 0; row < m_mediaList->count(); ++row) {
+            if (QFileInfo(m_mediaList->mediaAtIndex(row)->path()).absoluteFilePath() == wanted) {
+                m_ui.mediaListTableView->selectRow(int(row));
+                m_playback->changeAndPlay(row);
+                return;
+            }
+        }
+    });
+    openFolder(cardFolderOfRecording(path));
+}
+
+void TVKAppDelegate::openMediaDirectoryDialog()
+{
+    const QString start = m_mediaList->directoryPath().isEmpty()
+                              ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation)
+                              : m_mediaList->directoryPath();
+    const QString folder = QFileDialog::getExistingDirectory(
+        m_window, tvk::text("player.open_folder"), start, QFileDialog::ShowDirsOnly);
+    if (!folder.isEmpty())
+        openFolder(folder);
+}
+
+void TVKAppDelegate::mediaListChanged(TVKMediaList *)
+{
+    m_playback->catalogueReplaced();
+    m_rightViewMode = 0;
+    updateSideViewButton();
+    m_model->reload();
+    updateEmptyListNote();
+    emit mediaListShown();
+}
+
+void TVKAppDelegate::updateEmptyListNote()
+{
+    QString note;
+    if (m_mediaList->isWalking())
+        note = tvk::text("player.reading_folder");
+    else if (m_mediaList->count() == 0)
+        note = m_mediaList->directoryPath().isEmpty() ? tvk::text("player.no_folder")
+                                                      : tvk::text("player.no_recordings");
+    m_emptyListNote->setText(note);
+    m_emptyListNote->setVisible(!note.isEmpty());
+    m_emptyListNote->resize(m_ui.mediaListTableView->viewport()->size());
+}

@@ -1,0 +1,163 @@
+// Resume, pause, seeks, jumps and the swap of the two views.
+#include "TVKPlayInfo.h"
+#include "TVKPlayback.h"
+#include "VideoPlayer.h"
+#include "catalogue/TVKMediaList.h"
+#include "common/cformat.h"
+#include "common/log.h"
+
+void TVKPlayback::playBoth()
+{
+    m_player1->play();
+    if (m_player2->hasMedia())
+        m_player2->play();
+}
+
+void TVKPlayback::syncVideoPositionDelay(double seconds)
+{
+    if (m_player1->hasMedia() && m_player2->hasMedia()) {
+        later(seconds, [this] {
+            m_moving = false;
+            m_player2->setPosition(m_player1->position());
+        });
+    } else {
+        m_moving = false;
+    }
+}
+
+void TVKPlayback::changeAndPlay(qint64 selectedRow)
+{
+    tvk::log(tvk::cformat("selectedRow=%ld,mediaIndex=%ld,isPlaying=%d,count=%ld",
+                          static_cast<long>(selectedRow), static_cast<long>(m_mediaIndex),
+                          m_playInfo->isPlaying() ? 1 : 0,
+                          static_cast<long>(m_mediaList->count())));
+    if (selectedRow != m_mediaIndex) {
+        playAtIndex(selectedRow);
+        return;
+    }
+    if (m_player1->state() == VideoPlayer::Paused) {
+        m_player1->setPosition(0.0f);
+        m_player2->setPosition(0.0f);
+    }
+    playBoth();
+    if (m_player2->hasMedia())
+        syncVideoPositionDelay(0.1);
+}
+
+void TVKPlayback::clickPlayButton()
+{
+    if (!m_player1->hasMedia())
+        return;
+    if (m_playInfo->isPlaying()) {
+        for (VideoPlayer *player : {m_player1, m_player2}) {
+            if (isPlaying(player))
+                player->pause();
+        }
+        return;
+    }
+    if (m_player1->position() >= kEndPosition) {
+        if (m_sliderValue >= kEndPosition) {
+            // At the end with the slider at the end: the recording starts again, telemetry too.
+            m_player1->setMedia({});
+            m_player2->setMedia({});
+            playAtIndex(m_mediaIndex);
+            return;
+        }
+        const qint64 target = static_cast<qint64>(m_sliderValue * double(m_player1->length()));
+        m_player1->setTime(target);
+        m_player2->setTime(target);
+        later(0.1, [this] { playBoth(); });
+        return;
+    }
+    playBoth();
+    if (m_player2->hasMedia())
+        syncVideoPositionDelay(0.3);
+}
+
+void TVKPlayback::videoPositionSliderMoved(double slider)
+{
+    tvk::log(tvk::cformat("[%s] position slider moved:%lf <=> %lf", "D ", m_playInfo->position(),
+                          slider));
+    setSliderValue(slider);
+    m_playInfo->setPosition(slider);
+    m_playInfo->setIsPlaying(isPlaying(m_player1));
+    if (m_moving)
+        return;
+    if (slider >= kEndPosition) {
+        m_player1->setTime(m_player1->length());
+        m_player2->setTime(m_player2->length());
+        return;
+    }
+    m_moving = true;
+    m_movingPosition = slider;
+    m_player1->setPosition(static_cast<float>(slider));
+    m_player2->setPosition(static_cast<float>(slider));
+    syncVideoPositionDelay(0.3);
+}
+
+void TVKPlayback::jumpForward()
+{
+    tvk::log(QStringLiteral("[D ] _player1.time=%1,remainingTime.stringValue=%2")
+                 .arg(timeString(m_player1->time()), timeString(m_player1->remainingTime())));
+    if (m_moving || !m_player1->hasMedia())
+        return;
+    if (m_player1->remainingTime() / 1000 > -10) {
+        m_player1->setTime(m_player1->length());
+        m_player2->setTime(m_player2->length());
+        return;
+    }
+    m_moving = true;
+    const double seconds = double(m_player1->length()) / 1000.0;
+    m_movingPosition = m_player1->position() + (seconds > 0 ? 10.0 / seconds : 0.0);
+    setSliderValue(m_movingPosition);
+    m_player1->jumpForward(10);
+    syncVideoPositionDelay(0.3);
+}
+
+void TVKPlayback::jumpBackward()
+{
+    if (m_moving || !m_player1->hasMedia())
+        return;
+    if (m_player1->time() < 10000) {
+        m_player1->setTime(0);
+        m_player2->setTime(0);
+    } else {
+        m_moving = true;
+        m_movingPosition = m_sliderValue;
+        m_player1->jumpBackward(10);
+        syncVideoPositionDelay(0.3);
+    }
+    updateAudioUI();
+}
+
+void TVKPlayback::swapPlayer()
+{
+    if (!isPlaying(m_player1) || !isPlaying(m_player2) || m_swapping)
+        return;
+    m_swapping = true;
+    const float remembered = m_player1->position();
+
+    m_player1->pause();
+    m_player2->pause();
+    const QString main = m_player1->media();
+    m_player1->setMedia(m_player2->media());
+    m_player2->setMedia(main);
+    m_player1->play();
+    m_player2->play();
+    showLogos();
+    m_moving = true;
+    m_movingPosition = m_player1->position();
+    emit swapStarted();
+
+    m_player1->setMute(true);
+    m_player2->setMute(true);
+    later(0.8, [this, remembered] {
+        m_moving = false;
+        m_player1->setPosition(remembered);
+        m_player2->setPosition(remembered);
+    });
+    later(1.7, [this] {
+        m_swapping = false;
+        updateAudioUI();
+    });
+}

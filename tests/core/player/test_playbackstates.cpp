@@ -1,0 +1,323 @@
+// The two players in step as a state machine: scripted players, a clock moved by hand, no
+// widgets.
+#include "ManualScheduler.h"
+#include "ScriptedVideoPlayer.h"
+#include "catalogue/TVKMediaList.h"
+#include "player/TVKPlayInfo.h"
+#include "player/TVKPlayback.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+using State = TVKPlayback::State;
+
+const QStringList kTwoPairs{"alwa_20240131_120000_F.avi", "alwa_20240131_120000_R.avi",
+                            "alwa_20240131_120100_F.avi", "alwa_20240131_120100_R.avi"};
+const QString kOne = "alwa_20240131_120000_F.avi";
+
+QString cardPath(const QString &name)
+{
+    return QStringLiteral("/card/DCIM/") + name;
+}
+
+struct Rig
+{
+    TVKMediaList list;
+    ScriptedVideoPlayer p1, p2;
+    std::shared_ptr<ManualScheduler> clock = std::make_shared<ManualScheduler>();
+    TVKPlayback playback{&list, &p1, &p2, clock};
+    std::shared_ptr<QStringList> extracted = std::make_shared<QStringList>();
+
+    explicit Rig(const QStringList &names)
+    {
+        for (const QString &name : names)
+            list.addMedia(TVKMedia(cardPath(name)));
+        playback.setExtractor([seen = extracted](const QString &path) {
+            seen->append(path); // one start at a time: never two extractions at once
+            return TVKTelemetry::empty();
+        });
+    }
+    bool start(qint64 row) { return playback.playAtIndex(row) && playing(); }
+    bool playing()
+    {
+        return QTest::qWaitFor([this] { return playback.state() == State::Playing; }, 5000);
+    }
+    QStringList files() const
+    {
+        return {QFileInfo(p1.media()).fileName(), QFileInfo(p2.media()).fileName()};
+    }
+    void runToEnd()
+    {
+        for (int i = 0; i < 1000 && !p1.ended(); ++i) {
+            p2.tick(100);
+            p1.tick(100);
+        }
+        clock->advance(0);
+    }
+};
+
+} // namespace
+
+class TestPlaybackStates : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { ScriptedVideoPlayer::pathsWithSound.clear(); }
+
+    void playAtIndexClampsAndRefusesWhileStarting()
+    {
+        Rig empty({});
+        QVERIFY(!empty.playback.playAtIndex(0));
+        QCOMPARE(empty.playback.state(), State::Idle);
+
+        Rig r(kTwoPairs);
+        QVERIFY(r.playback.playAtIndex(-5));
+        QCOMPARE(r.playback.mediaIndex(), 0);
+        QCOMPARE(r.playback.state(), State::ExtractingTelemetry);
+        QVERIFY(!r.playback.playAtIndex(2)); // the first start has not completed
+        QVERIFY(r.playing());
+        QVERIFY(r.start(99));
+        QCOMPARE(r.playback.mediaIndex(), 3);
+        QCOMPARE(r.files().first(), kTwoPairs[3]);
+    }
+
+    void endAdvancesPastTheRearPartnerAndStopsAtTheLastRow()
+    {
+        Rig r(kTwoPairs);
+        QSignalSpy states(&r.playback, &TVKPlayback::stateChanged);
+        QVERIFY(r.start(0));
+        QCOMPARE(r.files(), kTwoPairs.mid(0, 2));
+        QVERIFY(r.playback.hasRearMedia());
+        r.runToEnd();
+        QCOMPARE(r.playback.state(), State::AtEnd);
+        r.clock->advance(1000); // the end watch sees it
+        QCOMPARE(r.playback.state(), State::Advancing);
+        r.clock->advance(1000);
+        QCOMPARE(r.playback.mediaIndex(), 2);
+        QVERIFY(r.playing());
+        QCOMPARE(r.files(), kTwoPairs.mid(2, 2));
+        QCOMPARE(states.first().first().value<State>(), State::ExtractingTelemetry);
+
+        r.runToEnd();
+        r.clock->advance(3000);
+        QCOMPARE(r.playback.mediaIndex(), 2);
+        QCOMPARE(r.playback.state(), State::AtEnd);
+        QVERIFY(r.p1.ended());
+    }
+
+    void telemetryComesFromTheFrontRecording_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("extracted");
+        QTest::addColumn<QString>("mainLogo");
+        QTest::newRow("rear with its front partner")
+            << kTwoPairs << QStringList{kTwoPairs[1], kTwoPairs[0]} << cardPath(kTwoPairs[0])
+            << "v1_rear_logo";
+        QTest::newRow("rear alone: no telemetry")
+            << QStringList{kTwoPairs[1], kTwoPairs[2]} << QStringList{kTwoPairs[1], ""} << ""
+            << "v1_rear_logo";
+    }
+
+    void telemetryComesFromTheFrontRecording()
+    {
+        QFETCH(QStringList, names);
+        Rig r(names);
+        QSignalSpy logos(&r.playback, &TVKPlayback::logosChanged);
+        QSignalSpy partner(&r.playback, &TVKPlayback::partnerChanged);
+        QVERIFY(r.start(names.indexOf(kTwoPairs[1])));
+        QTEST(r.files(), "files");
+        QFETCH(QString, extracted);
+        QCOMPARE(*r.extracted, QStringList{extracted});
+        QTEST(logos.last().first().toString(), "mainLogo");
+        QCOMPARE(partner.last().first().toBool(), r.p2.hasMedia());
+        QCOMPARE(r.playback.hasRearMedia(), r.p2.hasMedia());
+    }
+
+    void swapTwiceWithinTheAnimationSwapsOnceAndSoundFollowsTheCamera()
+    {
+        Rig r(kTwoPairs);
+        ScriptedVideoPlayer::pathsWithSound = {cardPath(kTwoPairs[0]), cardPath(kTwoPairs[1])};
+        QVERIFY(r.start(1)); // rear in the main view
+        r.p1.tick(100);
+        QCOMPARE(r.playback.playInfo()->audioMediaDirection(), int(TVKMedia::Rear));
+        r.playback.toggleAudioChoice(true);
+        QVERIFY(!r.p1.isMuted() && r.p2.isMuted());
+
+        QSignalSpy swaps(&r.playback, &TVKPlayback::swapStarted);
+        r.playback.swapPlayer();
+        r.clock->advance(50);
+        r.playback.swapPlayer();
+        QCOMPARE(swaps.count(), 1);
+        QCOMPARE(r.files(), QStringList({kTwoPairs[0], kTwoPairs[1]}));
+        QVERIFY(r.p1.isMuted() && r.p2.isMuted());
+        r.clock->advance(800);
+        QVERIFY(!r.playback.isMoving() && r.playback.isSwapping());
+        r.clock->advance(900);
+        QVERIFY(!r.playback.isSwapping());
+        QVERIFY(r.p1.isMuted() && !r.p2.isMuted()); // the rear camera, now in the small view
+        QCOMPARE(r.p2.volume(), 70);
+    }
+
+    void playAtTheEnd_data()
+    {
+        QTest::addColumn<double>("slider");
+        QTest::newRow("slider at the end restarts") << 1.0;
+        QTest::newRow("slider moved back resumes there") << 0.5;
+    }
+
+    void playAtTheEnd()
+    {
+        QFETCH(double, slider);
+        Rig r({kOne});
+        QVERIFY(r.start(0));
+        r.runToEnd();
+        QCOMPARE(r.playback.playInfo()->position(), 1.0);
+        QVERIFY(!r.playback.playInfo()->isPlaying());
+        r.playback.setSliderValue(slider);
+        r.playback.clickPlayButton();
+        if (slider == 1.0) {
+            QCOMPARE(r.playback.state(), State::ExtractingTelemetry);
+            QVERIFY(r.playing());
+            QCOMPARE(r.p1.time(), 0);
+            QCOMPARE(r.extracted->size(), 2); // the telemetry is read again
+        } else {
+            r.clock->advance(100);
+            QVERIFY(r.p1.isPlaying());
+            QCOMPARE(r.p1.time(), 30000);
+        }
+    }
+
+    void jumps_data()
+    {
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<qint64>("at");
+        QTest::addColumn<qint64>("expected");
+        QTest::newRow("forward with 9 s left goes to the end") << true << 51000LL << 60000LL;
+        QTest::newRow("forward with 20 s left jumps 10 s") << true << 40000LL << 50000LL;
+        QTest::newRow("back at 8 s goes to the start") << false << 8000LL << 0LL;
+        QTest::newRow("back at 30 s jumps 10 s") << false << 30000LL << 20000LL;
+    }
+
+    void jumps()
+    {
+        QFETCH(bool, forward);
+        QFETCH(qint64, at);
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        r.p1.setTime(at);
+        r.p2.setTime(at);
+        forward ? r.playback.jumpForward() : r.playback.jumpBackward();
+        QTEST(r.p1.time(), "expected");
+        r.clock->advance(300); // the partner follows
+        QTEST(r.p2.time(), "expected");
+        QVERIFY(!r.playback.isMoving());
+    }
+
+    void volumeAndSpeedSteps()
+    {
+        Rig r({kOne});
+        TVKPlayback &p = r.playback;
+        QCOMPARE(p.volume(), quint64(70));
+        p.setVolume(195);
+        p.volumeUp();
+        QCOMPARE(p.volume(), quint64(200));
+        p.setVolume(5);
+        p.volumeDown();
+        QCOMPARE(p.volume(), quint64(0));
+
+        QVERIFY(r.start(0));
+        p.increaseSpeed();
+        p.increaseSpeed();
+        QCOMPARE(p.playInfo()->speed(), 2.0);
+        QCOMPARE(r.p1.rate(), 2.0f);
+        p.decreaseSpeed();
+        p.decreaseSpeed();
+        QCOMPARE(p.playInfo()->speed(), 1.0);
+        QCOMPARE(r.p1.rate(), 1.0f);
+    }
+
+    void automaticSoundChoice_data()
+    {
+        QTest::addColumn<int>("withSound");
+        QTest::addColumn<int>("direction");
+        QTest::newRow("only the main recording") << 0 << 0;
+        QTest::newRow("only the partner") << 1 << 1;
+        QTest::newRow("neither") << -1 << 2;
+    }
+
+    void automaticSoundChoice()
+    {
+        QFETCH(int, withSound);
+        Rig r(kTwoPairs);
+        if (withSound >= 0)
+            ScriptedVideoPlayer::pathsWithSound = {cardPath(kTwoPairs[withSound])};
+        QSignalSpy choice(&r.playback, &TVKPlayback::soundChoiceChanged);
+        QVERIFY(r.start(0));
+        r.p1.tick(100);
+        QTEST(r.playback.playInfo()->audioMediaDirection(), "direction");
+        QCOMPARE(choice.last().first().toBool(), withSound >= 0);
+        if (withSound < 0)
+            QVERIFY(r.p1.isMuted() && r.p2.isMuted());
+    }
+
+    void seekMovesBothPlayersAndSettles()
+    {
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        r.playback.videoPositionSliderMoved(0.25);
+        QVERIFY(r.playback.isMoving());
+        QCOMPARE(r.p1.time(), 15000);
+        QCOMPARE(r.p2.time(), 15000);
+        r.playback.videoPositionSliderMoved(0.75); // ignored while settling
+        QCOMPARE(r.p1.time(), 15000);
+        r.clock->advance(300);
+        QVERIFY(!r.playback.isMoving());
+    }
+
+    void startThatNeverPlaysFails_data()
+    {
+        QTest::addColumn<bool>("error");
+        QTest::newRow("error state") << true;
+        QTest::newRow("loading display runs out") << false;
+    }
+
+    void startThatNeverPlaysFails()
+    {
+        QFETCH(bool, error);
+        Rig r({kOne, "alwa_20240131_120100_F.avi"});
+        QSignalSpy failed(&r.playback, &TVKPlayback::playStartFailed);
+        r.p1.neverStarts = true;
+        QVERIFY(r.playback.playAtIndex(0));
+        QVERIFY(QTest::qWaitFor([&] { return r.playback.state() == State::Starting; }));
+        if (error) {
+            r.p1.fail();
+            r.clock->advance(0);
+        } else {
+            r.playback.abandonStart();
+        }
+        QCOMPARE(r.playback.state(), State::Failed);
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.first().first().toString(), cardPath(kOne));
+        r.p1.neverStarts = false; // the list is not locked: another row plays
+        QVERIFY(r.start(1));
+    }
+
+    void stopWhileExtractingDropsTheStart()
+    {
+        Rig r(kTwoPairs);
+        QVERIFY(r.playback.playAtIndex(0));
+        r.playback.stopPlay();
+        QCOMPARE(r.playback.state(), State::Idle);
+        QTest::qWait(50);
+        QVERIFY(!r.p1.hasMedia()); // the extraction's result did not start anything
+        QCOMPARE(r.playback.state(), State::Idle);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlaybackStates)
+#include "test_playbackstates.moc"
