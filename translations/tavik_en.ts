@@ -307,6 +307,42 @@ or drop it here.</translation>
         <source>The disk is write-protected or cannot be written to.</source>
         <translation>The disk is write-protected or cannot be written to.</translation>
     </message>
+    <message id="setting.open">
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message id="setting.open_title">
+        <source>Open the camera's settings file</source>
+        <translation>Open the camera's settings file</translation>
+    </message>
+    <message id="setting.open_filter">
+        <source>Camera settings</source>
+        <translation>Camera settings</translation>
+    </message>
+    <message id="setting.open_all">
+        <source>All files</source>
+        <translation>All files</translation>
+    </message>
+    <message id="setting.open_missing">
+        <source>There is no config.bin here.</source>
+        <translation>There is no config.bin here.</translation>
+    </message>
+    <message id="setting.open_wrong_size_fmt">
+        <source>This file holds %1 bytes; the camera's settings file has exactly 428.</source>
+        <translation>This file holds %1 bytes; the camera's settings file has exactly 428.</translation>
+    </message>
+    <message id="setting.checksum_mismatch">
+        <source>The checksum of this config.bin does not match its contents. The values are shown as read; saving writes a correct checksum.</source>
+        <translation>The checksum of this config.bin does not match its contents. The values are shown as read; saving writes a correct checksum.</translation>
+    </message>
+    <message id="setting.disk_utility">
+        <source>Open Disks</source>
+        <translation>Open Disks</translation>
+    </message>
+    <message id="msg.no_disk_utility">
+        <source>No disk utility is installed. Install GNOME Disks (package gnome-disk-utility) to manage the card's partitions.</source>
+        <translation>No disk utility is installed. Install GNOME Disks (package gnome-disk-utility) to manage the card's partitions.</translation>
+    </message>
     <!-- video settings page -->
     <message id="setting.video.front_quality">
         <source>Front video quality</source>
@@ -602,6 +638,34 @@ or drop it here.</translation>
     <message id="setting.aux.pip_position">
         <source>Picture-in-picture position</source>
         <translation>Picture-in-picture position</translation>
+    </message>
+    <message id="setting.aux.ssid">
+        <source>Network name:</source>
+        <translation>Network name:</translation>
+    </message>
+    <message id="setting.aux.password">
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message id="setting.aux.channel">
+        <source>Channel:</source>
+        <translation>Channel:</translation>
+    </message>
+    <message id="setting.aux.pip_top_left">
+        <source>Top left</source>
+        <translation>Top left</translation>
+    </message>
+    <message id="setting.aux.pip_top_right">
+        <source>Top right</source>
+        <translation>Top right</translation>
+    </message>
+    <message id="setting.aux.pip_bottom_left">
+        <source>Bottom left</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message id="setting.aux.pip_bottom_right">
+        <source>Bottom right</source>
+        <translation>Bottom right</translation>
     </message>
     <message id="setting.aux.wifi_settings">
         <source>Wi-Fi</source>

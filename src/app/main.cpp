@@ -1,6 +1,7 @@
 #include "common/strings.h"
 #include "controls/AppResources.h"
 #include "player/TVKAppDelegate.h"
+#include "settings/TVKSettingController.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,14 +29,30 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(
         QStringLiteral("folder"),
         QStringLiteral("A folder of recordings (the camera's card), or a recording to play."));
+    const QCommandLineOption settingsOnly(
+        QStringLiteral("settings"),
+        QStringLiteral("Open only the camera's settings window; with a folder (or a config.bin), "
+                       "edit the settings file found there instead of the card's."));
+    parser.addOption(settingsOnly);
     parser.process(app);
 
     QFile style(QStringLiteral(":/style/tavik.qss"));
     if (style.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromUtf8(style.readAll()));
 
-    TVKAppDelegate delegate;
     const QStringList paths = parser.positionalArguments();
+    if (parser.isSet(settingsOnly)) {
+        TVKSettingController settings;
+        QString problem;
+        if (!paths.isEmpty() && !settings.openSettingFile(paths.first(), &problem)) {
+            qCritical("tavik-viewer: %s", qUtf8Printable(problem));
+            return 1;
+        }
+        settings.showWindow();
+        return app.exec();
+    }
+
+    TVKAppDelegate delegate;
     const QFileInfo opened(paths.value(0));
     if (opened.isFile()) {
         delegate.launch();

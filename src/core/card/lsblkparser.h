@@ -24,6 +24,8 @@ struct BlockDevice
 
     bool isMounted() const;
     bool isWhole() const { return type != QLatin1String("part"); }
+    // A card in a USB reader or in a computer's built-in SD slot (mmcblk devices).
+    bool onCardBus() const { return bus == QLatin1String("usb") || bus == QLatin1String("mmc"); }
 };
 
 // The columns the parser reads, in lsblk's -o syntax.

@@ -19,7 +19,7 @@ QList<const BlockDevice *> mountedRemovable(const QList<BlockDevice> &devices, b
     for (const BlockDevice &device : devices) {
         if (!device.isMounted() || !device.removable)
             continue;
-        if (usbOnly && device.bus != QLatin1String("usb"))
+        if (usbOnly && !device.onCardBus())
             continue;
         if (seen.contains(device.path))
             continue;

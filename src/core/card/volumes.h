@@ -10,7 +10,8 @@
 #include <optional>
 
 // Mounted volumes, the USB ones among them, and the choice of the camera's card. Every call
-// asks its source afresh; nothing is kept between calls.
+// asks its source afresh; nothing is kept between calls. A card in a built-in SD slot counts as
+// a USB volume: it is the same card, only the reader differs.
 
 // The source's devices; none when it could not list them (the source logs why).
 QList<BlockDevice> blockDevices(VolumeSource &source);
@@ -18,7 +19,7 @@ QList<BlockDevice> blockDevices(VolumeSource &source);
 // Mount URLs of the mounted volumes on removable media, in lsblk's order.
 QList<QUrl> removableVolumeURLs(const QList<BlockDevice> &devices);
 QList<QUrl> removableVolumeURLs(VolumeSource &source);
-// Those of them on the USB bus.
+// Those of them on the USB bus (or in a built-in SD slot).
 QList<QUrl> usbVolumeURLs(const QList<BlockDevice> &devices);
 QList<QUrl> usbVolumeURLs(VolumeSource &source);
 // One entity for each USB volume that has a device name; logs each mount path.

@@ -42,7 +42,7 @@ private slots:
         const QStringList two{"/media/user/STICK", "/media/user/TAVIK"};
         QTest::newRow("read-only camera card") << "usb-readonly-card.json" << two << two << "sdc1";
         QTest::newRow("built-in SD slot")
-            << "mmc-internal-slot.json" << card << QStringList() << "";
+            << "mmc-internal-slot.json" << card << card << "mmcblk0p1";
         const QStringList system{"/boot/efi", "/", "/media/user/TAVIK"};
         QTest::newRow("system on a USB disk") << "system-mounts.json" << system << system << "sdb1";
         QTest::newRow("old lsblk") << "lsblk-old.json" << card << card << "sdb1";

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QPushButton;
+
+// A row of buttons of which at most one is selected, like a tab bar without pages. Unlike a
+// button group it can show no selection at all: a stored index outside the segments selects
+// nothing, so that a value the control cannot show is never silently replaced by another.
+class TKSegmentedControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TKSegmentedControl(QWidget *parent = nullptr);
+
+    void setLabels(const QStringList &labels);
+    void setLabel(int segment, const QString &label);
+    QString label(int segment) const;
+    int segmentCount() const { return int(m_buttons.size()); }
+
+    // -1 when no segment is selected.
+    int selectedSegment() const { return m_selected; }
+    // Selects the segment, or none when the index lies outside the segments.
+    void setSelectedSegment(qint64 segment);
+
+signals:
+    // The user chose a segment (also when it was already selected).
+    void segmentClicked(int segment);
+
+private:
+    QList<QPushButton *> m_buttons;
+    int m_selected = -1;
+};

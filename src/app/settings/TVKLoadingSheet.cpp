@@ -1,0 +1,48 @@
+#include "TVKLoadingSheet.h"
+
+#include "player/PMProgressIndicator.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TVKLoadingSheet::TVKLoadingSheet(QWidget *window)
+    : QDialog(window), m_progressIndicator(new PMProgressIndicator(this)),
+      m_progressTitleField(new QLabel(this))
+{
+    setObjectName(QStringLiteral("loadingSheet"));
+    setWindowModality(Qt::WindowModal);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_progressTitleField);
+    layout->addWidget(m_progressIndicator);
+    m_progressIndicator->setDrawDockProgress(false);
+    m_progressIndicator->setMinimumWidth(280);
+}
+
+void TVKLoadingSheet::showLoading(const QString &caption)
+{
+    m_progressIndicator->setIndeterminate(true);
+    m_stopLoadingWindow = false;
+    m_progress = m_progressIndicator->minValue();
+    m_progressIndicator->setDoubleValue(m_progress);
+    m_progressIndicator->startAnimation();
+    m_progressTitleField->setText(caption);
+    QTimer::singleShot(kTickMs, this, [this] { updateLoadingWindow(kLimitSeconds); });
+    open();
+}
+
+void TVKLoadingSheet::updateLoadingWindow(double seconds)
+{
+    m_progress += 100 / (2 * seconds);
+    m_progressIndicator->setDoubleValue(m_progress);
+    if (m_progress >= 100 || m_stopLoadingWindow) {
+        m_progress = m_progressIndicator->minValue();
+        m_progressIndicator->setDoubleValue(m_progress);
+        m_progressIndicator->stopAnimation();
+        close();
+        m_stopLoadingWindow = true;
+        emit loadingClosed();
+        return;
+    }
+    QTimer::singleShot(kTickMs, this, [this, seconds] { updateLoadingWindow(seconds); });
+}

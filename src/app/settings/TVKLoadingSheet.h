@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class PMProgressIndicator;
+class QLabel;
+
+// The settings window's "Loading..." sheet: a window-modal panel with a running bar that ticks
+// every 0.5 s and closes on the tick after hideLoading, or after 15.5 s at the latest even when
+// the work it waits for goes on.
+class TVKLoadingSheet : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TVKLoadingSheet(QWidget *window);
+
+    void showLoading(const QString &caption);
+    void hideLoading() { m_stopLoadingWindow = true; }
+    bool isLoading() const { return !m_stopLoadingWindow; }
+    double progress() const { return m_progress; }
+
+    static constexpr int kTickMs = 500;
+    static constexpr double kLimitSeconds = 15;
+
+signals:
+    void loadingClosed();
+
+private:
+    void updateLoadingWindow(double seconds);
+
+    PMProgressIndicator *m_progressIndicator;
+    QLabel *m_progressTitleField;
+    double m_progress = 0;
+    bool m_stopLoadingWindow = true;
+};

@@ -1,0 +1,278 @@
+#include "TVKSettingController.h"
+
+#include "TVKLoadingSheet.h"
+#include "TVKSettingControllerDelegate.h"
+#include "TVKSettingForAudioViewController.h"
+#include "TVKSettingForAuxViewController.h"
+#include "TVKSettingForBasicViewController.h"
+#include "TVKSettingForGpsViewController.h"
+#include "TVKSettingForMotionViewController.h"
+#include "TVKSettingForVideoViewController.h"
+#include "card/LsblkVolumeSource.h"
+#include "card/UDisksVolumeLabeller.h"
+#include "common/strings.h"
+#include "controls/TVKAlert.h"
+#include "settings/settingsrecord.h"
+#include "settings/timezones.h"
+#include "ui_TVKSettingController.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QScreen>
+#include <QtConcurrent>
+
+namespace {
+
+struct PageEntry
+{
+    const char *segmentKey;
+    const char *titleKey;
+};
+constexpr PageEntry kPages[TVKSettingController::kPageCount] = {
+    {"setting.video", "setting.video"},
+    {"setting.basic", "setting.basic"},
+    {"setting.gps", "setting.gps"},
+    {"setting.aux", "setting.aux"},
+    {"setting.motion", "setting.motion"},
+    {"setting.audio", "setting.audio"},
+    {"setting.driveinfoview", "setting.information"},
+};
+
+// The camera never stamps its own default file, so a checksum of 0 is no fault.
+bool checksumDiffers(const _FILEDATA &record)
+{
+    return record.checksum != 0 && record.checksum != computeChecksum(record);
+}
+
+} // namespace
+
+TVKSettingController::TVKSettingController(const TVKSettingEnvironment &environment,
+                                           QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVKSettingController>()), m_environment(environment)
+{
+    if (!environment.volumes)
+        m_ownVolumes = std::make_unique<LsblkVolumeSource>();
+    if (!environment.labeller)
+        m_ownLabeller = std::make_unique<UDisksVolumeLabeller>();
+    m_volumes = environment.volumes ? environment.volumes : m_ownVolumes.get();
+    m_labeller = environment.labeller ? environment.labeller : m_ownLabeller.get();
+
+    ui->setupUi(this);
+    m_loadingSheet = new TVKLoadingSheet(this);
+    applyFactoryDefaults(m_FileData);
+    loadSettingFile2();
+    awakeFromNib();
+}
+
+TVKSettingController::~TVKSettingController() = default;
+
+void TVKSettingController::awakeFromNib()
+{
+    m_lastSelectedTabIndex = -1;
+    QStringList labels;
+    for (const PageEntry &page : kPages)
+        labels << tvk::text(page.segmentKey);
+    ui->functionSegmentedControl->setLabels(labels);
+    connect(ui->functionSegmentedControl, &TKSegmentedControl::segmentClicked, this,
+            [this](int segment) { changeViewController(segment); });
+    connect(ui->saveButton, &QPushButton::clicked, this, &TVKSettingController::onSave);
+    connect(ui->resetButton, &QPushButton::clicked, this,
+            &TVKSettingController::onSaveDefaultSetting);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &TVKSettingController::onCloseCmd);
+    connect(ui->openButton, &QPushButton::clicked, this, &TVKSettingController::onOpen);
+    ui->sdcardFormatButton->hide();
+    auto *disks = new QAction(tvk::text("setting.disk_utility"), this);
+    disks->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(disks, &QAction::triggered, this, &TVKSettingController::onDiskUtil);
+    addAction(disks);
+    ui->openButton->setText(tvk::text("setting.open"));
+}
+
+void TVKSettingController::showWindow()
+{
+    if (!m_windowLoaded) {
+        m_windowLoaded = true;
+        windowDidLoad();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TVKSettingController::windowDidLoad()
+{
+    if (const QScreen *screen = this->screen()) {
+        const QRect visible = screen->availableGeometry();
+        const QSize size = frameGeometry().size();
+        move(visible.topLeft() +
+             QPoint((visible.width() - size.width()) / 2, (visible.height() - size.height()) / 2));
+    }
+    onInitDIalog();
+}
+
+void TVKSettingController::onInitDIalog()
+{
+    applyFactoryDefaults(m_FileData);
+    const bool reading = loadSettingFile();
+    m_strVersion = QCoreApplication::applicationVersion();
+    updateTitle();
+    if (m_card.settingFilePath.isEmpty())
+        m_FileData.time_gmt =
+            timeZoneIndexForZone(m_environment.zone, QDateTime::currentDateTimeUtc());
+    ui->openButton->setVisible(!m_card.selectedUSBDisk);
+    // The first page shows the record only once the background read has been published.
+    if (!reading)
+        changeViewController(0);
+}
+
+void TVKSettingController::findUSBVolume()
+{
+    ::findUSBVolume(*m_volumes, *m_labeller, m_card);
+}
+
+bool TVKSettingController::loadSettingFile2()
+{
+    findUSBVolume();
+    if (m_card.settingFilePath.isEmpty() || !QFileInfo::exists(m_card.settingFilePath))
+        return false;
+    if (auto record = readRecord(m_card.settingFilePath))
+        m_FileData = *record;
+    showRecordState();
+    return true;
+}
+
+bool TVKSettingController::loadSettingFile()
+{
+    if (!m_openedByUser)
+        findUSBVolume();
+    const QString path = m_card.settingFilePath;
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return false;
+    showLoading(QStringLiteral("Loading..."));
+    auto *watcher = new QFutureWatcher<_FILEDATA>(this);
+    connect(watcher, &QFutureWatcher<_FILEDATA>::finished, this, [this, watcher] {
+        m_FileData = watcher->result();
+        watcher->deleteLater();
+        hideLoading();
+        showRecordState();
+        if (m_lastSelectedTabIndex < 0)
+            changeViewController(0);
+        emit settingFileLoaded();
+    });
+    // A file that cannot be read leaves the record as it was.
+    watcher->setFuture(QtConcurrent::run([path, record = m_FileData] {
+        const auto read = readRecord(path);
+        return read ? *read : record;
+    }));
+    return true;
+}
+
+void TVKSettingController::updateTitle()
+{
+    QString title =
+        tvk::text("setting.window_title") + QStringLiteral("[Ver %1]").arg(m_strVersion);
+    if (!m_card.settingFilePath.isEmpty())
+        title += QStringLiteral(" : ") + m_card.settingFilePath;
+    setWindowTitle(title);
+}
+
+void TVKSettingController::showRecordState(const QString &note)
+{
+    QString text = note;
+    if (text.isEmpty() && !m_card.settingFilePath.isEmpty() && checksumDiffers(m_FileData))
+        text = tvk::text("setting.checksum_mismatch");
+    ui->statusField->setText(text);
+    ui->statusField->setVisible(!text.isEmpty());
+}
+
+void TVKSettingController::showLoading(const QString &caption)
+{
+    m_loadingSheet->showLoading(caption);
+}
+
+void TVKSettingController::hideLoading()
+{
+    m_loadingSheet->hideLoading();
+}
+
+TVKSettingControllerDelegate *TVKSettingController::currentPage() const
+{
+    return dynamic_cast<TVKSettingControllerDelegate *>(m_targetController.data());
+}
+
+std::optional<QString> TVKSettingController::validateUserInput()
+{
+    TVKSettingControllerDelegate *page = currentPage();
+    return page ? page->validateUserInput() : std::nullopt;
+}
+
+bool TVKSettingController::populate()
+{
+    TVKSettingControllerDelegate *page = currentPage();
+    return page ? page->populate() : true;
+}
+
+QWidget *TVKSettingController::createPage(qint64 index)
+{
+    switch (index) {
+    case 0:
+        return new TVKSettingForVideoViewController;
+    case 1:
+        return new TVKSettingForBasicViewController;
+    case 2:
+        return new TVKSettingForGpsViewController;
+    case 3:
+        return new TVKSettingForAuxViewController;
+    case 4:
+        return new TVKSettingForMotionViewController;
+    case 5:
+        return new TVKSettingForAudioViewController;
+    default:
+        return createDriveInfoController();
+    }
+}
+
+QWidget *TVKSettingController::createDriveInfoController()
+{
+    if (!m_driveInfoController)
+        m_driveInfoController = new QWidget(this);
+    return m_driveInfoController;
+}
+
+void TVKSettingController::changeViewController(qint64 index)
+{
+    if (index == m_lastSelectedTabIndex || index < 0 || index >= kPageCount)
+        return;
+    if (TVKSettingControllerDelegate *page = currentPage()) {
+        if (const auto message = validateUserInput()) {
+            ui->functionSegmentedControl->setSelectedSegment(m_lastSelectedTabIndex);
+            showAlert(this, QStringLiteral("TAVIK"), *message);
+            return;
+        }
+        if (!page->populate())
+            return;
+        page->onHide();
+    }
+    if (QWidget *old = ui->targetView->takeWidget()) {
+        // The driving-record page lives as long as the window; the others start fresh.
+        if (old == m_driveInfoController) {
+            old->hide();
+            old->setParent(this);
+        } else {
+            old->deleteLater();
+        }
+    }
+    QWidget *page = createPage(index);
+    page->setWindowTitle(tvk::text(kPages[index].titleKey));
+    ui->targetView->setWidget(page);
+    page->show();
+    m_targetController = page;
+    if (TVKSettingControllerDelegate *delegate = currentPage()) {
+        delegate->setFileData(&m_FileData);
+        delegate->setMainController(this);
+    }
+    ui->functionSegmentedControl->setSelectedSegment(index);
+    m_lastSelectedTabIndex = index;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "settings/filedata.h"
+#include "settings/settingsfilesearch.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QTimeZone>
+
+#include <memory>
+
+class TVKLoadingSheet;
+class TVKSettingControllerDelegate;
+class VolumeLabeller;
+class VolumeSource;
+
+namespace Ui {
+class TVKSettingController;
+}
+
+// Where the settings window finds the computer: its volumes, the labeller that renames the
+// card, the time zone for a card without settings and the folder the save panel starts in.
+struct TVKSettingEnvironment
+{
+    VolumeSource *volumes = nullptr;    // lsblk when none
+    VolumeLabeller *labeller = nullptr; // UDisks when none
+    QTimeZone zone = QTimeZone::systemTimeZone();
+    QString documentsFolder; // the user's documents folder when empty
+};
+
+// The settings window: finds the card, reads its config.bin into one record, shows one page at
+// a time and writes the record back with a fresh checksum.
+class TVKSettingController : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TVKSettingController(const TVKSettingEnvironment &environment = {},
+                                  QWidget *parent = nullptr);
+    ~TVKSettingController() override;
+
+    static constexpr int kPageCount = 7;
+    static constexpr int kDriveInfoPage = 6;
+
+    // Centres the window, searches the card again and reads its file behind the loading sheet;
+    // page 0 is attached once the read has been published.
+    void showWindow();
+    // Opens a settings file chosen by the user (a card folder or a config.bin anywhere), which
+    // then becomes the save destination. False when it cannot be read, with the reason in
+    // *problem, or shown to the user when no problem text is asked for.
+    bool openSettingFile(const QString &path, QString *problem = nullptr);
+
+    _FILEDATA *filedata() { return &m_FileData; }
+    const QString &settingFilePath() const { return m_card.settingFilePath; }
+    qint64 lastSelectedTabIndex() const { return m_lastSelectedTabIndex; }
+    QWidget *targetController() const { return m_targetController; }
+    TVKLoadingSheet *loadingSheet() const { return m_loadingSheet; }
+
+    void changeViewController(qint64 index);
+    std::optional<QString> validateUserInput();
+    bool populate();
+
+    void onSave();
+    void onSaveDefaultSetting();
+    void onDiskUtil();
+    void onOpen();
+    void onCloseCmd();
+
+    void showLoading(const QString &caption);
+    void hideLoading();
+
+signals:
+    // A background read has been published into the record.
+    void settingFileLoaded();
+
+private:
+    void awakeFromNib();
+    void windowDidLoad();
+    void onInitDIalog();
+    bool loadSettingFile();
+    bool loadSettingFile2();
+    void findUSBVolume();
+    void updateTitle();
+    void showRecordState(const QString &note = {});
+    QWidget *createPage(qint64 index);
+    QWidget *createDriveInfoController();
+    QString saveDestination();
+    void writeTo(const QString &path);
+    TVKSettingControllerDelegate *currentPage() const;
+
+    std::unique_ptr<Ui::TVKSettingController> ui;
+    std::unique_ptr<VolumeSource> m_ownVolumes;
+    std::unique_ptr<VolumeLabeller> m_ownLabeller;
+    VolumeSource *m_volumes;
+    VolumeLabeller *m_labeller;
+    TVKSettingEnvironment m_environment;
+    _FILEDATA m_FileData{};
+    SettingsCardSelection m_card;
+    bool m_openedByUser = false;
+    QString m_strVersion;
+    qint64 m_lastSelectedTabIndex = -1;
+    QPointer<QWidget> m_targetController;
+    QPointer<QWidget> m_driveInfoController;
+    QPointer<QWidget> m_lastDialogController;
+    TVKLoadingSheet *m_loadingSheet = nullptr;
+    bool m_windowLoaded = false;
+};

@@ -1,0 +1,32 @@
+#include "TVKSettingControllerDelegate.h"
+
+#include "TVKSettingController.h"
+#include "common/strings.h"
+#include "controls/TKSegmentedControl.h"
+
+void TVKSettingPage::setFileData(_FILEDATA *fileData)
+{
+    m_fileData = fileData;
+    if (m_fileData)
+        displayFileData();
+}
+
+void TVKSettingPage::setMainController(TVKSettingController *controller)
+{
+    m_mainController = controller;
+}
+
+TVKSettingController *TVKSettingPage::mainController() const
+{
+    return qobject_cast<TVKSettingController *>(m_mainController.data());
+}
+
+void storeSegment(const TKSegmentedControl *control, quint32 &field)
+{
+    storeSelection(control->selectedSegment(), field);
+}
+
+QString digitWithWord(int digit, const char *key)
+{
+    return QStringLiteral("%1(%2)").arg(digit).arg(tvk::text(key));
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "settings/filedata.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class TKSegmentedControl;
+class TVKSettingController;
+
+// What the settings window asks of each of its pages.
+class TVKSettingControllerDelegate
+{
+public:
+    virtual ~TVKSettingControllerDelegate() = default;
+    // Keeps the address of the window's record (never a copy) and shows its values at once.
+    virtual void setFileData(_FILEDATA *fileData) = 0;
+    // The message to show when the page's input cannot be stored. Changes nothing.
+    virtual std::optional<QString> validateUserInput() = 0;
+    // Stores the controls into the record; false when the page refused and has warned itself.
+    virtual bool populate() = 0;
+    virtual void setMainController(TVKSettingController *controller) = 0;
+    // Called just before the page is taken out of the window.
+    virtual void onHide() {}
+};
+
+// What the six editing pages share: the record they edit in place and their window.
+class TVKSettingPage : public QWidget, public TVKSettingControllerDelegate
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    void setFileData(_FILEDATA *fileData) override;
+    std::optional<QString> validateUserInput() override { return std::nullopt; }
+    void setMainController(TVKSettingController *controller) override;
+    TVKSettingController *mainController() const;
+
+protected:
+    // Shows the record's values; nothing while there is no record.
+    virtual void displayFileData() = 0;
+    _FILEDATA *fileData() const { return m_fileData; }
+
+private:
+    _FILEDATA *m_fileData = nullptr;
+    QPointer<QWidget> m_mainController;
+};
+
+// A control that shows no choice (a stored value it has no position for) leaves the field as it
+// was, so that saving never rewrites a value the user did not touch.
+template <class Field> void storeSelection(int selected, Field &field)
+{
+    if (selected >= 0)
+        field = Field(selected);
+}
+void storeSegment(const TKSegmentedControl *control, quint32 &field);
+
+// "3(Default)": a digit label with a looked-up word in brackets.
+QString digitWithWord(int digit, const char *key);

@@ -1,0 +1,146 @@
+// The settings window's commands: save, restore defaults, open a file, the disk utility.
+#include "TVKSettingController.h"
+#include "TVKSettingControllerDelegate.h"
+#include "card/volumes.h"
+#include "common/strings.h"
+#include "controls/TVKAlert.h"
+#include "settings/settingsrecord.h"
+#include "ui_TVKSettingController.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+QString configPathOn(const TKUSBDiskEntity &volume)
+{
+    return QDir(volume.mountPath()).filePath(QLatin1String(kSettingFileName));
+}
+
+} // namespace
+
+void TVKSettingController::onSave()
+{
+    if (const auto message = validateUserInput()) {
+        showAlert(this, QStringLiteral("TAVIK"), *message);
+        return;
+    }
+    populate();
+    applySaveStep(m_FileData);
+    const QString path = saveDestination();
+    if (!path.isEmpty()) {
+        writeTo(path);
+        return;
+    }
+    QString folder = m_environment.documentsFolder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    auto *panel = new QFileDialog(this, QStringLiteral("Save Settings"), folder);
+    panel->setObjectName(QStringLiteral("savePanel"));
+    panel->setAcceptMode(QFileDialog::AcceptSave);
+    panel->setFileMode(QFileDialog::AnyFile);
+    panel->setWindowModality(Qt::WindowModal);
+    panel->selectFile(QLatin1String(kSettingFileName));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(panel, &QFileDialog::fileSelected, this, &TVKSettingController::writeTo);
+    panel->open();
+}
+
+QString TVKSettingController::saveDestination()
+{
+    if (m_openedByUser)
+        return m_card.settingFilePath;
+    if (m_card.selectedUSBDisk && QFileInfo::exists(configPathOn(*m_card.selectedUSBDisk)))
+        return configPathOn(*m_card.selectedUSBDisk);
+    if (const auto camera = findCameraDisk(*m_volumes))
+        return configPathOn(*camera);
+    return {};
+}
+
+void TVKSettingController::writeTo(const QString &path)
+{
+    if (!writeRecord(m_FileData, path)) {
+        showAlert(this, QStringLiteral("Warn"), tvk::text("msg.write_protected_disk"));
+        return;
+    }
+    showAlertSheet(this, path, tvk::text("msg.saved"), [this] { onCloseCmd(); });
+}
+
+void TVKSettingController::onSaveDefaultSetting()
+{
+    applyFactoryDefaults(m_FileData);
+    if (auto *page = dynamic_cast<TVKSettingControllerDelegate *>(m_targetController.data()))
+        page->setFileData(&m_FileData);
+}
+
+void TVKSettingController::onOpen()
+{
+    auto *panel = new QFileDialog(this, tvk::text("setting.open_title"));
+    panel->setObjectName(QStringLiteral("openPanel"));
+    panel->setFileMode(QFileDialog::ExistingFile);
+    panel->setNameFilters({tvk::text("setting.open_filter") + QStringLiteral(" (config.bin)"),
+                           tvk::text("setting.open_all") + QStringLiteral(" (*)")});
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(panel, &QFileDialog::fileSelected, this,
+            [this](const QString &path) { openSettingFile(path); });
+    panel->open();
+}
+
+bool TVKSettingController::openSettingFile(const QString &chosen, QString *reason)
+{
+    const QFileInfo given(chosen);
+    const QString path = given.isDir() ? QDir(chosen).filePath(QLatin1String(kSettingFileName))
+                                       : given.absoluteFilePath();
+    const QFileInfo info(path);
+    QString problem;
+    _FILEDATA record = m_FileData;
+    if (!info.isFile()) {
+        problem = tvk::text("setting.open_missing");
+    } else if (info.size() != _FILEDATA::kSize) {
+        problem = tvk::textFmt("setting.open_wrong_size_fmt", info.size());
+    } else if (auto read = readRecord(path)) {
+        record = *read;
+    } else {
+        problem = read.failure().message();
+    }
+    if (!problem.isEmpty()) {
+        if (reason)
+            *reason = path + QStringLiteral(": ") + problem;
+        else
+            showAlert(this, QStringLiteral("Warn"), path + u'\n' + problem);
+        return false;
+    }
+    m_FileData = record;
+    m_card = SettingsCardSelection{path, std::nullopt};
+    m_openedByUser = true;
+    updateTitle();
+    showRecordState();
+    if (auto *page = dynamic_cast<TVKSettingControllerDelegate *>(m_targetController.data()))
+        page->setFileData(&m_FileData);
+    return true;
+}
+
+void TVKSettingController::onDiskUtil()
+{
+    // GNOME Disks, through its desktop entry when a launcher for it is at hand.
+    const QString entry =
+        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                               QStringLiteral("applications/org.gnome.DiskUtility.desktop"));
+    const QString launcher = QStandardPaths::findExecutable(QStringLiteral("gtk-launch"));
+    if (!entry.isEmpty() && !launcher.isEmpty() &&
+        QProcess::startDetached(launcher, {QStringLiteral("org.gnome.DiskUtility")}))
+        return;
+    const QString disks = QStandardPaths::findExecutable(QStringLiteral("gnome-disks"));
+    if (!disks.isEmpty() && QProcess::startDetached(disks, {}))
+        return;
+    showAlert(this, QStringLiteral("Warn"), tvk::text("msg.no_disk_utility"));
+}
+
+void TVKSettingController::onCloseCmd()
+{
+    close();
+}

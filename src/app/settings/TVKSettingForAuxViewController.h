@@ -1,0 +1,36 @@
+#pragma once
+
+#include "TVKSettingControllerDelegate.h"
+
+#include <memory>
+
+class QRadioButton;
+
+namespace Ui {
+class TVKSettingForAuxViewController;
+}
+
+// Page 3: card shares, night exposure, camera screen, mains frequency, parking behaviour,
+// file length, picture-in-picture corner, Wi-Fi and the format reminder.
+class TVKSettingForAuxViewController : public TVKSettingPage
+{
+    Q_OBJECT
+public:
+    explicit TVKSettingForAuxViewController(QWidget *parent = nullptr);
+    ~TVKSettingForAuxViewController() override;
+
+    std::optional<QString> validateUserInput() override;
+    bool populate() override;
+
+    // Every character printable ASCII other than the space; an empty text passes.
+    static bool validString(const QString &text);
+
+private:
+    void displayFileData() override;
+    void sliderMoved(int value);
+    void showShares(int alwaysPercent, int motionPercent);
+    // The corner cells in pip_position order: bottom right, top right, top left, bottom left.
+    QList<QRadioButton *> pipCells() const;
+
+    std::unique_ptr<Ui::TVKSettingForAuxViewController> ui;
+};

@@ -1,0 +1,298 @@
+#include "TVKSettingForBasicViewController.h"
+
+#include "common/cformat.h"
+#include "common/strings.h"
+#include "controls/TVKAlert.h"
+#include "settings/TVKValidator.h"
+#include "settings/settingsrecord.h"
+#include "ui_TVKSettingForBasicViewController.h"
+
+#include <QRegularExpressionValidator>
+#include <QTimer>
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr std::array<quint32, 9> kTimeouts{0, 10, 30, 60, 120, 180, 300, 420, 600};
+constexpr std::array<quint32, 13> kVoltages{0,     1,     10000, 11500, 11600, 11700, 11800,
+                                            11900, 12000, 12100, 12200, 12300, 12400};
+constexpr std::array<quint32, 8> kParkingHours{0, 3, 6, 9, 12, 24, 36, 48};
+constexpr int kCustomPreset = 5;
+constexpr int kExternalPowerItem = 2;
+
+struct Preset
+{
+    qint32 drivingX, drivingYZ, parking;
+};
+constexpr std::array<Preset, 5> kPresets{
+    {{70, 65, 25}, {60, 55, 20}, {50, 45, 15}, {40, 35, 12}, {30, 25, 8}}};
+
+template <std::size_t N>
+int indexOf(const std::array<quint32, N> &table, quint32 value, int fallback)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (table[i] == value)
+            return int(i);
+    }
+    return fallback;
+}
+
+QString thresholdText(qint32 hundredths)
+{
+    return tvk::cformat("%.2f", hundredths / 100.0);
+}
+
+// A field without a number leaves the threshold as it was.
+void storeThreshold(const QLineEdit *field, qint32 &threshold)
+{
+    if (const auto value = leadingDecimalNumber(field->text()))
+        threshold = qint32(std::lround(*value * 100));
+}
+
+void focus(QWidget *control)
+{
+    QTimer::singleShot(0, control, [control] { control->setFocus(Qt::OtherFocusReason); });
+}
+
+} // namespace
+
+TVKSettingForBasicViewController::TVKSettingForBasicViewController(QWidget *parent)
+    : TVKSettingPage(parent), ui(std::make_unique<Ui::TVKSettingForBasicViewController>())
+{
+    ui->setupUi(this);
+    QStringList segments;
+    for (int i = 1; i <= 4; ++i)
+        segments << tvk::text(
+            QStringLiteral("setting.basic.segment_display%1").arg(i).toUtf8().constData());
+    ui->osdOptionSeg->setLabels(segments);
+    ui->alwaysModeTimeoutSeg->setLabels(
+        {tvk::text("unuse"), tvk::textFmt("nSecond_fmt", 10), tvk::textFmt("nSecond_fmt", 30),
+         tvk::textFmt("nMinute_fmt", 1), tvk::textFmt("nMinute_fmt", 2),
+         tvk::textFmt("nMinute_fmt", 3), tvk::textFmt("nMinute_fmt", 5),
+         tvk::textFmt("nMinute_fmt", 7), tvk::textFmt("nMinute_fmt", 10)});
+    const QStringList presets{digitWithWord(1, "insensitive"),
+                              QStringLiteral("2"),
+                              QStringLiteral("3"),
+                              QStringLiteral("4"),
+                              digitWithWord(5, "sensitive"),
+                              tvk::text("setting.basic.customize")};
+    ui->gsensorSensitivityDrivingSeg->setLabels(presets);
+    ui->gsensorSensitivityParkingSeg->setLabels(presets);
+    ui->compositeModeSeg->setLabels({QStringLiteral("NTSC"), QStringLiteral("PAL")});
+
+    ui->powerVoltageCombo->addItems(
+        {tvk::text("unuse"), tvk::text("auto"), tvk::text("externpower")});
+    for (std::size_t i = 3; i < kVoltages.size(); ++i)
+        ui->powerVoltageCombo->addItem(
+            tvk::cformat("%.1fv / %.1fv", kVoltages[i] / 1000.0, kVoltages[i] / 500.0));
+    ui->powerTimeCombo->addItem(tvk::text("unuse"));
+    for (std::size_t i = 1; i < kParkingHours.size(); ++i)
+        ui->powerTimeCombo->addItem(tvk::textFmt("nHour_fmt", kParkingHours[i]));
+    ui->cableLossCombo->addItem(tvk::text("none"));
+    for (int i = 1; i <= 6; ++i)
+        ui->cableLossCombo->addItem(tvk::cformat("0.%dv", i));
+
+    // "0.00": one integer digit at most, two fraction digits at most.
+    auto *format = new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\d?(\\.\\d{0,2})?")), this);
+    for (QLineEdit *field : drivingFields() + parkingFields())
+        field->setValidator(format);
+
+    connect(ui->gsensorEnableChk, &QCheckBox::clicked, this,
+            &TVKSettingForBasicViewController::changeGsensorEnable);
+    connect(ui->gsensorSensitivityDrivingSeg, &TKSegmentedControl::segmentClicked, this,
+            &TVKSettingForBasicViewController::updateGsensorThreshold);
+    connect(ui->gsensorSensitivityParkingSeg, &TKSegmentedControl::segmentClicked, this,
+            &TVKSettingForBasicViewController::updateGsensorThreshold);
+    connect(ui->useExternalPowerChk, &QCheckBox::clicked, this,
+            &TVKSettingForBasicViewController::clickUseExternalPowerChk);
+    connect(ui->powerVoltageCombo, &QComboBox::activated, this,
+            &TVKSettingForBasicViewController::powerVoltageSelected);
+}
+
+TVKSettingForBasicViewController::~TVKSettingForBasicViewController() = default;
+
+QList<QLineEdit *> TVKSettingForBasicViewController::drivingFields() const
+{
+    return {ui->gsensorSensitivityThresholdXDrivingField,
+            ui->gsensorSensitivityThresholdYDrivingField,
+            ui->gsensorSensitivityThresholdZDrivingField};
+}
+
+QList<QLineEdit *> TVKSettingForBasicViewController::parkingFields() const
+{
+    return {ui->gsensorSensitivityThresholdXParkingField,
+            ui->gsensorSensitivityThresholdYParkingField,
+            ui->gsensorSensitivityThresholdZParkingField};
+}
+
+int TVKSettingForBasicViewController::findAlwaysModeTimeoutIndexByValue(quint32 seconds)
+{
+    return indexOf(kTimeouts, seconds, 2);
+}
+
+int TVKSettingForBasicViewController::findPowerVoltageIndexByValue(quint32 millivolts)
+{
+    return indexOf(kVoltages, millivolts, 8);
+}
+
+int TVKSettingForBasicViewController::findPowerTimeIndexByValue(quint32 hours)
+{
+    return indexOf(kParkingHours, hours, 0);
+}
+
+int TVKSettingForBasicViewController::findDrivingGsensorThresholdIndexByXYZ(qint32 x, qint32 y,
+                                                                            qint32 z)
+{
+    for (std::size_t i = 0; i < kPresets.size(); ++i) {
+        if (x == kPresets[i].drivingX && y == kPresets[i].drivingYZ && z == kPresets[i].drivingYZ)
+            return int(i);
+    }
+    return kCustomPreset;
+}
+
+int TVKSettingForBasicViewController::findParkingGsensorThresholdIndexByXYZ(qint32 x, qint32 y,
+                                                                            qint32 z)
+{
+    for (std::size_t i = 0; i < kPresets.size(); ++i) {
+        const qint32 p = kPresets[i].parking;
+        if (x == p && y == p && z == p)
+            return int(i);
+    }
+    return kCustomPreset;
+}
+
+void TVKSettingForBasicViewController::changeGsensorEnable()
+{
+    const bool on = ui->gsensorEnableChk->isChecked();
+    ui->gsensorSensitivityDrivingSeg->setEnabled(on);
+    ui->gsensorSensitivityParkingSeg->setEnabled(on);
+    for (QLineEdit *field : drivingFields() + parkingFields())
+        field->setEnabled(on);
+}
+
+void TVKSettingForBasicViewController::updateGsensorThreshold()
+{
+    const auto update = [](const TKSegmentedControl *control, const QList<QLineEdit *> &fields,
+                           bool driving) {
+        const int s = control->selectedSegment();
+        if (s >= 0 && s < kCustomPreset) {
+            const Preset &p = kPresets[s];
+            fields[0]->setText(thresholdText(driving ? p.drivingX : p.parking));
+            fields[1]->setText(thresholdText(driving ? p.drivingYZ : p.parking));
+            fields[2]->setText(thresholdText(driving ? p.drivingYZ : p.parking));
+        }
+        for (QLineEdit *field : fields)
+            field->setEnabled(s == kCustomPreset);
+    };
+    update(ui->gsensorSensitivityDrivingSeg, drivingFields(), true);
+    update(ui->gsensorSensitivityParkingSeg, parkingFields(), false);
+}
+
+void TVKSettingForBasicViewController::updatePowerUI()
+{
+    const bool external = fileData() && fileData()->sd_mem_event_reserved == 1;
+    ui->powerVoltageCombo->setEnabled(!external);
+    ui->powerTimeCombo->setEnabled(!external);
+    ui->useExternalPowerChk->setChecked(external);
+}
+
+void TVKSettingForBasicViewController::clickUseExternalPowerChk()
+{
+    if (fileData())
+        fileData()->sd_mem_event_reserved = ui->useExternalPowerChk->isChecked() ? 1 : 0;
+    updatePowerUI();
+}
+
+void TVKSettingForBasicViewController::powerVoltageSelected(int item)
+{
+    if (item == kExternalPowerItem)
+        showAlert(window(), QStringLiteral("Warning"), tvk::text("msg.use_external_power_10v"));
+}
+
+void TVKSettingForBasicViewController::displayFileData()
+{
+    _FILEDATA &d = *fileData();
+    ui->osdOptionSeg->setSelectedSegment(d.disp_segment_mode);
+    ui->alwaysModeTimeoutSeg->setSelectedSegment(
+        findAlwaysModeTimeoutIndexByValue(d.always_mode_timeout));
+    ui->gsensorEnableChk->setChecked(d.g_sensor_enable != 0);
+    changeGsensorEnable();
+    ui->gsensorSensitivityDrivingSeg->setSelectedSegment(findDrivingGsensorThresholdIndexByXYZ(
+        d.gsen_x_threshold, d.gsen_y_threshold, d.gsen_z_threshold));
+    const QList<QLineEdit *> parking = parkingFields();
+    parking[0]->setText(thresholdText(d.parkmode_x_threshold));
+    parking[1]->setText(thresholdText(d.parkmode_y_threshold));
+    parking[2]->setText(thresholdText(d.parkmode_z_threshold));
+    ui->gsensorSensitivityParkingSeg->setSelectedSegment(findParkingGsensorThresholdIndexByXYZ(
+        d.parkmode_x_threshold, d.parkmode_y_threshold, d.parkmode_z_threshold));
+    const QList<QLineEdit *> driving = drivingFields();
+    driving[0]->setText(thresholdText(d.gsen_x_threshold));
+    driving[1]->setText(thresholdText(d.gsen_y_threshold));
+    driving[2]->setText(thresholdText(d.gsen_z_threshold));
+    updateGsensorThreshold();
+    ui->frontLedOffChk->setChecked(d.ledoff == 0);
+    ui->rearLedOffChk->setChecked(d.ledoff_rear == 0);
+    ui->compositeModeSeg->setSelectedSegment(d.composite_mode);
+    ui->carNumberField->setText(recordText(d.szPlateNumber));
+    ui->powerVoltageCombo->setCurrentIndex(findPowerVoltageIndexByValue(d.sd_mem_always_reserved));
+    ui->powerTimeCombo->setCurrentIndex(findPowerTimeIndexByValue(d.sd_mem_motion_reserved));
+    updatePowerUI();
+    if (d.CableVoltCorr == 0)
+        d.CableVoltCorr = 4;
+    ui->cableLossCombo->setCurrentIndex(d.CableVoltCorr <= 7 ? int(d.CableVoltCorr) - 1 : -1);
+}
+
+std::optional<QString> TVKSettingForBasicViewController::validateUserInput()
+{
+    const auto check = [](const QList<QLineEdit *> &fields) -> std::optional<QString> {
+        for (QLineEdit *field : fields) {
+            if (auto message = TVKValidator::validateGsensorThreshold(field->text())) {
+                focus(field);
+                return message;
+            }
+        }
+        return std::nullopt;
+    };
+    if (ui->gsensorSensitivityDrivingSeg->selectedSegment() == kCustomPreset) {
+        if (auto message = check(drivingFields()))
+            return message;
+    }
+    if (ui->gsensorSensitivityParkingSeg->selectedSegment() == kCustomPreset)
+        return check(parkingFields());
+    return std::nullopt;
+}
+
+bool TVKSettingForBasicViewController::populate()
+{
+    if (!fileData() || validateUserInput())
+        return true;
+    _FILEDATA &d = *fileData();
+    storeSegment(ui->osdOptionSeg, d.disp_segment_mode);
+    if (const int s = ui->alwaysModeTimeoutSeg->selectedSegment(); s >= 0)
+        d.always_mode_timeout = kTimeouts[s];
+    d.g_sensor_enable = ui->gsensorEnableChk->isChecked() ? 1 : 0;
+    const QList<QLineEdit *> driving = drivingFields();
+    const QList<QLineEdit *> parking = parkingFields();
+    storeThreshold(driving[0], d.gsen_x_threshold);
+    storeThreshold(driving[1], d.gsen_y_threshold);
+    storeThreshold(driving[2], d.gsen_z_threshold);
+    storeThreshold(parking[0], d.parkmode_x_threshold);
+    storeThreshold(parking[1], d.parkmode_y_threshold);
+    storeThreshold(parking[2], d.parkmode_z_threshold);
+    d.ledoff = ui->frontLedOffChk->isChecked() ? 0 : 1;
+    d.ledoff_rear = ui->rearLedOffChk->isChecked() ? 0 : 1;
+    storeSegment(ui->compositeModeSeg, d.composite_mode);
+    ui->carNumberField->textDidEndEditing();
+    setRecordText(d.szPlateNumber, ui->carNumberField->text());
+    if (const int item = ui->powerVoltageCombo->currentIndex(); item >= 0)
+        d.sd_mem_always_reserved = kVoltages[item];
+    if (const int item = ui->powerTimeCombo->currentIndex(); item >= 0)
+        d.sd_mem_motion_reserved = kParkingHours[item];
+    d.sd_mem_event_reserved = ui->useExternalPowerChk->isChecked() ? 1 : 0;
+    if (const int item = ui->cableLossCombo->currentIndex(); item >= 0)
+        d.CableVoltCorr = quint32(item + 1);
+    return true;
+}
