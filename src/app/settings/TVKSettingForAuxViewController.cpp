@@ -109,9 +109,11 @@ void TVKSettingForAuxViewController::displayFileData()
 std::optional<QString> TVKSettingForAuxViewController::validateUserInput()
 {
     const int v = ui->memeryRatioSlider->value();
-    if (auto message = TVKValidator::validateSDCardSizeRatio(10 * v))
-        return message;
-    return TVKValidator::validateSDCardSizeRatio(100 - 10 * v);
+    for (const qint64 share : {10 * v, 100 - 10 * v}) {
+        if (const auto checked = TVKValidator::validateSDCardSizeRatio(share); !checked)
+            return checked.failure().message();
+    }
+    return std::nullopt;
 }
 
 bool TVKSettingForAuxViewController::populate()

@@ -249,9 +249,10 @@ std::optional<QString> TVKSettingForBasicViewController::validateUserInput()
 {
     const auto check = [](const QList<QLineEdit *> &fields) -> std::optional<QString> {
         for (QLineEdit *field : fields) {
-            if (auto message = TVKValidator::validateGsensorThreshold(field->text())) {
+            if (const auto checked = TVKValidator::validateGsensorThreshold(field->text());
+                !checked) {
                 focus(field);
-                return message;
+                return checked.failure().message();
             }
         }
         return std::nullopt;

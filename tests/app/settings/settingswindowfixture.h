@@ -20,7 +20,7 @@
 class AcceptingLabeller : public VolumeLabeller
 {
 public:
-    bool setLabel(const TKUSBDiskEntity &, const QString &, QString *) override { return true; }
+    tvk::Result<void> setLabel(const TKUSBDiskEntity &, const QString &) override { return {}; }
 };
 
 inline QByteArray recordBytes(const std::function<void(_FILEDATA &)> &edit = {})

@@ -245,7 +245,8 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("alert");
         QTest::addColumn<int>("stays"); // the page shown afterwards
-        const QString range = "TAVIK|" + *TVKValidator::validateGsensorThreshold("0.01");
+        const QString range =
+            "TAVIK|" + TVKValidator::validateGsensorThreshold("0.01").failure().message();
         QTest::newRow("custom threshold")
             << 1 << "text:gsensorSensitivityThresholdYDrivingField=0.01" << range << 1;
         QTest::newRow("card share") << 3 << "slider:memeryRatioSlider=9"
