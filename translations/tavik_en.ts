@@ -1036,6 +1036,32 @@ or drop it here.</translation>
         <source>%1 does not fit the field.</source>
         <translation>%1 does not fit the field.</translation>
     </message>
+    <message id="setting.format.card">
+        <source>Card:</source>
+        <translation>Card:</translation>
+    </message>
+    <message id="setting.format.device">
+        <source>Device:</source>
+        <translation>Device:</translation>
+    </message>
+    <message id="setting.format.confirm_title">
+        <source>Erase this memory card?</source>
+        <translation>Erase this memory card?</translation>
+    </message>
+    <message id="setting.format.confirm">
+        <source>Device: %1
+Size: %2
+Label: %3
+Mounted at: %4
+
+Formatting erases every recording on this card. Its config.bin is put back afterwards.</source>
+        <translation>Device: %1
+Size: %2
+Label: %3
+Mounted at: %4
+
+Formatting erases every recording on this card. Its config.bin is put back afterwards.</translation>
+    </message>
     <!-- clock window -->
     <message id="today">
         <source>Today</source>

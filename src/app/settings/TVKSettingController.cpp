@@ -12,12 +12,15 @@
 #include "card/UDisksVolumeLabeller.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
+#include "records/TVKSettingForFlashDataViewController.h"
+#include "records/drivingrecordfile.h"
 #include "settings/settingsrecord.h"
 #include "settings/timezones.h"
 #include "ui_TVKSettingController.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QScreen>
@@ -82,11 +85,13 @@ void TVKSettingController::awakeFromNib()
             &TVKSettingController::onSaveDefaultSetting);
     connect(ui->cancelButton, &QPushButton::clicked, this, &TVKSettingController::onCloseCmd);
     connect(ui->openButton, &QPushButton::clicked, this, &TVKSettingController::onOpen);
-    ui->sdcardFormatButton->hide();
+    connect(ui->sdcardFormatButton, &QPushButton::clicked, this, &TVKSettingController::onFormat);
     auto *disks = new QAction(tvk::text("setting.disk_utility"), this);
     disks->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(disks, &QAction::triggered, this, &TVKSettingController::onDiskUtil);
     addAction(disks);
+    ui->sdcardFormatButton->addAction(disks);
+    ui->sdcardFormatButton->setContextMenuPolicy(Qt::ActionsContextMenu);
     ui->openButton->setText(tvk::text("setting.open"));
 }
 
@@ -236,8 +241,23 @@ QWidget *TVKSettingController::createPage(qint64 index)
 
 QWidget *TVKSettingController::createDriveInfoController()
 {
-    if (!m_driveInfoController)
-        m_driveInfoController = new QWidget(this);
+    if (!m_driveInfoController) {
+        auto *page = new TVKSettingForFlashDataViewController(this);
+        if (m_card.selectedUSBDisk) {
+            const QString path = QDir(m_card.selectedUSBDisk->mountPath())
+                                     .filePath(QLatin1String(kDrivingRecordFilePath));
+            if (QFileInfo::exists(path))
+                page->setFlashDataFilePath(path);
+        } else if (m_openedByUser) {
+            // A card copy opened by hand keeps its log beside its settings file.
+            const QString path = QFileInfo(m_card.settingFilePath)
+                                     .dir()
+                                     .filePath(QLatin1String(kDrivingRecordFilePath));
+            if (QFileInfo::exists(path))
+                page->setFlashDataFilePath(path);
+        }
+        m_driveInfoController = page;
+    }
     return m_driveInfoController;
 }
 

@@ -61,6 +61,7 @@ public:
 
     void onSave();
     void onSaveDefaultSetting();
+    void onFormat();
     void onDiskUtil();
     void onOpen();
     void onCloseCmd();

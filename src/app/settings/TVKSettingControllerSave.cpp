@@ -1,6 +1,7 @@
 // The settings window's commands: save, restore defaults, open a file, the disk utility.
 #include "TVKSettingController.h"
 #include "TVKSettingControllerDelegate.h"
+#include "card/TVKFormatWindowController.h"
 #include "card/volumes.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
@@ -138,6 +139,16 @@ void TVKSettingController::onDiskUtil()
     if (!disks.isEmpty() && QProcess::startDetached(disks, {}))
         return;
     showAlert(this, QStringLiteral("Warn"), tvk::text("msg.no_disk_utility"));
+}
+
+void TVKSettingController::onFormat()
+{
+    auto *window = new TVKFormatWindowController(m_volumes);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_lastDialogController)
+        m_lastDialogController->close();
+    m_lastDialogController = window;
+    window->showWindow();
 }
 
 void TVKSettingController::onCloseCmd()

@@ -96,7 +96,8 @@ tvk::Result<FormatTarget> formatTarget(const QList<BlockDevice> &devices, const 
         return refuse(QT_TRID_NOOP("msg.format.device_gone"));
     if (!isSafeDevicePath(device->path))
         return refuse(QT_TRID_NOOP("msg.format.bad_path"));
-    if (device->bus != QLatin1String("usb") || !device->removable)
+    // A card in a built-in SD slot is formatted like one in a USB reader.
+    if (!device->onCardBus() || !device->removable)
         return refuse(QT_TRID_NOOP("msg.format.not_usb"));
     if (device->readOnly)
         return tvk::Failure{

@@ -182,13 +182,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("refused"); // the device, and what the refusal names
-        FakeVolume mmc{"mmcblk0p1", "TAVIK", "/media/user/TAVIK"};
-        mmc.bus = "mmc";
+        FakeVolume sata{"sdf1", "TAVIK", "/media/user/TAVIK"};
+        sata.bus = "sata";
         const FakeVolume readOnly{"sdc1", "TAVIK", "/media/user/TAVIK", true};
         FakeVolume oddPath{"sdd1", "CARD", "/media/user/CARD"};
         oddPath.path = "/dev/../etc/sdd1";
         const QByteArray system = recordedLsblk("system-mounts.json");
-        QTest::newRow("built-in slot") << lsblkJsonFor({mmc}) << "mmcblk0p1|not a removable USB";
+        QTest::newRow("disk drive") << lsblkJsonFor({sata}) << "sdf1|not a removable USB";
         QTest::newRow("write-protected") << lsblkJsonFor({readOnly}) << "sdc1|write";
         QTest::newRow("root file system") << system << "sda2|system folder (/)";
         QTest::newRow("EFI partition") << system << "sda1|system folder (/boot/efi)";

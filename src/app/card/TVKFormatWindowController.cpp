@@ -1,0 +1,231 @@
+#include "TVKFormatWindowController.h"
+
+#include "card/LsblkVolumeSource.h"
+#include "card/TVKCardFormatter.h"
+#include "card/bytecount.h"
+#include "card/formatcommands.h"
+#include "card/volumes.h"
+#include "common/strings.h"
+#include "controls/TVKAlert.h"
+#include "ui_TVKFormatWindowController.h"
+
+#include <QFutureWatcher>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtConcurrent>
+
+namespace {
+
+constexpr int kTickMs = 300;
+
+QString clusterText(const TKUSBDiskEntity &volume)
+{
+    // Sectors of 512 bytes, shown in KB: 32 sectors are 16 KB.
+    return clusterSizeText(clusterSizeByVolumeSize(volume.volumeSize()));
+}
+
+} // namespace
+
+TVKFormatWindowController::TVKFormatWindowController(VolumeSource *volumes, CommandRunner *commands,
+                                                     QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVKFormatWindowController>())
+{
+    if (!volumes)
+        m_ownVolumes = std::make_unique<LsblkVolumeSource>();
+    if (!commands)
+        m_ownCommands = std::make_unique<ShellCommandRunner>();
+    m_volumes = volumes ? volumes : m_ownVolumes.get();
+    m_formatter = new TVKCardFormatter(*m_volumes, commands ? *commands : *m_ownCommands, this);
+    ui->setupUi(this);
+    setWindowTitle(tvk::text("setting.sdcardformat"));
+    ui->fileSystemField->setText(QStringLiteral("FAT32"));
+    ui->pathField->setText(QStringLiteral("-"));
+    ui->progressBar->setDrawDockProgress(false);
+    hideProgressBar();
+    connect(ui->usbDiskCombo, &QComboBox::activated, this,
+            &TVKFormatWindowController::updateSelectedDiskInfo);
+    connect(ui->formatButton, &QPushButton::clicked, this, &TVKFormatWindowController::onFormat);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_formatter, &TVKCardFormatter::stepMessage, ui->progressMessageField,
+            &QLabel::setText);
+    connect(m_formatter, &TVKCardFormatter::finished, this,
+            &TVKFormatWindowController::formatDidFinish);
+    updateSelectedDiskInfo();
+    loadUSBVolumes();
+}
+
+TVKFormatWindowController::~TVKFormatWindowController() = default;
+
+void TVKFormatWindowController::showWindow()
+{
+    if (const QScreen *screen = this->screen()) {
+        const QRect visible = screen->availableGeometry();
+        move(visible.topLeft() + QPoint((visible.width() - frameGeometry().width()) / 2,
+                                        (visible.height() - frameGeometry().height()) / 2));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TVKFormatWindowController::loadUSBVolumes(std::function<void()> completion)
+{
+    const bool startedDisplay = m_stopProgressBar;
+    if (startedDisplay)
+        showProgressBar(QStringLiteral("Disk searching..."));
+    else
+        ui->progressMessageField->setText(QStringLiteral("Disk searching..."));
+    auto *watcher = new QFutureWatcher<QList<TKUSBDiskEntity>>(this);
+    connect(watcher, &QFutureWatcher<QList<TKUSBDiskEntity>>::finished, this,
+            [this, watcher, startedDisplay, completion = std::move(completion)] {
+                m_usbDiskArray = watcher->result();
+                watcher->deleteLater();
+                ui->usbDiskCombo->clear();
+                for (const TKUSBDiskEntity &volume : std::as_const(m_usbDiskArray))
+                    ui->usbDiskCombo->addItem(volume.displayString());
+                if (!m_usbDiskArray.isEmpty())
+                    ui->usbDiskCombo->setCurrentIndex(0);
+                updateSelectedDiskInfo();
+                if (startedDisplay)
+                    hideProgressBar();
+                if (completion)
+                    completion();
+                emit volumesLoaded();
+            });
+    VolumeSource *volumes = m_volumes;
+    watcher->setFuture(QtConcurrent::run([volumes] { return usbDiskEntities(*volumes); }));
+}
+
+std::optional<TKUSBDiskEntity> TVKFormatWindowController::selectedUSBDisk() const
+{
+    const int index = ui->usbDiskCombo->currentIndex();
+    if (index < 0 || index >= m_usbDiskArray.size())
+        return std::nullopt;
+    return m_usbDiskArray[index];
+}
+
+std::optional<TKUSBDiskEntity>
+TVKFormatWindowController::selectUSBByDevFile(const QString &deviceName)
+{
+    for (int i = 0; i < m_usbDiskArray.size(); ++i) {
+        if (m_usbDiskArray[i].deviceFilePath() == deviceName) {
+            ui->usbDiskCombo->setCurrentIndex(i);
+            return m_usbDiskArray[i];
+        }
+    }
+    return std::nullopt;
+}
+
+void TVKFormatWindowController::updateSelectedDiskInfo()
+{
+    if (const auto volume = selectedUSBDisk()) {
+        ui->pathField->setText(
+            QStringLiteral("%1   %2").arg(volume->deviceFilePath(), volume->mountPath()));
+        ui->allocationUnitField->setText(clusterText(*volume));
+    } else {
+        ui->allocationUnitField->setText(QStringLiteral("128KB"));
+        ui->pathField->setText(QStringLiteral("-"));
+    }
+}
+
+void TVKFormatWindowController::onFormat()
+{
+    const auto volume = selectedUSBDisk();
+    if (!volume) {
+        showAlert(this, QStringLiteral("TAVIK"),
+                  m_usbDiskArray.isEmpty() ? QStringLiteral("There is no USB drive.")
+                                           : QStringLiteral("Please select USB drive."));
+        return;
+    }
+    if (!volume->writable()) {
+        showAlert(this, tvk::text("msg.cannot_format"),
+                  volume->displayString() + u'\n' + tvk::text("msg.write_protected_disk"));
+        return;
+    }
+    confirmFormat(*volume);
+}
+
+void TVKFormatWindowController::confirmFormat(const TKUSBDiskEntity &volume)
+{
+    // Formatting erases the card: the user sees which one, and Cancel is what Return does.
+    auto *question =
+        new QMessageBox(QMessageBox::Warning, tvk::text("setting.format.confirm_title"),
+                        tvk::text("setting.format.confirm_title"), QMessageBox::NoButton, this);
+    question->setObjectName(QStringLiteral("formatConfirmation"));
+    question->setInformativeText(
+        tvk::text("setting.format.confirm")
+            .arg(QStringLiteral("/dev/") + volume.deviceFilePath(),
+                 byteCountString(volume.volumeSize()),
+                 volume.volumeName().isEmpty() ? QStringLiteral("-") : volume.volumeName(),
+                 volume.mountPath().isEmpty() ? QStringLiteral("-") : volume.mountPath()));
+    QPushButton *erase =
+        question->addButton(tvk::text("setting.format.format"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = question->addButton(tvk::text("cancel"), QMessageBox::RejectRole);
+    question->setDefaultButton(cancel);
+    question->setEscapeButton(cancel);
+    question->setWindowModality(Qt::WindowModal);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::buttonClicked, this, [this, erase, volume](QAbstractButton *b) {
+        if (b == erase)
+            doFormat(volume);
+    });
+    question->open();
+}
+
+void TVKFormatWindowController::doFormat(const TKUSBDiskEntity &volume)
+{
+    showProgressBar(QStringLiteral("Formatting..."));
+    ui->formatButton->setEnabled(false);
+    m_formatter->start(volume);
+}
+
+void TVKFormatWindowController::formatDidFinish(const TVKFormatOutcome &outcome)
+{
+    ui->formatButton->setEnabled(true);
+    const QString device = outcome.volume ? outcome.volume->deviceFilePath() : QString();
+    loadUSBVolumes([this, outcome, device] {
+        if (!device.isEmpty())
+            selectUSBByDevFile(device);
+        updateSelectedDiskInfo();
+        hideProgressBar();
+        if (outcome.succeeded)
+            showAlertSheet(this, outcome.messageText, outcome.informativeText, [this] { close(); });
+        else
+            showAlert(this, outcome.messageText, outcome.informativeText);
+        emit formatFinished();
+    });
+}
+
+void TVKFormatWindowController::showProgressBar(const QString &message)
+{
+    ui->progressBar->show();
+    ui->progressMessageField->show();
+    ui->progressBar->setIndeterminate(true);
+    m_stopProgressBar = false;
+    ui->progressMessageField->setText(message);
+    m_progress = ui->progressBar->minValue();
+    ui->progressBar->startAnimation();
+    QTimer::singleShot(kTickMs, this, [this] { updateProgressBar(1000); });
+}
+
+void TVKFormatWindowController::updateProgressBar(double seconds)
+{
+    if (m_stopProgressBar)
+        return;
+    m_progress += 100 / (seconds / (kTickMs / 1000.0));
+    if (m_progress >= 100) {
+        hideProgressBar();
+        return;
+    }
+    QTimer::singleShot(kTickMs, this, [this, seconds] { updateProgressBar(seconds); });
+}
+
+void TVKFormatWindowController::hideProgressBar()
+{
+    ui->progressBar->stopAnimation();
+    ui->progressBar->hide();
+    ui->progressMessageField->hide();
+    m_stopProgressBar = true;
+}

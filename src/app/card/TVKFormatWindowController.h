@@ -1,0 +1,66 @@
+#pragma once
+
+#include "card/TKUSBDiskEntity.h"
+
+#include <QDialog>
+#include <QList>
+
+#include <functional>
+#include <memory>
+
+class CommandRunner;
+class ShellCommandRunner;
+class TVKCardFormatter;
+class VolumeSource;
+struct TVKFormatOutcome;
+
+namespace Ui {
+class TVKFormatWindowController;
+}
+
+// The card format window: the USB volumes to choose from, what the format will make of the
+// chosen one, a confirmation that names what will be erased, and the core's format sequence
+// with its step messages.
+class TVKFormatWindowController : public QDialog
+{
+    Q_OBJECT
+public:
+    // `volumes` and `commands`: lsblk and the shell when none.
+    explicit TVKFormatWindowController(VolumeSource *volumes = nullptr,
+                                       CommandRunner *commands = nullptr,
+                                       QWidget *parent = nullptr);
+    ~TVKFormatWindowController() override;
+
+    void showWindow();
+
+    // Searches the volumes on a worker thread and refills the list; then `completion`.
+    void loadUSBVolumes(std::function<void()> completion = {});
+    const QList<TKUSBDiskEntity> &usbDiskArray() const { return m_usbDiskArray; }
+    std::optional<TKUSBDiskEntity> selectedUSBDisk() const;
+    std::optional<TKUSBDiskEntity> selectUSBByDevFile(const QString &deviceName);
+    void updateSelectedDiskInfo();
+
+    void onFormat();
+    bool isProgressShown() const { return !m_stopProgressBar; }
+
+signals:
+    void volumesLoaded();
+    void formatFinished();
+
+private:
+    void confirmFormat(const TKUSBDiskEntity &volume);
+    void doFormat(const TKUSBDiskEntity &volume);
+    void formatDidFinish(const TVKFormatOutcome &outcome);
+    void showProgressBar(const QString &message);
+    void updateProgressBar(double seconds);
+    void hideProgressBar();
+
+    std::unique_ptr<Ui::TVKFormatWindowController> ui;
+    std::unique_ptr<VolumeSource> m_ownVolumes;
+    std::unique_ptr<ShellCommandRunner> m_ownCommands;
+    VolumeSource *m_volumes;
+    TVKCardFormatter *m_formatter;
+    QList<TKUSBDiskEntity> m_usbDiskArray;
+    double m_progress = 0;
+    bool m_stopProgressBar = true;
+};

@@ -1,0 +1,134 @@
+#include "TVKTimeSetupController.h"
+
+#include "card/LsblkVolumeSource.h"
+#include "card/timesetfile.h"
+#include "card/volumes.h"
+#include "common/strings.h"
+#include "controls/TVKAlert.h"
+#include "ui_TVKTimeSetupController.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+#include <QTimer>
+
+TVKTimeSetupController::TVKTimeSetupController(VolumeSource *volumes, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TVKTimeSetupController>())
+{
+    ui->setupUi(this);
+    setWindowTitle(QGuiApplication::applicationDisplayName());
+    ui->timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    ui->datePicker->setGridVisible(true);
+    connect(ui->datePicker, &QCalendarWidget::selectionChanged, this,
+            &TVKTimeSetupController::daySelectedFromPicker);
+    connect(ui->timePicker, &QTimeEdit::timeChanged, this,
+            &TVKTimeSetupController::timeSelectedFromPicker);
+    connect(ui->clockTimePicker, &TKClockFaceView::timeChanged, this,
+            &TVKTimeSetupController::timeSelectedFromClickTimePicker);
+    connect(ui->nowDaySettingChk, &QCheckBox::clicked, this,
+            &TVKTimeSetupController::nowDayChecked);
+    connect(ui->saveButton, &QPushButton::clicked, this, &TVKTimeSetupController::onSaveConfigFile);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::close);
+    if (volumes) {
+        onInitDIalog(*volumes);
+    } else {
+        LsblkVolumeSource system;
+        onInitDIalog(system);
+    }
+}
+
+TVKTimeSetupController::~TVKTimeSetupController() = default;
+
+void TVKTimeSetupController::onInitDIalog(VolumeSource &volumes)
+{
+    // Only a card that already holds the file is written to without asking.
+    if (const auto card = usbVolumeURLContainingPath(volumes, QLatin1String(kTimesetFileName)))
+        m_SettingFilePath = QDir(card->toLocalFile()).filePath(QLatin1String(kTimesetFileName));
+    const QDateTime now = QDateTime::currentDateTime();
+    m_selectedDate = now.date();
+    m_selectedTime = QTime(now.time().hour(), now.time().minute(), now.time().second());
+    ui->datePicker->setSelectedDate(m_selectedDate);
+    ui->timePicker->setTime(m_selectedTime);
+    ui->clockTimePicker->setTime(m_selectedTime);
+    showSelectedDate();
+}
+
+void TVKTimeSetupController::showWindow()
+{
+    adjustSize();
+    if (const QScreen *screen = this->screen()) {
+        const QRect visible = screen->availableGeometry();
+        move(visible.topLeft() + QPoint((visible.width() - frameGeometry().width()) / 2,
+                                        (visible.height() - frameGeometry().height()) / 2));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TVKTimeSetupController::showSelectedDate()
+{
+    const QLocale locale;
+    ui->dateField->setText(locale.toString(m_selectedDate, QLocale::LongFormat));
+    ui->nowDaySettingChk->setText(QStringLiteral("%1(%2)").arg(
+        tvk::text("today"), locale.toString(m_selectedDate, QLocale::ShortFormat)));
+}
+
+void TVKTimeSetupController::daySelectedFromPicker()
+{
+    m_selectedDate = ui->datePicker->selectedDate();
+    showSelectedDate();
+}
+
+void TVKTimeSetupController::timeSelectedFromPicker()
+{
+    m_selectedTime = ui->timePicker->time();
+    ui->clockTimePicker->setTime(m_selectedTime);
+}
+
+void TVKTimeSetupController::timeSelectedFromClickTimePicker()
+{
+    m_selectedTime = ui->clockTimePicker->time();
+    const QSignalBlocker quiet(ui->timePicker);
+    ui->timePicker->setTime(m_selectedTime);
+}
+
+void TVKTimeSetupController::nowDayChecked()
+{
+    // A momentary shortcut: today's date, the time of day as it was, the box clear again.
+    m_selectedDate = QDate::currentDate();
+    showSelectedDate();
+    ui->datePicker->setSelectedDate(m_selectedDate);
+    QTimer::singleShot(200, ui->nowDaySettingChk,
+                       [box = ui->nowDaySettingChk] { box->setChecked(false); });
+}
+
+void TVKTimeSetupController::onSaveConfigFile()
+{
+    if (!m_SettingFilePath.isEmpty()) {
+        doWriteConfigFile(m_SettingFilePath);
+        return;
+    }
+    auto *panel = new QFileDialog(this, tvk::text("save"));
+    panel->setObjectName(QStringLiteral("savePanel"));
+    panel->setAcceptMode(QFileDialog::AcceptSave);
+    panel->setNameFilter(QStringLiteral("cfg (*.cfg)"));
+    panel->setDefaultSuffix(QStringLiteral("cfg"));
+    panel->selectFile(QLatin1String(kTimesetFileName));
+    panel->setWindowModality(Qt::WindowModal);
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(panel, &QFileDialog::fileSelected, this, &TVKTimeSetupController::doWriteConfigFile);
+    panel->open();
+}
+
+void TVKTimeSetupController::doWriteConfigFile(const QString &path)
+{
+    // A file that could not be written is said so; the user can try another place.
+    if (const auto written = writeTimesetFile(path, m_selectedDate, m_selectedTime); !written) {
+        showAlert(this, QStringLiteral("Warn"), written.failure().text());
+        return;
+    }
+    showAlertSheet(this, QStringLiteral("TAVIK"), tvk::text("time.filesave"), [this] { close(); });
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QTime>
+
+#include <memory>
+
+class VolumeSource;
+
+namespace Ui {
+class TVKTimeSetupController;
+}
+
+// The clock window: the user picks a date and a time of day and writes them to timeset.cfg,
+// from which the camera sets its clock. The card is looked for once, when the window opens.
+class TVKTimeSetupController : public QDialog
+{
+    Q_OBJECT
+public:
+    // `volumes`: where the card is looked for (lsblk when none).
+    explicit TVKTimeSetupController(VolumeSource *volumes = nullptr, QWidget *parent = nullptr);
+    ~TVKTimeSetupController() override;
+
+    void showWindow();
+
+    const QString &settingFilePath() const { return m_SettingFilePath; }
+    QDate selectedDate() const { return m_selectedDate; }
+    QTime selectedTime() const { return m_selectedTime; }
+
+    void onSaveConfigFile();
+    void doWriteConfigFile(const QString &path);
+
+private:
+    void onInitDIalog(VolumeSource &volumes);
+    void daySelectedFromPicker();
+    void timeSelectedFromPicker();
+    void timeSelectedFromClickTimePicker();
+    void nowDayChecked();
+    void showSelectedDate();
+
+    std::unique_ptr<Ui::TVKTimeSetupController> ui;
+    QString m_SettingFilePath;
+    QDate m_selectedDate;
+    QTime m_selectedTime;
+};

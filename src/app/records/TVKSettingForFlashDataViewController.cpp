@@ -1,0 +1,212 @@
+#include "TVKSettingForFlashDataViewController.h"
+
+#include "TVKDrivingRecordModel.h"
+#include "TVKRecordMap.h"
+#include "common/log.h"
+#include "common/strings.h"
+#include "controls/TVKAlert.h"
+#include "records/drivingrecordfile.h"
+#include "records/drivingrecordtable.h"
+#include "settings/TVKSettingController.h"
+#include "ui_TVKSettingForFlashDataViewController.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QHeaderView>
+#include <QTimer>
+#include <QtConcurrent>
+
+TVKSettingForFlashDataViewController::TVKSettingForFlashDataViewController(QWidget *parent)
+    : TVKSettingPage(parent), ui(std::make_unique<Ui::TVKSettingForFlashDataViewController>()),
+      m_model(new TVKDrivingRecordModel(this)), m_mapFactory(makeRecordMapWindow)
+{
+    ui->setupUi(this);
+    QTableView *table = ui->tableView;
+    table->setModel(m_model);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    // Fixed sizes let the view place any of 86,400 rows without measuring the others.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    QHeaderView *header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    for (int column = 0; column < kDrivingRecordColumnCount; ++column) {
+        const int title = header->fontMetrics().horizontalAdvance(m_model->titles()[column]) + 14;
+        header->resizeSection(column, qMax(drivingRecordColumns[column].width, title));
+    }
+    connect(table, &QTableView::doubleClicked, this,
+            [this](const QModelIndex &index) { doubleClickTableRow(index.row()); });
+    connect(ui->openButton, &QPushButton::clicked, this,
+            &TVKSettingForFlashDataViewController::openFileDialog);
+    connect(ui->exportButton, &QPushButton::clicked, this,
+            &TVKSettingForFlashDataViewController::onSaveCSVFile);
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+            &TVKSettingForFlashDataViewController::updateButtons);
+    updateButtons();
+}
+
+TVKSettingForFlashDataViewController::~TVKSettingForFlashDataViewController() = default;
+
+QTableView *TVKSettingForFlashDataViewController::tableView() const
+{
+    return ui->tableView;
+}
+
+void TVKSettingForFlashDataViewController::onHide()
+{
+    m_map.reset();
+}
+
+void TVKSettingForFlashDataViewController::updateButtons()
+{
+    // An empty table has nothing to export; a disabled button says so.
+    ui->exportButton->setEnabled(m_model->rowCount() > 0);
+}
+
+void TVKSettingForFlashDataViewController::showLoading(const QString &caption)
+{
+    if (TVKSettingController *window = mainController())
+        window->showLoading(caption);
+}
+
+void TVKSettingForFlashDataViewController::hideLoading()
+{
+    if (TVKSettingController *window = mainController())
+        window->hideLoading();
+}
+
+void TVKSettingForFlashDataViewController::displayFileData()
+{
+    if (!m_firstLoad)
+        return;
+    m_firstLoad = false;
+    if (!m_FlashDataFilePath.isEmpty() && QFileInfo::exists(m_FlashDataFilePath))
+        loadFlashDataFile();
+    else
+        showAlert(window(), QStringLiteral("Alarm"), tvk::text("setting.flashdata.warning"));
+}
+
+void TVKSettingForFlashDataViewController::loadFlashDataFile()
+{
+    if (m_FlashDataFilePath.isEmpty())
+        return;
+    showLoading(QStringLiteral("Loading..."));
+    using Read = std::optional<QList<_FLASH_SAVE_VALUE_STRUCT>>;
+    auto *watcher = new QFutureWatcher<Read>(this);
+    connect(watcher, &QFutureWatcher<Read>::finished, this, [this, watcher] {
+        Read records = watcher->result();
+        watcher->deleteLater();
+        // A file that cannot be read leaves the table as it was (the reader has logged why).
+        if (records) {
+            m_model->setRecords(std::move(*records));
+            if (m_map)
+                m_map->setRoute(routeOf(*m_model));
+        }
+        hideLoading();
+        emit recordsPublished();
+    });
+    watcher->setFuture(QtConcurrent::run([path = m_FlashDataFilePath]() -> Read {
+        auto file = readDrivingRecordFile(path);
+        if (!file)
+            return std::nullopt;
+        return std::move(file->records);
+    }));
+}
+
+QList<QPointF> TVKSettingForFlashDataViewController::routeOf(const TVKDrivingRecordModel &model)
+{
+    constexpr qsizetype kMostPoints = 4000;
+    QList<QPointF> points;
+    for (const _FLASH_SAVE_VALUE_STRUCT &record : model.records()) {
+        if (record.gpsValid != 1)
+            continue;
+        const DrivingRecordPosition p = drivingRecordPosition(record);
+        if (p.latitude != 0 && p.longitude != 0)
+            points.append(QPointF(p.longitude, p.latitude));
+    }
+    if (points.size() <= kMostPoints)
+        return points;
+    QList<QPointF> thinned;
+    const qsizetype step = (points.size() + kMostPoints - 1) / kMostPoints;
+    for (qsizetype i = 0; i < points.size(); i += step)
+        thinned.append(points[i]);
+    thinned.append(points.last());
+    return thinned;
+}
+
+void TVKSettingForFlashDataViewController::doubleClickTableRow(int row)
+{
+    tvk::log(QStringLiteral("rowNum=%1").arg(row));
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const DrivingRecordPosition p = drivingRecordPosition(m_model->records()[row]);
+    if (!m_map) {
+        m_map = m_mapFactory();
+        m_map->setRoute(routeOf(*m_model));
+    }
+    m_map->showBeside(window()->frameGeometry());
+    if (p.latitude != 0 && p.longitude != 0)
+        m_map->showPosition(p.latitude, p.longitude);
+}
+
+void TVKSettingForFlashDataViewController::openFileDialog()
+{
+    m_map.reset();
+    auto *panel = new QFileDialog(this, tvk::text("open"));
+    panel->setObjectName(QStringLiteral("openPanel"));
+    panel->setFileMode(QFileDialog::ExistingFile);
+    panel->setNameFilter(QStringLiteral("drv (*.drv)"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(panel, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        m_FlashDataFilePath = path;
+        loadFlashDataFile();
+    });
+    panel->open();
+}
+
+void TVKSettingForFlashDataViewController::onSaveCSVFile()
+{
+    m_map.reset();
+    if (m_model->rowCount() <= 0)
+        return;
+    auto *panel = new QFileDialog(this, tvk::text("export"));
+    panel->setObjectName(QStringLiteral("exportPanel"));
+    panel->setAcceptMode(QFileDialog::AcceptSave);
+    panel->setNameFilter(QStringLiteral("csv (*.csv)"));
+    panel->setDefaultSuffix(QStringLiteral("csv"));
+    panel->selectFile(QStringLiteral("tavik_000.csv"));
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(panel, &QFileDialog::fileSelected, this,
+            &TVKSettingForFlashDataViewController::doWriteCSVFile);
+    panel->open();
+}
+
+void TVKSettingForFlashDataViewController::doWriteCSVFile(const QString &path)
+{
+    showLoading(QStringLiteral("Saving..."));
+    using Written = std::optional<QString>; // the failure, if any
+    auto *watcher = new QFutureWatcher<Written>(this);
+    connect(watcher, &QFutureWatcher<Written>::finished, this, [this, watcher] {
+        const Written error = watcher->result();
+        watcher->deleteLater();
+        hideLoading();
+        // A failed export is said as such, never as saved.
+        QTimer::singleShot(500, this, [this, error] {
+            if (error)
+                showAlert(window(), QStringLiteral("Warn"), *error);
+            else
+                showAlert(window(), QStringLiteral("TAVIK"), tvk::text("msg.saved"));
+            emit exportFinished(error.value_or(QString()));
+        });
+    });
+    watcher->setFuture(QtConcurrent::run(
+        [path, records = m_model->records(), titles = m_model->titles()]() -> Written {
+            const auto written = writeDrivingRecordCsv(path, records, titles);
+            if (written)
+                return std::nullopt;
+            return written.failure().text();
+        }));
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "settings/TVKSettingControllerDelegate.h"
+
+#include <QPointF>
+
+#include <functional>
+#include <memory>
+
+class QTableView;
+class TVKDrivingRecordModel;
+class TVKRecordMap;
+
+namespace Ui {
+class TVKSettingForFlashDataViewController;
+}
+
+// Page 6 of the settings window: the card's driving-record log as a table, a record's place
+// on the map, and the export as comma-separated text.
+class TVKSettingForFlashDataViewController : public TVKSettingPage
+{
+    Q_OBJECT
+public:
+    using MapFactory = std::function<std::unique_ptr<TVKRecordMap>()>;
+
+    explicit TVKSettingForFlashDataViewController(QWidget *parent = nullptr);
+    ~TVKSettingForFlashDataViewController() override;
+
+    bool populate() override { return true; }
+    // The map window goes with the page.
+    void onHide() override;
+
+    void setFlashDataFilePath(const QString &path) { m_FlashDataFilePath = path; }
+    const QString &flashDataFilePath() const { return m_FlashDataFilePath; }
+    void setMapFactory(MapFactory factory) { m_mapFactory = std::move(factory); }
+    TVKDrivingRecordModel *model() const { return m_model; }
+    QTableView *tableView() const;
+
+    // Reads the file on a worker thread behind the settings window's loading sheet; the table
+    // takes the records in one step.
+    void loadFlashDataFile();
+    void doubleClickTableRow(int row);
+    void openFileDialog();
+    void onSaveCSVFile();
+    void doWriteCSVFile(const QString &path);
+
+    // The route the map draws: every valid record with a position, thinned to a few thousand.
+    static QList<QPointF> routeOf(const TVKDrivingRecordModel &model);
+
+signals:
+    void recordsPublished();
+    void exportFinished(const QString &error);
+
+private:
+    void displayFileData() override;
+    void updateButtons();
+    void showLoading(const QString &caption);
+    void hideLoading();
+
+    std::unique_ptr<Ui::TVKSettingForFlashDataViewController> ui;
+    TVKDrivingRecordModel *m_model;
+    QString m_FlashDataFilePath;
+    bool m_firstLoad = true;
+    MapFactory m_mapFactory;
+    std::unique_ptr<TVKRecordMap> m_map;
+};

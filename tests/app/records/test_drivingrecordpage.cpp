@@ -1,0 +1,170 @@
+// The driving-record page on files written by the camera's file writer: the rows, damaged and
+// empty files, the map of a record and the export against the command line's.
+#include "app/apptestsetup.h"
+#include "app/settings/settingswindowfixture.h"
+#include "cardfiles/drivingrecordwriter.h"
+#include "records/TVKDrivingRecordModel.h"
+#include "records/TVKRecordMap.h"
+#include "records/TVKSettingForFlashDataViewController.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+
+namespace {
+
+struct MapStandIn : TVKRecordMap
+{
+    QStringList *calls;
+    explicit MapStandIn(QStringList *c) : calls(c) {}
+    void showBeside(const QRect &) override { calls->append("show"); }
+    void setRoute(const QList<QPointF> &points) override
+    {
+        calls->append(QStringLiteral("route %1").arg(points.size()));
+    }
+    void showPosition(double latitude, double longitude) override
+    {
+        calls->append(QString::asprintf("at %.5f %.5f", latitude, longitude));
+    }
+};
+
+_FLASH_SAVE_VALUE_STRUCT record(const std::function<void(_FLASH_SAVE_VALUE_STRUCT &)> &edit)
+{
+    _FLASH_SAVE_VALUE_STRUCT r = sampleDrivingRecords(1).first();
+    edit(r);
+    return r;
+}
+
+} // namespace
+
+class TestDrivingRecordPage : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QStringList mapCalls;
+
+    // The page on a file, as the settings window shows it the first time.
+    std::unique_ptr<TVKSettingForFlashDataViewController> open(const QByteArray &bytes)
+    {
+        const QString path = dir.filePath("tavik_000.drv");
+        writeFile(path, bytes);
+        auto page = std::make_unique<TVKSettingForFlashDataViewController>();
+        page->setMapFactory([this] { return std::make_unique<MapStandIn>(&mapCalls); });
+        page->setFlashDataFilePath(path);
+        QSignalSpy published(page.get(), &TVKSettingForFlashDataViewController::recordsPublished);
+        _FILEDATA settings{};
+        page->setFileData(&settings);
+        if (!published.wait(5000))
+            return {};
+        return page;
+    }
+
+private slots:
+    void initTestCase() { initApplicationTest(); }
+
+    void rowTexts_data()
+    {
+        QTest::addColumn<_FLASH_SAVE_VALUE_STRUCT>("record");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        const auto r = [](auto edit) {
+            return record(edit);
+        };
+        QTest::newRow("date") << r([](auto &x) { x.yearSince1900 = 124, x.month = 3, x.day = 5; })
+                              << 2 << "2024/03/05";
+        QTest::newRow("no weekday") << r([](auto &x) { x.weekDay = 7; }) << 4 << "-";
+        QTest::newRow("latitude") << r([](auto &x) { x.latitudeInt = 3723, x.latitudeFrac = 45; })
+                                  << 5 << "3723.0045";
+        QTest::newRow("G-sensor X") << r([](auto &x) { x.gsensorX = -384; }) << 11 << "-1.50";
+        QTest::newRow("G-sensor Y") << r([](auto &x) { x.gsensorY = 0; }) << 12 << "+0.00";
+        QTest::newRow("battery") << r([](auto &x) { x.battery = 124; }) << 14 << "12.4";
+        QTest::newRow("low battery") << r([](auto &x) { x.battery = 5; }) << 14 << " 0.5";
+        QTest::newRow("distance") << r([](auto &x) { x.drivingDistance = 12345; }) << 7 << "1234.5";
+        QTest::newRow("index") << r([](auto &) {}) << 0 << "1";
+    }
+
+    void rowTexts()
+    {
+        QFETCH(_FLASH_SAVE_VALUE_STRUCT, record);
+        QFETCH(int, column);
+        auto page = open(drivingRecordFileBytes({record}));
+        QVERIFY(page);
+        const QModelIndex cell = page->model()->index(0, column);
+        QTEST(cell.data().toString(), "text");
+        QCOMPARE(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                 Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    // A file that promises more than it holds shows its complete records; one with none
+    // cannot be exported, and the button says so.
+    void damagedAndEmptyFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("rows");
+        const QList<_FLASH_SAVE_VALUE_STRUCT> six = sampleDrivingRecords(6);
+        QTest::newRow("short") << drivingRecordFileBytes(six, 9).left(12 + 40 * 4 + 17) << 4;
+        QTest::newRow("no records") << drivingRecordFileBytes({}) << 0;
+        QTest::newRow("whole") << drivingRecordFileBytes(six) << 6;
+    }
+
+    void damagedAndEmptyFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, rows);
+        auto page = open(bytes);
+        QVERIFY(page);
+        QCOMPARE(page->model()->rowCount(), rows);
+        QCOMPARE(page->findChild<QPushButton *>("exportButton")->isEnabled(), rows > 0);
+    }
+
+    void mapOfARecord()
+    {
+        QList<_FLASH_SAVE_VALUE_STRUCT> records = sampleDrivingRecords(3);
+        records[1].latitudeInt = 3723;
+        records[1].latitudeFrac = 45;
+        records[2].latitudeInt = records[2].latitudeFrac = 0;
+        records[2].longitudeInt = records[2].longitudeFrac = 0;
+        auto page = open(drivingRecordFileBytes(records));
+        QVERIFY(page);
+        mapCalls.clear();
+        page->doubleClickTableRow(1);
+        QCOMPARE(mapCalls.size(), 3);
+        QVERIFY(mapCalls[0].startsWith("route "));
+        QCOMPARE(mapCalls[1], "show");
+        QVERIFY2(mapCalls[2].startsWith("at 37.38341 "), qPrintable(mapCalls[2]));
+        mapCalls.clear();
+        page->doubleClickTableRow(2); // no position: the window only
+        page->doubleClickTableRow(3); // no such row
+        QCOMPARE(mapCalls, QStringList{"show"});
+    }
+
+    void exportLikeTheTool()
+    {
+        auto page = open(drivingRecordFileBytes(sampleDrivingRecords(50)));
+        QVERIFY(page);
+        const QString csv = dir.filePath("export.csv");
+        writeFile(csv, QByteArray(100000, 'x')); // a longer old file leaves nothing behind
+        QSignalSpy done(page.get(), &TVKSettingForFlashDataViewController::exportFinished);
+        page->doWriteCSVFile(csv);
+        QVERIFY(done.wait(5000));
+        QCOMPARE(done.first().first().toString(), QString());
+        const QString reference = dir.filePath("reference.csv");
+        const ProcessRun tool = runTool({"drv", dir.filePath("tavik_000.drv"), "--csv", reference});
+        QVERIFY2(tool.status == 0, tool.err.constData());
+        QCOMPARE(readFile(csv), readFile(reference));
+    }
+
+    void noFileOnTheCard()
+    {
+        TVKSettingForFlashDataViewController page;
+        page.show();
+        _FILEDATA settings{};
+        page.setFileData(&settings);
+        QCOMPARE(dismissAlert(page), "Alarm|" + tvk::text("setting.flashdata.warning"));
+        QCOMPARE(page.model()->rowCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestDrivingRecordPage)
+#include "test_drivingrecordpage.moc"
