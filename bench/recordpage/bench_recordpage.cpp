@@ -33,7 +33,7 @@ class CardSource : public VolumeSource
 {
 public:
     explicit CardSource(const QString &mount) : m_mount(mount) {}
-    QByteArray lsblkJson() override
+    tvk::Result<QByteArray> lsblkJson() override
     {
         return QStringLiteral(
                    R"({"blockdevices":[{"name":"sdb","path":"/dev/sdb","type":"disk","tran":"usb",)"
