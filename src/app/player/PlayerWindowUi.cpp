@@ -70,6 +70,10 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     progressHost->layout()->setContentsMargins(0, 0, 0, 0);
     head->addWidget(progressHost, 0, Qt::AlignCenter);
     head->addStretch(2);
+    clockButton = imageButton("clockButton", "icon_clock_n", headBox);
+    settingsButton = imageButton("settingsButton", "icon_settings_n", headBox);
+    head->addWidget(clockButton);
+    head->addWidget(settingsButton);
     minimizeButton = imageButton("minimizeButton", "icon_minimize_n", headBox, 28);
     closeButton = imageButton("closeButton", "icon_close_n", headBox, 28);
     head->addWidget(minimizeButton);

@@ -50,6 +50,8 @@ struct PlayerWindowUi
     TKImageButton *openFolderButton = nullptr;
     TKImageButton *minimizeButton = nullptr;
     TKImageButton *closeButton = nullptr;
+    TKImageButton *clockButton = nullptr;
+    TKImageButton *settingsButton = nullptr;
 
     // Side buttons.
     TKImageButton *recordButton = nullptr;

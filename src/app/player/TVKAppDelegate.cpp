@@ -13,6 +13,7 @@
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
 #include "card/LsblkVolumeSource.h"
+#include "card/TVKTimeSetupController.h"
 #include "card/UDisksVolumeLabeller.h"
 #include "catalogue/cardfolder.h"
 #include "common/strings.h"
@@ -23,6 +24,7 @@
 #include "headbarbutton.h"
 #include "player/TVKPlayInfo.h"
 #include "player/TVKPlayback.h"
+#include "settings/TVKSettingController.h"
 #include "settings/settingsfilesearch.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
@@ -185,6 +187,9 @@ void TVKAppDelegate::connectControls()
             &TVKAppDelegate::openMediaDirectoryDialog);
     connect(m_ui.closeButton, &QAbstractButton::clicked, this, &TVKAppDelegate::closeWindow);
     connect(m_ui.minimizeButton, &QAbstractButton::clicked, m_window, &QWidget::showMinimized);
+    connect(m_ui.settingsButton, &QAbstractButton::clicked, this,
+            &TVKAppDelegate::showSettingPanel);
+    connect(m_ui.clockButton, &QAbstractButton::clicked, this, &TVKAppDelegate::showTimeSetupPanel);
     connect(m_ui.recordButton, &QAbstractButton::clicked, this,
             &TVKAppDelegate::clickMediaListViewButton);
     connect(m_ui.informationButton, &QAbstractButton::clicked, this,
@@ -290,4 +295,26 @@ void TVKAppDelegate::die()
     m_player1 = nullptr;
     delete m_player2;
     m_player2 = nullptr;
+}
+
+void TVKAppDelegate::keepAsLastDialog(QWidget *dialog)
+{
+    if (m_lastDialogController)
+        m_lastDialogController->close();
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_lastDialogController = dialog;
+}
+
+void TVKAppDelegate::showSettingPanel()
+{
+    auto *settings = new TVKSettingController;
+    keepAsLastDialog(settings);
+    settings->showWindow();
+}
+
+void TVKAppDelegate::showTimeSetupPanel()
+{
+    auto *clock = new TVKTimeSetupController;
+    keepAsLastDialog(clock);
+    clock->showWindow();
 }

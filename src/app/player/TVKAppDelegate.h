@@ -69,6 +69,9 @@ public:
     void openRecording(const QString &path);
     void openMediaDirectoryDialog();
     void closeWindow();
+    // The settings and clock windows; the one opened last is kept, the previous one closes.
+    void showSettingPanel();
+    void showTimeSetupPanel();
     void toggleFullScreen();
     // Termination: playback stops and the players go before their views.
     void die();
@@ -84,6 +87,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void keepAsLastDialog(QWidget *dialog);
     void layoutMapContainer();
     void layoutWindow();
     void updateEmptyListNote();
@@ -109,4 +113,5 @@ private:
     TVKFramePrint *m_print = nullptr;
     TVKFullScreenStrip *m_strip = nullptr;
     int m_rightViewMode = 0;
+    QPointer<QWidget> m_lastDialogController;
 };
