@@ -108,7 +108,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir card;
     QDir(card.path()).mkpath(QStringLiteral("DrvInfo"));
-    if (writeRecord(factoryDefaultRecord(), card.filePath(QStringLiteral("config.bin"))) ||
+    if (!writeRecord(factoryDefaultRecord(), card.filePath(QStringLiteral("config.bin"))) ||
         !writeDrivingRecordFile(card.filePath(QStringLiteral("DrvInfo/tavik_000.drv")),
                                 sampleDrivingRecords(count)))
         return 1;
