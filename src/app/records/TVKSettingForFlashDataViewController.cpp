@@ -33,9 +33,22 @@ TVKSettingForFlashDataViewController::TVKSettingForFlashDataViewController(QWidg
     QHeaderView *header = table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setDefaultAlignment(Qt::AlignCenter);
+    // Wide enough for the title and for the longest text a cell can hold.
+    _FLASH_SAVE_VALUE_STRUCT widest{};
+    widest.seq = 65535;
+    widest.latitudeInt = 9999;
+    widest.latitudeFrac = widest.longitudeFrac = 9999;
+    widest.longitudeInt = 65535;
+    widest.drivingDistance = 9999999;
+    widest.curSpeed = widest.maxSpeed = 999;
+    widest.gsensorX = widest.gsensorY = widest.gsensorZ = -32768;
+    widest.battery = 999;
     for (int column = 0; column < kDrivingRecordColumnCount; ++column) {
         const int title = header->fontMetrics().horizontalAdvance(m_model->titles()[column]) + 14;
-        header->resizeSection(column, qMax(drivingRecordColumns[column].width, title));
+        const int cell =
+            table->fontMetrics().horizontalAdvance(drivingRecordCellText(widest, 99999, column)) +
+            12;
+        header->resizeSection(column, qMax(drivingRecordColumns[column].width, qMax(title, cell)));
     }
     connect(table, &QTableView::doubleClicked, this,
             [this](const QModelIndex &index) { doubleClickTableRow(index.row()); });
