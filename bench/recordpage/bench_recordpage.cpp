@@ -7,7 +7,7 @@
 #include "cardfiles/drivingrecordwriter.h"
 #include "common/log.h"
 #include "common/strings.h"
-#include "controls/appresources.h"
+#include "controls/AppResources.h"
 #include "records/TVKDrivingRecordModel.h"
 #include "records/TVKSettingForFlashDataViewController.h"
 #include "settings/TVKSettingController.h"

@@ -13,7 +13,6 @@
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
 #include "card/LsblkVolumeSource.h"
-#include "card/TVKTimeSetupController.h"
 #include "card/UDisksVolumeLabeller.h"
 #include "catalogue/cardfolder.h"
 #include "common/strings.h"
@@ -24,7 +23,6 @@
 #include "headbarbutton.h"
 #include "player/TVKPlayInfo.h"
 #include "player/TVKPlayback.h"
-#include "settings/TVKSettingController.h"
 #include "settings/settingsfilesearch.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
@@ -295,26 +293,4 @@ void TVKAppDelegate::die()
     m_player1 = nullptr;
     delete m_player2;
     m_player2 = nullptr;
-}
-
-void TVKAppDelegate::keepAsLastDialog(QWidget *dialog)
-{
-    if (m_lastDialogController)
-        m_lastDialogController->close();
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    m_lastDialogController = dialog;
-}
-
-void TVKAppDelegate::showSettingPanel()
-{
-    auto *settings = new TVKSettingController;
-    keepAsLastDialog(settings);
-    settings->showWindow();
-}
-
-void TVKAppDelegate::showTimeSetupPanel()
-{
-    auto *clock = new TVKTimeSetupController;
-    keepAsLastDialog(clock);
-    clock->showWindow();
 }

@@ -1,0 +1,28 @@
+// The dialog windows opened from the head bar; the last one opened is kept.
+#include "TVKAppDelegate.h"
+#include "card/TVKTimeSetupController.h"
+#include "settings/TVKSettingController.h"
+
+#include <QPointer>
+
+void TVKAppDelegate::keepAsLastDialog(QWidget *dialog)
+{
+    if (m_lastDialogController)
+        m_lastDialogController->close();
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    m_lastDialogController = dialog;
+}
+
+void TVKAppDelegate::showSettingPanel()
+{
+    auto *settings = new TVKSettingController;
+    keepAsLastDialog(settings);
+    settings->showWindow();
+}
+
+void TVKAppDelegate::showTimeSetupPanel()
+{
+    auto *clock = new TVKTimeSetupController;
+    keepAsLastDialog(clock);
+    clock->showWindow();
+}
