@@ -7,6 +7,7 @@
 #include "card/volumes.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
+#include "controls/centreonscreen.h"
 #include "ui_TVKFormatWindowController.h"
 
 #include <QFutureWatcher>
@@ -60,11 +61,7 @@ TVKFormatWindowController::~TVKFormatWindowController() = default;
 
 void TVKFormatWindowController::showWindow()
 {
-    if (const QScreen *screen = this->screen()) {
-        const QRect visible = screen->availableGeometry();
-        move(visible.topLeft() + QPoint((visible.width() - frameGeometry().width()) / 2,
-                                        (visible.height() - frameGeometry().height()) / 2));
-    }
+    centreOnScreen(this);
     show();
     raise();
     activateWindow();

@@ -5,6 +5,7 @@
 #include "card/volumes.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
+#include "controls/centreonscreen.h"
 #include "ui_TVKTimeSetupController.h"
 
 #include <QDir>
@@ -58,11 +59,7 @@ void TVKTimeSetupController::onInitDIalog(VolumeSource &volumes)
 void TVKTimeSetupController::showWindow()
 {
     adjustSize();
-    if (const QScreen *screen = this->screen()) {
-        const QRect visible = screen->availableGeometry();
-        move(visible.topLeft() + QPoint((visible.width() - frameGeometry().width()) / 2,
-                                        (visible.height() - frameGeometry().height()) / 2));
-    }
+    centreOnScreen(this);
     show();
     raise();
     activateWindow();

@@ -12,6 +12,7 @@
 #include "card/UDisksVolumeLabeller.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
+#include "controls/centreonscreen.h"
 #include "records/TVKSettingForFlashDataViewController.h"
 #include "records/drivingrecordfile.h"
 #include "settings/settingsrecord.h"
@@ -108,12 +109,7 @@ void TVKSettingController::showWindow()
 
 void TVKSettingController::windowDidLoad()
 {
-    if (const QScreen *screen = this->screen()) {
-        const QRect visible = screen->availableGeometry();
-        const QSize size = frameGeometry().size();
-        move(visible.topLeft() +
-             QPoint((visible.width() - size.width()) / 2, (visible.height() - size.height()) / 2));
-    }
+    centreOnScreen(this);
     onInitDIalog();
 }
 
