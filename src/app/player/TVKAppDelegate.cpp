@@ -239,9 +239,12 @@ bool TVKAppDelegate::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Resize) {
         if (watched == m_ui.mediaListTableView->viewport())
             m_emptyListNote->resize(m_ui.mediaListTableView->viewport()->size());
-        else if (watched == m_ui.videoContainerView)
+        else if (watched == m_ui.videoContainerView) {
             fitVideoView(m_video1View);
-        else if (watched == m_ui.subVideoHost)
+            // The window's own resize comes before its layout: the zoom is measured here.
+            if (m_controller)
+                m_controller->measureScale();
+        } else if (watched == m_ui.subVideoHost)
             fitVideoView(m_video2View);
     }
     return QObject::eventFilter(watched, event);

@@ -55,7 +55,7 @@ void TVKAppDelegate::openFolder(const QString &folder)
 {
     if (folder.isEmpty())
         return;
-    m_playback->stopPlay();
+    m_playback->stopAndClear();
     m_ui.folderField->setText(QDir::toNativeSeparators(folder));
     m_ui.folderField->setToolTip(m_ui.folderField->text());
     m_mediaList->setDirectoryPath(folder);

@@ -34,8 +34,12 @@ void TVKPlayerController::bindState()
     TVKPlayInfo *info = core->playInfo();
     connect(info, &TVKPlayInfo::speedChanged, this,
             [&ui](double speed) { ui.speedTextButton->setText(tvk::cformat("%.1fx", speed)); });
-    connect(info, &TVKPlayInfo::scaleChanged, this,
-            [&ui](double scale) { ui.sizeTextButton->setText(tvk::cformat("%.2fx", scale)); });
+    // The zoom is unknown until a picture has been measured.
+    const auto showScale = [&ui](double scale) {
+        ui.sizeTextButton->setText(scale > 0 ? tvk::cformat("%.2fx", scale) : QStringLiteral("–"));
+    };
+    showScale(info->scale());
+    connect(info, &TVKPlayInfo::scaleChanged, this, showScale);
     connect(info, &TVKPlayInfo::isPlayingChanged, this, [&ui](bool playing) {
         const QString image =
             playing ? QStringLiteral("icon_pause_n") : QStringLiteral("icon_play_n");

@@ -49,7 +49,8 @@ void TVKTelemetryPanel::reset()
 
 void TVKTelemetryPanel::updateGsensorUIByPlayPositon(double position)
 {
-    m_fields.graphView->updateTimePosition(m_player1->position());
+    // The position given is the picture's, also while a seek settles and the player lags.
+    m_fields.graphView->updateTimePosition(position);
     if (const auto texts = readout::gsensorTexts(*m_telemetry, position)) {
         m_fields.gsensorXField->setText(texts->x);
         m_fields.gsensorYField->setText(texts->y);

@@ -136,6 +136,8 @@ void TVKPlayback::finishStart(quint64 generation, TVKTelemetryPtr telemetry)
         m_hasRearMedia = true;
     }
     m_bPlayNext = false;
+    m_startSettled = false;
+    m_lastReportedTime = 0;
     emit playStarted(m_mediaIndex);
 }
 
@@ -212,6 +214,11 @@ void TVKPlayback::mediaPlayerStateChanged()
                             (!m_player2->hasMedia() || m_player2->state() == VideoPlayer::Paused);
     if (!m_player1->hasMedia())
         return;
+    if (m_state != State::Failed && !waitingForPlayStart() &&
+        (m_player1->state() == VideoPlayer::Error || endedTooSoon())) {
+        failBroken();
+        return;
+    }
     if (pausedBoth) {
         didFinishPlay();
         return;
@@ -246,7 +253,7 @@ void TVKPlayback::didFinishPlay()
 {
     m_playInfo->setPosition(m_player1->position());
     m_playInfo->setIsPlaying(isPlaying(m_player1));
-    if (waitingForPlayStart() || m_state == State::Advancing)
+    if (waitingForPlayStart() || m_state == State::Advancing || m_state == State::Failed)
         return;
     setState(m_player1->position() >= kEndPosition ? State::AtEnd : State::Paused);
 }
@@ -259,14 +266,21 @@ void TVKPlayback::mediaPlayerTimeChanged(VideoPlayer *sender)
         m_loadingShown = false;
         emit loadingEnded();
         chooseAudioAuto();
+        watchFirstSecond();
     }
     m_playInfo->setIsPlaying(isPlaying(m_player1));
-    if (sender == m_player1)
-        emit timeChanged(m_player1->time(), m_player1->remainingTime());
+    if (sender == m_player1) {
+        if (m_player1->position() < kEndPosition)
+            m_lastReportedTime = m_player1->time();
+        // While a seek or swap settles the players still report where they were.
+        if (m_moving)
+            showTime(m_movingPosition);
+        else
+            emit timeChanged(m_player1->time(), m_player1->remainingTime());
+    }
     if (m_moving) {
         m_tick = -1;
-        if (m_movingPosition > 0.0)
-            m_playInfo->setPosition(m_movingPosition);
+        m_playInfo->setPosition(m_movingPosition);
     } else if (sender == m_player1) {
         m_tick = (m_tick + 1) % 3;
         if (m_tick == 0)

@@ -49,6 +49,9 @@ public:
     void changeAndPlay(qint64 selectedRow);
     bool playNext();
     void clickPlayButton();
+    // Play or Space: the loaded recording pauses or resumes; with none loaded, the row
+    // selected in the list (-1: none) starts.
+    void playOrStartSelected(qint64 selectedRow);
     void swapPlayer();
     void videoPositionSliderMoved(double sliderValue);
     void jumpForward();
@@ -62,6 +65,8 @@ public:
     void sizeDown();
     void toggleAudioChoice(bool rear);
     void stopPlay();
+    // Another folder: playback stops and nothing of the last recording stays on screen.
+    void stopAndClear();
     // A new catalogue: no row is the one playing any more.
     void catalogueReplaced() { m_mediaIndex = -1; }
     // The start under way is given up (the loading display ran out).
@@ -116,7 +121,8 @@ signals:
     void windowScaleStepRequested(int step);
     void rowSelected(qint64 index);
     void playStarted(qint64 index);
-    // A start could not get going: the window tells the user which file.
+    // A start could not get going, or the recording is broken (no length, or it ends at once
+    // short of its length): the window tells the user which file.
     void playStartFailed(const QString &path);
 
 private:
@@ -130,6 +136,13 @@ private:
     void startTimerPlayNext();
     void timerPlayNext(quint64 watch);
     void syncVideoPositionDelay(double seconds);
+    void settleSeek();
+    void seekBoth(double position);
+    void showPosition(double position);
+    void showTime(double position);
+    void watchFirstSecond();
+    bool endedTooSoon() const;
+    void failBroken();
     void updateAudioUI();
     void chooseAudioAuto();
     void updateVideoViewVisibility();
@@ -153,6 +166,10 @@ private:
     bool m_moving = false;
     bool m_loadingShown = false;
     double m_movingPosition = 0;
+    qint64 m_movingLength = 0;  // the main recording's length when the seek or swap began
+    bool m_seekPending = false; // a drag moved on while a seek settled: seek once more
+    bool m_startSettled = true; // the recording has played a second, or the user has sought
+    qint64 m_lastReportedTime = 0;
     double m_sliderValue = 0;
     int m_tick = -1;
     int m_videoAreaHeight = 0;

@@ -1,8 +1,9 @@
-// The end watch, the advance to the next recording and the stop.
+// The end watch, broken recordings, the advance to the next recording and the stop.
 #include "TVKPlayInfo.h"
 #include "TVKPlayback.h"
 #include "VideoPlayer.h"
 #include "catalogue/TVKMediaList.h"
+#include "telemetry/TVKBlackBoxData.h"
 
 void TVKPlayback::startTimerPlayNext()
 {
@@ -52,4 +53,59 @@ void TVKPlayback::stopPlay()
     emit loadingEnded();
     m_playInfo->setIsPlaying(false);
     setState(State::Idle);
+}
+
+void TVKPlayback::watchFirstSecond()
+{
+    const quint64 generation = m_startGeneration;
+    later(1.0, [this, generation] {
+        if (generation != m_startGeneration || m_startSettled)
+            return;
+        m_startSettled = true;
+        if (m_player1->hasMedia() && m_player1->length() <= 0)
+            failBroken();
+    });
+}
+
+bool TVKPlayback::endedTooSoon() const
+{
+    // A recording cut short (a card pulled while the camera wrote) shows a frame and ends at
+    // once, far short of the length its header promises, or has no length at all.
+    if (m_player1->state() != VideoPlayer::Paused || m_player1->position() < kEndPosition)
+        return false;
+    const qint64 length = m_player1->length();
+    return length <= 0 || (!m_startSettled && m_lastReportedTime + 1000 < length);
+}
+
+void TVKPlayback::failBroken()
+{
+    m_endWatch = 0; // no advance over a broken recording without a word
+    ++m_startGeneration;
+    for (VideoPlayer *player : {m_player1, m_player2}) {
+        if (player->isPlaying())
+            player->pause();
+    }
+    if (m_loadingShown) {
+        m_loadingShown = false;
+        emit loadingEnded();
+    }
+    m_playInfo->setIsPlaying(false);
+    setState(State::Failed);
+    emit playStartFailed(m_player1->media());
+}
+
+void TVKPlayback::stopAndClear()
+{
+    stopPlay();
+    m_mediaIndex = -1;
+    m_moving = m_seekPending = false;
+    m_blackBoxData->clear();
+    emit telemetryPublished(m_blackBoxData->snapshot());
+    m_movingLength = 0;
+    showPosition(0.0);
+    m_playInfo->setScale(0.0);
+    m_playInfo->setSpeed(1.0);
+    emit controlsReset();
+    emit partnerChanged(false);
+    showLogos();
 }

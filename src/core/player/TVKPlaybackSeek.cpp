@@ -15,14 +15,54 @@ void TVKPlayback::playBoth()
 
 void TVKPlayback::syncVideoPositionDelay(double seconds)
 {
-    if (m_player1->hasMedia() && m_player2->hasMedia()) {
-        later(seconds, [this] {
-            m_moving = false;
-            m_player2->setPosition(m_player1->position());
-        });
-    } else {
+    if (m_player1->hasMedia() && m_player2->hasMedia())
+        later(seconds, [this] { settleSeek(); });
+    else
         m_moving = false;
+}
+
+void TVKPlayback::settleSeek()
+{
+    // A drag that went on while this seek settled ends where it was let go, not between.
+    if (m_seekPending) {
+        m_seekPending = false;
+        seekBoth(m_movingPosition);
+        return;
     }
+    m_moving = false;
+    m_player2->setPosition(m_player1->position());
+}
+
+void TVKPlayback::seekBoth(double position)
+{
+    m_startSettled = true;
+    m_movingLength = m_player1->length();
+    showPosition(position);
+    if (position >= kEndPosition) {
+        m_moving = false;
+        m_player1->setTime(m_player1->length());
+        m_player2->setTime(m_player2->length());
+        return;
+    }
+    m_moving = true;
+    m_player1->setPosition(static_cast<float>(position));
+    m_player2->setPosition(static_cast<float>(position));
+    syncVideoPositionDelay(0.3);
+}
+
+void TVKPlayback::showPosition(double position)
+{
+    // A paused player reports no time: what is shown follows the seek's target at once.
+    m_movingPosition = std::clamp(position, 0.0, 1.0);
+    setSliderValue(m_movingPosition);
+    m_playInfo->setPosition(m_movingPosition);
+    showTime(m_movingPosition);
+}
+
+void TVKPlayback::showTime(double position)
+{
+    const auto time = static_cast<qint64>(std::llround(position * double(m_movingLength)));
+    emit timeChanged(time, std::min<qint64>(0, time - m_movingLength));
 }
 
 void TVKPlayback::changeAndPlay(qint64 selectedRow)
@@ -74,25 +114,25 @@ void TVKPlayback::clickPlayButton()
         syncVideoPositionDelay(0.3);
 }
 
+void TVKPlayback::playOrStartSelected(qint64 selectedRow)
+{
+    if (m_player1->hasMedia())
+        clickPlayButton();
+    else if (selectedRow >= 0)
+        playAtIndex(selectedRow);
+}
+
 void TVKPlayback::videoPositionSliderMoved(double slider)
 {
     tvk::log(tvk::cformat("[%s] position slider moved:%lf <=> %lf", "D ", m_playInfo->position(),
                           slider));
-    setSliderValue(slider);
-    m_playInfo->setPosition(slider);
     m_playInfo->setIsPlaying(isPlaying(m_player1));
-    if (m_moving)
-        return;
-    if (slider >= kEndPosition) {
-        m_player1->setTime(m_player1->length());
-        m_player2->setTime(m_player2->length());
+    if (m_moving) {
+        m_seekPending = true;
+        showPosition(slider);
         return;
     }
-    m_moving = true;
-    m_movingPosition = slider;
-    m_player1->setPosition(static_cast<float>(slider));
-    m_player2->setPosition(static_cast<float>(slider));
-    syncVideoPositionDelay(0.3);
+    seekBoth(slider);
 }
 
 void TVKPlayback::jumpForward()
@@ -101,15 +141,16 @@ void TVKPlayback::jumpForward()
                  .arg(timeString(m_player1->time()), timeString(m_player1->remainingTime())));
     if (m_moving || !m_player1->hasMedia())
         return;
+    m_startSettled = true;
+    m_movingLength = m_player1->length();
     if (m_player1->remainingTime() / 1000 > -10) {
+        showPosition(1.0);
         m_player1->setTime(m_player1->length());
         m_player2->setTime(m_player2->length());
         return;
     }
     m_moving = true;
-    const double seconds = double(m_player1->length()) / 1000.0;
-    m_movingPosition = m_player1->position() + (seconds > 0 ? 10.0 / seconds : 0.0);
-    setSliderValue(m_movingPosition);
+    showPosition(double(m_player1->time() + 10000) / double(m_movingLength));
     m_player1->jumpForward(10);
     syncVideoPositionDelay(0.3);
 }
@@ -118,12 +159,15 @@ void TVKPlayback::jumpBackward()
 {
     if (m_moving || !m_player1->hasMedia())
         return;
+    m_startSettled = true;
+    m_movingLength = m_player1->length();
     if (m_player1->time() < 10000) {
+        showPosition(0.0);
         m_player1->setTime(0);
         m_player2->setTime(0);
     } else {
         m_moving = true;
-        m_movingPosition = m_sliderValue;
+        showPosition(double(m_player1->time() - 10000) / double(m_movingLength));
         m_player1->jumpBackward(10);
         syncVideoPositionDelay(0.3);
     }
@@ -135,7 +179,10 @@ void TVKPlayback::swapPlayer()
     if (!isPlaying(m_player1) || !isPlaying(m_player2) || m_swapping)
         return;
     m_swapping = true;
+    m_startSettled = true;
     const float remembered = m_player1->position();
+    // Until the exchanged players are sought, the time shown stays where the swap began.
+    m_movingLength = m_player1->length();
 
     m_player1->pause();
     m_player2->pause();
@@ -146,15 +193,16 @@ void TVKPlayback::swapPlayer()
     m_player2->play();
     showLogos();
     m_moving = true;
-    m_movingPosition = m_player1->position();
+    m_movingPosition = remembered;
     emit swapStarted();
 
     m_player1->setMute(true);
     m_player2->setMute(true);
-    later(0.8, [this, remembered] {
+    later(0.8, [this] {
         m_moving = false;
-        m_player1->setPosition(remembered);
-        m_player2->setPosition(remembered);
+        m_seekPending = false;
+        m_player1->setPosition(static_cast<float>(m_movingPosition));
+        m_player2->setPosition(static_cast<float>(m_movingPosition));
     });
     later(1.7, [this] {
         m_swapping = false;

@@ -87,7 +87,8 @@ void TVKPlayback::decreaseSpeed()
 void TVKPlayback::updatePlayInfoScale(int height)
 {
     m_videoAreaHeight = height;
-    if (!isPlaying(m_player1) || !m_player1->hasVideoOut())
+    // Paused pictures are resized too (leaving full screen): measured whenever one is shown.
+    if (!m_player1->hasMedia() || !m_player1->hasVideoOut())
         return;
     const int videoHeight = m_player1->videoSize().height();
     if (videoHeight > 0)

@@ -5,8 +5,9 @@
 #include <QSet>
 #include <QTimer>
 
-// A player whose time moves only when the test says so, over media a minute long. Like the real
-// one it answers at once and reports state changes a moment later, on the event loop.
+// A player whose time moves only when the test says so, over media a minute long (or as set,
+// for broken files). Like the real one it answers at once and reports state changes a moment
+// later, on the event loop.
 class ScriptedVideoPlayer : public VideoPlayer
 {
     Q_OBJECT
@@ -15,6 +16,8 @@ public:
 
     static inline QSet<QString> pathsWithSound; // media with an audio track
     bool neverStarts = false;
+    qint64 lengthMs = 60000; // 0: unknown, and the clock runs on
+    qint64 endsAt = -1;      // a broken file ends here, short of its length
 
     void setMedia(const QString &path) override
     {
@@ -46,7 +49,10 @@ public:
     }
     bool isPlaying() const override { return m_state == Playing; }
     int state() const override { return m_state; }
-    float position() const override { return m_ended ? 1.0f : float(m_time) / float(length()); }
+    float position() const override
+    {
+        return m_ended ? 1.0f : length() > 0 ? float(m_time) / float(length()) : 0.0f;
+    }
     void setPosition(float position) override { setTime(qint64(position * length())); }
     qint64 time() const override { return m_ended ? length() : m_time; }
     void setTime(qint64 ms) override
@@ -57,13 +63,13 @@ public:
             m_ended = false;
             m_time = ms;
             setState(Playing);
-        } else if (ms >= length()) {
+        } else if (length() > 0 && ms >= length()) {
             reachEnd();
         } else {
             m_time = std::max<qint64>(0, ms);
         }
     }
-    qint64 length() const override { return m_media.isEmpty() ? 0 : 60000; }
+    qint64 length() const override { return m_media.isEmpty() ? 0 : lengthMs; }
     float rate() const override { return m_rate; }
     void setRate(float rate) override { m_rate = rate; }
     void setMute(bool mute) override { m_muted = mute; }
@@ -83,7 +89,7 @@ public:
     {
         if (!isPlaying())
             return;
-        if (m_time + ms >= length())
+        if ((length() > 0 && m_time + ms >= length()) || (endsAt >= 0 && m_time + ms >= endsAt))
             return reachEnd();
         m_time += ms;
         emit timeChanged();

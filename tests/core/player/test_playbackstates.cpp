@@ -265,18 +265,147 @@ private slots:
             QVERIFY(r.p1.isMuted() && r.p2.isMuted());
     }
 
-    void seekMovesBothPlayersAndSettles()
+    // After every seek, paused or playing, the time, slider and position shown are the
+    // picture's; the last value of a fast drag is where both players end.
+    void seekShowsWhereThePictureIs_data()
+    {
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<qint64>("expected");
+        for (const bool paused : {true, false}) {
+            const char *how = paused ? "paused: " : "playing: ";
+            QTest::addRow("%sslider", how) << paused << "slider" << 15000LL;
+            QTest::addRow("%sfast drag", how) << paused << "drag" << 45000LL;
+            QTest::addRow("%sjump forward", how) << paused << "forward" << 40000LL;
+            QTest::addRow("%sjump backward", how) << paused << "backward" << 20000LL;
+            QTest::addRow("%sjump back to the start", how) << paused << "start" << 0LL;
+        }
+    }
+
+    void seekShowsWhereThePictureIs()
+    {
+        QFETCH(bool, paused);
+        QFETCH(QString, action);
+        QFETCH(qint64, expected);
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        r.p1.setTime(action == "start" ? 5000 : 30000);
+        r.p2.setTime(r.p1.time());
+        if (paused) {
+            r.playback.clickPlayButton();
+            r.clock->advance(0);
+            QCOMPARE(r.playback.state(), State::Paused);
+        }
+        QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
+        TVKPlayback &p = r.playback;
+        if (action == "slider") {
+            p.videoPositionSliderMoved(0.25);
+        } else if (action == "drag") {
+            for (const double value : {0.25, 0.4, 0.6, 0.75})
+                p.videoPositionSliderMoved(value);
+        } else {
+            action == "forward" ? p.jumpForward() : p.jumpBackward();
+        }
+        QVERIFY(!times.isEmpty());
+        QCOMPARE(times.last(), QVariantList({expected, expected - 60000}));
+        r.clock->advance(1000);
+        QVERIFY(!p.isMoving());
+        QCOMPARE(r.p1.time(), expected);
+        QCOMPARE(r.p2.time(), expected);
+        QCOMPARE(p.playInfo()->position(), double(expected) / 60000);
+        QCOMPARE(p.sliderValue(), double(expected) / 60000);
+        QCOMPARE(times.last(), QVariantList({expected, expected - 60000}));
+    }
+
+    void swapKeepsTheTimeShownUntilThePlayersAreSought()
     {
         Rig r(kTwoPairs);
         QVERIFY(r.start(0));
-        r.playback.videoPositionSliderMoved(0.25);
-        QVERIFY(r.playback.isMoving());
-        QCOMPARE(r.p1.time(), 15000);
-        QCOMPARE(r.p2.time(), 15000);
-        r.playback.videoPositionSliderMoved(0.75); // ignored while settling
-        QCOMPARE(r.p1.time(), 15000);
-        r.clock->advance(300);
-        QVERIFY(!r.playback.isMoving());
+        r.p1.setTime(30000);
+        r.p2.setTime(30000);
+        QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
+        r.playback.swapPlayer();
+        for (int i = 0; i < 17; ++i) { // the exchanged players start from 0 meanwhile
+            r.p2.tick(100);
+            r.p1.tick(100);
+            r.clock->advance(100);
+        }
+        QVERIFY(!times.isEmpty());
+        for (const QVariantList &shown : times)
+            QVERIFY2(shown.first().toLongLong() >= 30000, qPrintable(shown.first().toString()));
+        QCOMPARE(r.p1.time(), 30900);
+    }
+
+    // A broken recording gets the alert and stops the advance; a short whole one does not.
+    void brokenRecordingFails_data()
+    {
+        QTest::addColumn<qint64>("length");
+        QTest::addColumn<qint64>("endsAt");
+        QTest::addColumn<bool>("jumpToEnd");
+        QTest::addColumn<bool>("broken");
+        QTest::newRow("unknown length") << 0LL << -1LL << false << true;
+        QTest::newRow("ends at once short of its length") << 60000LL << 300LL << false << true;
+        QTest::newRow("short recording played whole") << 800LL << -1LL << false << false;
+        QTest::newRow("the user jumps to the end at once") << 60000LL << -1LL << true << false;
+    }
+
+    void brokenRecordingFails()
+    {
+        QFETCH(qint64, length);
+        QFETCH(qint64, endsAt);
+        QFETCH(bool, broken);
+        Rig r({kOne, "alwa_20240131_120100_F.avi"});
+        r.p1.lengthMs = length;
+        r.p1.endsAt = endsAt;
+        QSignalSpy failed(&r.playback, &TVKPlayback::playStartFailed);
+        QVERIFY(r.start(0));
+        r.p1.tick(100);
+        QFETCH(bool, jumpToEnd);
+        if (jumpToEnd)
+            r.playback.videoPositionSliderMoved(1.0);
+        for (int i = 0; i < 10 && !r.p1.ended(); ++i) {
+            r.p1.tick(100);
+            r.clock->advance(100);
+        }
+        r.clock->advance(3000); // the end watch would have moved on by now
+        QCOMPARE(r.playback.state() == State::Failed, broken);
+        QCOMPARE(failed.count(), broken ? 1 : 0);
+        if (broken)
+            QCOMPARE(failed.first().first().toString(), cardPath(kOne));
+        QCOMPARE(r.playback.mediaIndex(), broken ? 0 : 1);
+    }
+
+    void playWithNothingLoadedStartsTheSelectedRow()
+    {
+        Rig r(kTwoPairs);
+        r.playback.playOrStartSelected(-1);
+        QCOMPARE(r.playback.state(), State::Idle);
+        r.playback.playOrStartSelected(2);
+        QVERIFY(r.playing());
+        QCOMPARE(r.playback.mediaIndex(), 2);
+        r.p1.tick(100);
+        r.playback.playOrStartSelected(0); // loaded: it pauses
+        r.clock->advance(0);
+        QCOMPARE(r.playback.state(), State::Paused);
+    }
+
+    void anotherFolderClearsWhatIsShown()
+    {
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        r.playback.videoPositionSliderMoved(0.5);
+        QSignalSpy telemetry(&r.playback, &TVKPlayback::telemetryPublished);
+        QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
+        QSignalSpy partner(&r.playback, &TVKPlayback::partnerChanged);
+        r.playback.stopAndClear();
+        QCOMPARE(r.playback.state(), State::Idle);
+        QCOMPARE(r.playback.mediaIndex(), -1);
+        QCOMPARE(telemetry.count(), 1);
+        QVERIFY(telemetry.first().first().value<TVKTelemetryPtr>()->m_GSensors.isEmpty());
+        QCOMPARE(times.last(), QVariantList({0LL, 0LL}));
+        QCOMPARE(partner.last().first().toBool(), false);
+        QCOMPARE(r.playback.sliderValue(), 0.0);
+        QCOMPARE(r.playback.playInfo()->scale(), 0.0);
     }
 
     void startThatNeverPlaysFails_data()
