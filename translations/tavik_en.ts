@@ -162,6 +162,22 @@ or drop it here.</translation>
         <source>No recordings in this folder.</source>
         <translation>No recordings in this folder.</translation>
     </message>
+    <message id="player.card_inserted">
+        <source>A camera card was inserted.</source>
+        <translation>A camera card was inserted.</translation>
+    </message>
+    <message id="player.card_settings_inserted">
+        <source>A card with the camera’s settings was inserted.</source>
+        <translation>A card with the camera’s settings was inserted.</translation>
+    </message>
+    <message id="player.open_card">
+        <source>Open card at %1</source>
+        <translation>Open card at %1</translation>
+    </message>
+    <message id="player.card_dismiss">
+        <source>Not now</source>
+        <translation>Not now</translation>
+    </message>
     <message id="player.cannot_play">
         <source>The recording %1 could not be played.</source>
         <translation>The recording %1 could not be played.</translation>

@@ -1,5 +1,6 @@
 #include "TVKAppDelegate.h"
 
+#include "CardOfferBar.h"
 #include "CupsPrintService.h"
 #include "CustomWindow.h"
 #include "PMProgressIndicator.h"
@@ -146,6 +147,9 @@ void TVKAppDelegate::setupInitialValues()
             &QAbstractButton::clicked, m_capture, &TVKFrameCapture::captureVideo);
     connect(addHeadBarButton(m_ui, "printButton", "icon_print_n", "player.print"),
             &QAbstractButton::clicked, m_print, &TVKFramePrint::print);
+    // A card mounted while the window is open is offered; the open folder stays until a click.
+    connect(installCardOffer(m_ui, m_window, m_mediaList), &CardOfferBar::openRequested, this,
+            &TVKAppDelegate::openFolder);
     m_strip = new TVKFullScreenStrip(m_ui, m_player1, this);
     connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_playback,
             &TVKPlayback::jumpBackward);
