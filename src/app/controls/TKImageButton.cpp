@@ -79,6 +79,8 @@ void TKImageButton::paintEvent(QPaintEvent *)
     size.scale(rect().size(), Qt::KeepAspectRatio);
     const QPixmap pixmap = tvk::namedPixmap(currentImage(), size, devicePixelRatioF());
     const QPoint origin((width() - size.width()) / 2, (height() - size.height()) / 2);
+    if (!isEnabled())
+        painter.setOpacity(0.35); // a control that cannot act now looks it
     painter.drawPixmap(origin, pixmap);
 }
 

@@ -3,12 +3,20 @@
 #include "PMProgressIndicatorController.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+constexpr qint64 kBusyPeriodMs = 1400;
+} // namespace
 
 PMProgressIndicator::PMProgressIndicator(QWidget *parent) : QProgressBar(parent)
 {
     m_clock.start();
     setTextVisible(false);
     QProgressBar::setRange(0, 1000);
+    m_busy.setInterval(33);
+    connect(&m_busy, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 PMProgressIndicator::~PMProgressIndicator()
@@ -47,15 +55,44 @@ void PMProgressIndicator::setIndeterminate(bool indeterminate)
 
 void PMProgressIndicator::startAnimation()
 {
-    // Qt animates an indeterminate bar by itself while it is shown.
-    if (m_indeterminate)
-        QProgressBar::setRange(0, 0);
+    if (!m_indeterminate)
+        return;
+    QProgressBar::setRange(0, 0);
+    m_busy.start();
 }
 
 void PMProgressIndicator::stopAnimation()
 {
+    m_busy.stop();
     QProgressBar::setRange(0, 1000);
     QProgressBar::setValue(0);
+}
+
+void PMProgressIndicator::paintEvent(QPaintEvent *event)
+{
+    // Styles draw a busy bar as a full one, or animate it only on some platforms: a stripe
+    // that runs across the track says "busy" everywhere.
+    if (!m_busy.isActive()) {
+        QProgressBar::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal radius = track.height() / 2;
+    QPainterPath clip;
+    clip.addRoundedRect(track, radius, radius);
+    painter.setClipPath(clip);
+    QColor groove = palette().color(QPalette::Mid);
+    groove.setAlphaF(0.45f);
+    painter.fillRect(track, groove);
+    const qreal stripe = track.width() * 0.3;
+    const qreal phase = double(m_clock.elapsed() % kBusyPeriodMs) / kBusyPeriodMs;
+    const QRectF run(track.left() - stripe + phase * (track.width() + stripe), track.top(), stripe,
+                     track.height());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Highlight));
+    painter.drawRoundedRect(run, radius, radius);
 }
 
 void PMProgressIndicator::updateProgressText()

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QTimer>
 
 // A progress bar that can write its percentage and a remaining-time estimate into a text
 // field, and mirror itself as a bar on the application's icon.
@@ -37,11 +38,16 @@ public:
     bool displayTimeRemaining() const { return m_displayTimeRemaining; }
     void setDisplayTimeRemaining(bool display) { m_displayTimeRemaining = display; }
     int lastValue() const { return m_lastValue; }
+    bool isAnimating() const { return m_busy.isActive(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QPointer<QLabel> m_progressText;
     ProgressEstimate m_estimate;
     QElapsedTimer m_clock;
+    QTimer m_busy; // repaints the running stripe of an indeterminate bar
     double m_value = 0;
     double m_min = 0;
     double m_max = 100;

@@ -276,6 +276,8 @@ void TVKAppDelegate::layoutWindow()
 
 void TVKAppDelegate::toggleFullScreen()
 {
+    if (!m_window->isFullScreen() && !m_ui.fullScreenButton->isEnabled())
+        return; // an empty window has nothing to show full screen
     if (m_window->isFullScreen())
         m_window->leaveFullscreen();
     else

@@ -25,6 +25,16 @@ TVKPlayerController::TVKPlayerController(const Parts &parts, QObject *parent)
     bindState();
     bindControls();
     bindKeys();
+    PlayerWindowUi &ui = *m_parts.ui;
+    const auto update = [this] {
+        updateEnabled();
+    };
+    connect(m_parts.playback, &TVKPlayback::stateChanged, this, update);
+    connect(m_parts.playback->playInfo(), &TVKPlayInfo::isPlayingChanged, this, update);
+    connect(ui.mediaListTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            update);
+    connect(ui.mediaListTableView->model(), &QAbstractItemModel::modelReset, this, update);
+    updateEnabled();
 }
 
 void TVKPlayerController::bindState()
@@ -69,6 +79,8 @@ void TVKPlayerController::bindState()
                 ui.player2BackgroundView->setLogoImage(smallLogo);
             });
     connect(core, &TVKPlayback::partnerChanged, this, [this, &ui](bool shown) {
+        m_hasPartner = shown;
+        updateEnabled();
         m_parts.video2View->setVisible(shown);
         ui.audioToggleButton->setVisible(shown);
     });

@@ -33,6 +33,11 @@ public:
     void setVideoScaleIndex(int step);
     // The main view's height over the video's, measured again.
     void measureScale();
+    // The list's selected row, -1 when none.
+    qint64 selectedRow() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void bindState();
@@ -40,7 +45,9 @@ private:
     void bindKeys();
     void showTimes(qint64 time, qint64 remaining);
     void animateSwap();
+    void updateEnabled();
 
     Parts m_parts;
     bool m_updatingSliders = false;
+    bool m_hasPartner = false;
 };

@@ -4,9 +4,12 @@
 #include "TVKPlayerController.h"
 #include "common/strings.h"
 #include "controls/TKImageButton.h"
+#include "player/TVKPlayInfo.h"
 #include "player/TVKPlayback.h"
+#include "player/VideoPlayer.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QShortcut>
@@ -17,14 +20,17 @@ void TVKPlayerController::bindControls()
 {
     TVKPlayback *core = m_parts.playback;
     PlayerWindowUi &ui = *m_parts.ui;
+    for (TKImageButton *play : {ui.playButton, ui.playButtonForFullScreen}) {
+        connect(play, &QAbstractButton::clicked, core,
+                [this, core] { core->playOrStartSelected(selectedRow()); });
+        play->setToolTip(tvk::text("player.play_pause"));
+    }
     const struct
     {
         TKImageButton *button;
         void (TVKPlayback::*action)();
         const char *tip;
     } buttons[] = {
-        {ui.playButton, &TVKPlayback::clickPlayButton, "player.play_pause"},
-        {ui.playButtonForFullScreen, &TVKPlayback::clickPlayButton, "player.play_pause"},
         {ui.jumpBackwardButton, &TVKPlayback::jumpBackward, "player.jump_backward"},
         {ui.jumpForwardButton, &TVKPlayback::jumpForward, "player.jump_forward"},
         {ui.volumeDownButton, &TVKPlayback::volumeDown, "player.volume_down"},
@@ -49,23 +55,69 @@ void TVKPlayerController::bindControls()
                 m_parts.playback->videoPositionSliderMoved(double(value) / slider->maximum());
         });
     }
-    connect(ui.mediaListTableView, &QAbstractItemView::doubleClicked, core, [core, &ui] {
-        const QItemSelectionModel *selection = ui.mediaListTableView->selectionModel();
-        const QModelIndexList rows = selection ? selection->selectedRows() : QModelIndexList();
-        core->changeAndPlay(rows.isEmpty() ? -1 : rows.first().row());
-    });
+    // A double click, or Enter, on a row.
+    connect(ui.mediaListTableView, &QAbstractItemView::activated, core,
+            [core](const QModelIndex &index) { core->changeAndPlay(index.row()); });
+    ui.mediaListTableView->installEventFilter(this);
+}
+
+qint64 TVKPlayerController::selectedRow() const
+{
+    const QItemSelectionModel *selection = m_parts.ui->mediaListTableView->selectionModel();
+    const QModelIndexList rows = selection ? selection->selectedRows() : QModelIndexList();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+bool TVKPlayerController::eventFilter(QObject *watched, QEvent *event)
+{
+    // The focused list keeps the keys that move its selection and play its row, rather than
+    // the window's volume shortcuts.
+    if (watched == m_parts.ui->mediaListTableView && event->type() == QEvent::ShortcutOverride) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+            event->accept();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TVKPlayerController::updateEnabled()
+{
+    // Controls that could do nothing now are shown disabled.
+    PlayerWindowUi &ui = *m_parts.ui;
+    const bool loaded = m_parts.playback->player1()->hasMedia();
+    const bool playing = m_parts.playback->playInfo()->isPlaying();
+    ui.playButton->setEnabled(loaded || selectedRow() >= 0);
+    ui.playButtonForFullScreen->setEnabled(ui.playButton->isEnabled());
+    ui.swapButton->setEnabled(loaded && m_hasPartner);
+    ui.sizeUpButton->setEnabled(playing);
+    ui.sizeDownButton->setEnabled(playing);
+    ui.fullScreenButton->setEnabled(loaded);
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             ui.jumpBackwardButton, ui.jumpForwardButton, ui.speedDownButton, ui.speedUpButton,
+             ui.videoPositionSlider, ui.videoPositionSliderForFullScreen})
+        control->setEnabled(loaded);
 }
 
 void TVKPlayerController::bindKeys()
 {
     // Keys of a media player; the window has no menu bar to carry them.
+    connect(new QShortcut(QKeySequence(Qt::Key_Space), m_parts.window), &QShortcut::activated, this,
+            [this] { m_parts.playback->playOrStartSelected(selectedRow()); });
     const struct
     {
         Qt::Key key;
         void (TVKPlayback::*action)();
     } keys[] = {
-        {Qt::Key_Space, &TVKPlayback::clickPlayButton}, {Qt::Key_Right, &TVKPlayback::jumpForward},
-        {Qt::Key_Left, &TVKPlayback::jumpBackward},     {Qt::Key_Up, &TVKPlayback::volumeUp},
+        {Qt::Key_Right, &TVKPlayback::jumpForward},
+        {Qt::Key_Left, &TVKPlayback::jumpBackward},
+        {Qt::Key_Up, &TVKPlayback::volumeUp},
         {Qt::Key_Down, &TVKPlayback::volumeDown},
     };
     for (const auto &k : keys) {

@@ -6,9 +6,11 @@
 #include "controls/TKImageButtonCell.h"
 #include "controls/TKVideoBackgroundImageView.h"
 #include "player/CustomWindow.h"
+#include "player/PMProgressIndicator.h"
 #include "player/TVKLoadingIndicator.h"
 #include "player/TVKPlayInfo.h"
 #include "player/VLCVideoView.h"
+#include "telemetry/GraphView.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -20,6 +22,21 @@ namespace {
 const QStringList kTwoPairs{"alwa_20240131_120000_F.avi", "alwa_20240131_120000_R.avi",
                             "alwa_20240131_120100_F.avi", "alwa_20240131_120100_R.avi"};
 const QString kOne = "alwa_20240131_120000_F.avi";
+
+// G-sensor samples whose X is their own index: the readout names the sample on screen.
+TVKTelemetryPtr countingSamples(const QString &)
+{
+    auto telemetry = std::make_shared<TVKTelemetry>();
+    for (int i = 0; i < 100; ++i)
+        telemetry->m_GSensors.append(TVKGSensor(float(i), 0.0f, 1.0f));
+    return telemetry;
+}
+
+qint64 selectedRow(const QTableView *list)
+{
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
 
 } // namespace
 
@@ -68,6 +85,118 @@ private slots:
         QCOMPARE(f.p2()->time(), 15000);
         QCOMPARE(f.app->ui().videoPositionSliderForFullScreen->value(),
                  f.app->ui().videoPositionSlider->value());
+    }
+
+    void aPausedSeekMovesEverythingShown()
+    {
+        PlayerWindowFixture f;
+        QVERIFY(f.open(kTwoPairs));
+        f.player()->setExtractor(countingSamples);
+        QVERIFY(f.start(0));
+        f.p1()->tick(100);
+        f.app->ui().playButton->click();
+        QTRY_COMPARE(f.player()->state(), TVKPlayback::State::Paused);
+        const PlayerWindowUi &ui = f.app->ui();
+        ui.videoPositionSlider->setValue(ui.videoPositionSlider->maximum() / 4);
+        QCOMPARE(ui.timeField->text(), "00:15");
+        QCOMPARE(ui.remainingField->text(), "-00:45");
+        QCOMPARE(ui.graphView->timePosition(), 0.25);
+        QCOMPARE(ui.gsensorXField->text(), "X=+25.00");
+        QTest::keyClick(f.app->window(), Qt::Key_Right);
+        QCOMPARE(f.p1()->time(), 15000); // a jump waits for the seek under way to settle
+        QTRY_VERIFY(!f.player()->isMoving());
+        QTest::keyClick(f.app->window(), Qt::Key_Right);
+        QCOMPARE(ui.timeField->text(), "00:25");
+        QCOMPARE(ui.gsensorXField->text(), "X=+41.00");
+    }
+
+    void listKeysSelectAndPlay()
+    {
+        PlayerWindowFixture f;
+        QVERIFY(f.open(kTwoPairs));
+        QTableView *list = f.app->ui().mediaListTableView;
+        f.app->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.app->window()));
+        list->setFocus();
+        list->selectRow(0);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(selectedRow(list), 1);
+        QCOMPARE(f.player()->volume(), quint64(70));
+        QTest::keyClick(list, Qt::Key_Space); // nothing loaded: the selected row plays
+        QTRY_COMPARE(f.player()->mediaIndex(), 1);
+        QTRY_VERIFY(!f.player()->waitingForPlayStart());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_COMPARE(f.player()->mediaIndex(), 2);
+        f.app->window()->setFocus(); // elsewhere the arrows keep the volume
+        QTest::keyClick(f.app->window(), Qt::Key_Down);
+        QCOMPARE(f.player()->volume(), quint64(60));
+    }
+
+    void controlsThatCannotActAreDisabled()
+    {
+        PlayerWindowFixture f;
+        QVERIFY(f.open(kTwoPairs + QStringList{"alwa_20240131_120200_F.avi"}));
+        const PlayerWindowUi &ui = f.app->ui();
+        const auto enabled = [&ui] {
+            return QList<bool>{ui.playButton->isEnabled(), ui.swapButton->isEnabled(),
+                               ui.sizeUpButton->isEnabled(), ui.fullScreenButton->isEnabled()};
+        };
+        QCOMPARE(ui.sizeTextButton->text(), "–"); // no zoom before a picture is measured
+        QCOMPARE(enabled(), QList<bool>({false, false, false, false}));
+        ui.mediaListTableView->selectRow(4);
+        QCOMPARE(enabled(), QList<bool>({true, false, false, false}));
+        QVERIFY(f.start(0));
+        f.p1()->tick(100);
+        QCOMPARE(enabled(), QList<bool>({true, true, true, true}));
+        ui.playButton->click();
+        QTRY_COMPARE(enabled(), QList<bool>({true, true, false, true}));
+        QVERIFY(f.start(4)); // alone: nothing to swap with
+        f.p1()->tick(100);
+        QCOMPARE(enabled(), QList<bool>({true, false, true, true}));
+    }
+
+    void anotherFolderClearsWhatWasShown()
+    {
+        PlayerWindowFixture f;
+        QVERIFY(f.open(kTwoPairs));
+        f.player()->setExtractor(countingSamples);
+        QVERIFY(f.start(0));
+        f.app->ui().videoPositionSlider->setValue(5000);
+        const PlayerWindowUi &ui = f.app->ui();
+        QVERIFY(!ui.graphView->values().isEmpty());
+        QTemporaryDir empty;
+        f.app->openFolder(empty.path());
+        QVERIFY(ui.graphView->values().isEmpty());
+        QCOMPARE(ui.graphView->timePosition(), 0.0);
+        QCOMPARE(ui.gsensorXField->text(), "X=+0.00");
+        QCOMPARE(ui.timeField->text(), "00:00");
+        QCOMPARE(ui.remainingField->text(), "00:00");
+        QCOMPARE(ui.videoPositionSlider->value(), 0);
+        QVERIFY(!f.app->video2View()->isVisible());
+        QTRY_VERIFY(!ui.playButton->isEnabled()); // once the empty list shows
+    }
+
+    void theLoadingBarRuns()
+    {
+        PMProgressIndicator bar;
+        bar.resize(200, 6);
+        bar.setIndeterminate(true);
+        bar.show();
+        bar.startAnimation();
+        QVERIFY(bar.isAnimating());
+        const QImage first = bar.grab().toImage();
+        QTest::qWait(400);
+        const QImage later = bar.grab().toImage();
+        QVERIFY(first != later);
+        // A stripe, not a full bar.
+        const QRgb stripe = bar.palette().color(QPalette::Highlight).rgb();
+        int lit = 0;
+        for (int x = 0; x < later.width(); ++x)
+            lit += later.pixel(x, later.height() / 2) == stripe;
+        QVERIFY2(lit > 10 && lit < later.width() / 2, qPrintable(QString::number(lit)));
+        bar.stopAnimation();
+        QVERIFY(!bar.isAnimating());
     }
 
     void aStartThatNeverPlaysNamesTheFile()

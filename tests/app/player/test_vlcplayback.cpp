@@ -1,12 +1,14 @@
 // The real libVLC on sample-card recordings, offscreen and without sound output.
 #include "app/apptestsetup.h"
 #include "core/testsupport.h"
+#include "player/CustomWindow.h"
 #include "player/TVKAppDelegate.h"
 #include "player/TVKPlayInfo.h"
 #include "player/TVKPlayback.h"
 #include "player/VLCVideoView.h"
 #include "player/VideoPlayer.h"
 
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSlider>
 
@@ -122,6 +124,34 @@ private slots:
         QTRY_COMPARE(m_app->player1()->media(), next->path());
         QVERIFY(next->isFrontMedia());
         QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(m_app->player1()), 10000);
+    }
+
+    void cutRecordingsGetTheAlertAndNoAdvance()
+    {
+        // Front recordings cut to their first 100 KB, as a card pulled while writing leaves them.
+        QTemporaryDir cut;
+        QVERIFY(QDir().mkpath(cut.filePath("DCIM")));
+        QStringList names;
+        for (qint64 i = 0; i < m_app->mediaList()->count() && names.size() < 2; ++i) {
+            const TVKMedia *media = m_app->mediaList()->mediaAtIndex(i);
+            QFile whole(media->path());
+            if (!media->isFrontMedia() || !whole.open(QIODevice::ReadOnly))
+                continue;
+            names << media->fileName();
+            QVERIFY(writeFile(cut.filePath("DCIM/" + names.last()), whole.read(100 * 1024)));
+        }
+        QCOMPARE(names.size(), 2);
+        m_app->openFolder(cut.path());
+        QTRY_COMPARE_WITH_TIMEOUT(m_app->mediaList()->count(), 2, 10000);
+        TVKPlayback *player = m_app->playback();
+        QVERIFY(player->playAtIndex(0));
+        QTRY_COMPARE_WITH_TIMEOUT(player->state(), TVKPlayback::State::Failed, 10000);
+        auto *alert = m_app->window()->findChild<QMessageBox *>("alertSheet");
+        QVERIFY(alert && alert->informativeText().contains(names.first()));
+        QTest::qWait(3000); // the end watch would have moved on by now
+        QCOMPARE(player->mediaIndex(), 0);
+        QCOMPARE(player->state(), TVKPlayback::State::Failed);
+        alert->close();
     }
 
     void cleanupTestCase() { m_app.reset(); }
