@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/TKImageButton.h"
+#include "controls/TKSeekSlider.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -36,7 +37,7 @@ inline QLabel *field(const char *name, QWidget *parent, const QString &text = {}
 
 inline QSlider *slider(const char *name, QWidget *parent, int maximum)
 {
-    auto *s = new QSlider(Qt::Horizontal, parent);
+    auto *s = new TKSeekSlider(parent);
     s->setObjectName(QLatin1String(name));
     s->setRange(0, maximum);
     s->setFocusPolicy(Qt::NoFocus);
