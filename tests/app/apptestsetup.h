@@ -4,6 +4,7 @@
 #include "controls/AppResources.h"
 
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 // What every test of the application does first: its own user defaults, the application's
 // images and map page, and the English string table.
@@ -13,4 +14,25 @@ inline void initApplicationTest()
     tvk::initApplicationIdentity();
     tvk::initAppResources();
     tvk::installStringTable();
+}
+
+// Gives the offscreen platform one screen of the given size in device pixels and scale, as a
+// desktop has (its own is 800 wide). Call from initMain, before the application is made.
+inline void useOffscreenScreen(int width, int height, double scale = 1.0)
+{
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        return;
+    static QTemporaryFile config;
+    if (!config.open())
+        return;
+    config.write(
+        QStringLiteral("{\"windowFrameMargins\": false, \"screens\": [{\"name\": \"desk\", "
+                       "\"x\": 0, \"y\": 0, \"width\": %1, \"height\": %2, "
+                       "\"logicalDpi\": 96, \"logicalBpi\": 96, \"dpr\": %3}]}")
+            .arg(width)
+            .arg(height)
+            .arg(scale)
+            .toUtf8());
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
 }

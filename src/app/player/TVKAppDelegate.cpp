@@ -17,6 +17,7 @@
 #include "card/UDisksVolumeLabeller.h"
 #include "catalogue/cardfolder.h"
 #include "common/strings.h"
+#include "controls/TKElidedLabel.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
@@ -64,6 +65,7 @@ TVKAppDelegate::~TVKAppDelegate()
 void TVKAppDelegate::awakeFromNib()
 {
     m_ui.setupUi(m_window);
+    m_window->setTitleBar(m_ui.headBox);
 
     // Video views float in their hosts (no layout) so that a swap can animate them.
     m_video1View = new VLCVideoView(m_ui.videoContainerView);
@@ -94,6 +96,7 @@ void TVKAppDelegate::awakeFromNib()
     m_progressIndicator->setObjectName(QStringLiteral("progressIndicator"));
     m_progressIndicator->setFixedHeight(6);
     m_ui.progressHost->layout()->addWidget(m_progressIndicator);
+    m_ui.folderField->setObstacle(m_progressIndicator);
     m_loading = new TVKLoadingIndicator(m_progressIndicator, m_ui.headBox, this);
 
     m_model = new TVKMediaListModel(m_mediaList, this);
@@ -212,8 +215,10 @@ void TVKAppDelegate::applicationDidFinishLaunching()
 {
     QSettings settings;
     tvk::recordPreferredLanguages(settings);
-    m_window->setMinimumSize(CustomWindow::minimumFrameSize());
-    m_window->setGeometry(minWindowFrame());
+    // On a screen smaller than the minimum frame the window takes what there is.
+    const QRect frame = minWindowFrame();
+    m_window->setMinimumSize(frame.size());
+    m_window->setGeometry(frame);
     m_window->setInitialFrame(m_window->geometry());
 }
 
@@ -233,9 +238,7 @@ QRect TVKAppDelegate::minWindowFrame() const
         m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     const QRect visible = screen ? screen->availableGeometry()
                                  : QRect(QPoint(0, 0), CustomWindow::minimumFrameSize());
-    const QSize size = CustomWindow::minimumFrameSize();
-    return QRect(visible.x() + (visible.width() - size.width()) / 2,
-                 visible.y() + (visible.height() - size.height()) / 2, size.width(), size.height());
+    return CustomWindow::frameCentredIn(visible, CustomWindow::minimumFrameSize());
 }
 
 bool TVKAppDelegate::eventFilter(QObject *watched, QEvent *event)

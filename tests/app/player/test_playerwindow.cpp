@@ -19,7 +19,11 @@ class TestPlayerWindow : public QObject
 {
     Q_OBJECT
 public:
-    static void initMain() { tvk::prepareApplicationEnvironment(); }
+    static void initMain()
+    {
+        tvk::prepareApplicationEnvironment();
+        useOffscreenScreen(1600, 1000);
+    }
 
 private slots:
     void initTestCase() { initApplicationTest(); }
