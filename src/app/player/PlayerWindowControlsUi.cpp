@@ -21,7 +21,7 @@ void PlayerWindowUi::buildFullScreenStrip(QWidget *parent)
     videoPositionSliderForFullScreen =
         slider("videoPositionSliderForFullScreen", mediaControlBoxForFullScreen, 10000);
     exitFullScreenButton =
-        imageButton("exitFullScreenButton", "icon_fullscreen_n", mediaControlBoxForFullScreen);
+        imageButton("exitFullScreenButton", "icon_fullscreen_exit_n", mediaControlBoxForFullScreen);
     strip->addWidget(playButtonForFullScreen);
     strip->addWidget(videoPositionSliderForFullScreen, 1);
     strip->addWidget(exitFullScreenButton);
@@ -45,7 +45,7 @@ void PlayerWindowUi::addStepper(QHBoxLayout *row, const char *name, const QStrin
     row->addWidget(*down);
     row->addWidget(*value);
     row->addWidget(*up);
-    row->addSpacing(10);
+    row->addSpacing(6);
 }
 
 void PlayerWindowUi::buildMediaControls()
@@ -72,16 +72,19 @@ void PlayerWindowUi::buildMediaControls()
     buttons->addWidget(jumpBackwardButton);
     buttons->addWidget(playButton);
     buttons->addWidget(jumpForwardButton);
-    buttons->addSpacing(18);
+    buttons->addSpacing(12);
 
     volumeDownButton = imageButton("volumeDownButton", "icon_volume_down_n", mediaControlBox);
     volumeSlider = slider("volumeSlider", mediaControlBox, 200);
-    volumeSlider->setFixedWidth(96);
+    // Gives way first when the row is short, down to a still usable length.
+    volumeSlider->setMinimumWidth(56);
+    volumeSlider->setMaximumWidth(96);
+    volumeSlider->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     volumeUpButton = imageButton("volumeUpButton", "icon_volume_up_n", mediaControlBox);
     audioToggleButton = imageButton("audioToggleButton", "icon_sound_front_n", mediaControlBox);
     audioToggleButton->setCheckable(true);
     buttons->addWidget(volumeDownButton);
-    buttons->addWidget(volumeSlider);
+    buttons->addWidget(volumeSlider, 1);
     buttons->addWidget(volumeUpButton);
     buttons->addWidget(audioToggleButton);
     buttons->addStretch(1);

@@ -2,15 +2,18 @@
 
 #include "CustomWindow.h"
 #include "PlayerWindowParts.h"
+#include "controls/TKElidedLabel.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKImageButtonCell.h"
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -36,6 +39,27 @@ QWidget *videoArea(QWidget *parent, TKVideoBackgroundImageView **background, QWi
     return area;
 }
 
+// Keeps a child that is outside its parent's layout in the middle of the parent.
+class CentreChild : public QObject
+{
+public:
+    explicit CentreChild(QWidget *child) : QObject(child), m_child(child) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize && watched == m_child->parentWidget()) {
+            const QSize outer = m_child->parentWidget()->size();
+            m_child->move((outer.width() - m_child->width()) / 2,
+                          (outer.height() - m_child->height()) / 2);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_child;
+};
+
 } // namespace
 
 void PlayerWindowUi::setupUi(CustomWindow *window)
@@ -60,16 +84,17 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     openFolderButton = imageButton("openFolderButton", "icon_folder_n", headBox);
     head->addSpacing(12);
     head->addWidget(openFolderButton);
-    folderField = field("folderField", headBox);
-    folderField->setMinimumWidth(120);
-    folderField->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    head->addWidget(folderField, 2);
+    auto *path = new TKElidedLabel(headBox);
+    path->setObjectName(QStringLiteral("folderField"));
+    folderField = path;
+    head->addWidget(folderField, 1);
+    head->addSpacing(8);
+    // The loading bar floats in the middle of the bar, over the path's free end.
     progressHost = box("progressHost", headBox);
-    progressHost->setFixedWidth(220);
+    progressHost->setFixedSize(220, 12);
     new QHBoxLayout(progressHost);
     progressHost->layout()->setContentsMargins(0, 0, 0, 0);
-    head->addWidget(progressHost, 0, Qt::AlignCenter);
-    head->addStretch(2);
+    headBox->installEventFilter(new CentreChild(progressHost));
     clockButton = imageButton("clockButton", "icon_clock_n", headBox);
     settingsButton = imageButton("settingsButton", "icon_settings_n", headBox);
     head->addWidget(clockButton);
@@ -185,6 +210,8 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     mediaListTableView->setAcceptDrops(true);
     mediaListTableView->setDragDropMode(QAbstractItemView::DropOnly);
     mediaListTableView->setDropIndicatorShown(false);
+    mediaListTableView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mediaListTableView->verticalScrollBar()->setObjectName(QStringLiteral("mediaListScrollBar"));
     listLayout->addWidget(mediaListTableView, 0, 0);
 
     mapContainerView = box("mapContainerView", mediaListBox);

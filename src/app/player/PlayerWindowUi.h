@@ -9,6 +9,7 @@ class QLabel;
 class QSlider;
 class QTableView;
 class TKImageButton;
+class TKElidedLabel;
 class TKImageButtonCell;
 class TKVideoBackgroundImageView;
 class TKThreePartImageView;
@@ -45,7 +46,7 @@ struct PlayerWindowUi
 
     // Head bar.
     QLabel *titleLabel = nullptr;
-    QLabel *folderField = nullptr;
+    TKElidedLabel *folderField = nullptr;
     QWidget *progressHost = nullptr;
     TKImageButton *openFolderButton = nullptr;
     TKImageButton *minimizeButton = nullptr;

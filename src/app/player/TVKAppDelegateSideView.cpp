@@ -6,6 +6,7 @@
 #include "TVKMediaListModel.h"
 #include "catalogue/cardfolder.h"
 #include "common/strings.h"
+#include "controls/TKElidedLabel.h"
 #include "controls/TKImageButton.h"
 #include "player/TVKPlayback.h"
 

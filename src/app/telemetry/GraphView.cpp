@@ -48,14 +48,18 @@ QFont labelFont()
 
 void drawBackgroundRect(QPainter *painter, const ChartGeometry &g)
 {
-    const QColor grid = QColor::fromRgbF(0.8f, 0.8f, 0.8f);
+    // Faint, so that a line lying on the grid (Z at rest on +1, X and Y on 0) stays readable;
+    // the zero line a little firmer than the others.
+    QColor grid = QColor::fromRgbF(0.8f, 0.8f, 0.8f, 0.18f);
+    QColor zero = grid;
+    zero.setAlphaF(0.32f);
     for (int i = 0; i <= 4; ++i)
-        painter->fillRect(g.rect(g.left, g.bottom + i * g.unit, g.w, 1), grid);
-    painter->fillRect(g.rect(g.left, g.bottom, 1, g.h), grid);
+        painter->fillRect(g.rect(g.left, g.bottom + i * g.unit, g.w, 1), i == 2 ? zero : grid);
+    painter->fillRect(g.rect(g.left, g.bottom, 1, g.h), zero);
 
     static const char *const labels[] = {"-2", "-1", "0", "+1", "+2"};
     painter->setFont(labelFont());
-    painter->setPen(Qt::white);
+    painter->setPen(QColor(0xc5, 0xca, 0xd3));
     const QFontMetricsF metrics(painter->font());
     for (int i = 0; i <= 4; ++i) {
         const QString label = QLatin1String(labels[i]);
@@ -91,15 +95,17 @@ void drawGraphData(QPainter *painter, const QList<TVKGSensor> &values, const Cha
     struct Axis
     {
         float TVKGSensor::*value;
-        Qt::GlobalColor color;
+        QRgb color;
     };
+    // Red, green and blue light enough for the dark panel, as the X, Y and Z readouts.
     static constexpr Axis axes[] = {
-        {&TVKGSensor::x, Qt::red}, {&TVKGSensor::y, Qt::green}, {&TVKGSensor::z, Qt::blue}};
+        {&TVKGSensor::x, 0xffff6b6b}, {&TVKGSensor::y, 0xff5fd38d}, {&TVKGSensor::z, 0xff5aa9ff}};
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setBrush(Qt::NoBrush);
     for (const Axis &axis : axes) {
-        painter->setPen(QPen(axis.color, 1, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        painter->setPen(
+            QPen(QColor::fromRgb(axis.color), 1.5, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
         painter->drawPath(axisPath(values, axis.value, g));
     }
     painter->restore();

@@ -1,0 +1,149 @@
+// The player window's layout and looks on a desktop-sized offscreen screen: the borders that
+// resize the borderless window, the start-up frame on small screens, a click on the position
+// groove, and the control row at the minimum size.
+#include "PlayerWindowFixture.h"
+#include "app/apptestsetup.h"
+#include "controls/TKElidedLabel.h"
+#include "controls/TKSeekSlider.h"
+#include "player/CustomWindow.h"
+#include "player/PlayerWindowUi.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QSlider>
+
+Q_DECLARE_METATYPE(Qt::Edges)
+
+class TestWindowLooks : public QObject
+{
+    Q_OBJECT
+public:
+    static void initMain()
+    {
+        tvk::prepareApplicationEnvironment();
+        useOffscreenScreen(1600, 1000);
+    }
+
+private:
+    PlayerWindowFixture m_f;
+    const PlayerWindowUi &ui() const { return m_f.app->ui(); }
+
+private slots:
+    void initTestCase()
+    {
+        initApplicationTest();
+        // The window as users see it, with its style sheet.
+        QFile style(QStringLiteral(":/style/tavik.qss"));
+        QVERIFY(style.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+        QVERIFY(m_f.open({"alwa_20240131_120000_F.avi", "motion_20240131_120100_R.avi"}));
+        QVERIFY(QTest::qWaitForWindowExposed(m_f.app->window()));
+    }
+
+    void resizeEdges_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<Qt::Edges>("edges");
+        // A 1020 x 640 frame: a 6-point band on each side, corners reaching 18 along the sides.
+        QTest::newRow("inside") << QPoint(500, 300) << Qt::Edges();
+        QTest::newRow("left") << QPoint(2, 300) << Qt::Edges(Qt::LeftEdge);
+        QTest::newRow("right") << QPoint(1017, 300) << Qt::Edges(Qt::RightEdge);
+        QTest::newRow("top") << QPoint(500, 0) << Qt::Edges(Qt::TopEdge);
+        QTest::newRow("bottom") << QPoint(500, 639) << Qt::Edges(Qt::BottomEdge);
+        QTest::newRow("top left") << QPoint(1, 1) << (Qt::TopEdge | Qt::LeftEdge);
+        QTest::newRow("along the top near the right")
+            << QPoint(1008, 2) << (Qt::TopEdge | Qt::RightEdge);
+        QTest::newRow("along the left near the bottom")
+            << QPoint(3, 628) << (Qt::BottomEdge | Qt::LeftEdge);
+        QTest::newRow("bottom right") << QPoint(1019, 639) << (Qt::BottomEdge | Qt::RightEdge);
+        QTest::newRow("just past the band") << QPoint(6, 300) << Qt::Edges();
+        QTest::newRow("outside") << QPoint(-1, 300) << Qt::Edges();
+    }
+
+    void resizeEdges()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(Qt::Edges, edges);
+        QCOMPARE(CustomWindow::resizeEdges(point, QSize(1020, 640)), edges);
+    }
+
+    void startUpFrameFitsTheAvailableArea_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("frame");
+        QTest::newRow("desktop") << QRect(0, 0, 1600, 1000) << QRect(290, 180, 1020, 640);
+        QTest::newRow("top panel") << QRect(0, 32, 1920, 1048) << QRect(450, 236, 1020, 640);
+        // 1600 x 1000 at a scale factor of 2 leaves 800 x 500 points.
+        QTest::newRow("scale 2") << QRect(0, 0, 800, 500) << QRect(0, 0, 800, 500);
+        QTest::newRow("scale 2 with a panel") << QRect(0, 24, 800, 476) << QRect(0, 24, 800, 476);
+        QTest::newRow("only narrow") << QRect(10, 0, 900, 1000) << QRect(10, 180, 900, 640);
+    }
+
+    void startUpFrameFitsTheAvailableArea()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QRect, frame);
+        QCOMPARE(CustomWindow::frameCentredIn(available, CustomWindow::minimumFrameSize()), frame);
+    }
+
+    void doubleClickOnTheHeadBarMaximisesAndRestores()
+    {
+        CustomWindow *window = m_f.app->window();
+        const QRect frame = window->geometry();
+        QTest::mouseDClick(ui().titleLabel, Qt::LeftButton);
+        QTRY_VERIFY(window->isMaximized());
+        QTest::mouseDClick(ui().folderField, Qt::LeftButton);
+        QTRY_VERIFY(!window->isMaximized());
+        QTRY_COMPARE(window->geometry(), frame);
+    }
+
+    void clickOnTheGrooveJumpsThere_data()
+    {
+        QTest::addColumn<double>("fraction");
+        QTest::newRow("near the start") << 0.1;
+        QTest::newRow("three quarters") << 0.75;
+        QTest::newRow("near the end") << 0.95;
+    }
+
+    void clickOnTheGrooveJumpsThere()
+    {
+        QFETCH(double, fraction);
+        QSlider *slider = ui().videoPositionSlider;
+        QSignalBlocker quiet(slider); // no recording plays: only the slider is looked at
+        slider->setValue(0);
+        const QPoint point(int(slider->width() * fraction), slider->height() / 2);
+        QTest::mouseClick(slider, Qt::LeftButton, {}, point);
+        QCOMPARE(slider->value(), static_cast<TKSeekSlider *>(slider)->valueAt(point));
+        // Within a handle's half width of the click.
+        QVERIFY2(std::abs(slider->value() / 10000.0 - fraction) < 10.0 / slider->width(),
+                 qPrintable(QString::number(slider->value())));
+    }
+
+    // Every control of the row below the video keeps its own place at the smallest frame.
+    void controlRowFitsAtTheMinimumSize()
+    {
+        m_f.app->window()->resize(CustomWindow::minimumFrameSize());
+        QTRY_COMPARE(m_f.app->window()->size(), CustomWindow::minimumFrameSize());
+        QWidget *row = ui().volumeSlider->parentWidget();
+        QList<QWidget *> shown;
+        for (QWidget *child : row->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible() && child->y() > ui().videoPositionSlider->y())
+                shown << child;
+        }
+        std::sort(shown.begin(), shown.end(),
+                  [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
+        QVERIFY(shown.size() > 10);
+        for (qsizetype i = 1; i < shown.size(); ++i) {
+            QVERIFY2(
+                shown[i - 1]->geometry().right() < shown[i]->x(),
+                qPrintable(shown[i - 1]->objectName() + " runs into " + shown[i]->objectName()));
+        }
+        QVERIFY(shown.last()->geometry().right() < row->width());
+        QVERIFY(ui().volumeSlider->width() >= ui().volumeSlider->minimumWidth());
+    }
+
+    void cleanupTestCase() { m_f.app.reset(); }
+};
+
+QTEST_MAIN(TestWindowLooks)
+#include "test_windowlooks.moc"
