@@ -109,7 +109,9 @@ private slots:
     {
         QFETCH(double, fraction);
         QSlider *slider = ui().videoPositionSlider;
-        QSignalBlocker quiet(slider); // no recording plays: only the slider is looked at
+        // No recording plays, so the slider waits disabled: only its own response is looked at.
+        QSignalBlocker quiet(slider);
+        slider->setEnabled(true);
         slider->setValue(0);
         const QPoint point(int(slider->width() * fraction), slider->height() / 2);
         QTest::mouseClick(slider, Qt::LeftButton, {}, point);
