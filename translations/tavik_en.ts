@@ -1003,6 +1003,10 @@ or drop it here.</translation>
         <source>The date cannot be written as yyyy/MM/dd.</source>
         <translation>The date cannot be written as yyyy/MM/dd.</translation>
     </message>
+    <message id="msg.telemetry_recovered">
+        <source>The telemetry was recovered from a damaged recording.</source>
+        <translation>The telemetry was recovered from a damaged recording.</translation>
+    </message>
     <message id="msg.not_a_recording">
         <source>Not a readable recording.</source>
         <translation>Not a readable recording.</translation>

@@ -21,6 +21,7 @@ public:
         bool moviSizeRead = false;
         quint32 moviSize = 0;     // S, the size of the movi list
         quint64 indexAddress = 0; // 14148 + S
+        bool recovered = false;   // the index was missing or cut: the movi list was walked
     };
 
     TVKBlackBoxData();

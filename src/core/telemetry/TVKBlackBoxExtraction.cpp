@@ -1,13 +1,12 @@
-// The walk over a recording's chunk index (TVKBlackBoxData::extract).
+// The walks over a recording's chunks (TVKBlackBoxData::extract): through the index when the
+// recording has a whole one, else chunk by chunk through the movi list.
 #include "TVKBlackBoxData.h"
 #include "TVKTelemetryBuilder.h"
+#include "telemetrychunks.h"
 
-#include <QFileDevice>
 #include <QtEndian>
 
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -19,56 +18,69 @@ constexpr qint64 kIndexBase = 14148;  // first index entry at kIndexBase + S
 constexpr qint64 kRecordBase = 14148; // a chunk's record at kRecordBase + offset
 constexpr qint64 kEntrySize = 16;
 constexpr qint64 kIndexBlock = 64 * 1024; // the index is read in blocks of this size
-constexpr quint32 kLargestGSensorChunk = 32;
 // A chunk is its code, its size, then the record.
 static_assert(kRecordBase == kChunkBase + 8);
-
-// Positioned reads: pread on a file's descriptor, seek and read on any other device.
-class PositionedReader
-{
-public:
-    explicit PositionedReader(QIODevice &device) : m_device(device)
-    {
-        auto *file = qobject_cast<QFileDevice *>(&device);
-        if (file && !file->isSequential())
-            m_fd = file->handle();
-    }
-
-    // Reads up to `size` bytes at `pos`; fewer only at the end of the file or on an error.
-    qint64 readAt(qint64 pos, char *buffer, qint64 size)
-    {
-        qint64 done = 0;
-        if (m_fd >= 0) {
-            while (done < size) {
-                const ssize_t n = ::pread(m_fd, buffer + done, static_cast<size_t>(size - done),
-                                          static_cast<off_t>(pos + done));
-                if (n < 0 && errno == EINTR)
-                    continue;
-                if (n <= 0)
-                    break;
-                done += n;
-            }
-            return done;
-        }
-        if (!m_device.seek(pos))
-            return 0;
-        while (done < size) {
-            const qint64 n = m_device.read(buffer + done, size - done);
-            if (n <= 0)
-                break;
-            done += n;
-        }
-        return done;
-    }
-
-private:
-    QIODevice &m_device;
-    int m_fd = -1;
-};
 
 quint32 le32(const char *p)
 {
     return qFromLittleEndian<quint32>(p);
+}
+
+bool isChunkCode(const char *code)
+{
+    for (int i = 0; i < 4; ++i) {
+        const char c = code[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+              c == ' '))
+            return false;
+    }
+    return true;
+}
+
+void walkIndex(PositionedReader &reader, TelemetryChunks &chunks, qint64 indexStart, qint64 riffEnd,
+               qint64 fileSize)
+{
+    std::vector<char> block(static_cast<size_t>(std::min(kIndexBlock, fileSize - indexStart)));
+    qint64 blockPos = indexStart, blockLength = 0;
+    for (qint64 pos = indexStart; pos <= riffEnd && pos < fileSize; pos += kEntrySize) {
+        if (pos + kEntrySize > blockPos + blockLength) {
+            blockPos = pos;
+            blockLength = reader.readAt(pos, block.data(),
+                                        std::min<qint64>(qint64(block.size()), fileSize - pos));
+            if (blockLength <= 0)
+                break;
+        }
+        const char *entry = block.data() + (pos - blockPos);
+        const qint64 available = std::min(kEntrySize, blockPos + blockLength - pos);
+        if (available < 4 || std::memcmp(entry, "02sb", 4) != 0)
+            continue;
+        if (available < kEntrySize)
+            break; // the index ends inside this entry: its offset and size are gone
+        if (!chunks.add(kRecordBase + le32(entry + 8), le32(entry + 12)))
+            break;
+    }
+}
+
+// The movi list chunk by chunk up to `end`, in file order, as its index would have listed
+// the chunks; stops at the first chunk that is not whole or has no chunk code (the bytes a
+// crash left unwritten).
+void walkMovi(PositionedReader &reader, TelemetryChunks &chunks, qint64 end)
+{
+    char head[8];
+    for (qint64 pos = kChunkBase + 4; pos + 8 <= end;) {
+        if (reader.readAt(pos, head, sizeof head) != sizeof head || !isChunkCode(head))
+            break;
+        if (std::memcmp(head, "LIST", 4) == 0) {
+            pos += 12; // into the list: its chunks follow its type code
+            continue;
+        }
+        const qint64 size = le32(head + 4);
+        if (pos + 8 + size > end)
+            break;
+        if (std::memcmp(head, "02sb", 4) == 0 && !chunks.add(pos + 8, quint32(size)))
+            break;
+        pos += 8 + size + (size & 1);
+    }
 }
 
 } // namespace
@@ -98,46 +110,22 @@ tvk::Result<TVKTelemetryPtr> TVKBlackBoxData::extract(QIODevice &file, Extractio
         info->moviSize = le32(moviSize);
         info->indexAddress = static_cast<quint64>(indexStart);
     }
-    // A movi size that puts the index beyond the file (a recording cut before its index was
-    // written) leaves nothing to walk.
-    if (indexStart >= fileSize)
-        return TVKTelemetry::empty();
 
     TVKTelemetryBuilder builder;
-    std::vector<char> block(static_cast<size_t>(std::min(kIndexBlock, fileSize - indexStart)));
-    qint64 blockPos = indexStart, blockLength = 0;
-    char record[_AVI_GPS_DATA_T::kSize];
-    for (qint64 pos = indexStart; pos <= riffEnd && pos < fileSize; pos += kEntrySize) {
-        if (pos + kEntrySize > blockPos + blockLength) {
-            blockPos = pos;
-            blockLength = reader.readAt(pos, block.data(),
-                                        std::min<qint64>(qint64(block.size()), fileSize - pos));
-            if (blockLength <= 0)
-                break;
-        }
-        const char *entry = block.data() + (pos - blockPos);
-        const qint64 available = std::min(kEntrySize, blockPos + blockLength - pos);
-        if (available < 4 || std::memcmp(entry, "02sb", 4) != 0)
-            continue;
-        if (available < kEntrySize)
-            break; // the index ends inside this entry: its offset and size are gone
-        const quint32 offset = le32(entry + 8);
-        const quint32 size = le32(entry + 12);
-        const qint64 recordPos = kRecordBase + offset;
-        // A chunk that does not lie inside the file is not read (damaged index).
-        if (recordPos >= fileSize || recordPos + qint64(size) > fileSize)
-            continue;
-        if (size > kLargestGSensorChunk) {
-            const qint64 n = reader.readAt(recordPos, record, _AVI_GPS_DATA_T::kSize);
-            if (n <= 0)
-                break;
-            builder.addGpsRecord(_AVI_GPS_DATA_T::fromBytes(record, n));
-        } else {
-            const qint64 n = reader.readAt(recordPos, record, _AVI_GSENSOR_DATA_T::kSize);
-            if (n <= 0)
-                break;
-            builder.addGSensorRecord(_AVI_GSENSOR_DATA_T::fromBytes(record, n));
-        }
+    TelemetryChunks chunks(reader, builder, fileSize);
+    // The index is whole when "idx1" stands where the movi size says and all its entries made
+    // it to the disk. A recording cut by a crash has a movi size from before the cut, or none.
+    char indexHead[8];
+    const bool indexFound = indexStart <= fileSize &&
+                            reader.readAt(indexStart - 8, indexHead, 8) == 8 &&
+                            std::memcmp(indexHead, "idx1", 4) == 0;
+    if (indexFound && indexStart + qint64(le32(indexHead + 4)) <= fileSize) {
+        walkIndex(reader, chunks, indexStart, riffEnd, fileSize);
+    } else {
+        walkMovi(reader, chunks, indexFound ? indexStart - 8 : fileSize);
+        builder.setRecovered();
+        if (info)
+            info->recovered = true;
     }
     return builder.finish();
 }

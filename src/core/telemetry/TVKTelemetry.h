@@ -24,6 +24,8 @@ struct TVKTelemetry
     QList<TVKAviGpsData> m_vGpsData;
     // The parser's fix at the end of the file.
     TVKGpsData lastFix;
+    // Read chunk by chunk from a recording whose index was missing or cut (cut by a crash).
+    bool recovered = false;
 
     // Every GPS record in index order, before the alignment.
     QList<TVKAviGpsData> m_GpsRecords;

@@ -30,6 +30,10 @@ public:
     TVKTelemetryPtr snapshot() const;
 
     const TVKNMEASentenceParser &parser() const { return m_NMEAParser; }
+    // The sentences parsed so far (entries of m_NMEAs).
+    qsizetype sentenceCount() const { return m_telemetry.m_NMEAs.size(); }
+    // Marks the telemetry as read from a recording whose index was missing or cut.
+    void setRecovered() { m_telemetry.recovered = true; }
 
 private:
     TVKNMEASentenceParser m_NMEAParser;

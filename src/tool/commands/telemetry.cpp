@@ -1,6 +1,7 @@
 // tavik-tool telemetry FILE... [--json|--csv|--gpx|--kml]: the telemetry embedded in recordings.
 // Several files are extracted at once on every core and written in the order given.
 #include "command.h"
+#include "common/strings.h"
 #include "output/telemetryformats.h"
 #include "telemetry/TVKBlackBoxData.h"
 
@@ -79,6 +80,9 @@ int runTelemetry(const QCommandLineParser &line)
         writer->recording(path, done.error.isEmpty(), *done.telemetry);
         if (!done.error.isEmpty())
             status = toolFailure(done.error);
+        else if (done.telemetry->recovered)
+            toolErr() << "tavik-tool: " << path << ": " << tvk::text("msg.telemetry_recovered")
+                      << Qt::endl;
     }
     writer->finish();
     return status;

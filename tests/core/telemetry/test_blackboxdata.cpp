@@ -14,63 +14,81 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("gSensors");
         QTest::addColumn<int>("gpsRecords");
+        QTest::addColumn<bool>("recovered"); // read through the movi list, not the index
 
         const QByteArray good = recordingWith(3, 2).bytes();
-        QTest::newRow("recording") << good << true << 3 << 2;
-        QTest::newRow("empty file") << QByteArray() << false << 0 << 0;
-        QTest::newRow("cut in the RIFF header") << good.first(10) << false << 0 << 0;
-        QTest::newRow("not RIFF") << QByteArray("RIFX").append(good.sliced(4)) << false << 0 << 0;
-        QTest::newRow("not AVI") << QByteArray(good).replace(8, 4, "WAVE") << false << 0 << 0;
-        QTest::newRow("RIFF header only") << good.first(12) << true << 0 << 0;
-        QTest::newRow("cut before the movi size") << good.first(14138) << true << 0 << 0;
-        QTest::newRow("no telemetry") << recordingWith(0, 0).bytes() << true << 0 << 0;
+        QTest::newRow("recording") << good << true << 3 << 2 << false;
+        QTest::newRow("empty file") << QByteArray() << false << 0 << 0 << false;
+        QTest::newRow("cut in the RIFF header") << good.first(10) << false << 0 << 0 << false;
+        QTest::newRow("not RIFF") << QByteArray("RIFX").append(good.sliced(4)) << false << 0 << 0
+                                  << false;
+        QTest::newRow("not AVI") << QByteArray(good).replace(8, 4, "WAVE") << false << 0 << 0
+                                 << false;
+        QTest::newRow("RIFF header only") << good.first(12) << true << 0 << 0 << false;
+        QTest::newRow("cut before the movi size") << good.first(14138) << true << 0 << 0 << false;
+        QTest::newRow("no telemetry") << recordingWith(0, 0).bytes() << true << 0 << 0 << false;
 
-        // Only "02sb" entries count, and their index size alone says which record they hold.
+        // Only "02sb" entries count, and their size alone says which record they hold; a
+        // chunk too short for a G-sensor sample holds none, and each chunk is read once
+        // however often the index repeats it.
         RawRecording mixed;
         const quint32 g = mixed.add("02sb", gSensorPayload(0, 1));
-        const quint32 gps = mixed.add("02sb", gpsPayload(0, kGga));
+        mixed.add("02sb", gpsPayload(0, kGga));
         mixed.add("00dc", QByteArray(24, 'v'));
         mixed.add("01wb", QByteArray(600, 'a'));
         mixed.add("02tx", gSensorPayload(0, 1));
-        mixed.entry("02sb", g, 32);   // a G-sensor record
-        mixed.entry("02sb", gps, 33); // a GPS record
-        mixed.entry("02sb", g, 0);
-        QTest::newRow("index of every stream") << mixed.bytes() << true << 3 << 2;
+        mixed.add("02sb", gSensorPayload(10, 1) + QByteArray(8, 'x')); // 32 bytes: a sample
+        mixed.add("02sb", gSensorPayload(20, 1) + QByteArray(9, 'x')); // 33 bytes: GPS
+        mixed.add("02sb", QByteArray());
+        mixed.add("02sb", gSensorPayload(30, 1).first(23));
+        for (int i = 0; i < 100; ++i)
+            mixed.entry("02sb", g, 24);
+        QTest::newRow("index of every stream") << mixed.bytes() << true << 2 << 2 << false;
 
         // Damaged indexes: entries whose chunk lies outside the file are skipped, the rest
         // is read.
         RawRecording outside = recordingWith(2, 1);
         outside.index.replace(16 + 8, 4, le32(0xFFFFFF00)); // the first 02sb entry's offset
-        QTest::newRow("offset beyond the file") << outside.bytes() << true << 1 << 1;
+        QTest::newRow("offset beyond the file") << outside.bytes() << true << 1 << 1 << false;
         RawRecording longSize = recordingWith(2, 1);
         longSize.index.replace(3 * 16 + 12, 4, le32(0x7FFFFFFF)); // the GPS entry's size
-        QTest::newRow("size beyond the file") << longSize.bytes() << true << 2 << 0;
+        QTest::newRow("size beyond the file") << longSize.bytes() << true << 2 << 0 << false;
         RawRecording wrap = recordingWith(2, 1);
         wrap.index.replace(16 + 8, 4, le32(0xFFFFFFFF));
         wrap.index.replace(16 + 12, 4, le32(0xFFFFFFFF));
-        QTest::newRow("offset and size at 32-bit limits") << wrap.bytes() << true << 1 << 1;
+        QTest::newRow("offset and size at 32-bit limits")
+            << wrap.bytes() << true << 1 << 1 << false;
 
+        // Recordings cut by a crash: without a whole index every complete chunk of the movi
+        // list is recovered, in file order.
         RawRecording beyond = recordingWith(2, 1);
         beyond.moviSize = 0x7FFFFFF0;
-        QTest::newRow("movi size beyond the file") << beyond.bytes() << true << 0 << 0;
+        QTest::newRow("movi size beyond the file") << beyond.bytes() << true << 2 << 1 << true;
         beyond.moviSize = 0xFFFFFFFF;
-        QTest::newRow("movi size at the 32-bit limit") << beyond.bytes() << true << 0 << 0;
-
-        // Index order of recordingWith(3, 2): 00dc 02sb(G) 01wb 02sb(GPS) | 00dc 02sb(G) ...
+        QTest::newRow("movi size at the 32-bit limit") << beyond.bytes() << true << 2 << 1 << true;
+        beyond.moviSize = 4; // the provisional size of a recording that was never finished
+        QTest::newRow("provisional movi size") << beyond.bytes() << true << 2 << 1 << true;
+        // Movi order of recordingWith(3, 2): 00dc 02sb(G) 01wb 02sb(GPS) | 00dc 02sb(G) ...
         const RawRecording cut = recordingWith(3, 2);
         const qsizetype start = cut.indexStart();
         const QByteArray whole = cut.bytes();
-        QTest::newRow("index cut after an entry") << whole.first(start + 4 * 16) << true << 1 << 1;
+        QTest::newRow("index cut after an entry")
+            << whole.first(start + 4 * 16) << true << 3 << 2 << true;
         QTest::newRow("index cut in an entry's offset")
-            << whole.first(start + 5 * 16 + 10) << true << 1 << 1;
-        QTest::newRow("index cut in a code") << whole.first(start + 6 * 16 + 2) << true << 2 << 1;
+            << whole.first(start + 5 * 16 + 10) << true << 3 << 2 << true;
+        QTest::newRow("no index") << whole.first(start - 8) << true << 3 << 2 << true;
+        QTest::newRow("cut in the last G-sensor chunk")
+            << whole.first(start - 8 - 100) << true << 2 << 2 << true;
+        QByteArray unwritten = whole.first(start - 8 - 100); // after the last sample's code
+        unwritten.append(QByteArray(4000, '\0')); // room the file system gave but never filled
+        QTest::newRow("cut, zeros after") << unwritten << true << 2 << 2 << true;
 
         // The walk stops after the entry that starts at the RIFF end.
         RawRecording riff = recordingWith(3, 2);
         riff.riffSize = quint32(riff.indexStart() + 5 * 16 - 8);
-        QTest::newRow("RIFF end inside the index") << riff.bytes() << true << 2 << 1;
+        QTest::newRow("RIFF end inside the index") << riff.bytes() << true << 2 << 1 << false;
         riff.riffSize = 0;
-        QTest::newRow("RIFF end before the index") << riff.bytes() << true << 0 << 0;
+        QTest::newRow("RIFF end before the index") << riff.bytes() << true << 0 << 0 << false;
     }
 
     void extraction()
@@ -82,6 +100,7 @@ private slots:
         QTEST(int(t->m_vGSensorData.size()), "gSensors");
         QCOMPARE(t->m_GSensors.size(), t->m_vGSensorData.size());
         QTEST(int(t->m_GpsRecords.size()), "gpsRecords");
+        QTEST(t->recovered, "recovered");
         QVERIFY(t->m_vGpsData.size() <= t->m_vGSensorData.size());
 
         // The same through the file system (positioned reads instead of seek and read).
@@ -90,6 +109,18 @@ private slots:
         TVKBlackBoxData blackBox;
         QCOMPARE(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()).ok(), ok);
         QCOMPARE(*blackBox.snapshot(), *t);
+    }
+
+    void recoveryReadsWhatTheIndexWould()
+    {
+        const QByteArray whole = recordingWith(3, 2).bytes();
+        bool ok = false;
+        const TVKTelemetryPtr intact = extractBytes(whole, &ok);
+        RawRecording cut = recordingWith(3, 2);
+        const TVKTelemetryPtr recovered = extractBytes(whole.first(cut.indexStart() - 8), &ok);
+        TVKTelemetry same = *recovered;
+        same.recovered = false;
+        QCOMPARE(same, *intact);
     }
 
     void textStaysInsideRawData()
@@ -116,8 +147,8 @@ private slots:
     void recordCutByTheEndOfTheFile()
     {
         // Chunks after the index: a G-sensor record of which only 12 bytes made it to the
-        // disk, and a GPS record of 60 bytes. The trailer starts with 8 bytes so that the
-        // walk, which goes on to the end of the file, finds no entry in it.
+        // disk (no sample), and a GPS record of 60 bytes. The trailer starts with 8 bytes so that
+        // the walk, which goes on to the end of the file, finds no entry in it.
         RawRecording r;
         r.chunk("00dc", QByteArray(40, 'v'));
         const QByteArray gps = gpsPayload(2000, kGga).first(60);
@@ -134,12 +165,11 @@ private slots:
         bool ok = false;
         const TVKTelemetryPtr t = extractBytes(r.bytes(), &ok);
         QVERIFY(ok);
-        QCOMPARE(t->m_vGSensorData.size(), 1); // the missing part reads as zero
-        QCOMPARE(t->m_vGSensorData[0].data(), telemetry::gSensorRecord(1900, 1024, 0, 0));
+        QCOMPARE(t->m_vGSensorData.size(), 0);
         QCOMPARE(t->m_GpsRecords.size(), 1);
         QCOMPARE(t->m_GpsRecords[0].data().nTimestamp, 2000u);
-        // The GPS record is read up to its full size, as far as the file goes: its cut text
-        // runs into the next chunk's bytes up to a NUL and is rejected.
+        // The GPS record keeps its own 60 bytes only: its cut text ends there, never running
+        // into the next chunk, and is rejected.
         QCOMPARE(t->m_NMEAs.size(), 1);
         QCOMPARE(t->m_NMEAs[0], TVKGpsData());
     }

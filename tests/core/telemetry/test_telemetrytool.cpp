@@ -100,6 +100,18 @@ private slots:
         QCOMPARE(speeds[0], "15.556"); // 56 km/h (30.5 knots) in m/s
     }
 
+    void recordingCutByACrash()
+    {
+        // Everything but the index made it to the disk.
+        const QByteArray whole = readFile(m_path);
+        const QString cut = m_dir.filePath("alwa_20140526_081411_R.avi");
+        QVERIFY(writeFile(cut, whole.first(whole.lastIndexOf("idx1"))));
+        const ProcessRun run = runTool({"telemetry", cut, "--json"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.contains("recovered from a damaged recording"), run.err.constData());
+        QCOMPARE(run.out, runTool({"telemetry", m_path, "--json"}).out);
+    }
+
     void notARecording()
     {
         const QString path = m_dir.filePath("notes.avi");

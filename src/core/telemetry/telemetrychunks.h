@@ -1,0 +1,44 @@
+#pragma once
+
+#include "TVKTelemetryBuilder.h"
+
+#include <QIODevice>
+
+// Positioned reads: pread on a file's descriptor, seek and read on any other device.
+class PositionedReader
+{
+public:
+    explicit PositionedReader(QIODevice &device);
+    // Reads up to `size` bytes at `pos`; fewer only at the end of the file or on an error.
+    qint64 readAt(qint64 pos, char *buffer, qint64 size);
+
+private:
+    QIODevice &m_device;
+    int m_fd = -1;
+};
+
+// Reads a recording's telemetry chunks into a builder, with work bounded by the file: each
+// chunk is read at most once (the walks go forward through the file), and the records and
+// parsed sentences kept never outgrow what a file of that size can honestly hold.
+class TelemetryChunks
+{
+public:
+    // A chunk of at most this many bytes holds a G-sensor record; a longer one a GPS record.
+    static constexpr quint32 kLargestGSensorChunk = 32;
+
+    TelemetryChunks(PositionedReader &reader, TVKTelemetryBuilder &builder, qint64 fileSize);
+
+    // Reads the chunk whose record of `size` bytes starts at `recordPos`. A chunk that does not
+    // lie inside the file, or that starts before the end of the last chunk read, is skipped.
+    // False when the walk should stop: a read failed or the file's share of records is used.
+    bool add(qint64 recordPos, quint32 size);
+
+private:
+    PositionedReader &m_reader;
+    TVKTelemetryBuilder &m_builder;
+    qint64 m_fileSize;
+    qint64 m_nextFree = 0;
+    qint64 m_gpsLeft;
+    qint64 m_gSensorLeft;
+    qint64 m_sentencesLeft;
+};
