@@ -987,6 +987,22 @@ or drop it here.</translation>
         <translation>exit status %1</translation>
     </message>
     <!-- failures of reading and writing files -->
+    <message id="msg.not_regular_file">
+        <source>Not a regular file; it was left as it is.</source>
+        <translation>Not a regular file; it was left as it is.</translation>
+    </message>
+    <message id="msg.same_file">
+        <source>The output would replace the input.</source>
+        <translation>The output would replace the input.</translation>
+    </message>
+    <message id="msg.folder_unreadable">
+        <source>The folder could not be read.</source>
+        <translation>The folder could not be read.</translation>
+    </message>
+    <message id="msg.catalogue_limit_fmt">
+        <source>The folder holds more recordings than the %1 shown.</source>
+        <translation>The folder holds more recordings than the %1 shown.</translation>
+    </message>
     <message id="msg.file_read_fail">
         <source>The file could not be read.</source>
         <translation>The file could not be read.</translation>

@@ -1,5 +1,7 @@
 #include "command.h"
 
+#include "common/log.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -56,6 +58,9 @@ int runToolCommand(const ToolCommand &command, const QStringList &args)
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     line.addOption(help);
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("Print the diagnostic log on stderr."));
+    line.addOption(verbose);
     line.addOptions(command.options);
     for (const ToolArgument &argument : command.arguments)
         line.addPositionalArgument(argumentName(argument), argument.description, argument.syntax);
@@ -78,6 +83,7 @@ int runToolCommand(const ToolCommand &command, const QStringList &args)
         toolOut() << text;
         return 0;
     }
+    tvk::setLogToStandardError(line.isSet(verbose));
     const ArgumentCount count = countOf(command.arguments);
     const qsizetype given = line.positionalArguments().size();
     if (given < count.least)

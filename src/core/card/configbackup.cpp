@@ -1,5 +1,6 @@
 #include "configbackup.h"
 
+#include "common/regularfile.h"
 #include "replacefile.h"
 
 #include <QDir>
@@ -12,8 +13,8 @@ namespace {
 tvk::Result<QByteArray> readWhole(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, file.errorString()};
+    if (const tvk::Result<void> opened = tvk::openRegularFile(file); !opened)
+        return opened.failure();
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, file.errorString()};

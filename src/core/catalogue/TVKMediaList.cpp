@@ -39,14 +39,20 @@ const TVKMediaPair *TVKMediaList::Contents::findMediaPairWithFileName(const QStr
 
 TVKMediaList::TVKMediaList(QObject *parent) : QObject(parent) {}
 
-TVKMediaList::~TVKMediaList() = default;
+TVKMediaList::~TVKMediaList()
+{
+    if (m_cancelWalk)
+        *m_cancelWalk = true;
+}
 
 void TVKMediaList::setDirectoryPath(const QString &path)
 {
     m_directoryPath = path;
     ++m_generation;
+    if (m_cancelWalk)
+        *m_cancelWalk = true;
     if (m_walk) {
-        // The earlier walk finishes on its own; its result is not wanted any more.
+        // The earlier walk stops soon on its own; its result is not wanted any more.
         m_walk->disconnect(this);
         m_walk->deleteLater();
         m_walk = nullptr;
@@ -59,7 +65,10 @@ void TVKMediaList::setDirectoryPath(const QString &path)
     m_walk = watcher;
     connect(watcher, &QFutureWatcherBase::finished, this,
             [this, generation, watcher] { publish(generation, watcher); });
-    watcher->setFuture(QtConcurrent::run(&TVKMediaList::walk, path));
+    // Shared with the worker, which may outlive this list.
+    m_cancelWalk = std::make_shared<std::atomic<bool>>(false);
+    watcher->setFuture(QtConcurrent::run(
+        [path, cancel = m_cancelWalk] { return TVKMediaList::walk(path, cancel.get()); }));
 }
 
 void TVKMediaList::publish(quint64 generation, QFutureWatcher<Contents> *watcher)
@@ -73,10 +82,11 @@ void TVKMediaList::publish(quint64 generation, QFutureWatcher<Contents> *watcher
         m_delegate->mediaListChanged(this);
 }
 
-TVKMediaList::Contents TVKMediaList::walk(const QString &folder)
+TVKMediaList::Contents TVKMediaList::walk(const QString &folder, const std::atomic<bool> *cancel)
 {
     QList<TVKMedia> found;
-    eachDir(folder, found);
+    WalkReport report;
+    eachDir(folder, found, &report, cancel);
     std::stable_sort(found.begin(), found.end(),
                      [](const TVKMedia &a, const TVKMedia &b) { return a.compareDate(b) < 0; });
     Contents contents;
@@ -84,6 +94,7 @@ TVKMediaList::Contents TVKMediaList::walk(const QString &folder)
     contents.mediaPairDic.reserve(found.size());
     for (const TVKMedia &media : std::as_const(found))
         contents.addMedia(media);
+    contents.report = std::move(report);
     return contents;
 }
 

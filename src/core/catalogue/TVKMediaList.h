@@ -2,12 +2,16 @@
 
 #include "TVKMedia.h"
 #include "TVKMediaPair.h"
+#include "directorywalk.h"
 
 #include <QFutureWatcher>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <atomic>
+#include <memory>
 
 class TVKMediaList;
 
@@ -22,8 +26,8 @@ public:
 // The time-ordered catalogue of the recordings below one folder, with their front/rear pairs.
 // Lives on the interface thread. A walk builds its catalogue privately on a worker thread and
 // the catalogue is replaced in one step when the walk ends, so readers never see a half-built
-// list. When a new folder is given while an earlier walk runs, the earlier walk's result is
-// dropped.
+// list. When a new folder is given while an earlier walk runs, or the list goes away, the
+// earlier walk is stopped and its result dropped.
 class TVKMediaList : public QObject
 {
     Q_OBJECT
@@ -32,6 +36,7 @@ public:
     {
         QList<TVKMedia> medias;
         QHash<QString, TVKMediaPair> mediaPairDic;
+        WalkReport report; // folders that could not be read, the limit reached
 
         void addMedia(const TVKMedia &media);
         const TVKMediaPair *findMediaPairWithFileName(const QString &fileName) const;
@@ -59,8 +64,9 @@ public:
     // True while a walk for the current folder has not yet been published.
     bool isWalking() const { return m_walk != nullptr; }
 
-    // The whole walk of one folder: collect, sort by start time, pair. Runs on any thread.
-    static Contents walk(const QString &folder);
+    // The whole walk of one folder: collect, sort by start time, pair. Runs on any thread and
+    // ends early once `cancel` is set.
+    static Contents walk(const QString &folder, const std::atomic<bool> *cancel = nullptr);
 
 private:
     void publish(quint64 generation, QFutureWatcher<Contents> *watcher);
@@ -70,4 +76,5 @@ private:
     Contents m_contents;
     quint64 m_generation = 0;
     QFutureWatcher<Contents> *m_walk = nullptr;
+    std::shared_ptr<std::atomic<bool>> m_cancelWalk; // set to stop the running walk
 };

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "TVKMedia.h"
+#include "common/result.h"
 
 #include <QList>
 
+#include <atomic>
 #include <optional>
 
 // A folder stops being listed once the collection holds this many recordings.
@@ -16,7 +18,17 @@ bool checkTimeByName(const QString &name, qint64 startPos);
 // The digits of the time are not examined here.
 std::optional<TVKMedia> createMediaByPath(const QString &path);
 
+// What a walk could not do.
+struct WalkReport
+{
+    QList<tvk::Failure> unreadableFolders; // the top folder first when it failed itself
+    bool stoppedAtLimit = false;           // kMaxCatalogueEntries recordings were collected
+    bool cancelled = false;
+};
+
 // Collects the accepted recordings of a folder tree into the list, in the order the file
-// system lists each folder. Links to folders are followed; a folder already on the current
-// path of the walk is not entered again. Unreadable folders contribute nothing.
-void eachDir(const QString &folder, QList<TVKMedia> &medias);
+// system lists each folder. Links are followed, but each folder (device and inode) is entered
+// once, pseudo file systems (proc, sysfs, devtmpfs, cgroup and their kin) not at all, and only
+// regular files are taken as recordings. The walk ends early once `cancel` is set.
+void eachDir(const QString &folder, QList<TVKMedia> &medias, WalkReport *report = nullptr,
+             const std::atomic<bool> *cancel = nullptr);

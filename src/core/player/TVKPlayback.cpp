@@ -5,6 +5,7 @@
 #include "VideoPlayer.h"
 #include "catalogue/TVKMediaList.h"
 #include "catalogue/mediaside.h"
+#include "common/regularfile.h"
 #include "telemetry/TVKBlackBoxData.h"
 
 #include <QFile>
@@ -18,7 +19,7 @@ TVKTelemetryPtr extractFile(const QString &path)
     if (path.isEmpty())
         return TVKTelemetry::empty();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!tvk::openRegularFile(file))
         return TVKTelemetry::empty();
     tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(file);
     return telemetry && *telemetry ? *telemetry : TVKTelemetry::empty();

@@ -1,6 +1,7 @@
 #include "drivingrecordfile.h"
 
 #include "common/log.h"
+#include "common/regularfile.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -37,9 +38,9 @@ void appendRecords(DrivingRecordFile &file, const QByteArray &body)
 tvk::Result<DrivingRecordFile> readDrivingRecordFile(const QString &path)
 {
     QFile input(path);
-    if (!input.open(QIODevice::ReadOnly)) {
+    if (const tvk::Result<void> opened = tvk::openRegularFile(input); !opened) {
         tvk::log(QStringLiteral("fopen fail:%1").arg(path));
-        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, input.errorString()};
+        return opened.failure();
     }
     tvk::Result<DrivingRecordFile> file = fromHeader(input.read(kDrivingRecordHeaderSize));
     if (!file) {

@@ -2,6 +2,7 @@
 
 #include "card/replacefile.h"
 #include "common/log.h"
+#include "common/regularfile.h"
 
 #include <QFile>
 #include <QSettings>
@@ -128,8 +129,8 @@ _FILEDATA factoryDefaultRecord()
 tvk::Result<_FILEDATA> readRecord(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, file.errorString()};
+    if (const tvk::Result<void> opened = tvk::openRegularFile(file); !opened)
+        return opened.failure();
     if (file.size() != _FILEDATA::kSize) {
         tvk::Failure failure = _FILEDATA::sizeFailure(file.size());
         failure.subject = path;

@@ -3,6 +3,7 @@
 #include "TVKTelemetryBuilder.h"
 #include "common/cformat.h"
 #include "common/log.h"
+#include "common/regularfile.h"
 
 #include <QFile>
 #include <QMutexLocker>
@@ -18,10 +19,10 @@ tvk::Result<void> TVKBlackBoxData::ExtractStreamInformation(const char *path)
     }
     QFile file(QFile::decodeName(path));
     // Unbuffered: the extraction reads at scattered places and keeps its own buffers.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    if (const tvk::Result<void> opened = tvk::openRegularFile(file, QIODevice::Unbuffered);
+        !opened) {
         clear();
-        return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), file.fileName(),
-                            file.errorString()};
+        return opened.failure();
     }
     ExtractionInfo info;
     tvk::Result<TVKTelemetryPtr> telemetry = extract(file, &info);

@@ -1,5 +1,6 @@
 // tavik-tool drv FILE [--csv OUT]: the driving-record table of a tavik_000.drv file, or its
 // export exactly as the application writes it.
+#include "card/replacefile.h"
 #include "command.h"
 #include "records/drivingrecordfile.h"
 #include "records/drivingrecordtable.h"
@@ -38,6 +39,8 @@ int runDrv(const QCommandLineParser &line)
 {
     const QString input = line.positionalArguments().first();
     const QString csv = line.value(kCsv);
+    if (!csv.isEmpty() && isSameFile(csv, input))
+        return toolFailure(tvk::Failure{QT_TRID_NOOP("msg.same_file"), csv}.text());
 
     const tvk::Result<DrivingRecordFile> read = readDrivingRecordFile(input);
     if (!read)

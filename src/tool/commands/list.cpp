@@ -1,9 +1,8 @@
 // tavik-tool list DIR [--json]: the recording catalogue of a folder, in catalogue order.
 #include "catalogue/TVKMediaList.h"
 #include "command.h"
+#include "common/strings.h"
 #include "output/jsonstream.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -70,10 +69,16 @@ int runList(const QCommandLineParser &line)
 {
     const QString folder = line.positionalArguments().first();
     const bool json = line.isSet(toolJsonOption());
-    if (!QFileInfo(folder).isDir())
-        return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
-
     const TVKMediaList::Contents contents = TVKMediaList::walk(folder);
+    const WalkReport &report = contents.report;
+    for (const tvk::Failure &failure : report.unreadableFolders) {
+        if (failure.subject == folder)
+            return toolFailure(failure.text());
+        toolErr() << "tavik-tool: " << failure.text() << Qt::endl;
+    }
+    if (report.stoppedAtLimit)
+        toolErr() << "tavik-tool: " << folder << ": "
+                  << tvk::textFmt("msg.catalogue_limit_fmt", kMaxCatalogueEntries) << Qt::endl;
     if (json) {
         writeCatalogueJson(contents);
         return 0;

@@ -2,6 +2,7 @@
 // outdated walks and link loops.
 #include "catalogue/TVKMediaList.h"
 #include "catalogue/directorywalk.h"
+#include "core/testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -212,8 +213,13 @@ private slots:
         }
         touch(dir, names);
         QList<TVKMedia> found;
-        eachDir(dir.path(), found);
+        WalkReport report;
+        eachDir(dir.path(), found, &report);
         QCOMPARE(found.size(), kMaxCatalogueEntries);
+        QVERIFY(report.stoppedAtLimit); // and the user is told
+        const ProcessRun run = runTool({"list", dir.path()});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.contains("holds more recordings than the 15000 shown"), run.err.data());
     }
 };
 

@@ -1,0 +1,98 @@
+// Folders an attacker or an unlucky user gives the catalogue: link mazes, the kernel's own
+// file systems, pipes named like recordings, folders that cannot be read, a walk stopped.
+#include "catalogue/TVKMediaList.h"
+#include "core/testsupport.h"
+
+#include <sys/stat.h>
+
+class TestHostileFolders : public QObject
+{
+    Q_OBJECT
+    static void touch(const QString &path) { QVERIFY(writeFile(path, "RIFF")); }
+
+private slots:
+    void eachFolderOnce()
+    {
+        // Twenty folders, each linking twice to the next: 2^20 paths to one recording.
+        QTemporaryDir dir;
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(QDir().mkpath(dir.filePath(QString::number(i))));
+        for (int i = 0; i + 1 < 20; ++i) {
+            const QString next = dir.filePath(QString::number(i + 1));
+            QVERIFY(QFile::link(next, dir.filePath(QStringLiteral("%1/a").arg(i))));
+            QVERIFY(QFile::link(next, dir.filePath(QStringLiteral("%1/b").arg(i))));
+        }
+        touch(dir.filePath("19/alwa_20240131_120000_F.avi"));
+        QList<TVKMedia> found;
+        eachDir(dir.filePath("0"), found);
+        QCOMPARE(found.size(), 1);
+    }
+
+    void kernelFileSystemsAreNotWalked_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("proc") << "/proc";
+        QTest::newRow("sys") << "/sys";
+        QTest::newRow("root") << "/"; // crosses into /proc, /sys and /dev
+    }
+
+    void kernelFileSystemsAreNotWalked()
+    {
+        QFETCH(QString, folder);
+        QList<TVKMedia> found;
+        WalkReport report;
+        eachDir(folder, found, &report);
+        QVERIFY(!report.cancelled);
+        for (const TVKMedia &media : std::as_const(found))
+            QVERIFY2(!media.path().startsWith("/proc/") && !media.path().startsWith("/sys/"),
+                     qPrintable(media.path()));
+    }
+
+    void onlyRegularFilesAreRecordings()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("alwa_20240131_120000_F.avi");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QVERIFY(QDir().mkpath(dir.filePath("alwa_20240131_130000_F.avi")));
+        touch(dir.filePath("alwa_20240131_140000_F.avi"));
+        QVERIFY(QFile::link(fifo, dir.filePath("alwa_20240131_150000_F.avi")));
+        QList<TVKMedia> found;
+        eachDir(dir.path(), found);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().fileName(), "alwa_20240131_140000_F.avi");
+    }
+
+    void missingFolderIsSaid()
+    {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath("gone");
+        const TVKMediaList::Contents contents = TVKMediaList::walk(missing);
+        QCOMPARE(contents.report.unreadableFolders.size(), 1);
+        QCOMPARE(contents.report.unreadableFolders.first().subject, missing);
+        const ProcessRun run = runTool({"list", missing});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("The folder could not be read: No such file or directory"),
+                 run.err.constData());
+        QCOMPARE(run.err.count('\n'), 1);
+    }
+
+    void walkIsCancelled()
+    {
+        const std::atomic<bool> cancel = true;
+        const TVKMediaList::Contents contents = TVKMediaList::walk("/", &cancel);
+        QVERIFY(contents.report.cancelled);
+        QVERIFY(contents.medias.isEmpty());
+
+        // A newer folder stops the walk of the older one; only the newer is published.
+        QTemporaryDir dir;
+        touch(dir.filePath("alwa_20240131_120000_F.avi"));
+        TVKMediaList list;
+        list.setDirectoryPath("/");
+        list.setDirectoryPath(dir.path());
+        QTRY_VERIFY_WITH_TIMEOUT(!list.isWalking(), 10000);
+        QCOMPARE(list.count(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHostileFolders)
+#include "test_hostilefolders.moc"
