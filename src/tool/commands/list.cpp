@@ -4,6 +4,8 @@
 #include "common/strings.h"
 #include "output/jsonstream.h"
 
+#include <QIODevice>
+
 #include <algorithm>
 
 namespace {
