@@ -34,7 +34,7 @@ tvk::Result<void> TVKBlackBoxData::ExtractStreamInformation(const char *path)
     if (!telemetry) {
         clear();
         tvk::Failure failure = telemetry.failure();
-        failure.subject = file.fileName();
+        failure.subject = QFile::decodeName(path);
         return failure;
     }
     publish(std::move(*telemetry));

@@ -8,10 +8,10 @@
 namespace {
 // A real recording spends far more than this many bytes of video and sound on each record:
 // the camera writes one GPS record and ten G-sensor samples a second beside megabytes of video.
-constexpr qint64 kFileBytesPerGps = 1024;
-constexpr qint64 kFileBytesPerGSensor = 256;
-constexpr qint64 kFileBytesPerSentence = 1024;
-constexpr qint64 kSmallFileAllowance = 256;
+constexpr qint64 kFileBytesPerGps = 256;
+constexpr qint64 kFileBytesPerGSensor = 128;
+constexpr qint64 kFileBytesPerSentence = 32;
+constexpr qint64 kSmallFileAllowance = 4096;
 } // namespace
 
 PositionedReader::PositionedReader(QIODevice &device) : m_device(device)
