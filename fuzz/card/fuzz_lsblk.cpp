@@ -27,12 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     }
     for (const BlockDevice &device : devices.mid(0, 32)) {
-        const auto target = formatTarget(devices, device.name);
-        if (const auto *ok = std::get_if<FormatTarget>(&target)) {
-            if (ok->device.bus != QLatin1String("usb") || !ok->device.removable)
+        const tvk::Result<FormatTarget> target = formatTarget(devices, device.name);
+        if (target) {
+            if (!target->device.onCardBus() || !target->device.removable)
                 std::abort();
-            for (const QString &path : ok->unmountPaths)
+            for (const QString &path : target->unmountPaths)
                 (void)unmountCommand(path);
+        } else if (!target.failure().key) {
+            std::abort();
         }
     }
     return 0;

@@ -26,9 +26,9 @@ constexpr double kRearHeight = 1.18;
 DemoFrameRenderer::DemoFrameRenderer(Camera camera, QSize size, const DemoStreet &street,
                                      const DemoTraffic &traffic, const DemoOsd &osd,
                                      const QDateTime &start, quint64 seed)
-    : m_camera(camera), m_street(street), m_drive(street.drive()), m_traffic(traffic), m_osd(osd),
-      m_start(start), m_seed(seed), m_view(size.width(), size.height(), camera == Front ? 96 : 100,
-                                           size.height() * (camera == Front ? 0.46 : 0.42)),
+    : m_camera(camera), m_drive(street.drive()), m_traffic(traffic), m_osd(osd), m_start(start),
+      m_seed(seed), m_view(size.width(), size.height(), camera == Front ? 96 : 100,
+                           size.height() * (camera == Front ? 0.46 : 0.42)),
       m_backdrop(m_view, camera == Rear, seed), m_streetPainter(m_view, street),
       m_carPainter(m_view, street.drive().route()), m_frame(size, QImage::Format_RGB32)
 {

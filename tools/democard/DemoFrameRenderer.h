@@ -36,7 +36,6 @@ private:
     QImage makeOverlay() const;
 
     Camera m_camera;
-    const DemoStreet &m_street;
     const DemoDrive &m_drive;
     const DemoTraffic &m_traffic;
     const DemoOsd &m_osd;
