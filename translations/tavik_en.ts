@@ -226,6 +226,14 @@ or drop it here.</translation>
         <source>Sound from the front or the rear camera</source>
         <translation>Sound from the front or the rear camera</translation>
     </message>
+    <message id="player.fill_view">
+        <source>Fill the view (crops the picture's edges)</source>
+        <translation>Fill the view (crops the picture's edges)</translation>
+    </message>
+    <message id="player.fit_view">
+        <source>Show the whole picture</source>
+        <translation>Show the whole picture</translation>
+    </message>
     <message id="player.full_screen">
         <source>Full screen (F)</source>
         <translation>Full screen (F)</translation>

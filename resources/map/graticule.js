@@ -61,6 +61,11 @@
             return this._steps || null;
         },
 
+        // The lines whose latitudes are labelled, as y in the view.
+        labelledLatitudes: function () {
+            return this._labelled || [];
+        },
+
         _redraw: function () {
             var map = this._map;
             if (!map || !this._canvas)
@@ -124,12 +129,17 @@
             // bottom edge, centred on theirs.
             ctx.textAlign = 'right';
             ctx.textBaseline = 'bottom';
+            // Labels under a notice at the top of the view would be hidden: left out.
+            var top = 14 + (this.options.labelTop ? this.options.labelTop() : 0);
+            var shown = [];
             lines.forEach(function (line) {
-                if (line.y < 14 || line.y > size.y - 18)
+                if (line.y < top || line.y > size.y - 18)
                     return;
+                shown.push(line.y);
                 ctx.strokeText(line.text, size.x - 5, line.y - 2);
                 ctx.fillText(line.text, size.x - 5, line.y - 2);
             });
+            this._labelled = shown;
             ctx.textAlign = 'center';
             ctx.textBaseline = 'bottom';
             columns.forEach(function (column) {

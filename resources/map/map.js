@@ -29,7 +29,11 @@
         maxZoom: 19,
         attribution: '&copy; <a href="https://www.openstreetmap.org/copyright">OpenStreetMap</a> contributors'
     }).addTo(map);
-    var graticule = L.graticule();
+    var graticule = L.graticule({
+        labelTop: function () {
+            return offlineNote.hidden ? 0 : offlineNote.offsetTop + offlineNote.offsetHeight;
+        }
+    });
     var offline = false;
     var tileLoaded = false;
     var failuresInRow = 0;
@@ -194,6 +198,8 @@
             offlineNote: offlineNote.hidden ? '' : offlineNote.textContent,
             noGps: !noGpsOverlay.hidden,
             gridSteps: offline ? graticule.steps() : null,
+            latitudeLabels: offline ? graticule.labelledLatitudes() : [],
+            offlineNoteBottom: offlineNote.hidden ? 0 : offlineNote.offsetTop + offlineNote.offsetHeight,
             zoom: map.getZoom(),
             center: [center.lat, center.lng]
         };

@@ -41,11 +41,15 @@ void PlayerWindowUi::addStepper(QHBoxLayout *row, const char *name, const QStrin
     *value = new TKImageButtonCell(mediaControlBox);
     (*value)->setObjectName(QLatin1String(name) + QStringLiteral("TextButton"));
     (*value)->setText(text);
+    // The widest value ("0.00x") keeps room when the row is short.
+    (*value)->ensurePolished();
+    (*value)->setMinimumWidth((*value)->fontMetrics().horizontalAdvance(QStringLiteral("0.00x")) +
+                              8);
     *up = make("Up", "up");
     row->addWidget(*down);
     row->addWidget(*value);
     row->addWidget(*up);
-    row->addSpacing(6);
+    row->addSpacing(4);
 }
 
 void PlayerWindowUi::buildMediaControls()
@@ -65,19 +69,19 @@ void PlayerWindowUi::buildMediaControls()
     controls->addLayout(positionRow);
 
     auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(4);
+    buttons->setSpacing(2);
     jumpBackwardButton = imageButton("jumpBackwardButton", "icon_jump_backward_n", mediaControlBox);
     playButton = imageButton("playButton", "icon_play_n", mediaControlBox, 36);
     jumpForwardButton = imageButton("jumpForwardButton", "icon_jump_forward_n", mediaControlBox);
     buttons->addWidget(jumpBackwardButton);
     buttons->addWidget(playButton);
     buttons->addWidget(jumpForwardButton);
-    buttons->addSpacing(12);
+    buttons->addSpacing(8);
 
     volumeDownButton = imageButton("volumeDownButton", "icon_volume_down_n", mediaControlBox);
     volumeSlider = slider("volumeSlider", mediaControlBox, 200);
     // Gives way first when the row is short, down to a still usable length.
-    volumeSlider->setMinimumWidth(56);
+    volumeSlider->setMinimumWidth(48);
     volumeSlider->setMaximumWidth(96);
     volumeSlider->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     volumeUpButton = imageButton("volumeUpButton", "icon_volume_up_n", mediaControlBox);

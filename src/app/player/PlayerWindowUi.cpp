@@ -201,8 +201,6 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     mediaListTableView->setShowGrid(false);
     mediaListTableView->setAlternatingRowColors(true);
     mediaListTableView->setWordWrap(false);
-    // The end of a file name tells front from rear: cut in the middle.
-    mediaListTableView->setTextElideMode(Qt::ElideMiddle);
     mediaListTableView->verticalHeader()->hide();
     mediaListTableView->verticalHeader()->setDefaultSectionSize(22);
     mediaListTableView->horizontalHeader()->setHighlightSections(false);

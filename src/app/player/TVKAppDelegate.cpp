@@ -8,6 +8,7 @@
 #include "TVKFramePrint.h"
 #include "TVKFullScreenStrip.h"
 #include "TVKLoadingIndicator.h"
+#include "TVKMediaCellDelegate.h"
 #include "TVKMediaListModel.h"
 #include "TVKPlayerController.h"
 #include "TVKTelemetryPanel.h"
@@ -74,8 +75,15 @@ void TVKAppDelegate::awakeFromNib()
         delete host->layout();
         host->installEventFilter(this);
     }
-    m_video1View->setFillScreen(true);
-    m_video2View->setFillScreen(true);
+    // Fill or the whole picture: one choice for both views, kept between runs.
+    for (VLCVideoView *view : {m_video1View, m_video2View}) {
+        view->setFillScreen(VLCVideoView::storedFillScreen());
+        connect(view, &VLCVideoView::fillScreenChosen, this, [this](bool fill) {
+            m_video1View->setFillScreen(fill);
+            m_video2View->setFillScreen(fill);
+            VLCVideoView::storeFillScreen(fill);
+        });
+    }
     m_player1 = m_factory(m_video1View, this);
     m_player2 = m_factory(m_video2View, this);
 
@@ -102,12 +110,7 @@ void TVKAppDelegate::awakeFromNib()
     m_model = new TVKMediaListModel(m_mediaList, this);
     QTableView *table = m_ui.mediaListTableView;
     table->setModel(m_model);
-    QHeaderView *header = table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->resizeSection(0, 82);
-    header->resizeSection(1, 80);
-    header->resizeSection(2, 64);
-    header->setStretchLastSection(true);
+    TVKMediaCellDelegate::install(table, m_ui.bodyRightBox);
     m_emptyListNote = new QLabel(table->viewport());
     m_emptyListNote->setObjectName(QStringLiteral("emptyListNote"));
     m_emptyListNote->setAlignment(Qt::AlignCenter);

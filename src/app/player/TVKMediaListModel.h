@@ -9,6 +9,11 @@ class TVKMediaListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
+    // The file name in four pieces for the list's drawing: what comes before the time of day,
+    // the time of day ("hhmiss"), the side ("_F", "_R") and the extension with its dot; the
+    // middle two empty when the name does not carry a known time and side.
+    static constexpr int NamePartsRole = Qt::UserRole + 1;
+
     explicit TVKMediaListModel(const TVKMediaList *list, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;

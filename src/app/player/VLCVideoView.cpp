@@ -1,17 +1,57 @@
 #include "VLCVideoView.h"
 
+#include "common/strings.h"
+#include "controls/TKImageButton.h"
+
 #include <QPainter>
+#include <QSettings>
+
+namespace {
+
+const char *const kFillKey = "video/fillView";
+constexpr int kButtonSide = 28;
+constexpr int kButtonMargin = 8;
+
+} // namespace
 
 VLCVideoView::VLCVideoView(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
+    m_fillButton = new TKImageButton(this);
+    m_fillButton->setObjectName(QStringLiteral("fillViewButton"));
+    m_fillButton->setFixedSize(kButtonSide, kButtonSide);
+    m_fillButton->hide();
+    connect(m_fillButton, &QAbstractButton::clicked, this, [this] {
+        setFillScreen(!m_fill);
+        emit fillScreenChosen(m_fill);
+    });
+    updateFillButton();
+}
+
+bool VLCVideoView::storedFillScreen()
+{
+    return QSettings().value(QLatin1String(kFillKey), false).toBool();
+}
+
+void VLCVideoView::storeFillScreen(bool fill)
+{
+    QSettings().setValue(QLatin1String(kFillKey), fill);
 }
 
 void VLCVideoView::setFillScreen(bool fill)
 {
     m_fill = fill;
+    updateFillButton();
     update();
+}
+
+void VLCVideoView::updateFillButton()
+{
+    // The button offers the other way.
+    m_fillButton->setImageName(m_fill ? QStringLiteral("icon_view_fit_n")
+                                      : QStringLiteral("icon_view_fill_n"));
+    m_fillButton->setToolTip(m_fill ? tvk::text("player.fit_view") : tvk::text("player.fill_view"));
 }
 
 void VLCVideoView::clear()
@@ -29,6 +69,28 @@ void VLCVideoView::showFrame(const QImage &frame)
         emit firstFrameShown();
     }
     update();
+}
+
+void VLCVideoView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_fillButton->move(width() - kButtonSide - kButtonMargin, kButtonMargin);
+    // Too small a view (the swap animation's first steps) shows no button.
+    if (width() < 3 * kButtonSide || height() < 2 * kButtonSide)
+        m_fillButton->hide();
+}
+
+void VLCVideoView::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    if (width() >= 3 * kButtonSide && height() >= 2 * kButtonSide)
+        m_fillButton->show();
+}
+
+void VLCVideoView::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    m_fillButton->hide();
 }
 
 void VLCVideoView::paintEvent(QPaintEvent *)

@@ -178,6 +178,10 @@ private slots:
         QCOMPARE(state["offlineNote"].toString(),
                  "Map tiles unavailable (offline) — showing coordinates only");
         QCOMPARE(state["gridSteps"].toList().size(), 2);
+        // No latitude label (drawn just above its line) hides under the notice.
+        QVERIFY(!state["latitudeLabels"].toList().isEmpty());
+        for (const QVariant &y : state["latitudeLabels"].toList())
+            QVERIFY(y.toDouble() - 14 >= state["offlineNoteBottom"].toDouble());
         QVERIFY(state["markerVisible"].toBool() && state["markerInView"].toBool());
         QCOMPARE(state["routeLength"].toInt(), 3);
         QTest::qWait(500);

@@ -4,13 +4,18 @@
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
 #include "controls/TKElidedLabel.h"
+#include "controls/TKImageButton.h"
 #include "controls/TKSeekSlider.h"
 #include "player/CustomWindow.h"
 #include "player/PlayerWindowUi.h"
+#include "player/VLCVideoView.h"
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSettings>
 #include <QSlider>
+#include <QTableView>
 
 Q_DECLARE_METATYPE(Qt::Edges)
 
@@ -36,7 +41,8 @@ private slots:
         QFile style(QStringLiteral(":/style/tavik.qss"));
         QVERIFY(style.open(QIODevice::ReadOnly));
         qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
-        QVERIFY(m_f.open({"alwa_20240131_120000_F.avi", "motion_20240131_120100_R.avi"}));
+        QVERIFY(m_f.open({"alwa_20240131_120000_F.avi", "motion_20240131_120100_R.avi",
+                          "event_20240131_120200_R.AVI"}));
         QVERIFY(QTest::qWaitForWindowExposed(m_f.app->window()));
     }
 
@@ -124,6 +130,8 @@ private slots:
     // Every control of the row below the video keeps its own place at the smallest frame.
     void controlRowFitsAtTheMinimumSize()
     {
+        // The fullest row: a pair plays, so the sound choice shows too.
+        ui().audioToggleButton->show();
         m_f.app->window()->resize(CustomWindow::minimumFrameSize());
         QTRY_COMPARE(m_f.app->window()->size(), CustomWindow::minimumFrameSize());
         QWidget *row = ui().volumeSlider->parentWidget();
@@ -142,6 +150,48 @@ private slots:
         }
         QVERIFY(shown.last()->geometry().right() < row->width());
         QVERIFY(ui().volumeSlider->width() >= ui().volumeSlider->minimumWidth());
+    }
+
+    // At the smallest frame every file name shows whole beside the other three columns.
+    void listShowsWholeNamesAtTheMinimumSize()
+    {
+        m_f.app->window()->resize(CustomWindow::minimumFrameSize());
+        QTableView *table = ui().mediaListTableView;
+        QTRY_COMPARE(m_f.app->window()->size(), CustomWindow::minimumFrameSize());
+        QHeaderView *header = table->horizontalHeader();
+        int used = 0;
+        for (int column = 0; column < 4; ++column)
+            used += header->sectionSize(column);
+        QVERIFY2(used <= table->viewport()->width(),
+                 qPrintable(QString("%1 > %2").arg(used).arg(table->viewport()->width())));
+        QStyleOptionViewItem option;
+        option.initFrom(table);
+        option.font = table->font();
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            const QModelIndex cell = table->model()->index(row, 3);
+            const int needed = table->itemDelegate()->sizeHint(option, cell).width();
+            QVERIFY2(header->sectionSize(3) >= needed, qPrintable(cell.data().toString()));
+            // Wider than a plain rendering of the name, so no cut either way.
+            QVERIFY(needed >=
+                    QFontMetrics(table->font()).horizontalAdvance(cell.data().toString()));
+        }
+        QVERIFY(m_f.app->mediaList()->count() > 0);
+    }
+
+    // Fill is a choice on the view, the same for both views and kept for the next run.
+    void fillChoiceIsRemembered()
+    {
+        QSettings().remove("video/fillView");
+        QVERIFY(!VLCVideoView::storedFillScreen()); // the whole picture unless chosen
+        auto *front = m_f.app->ui().videoContainerView->findChild<VLCVideoView *>();
+        auto *rear = m_f.app->ui().subVideoHost->findChild<VLCVideoView *>();
+        QVERIFY(front && rear);
+        front->fillButton()->click();
+        QVERIFY(front->fillScreen() && rear->fillScreen());
+        QVERIFY(VLCVideoView::storedFillScreen());
+        rear->fillButton()->click();
+        QVERIFY(!front->fillScreen() && !rear->fillScreen());
+        QVERIFY(!VLCVideoView::storedFillScreen());
     }
 
     void cleanupTestCase() { m_f.app.reset(); }
