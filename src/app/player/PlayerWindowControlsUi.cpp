@@ -76,12 +76,12 @@ void PlayerWindowUi::buildMediaControls()
     buttons->addWidget(jumpBackwardButton);
     buttons->addWidget(playButton);
     buttons->addWidget(jumpForwardButton);
-    buttons->addSpacing(8);
+    buttons->addSpacing(4);
 
     volumeDownButton = imageButton("volumeDownButton", "icon_volume_down_n", mediaControlBox);
     volumeSlider = slider("volumeSlider", mediaControlBox, 200);
     // Gives way first when the row is short, down to a still usable length.
-    volumeSlider->setMinimumWidth(48);
+    volumeSlider->setMinimumWidth(44);
     volumeSlider->setMaximumWidth(96);
     volumeSlider->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     volumeUpButton = imageButton("volumeUpButton", "icon_volume_up_n", mediaControlBox);

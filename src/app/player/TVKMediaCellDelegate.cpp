@@ -142,7 +142,7 @@ void TVKMediaCellDelegate::install(QTableView *table, QWidget *column)
         int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
         for (int section = 0; section < kFileColumn; ++section) {
             const int size =
-                qMax(header->sectionSizeHint(section), contents[section] + 2 * kPadding + 4);
+                qMax(header->sectionSizeHint(section), contents[section] + 2 * kPadding + 8);
             header->resizeSection(section, size);
             width += size;
         }

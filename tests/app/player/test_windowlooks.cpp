@@ -164,6 +164,9 @@ private slots:
             used += header->sectionSize(column);
         QVERIFY2(used <= table->viewport()->width(),
                  qPrintable(QString("%1 > %2").arg(used).arg(table->viewport()->width())));
+        for (int column : {1, 2}) // date and time whole too
+            QVERIFY(header->sectionSize(column) >=
+                    static_cast<QAbstractItemView *>(table)->sizeHintForColumn(column));
         QStyleOptionViewItem option;
         option.initFrom(table);
         option.font = table->font();
