@@ -245,8 +245,8 @@ void TVKPlayback::didStartPlayer()
     m_playInfo->setSpeed(m_player1->rate());
     m_playInfo->setIsPlaying(isPlaying(m_player1));
     chooseAudioAuto();
-    if (m_playInfo->scale() == 0.0 && m_player1->hasVideoOut() &&
-        m_player1->videoSize().width() > 0)
+    // Every start: recordings of the two cameras differ in size.
+    if (m_player1->hasVideoOut() && m_player1->videoSize().width() > 0)
         updatePlayInfoScale(m_videoAreaHeight);
 }
 

@@ -207,5 +207,6 @@ void TVKPlayback::swapPlayer()
     later(1.7, [this] {
         m_swapping = false;
         updateAudioUI();
+        updatePlayInfoScale(m_videoAreaHeight); // the other camera's picture has its own size
     });
 }

@@ -81,7 +81,13 @@ public:
         return pathsWithSound.contains(m_media) ? QList<int>{-1, 1} : QList<int>();
     }
     bool hasVideoOut() const override { return isPlaying(); }
-    QSize videoSize() const override { return m_media.isEmpty() ? QSize() : QSize(1280, 720); }
+    // The rear camera records a smaller picture.
+    QSize videoSize() const override
+    {
+        return m_media.isEmpty()            ? QSize()
+               : m_media.endsWith("_R.avi") ? QSize(640, 360)
+                                            : QSize(1280, 720);
+    }
     bool saveVideoSnapshotAt(const QString &, int, int) override { return false; }
 
     // The clock moves by `ms` while playing; the end is reached like a real player's.

@@ -317,10 +317,12 @@ private slots:
         QCOMPARE(times.last(), QVariantList({expected, expected - 60000}));
     }
 
-    void swapKeepsTheTimeShownUntilThePlayersAreSought()
+    void swapKeepsTheTimeShownAndMeasuresTheOtherPicture()
     {
         Rig r(kTwoPairs);
         QVERIFY(r.start(0));
+        r.playback.updatePlayInfoScale(720);
+        QCOMPARE(r.playback.playInfo()->scale(), 1.0);
         r.p1.setTime(30000);
         r.p2.setTime(30000);
         QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
@@ -334,6 +336,7 @@ private slots:
         for (const QVariantList &shown : times)
             QVERIFY2(shown.first().toLongLong() >= 30000, qPrintable(shown.first().toString()));
         QCOMPARE(r.p1.time(), 30900);
+        QCOMPARE(r.playback.playInfo()->scale(), 2.0); // the rear camera's smaller picture
     }
 
     // A broken recording gets the alert and stops the advance; a short whole one does not.
