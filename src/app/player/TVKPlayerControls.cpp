@@ -99,10 +99,9 @@ void TVKPlayerController::updateEnabled()
     ui.sizeUpButton->setEnabled(playing);
     ui.sizeDownButton->setEnabled(playing);
     ui.fullScreenButton->setEnabled(loaded);
-    for (QWidget *control : std::initializer_list<QWidget *>{
-             ui.jumpBackwardButton, ui.jumpForwardButton, ui.speedDownButton, ui.speedUpButton,
-             ui.videoPositionSlider, ui.videoPositionSliderForFullScreen})
-        control->setEnabled(loaded);
+    for (TKImageButton *button :
+         {ui.jumpBackwardButton, ui.jumpForwardButton, ui.speedDownButton, ui.speedUpButton})
+        button->setEnabled(loaded);
 }
 
 void TVKPlayerController::bindKeys()
