@@ -44,12 +44,6 @@ constexpr PageEntry kPages[TVKSettingController::kPageCount] = {
     {"setting.driveinfoview", "setting.information"},
 };
 
-// The camera never stamps its own default file, so a checksum of 0 is no fault.
-bool checksumDiffers(const _FILEDATA &record)
-{
-    return record.checksum != 0 && record.checksum != computeChecksum(record);
-}
-
 } // namespace
 
 TVKSettingController::TVKSettingController(const TVKSettingEnvironment &environment,
@@ -182,7 +176,7 @@ void TVKSettingController::updateTitle()
 void TVKSettingController::showRecordState(const QString &note)
 {
     QString text = note;
-    if (text.isEmpty() && !m_card.settingFilePath.isEmpty() && checksumDiffers(m_FileData))
+    if (text.isEmpty() && !m_card.settingFilePath.isEmpty() && checksumIsWrong(m_FileData))
         text = tvk::text("setting.checksum_mismatch");
     ui->statusField->setText(text);
     ui->statusField->setVisible(!text.isEmpty());

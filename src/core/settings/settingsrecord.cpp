@@ -198,3 +198,8 @@ void storeExternalRearCameraDefault(quint32 value)
     settings.setValue(QLatin1String(kExternalRearCameraKey), static_cast<qint64>(value));
     settings.sync();
 }
+
+bool checksumIsWrong(const _FILEDATA &record)
+{
+    return record.checksum != 0 && record.checksum != computeChecksum(record);
+}

@@ -28,6 +28,9 @@ tvk::Result<void> writeDefaultSettingsFile(const QString &path);
 
 // XOR of the low halves of the 106 words from byte 4 on; cfg_ver and checksum are outside.
 quint16 computeChecksum(const _FILEDATA &record);
+// A stamped checksum that does not match: the bytes were changed after the camera or this
+// program wrote them. 0 is the camera's never-stamped default file, not a fault.
+bool checksumIsWrong(const _FILEDATA &record);
 // The save step: the plate flag from the car number, then the checksum.
 void applySaveStep(_FILEDATA &record);
 

@@ -82,6 +82,10 @@ const QHash<QString, Rule> &rules()
     return table;
 }
 
+// Both Wi-Fi fields hold 16 bytes without a terminator; ASCII only, so a character is a byte.
+constexpr qsizetype kWifiTextBytes = sizeof(_FILEDATA::wifi_ssid);
+static_assert(sizeof(_FILEDATA::wifi_password) == kWifiTextBytes);
+
 bool isWifiText(const QString &text)
 {
     for (const QChar c : text) {
@@ -96,6 +100,9 @@ tvk::Result<void> checkWifi(const QString &text, qsizetype minLength, const char
 {
     if (text.size() < minLength)
         return tvk::Failure{lengthKey};
+    if (text.size() > kWifiTextBytes)
+        return tvk::Failure{
+            QT_TRID_NOOP("msg.setting.too_long"), {}, {}, {QString::number(kWifiTextBytes)}};
     if (!isWifiText(text))
         return tvk::Failure{invalidKey};
     return {};
@@ -159,8 +166,10 @@ tvk::Result<void> setSettingValue(_FILEDATA &record, const QString &name, const 
         break;
     }
 
+    // Decimal, as the pages show numbers ("010" is ten); hexadecimal only with its "0x".
     bool ok = false;
-    const qint64 number = value.toLongLong(&ok, 0);
+    const bool hex = value.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+    const qint64 number = hex ? value.mid(2).toLongLong(&ok, 16) : value.toLongLong(&ok, 10);
     if (!ok)
         return fieldFailure(name, QT_TRID_NOOP("msg.setting.not_number"), {value});
     const QString shown = QString::number(number);

@@ -11,7 +11,14 @@
 namespace {
 
 const QString kUsage =
-    QStringLiteral("config show FILE [--json] | set FILE NAME=VALUE... | defaults OUT");
+    QStringLiteral("config show FILE [--json] | set FILE NAME=VALUE... [--force] | defaults OUT");
+
+QCommandLineOption forceOption()
+{
+    return QCommandLineOption(
+        QStringLiteral("force"),
+        QStringLiteral("Set values even in a file whose checksum does not match its contents."));
+}
 
 QString valueText(const QVariant &value)
 {
@@ -43,17 +50,23 @@ int show(const QString &path, bool json)
         toolOut() << field.name << " = " << valueText(fileDataFieldValue(record, field.name))
                   << '\n';
     toolOut() << "# checksum "
-              << (computeChecksum(record) == record.checksum ? "matches" : "differs") << '\n';
+              << (record.checksum == 0      ? "not stamped (the camera's default file)"
+                  : checksumIsWrong(record) ? "differs"
+                                            : "matches")
+              << '\n';
     return 0;
 }
 
-int set(const QStringList &args)
+int set(const QStringList &args, bool force)
 {
     const QString path = args.first();
     tvk::Result<_FILEDATA> loaded = readRecord(path);
     if (!loaded)
         return toolFailure(loaded.failure().text());
     _FILEDATA &record = *loaded;
+    // Stamping a fresh checksum over bytes that fail theirs would pass garbage to the camera.
+    if (checksumIsWrong(record) && !force)
+        return toolFailure(tvk::Failure{QT_TRID_NOOP("msg.settings_checksum_wrong"), path}.text());
 
     QStringList problems;
     for (const QString &assignment : args.mid(1)) {
@@ -93,7 +106,7 @@ int runConfig(const QCommandLineParser &line)
     if (action == QLatin1String("show") && args.size() == 2)
         return show(args.at(1), json);
     if (action == QLatin1String("set") && args.size() > 2 && !json)
-        return set(args.mid(1));
+        return set(args.mid(1), line.isSet(forceOption()));
     if (action == QLatin1String("defaults") && args.size() == 2 && !json)
         return defaults(args.at(1));
     const bool known =
@@ -108,7 +121,7 @@ const ToolCommandRegistration registration{{
     QStringLiteral("config"),
     kUsage,
     QStringLiteral("Shows, edits or creates the camera's settings file config.bin."),
-    {toolJsonOption()},
+    {toolJsonOption(), forceOption()},
     {{QStringLiteral("ACTION"), QStringLiteral("show, set or defaults.")},
      {QStringLiteral("FILE"), QStringLiteral("The settings file (defaults: the file to write).")},
      {QStringLiteral("[NAME=VALUE...]"), QStringLiteral("The settings to change (set).")}},

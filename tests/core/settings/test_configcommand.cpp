@@ -77,10 +77,42 @@ private slots:
                                  le32At(after, 88), le32At(after, 156)}),
                  QList<quint32>({4, 50, 50, 29, 0}));
         QCOMPARE(after.mid(256, 8), QByteArray(8, '\0'));
+        QCOMPARE(config({"set", path, "Brightness1=010"}).status, 0);
+        QCOMPARE(readRecord(path)->Brightness1, 10u);
         quint16 sum = 0;
         for (int offset = 4; offset < 428; offset += 4)
             sum ^= quint16(le32At(after, offset));
         QCOMPARE(qFromLittleEndian<quint16>(after.constData() + 2), sum);
+    }
+
+    // A wrong stamped checksum means changed bytes: set leaves them unless forced; an unstamped
+    // file (checksum 0) is the camera's own default and is neither refused nor called wrong.
+    void checksumGuardsSet_data()
+    {
+        QTest::addColumn<int>("checksum"); // -1: a wrong one
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("wrong") << -1 << QStringList() << 1 << "# checksum differs";
+        QTest::newRow("wrong, forced") << -1 << QStringList{"--force"} << 0 << "# checksum differs";
+        QTest::newRow("unstamped") << 0 << QStringList() << 0 << "# checksum not stamped";
+    }
+
+    void checksumGuardsSet()
+    {
+        QFETCH(int, checksum);
+        QFETCH(QStringList, extra);
+        const QString path = m_dir.filePath("stamp.bin");
+        _FILEDATA record = factoryDefaultRecord();
+        record.checksum = checksum < 0 ? quint16(computeChecksum(record) ^ 0x5a5a) : 0;
+        QVERIFY(writeFile(path, record.encode()));
+        QFETCH(QString, shown);
+        QVERIFY(config({"show", path}).out.contains(shown.toUtf8()));
+        const QByteArray before = readFile(path);
+        const ProcessRun run = config(QStringList{"set", path, "Gamma=1"} + extra);
+        QTEST(run.status, "status");
+        QCOMPARE(readFile(path) == before, run.status != 0);
+        QCOMPARE(run.err.isEmpty(), run.status == 0);
     }
 };
 

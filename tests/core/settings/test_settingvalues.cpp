@@ -121,7 +121,11 @@ private slots:
             {"empty car number", "szPlateNumber", "", true},
             {"Wi-Fi name of 5", "wifi_ssid", "abcde", false},
             {"Wi-Fi name with a space", "wifi_ssid", "abc def", false},
-            {"Wi-Fi name of 20", "wifi_ssid", "ABCDEFGHIJKLMNOPQRST", true},
+            {"Wi-Fi name of 16", "wifi_ssid", "ABCDEFGHIJKLMNOP", true},
+            {"Wi-Fi name of 17", "wifi_ssid", "ABCDEFGHIJKLMNOPQ", false},
+            {"password of 16", "wifi_password", "1234567890123456", true},
+            {"password of 100", "wifi_password", QByteArray(100, 'p').constData(), false},
+            {"leading zero read as decimal", "Brightness1", "019", true},
             {"password of 7", "wifi_password", "1234567", false},
             {"password of 8", "wifi_password", "1234567~", true},
             {"share 30", "sd_mem_always_ratio", "30", true},
@@ -154,7 +158,7 @@ private slots:
         QCOMPARE(record.sd_mem_motion_ratio, 40u);
         QVERIFY(setSettingValue(record, "time_gmt", "-1"));
         QCOMPARE(record.time_gmt, -1);
-        QVERIFY(setSettingValue(record, "wifi_ssid", "ABCDEFGHIJKLMNOPQRST"));
+        QVERIFY(setSettingValue(record, "wifi_ssid", "ABCDEFGHIJKLMNOP"));
         QCOMPARE(QByteArray(record.wifi_ssid, 16), "ABCDEFGHIJKLMNOP");
         QVERIFY(setSettingValue(record, "szPlateNumber", QString()));
         QCOMPARE(QByteArray(record.szPlateNumber, 8), QByteArray(8, '\0'));
