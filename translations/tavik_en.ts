@@ -1007,6 +1007,10 @@ or drop it here.</translation>
         <source>The folder could not be read.</source>
         <translation>The folder could not be read.</translation>
     </message>
+    <message id="msg.name_not_utf8">
+        <source>The name is not valid UTF-8, so this program cannot open it; rename it to show it.</source>
+        <translation>The name is not valid UTF-8, so this program cannot open it; rename it to show it.</translation>
+    </message>
     <message id="msg.catalogue_limit_fmt">
         <source>The folder holds more recordings than the %1 shown.</source>
         <translation>The folder holds more recordings than the %1 shown.</translation>
@@ -1079,6 +1083,14 @@ or drop it here.</translation>
     <message id="msg.setting.does_not_fit">
         <source>%1 does not fit the field.</source>
         <translation>%1 does not fit the field.</translation>
+    </message>
+    <message id="msg.setting.too_long">
+        <source>At most %1 characters.</source>
+        <translation>At most %1 characters.</translation>
+    </message>
+    <message id="msg.settings_checksum_wrong">
+        <source>The checksum of this settings file does not match its contents, so it was left as it is (--force sets the values anyway).</source>
+        <translation>The checksum of this settings file does not match its contents, so it was left as it is (--force sets the values anyway).</translation>
     </message>
     <message id="setting.format.card">
         <source>Card:</source>

@@ -248,7 +248,7 @@ bool TVKAppDelegate::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize) {
         if (watched == m_ui.mediaListTableView->viewport())
-            m_emptyListNote->resize(m_ui.mediaListTableView->viewport()->size());
+            placeListNote();
         else if (watched == m_ui.videoContainerView) {
             fitVideoView(m_video1View);
             // The window's own resize comes before its layout: the zoom is measured here.

@@ -91,6 +91,8 @@ private:
     void layoutMapContainer();
     void layoutWindow();
     void updateEmptyListNote();
+    // Over the whole empty list, or as a strip under the rows it would otherwise hide.
+    void placeListNote();
     void connectControls();
     void fitVideoView(VLCVideoView *view);
 

@@ -17,6 +17,8 @@
 #include <QStandardPaths>
 #include <QTableView>
 
+#include <algorithm>
+
 void TVKAppDelegate::clickMediaListViewButton()
 {
     if (m_rightViewMode == 0)
@@ -104,12 +106,29 @@ void TVKAppDelegate::mediaListChanged(TVKMediaList *)
 void TVKAppDelegate::updateEmptyListNote()
 {
     QString note;
+    const QStringList problems =
+        walkReportLines(m_mediaList->walkReport(), m_mediaList->directoryPath());
     if (m_mediaList->isWalking())
         note = tvk::text("player.reading_folder");
     else if (m_mediaList->count() == 0)
         note = m_mediaList->directoryPath().isEmpty() ? tvk::text("player.no_folder")
-                                                      : tvk::text("player.no_recordings");
+               : problems.isEmpty()                   ? tvk::text("player.no_recordings")
+                                                      : problems.join(u'\n');
+    else if (!problems.isEmpty())
+        note = problems.join(u'\n'); // under the rows, not over them
     m_emptyListNote->setText(note);
+    m_emptyListNote->setToolTip(note);
     m_emptyListNote->setVisible(!note.isEmpty());
-    m_emptyListNote->resize(m_ui.mediaListTableView->viewport()->size());
+    placeListNote();
+}
+
+void TVKAppDelegate::placeListNote()
+{
+    const QSize area = m_ui.mediaListTableView->viewport()->size();
+    const bool overRows = m_mediaList->count() > 0;
+    m_emptyListNote->setAutoFillBackground(overRows);
+    const int height = overRows
+                           ? std::min(area.height(), m_emptyListNote->heightForWidth(area.width()))
+                           : area.height();
+    m_emptyListNote->setGeometry(0, area.height() - height, area.width(), height);
 }

@@ -1,13 +1,16 @@
 #include "TVKTelemetryPanel.h"
 
 #include "common/cformat.h"
+#include "common/strings.h"
 #include "player/VideoPlayer.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
-#include "telemetry/nmeacoordinate.h"
+#include "trips/routepoints.h"
 
 #include <QLabel>
 #include <QPointF>
+
+#include <cmath>
 
 TVKTelemetryPanel::TVKTelemetryPanel(const Fields &fields, const VideoPlayer *player1,
                                      QObject *parent)
@@ -21,17 +24,8 @@ void TVKTelemetryPanel::setTelemetry(TVKTelemetryPtr telemetry)
 
     // The whole route once per start, each record with the hemispheres of its own fix.
     QList<QPointF> route;
-    route.reserve(m_telemetry->m_GpsRecords.size());
-    for (qsizetype i = 0; i < m_telemetry->m_GpsRecords.size(); ++i) {
-        const _AVI_GPS_DATA_T &record = m_telemetry->m_GpsRecords[i].data();
-        if (record.fLatitude == 0 && record.fLongitude == 0)
-            continue; // no fix yet
-        const TVKGpsData fix = m_telemetry->fixAfterGpsRecord(i);
-        double lat = 0, lng = 0;
-        degreesFromNmeaCoordinate(std::fabs(record.fLatitude), std::fabs(record.fLongitude), &lat,
-                                  &lng);
-        route.append(QPointF(fix.EW == 'W' ? -lng : lng, fix.NS == 'S' ? -lat : lat));
-    }
+    for (const RoutePoint &p : routeOf(*m_telemetry))
+        route.append(QPointF(p.longitude, p.latitude));
     m_fields.mapWebView->setRoute(route);
 }
 
@@ -61,20 +55,31 @@ void TVKTelemetryPanel::updateGsensorUIByPlayPositon(double position)
 void TVKTelemetryPanel::updateGpsUIByPlayPosition(double position)
 {
     const readout::GpsReadout gps = readout::gpsReadout(*m_telemetry, position, m_flags);
-    if (!gps.hasGps && m_telemetry->m_vGpsData.isEmpty()) {
+    if (!gps.hasGps && m_telemetry->m_GpsRecords.isEmpty()) {
         m_fields.mapWebView->setNoGps(true);
         m_fields.mapWebView->debug(QLatin1String(readout::kNoGpsDebugText));
     } else if (gps.hasGps) {
         m_fields.mapWebView->setLatLag(gps.latitude, gps.longitude);
         if (m_fields.positionField)
-            m_fields.positionField->setText(tvk::cformat(
-                "%.6f° %c   %.6f° %c", std::fabs(gps.latitude), gps.latitude < 0 ? 'S' : 'N',
-                std::fabs(gps.longitude), gps.longitude < 0 ? 'W' : 'E'));
+            m_fields.positionField->setText(
+                tvk::cformat("%.6f° %c   %.6f° %c", std::fabs(gps.latitude),
+                             gps.latitude < 0 ? 'S' : 'N', std::fabs(gps.longitude),
+                             gps.longitude < 0 ? 'W' : 'E') +
+                recoveredNote());
     }
+    if (!gps.hasGps && m_fields.positionField && m_fields.positionField->text().isEmpty())
+        m_fields.positionField->setText(recoveredNote().trimmed());
     if (gps.speed)
         m_fields.speedField->setText(*gps.speed);
     if (gps.hdop)
         m_fields.hdopField->setText(*gps.hdop);
     if (gps.satellites)
         m_fields.sateliteField->setText(*gps.satellites);
+}
+
+QString TVKTelemetryPanel::recoveredNote() const
+{
+    // A crash cut the recording before its index: what is shown was read chunk by chunk.
+    return m_telemetry->recovered ? QStringLiteral("   ") + tvk::text("msg.telemetry_recovered")
+                                  : QString();
 }

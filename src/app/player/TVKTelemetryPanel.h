@@ -41,6 +41,7 @@ public:
     void updateGpsUIByPlayPosition(double position);
 
 private:
+    QString recoveredNote() const;
     Fields m_fields;
     const VideoPlayer *m_player1;
     TVKTelemetryPtr m_telemetry;

@@ -61,6 +61,9 @@ public:
     const TVKMediaPair *findMediaPairWithFileName(const QString &fileName) const;
     void addMedia(const TVKMedia &media) { m_contents.addMedia(media); }
 
+    // What the last published walk could not do.
+    const WalkReport &walkReport() const { return m_contents.report; }
+
     // True while a walk for the current folder has not yet been published.
     bool isWalking() const { return m_walk != nullptr; }
 

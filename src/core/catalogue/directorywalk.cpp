@@ -1,5 +1,7 @@
 #include "directorywalk.h"
 
+#include "common/strings.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -142,7 +144,12 @@ private:
                 if (!walk(child))
                     return false;
             } else if (type == DT_REG && hasAviExtension(name)) {
-                if (auto media = createMediaByPath(QFile::decodeName(child))) {
+                const QString path = QFile::decodeName(child);
+                if (QFile::encodeName(path) != child) {
+                    m_report.unnamedRecordings.append(path);
+                    continue;
+                }
+                if (auto media = createMediaByPath(path)) {
                     m_medias.append(std::move(*media));
                     if (m_medias.size() >= kMaxCatalogueEntries) {
                         m_report.stoppedAtLimit = true;
@@ -176,4 +183,17 @@ void eachDir(const QString &folder, QList<TVKMedia> &medias, WalkReport *report,
 {
     WalkReport ignored;
     FolderWalk(medias, report ? *report : ignored, cancel).walk(QFile::encodeName(folder));
+}
+
+QStringList walkReportLines(const WalkReport &report, const QString &folder)
+{
+    QStringList lines;
+    for (const tvk::Failure &failure : report.unreadableFolders)
+        lines.append(failure.text());
+    if (report.stoppedAtLimit)
+        lines.append(folder + QStringLiteral(": ") +
+                     tvk::textFmt("msg.catalogue_limit_fmt", kMaxCatalogueEntries));
+    for (const QString &path : report.unnamedRecordings)
+        lines.append(path + QStringLiteral(": ") + tvk::text("msg.name_not_utf8"));
+    return lines;
 }

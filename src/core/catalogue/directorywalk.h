@@ -24,7 +24,13 @@ struct WalkReport
     QList<tvk::Failure> unreadableFolders; // the top folder first when it failed itself
     bool stoppedAtLimit = false;           // kMaxCatalogueEntries recordings were collected
     bool cancelled = false;
+    // Recordings whose path is not valid UTF-8: Qt cannot name them, so they are left out.
+    QStringList unnamedRecordings; // shown with replacement characters
 };
+
+// What the user is told of a walk of `folder`: a line per unreadable folder, the limit, the
+// recordings left out for their names. Empty when the walk did all it should.
+QStringList walkReportLines(const WalkReport &report, const QString &folder);
 
 // Collects the accepted recordings of a folder tree into the list, in the order the file
 // system lists each folder. Links are followed, but each folder (device and inode) is entered

@@ -43,10 +43,13 @@ std::optional<GSensorTexts> gsensorTexts(const TVKTelemetry &telemetry, double p
 GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, HemisphereFlags &flags)
 {
     GpsReadout out;
-    const qsizetype n = telemetry.m_vGpsData.size();
+    // Without G-sensor samples nothing is aligned: the GPS records follow their own times.
+    const QList<TVKAviGpsData> &records =
+        telemetry.m_vGpsData.isEmpty() ? telemetry.m_GpsRecords : telemetry.m_vGpsData;
+    const qsizetype n = records.size();
     if (n > 0) {
         const qsizetype i = sampleIndex(position, n);
-        const _AVI_GPS_DATA_T &record = telemetry.m_vGpsData[i].data();
+        const _AVI_GPS_DATA_T &record = records[i].data();
         double lat = std::fabs(record.fLatitude);
         double lon = std::fabs(record.fLongitude);
         if (i < telemetry.m_NMEAs.size()) {
@@ -59,7 +62,8 @@ GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, Hemisphere
         if (flags.west)
             lon = -lon;
         degreesFromNmeaCoordinate(lat, lon, &out.latitude, &out.longitude);
-        out.hasGps = true;
+        // A damaged record's impossible position moves no marker.
+        out.hasGps = isPossiblePosition(out.latitude, out.longitude);
         // The number as recorded, whatever its unit; the camera converts nothing.
         out.speed =
             tvk::cformat(record.KM == '9' ? "%d Km/h" : "%d Mi/h", static_cast<int>(record.fSpeed));

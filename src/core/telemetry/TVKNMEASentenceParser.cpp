@@ -28,6 +28,12 @@ int integer(const TVKNMEAFields &fields, qsizetype index)
     return nmea::readInt(field(fields, index));
 }
 
+// A count of satellites: a negative field is a damaged one and counts none.
+quint32 count(const TVKNMEAFields &fields, qsizetype index)
+{
+    return static_cast<quint32>(std::max(0, integer(fields, index)));
+}
+
 // Reads a fixed-width field with a scanf format; values the format does not reach stay 0.
 template <typename... Ints> void scanField(QByteArrayView text, const char *format, Ints *...values)
 {
@@ -111,7 +117,7 @@ bool TVKNMEASentenceParser::parseGPGGA(const TVKNMEAFields &fields)
     if (present(fields, 5))
         fix.EW = field(fields, 5)[0];
     if (fields[0] == "$GPGGA" && !fix.Enable_GNGNS && !fix.Enable_GNGSA)
-        fix.SatelliteUsedCount = static_cast<quint32>(integer(fields, 7));
+        fix.SatelliteUsedCount = count(fields, 7);
     if (!fix.Enable_GNGNS && present(fields, 8))
         fix.HDOP = decimal(fields, 8);
     fix.Cnt_GNGSA = 0;
@@ -153,7 +159,7 @@ bool TVKNMEASentenceParser::parseGNGNS(const TVKNMEAFields &fields)
 {
     TVKGpsData &fix = m_Current;
     fix.Enable_GNGNS = 1;
-    fix.SatelliteUsedCount = static_cast<quint32>(integer(fields, 7));
+    fix.SatelliteUsedCount = count(fields, 7);
     if (present(fields, 8))
         fix.HDOP = decimal(fields, 8);
     return true;

@@ -25,3 +25,9 @@ void degreesFromNmeaCoordinate(double lat, double lng, double *latOut, double *l
     if (lngOut)
         *lngOut = degreesFromNmeaValue(lng);
 }
+
+bool isPossiblePosition(double latitude, double longitude)
+{
+    return std::isfinite(latitude) && std::isfinite(longitude) && std::abs(latitude) <= 90 &&
+           std::abs(longitude) <= 180;
+}

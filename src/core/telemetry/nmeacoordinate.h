@@ -7,3 +7,7 @@ void degreesFromNmeaCoordinate(double lat, double lng, double *latOut, double *l
 
 // The conversion of one value.
 double degreesFromNmeaValue(double value);
+
+// A position on the earth: finite, latitude within ±90 and longitude within ±180 degrees.
+// Decimal degrees, either sign.
+bool isPossiblePosition(double latitude, double longitude);

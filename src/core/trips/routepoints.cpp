@@ -34,8 +34,7 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
         const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);
         RoutePoint p;
         degreesFromNmeaCoordinate(r.fLatitude, r.fLongitude, &p.latitude, &p.longitude);
-        if (!std::isfinite(p.latitude) || !std::isfinite(p.longitude) ||
-            std::abs(p.latitude) > 90 || std::abs(p.longitude) > 180)
+        if (!isPossiblePosition(p.latitude, p.longitude))
             continue;
         if (fix.NS == 'S')
             p.latitude = -p.latitude;

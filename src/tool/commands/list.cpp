@@ -73,14 +73,10 @@ int runList(const QCommandLineParser &line)
     const bool json = line.isSet(toolJsonOption());
     const TVKMediaList::Contents contents = TVKMediaList::walk(folder);
     const WalkReport &report = contents.report;
-    for (const tvk::Failure &failure : report.unreadableFolders) {
-        if (failure.subject == folder)
-            return toolFailure(failure.text());
-        toolErr() << "tavik-tool: " << failure.text() << Qt::endl;
-    }
-    if (report.stoppedAtLimit)
-        toolErr() << "tavik-tool: " << folder << ": "
-                  << tvk::textFmt("msg.catalogue_limit_fmt", kMaxCatalogueEntries) << Qt::endl;
+    if (!report.unreadableFolders.isEmpty() && report.unreadableFolders.first().subject == folder)
+        return toolFailure(report.unreadableFolders.first().text());
+    for (const QString &problem : walkReportLines(report, folder))
+        toolErr() << "tavik-tool: " << problem << Qt::endl;
     if (json) {
         writeCatalogueJson(contents);
         return 0;

@@ -1,10 +1,10 @@
 // The telemetry as CSV: a row per G-sensor sample with the GPS record that belongs to it.
 // Several recordings share one table, the first column naming the file.
+#include "trips/telemetrycsv.h"
+
 #include "telemetryformats.h"
 
 #include <QIODevice>
-
-#include <cstdio>
 
 namespace {
 
@@ -29,34 +29,10 @@ public:
         if (!m_begun) {
             m_begun = true;
             m_out->write(m_many ? "file," : "");
-            m_out->write("t,x,y,z,gps_t,latitude,longitude,speed,unit\n");
+            m_out->write(kTelemetryCsvTitle);
+            m_out->write("\n");
         }
-        const QByteArray file = m_many ? csvField(path) + ',' : QByteArray();
-        QByteArray rows;
-        char text[256];
-        for (qsizetype j = 0; j < t.m_vGSensorData.size(); ++j) {
-            const TVKGSensor &g = t.m_GSensors[j];
-            rows += file;
-            std::snprintf(text, sizeof text, "%u,%.8g,%.8g,%.8g",
-                          t.m_vGSensorData[j].data().timestamp, double(g.x), double(g.y),
-                          double(g.z));
-            rows += text;
-            if (j < t.m_vGpsRecordIndex.size()) {
-                const qsizetype record = t.m_vGpsRecordIndex[j];
-                const _AVI_GPS_DATA_T &r = t.m_GpsRecords[record].data();
-                const TelemetryPosition p = positionOfGpsRecord(t, record);
-                std::snprintf(text, sizeof text, ",%u,%.7f,%.7f,%u,%s\n", r.nTimestamp, p.latitude,
-                              p.longitude, r.fSpeed, r.KM == '9' ? "km/h" : "mph");
-                rows += text;
-            } else {
-                rows += ",,,,,\n";
-            }
-            if (rows.size() > (1 << 16)) {
-                m_out->write(rows);
-                rows.clear();
-            }
-        }
-        m_out->write(rows);
+        m_out->write(telemetryCsvRows(t, m_many ? csvField(path) + ',' : QByteArray()));
     }
 
 private:

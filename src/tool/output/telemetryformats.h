@@ -35,15 +35,3 @@ std::unique_ptr<TelemetryWriter> makeTelemetryJsonWriter(QIODevice *out, bool ma
 std::unique_ptr<TelemetryWriter> makeTelemetryCsvWriter(QIODevice *out, bool many);
 std::unique_ptr<TelemetryWriter> makeTelemetryGpxWriter(QIODevice *out, bool many);
 std::unique_ptr<TelemetryWriter> makeTelemetryKmlWriter(QIODevice *out, bool many);
-
-// A GPS record's position in signed decimal degrees, the hemispheres taken from the fix its
-// text left.
-struct TelemetryPosition
-{
-    double latitude;
-    double longitude;
-};
-TelemetryPosition positionOfGpsRecord(const TVKTelemetry &telemetry, qsizetype record);
-
-// A GPS record's speed in metres per second.
-double metresPerSecond(const _AVI_GPS_DATA_T &record);

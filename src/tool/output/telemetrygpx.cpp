@@ -2,8 +2,8 @@
 // Garmin's track-point extension. The document begins with the first readable recording, so
 // that nothing at all is written when there is none.
 #include "telemetryformats.h"
+#include "trips/routepoints.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QXmlStreamWriter>
 
@@ -35,12 +35,8 @@ public:
         m_xml.writeStartElement(QStringLiteral("trk"));
         m_xml.writeTextElement(QStringLiteral("name"), QFileInfo(path).completeBaseName());
         m_xml.writeStartElement(QStringLiteral("trkseg"));
-        for (qsizetype i = 0; i < t.m_GpsRecords.size(); ++i) {
-            const _AVI_GPS_DATA_T &r = t.m_GpsRecords[i].data();
-            if (r.fLatitude == 0 && r.fLongitude == 0)
-                continue; // the receiver had no position yet
-            trackPoint(t, i, r);
-        }
+        for (const RoutePoint &p : routeOf(t))
+            trackPoint(p);
         m_xml.writeEndElement();
         m_xml.writeEndElement();
     }
@@ -65,21 +61,17 @@ private:
         m_xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("tavik-tool"));
     }
 
-    void trackPoint(const TVKTelemetry &t, qsizetype i, const _AVI_GPS_DATA_T &r)
+    void trackPoint(const RoutePoint &p)
     {
-        const TelemetryPosition p = positionOfGpsRecord(t, i);
         m_xml.writeStartElement(QStringLiteral("trkpt"));
         m_xml.writeAttribute(QStringLiteral("lat"), fixed("%.7f", p.latitude));
         m_xml.writeAttribute(QStringLiteral("lon"), fixed("%.7f", p.longitude));
-        const _SYSTEMTIME &now = t.fixAfterGpsRecord(i).Now;
-        const QDateTime utc(QDate(now.wYear, now.wMonth, now.wDay),
-                            QTime(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds), Qt::UTC);
-        if (utc.isValid())
-            m_xml.writeTextElement(QStringLiteral("time"), utc.toString(Qt::ISODateWithMs));
+        if (p.utc.isValid())
+            m_xml.writeTextElement(QStringLiteral("time"), p.utc.toString(Qt::ISODateWithMs));
         m_xml.writeStartElement(QStringLiteral("extensions"));
         m_xml.writeStartElement(kExtension, QStringLiteral("TrackPointExtension"));
         m_xml.writeTextElement(kExtension, QStringLiteral("speed"),
-                               fixed("%.3f", metresPerSecond(r)));
+                               fixed("%.3f", p.metresPerSecond));
         m_xml.writeEndElement();
         m_xml.writeEndElement();
         m_xml.writeEndElement();

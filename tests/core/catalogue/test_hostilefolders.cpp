@@ -3,7 +3,9 @@
 #include "catalogue/TVKMediaList.h"
 #include "core/testsupport.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestHostileFolders : public QObject
 {
@@ -74,6 +76,35 @@ private slots:
         QVERIFY2(run.err.contains("The folder could not be read: No such file or directory"),
                  run.err.constData());
         QCOMPARE(run.err.count('\n'), 1);
+    }
+
+    // Qt names files as UTF-8 text: a name in another encoding is said and left out, in the
+    // walk and on the command line, never mistaken for a missing or unreadable file.
+    void namesNotInUtf8AreSaid()
+    {
+        QTemporaryDir dir;
+        const QByteArray latin1Folder = QFile::encodeName(dir.path()) + "/d\xe9j\xe0";
+        QVERIFY(::mkdir(latin1Folder.constData(), 0700) == 0);
+        const QByteArray path = latin1Folder + "/alwa_20240131_120000_F.avi";
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(fd >= 0 && ::close(fd) == 0);
+        touch(dir.filePath("alwa_20240131_130000_F.avi"));
+
+        const TVKMediaList::Contents contents = TVKMediaList::walk(dir.path());
+        QCOMPARE(contents.medias.size(), 1);
+        QCOMPARE(contents.report.unnamedRecordings.size(), 1);
+        QProcessEnvironment plainC = QProcessEnvironment::systemEnvironment();
+        plainC.insert("LC_ALL", "C");
+        const ProcessRun list = runTool({"list", dir.path()}, plainC);
+        QCOMPARE(list.status, 0);
+        QVERIFY2(list.err.contains("not valid UTF-8"), list.err.constData());
+
+        // The raw bytes reach the tool only through a shell.
+        const ProcessRun telemetry =
+            runProgram("/bin/sh", {"-c", "exec \"$0\" telemetry \"$1\"$(printf '\\351').avi",
+                                   qEnvironmentVariable("TAVIK_TOOL"), dir.filePath("caf")});
+        QCOMPARE(telemetry.status, 1);
+        QVERIFY2(telemetry.err.contains("not valid UTF-8"), telemetry.err.constData());
     }
 
     void walkIsCancelled()

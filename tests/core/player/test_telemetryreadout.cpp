@@ -85,6 +85,21 @@ private slots:
         QCOMPARE(readout::gpsReadout(telemetry, 1.0, flags).latitude, -37.525);
     }
 
+    void gpsRecordsWithoutGSensorSamples()
+    {
+        TVKTelemetry telemetry;
+        telemetry.m_GpsRecords = {gpsRecord('9'), gpsRecord('9')};
+        _AVI_GPS_DATA_T damaged = telemetry.m_GpsRecords[1].data();
+        damaged.fLatitude = 100065; // 1000.65 degrees
+        telemetry.m_GpsRecords[1] = TVKAviGpsData(damaged);
+        readout::HemisphereFlags flags;
+        const readout::GpsReadout first = readout::gpsReadout(telemetry, 0.2, flags);
+        QVERIFY(first.hasGps);
+        QCOMPARE(*first.speed, "57 Km/h");
+        // An impossible position moves no marker.
+        QVERIFY(!readout::gpsReadout(telemetry, 0.9, flags).hasGps);
+    }
+
     void noGpsRecordsStillReadTheFixes()
     {
         TVKTelemetry telemetry;

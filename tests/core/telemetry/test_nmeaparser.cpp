@@ -121,6 +121,9 @@ private slots:
         QVERIFY(fix.NS == 'S' && fix.EW == 'W');
         QCOMPARE(fix.SatelliteUsedCount, 8u);
         QCOMPARE(fix.HDOP, double(0.9f));
+        // A damaged count is no satellite at all, not four thousand million.
+        QVERIFY(parser.parse("$GPGGA,123521,4807.038,N,01131.000,E,1,-5,0.9,545.4,M,46.9,M,,*47"));
+        QCOMPARE(fix.SatelliteUsedCount, 0u);
     }
 
     void cutSentences_data()

@@ -5,6 +5,8 @@
 #include <QJsonArray>
 #include <QXmlStreamReader>
 
+#include <limits>
+
 class TestTelemetryTool : public QObject
 {
     Q_OBJECT
@@ -98,6 +100,49 @@ private slots:
         QCOMPARE(times, QStringList({"2014-05-26T08:14:11.000Z", "2014-05-26T08:14:12.000Z",
                                      "2014-05-26T08:14:13.000Z"}));
         QCOMPARE(speeds[0], "15.556"); // 56 km/h (30.5 knots) in m/s
+    }
+
+    // Damaged records: impossible positions reach no GPX point and no CSV position, the
+    // JSON stays JSON; a recording without G-sensor samples keeps its GPS in the CSV.
+    void damagedPositions_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<int>("gSensorPerSecond");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QByteArray>("firstRow");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("latitude 95")
+            << 95.0 << 10.0 << 10 << 0 << QByteArray("0,-2,0,1,500,,,56,km/h");
+        QTest::newRow("longitude 1000.65")
+            << 10.0 << 1000.65 << 10 << 0 << QByteArray("0,-2,0,1,500,,,56,km/h");
+        QTest::newRow("not a number")
+            << nan << nan << 10 << 0 << QByteArray("0,-2,0,1,500,,,56,km/h");
+        QTest::newRow("no G-sensor samples")
+            << 37.525 << 126.9875 << 0 << 3
+            << QByteArray("500,,,,500,37.5250000,126.9875000,56,km/h");
+    }
+
+    void damagedPositions()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        RecordingPlan plan;
+        plan.latitude = latitude;
+        plan.longitude = longitude;
+        QFETCH(int, gSensorPerSecond);
+        plan.gSensorPerSecond = gSensorPerSecond;
+        const QString path = m_dir.filePath("alwa_20140526_081511_F.avi");
+        QCOMPARE(writeRecording(path, plan).gps.size(), 3);
+
+        const QByteArray gpx = runTool({"telemetry", path, "--gpx"}).out;
+        QTEST(int(gpx.count("<trkpt")), "points");
+        QVERIFY(!gpx.contains("nan") && !gpx.contains("1000.65"));
+        const QList<QByteArray> rows = runTool({"telemetry", path, "--csv"}).out.split('\n');
+        QTEST(rows.value(1), "firstRow");
+        QJsonParseError error;
+        QJsonDocument::fromJson(runTool({"telemetry", path, "--json"}).out, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
     }
 
     void recordingCutByACrash()
