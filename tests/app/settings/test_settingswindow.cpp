@@ -90,7 +90,7 @@ private slots:
                                                   "seg:recordingLengthSeg=0",
                                                   "radio:pipPositionRadio00",
                                                   "seg:autoFormatSeg=4",
-                                                  "text:ssidLabel=TwentyCharacterName1",
+                                                  "text:ssidLabel=SixteenCharName1",
                                                   "text:passwordLabel=secret123",
                                                   "combo:wifiChannelCombo=13"}
                                    << QStringList{"sd_mem_always_ratio=40",
@@ -105,7 +105,7 @@ private slots:
                                                   "always_mode_recording_time=0",
                                                   "pip_position=2",
                                                   "autoFormatAlarm=4",
-                                                  "wifi_ssid=TwentyCharacterName1",
+                                                  "wifi_ssid=SixteenCharName1",
                                                   "wifi_password=secret123",
                                                   "wifi_channel=13"};
         QTest::newRow("motion") << 4
