@@ -32,9 +32,11 @@ QString readOptions(const QCommandLineParser &line, DemoCard::Options &options)
         if (option == &kSeed) {
             options.seed = number;
         } else {
+            // Checked before the product, which could wrap around to a small number.
+            const bool fits = option == &kSeconds || number <= 60;
             const qulonglong seconds = option == &kMinutes ? number * 60 : number;
             // Short recordings keep tests quick; below a few seconds there is no drive.
-            ok = ok && seconds >= 4 && seconds <= 3600;
+            ok = ok && fits && seconds >= 4 && seconds <= 3600;
             options.slotSeconds = int(seconds);
         }
         if (!ok)

@@ -59,6 +59,9 @@ private slots:
             << QStringList{"config", "print", "f"} << "unknown action \"print\"";
         QTest::newRow("two formats") << QStringList{"telemetry", "f", "--csv", "--gpx"}
                                      << "choose one of --json, --csv, --gpx";
+        QTest::newRow("minutes that wrap")
+            << QStringList{"demo-card", "d", "--minutes", "307445734561825861"}
+            << "--minutes: bad value";
     }
 
     void argumentCounts()
