@@ -1189,5 +1189,118 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>No driving log was found on the memory card. Use Open to choose a log file.</source>
         <translation>No driving log was found on the memory card. Use Open to choose a log file.</translation>
     </message>
+    <!-- drives: the list by trip, exports, the camera's clock -->
+    <message id="trips.by_trip">
+        <source>By trip</source>
+        <translation>By trip</translation>
+    </message>
+    <message id="trips.by_trip_tip">
+        <source>Show the recordings grouped by drive</source>
+        <translation>Show the recordings grouped by drive</translation>
+    </message>
+    <message id="trips.trip">
+        <source>Trip</source>
+        <translation>Trip</translation>
+    </message>
+    <message id="trips.minutes">
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message id="trips.hours">
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message id="trips.recordings">
+        <source>%1 files</source>
+        <translation>%1 files</translation>
+    </message>
+    <message id="trips.events">
+        <source>%1 events</source>
+        <translation>%1 events</translation>
+    </message>
+    <message id="trips.export">
+        <source>Export route or evidence</source>
+        <translation>Export route or evidence</translation>
+    </message>
+    <message id="trips.export_route">
+        <source>Export route…</source>
+        <translation>Export route…</translation>
+    </message>
+    <message id="trips.export_trip_route">
+        <source>Export route of the whole trip…</source>
+        <translation>Export route of the whole trip…</translation>
+    </message>
+    <message id="trips.export_evidence">
+        <source>Export evidence…</source>
+        <translation>Export evidence…</translation>
+    </message>
+    <message id="trips.track_name">
+        <source>Trip %1</source>
+        <translation>Trip %1</translation>
+    </message>
+    <message id="trips.no_route">
+        <source>This recording has no GPS positions: there is no route to export.</source>
+        <translation>This recording has no GPS positions: there is no route to export.</translation>
+    </message>
+    <message id="trips.no_trip_route">
+        <source>No recording of this trip has GPS positions: there is no route to export.</source>
+        <translation>No recording of this trip has GPS positions: there is no route to export.</translation>
+    </message>
+    <message id="trips.route_not_written">
+        <source>The route was not written to %1: %2</source>
+        <translation>The route was not written to %1: %2</translation>
+    </message>
+    <message id="trips.evidence_folder">
+        <source>Evidence %1</source>
+        <translation>Evidence %1</translation>
+    </message>
+    <message id="trips.evidence_writing">
+        <source>Writing the evidence folder…</source>
+        <translation>Writing the evidence folder…</translation>
+    </message>
+    <message id="trips.evidence_written">
+        <source>The evidence folder was written: %1</source>
+        <translation>The evidence folder was written: %1</translation>
+    </message>
+    <message id="trips.evidence_failed">
+        <source>The evidence folder was not written: %1</source>
+        <translation>The evidence folder was not written: %1</translation>
+    </message>
+    <message id="trips.clock_reading">
+        <source>Camera clock: checking against the GPS time…</source>
+        <translation>Camera clock: checking against the GPS time…</translation>
+    </message>
+    <message id="trips.clock">
+        <source>Camera clock vs GPS: </source>
+        <translation>Camera clock vs GPS: </translation>
+    </message>
+    <message id="trips.clock_recording">
+        <source>this recording %1</source>
+        <translation>this recording %1</translation>
+    </message>
+    <message id="trips.clock_recording_nofix">
+        <source>no valid fix in this recording</source>
+        <translation>no valid fix in this recording</translation>
+    </message>
+    <message id="trips.clock_card">
+        <source>card median %1</source>
+        <translation>card median %1</translation>
+    </message>
+    <message id="trips.clock_card_nofix">
+        <source>no recording of the card has a valid fix</source>
+        <translation>no recording of the card has a valid fix</translation>
+    </message>
+    <message id="trips.clock_set">
+        <source>set it in the clock window</source>
+        <translation>set it in the clock window</translation>
+    </message>
+    <message id="time.proposal_ahead">
+        <source>The camera’s clock runs %1 s ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
+        <translation>The camera’s clock runs %1 s ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
+    </message>
+    <message id="time.proposal_behind">
+        <source>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
+        <translation>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
+    </message>
 </context>
 </TS>

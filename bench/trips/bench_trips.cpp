@@ -2,8 +2,7 @@
 // whole process with the card's files dropped from the page cache before every run, against
 // reading every file whole (`cat`) under the same conditions.
 //   bench_trips [--keep DIR]
-#include "cardfiles/plannedrecording.h"
-#include "settings/settingsrecord.h"
+#include "daycard.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -19,46 +18,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kRecordings = 1000;
-constexpr int kPerTrip = 100; // then a stop of ten minutes
-
-QString writeCard(const QString &root)
-{
-    const QDateTime first(QDate(2026, 10, 17), QTime(6, 0), Qt::UTC);
-    QDateTime at = first;
-    for (int i = 0; i < kRecordings; ++i) {
-        if (i && i % kPerTrip == 0)
-            at = at.addSecs(600);
-        PlannedRecording plan;
-        plan.path = QStringLiteral("%1/DCIM/100ALWAY/alwa_%2_F.avi")
-                        .arg(root, at.toString(QStringLiteral("yyyyMMdd_HHmmss")));
-        plan.seconds = 60;
-        plan.utcStart = at.addSecs(-9 * 3600);
-        plan.longitude = 126.978 + i * 0.0068; // 600 m a minute, due east
-        plan.cameraClockMs = quint32(i) * 60000;
-        if (const QString error = writePlannedRecording(plan); !error.isEmpty())
-            return error;
-        at = at.addSecs(60);
-    }
-    _FILEDATA settings = factoryDefaultRecord();
-    settings.time_gmt = 28;
-    applySaveStep(settings);
-    const tvk::Result<void> written = writeRecord(settings, root + QStringLiteral("/config.bin"));
-    return written ? QString() : written.failure().text();
-}
-
-// Drops the card's files from the page cache, so that every run reads from the disk.
-void evict(const QString &root)
-{
-    for (QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-        const int fd = ::open(QFile::encodeName(it.next()).constData(), O_RDONLY);
-        if (fd >= 0) {
-            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-            ::close(fd);
-        }
-    }
-}
 
 struct Run
 {
@@ -95,7 +54,7 @@ int main(int argc, char **argv)
         root = args[2];
     if (!QFileInfo::exists(root + QStringLiteral("/config.bin"))) {
         std::printf("writing %d one-minute recordings into %s\n", kRecordings, qPrintable(root));
-        if (const QString error = writeCard(root); !error.isEmpty()) {
+        if (const QString error = writeDayCard(root); !error.isEmpty()) {
             std::fprintf(stderr, "bench_trips: %s\n", qPrintable(error));
             return 1;
         }

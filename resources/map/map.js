@@ -210,4 +210,6 @@
     window.setNoGps = setNoGps;
     window.setRoute = setRoute;
     window.mapState = mapState;
+    // For the page's other layers (the trip's route).
+    window.routeMap = map;
 })();

@@ -3,17 +3,24 @@
 #include "card/LsblkVolumeSource.h"
 #include "card/timesetfile.h"
 #include "card/volumes.h"
+#include "common/cformat.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
 #include "controls/centreonscreen.h"
+#include "trips/cardsettings.h"
+#include "trips/clockcheck.h"
 #include "ui_TVKTimeSetupController.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
 
 TVKTimeSetupController::TVKTimeSetupController(VolumeSource *volumes, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::TVKTimeSetupController>())
@@ -63,6 +70,34 @@ void TVKTimeSetupController::showWindow()
     show();
     raise();
     activateWindow();
+}
+
+bool TVKTimeSetupController::proposeCorrection(double offsetSeconds, int zoneSeconds,
+                                               const QDateTime &nowUtc)
+{
+    if (!(std::abs(offsetSeconds) > kClockToleranceSeconds))
+        return false;
+    // The camera keeps the time of its own zone, which need not be this computer's.
+    const QDateTime cameraTime = nowUtc.toUTC().addSecs(zoneSeconds);
+    m_selectedDate = cameraTime.date();
+    m_selectedTime = cameraTime.time();
+    m_selectedTime.setHMS(m_selectedTime.hour(), m_selectedTime.minute(), m_selectedTime.second());
+    ui->datePicker->setSelectedDate(m_selectedDate);
+    ui->timePicker->setTime(m_selectedTime);
+    ui->clockTimePicker->setTime(m_selectedTime);
+    showSelectedDate();
+    if (!m_proposalNote) {
+        m_proposalNote = new QLabel(this);
+        m_proposalNote->setObjectName(QStringLiteral("proposalNote"));
+        m_proposalNote->setWordWrap(true);
+        if (auto *page = qobject_cast<QVBoxLayout *>(layout()))
+            page->insertWidget(0, m_proposalNote);
+    }
+    const QString amount = tvk::cformat("%.1f", std::abs(offsetSeconds));
+    m_proposalNote->setText(
+        tvk::text(offsetSeconds > 0 ? "time.proposal_ahead" : "time.proposal_behind")
+            .arg(amount, QStringLiteral("UTC") + zoneText(zoneSeconds)));
+    return true;
 }
 
 void TVKTimeSetupController::showSelectedDate()

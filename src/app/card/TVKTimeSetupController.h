@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QDialog>
 #include <QTime>
 
 #include <memory>
 
+class QLabel;
 class VolumeSource;
 
 namespace Ui {
@@ -28,6 +30,12 @@ public:
     QDate selectedDate() const { return m_selectedDate; }
     QTime selectedTime() const { return m_selectedTime; }
 
+    // The recordings show the camera's clock `offsetSeconds` off the GPS time (positive:
+    // ahead). Beyond the tolerance the window proposes the time `nowUtc` in the card's zone
+    // and says why; within it nothing changes. Returns whether a time was proposed.
+    bool proposeCorrection(double offsetSeconds, int zoneSeconds,
+                           const QDateTime &nowUtc = QDateTime::currentDateTimeUtc());
+
     void onSaveConfigFile();
     void doWriteConfigFile(const QString &path);
 
@@ -43,4 +51,5 @@ private:
     QString m_SettingFilePath;
     QDate m_selectedDate;
     QTime m_selectedTime;
+    QLabel *m_proposalNote = nullptr;
 };

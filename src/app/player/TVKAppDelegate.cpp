@@ -29,6 +29,7 @@
 #include "settings/settingsfilesearch.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
+#include "trips/TVKTripPanel.h"
 
 #include <QAbstractAnimation>
 #include <QEvent>
@@ -156,6 +157,8 @@ void TVKAppDelegate::setupInitialValues()
     // A card mounted while the window is open is offered; the open folder stays until a click.
     connect(installCardOffer(m_ui, m_window, m_mediaList), &CardOfferBar::openRequested, this,
             &TVKAppDelegate::openFolder);
+    m_tripPanel = new TVKTripPanel(m_window, m_ui, m_mediaList, m_playback, this);
+    connect(this, &TVKAppDelegate::mediaListShown, m_tripPanel, &TVKTripPanel::catalogueChanged);
     m_strip = new TVKFullScreenStrip(m_ui, m_player1, this);
     connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_playback,
             &TVKPlayback::jumpBackward);

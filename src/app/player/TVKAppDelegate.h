@@ -19,6 +19,7 @@ class TVKMediaListModel;
 class TVKPlayback;
 class TVKPlayerController;
 class TVKTelemetryPanel;
+class TVKTripPanel;
 class VLCVideoView;
 class VideoPlayer;
 
@@ -50,6 +51,7 @@ public:
     TVKLoadingIndicator *loadingIndicator() const { return m_loading; }
     TVKFrameCapture *frameCapture() const { return m_capture; }
     TVKFramePrint *framePrint() const { return m_print; }
+    TVKTripPanel *tripPanel() const { return m_tripPanel; }
     VideoPlayer *player1() const { return m_player1; }
     VideoPlayer *player2() const { return m_player2; }
     VLCVideoView *video1View() const { return m_video1View; }
@@ -114,6 +116,7 @@ private:
     TVKFrameCapture *m_capture = nullptr;
     TVKFramePrint *m_print = nullptr;
     TVKFullScreenStrip *m_strip = nullptr;
+    TVKTripPanel *m_tripPanel = nullptr;
     int m_rightViewMode = 0;
     QPointer<QWidget> m_lastDialogController;
 };

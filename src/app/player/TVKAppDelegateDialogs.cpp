@@ -2,6 +2,7 @@
 #include "TVKAppDelegate.h"
 #include "card/TVKTimeSetupController.h"
 #include "settings/TVKSettingController.h"
+#include "trips/TVKTripPanel.h"
 
 #include <QPointer>
 
@@ -23,6 +24,7 @@ void TVKAppDelegate::showSettingPanel()
 void TVKAppDelegate::showTimeSetupPanel()
 {
     auto *clock = new TVKTimeSetupController;
+    m_tripPanel->proposeClockCorrection(clock);
     keepAsLastDialog(clock);
     clock->showWindow();
 }

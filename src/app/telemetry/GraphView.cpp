@@ -111,6 +111,22 @@ void drawGraphData(QPainter *painter, const QList<TVKGSensor> &values, const Cha
     painter->restore();
 }
 
+void drawThresholdLines(QPainter *painter, const QList<GSensorThresholdLine> &lines,
+                        const ChartGeometry &g)
+{
+    painter->save();
+    for (const GSensorThresholdLine &line : lines) {
+        if (std::abs(line.g) > 2)
+            continue; // off the chart's scale
+        QColor color = line.axis == 'X' ? Qt::red : line.axis == 'Y' ? Qt::green : Qt::blue;
+        color.setAlpha(110);
+        painter->setPen(QPen(color, 1, Qt::DashLine, Qt::FlatCap));
+        const double y = g.zero + line.g * g.unit;
+        painter->drawLine(g.at(g.left + 1, y), g.at(g.left + g.w, y));
+    }
+    painter->restore();
+}
+
 void drawTimePositionVerticalBar(QPainter *painter, double position, const ChartGeometry &g)
 {
     painter->fillRect(g.rect(g.left + g.w * position, g.bottom, 2, g.h), Qt::white);
@@ -126,6 +142,12 @@ void GraphView::setGraphData(const QList<TVKGSensor> &values)
     update();
 }
 
+void GraphView::setThresholdLines(const QList<GSensorThresholdLine> &lines)
+{
+    m_thresholds = lines;
+    update();
+}
+
 void GraphView::updateTimePosition(double position)
 {
     m_timePosition = position;
@@ -137,6 +159,7 @@ void GraphView::paint(QPainter *painter, const QRectF &bounds) const
     const ChartGeometry geometry(bounds);
     painter->save();
     drawBackgroundRect(painter, geometry);
+    drawThresholdLines(painter, m_thresholds, geometry);
     if (!m_values.isEmpty()) {
         drawGraphData(painter, m_values, geometry);
         drawTimePositionVerticalBar(painter, m_timePosition, geometry);

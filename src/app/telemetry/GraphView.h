@@ -1,6 +1,7 @@
 #pragma once
 
 #include "telemetry/TVKGSensor.h"
+#include "trips/gsensorthresholds.h"
 
 #include <QList>
 #include <QWidget>
@@ -22,6 +23,10 @@ public:
     // The play position as a fraction of the recording, 0 to 1.
     void updateTimePosition(double position);
 
+    // The card's event thresholds, drawn as faint dashed lines; none hides them.
+    void setThresholdLines(const QList<GSensorThresholdLine> &lines);
+    const QList<GSensorThresholdLine> &thresholdLines() const { return m_thresholds; }
+
     const QList<TVKGSensor> &values() const { return m_values; }
     double timePosition() const { return m_timePosition; }
 
@@ -36,4 +41,5 @@ protected:
 private:
     QList<TVKGSensor> m_values;
     double m_timePosition = 0.0;
+    QList<GSensorThresholdLine> m_thresholds;
 };

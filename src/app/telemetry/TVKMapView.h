@@ -30,6 +30,10 @@ public:
     // An empty list clears the route.
     void setRoute(const QList<QPointF> &points);
 
+    // Runs a call of a page function; like the calls above it waits for the page to load,
+    // and only the newest waiting call of each function is kept.
+    void callScript(const QString &script) { call(script); }
+
     bool isPageLoaded() const { return m_loaded; }
     // The last script text run in the page.
     QString lastScript() const { return m_lastScript; }

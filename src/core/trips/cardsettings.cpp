@@ -5,6 +5,7 @@
 #include "settings/timezones.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdlib>
 
@@ -13,6 +14,19 @@ std::optional<_FILEDATA> cardSettings(const QString &folder)
     tvk::Result<_FILEDATA> record =
         readRecord(QDir(folder).filePath(QLatin1String(kSettingFileName)));
     return record ? std::optional<_FILEDATA>(*record) : std::nullopt;
+}
+
+std::optional<_FILEDATA> cardSettingsAbove(const QString &path)
+{
+    const QFileInfo info(path);
+    QDir dir(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+    for (int up = 0; up < 4; ++up) {
+        if (std::optional<_FILEDATA> settings = cardSettings(dir.path()))
+            return settings;
+        if (!dir.cdUp())
+            break;
+    }
+    return std::nullopt;
 }
 
 std::optional<int> cardZoneSeconds(const _FILEDATA &settings)

@@ -14,19 +14,6 @@
 
 namespace {
 
-// The card's settings: config.bin in the recording's folder or one of the folders above.
-std::optional<_FILEDATA> settingsAbove(const QString &path)
-{
-    QDir dir = QFileInfo(path).absoluteDir();
-    for (int up = 0; up < 4; ++up) {
-        if (std::optional<_FILEDATA> settings = cardSettings(dir.path()))
-            return settings;
-        if (!dir.cdUp())
-            break;
-    }
-    return std::nullopt;
-}
-
 // The fix nearest in time to the camera-clock moment `ms`.
 std::optional<RoutePoint> pointNear(const QList<RoutePoint> &route, quint32 ms)
 {
@@ -87,7 +74,7 @@ QString exportEvidence(const QString &path, const QString &out, const EvidencePa
 
     EvidenceFacts facts;
     facts.recording = media;
-    facts.settings = settingsAbove(media.path());
+    facts.settings = cardSettingsAbove(media.path());
     const QString partnerPath = partnerRecording(media.path());
     QList<TVKMedia> recordings{media};
     if (!partnerPath.isEmpty()) {

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "trips/recordingtelemetry.h"
+#include "trips/routeexport.h"
+#include "trips/trips.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QMenu;
+class QProgressDialog;
+class QWidget;
+
+// The player window's exports, from a menu on a head-bar button: the route of the playing
+// recording or of its whole trip as GPX or KML, and the evidence folder of the playing pair,
+// written off the interface thread behind a busy sign.
+class TVKExportActions : public QObject
+{
+    Q_OBJECT
+public:
+    // What is playing: the recording's path (empty: none) and the trip holding it.
+    struct Source
+    {
+        std::function<QString()> recording;
+        std::function<std::optional<TVKTrip>()> trip;
+    };
+    TVKExportActions(QWidget *window, Source source, std::shared_ptr<RouteCache> cache,
+                     QObject *parent = nullptr);
+
+    QMenu *menu() const { return m_menu; }
+
+    // The route of the playing recording, or of its trip, written to `path`: KML for a name
+    // ending in .kml, GPX otherwise. Returns an error text, or an empty string.
+    QString exportRoute(bool wholeTrip, const QString &path) const;
+    // Writes the evidence folder `out` of the playing recording in the background.
+    void startEvidence(const QString &out);
+    bool isWritingEvidence() const { return m_evidence != nullptr; }
+
+    // The dialogs of the menu's entries.
+    void chooseRouteFile(bool wholeTrip);
+    void chooseEvidenceFolder();
+
+signals:
+    // The evidence folder is written (`error` empty) or not.
+    void evidenceFinished(const QString &out, const QString &error);
+
+private:
+    QList<RouteTrack> tracks(bool wholeTrip) const;
+    void updateMenu();
+    void evidenceDone(const QString &out);
+    QString startFolder() const;
+
+    QWidget *m_window;
+    Source m_source;
+    std::shared_ptr<RouteCache> m_cache;
+    QMenu *m_menu;
+    QFutureWatcher<QString> *m_evidence = nullptr;
+    QPointer<QProgressDialog> m_busy;
+};

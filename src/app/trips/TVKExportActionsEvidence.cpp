@@ -1,0 +1,59 @@
+// The evidence folder of the playing pair, from the player window.
+#include "EvidencePictures.h"
+#include "TVKExportActions.h"
+#include "common/strings.h"
+#include "controls/TVKAlert.h"
+#include "trips/evidenceexport.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QProgressDialog>
+#include <QtConcurrent/QtConcurrentRun>
+
+void TVKExportActions::chooseEvidenceFolder()
+{
+    const QString recording = m_source.recording();
+    if (recording.isEmpty() || isWritingEvidence())
+        return;
+    // A folder that does not exist yet: the export makes it, whole or not at all.
+    const QString suggested =
+        QDir(startFolder())
+            .filePath(tvk::text("trips.evidence_folder").arg(TVKMedia(recording).mediaGroupName()));
+    const QString out =
+        QFileDialog::getSaveFileName(m_window, tvk::text("trips.export_evidence"), suggested, {},
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!out.isEmpty())
+        startEvidence(out);
+}
+
+void TVKExportActions::startEvidence(const QString &out)
+{
+    const QString recording = m_source.recording();
+    if (recording.isEmpty() || isWritingEvidence())
+        return;
+    m_busy = new QProgressDialog(tvk::text("trips.evidence_writing"), {}, 0, 0, m_window);
+    m_busy->setObjectName(QStringLiteral("evidenceBusy"));
+    m_busy->setWindowModality(Qt::WindowModal);
+    m_busy->setMinimumDuration(0);
+    m_busy->setAutoClose(false);
+    m_busy->show();
+    m_evidence = new QFutureWatcher<QString>(this);
+    connect(m_evidence, &QFutureWatcherBase::finished, this, [this, out] { evidenceDone(out); });
+    m_evidence->setFuture(QtConcurrent::run(
+        [recording, out] { return exportEvidence(recording, out, EvidencePictures()); }));
+}
+
+void TVKExportActions::evidenceDone(const QString &out)
+{
+    const QString error = m_evidence->result();
+    m_evidence->deleteLater();
+    m_evidence = nullptr;
+    if (m_busy)
+        m_busy->deleteLater();
+    if (error.isEmpty())
+        showAlert(m_window, QStringLiteral("TAVIK"),
+                  tvk::text("trips.evidence_written").arg(QDir::toNativeSeparators(out)));
+    else
+        showAlert(m_window, QStringLiteral("TAVIK"), tvk::text("trips.evidence_failed").arg(error));
+    emit evidenceFinished(out, error);
+}

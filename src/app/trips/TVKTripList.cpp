@@ -1,0 +1,152 @@
+#include "TVKTripList.h"
+
+#include "TVKTripListModel.h"
+#include "catalogue/TVKMediaList.h"
+#include "common/strings.h"
+#include "player/PlayerWindowUi.h"
+#include "player/TVKPlayback.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QSettings>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
+#include <QtConcurrent/QtConcurrentRun>
+
+TVKTripList::TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlayback *playback,
+                         QObject *parent)
+    : QObject(parent), m_ui(ui), m_mediaList(mediaList), m_playback(playback),
+      m_model(new TVKTripListModel(this))
+{
+    // The tree shares the flat list's cell and covers it; the flat list stays underneath, so
+    // the window's list and map switch need not know about trips.
+    m_view = new QTreeView(ui.mediaListBox);
+    m_view->setObjectName(QStringLiteral("tripListView"));
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setUniformRowHeights(true);
+    m_view->setAlternatingRowColors(true);
+    m_view->setTextElideMode(Qt::ElideMiddle);
+    m_view->setIndentation(12);
+    m_view->setIconSize(QSize(16, 16));
+    m_view->header()->setStretchLastSection(true);
+    m_view->header()->resizeSection(0, 86);
+    m_view->header()->resizeSection(1, 76);
+    m_view->header()->resizeSection(2, 74);
+    if (auto *grid = qobject_cast<QGridLayout *>(ui.mediaListBox->layout()))
+        grid->addWidget(m_view, 0, 0);
+    m_view->hide();
+
+    auto *button = new QToolButton(ui.sideButtonBox);
+    button->setObjectName(QStringLiteral("tripListButton"));
+    button->setText(tvk::text("trips.by_trip"));
+    button->setToolTip(tvk::text("trips.by_trip_tip"));
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    ui.sideButtonBox->layout()->addWidget(button);
+    m_switch = button;
+
+    ui.mediaListTableView->installEventFilter(this);
+    connect(m_switch, &QAbstractButton::toggled, this, &TVKTripList::setByTrip);
+    connect(m_view, &QAbstractItemView::activated, this, &TVKTripList::activated);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TVKTripList::selectionChanged);
+    connect(m_playback, &TVKPlayback::rowSelected, this, &TVKTripList::followPlayback);
+    setByTrip(QSettings().value(QLatin1String(kByTripKey), false).toBool());
+}
+
+void TVKTripList::setByTrip(bool on)
+{
+    if (on != m_byTrip)
+        QSettings().setValue(QLatin1String(kByTripKey), on);
+    m_byTrip = on;
+    const QSignalBlocker quiet(m_switch);
+    m_switch->setChecked(on);
+    updateVisibility();
+}
+
+void TVKTripList::updateVisibility()
+{
+    m_view->setVisible(m_byTrip && m_ui.mediaListTableView->isVisible());
+    if (m_view->isVisible())
+        m_view->raise();
+}
+
+bool TVKTripList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui.mediaListTableView &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        updateVisibility();
+    return QObject::eventFilter(watched, event);
+}
+
+void TVKTripList::catalogueChanged()
+{
+    const QList<TVKMedia> medias = m_mediaList->medias();
+    // A newer catalogue makes the grouping under way useless: publish() drops its result.
+    auto *watcher = new QFutureWatcher<QList<TVKTrip>>(this);
+    m_watcher = watcher;
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, medias] { publish(watcher, medias); });
+    watcher->setFuture(QtConcurrent::run([medias] { return groupTrips(medias); }));
+}
+
+void TVKTripList::publish(QFutureWatcher<QList<TVKTrip>> *watcher, const QList<TVKMedia> &medias)
+{
+    watcher->deleteLater();
+    if (watcher != m_watcher)
+        return;
+    m_watcher = nullptr;
+    m_model->setCatalogue(medias, watcher->result());
+    followPlayback(m_playback->mediaIndex());
+    emit tripsPublished();
+}
+
+int TVKTripList::tripOfPath(const QString &path) const
+{
+    for (int t = 0; t < trips().size(); ++t) {
+        if (trips()[t].contains(path))
+            return t;
+    }
+    return -1;
+}
+
+const QList<TVKTrip> &TVKTripList::trips() const
+{
+    return m_model->trips();
+}
+
+void TVKTripList::followPlayback(qint64 row)
+{
+    const QModelIndex index = m_model->indexOfCatalogueRow(row);
+    if (!index.isValid())
+        return;
+    const QSignalBlocker quiet(m_view->selectionModel());
+    m_view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
+                                                QItemSelectionModel::Rows);
+    m_view->setCurrentIndex(index);
+    m_view->scrollTo(index);
+}
+
+void TVKTripList::activated(const QModelIndex &index)
+{
+    qint64 row = m_model->catalogueRow(index);
+    // A trip plays from its first recording.
+    if (row < 0 && m_model->rowCount(index.siblingAtColumn(0)) > 0)
+        row = m_model->catalogueRow(m_model->index(0, 0, index.siblingAtColumn(0)));
+    if (row >= 0)
+        m_playback->changeAndPlay(row);
+}
+
+void TVKTripList::selectionChanged()
+{
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    if (rows.isEmpty() || m_model->catalogueRow(rows.first()) >= 0)
+        return;
+    emit tripChosen(m_model->tripOf(rows.first()));
+}

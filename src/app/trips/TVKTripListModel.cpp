@@ -1,0 +1,201 @@
+#include "TVKTripListModel.h"
+
+#include "catalogue/medialistcells.h"
+#include "common/strings.h"
+#include "controls/NamedImage.h"
+
+#include <QFont>
+#include <QHash>
+#include <QIcon>
+
+#include <algorithm>
+
+namespace {
+
+constexpr quintptr kTopLevel = 0;
+
+QString durationText(qint64 seconds)
+{
+    const qint64 minutes = (seconds + 30) / 60;
+    if (minutes < 60)
+        return tvk::text("trips.minutes").arg(std::max<qint64>(minutes, 1));
+    return tvk::text("trips.hours").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+TVKTripListModel::TVKTripListModel(QObject *parent) : QAbstractItemModel(parent) {}
+
+void TVKTripListModel::setCatalogue(const QList<TVKMedia> &medias, const QList<TVKTrip> &trips)
+{
+    beginResetModel();
+    m_medias = medias;
+    m_trips = trips;
+    m_entries.clear();
+    m_entryOfTrip = QList<int>(trips.size(), -1);
+    QHash<QString, int> tripOfPath;
+    for (int t = 0; t < trips.size(); ++t) {
+        for (const TVKMedia &m : trips[t].recordings)
+            tripOfPath.insert(m.path(), t);
+    }
+    for (qint64 row = 0; row < medias.size(); ++row) {
+        const int trip = tripOfPath.value(medias[row].path(), -1);
+        if (trip < 0) {
+            m_entries.append(Entry{-1, {row}});
+            continue;
+        }
+        if (m_entryOfTrip[trip] < 0) {
+            m_entryOfTrip[trip] = int(m_entries.size());
+            m_entries.append(Entry{trip, {}});
+        }
+        m_entries[m_entryOfTrip[trip]].rows.append(row);
+    }
+    endResetModel();
+}
+
+qint64 TVKTripListModel::catalogueRow(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return -1;
+    if (index.internalId() == kTopLevel) {
+        const Entry &entry = m_entries[index.row()];
+        return entry.trip < 0 ? entry.rows.first() : -1;
+    }
+    return m_entries[int(index.internalId() - 1)].rows[index.row()];
+}
+
+QModelIndex TVKTripListModel::indexOfCatalogueRow(qint64 row) const
+{
+    for (int e = 0; e < m_entries.size(); ++e) {
+        const qsizetype child = m_entries[e].rows.indexOf(row);
+        if (child < 0)
+            continue;
+        return m_entries[e].trip < 0 ? index(e, 0) : index(int(child), 0, index(e, 0));
+    }
+    return {};
+}
+
+int TVKTripListModel::tripOf(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return -1;
+    const int entry = index.internalId() == kTopLevel ? index.row() : int(index.internalId() - 1);
+    return m_entries[entry].trip;
+}
+
+QModelIndex TVKTripListModel::indexOfTrip(int trip) const
+{
+    if (trip < 0 || trip >= m_entryOfTrip.size())
+        return {};
+    return index(m_entryOfTrip[trip], 0);
+}
+
+QModelIndex TVKTripListModel::index(int row, int column, const QModelIndex &parent) const
+{
+    if (column < 0 || column >= columnCount(parent) || row < 0 || row >= rowCount(parent))
+        return {};
+    return createIndex(row, column, parent.isValid() ? quintptr(parent.row()) + 1 : kTopLevel);
+}
+
+QModelIndex TVKTripListModel::parent(const QModelIndex &child) const
+{
+    if (!child.isValid() || child.internalId() == kTopLevel)
+        return {};
+    return createIndex(int(child.internalId() - 1), 0, kTopLevel);
+}
+
+int TVKTripListModel::rowCount(const QModelIndex &parent) const
+{
+    if (!parent.isValid())
+        return int(m_entries.size());
+    if (parent.internalId() != kTopLevel || parent.column() != 0)
+        return 0;
+    const Entry &entry = m_entries[parent.row()];
+    return entry.trip < 0 ? 0 : int(entry.rows.size());
+}
+
+int TVKTripListModel::columnCount(const QModelIndex &) const
+{
+    return medialist::kColumnCount;
+}
+
+QVariant TVKTripListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const qint64 row = catalogueRow(index);
+    if (row >= 0)
+        return recordingData(row, index.column(), role);
+    return tripData(m_trips[tripOf(index)], index.column(), role);
+}
+
+QVariant TVKTripListModel::tripData(const TVKTrip &trip, int column, int role) const
+{
+    if (role == Qt::FontRole) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return role == Qt::TextAlignmentRole
+                   ? QVariant::fromValue(medialist::column(column).alignment)
+                   : QVariant();
+    const auto events = std::count_if(trip.recordings.cbegin(), trip.recordings.cend(),
+                                      [](const TVKMedia &m) { return m.isEventMedia(); });
+    switch (column) {
+    case 0:
+        return tvk::text("trips.trip");
+    case 1:
+        return trip.start.toString(QStringLiteral("yyyy-MM-dd"));
+    case 2:
+        return trip.start.toString(QStringLiteral("HH:mm")) + QChar(u'–') +
+               trip.end.toString(QStringLiteral("HH:mm"));
+    case 3: {
+        QString text = durationText(trip.seconds()) + QStringLiteral(" · ") +
+                       tvk::text("trips.recordings").arg(trip.recordings.size());
+        if (events)
+            text += QStringLiteral(" · ") + tvk::text("trips.events").arg(events);
+        return text;
+    }
+    }
+    return {};
+}
+
+QVariant TVKTripListModel::recordingData(qint64 row, int column, int role) const
+{
+    const TVKMedia &media = m_medias[row];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        switch (column) {
+        case 0:
+            return tvk::text(medialist::kindKey(media));
+        case 1:
+            return medialist::dateText(media);
+        case 2:
+            return medialist::timeText(media);
+        case 3:
+            return role == Qt::ToolTipRole ? media.path() : media.fileName();
+        }
+        return {};
+    case Qt::DecorationRole:
+        if (column == 0 && tvk::hasNamedImage(medialist::kindImageName(media)))
+            return QIcon(tvk::imageResourcePath(medialist::kindImageName(media)));
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(medialist::column(column).alignment);
+    default:
+        return {};
+    }
+}
+
+QVariant TVKTripListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= medialist::kColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return tvk::text(medialist::column(section).titleKey);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(medialist::column(section).alignment);
+    return {};
+}

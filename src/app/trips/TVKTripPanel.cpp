@@ -1,0 +1,95 @@
+#include "TVKTripPanel.h"
+
+#include "TVKClockReadout.h"
+#include "TVKExportActions.h"
+#include "TVKTripList.h"
+#include "TVKTripRouteLayer.h"
+#include "card/TVKTimeSetupController.h"
+#include "catalogue/TVKMediaList.h"
+#include "controls/TKImageButton.h"
+#include "player/PlayerWindowUi.h"
+#include "player/TVKPlayback.h"
+#include "player/headbarbutton.h"
+#include "telemetry/GraphView.h"
+#include "trips/cardsettings.h"
+#include "trips/gsensorthresholds.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QMenu>
+
+TVKTripPanel::TVKTripPanel(QWidget *window, PlayerWindowUi &ui, TVKMediaList *mediaList,
+                           TVKPlayback *playback, QObject *parent)
+    : QObject(parent), m_ui(ui), m_mediaList(mediaList), m_playback(playback),
+      m_list(new TVKTripList(ui, mediaList, playback, this)),
+      m_layer(new TVKTripRouteLayer(ui.mapWebView, this))
+{
+    auto *clockLine = new QLabel(ui.mapContainerView);
+    clockLine->setObjectName(QStringLiteral("clockOffsetField"));
+    clockLine->setWordWrap(true);
+    clockLine->setContentsMargins(10, 2, 10, 4);
+    ui.mapContainerView->layout()->addWidget(clockLine);
+    m_clock = new TVKClockReadout(clockLine, this);
+
+    TVKExportActions::Source source{[this] { return playingPath(); },
+                                    [this]() -> std::optional<TVKTrip> {
+                                        const int trip = m_list->tripOfPath(playingPath());
+                                        return trip < 0
+                                                   ? std::nullopt
+                                                   : std::optional<TVKTrip>(m_list->trips()[trip]);
+                                    }};
+    m_export = new TVKExportActions(window, source, m_layer->cache(), this);
+    TKImageButton *exportButton =
+        addHeadBarButton(ui, "exportButton", "icon_export_n", "trips.export");
+    connect(exportButton, &QAbstractButton::clicked, this, [this, exportButton] {
+        m_export->menu()->popup(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
+    });
+
+    connect(m_playback, &TVKPlayback::rowSelected, this, [this] { showTripOf(playingPath()); });
+    connect(m_list, &TVKTripList::tripsPublished, this, [this] { showTripOf(playingPath()); });
+    connect(m_list, &TVKTripList::tripChosen, this, &TVKTripPanel::showChosenTrip);
+    connect(m_playback, &TVKPlayback::telemetryPublished, this,
+            [this](const TVKTelemetryPtr &telemetry) {
+                if (const TVKMedia *media = m_mediaList->mediaAtIndex(m_playback->mediaIndex()))
+                    m_clock->recordingStarted(*media, telemetry);
+            });
+}
+
+void TVKTripPanel::catalogueChanged()
+{
+    m_list->catalogueChanged();
+    m_layer->clear();
+    m_clock->catalogueChanged(m_mediaList->directoryPath(), m_mediaList->medias());
+    const std::optional<_FILEDATA> settings = cardSettingsAbove(m_mediaList->directoryPath());
+    m_ui.graphView->setThresholdLines(settings ? drivingThresholdLines(*settings)
+                                               : QList<GSensorThresholdLine>());
+}
+
+QString TVKTripPanel::playingPath() const
+{
+    const TVKMedia *media =
+        m_playback ? m_mediaList->mediaAtIndex(m_playback->mediaIndex()) : nullptr;
+    return media ? media->path() : QString();
+}
+
+void TVKTripPanel::showTripOf(const QString &path)
+{
+    const int trip = path.isEmpty() ? -1 : m_list->tripOfPath(path);
+    if (trip < 0)
+        m_layer->clear();
+    else
+        m_layer->showTrip(m_list->trips()[trip], path);
+}
+
+void TVKTripPanel::showChosenTrip(int trip)
+{
+    if (trip >= 0 && trip < m_list->trips().size())
+        m_layer->showTrip(m_list->trips()[trip], playingPath());
+}
+
+void TVKTripPanel::proposeClockCorrection(TVKTimeSetupController *clockWindow) const
+{
+    const std::optional<ClockReport> &card = m_clock->cardReport();
+    if (card && card->medianOffsetSeconds)
+        clockWindow->proposeCorrection(*card->medianOffsetSeconds, card->zoneSeconds);
+}

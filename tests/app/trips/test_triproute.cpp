@@ -1,0 +1,145 @@
+// The whole trip on the map, as the data handed to the page: the playing recording's part
+// highlighted and a marker where each event recording starts; and routes read from files.
+#include "app/apptestsetup.h"
+#include "core/trips/tripcard.h"
+#include "trips/TVKTripRouteLayer.h"
+
+#include <QJsonArray>
+#include <QSignalSpy>
+
+namespace {
+
+// A trip of the named recordings (in "dir/" + name + ".avi"), each a minute long.
+TVKTrip tripOf(const QStringList &names)
+{
+    QList<TVKMedia> medias;
+    for (const QString &name : names)
+        medias.append(TVKMedia("/card/DCIM/" + name + ".avi"));
+    return groupTrips(medias, [](const TVKMedia &) { return 60000; }).value(0);
+}
+
+// Two points a route, the second 0.001° east; none for a name in `noFix`.
+QList<QList<RoutePoint>> routesOf(const TVKTrip &trip, const QStringList &noFix)
+{
+    QList<QList<RoutePoint>> routes;
+    double lng = 127.0;
+    for (const TVKMedia &m : trip.routeRecordings()) {
+        QList<RoutePoint> route;
+        if (!noFix.contains(m.mediaName())) {
+            for (const double east : {0.0, 0.001}) {
+                RoutePoint point;
+                point.latitude = 37.5;
+                point.longitude = lng + east;
+                route.append(point);
+            }
+        }
+        lng += 0.01;
+        routes.append(route);
+    }
+    return routes;
+}
+
+QString partsText(const QJsonObject &data)
+{
+    QStringList out;
+    for (const QJsonValue &part : data["parts"].toArray()) {
+        const QJsonObject p = part.toObject();
+        out.append(p["name"].toString().section('_', 0, 0) +
+                   QLatin1String(p["current"].toBool() ? "*" : "") +
+                   QString::number(p["points"].toArray().size()));
+    }
+    return out.join(' ');
+}
+
+QString eventsText(const QJsonObject &data)
+{
+    QStringList out;
+    for (const QJsonValue &event : data["events"].toArray()) {
+        const QJsonObject e = event.toObject();
+        out.append(e["time"].toString() + "@" +
+                   QString::number(e["at"].toArray()[1].toDouble(), 'f', 2));
+    }
+    return out.join(' ');
+}
+
+} // namespace
+
+class TestTripRoute : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initApplicationTest(); }
+
+    void layerData_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QStringList>("noFix");
+        QTest::addColumn<QString>("parts"); // kind, * when current, points
+        QTest::addColumn<QString>("events");
+        const QStringList drive{"alwa_20261017_083000_F", "alwa_20261017_083000_R",
+                                "event_20261017_083100_F", "event_20261017_083100_R",
+                                "alwa_20261017_083200_F"};
+        QTest::newRow("front playing")
+            << drive << "event_20261017_083100_F" << QStringList() << "alwa2 event*2 alwa2"
+            << "08:31:00@127.01";
+        // The rear of a moment highlights the same part: the route comes from the front.
+        QTest::newRow("rear playing")
+            << drive << "alwa_20261017_083000_R" << QStringList() << "alwa*2 event2 alwa2"
+            << "08:31:00@127.01";
+        QTest::newRow("playing elsewhere")
+            << drive << "alwa_20261017_090000_F" << QStringList() << "alwa2 event2 alwa2"
+            << "08:31:00@127.01";
+        QTest::newRow("nothing playing") << drive << "" << QStringList() << "alwa2 event2 alwa2"
+                                         << "08:31:00@127.01";
+        QTest::newRow("event without a fix has no marker")
+            << drive << "" << QStringList{"event_20261017_083100_F"} << "alwa2 event0 alwa2"
+            << "";
+        QTest::newRow("rear-only event is marked")
+            << QStringList{"alwa_20261017_083000_F", "event_20261017_083100_R"} << ""
+            << QStringList() << "alwa2 event2"
+            << "08:31:00@127.01";
+    }
+    void layerData()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, current);
+        QFETCH(QStringList, noFix);
+        const TVKTrip trip = tripOf(names);
+        const QString currentPath =
+            current.isEmpty() ? QString() : "/card/DCIM/" + current + ".avi";
+        const QJsonObject data =
+            TVKTripRouteLayer::layerData(trip, routesOf(trip, noFix), currentPath);
+        QTEST(partsText(data), "parts");
+        QTEST(eventsText(data), "events");
+        QCOMPARE(data["key"].toString(), "2026-10-17T08:30:00Z");
+    }
+
+    // Routes read from the recordings themselves, off the interface thread.
+    void readsRoutesOfFiles()
+    {
+        QTemporaryDir dir;
+        QList<TVKMedia> medias;
+        for (const QString &name :
+             QStringList{"alwa_20261017_083000_F", "event_20261017_083100_F"}) {
+            const QString path = writeCardRecording(dir.path(), name, 20, 9 * 3600, 0);
+            QVERIFY(!path.isEmpty());
+            medias.append(TVKMedia(path));
+        }
+        const TVKTrip trip = groupTrips(medias).value(0);
+        QCOMPARE(trip.recordings.size(), 2);
+        TVKTripRouteLayer layer(nullptr);
+        QSignalSpy published(&layer, &TVKTripRouteLayer::published);
+        layer.showTrip(trip, medias[1].path());
+        QVERIFY(published.wait(10000));
+        const QJsonObject data = published.last().first().toJsonObject();
+        QCOMPARE(partsText(data), "alwa20 event*20");
+        QCOMPARE(data["events"].toArray().size(), 1);
+        layer.clear();
+        QVERIFY(published.last().first().toJsonObject().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTripRoute)
+#include "test_triproute.moc"
