@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTableView>
 
 #include <algorithm>
@@ -126,7 +127,14 @@ void TVKAppDelegate::placeListNote()
 {
     const QSize area = m_ui.mediaListTableView->viewport()->size();
     const bool overRows = m_mediaList->count() > 0;
-    m_emptyListNote->setAutoFillBackground(overRows);
+    // Over rows the note needs its own opaque look, which the style sheet gives by name.
+    const QString name =
+        overRows ? QStringLiteral("listProblemNote") : QStringLiteral("emptyListNote");
+    if (m_emptyListNote->objectName() != name) {
+        m_emptyListNote->setObjectName(name);
+        m_emptyListNote->style()->unpolish(m_emptyListNote);
+        m_emptyListNote->style()->polish(m_emptyListNote);
+    }
     const int height = overRows
                            ? std::min(area.height(), m_emptyListNote->heightForWidth(area.width()))
                            : area.height();
