@@ -62,7 +62,9 @@ void TVKPlayback::watchFirstSecond()
         if (generation != m_startGeneration || m_startSettled)
             return;
         m_startSettled = true;
-        if (m_player1->hasMedia() && m_player1->length() <= 0)
+        // Without an index (a crash cut it) the length is unknown, yet the picture plays on:
+        // only a recording that also stands still is broken.
+        if (m_player1->hasMedia() && m_player1->length() <= 0 && m_lastReportedTime < 500)
             failBroken();
     });
 }
@@ -74,7 +76,7 @@ bool TVKPlayback::endedTooSoon() const
     if (m_player1->state() != VideoPlayer::Paused || m_player1->position() < kEndPosition)
         return false;
     const qint64 length = m_player1->length();
-    return length <= 0 || (!m_startSettled && m_lastReportedTime + 1000 < length);
+    return !m_startSettled && (length <= 0 || m_lastReportedTime + 1000 < length);
 }
 
 void TVKPlayback::failBroken()

@@ -346,7 +346,7 @@ private slots:
         QTest::addColumn<qint64>("endsAt");
         QTest::addColumn<bool>("jumpToEnd");
         QTest::addColumn<bool>("broken");
-        QTest::newRow("unknown length") << 0LL << -1LL << false << true;
+        QTest::newRow("unknown length, ends at once") << 0LL << 300LL << false << true;
         QTest::newRow("ends at once short of its length") << 60000LL << 300LL << false << true;
         QTest::newRow("short recording played whole") << 800LL << -1LL << false << false;
         QTest::newRow("the user jumps to the end at once") << 60000LL << -1LL << true << false;
@@ -376,6 +376,21 @@ private slots:
         if (broken)
             QCOMPARE(failed.first().first().toString(), cardPath(kOne));
         QCOMPARE(r.playback.mediaIndex(), broken ? 0 : 1);
+    }
+
+    // A recording cut before its index has no length, yet plays: it is no broken one.
+    void recordingWithoutLengthThatPlaysOn()
+    {
+        Rig r({kOne, "alwa_20240131_120100_F.avi"});
+        r.p1.lengthMs = 0;
+        QSignalSpy failed(&r.playback, &TVKPlayback::playStartFailed);
+        QVERIFY(r.start(0));
+        for (int i = 0; i < 30; ++i) {
+            r.p1.tick(100);
+            r.clock->advance(100);
+        }
+        QCOMPARE(failed.count(), 0);
+        QVERIFY(r.playback.state() != State::Failed);
     }
 
     void playWithNothingLoadedStartsTheSelectedRow()
