@@ -22,8 +22,10 @@ void TVKPlayback::timerPlayNext(quint64 watch)
         return;
     m_preparingPlayNext = true;
     setState(State::Advancing);
-    later(1.0, [this] {
-        if (m_bPlayNext)
+    // Void once anything has replaced this watch: an advance that already ran, a stop, a
+    // failure or another start; a second look of the watch meanwhile must not advance twice.
+    later(1.0, [this, watch] {
+        if (watch != m_endWatch || m_bPlayNext)
             return;
         m_bPlayNext = true;
         if (!playNext())

@@ -109,6 +109,25 @@ private slots:
         QVERIFY(r.p1.ended());
     }
 
+    // The watch can look twice while an advance waits; the second must not advance later,
+    // over a recording the user has started since.
+    void oneAdvancePerEnd()
+    {
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        r.runToEnd();
+        r.clock->advance(1000);
+        QCOMPARE(r.playback.state(), State::Advancing);
+        emit r.p1.timeChanged(); // a last report of the time at the end
+        r.clock->advance(1000);
+        QVERIFY(r.playing());
+        QCOMPARE(r.playback.mediaIndex(), 2);
+        QVERIFY(r.start(0));
+        r.clock->advance(3000);
+        QCOMPARE(r.playback.mediaIndex(), 0);
+        QCOMPARE(r.playback.state(), State::Playing);
+    }
+
     void telemetryComesFromTheFrontRecording_data()
     {
         QTest::addColumn<QStringList>("names");
