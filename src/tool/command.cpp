@@ -95,7 +95,10 @@ int runToolCommand(const ToolCommand &command, const QStringList &args)
             command.name,
             QStringLiteral("unexpected argument \"%1\"").arg(line.positionalArguments().last()));
     const int status = command.run(line);
-    toolOut().flush();
+    // Output that did not all arrive (a full disk, a closed pipe) is a failed command.
+    auto *out = qobject_cast<QFileDevice *>(toolOutDevice());
+    if (out && (!out->flush() || out->error() != QFileDevice::NoError) && status == 0)
+        return toolFailure(QStringLiteral("standard output: %1").arg(out->errorString()));
     return status;
 }
 

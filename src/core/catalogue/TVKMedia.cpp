@@ -1,5 +1,6 @@
 #include "TVKMedia.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -33,26 +34,53 @@ QString stripTrailingSlashes(const QString &path)
 
 } // namespace
 
-void splitFileName(const QString &path, QString *name, QString *extension)
+namespace {
+
+// The last component of a path, split at its last dot; a leading dot belongs to a hidden name,
+// not to an extension.
+qsizetype lastOf(QStringView text, char16_t c)
 {
-    const QString last = path.mid(path.lastIndexOf(u'/') + 1);
-    const qsizetype dot = last.lastIndexOf(u'.');
-    // A leading dot belongs to a hidden name, not to an extension.
-    if (dot <= 0) {
-        *name = last;
-        extension->clear();
-    } else {
-        *name = last.left(dot);
-        *extension = last.mid(dot + 1);
-    }
+    qsizetype i = text.size();
+    while (i > 0 && text[i - 1] != c)
+        --i;
+    return i - 1;
 }
 
-void TVKMedia::parsePath(const QString &path)
+void splitLast(QStringView path, QStringView *name, QStringView *extension)
+{
+    const QStringView last = path.mid(lastOf(path, u'/') + 1);
+    const qsizetype dot = lastOf(last, u'.');
+    *name = dot <= 0 ? last : last.left(dot);
+    *extension = dot <= 0 ? QStringView() : last.mid(dot + 1);
+}
+
+} // namespace
+
+void splitFileName(const QString &path, QString *name, QString *extension)
+{
+    QStringView n, e;
+    splitLast(path, &n, &e);
+    *name = n.toString();
+    *extension = e.toString();
+}
+
+QStringView recordingNameOf(QStringView path)
+{
+    QStringView name, extension;
+    splitLast(path, &name, &extension);
+    return name;
+}
+
+void TVKMedia::parsePath(const QString &path, const QString &knownDir)
 {
     m_path = stripTrailingSlashes(path);
     splitFileName(m_path, &m_mediaName, &m_extension);
-    const qsizetype slash = m_path.lastIndexOf(u'/');
-    m_dir = slash < 0 ? QString() : (slash == 0 ? QStringLiteral("/") : m_path.left(slash));
+    if (!knownDir.isNull()) {
+        m_dir = knownDir;
+    } else {
+        const qsizetype slash = m_path.lastIndexOf(u'/');
+        m_dir = slash < 0 ? QString() : (slash == 0 ? QStringLiteral("/") : m_path.left(slash));
+    }
 
     if (!hasRecordingNameLength(m_mediaName.size())) {
         updateToUnknown();
@@ -62,15 +90,15 @@ void TVKMedia::parsePath(const QString &path)
 
     bool parsed = false;
     bool timeRead = false;
-    if (m_mediaName.startsWith(QLatin1String("alwa_"))) {
+    if (startsWithAscii(m_mediaName, "alwa_")) {
         m_mediaDivision = Always;
         timeRead = true;
         parsed = parseTimeByName(m_mediaName, 5);
-    } else if (m_mediaName.startsWith(QLatin1String("motion_"))) {
+    } else if (startsWithAscii(m_mediaName, "motion_")) {
         m_mediaDivision = Motion;
         timeRead = true;
         parsed = parseTimeByName(m_mediaName, 7);
-    } else if (m_mediaName.startsWith(QLatin1String("event_"))) {
+    } else if (startsWithAscii(m_mediaName, "event_")) {
         m_mediaDivision = Event;
         timeRead = true;
         parsed = parseTimeByName(m_mediaName, 6);
@@ -79,9 +107,9 @@ void TVKMedia::parsePath(const QString &path)
         updateToUnknown();
         return;
     }
-    if (m_mediaName.endsWith(QLatin1String("_F")))
+    if (endsWithAscii(m_mediaName, "_F"))
         m_mediaDirection = Front;
-    else if (m_mediaName.endsWith(QLatin1String("_R")))
+    else if (endsWithAscii(m_mediaName, "_R"))
         m_mediaDirection = Rear;
 }
 
@@ -111,17 +139,30 @@ QString TVKMedia::fileName() const
     return m_mediaName + u'.' + m_extension;
 }
 
-QString TVKMedia::mediaGroupName() const
+QStringView TVKMedia::mediaGroupNameView() const
 {
-    return m_mediaName.left(std::max<qsizetype>(0, m_mediaName.size() - 2));
+    return QStringView(m_mediaName).left(std::max<qsizetype>(0, m_mediaName.size() - 2));
 }
 
 QString TVKMedia::yyyymmddhhmiss() const
 {
     char text[96];
-    std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d", m_year, m_month, m_day, m_hour,
-                  m_minute, m_second);
-    return QString::fromLatin1(text);
+    return QString::fromLatin1(text, writeYyyymmddhhmiss(text));
+}
+
+int TVKMedia::writeYyyymmddhhmiss(char (&out)[96]) const
+{
+    // Fourteen digits in their field widths need no printf, which thousands of rows feel.
+    qint64 key = fixedWidthTimeKey();
+    if (key >= 0) {
+        for (int i = 13; i >= 0; --i, key /= 10)
+            out[i] = char('0' + key % 10);
+        out[14] = '\0';
+        return 14;
+    }
+    const int n = std::snprintf(out, sizeof out, "%04d%02d%02d%02d%02d%02d", m_year, m_month, m_day,
+                                m_hour, m_minute, m_second);
+    return std::clamp(n, 0, int(sizeof out) - 1);
 }
 
 qint64 TVKMedia::fixedWidthTimeKey() const
@@ -155,4 +196,14 @@ int TVKMedia::compareDate(const TVKMedia &other) const
     if (m_mediaDirection != other.m_mediaDirection)
         return m_mediaDirection < other.m_mediaDirection ? -1 : 1;
     return 0;
+}
+
+TVKMedia::SortKey TVKMedia::sortKey() const
+{
+    const qint64 time = fixedWidthTimeKey();
+    if (time < 0 || m_mediaDivision < 0 || m_mediaDivision > 7 || m_mediaDirection < 0 ||
+        m_mediaDirection > 7)
+        return {-1};
+    // Later divisions first, then the lower direction, as compareDate orders them.
+    return {(time * 8 + (7 - m_mediaDivision)) * 8 + m_mediaDirection};
 }

@@ -12,10 +12,12 @@ public:
 
     TVKMedia() = default;
     explicit TVKMedia(const QString &path) { parsePath(path); }
+    // For a walk that knows the folder of each path it finds.
+    TVKMedia(const QString &path, const QString &dir) { parsePath(path, dir); }
     static TVKMedia mediaWithPath(const QString &path) { return TVKMedia(path); }
 
     // Fills every field from the path; never fails.
-    void parsePath(const QString &path);
+    void parsePath(const QString &path, const QString &knownDir = QString());
     // Reads the six time fields from fixed windows of the name; false when the name is too
     // short (nothing changed) or a value is out of range (the values read are kept).
     bool parseTimeByName(const QString &name, qint64 startPos);
@@ -35,10 +37,22 @@ public:
     int mediaDirection() const { return m_mediaDirection; }
 
     QString fileName() const;
-    QString mediaGroupName() const;
+    QString mediaGroupName() const { return mediaGroupNameView().toString(); }
+    QStringView mediaGroupNameView() const;
     QString yyyymmddhhmiss() const;
+    // The same text as bytes into `out`, without allocating; returns its length.
+    int writeYyyymmddhhmiss(char (&out)[96]) const;
     // Negative: this record first; 0: equal; positive: the other first.
     int compareDate(const TVKMedia &other) const;
+
+    // compareDate as one number, for records whose time fields all fill their widths.
+    struct SortKey
+    {
+        qint64 key;
+        bool valid() const { return key >= 0; }
+        bool operator<(const SortKey &other) const { return key < other.key; }
+    };
+    SortKey sortKey() const;
 
     bool isFrontMedia() const { return m_mediaDirection == Front; }
     bool isRearMedia() const { return m_mediaDirection == Rear; }
@@ -63,6 +77,10 @@ private:
     int m_mediaDirection = 0;
 };
 
+// Its strings move by their pointers, so a growing list of thousands of records is resized
+// in place rather than copied record by record.
+Q_DECLARE_TYPEINFO(TVKMedia, Q_RELOCATABLE_TYPE);
+
 // Lengths of the three name templates: "alwa_yyyymmdd_hhmiss_F", "event_…", "motion_…".
 inline constexpr int kAlwaysNameLength = 22;
 inline constexpr int kEventNameLength = 23;
@@ -72,5 +90,23 @@ inline bool hasRecordingNameLength(qsizetype length)
     return length == kAlwaysNameLength || length == kMotionNameLength || length == kEventNameLength;
 }
 
+// Case-sensitive tests against ASCII literals, inline: the walk makes a dozen per file.
+template <qsizetype N> bool startsWithAscii(QStringView text, const char (&literal)[N])
+{
+    if (text.size() < N - 1)
+        return false;
+    for (qsizetype i = 0; i < N - 1; ++i) {
+        if (text[i].unicode() != char16_t(literal[i]))
+            return false;
+    }
+    return true;
+}
+template <qsizetype N> bool endsWithAscii(QStringView text, const char (&literal)[N])
+{
+    return text.size() >= N - 1 && startsWithAscii(text.last(N - 1), literal);
+}
+
 // Splits the last component of a path into name and extension at its last dot.
 void splitFileName(const QString &path, QString *name, QString *extension);
+// The name part of that split.
+QStringView recordingNameOf(QStringView path);

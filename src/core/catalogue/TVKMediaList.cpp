@@ -5,35 +5,112 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-QString pairKeyOf(const QString &fileName)
+// A recording's name without its side: what its front and rear share.
+QStringView sideless(QStringView name)
 {
-    QString name, extension;
-    splitFileName(fileName, &name, &extension);
-    if (name.endsWith(QLatin1String("_F")) || name.endsWith(QLatin1String("_R")))
+    if (endsWithAscii(name, "_F") || endsWithAscii(name, "_R"))
         name.chop(2);
     return name;
 }
 
+// Stable, in the order compareDate gives.
+void sortByStartTime(QList<TVKMedia> &medias)
+{
+    // Sorting indexes by their keys moves 16 bytes where a record would move 128.
+    std::vector<std::pair<TVKMedia::SortKey, qsizetype>> order;
+    order.reserve(size_t(medias.size()));
+    for (qsizetype i = 0; i < medias.size(); ++i)
+        order.emplace_back(medias[i].sortKey(), i);
+    const bool keyed = std::all_of(order.begin(), order.end(),
+                                   [](const auto &entry) { return entry.first.valid(); });
+    if (keyed) {
+        std::stable_sort(order.begin(), order.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+    } else {
+        std::stable_sort(order.begin(), order.end(), [&medias](const auto &a, const auto &b) {
+            return medias[a.second].compareDate(medias[b.second]) < 0;
+        });
+    }
+    // Into that order in place, one cycle of the permutation at a time.
+    std::vector<bool> placed(order.size());
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (placed[start])
+            continue;
+        TVKMedia first = std::move(medias[qsizetype(start)]);
+        size_t at = start;
+        for (size_t from = size_t(order[at].second); from != start;
+             at = from, from = size_t(order[at].second)) {
+            medias[qsizetype(at)] = std::move(medias[qsizetype(from)]);
+            placed[at] = true;
+        }
+        medias[qsizetype(at)] = std::move(first);
+        placed[at] = true;
+    }
+}
+
+// The group a recording joins, made when it is the first: found by its name without the
+// side, made under its name without the last two characters.
+template <typename Dict, typename ToKey>
+auto &groupOf(Dict &dict, const TVKMedia &media, ToKey toKey)
+{
+    const QStringView name = media.mediaName();
+    const QStringView side = sideless(name);
+    if (side.size() == name.size() - 2) // both keys are the same: one probe
+        return dict[toKey(side)];
+    auto it = dict.find(toKey(side));
+    if (it == dict.end())
+        it = dict.insert(toKey(media.mediaGroupNameView()), {});
+    return *it;
+}
+
+QString toText(QStringView view)
+{
+    return view.toString();
+}
+
+QStringView asView(QStringView view)
+{
+    return view;
+}
+
 } // namespace
 
-void TVKMediaList::Contents::addMedia(const TVKMedia &media)
+void TVKMediaList::Contents::adopt(QList<TVKMedia> sorted)
 {
-    medias.append(media);
-    auto it = mediaPairDic.find(pairKeyOf(media.fileName()));
-    if (it == mediaPairDic.end())
-        it = mediaPairDic.insert(media.mediaGroupName(), TVKMediaPair::mediaPair());
+    medias = std::move(sorted);
+    const PairIndexes indexes = pairIndexes(medias);
+    mediaPairDic.clear();
+    mediaPairDic.reserve(indexes.size());
+    auto at = [this](qsizetype i) {
+        return i < 0 ? std::optional<TVKMedia>() : std::optional<TVKMedia>(medias[i]);
+    };
+    for (auto it = indexes.cbegin(); it != indexes.cend(); ++it)
+        mediaPairDic.insert(it.key().toString(), {at(it->front), at(it->rear)});
+}
+
+void TVKMediaList::Contents::addMedia(TVKMedia media)
+{
+    medias.append(std::move(media));
+    const TVKMedia &added = medias.constLast();
+    pair(added);
+}
+
+void TVKMediaList::Contents::pair(const TVKMedia &media)
+{
+    TVKMediaPair &group = groupOf(mediaPairDic, media, toText);
     if (media.isRearMedia())
-        it->rearMedia = media;
+        group.rearMedia = media;
     else if (media.isFrontMedia())
-        it->frontMedia = media;
+        group.frontMedia = media;
 }
 
 const TVKMediaPair *TVKMediaList::Contents::findMediaPairWithFileName(const QString &fileName) const
 {
-    const auto it = mediaPairDic.constFind(pairKeyOf(fileName));
+    const auto it = mediaPairDic.constFind(sideless(recordingNameOf(fileName)).toString());
     return it == mediaPairDic.cend() ? nullptr : &*it;
 }
 
@@ -82,19 +159,41 @@ void TVKMediaList::publish(quint64 generation, QFutureWatcher<Contents> *watcher
         m_delegate->mediaListChanged(this);
 }
 
-TVKMediaList::Contents TVKMediaList::walk(const QString &folder, const std::atomic<bool> *cancel)
+QList<TVKMedia> TVKMediaList::collect(const QString &folder, WalkReport &report,
+                                      const std::atomic<bool> *cancel)
 {
     QList<TVKMedia> found;
-    WalkReport report;
     eachDir(folder, found, &report, cancel);
-    std::stable_sort(found.begin(), found.end(),
-                     [](const TVKMedia &a, const TVKMedia &b) { return a.compareDate(b) < 0; });
+    sortByStartTime(found);
+    return found;
+}
+
+TVKMediaList::PairIndexes TVKMediaList::pairIndexes(const QList<TVKMedia> &medias)
+{
+    PairIndexes pairs;
+    pairs.reserve(medias.size() / 2 + 1);
+    for (qsizetype i = 0; i < medias.size(); ++i) {
+        const TVKMedia &media = medias[i];
+        PairSlots &group = groupOf(pairs, media, asView);
+        if (media.isRearMedia())
+            group.rear = i;
+        else if (media.isFrontMedia())
+            group.front = i;
+    }
+    return pairs;
+}
+
+TVKMediaList::PairSlots TVKMediaList::findPairSlots(const PairIndexes &pairs,
+                                                    const QString &fileName)
+{
+    return pairs.value(sideless(recordingNameOf(fileName)));
+}
+
+TVKMediaList::Contents TVKMediaList::walk(const QString &folder, const std::atomic<bool> *cancel)
+{
     Contents contents;
-    contents.medias.reserve(found.size());
-    contents.mediaPairDic.reserve(found.size());
-    for (const TVKMedia &media : std::as_const(found))
-        contents.addMedia(media);
-    contents.report = std::move(report);
+    QList<TVKMedia> found = collect(folder, contents.report, cancel);
+    contents.adopt(std::move(found));
     return contents;
 }
 

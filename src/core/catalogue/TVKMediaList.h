@@ -38,8 +38,13 @@ public:
         QHash<QString, TVKMediaPair> mediaPairDic;
         WalkReport report; // folders that could not be read, the limit reached
 
-        void addMedia(const TVKMedia &media);
+        void addMedia(TVKMedia media);
+        // Takes a whole time-ordered list at once, replacing what was held.
+        void adopt(QList<TVKMedia> sorted);
         const TVKMediaPair *findMediaPairWithFileName(const QString &fileName) const;
+
+    private:
+        void pair(const TVKMedia &media);
     };
 
     explicit TVKMediaList(QObject *parent = nullptr);
@@ -70,6 +75,20 @@ public:
     // The whole walk of one folder: collect, sort by start time, pair. Runs on any thread and
     // ends early once `cancel` is set.
     static Contents walk(const QString &folder, const std::atomic<bool> *cancel = nullptr);
+    // The pairs of a collected list as indexes into it, keyed by views of its own names, so
+    // that nothing is copied: the list must outlive them. The same pairs as Contents holds.
+    struct PairSlots
+    {
+        qsizetype front = -1;
+        qsizetype rear = -1;
+    };
+    using PairIndexes = QHash<QStringView, PairSlots>;
+    static PairIndexes pairIndexes(const QList<TVKMedia> &medias);
+    // The slots of the group a recording's name belongs to, as findMediaPairWithFileName finds.
+    static PairSlots findPairSlots(const PairIndexes &pairs, const QString &fileName);
+    // Its first two steps: the recordings in start-time order, not yet paired.
+    static QList<TVKMedia> collect(const QString &folder, WalkReport &report,
+                                   const std::atomic<bool> *cancel = nullptr);
 
 private:
     void publish(quint64 generation, QFutureWatcher<Contents> *watcher);

@@ -13,30 +13,29 @@
 #include <sys/statfs.h>
 #include <unistd.h>
 
-bool checkTimeByName(const QString &name, qint64 startPos)
+bool checkTimeByName(QStringView name, qint64 startPos)
 {
     return name.size() >= startPos + 15;
 }
 
-std::optional<TVKMedia> createMediaByPath(const QString &path)
+std::optional<TVKMedia> createMediaByPath(const QString &path, const QString &dir)
 {
-    QString name, extension;
-    splitFileName(path, &name, &extension);
+    const QStringView name = recordingNameOf(path);
     if (!hasRecordingNameLength(name.size()))
         return std::nullopt;
-    if (name.startsWith(QLatin1String("alwa_"))) {
+    if (startsWithAscii(name, "alwa_")) {
         if (!checkTimeByName(name, 5))
             return std::nullopt;
-    } else if (name.startsWith(QLatin1String("motion_"))) {
+    } else if (startsWithAscii(name, "motion_")) {
         if (!checkTimeByName(name, 7))
             return std::nullopt;
-    } else if (name.startsWith(QLatin1String("event_"))) {
+    } else if (startsWithAscii(name, "event_")) {
         if (!checkTimeByName(name, 6))
             return std::nullopt;
     }
-    if (!name.endsWith(QLatin1String("_F")) && !name.endsWith(QLatin1String("_R")))
+    if (!endsWithAscii(name, "_F") && !endsWithAscii(name, "_R"))
         return std::nullopt;
-    return TVKMedia(path);
+    return TVKMedia(path, dir);
 }
 
 namespace {
@@ -125,6 +124,11 @@ private:
         if (!child.endsWith('/'))
             child.append('/');
         const qsizetype base = child.size();
+        // Decoded once, on the first recording: the folder as it starts each path, and as the
+        // recordings' own folder.
+        QString prefixText, folderText;
+        bool folderNamed = true;
+
         while (const dirent *entry = ::readdir(dir)) {
             const char *name = entry->d_name;
             if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
@@ -144,21 +148,47 @@ private:
                 if (!walk(child))
                     return false;
             } else if (type == DT_REG && hasAviExtension(name)) {
-                const QString path = QFile::decodeName(child);
-                if (QFile::encodeName(path) != child) {
-                    m_report.unnamedRecordings.append(path);
+                const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
+                if (prefixText.isNull()) {
+                    const QByteArrayView prefix(child.constData(), base);
+                    folderNamed = prefix.isValidUtf8();
+                    prefixText = QString::fromUtf8(prefix);
+                    folderText = base == 1 ? prefixText : prefixText.left(prefixText.size() - 1);
+                }
+                if (!folderNamed || !bytes.isValidUtf8()) {
+                    m_report.unnamedRecordings.append(QFile::decodeName(child));
                     continue;
                 }
-                if (auto media = createMediaByPath(path)) {
+                if (auto media =
+                        createMediaByPath(prefixText + QString::fromUtf8(bytes), folderText)) {
                     m_medias.append(std::move(*media));
                     if (m_medias.size() >= kMaxCatalogueEntries) {
-                        m_report.stoppedAtLimit = true;
-                        return false;
+                        // This folder stops here; the folders above go on, each again
+                        // stopping after its next addition.
+                        if (holdsMore(dir))
+                            m_report.stoppedAtLimit = true;
+                        return true;
                     }
                 }
             }
         }
         return true;
+    }
+
+    // Whether the rest of a folder cut short holds a recording or a folder that may hold one.
+    static bool holdsMore(DIR *dir)
+    {
+        while (const dirent *entry = ::readdir(dir)) {
+            const char *name = entry->d_name;
+            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+                continue;
+            if (entry->d_type == DT_DIR || entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN)
+                return true;
+            if (entry->d_type == DT_REG && hasAviExtension(name) &&
+                createMediaByPath(QFile::decodeName(name)))
+                return true;
+        }
+        return false;
     }
 
     void unreadable(const QByteArray &folder, int error)

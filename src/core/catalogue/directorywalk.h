@@ -12,11 +12,11 @@
 inline constexpr qsizetype kMaxCatalogueEntries = 15000;
 
 // True when the name holds at least startPos + 15 characters (room for the time).
-bool checkTimeByName(const QString &name, qint64 startPos);
+bool checkTimeByName(QStringView name, qint64 startPos);
 
 // The acceptance filter of recording files: the name's length, prefix room and side suffix.
-// The digits of the time are not examined here.
-std::optional<TVKMedia> createMediaByPath(const QString &path);
+// The digits of the time are not examined here. `dir`, when given, is the path's folder.
+std::optional<TVKMedia> createMediaByPath(const QString &path, const QString &dir = QString());
 
 // What a walk could not do.
 struct WalkReport

@@ -7,42 +7,52 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <cstring>
+#include <thread>
 
 namespace {
 
-void writePathOrNull(JsonStream &json, const std::optional<TVKMedia> &media)
+void writePathOrNull(JsonStream &json, const QList<TVKMedia> &medias, qsizetype index)
 {
-    if (media)
-        json.string(media->path());
+    if (index >= 0)
+        json.string(medias[index].path());
     else
         json.null();
 }
 
-// Keys in alphabetical order, as the catalogue's JSON has always had them.
-void writeCatalogueJson(const TVKMediaList::Contents &contents)
+// Keys in alphabetical order, as the catalogue's JSON has always had them. The pairs are
+// made on a second thread while the recordings are written.
+void writeCatalogueJson(const QList<TVKMedia> &medias)
 {
+    TVKMediaList::PairIndexes pairs;
+    QList<QStringView> groups;
+    std::thread pairing([&pairs, &groups, &medias] {
+        pairs = TVKMediaList::pairIndexes(medias);
+        groups = pairs.keys();
+        std::sort(groups.begin(), groups.end());
+    });
     JsonStream json(toolOutDevice());
     json.beginObject().key("medias").beginArray();
-    for (const TVKMedia &m : contents.medias) {
+    for (const TVKMedia &m : medias) {
         json.beginObject();
         json.key("dir").string(m.dir());
         json.key("direction").integer(m.mediaDirection());
         json.key("division").integer(m.mediaDivision());
         json.key("extension").string(m.extension());
-        json.key("group").string(m.mediaGroupName());
+        json.key("group").string(m.mediaGroupNameView());
         json.key("name").string(m.mediaName());
         json.key("path").string(m.path());
-        json.key("time").string(m.yyyymmddhhmiss());
+        char time[96];
+        json.key("time").utf8String(QByteArrayView(time, m.writeYyyymmddhhmiss(time)));
         json.endObject();
     }
+    pairing.join();
     json.endArray().key("pairs").beginObject();
-    QStringList groups = contents.mediaPairDic.keys();
-    std::sort(groups.begin(), groups.end());
-    for (const QString &group : std::as_const(groups)) {
-        const TVKMediaPair &pair = contents.mediaPairDic[group];
+    for (const QStringView group : std::as_const(groups)) {
+        const TVKMediaList::PairSlots pair = pairs.value(group);
         json.key(group).beginObject();
-        writePathOrNull(json.key("front"), pair.frontMedia);
-        writePathOrNull(json.key("rear"), pair.rearMedia);
+        writePathOrNull(json.key("front"), medias, pair.front);
+        writePathOrNull(json.key("rear"), medias, pair.rear);
         json.endObject();
     }
     json.endObject().endObject().newline();
@@ -67,43 +77,52 @@ const char *sideWord(const TVKMedia &m)
     return m.isFrontMedia() ? "front" : (m.isRearMedia() ? "rear" : "-");
 }
 
+// Two blanks, then the word left-justified in `width` columns.
+void appendPadded(QByteArray &lines, const char *word, qsizetype width)
+{
+    const qsizetype length = qsizetype(std::strlen(word));
+    lines += "  ";
+    lines += word;
+    if (length < width)
+        lines.append(width - length, ' ');
+}
+
 int runList(const QCommandLineParser &line)
 {
     const QString folder = line.positionalArguments().first();
     const bool json = line.isSet(toolJsonOption());
-    const TVKMediaList::Contents contents = TVKMediaList::walk(folder);
-    const WalkReport &report = contents.report;
+    WalkReport report;
+    const QList<TVKMedia> medias = TVKMediaList::collect(folder, report);
     if (!report.unreadableFolders.isEmpty() && report.unreadableFolders.first().subject == folder)
         return toolFailure(report.unreadableFolders.first().text());
     for (const QString &problem : walkReportLines(report, folder))
         toolErr() << "tavik-tool: " << problem << Qt::endl;
     if (json) {
-        writeCatalogueJson(contents);
+        writeCatalogueJson(medias); // a failed write is told when the command ends
         return 0;
     }
+    const TVKMediaList::PairIndexes pairs = TVKMediaList::pairIndexes(medias);
     // One line per recording, written as bytes: a card holds tens of thousands.
     QIODevice *out = toolOutDevice();
     QByteArray lines;
-    for (const TVKMedia &m : contents.medias) {
-        const TVKMediaPair *pair = contents.findMediaPairWithFileName(m.mediaName());
-        const bool paired = pair && pair->frontMedia && pair->rearMedia;
-        lines += m.yyyymmddhhmiss().toUtf8();
-        lines += "  ";
-        lines += QByteArray(kindWord(m)).leftJustified(6);
-        lines += "  ";
-        lines += QByteArray(sideWord(m)).leftJustified(5);
-        lines += paired ? "  pair  " : "        ";
+    lines.reserve((1 << 16) + 4096); // one buffer, written out and reused
+    for (const TVKMedia &m : medias) {
+        char text[96];
+        lines.append(text, m.writeYyyymmddhhmiss(text));
+        appendPadded(lines, kindWord(m), 6);
+        appendPadded(lines, sideWord(m), 5);
+        const TVKMediaList::PairSlots pair = TVKMediaList::findPairSlots(pairs, m.mediaName());
+        lines += pair.front >= 0 && pair.rear >= 0 ? "  pair  " : "        ";
         lines += m.path().toUtf8();
         lines += '\n';
         if (lines.size() > (1 << 16)) {
             out->write(lines);
-            lines.clear();
+            lines.truncate(0);
         }
     }
-    lines += QByteArray::number(contents.medias.size()) + " recordings, " +
-             QByteArray::number(contents.mediaPairDic.size()) + " groups\n";
-    if (out->write(lines) != lines.size())
-        return toolFailure(QStringLiteral("standard output: %1").arg(out->errorString()));
+    lines += QByteArray::number(medias.size()) + " recordings, " +
+             QByteArray::number(pairs.size()) + " groups\n";
+    out->write(lines); // a failed write is told when the command ends
     return 0;
 }
 

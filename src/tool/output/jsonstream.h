@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 class QIODevice;
 
@@ -23,9 +25,10 @@ public:
     JsonStream &beginArray();
     JsonStream &endArray();
     JsonStream &key(const char *name);
-    JsonStream &key(const QString &name);
+    JsonStream &key(QStringView name);
 
-    JsonStream &string(const QString &text);
+    JsonStream &string(QStringView text);
+    JsonStream &utf8String(QByteArrayView utf8);
     JsonStream &number(double value); // null when not finite, as QJsonDocument writes it
     JsonStream &integer(qint64 value);
     JsonStream &boolean(bool value);
@@ -37,7 +40,8 @@ public:
 
 private:
     void element();
-    void keyText(const QByteArray &utf8);
+    void keyText(QByteArrayView utf8);
+    void keyText(QStringView text);
     void maybeFlush();
 
     QIODevice *m_device;

@@ -201,11 +201,20 @@ private slots:
                  QStringList({"event_20240131_110000_R.avi", "alwa_20240131_120000_F.avi"}));
     }
 
+    // A folder stops at the limit, and the user hears of it only when something was left out.
+    void capAtFifteenThousandPerFolder_data()
+    {
+        QTest::addColumn<int>("extra");
+        QTest::newRow("exactly the limit") << 0;
+        QTest::newRow("more than the limit") << 20;
+    }
+
     void capAtFifteenThousandPerFolder()
     {
+        QFETCH(int, extra);
         QTemporaryDir dir;
         QStringList names; // one name per second, so every name is distinct
-        for (int i = 0; i < kMaxCatalogueEntries + 20; ++i) {
+        for (int i = 0; i < kMaxCatalogueEntries + extra; ++i) {
             const QTime time = QTime(0, 0).addSecs(i % 86400);
             names << QStringLiteral("alwa_%1_%2_F.avi")
                          .arg(20240101 + i / 86400)
@@ -216,10 +225,26 @@ private slots:
         WalkReport report;
         eachDir(dir.path(), found, &report);
         QCOMPARE(found.size(), kMaxCatalogueEntries);
-        QVERIFY(report.stoppedAtLimit); // and the user is told
+        QCOMPARE(report.stoppedAtLimit, extra > 0);
         const ProcessRun run = runTool({"list", dir.path()});
         QCOMPARE(run.status, 0);
-        QVERIFY2(run.err.contains("holds more recordings than the 15000 shown"), run.err.data());
+        QCOMPARE(run.err.contains("holds more recordings than the 15000 shown"), extra > 0);
+    }
+
+    // Each folder stops on its own: past the limit, the one walked second still gives one.
+    void limitStopsOneFolderAtATime()
+    {
+        QTemporaryDir dir;
+        QStringList names;
+        for (int i = 0; i < kMaxCatalogueEntries; ++i) {
+            const QString time = QTime(0, 0).addSecs(i).toString("hhmmss");
+            names << QStringLiteral("a/alwa_20240101_%1_F.avi").arg(time)
+                  << QStringLiteral("b/alwa_20240102_%1_F.avi").arg(time);
+        }
+        touch(dir, names);
+        QList<TVKMedia> found;
+        eachDir(dir.path(), found);
+        QCOMPARE(found.size(), kMaxCatalogueEntries + 1);
     }
 };
 

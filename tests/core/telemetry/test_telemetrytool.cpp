@@ -204,6 +204,29 @@ private slots:
         QCOMPARE(gpx.out.count("<trk>"), 2);
         QCOMPARE(gpx.out.count("<?xml"), 1);
     }
+
+    // Output that cannot be written is a failure, whatever the command and format.
+    void fullStandardOutput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        for (const char *format : {"--json", "--csv", "--gpx", "--kml"})
+            QTest::newRow(format) << QStringList{"telemetry", "%1", QString::fromLatin1(format)};
+        QTest::newRow("list") << QStringList{"list", "%2"};
+        QTest::newRow("list --json") << QStringList{"list", "%2", "--json"};
+    }
+
+    void fullStandardOutput()
+    {
+        QFETCH(QStringList, args);
+        args.replaceInStrings("%1", m_path).replaceInStrings("%2", m_dir.path());
+        QProcess tool;
+        tool.setStandardOutputFile("/dev/full");
+        tool.start(qEnvironmentVariable("TAVIK_TOOL"), args);
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+        const QByteArray err = tool.readAllStandardError();
+        QVERIFY2(err.contains("tavik-tool: standard output: No space left on device"), err);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTelemetryTool)
