@@ -10,8 +10,8 @@
 #include "controls/AppResources.h"
 #include "records/TVKDrivingRecordModel.h"
 #include "records/TVKSettingForFlashDataViewController.h"
+#include "settings/SettingsRecord.h"
 #include "settings/TVKSettingController.h"
-#include "settings/settingsrecord.h"
 
 #include <QAbstractButton>
 #include <QApplication>

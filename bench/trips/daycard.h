@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cardfiles/plannedrecording.h"
-#include "settings/settingsrecord.h"
+#include "settings/SettingsRecord.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,8 +1,8 @@
 // lsblk's JSON output from outside bytes: devices, USB volumes, the camera card and the checks
 // before formatting must cope with anything.
-#include "card/formatcommands.h"
-#include "card/lsblkparser.h"
-#include "card/volumes.h"
+#include "card/FormatCommands.h"
+#include "card/LsblkParser.h"
+#include "card/Volumes.h"
 #include "common/log.h"
 
 #include <cstdint>

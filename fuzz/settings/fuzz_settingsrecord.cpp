@@ -1,9 +1,9 @@
 // The settings record from outside bytes: the first 428 bytes are a config.bin, the rest a
 // NAME=VALUE edit as `tavik-tool config set` takes it.
+#include "settings/FileDataFields.h"
+#include "settings/SettingValues.h"
+#include "settings/SettingsRecord.h"
 #include "settings/TVKValidator.h"
-#include "settings/filedatafields.h"
-#include "settings/settingsrecord.h"
-#include "settings/settingvalues.h"
 
 #include <cstdint>
 #include <cstdlib>

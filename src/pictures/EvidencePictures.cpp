@@ -1,6 +1,6 @@
 #include "EvidencePictures.h"
 
-#include "chartdrawing.h"
+#include "ChartDrawing.h"
 #include "common/cformat.h"
 
 #include <QPainter>

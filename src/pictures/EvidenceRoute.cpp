@@ -1,7 +1,7 @@
 // The route picture of an evidence folder: the track on a plain projection, with its start,
 // its end, the place of the event, a scale bar and north up.
+#include "ChartDrawing.h"
 #include "EvidencePictures.h"
-#include "chartdrawing.h"
 #include "common/cformat.h"
 
 #include <QPainter>

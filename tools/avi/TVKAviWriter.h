@@ -1,6 +1,6 @@
 #pragma once
 
-#include "telemetry/avirecords.h"
+#include "telemetry/AviRecords.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "DemoCard.h"
 
-#include "settings/settingsrecord.h"
-#include "settings/timezones.h"
+#include "settings/SettingsRecord.h"
+#include "settings/TimeZones.h"
 
 #include <QTimeZone>
 

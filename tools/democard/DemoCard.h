@@ -5,7 +5,7 @@
 #include "DemoStreet.h"
 #include "DemoTelemetry.h"
 #include "DemoTraffic.h"
-#include "settings/filedata.h"
+#include "settings/FileData.h"
 
 #include <QDateTime>
 #include <QList>

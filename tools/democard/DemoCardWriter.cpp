@@ -4,10 +4,10 @@
 #include "DemoNoise.h"
 #include "DemoOsd.h"
 #include "DemoRecordingWriter.h"
-#include "card/timesetfile.h"
+#include "card/TimeSetFile.h"
 #include "cardfiles/drivingrecordwriter.h"
 #include "records/drivingrecordfile.h"
-#include "settings/settingsrecord.h"
+#include "settings/SettingsRecord.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DemoDrive.h"
-#include "telemetry/avirecords.h"
+#include "telemetry/AviRecords.h"
 
 #include <QByteArray>
 #include <QDateTime>

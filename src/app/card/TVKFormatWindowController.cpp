@@ -1,13 +1,13 @@
 #include "TVKFormatWindowController.h"
 
+#include "card/ByteCount.h"
+#include "card/FormatCommands.h"
 #include "card/LsblkVolumeSource.h"
 #include "card/TVKCardFormatter.h"
-#include "card/bytecount.h"
-#include "card/formatcommands.h"
-#include "card/volumes.h"
+#include "card/Volumes.h"
 #include "common/strings.h"
+#include "controls/CentreOnScreen.h"
 #include "controls/TVKAlert.h"
-#include "controls/centreonscreen.h"
 #include "ui_TVKFormatWindowController.h"
 
 #include <QFutureWatcher>

@@ -1,6 +1,6 @@
 #include "UDisksVolumeLabeller.h"
 
-#include "card/shellcommand.h"
+#include "card/ShellCommand.h"
 
 #include <QDBusConnection>
 #include <QDBusError>

@@ -3,6 +3,7 @@
 #include "CardOfferBar.h"
 #include "CupsPrintService.h"
 #include "CustomWindow.h"
+#include "HeadBarButton.h"
 #include "PMProgressIndicator.h"
 #include "TVKFrameCapture.h"
 #include "TVKFramePrint.h"
@@ -16,34 +17,25 @@
 #include "VLCVideoView.h"
 #include "card/LsblkVolumeSource.h"
 #include "card/UDisksVolumeLabeller.h"
-#include "catalogue/cardfolder.h"
+#include "catalogue/CardFolder.h"
 #include "common/strings.h"
 #include "controls/TKElidedLabel.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"
 #include "controls/TKVideoBackgroundImageView.h"
 #include "controls/TVKAlert.h"
-#include "headbarbutton.h"
 #include "player/TVKPlayInfo.h"
 #include "player/TVKPlayback.h"
-#include "settings/settingsfilesearch.h"
+#include "settings/SettingsFileSearch.h"
 #include "telemetry/GraphView.h"
 #include "telemetry/TVKMapView.h"
 #include "trips/TVKTripPanel.h"
 
-#include <QAbstractAnimation>
-#include <QEvent>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
-#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
-#include <QSlider>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -236,66 +228,6 @@ void TVKAppDelegate::launch(const QString &folder)
     m_window->show();
     if (!folder.isEmpty())
         openFolder(folder);
-}
-
-QRect TVKAppDelegate::minWindowFrame() const
-{
-    const QScreen *screen =
-        m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
-    const QRect visible = screen ? screen->availableGeometry()
-                                 : QRect(QPoint(0, 0), CustomWindow::minimumFrameSize());
-    return CustomWindow::frameCentredIn(visible, CustomWindow::minimumFrameSize());
-}
-
-bool TVKAppDelegate::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Resize) {
-        if (watched == m_ui.mediaListTableView->viewport())
-            placeListNote();
-        else if (watched == m_ui.videoContainerView) {
-            fitVideoView(m_video1View);
-            // The window's own resize comes before its layout: the zoom is measured here.
-            if (m_controller)
-                m_controller->measureScale();
-        } else if (watched == m_ui.subVideoHost)
-            fitVideoView(m_video2View);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void TVKAppDelegate::fitVideoView(VLCVideoView *view)
-{
-    // A swap animation in progress places the view itself.
-    if (m_playback && m_playback->isSwapping())
-        return;
-    view->setGeometry(view->parentWidget()->rect());
-}
-
-void TVKAppDelegate::layoutWindow()
-{
-    // Full screen keeps only the video and a thin control strip.
-    const bool full = m_window->isFullScreen();
-    m_ui.headBox->setVisible(!full);
-    m_ui.bodyRightBox->setVisible(!full);
-    m_ui.gsensorBox->setVisible(!full);
-    m_ui.mediaControlBox->setVisible(!full);
-    m_ui.mediaControlBoxForFullScreen->setVisible(full);
-    m_ui.bodyBox->layout()->setContentsMargins(full ? 0 : 10, 0, full ? 2 : 10, full ? 2 : 8);
-}
-
-void TVKAppDelegate::toggleFullScreen()
-{
-    if (!m_window->isFullScreen() && !m_ui.fullScreenButton->isEnabled())
-        return; // an empty window has nothing to show full screen
-    if (m_window->isFullScreen())
-        m_window->leaveFullscreen();
-    else
-        m_window->enterFullscreen();
-}
-
-void TVKAppDelegate::closeWindow()
-{
-    m_window->close();
 }
 
 void TVKAppDelegate::die()

@@ -4,7 +4,7 @@
 #include "PlayerWindowUi.h"
 #include "TVKAppDelegate.h"
 #include "TVKMediaListModel.h"
-#include "catalogue/cardfolder.h"
+#include "catalogue/CardFolder.h"
 #include "common/strings.h"
 #include "controls/TKElidedLabel.h"
 #include "controls/TKImageButton.h"

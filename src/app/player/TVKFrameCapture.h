@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/capturefile.h"
+#include "player/CaptureFile.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,10 +1,10 @@
 #include "TVKFramePrint.h"
 
 #include "TVKFrameCapture.h"
-#include "player/VideoPlayer.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
-#include "player/capturefile.h"
+#include "player/CaptureFile.h"
+#include "player/VideoPlayer.h"
 
 #include <QFileInfo>
 #include <QImageReader>

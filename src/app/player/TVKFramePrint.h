@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/printjob.h"
+#include "player/PrintJob.h"
 
 #include <QObject>
 #include <QPointer>

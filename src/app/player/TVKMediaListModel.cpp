@@ -1,7 +1,7 @@
 #include "TVKMediaListModel.h"
 
+#include "catalogue/MediaListCells.h"
 #include "catalogue/TVKMediaList.h"
-#include "catalogue/medialistcells.h"
 #include "common/strings.h"
 #include "controls/NamedImage.h"
 

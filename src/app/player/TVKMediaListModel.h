@@ -4,7 +4,7 @@
 
 class TVKMediaList;
 
-// The recording list: one row per catalogue entry, the four columns of medialistcells.h.
+// The recording list: one row per catalogue entry, the four columns of MediaListCells.h.
 class TVKMediaListModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -11,12 +11,12 @@
 #include "card/LsblkVolumeSource.h"
 #include "card/UDisksVolumeLabeller.h"
 #include "common/strings.h"
+#include "controls/CentreOnScreen.h"
 #include "controls/TVKAlert.h"
-#include "controls/centreonscreen.h"
 #include "records/TVKSettingForFlashDataViewController.h"
 #include "records/drivingrecordfile.h"
-#include "settings/settingsrecord.h"
-#include "settings/timezones.h"
+#include "settings/SettingsRecord.h"
+#include "settings/TimeZones.h"
 #include "ui_TVKSettingController.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/filedata.h"
-#include "settings/settingsfilesearch.h"
+#include "settings/FileData.h"
+#include "settings/SettingsFileSearch.h"
 
 #include <QDialog>
 #include <QPointer>

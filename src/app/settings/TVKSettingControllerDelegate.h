@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/filedata.h"
+#include "settings/FileData.h"
 
 #include <QPointer>
 #include <QString>

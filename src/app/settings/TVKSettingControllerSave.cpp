@@ -2,10 +2,10 @@
 #include "TVKSettingController.h"
 #include "TVKSettingControllerDelegate.h"
 #include "card/TVKFormatWindowController.h"
-#include "card/volumes.h"
+#include "card/Volumes.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
-#include "settings/settingsrecord.h"
+#include "settings/SettingsRecord.h"
 #include "ui_TVKSettingController.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
+#include "settings/SettingsRecord.h"
 #include "settings/TVKValidator.h"
-#include "settings/settingsrecord.h"
 #include "ui_TVKSettingForAuxViewController.h"
 
 #include <QButtonGroup>

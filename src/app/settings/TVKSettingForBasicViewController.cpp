@@ -3,8 +3,8 @@
 #include "common/cformat.h"
 #include "common/strings.h"
 #include "controls/TVKAlert.h"
+#include "settings/SettingsRecord.h"
 #include "settings/TVKValidator.h"
-#include "settings/settingsrecord.h"
 #include "ui_TVKSettingForBasicViewController.h"
 
 #include <QRegularExpressionValidator>

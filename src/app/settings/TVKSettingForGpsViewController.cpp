@@ -1,7 +1,7 @@
 #include "TVKSettingForGpsViewController.h"
 
 #include "common/strings.h"
-#include "settings/timezones.h"
+#include "settings/TimeZones.h"
 #include "ui_TVKSettingForGpsViewController.h"
 
 TVKSettingForGpsViewController::TVKSettingForGpsViewController(QWidget *parent)

@@ -1,6 +1,6 @@
 #include "TVKTripListModel.h"
 
-#include "catalogue/medialistcells.h"
+#include "catalogue/MediaListCells.h"
 #include "common/strings.h"
 #include "controls/NamedImage.h"
 

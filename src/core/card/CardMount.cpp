@@ -1,8 +1,8 @@
 #include "CardMount.h"
 
-#include "catalogue/directorywalk.h"
-#include "settings/filedata.h"
-#include "settings/settingsfilesearch.h"
+#include "catalogue/DirectoryWalk.h"
+#include "settings/FileData.h"
+#include "settings/SettingsFileSearch.h"
 
 #include <QDir>
 #include <QDirIterator>

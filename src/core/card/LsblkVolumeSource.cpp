@@ -1,7 +1,7 @@
 #include "LsblkVolumeSource.h"
 
+#include "LsblkParser.h"
 #include "common/log.h"
-#include "lsblkparser.h"
 
 #include <QProcess>
 

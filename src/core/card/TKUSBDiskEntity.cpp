@@ -1,6 +1,6 @@
 #include "TKUSBDiskEntity.h"
 
-#include "bytecount.h"
+#include "ByteCount.h"
 
 TKUSBDiskEntity::TKUSBDiskEntity(const QString &volumeName, const QUrl &mountedURL,
                                  const QString &deviceFilePath, const QString &deviceModel,

@@ -1,12 +1,12 @@
 #include "TVKCardFormatter.h"
 
+#include "ConfigBackup.h"
+#include "FormatCommands.h"
 #include "VolumeSource.h"
+#include "Volumes.h"
 #include "common/log.h"
 #include "common/strings.h"
-#include "configbackup.h"
-#include "formatcommands.h"
-#include "settings/settingsrecord.h"
-#include "volumes.h"
+#include "settings/SettingsRecord.h"
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentRun>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ShellCommand.h"
 #include "TKUSBDiskEntity.h"
-#include "shellcommand.h"
 
 #include <QFuture>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "TVKMediaList.h"
 
-#include "directorywalk.h"
+#include "DirectoryWalk.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "DirectoryWalk.h"
 #include "TVKMedia.h"
 #include "TVKMediaPair.h"
-#include "directorywalk.h"
 
 #include <QFutureWatcher>
 #include <QHash>

@@ -3,8 +3,8 @@
 #include "TVKPlayInfo.h"
 #include "TaskScheduler.h"
 #include "VideoPlayer.h"
+#include "catalogue/MediaSide.h"
 #include "catalogue/TVKMediaList.h"
-#include "catalogue/mediaside.h"
 #include "common/regularfile.h"
 #include "telemetry/TVKBlackBoxData.h"
 

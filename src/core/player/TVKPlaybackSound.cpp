@@ -2,8 +2,8 @@
 #include "TVKPlayInfo.h"
 #include "TVKPlayback.h"
 #include "VideoPlayer.h"
+#include "catalogue/MediaSide.h"
 #include "catalogue/TVKMedia.h"
-#include "catalogue/mediaside.h"
 
 void TVKPlayback::chooseAudioAuto()
 {

@@ -1,7 +1,7 @@
 #include "TelemetryReadout.h"
 
 #include "common/cformat.h"
-#include "telemetry/nmeacoordinate.h"
+#include "telemetry/NmeaCoordinate.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #include "drivingrecordtable.h"
 
-#include "card/replacefile.h"
+#include "card/ReplaceFile.h"
 #include "common/cformat.h"
 #include "common/strings.h"
-#include "telemetry/nmeacoordinate.h"
+#include "telemetry/NmeaCoordinate.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "TVKValidator.h"
 
-#include "card/isemptystring.h"
+#include "card/IsEmptyString.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "avirecords.h"
+#include "AviRecords.h"
 
 // One G-sensor record of a recording, held by value.
 class TVKAviGSensorData

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "avirecords.h"
+#include "AviRecords.h"
 
 #include <memory>
 

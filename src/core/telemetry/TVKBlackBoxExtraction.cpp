@@ -2,7 +2,7 @@
 // recording has a whole one, else chunk by chunk through the movi list.
 #include "TVKBlackBoxData.h"
 #include "TVKTelemetryBuilder.h"
-#include "telemetrychunks.h"
+#include "TelemetryChunks.h"
 
 #include <QtEndian>
 

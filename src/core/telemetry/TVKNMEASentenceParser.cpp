@@ -1,6 +1,6 @@
 #include "TVKNMEASentenceParser.h"
 
-#include "nmeafield.h"
+#include "NmeaField.h"
 
 #include <cstdio>
 #include <cstring>

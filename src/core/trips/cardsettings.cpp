@@ -1,8 +1,8 @@
 #include "cardsettings.h"
 
-#include "settings/settingsfilesearch.h"
-#include "settings/settingsrecord.h"
-#include "settings/timezones.h"
+#include "settings/SettingsFileSearch.h"
+#include "settings/SettingsRecord.h"
+#include "settings/TimeZones.h"
 
 #include <QDir>
 #include <QFileInfo>

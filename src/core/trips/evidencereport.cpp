@@ -2,7 +2,7 @@
 
 #include "cardsettings.h"
 #include "common/cformat.h"
-#include "settings/timezones.h"
+#include "settings/TimeZones.h"
 #include "trips.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "catalogue/TVKMedia.h"
 #include "routepoints.h"
-#include "settings/filedata.h"
+#include "settings/FileData.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "routepoints.h"
 
-#include "telemetry/nmeacoordinate.h"
+#include "telemetry/NmeaCoordinate.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "telemetrycsv.h"
 
-#include "telemetry/nmeacoordinate.h"
+#include "telemetry/NmeaCoordinate.h"
 
 #include <QIODevice>
 

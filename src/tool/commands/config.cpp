@@ -1,8 +1,8 @@
 // tavik-tool config: shows, edits and creates the camera's settings file config.bin.
 #include "command.h"
-#include "settings/filedatafields.h"
-#include "settings/settingsrecord.h"
-#include "settings/settingvalues.h"
+#include "settings/FileDataFields.h"
+#include "settings/SettingValues.h"
+#include "settings/SettingsRecord.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 // tavik-tool drv FILE [--csv OUT]: the driving-record table of a tavik_000.drv file, or its
 // export exactly as the application writes it.
-#include "card/replacefile.h"
+#include "card/ReplaceFile.h"
 #include "command.h"
 #include "records/drivingrecordfile.h"
 #include "records/drivingrecordtable.h"

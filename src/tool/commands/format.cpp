@@ -1,9 +1,9 @@
 // tavik-tool format DEVICE --yes: formats a mounted USB card for the camera (FAT32, label
 // TAVIK) and puts its config.bin back, printing the steps as the format window shows them.
+#include "card/FormatCommands.h"
 #include "card/LsblkVolumeSource.h"
 #include "card/TVKCardFormatter.h"
-#include "card/formatcommands.h"
-#include "card/volumes.h"
+#include "card/Volumes.h"
 #include "command.h"
 
 #include <QEventLoop>

@@ -1,5 +1,5 @@
 // tavik-tool timeset OUT [--at "yyyy/MM/dd HH:mm:ss"]: writes the camera's clock file.
-#include "card/timesetfile.h"
+#include "card/TimeSetFile.h"
 #include "command.h"
 
 #include <QDateTime>

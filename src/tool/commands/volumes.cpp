@@ -1,7 +1,7 @@
 // tavik-tool volumes [--json] [--lsblk FILE]: the mounted USB volumes, how the application
 // shows them, and the one it takes for the camera's card. --lsblk reads a recorded output of
 // `lsblk --json --bytes -o ...` instead of asking the computer.
-#include "card/volumes.h"
+#include "card/Volumes.h"
 
 #include "card/LsblkVolumeSource.h"
 #include "command.h"

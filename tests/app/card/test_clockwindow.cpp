@@ -3,7 +3,7 @@
 #include "app/apptestsetup.h"
 #include "app/settings/settingswindowfixture.h"
 #include "card/TVKTimeSetupController.h"
-#include "card/timesetfile.h"
+#include "card/TimeSetFile.h"
 #include "controls/TKClockFaceView.h"
 
 #include <QCalendarWidget>

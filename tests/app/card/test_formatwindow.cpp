@@ -2,10 +2,10 @@
 // step messages and the alerts of each ending; one run formats a disk image with mkfs.fat.
 #include "app/apptestsetup.h"
 #include "app/settings/settingswindowfixture.h"
+#include "card/ShellCommand.h"
 #include "card/TVKCardFormatter.h"
 #include "card/TVKFormatWindowController.h"
-#include "card/shellcommand.h"
-#include "card/volumes.h"
+#include "card/Volumes.h"
 
 #include <QLabel>
 #include <QMessageBox>

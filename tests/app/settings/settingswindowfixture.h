@@ -5,8 +5,8 @@
 #include "app/apptestsetup.h"
 #include "card/VolumeLabeller.h"
 #include "core/card/volumefixtures.h"
+#include "settings/SettingsRecord.h"
 #include "settings/TVKSettingController.h"
-#include "settings/settingsrecord.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 // The card format sequence for real: mkfs.fat with the real arguments on a disk image standing
 // in for the card, unmount and mount played on a folder standing in for the mount point, the
 // result read back with fsck.fat and mtools. Then the refusals and the failures.
+#include "card/FormatCommands.h"
 #include "card/TVKCardFormatter.h"
-#include "card/formatcommands.h"
-#include "card/volumes.h"
+#include "card/Volumes.h"
 #include "common/log.h"
 #include "common/strings.h"
-#include "settings/settingsrecord.h"
+#include "settings/SettingsRecord.h"
 #include "volumefixtures.h"
 
 #include <QRandomGenerator>

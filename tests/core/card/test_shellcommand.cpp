@@ -1,6 +1,6 @@
 // The shell runner: outcomes of real commands, the error numbers of recorded tool output, and
 // quoting that survives a real shell.
-#include "card/shellcommand.h"
+#include "card/ShellCommand.h"
 #include "common/log.h"
 #include "common/strings.h"
 #include "core/testsupport.h"

@@ -1,5 +1,5 @@
 // timeset.cfg: 19 bytes of local time, written whole, failures reported; and the command line.
-#include "card/timesetfile.h"
+#include "card/TimeSetFile.h"
 #include "core/testsupport.h"
 
 #include <QTimeZone>

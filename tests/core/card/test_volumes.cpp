@@ -1,8 +1,8 @@
 // USB volumes from lsblk's output (recorded and hand-made), the camera card's five passes,
 // and one run of the real lsblk.
+#include "card/LsblkParser.h"
 #include "card/LsblkVolumeSource.h"
-#include "card/lsblkparser.h"
-#include "card/volumes.h"
+#include "card/Volumes.h"
 #include "common/log.h"
 #include "volumefixtures.h"
 

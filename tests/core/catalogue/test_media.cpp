@@ -1,6 +1,6 @@
 // Recording names: kind, side and time from the name, ordering, and the player-side test.
+#include "catalogue/MediaSide.h"
 #include "catalogue/TVKMedia.h"
-#include "catalogue/mediaside.h"
 
 #include <QTest>
 

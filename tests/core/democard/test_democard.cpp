@@ -6,7 +6,7 @@
 #include "core/testsupport.h"
 #include "democard/DemoCard.h"
 #include "records/drivingrecordfile.h"
-#include "settings/settingsrecord.h"
+#include "settings/SettingsRecord.h"
 #include "telemetry/TVKBlackBoxData.h"
 
 #include <QCryptographicHash>

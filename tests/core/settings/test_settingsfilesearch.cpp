@@ -3,7 +3,7 @@
 #include "card/VolumeLabeller.h"
 #include "common/log.h"
 #include "core/card/volumefixtures.h"
-#include "settings/settingsfilesearch.h"
+#include "settings/SettingsFileSearch.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "common/log.h"
 #include "common/strings.h"
 #include "core/testsupport.h"
-#include "settings/filedatafields.h"
-#include "settings/settingsrecord.h"
+#include "settings/FileDataFields.h"
+#include "settings/SettingsRecord.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 // Reading numbers from NMEA fields, and the conversion of ddmm.mmmm values to degrees.
-#include "telemetry/nmeacoordinate.h"
-#include "telemetry/nmeafield.h"
+#include "telemetry/NmeaCoordinate.h"
+#include "telemetry/NmeaField.h"
 
 #include <QTest>
 

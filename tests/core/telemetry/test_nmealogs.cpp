@@ -4,8 +4,8 @@
 // reports gpsd decoded from the same lines (the .chk files).
 #include "common/cformat.h"
 #include "core/testsupport.h"
+#include "telemetry/NmeaCoordinate.h"
 #include "telemetry/TVKTelemetryBuilder.h"
-#include "telemetry/nmeacoordinate.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 // The G-sensor graph's threshold lines from the card's config.bin.
 #include "core/testsupport.h"
-#include "settings/settingsrecord.h"
+#include "settings/SettingsRecord.h"
 #include "trips/cardsettings.h"
 #include "trips/gsensorthresholds.h"
 

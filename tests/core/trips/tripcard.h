@@ -3,7 +3,7 @@
 
 #include "cardfiles/plannedrecording.h"
 #include "core/testsupport.h"
-#include "settings/settingsrecord.h"
+#include "settings/SettingsRecord.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,0 +1,21 @@
+#include "HeadBarButton.h"
+
+#include "PlayerWindowUi.h"
+#include "common/strings.h"
+#include "controls/TKImageButton.h"
+
+#include <QBoxLayout>
+
+TKImageButton *addHeadBarButton(PlayerWindowUi &ui, const char *name, const char *image,
+                                const char *tip)
+{
+    auto *button = new TKImageButton(ui.headBox);
+    button->setObjectName(QLatin1String(name));
+    button->setImageName(QLatin1String(image));
+    button->setFixedSize(32, 32);
+    button->setToolTip(tvk::text(tip));
+    auto *head = qobject_cast<QBoxLayout *>(ui.headBox->layout());
+    // The window's own buttons keep their place at the right end.
+    head->insertWidget(head->indexOf(ui.minimizeButton), button);
+    return button;
+}

@@ -1,0 +1,229 @@
+#include "DirectoryWalk.h"
+
+#include "common/strings.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <set>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
+
+bool checkTimeByName(QStringView name, qint64 startPos)
+{
+    return name.size() >= startPos + 15;
+}
+
+std::optional<TVKMedia> createMediaByPath(const QString &path, const QString &dir)
+{
+    const QStringView name = recordingNameOf(path);
+    if (!hasRecordingNameLength(name.size()))
+        return std::nullopt;
+    if (startsWithAscii(name, "alwa_")) {
+        if (!checkTimeByName(name, 5))
+            return std::nullopt;
+    } else if (startsWithAscii(name, "motion_")) {
+        if (!checkTimeByName(name, 7))
+            return std::nullopt;
+    } else if (startsWithAscii(name, "event_")) {
+        if (!checkTimeByName(name, 6))
+            return std::nullopt;
+    }
+    if (!endsWithAscii(name, "_F") && !endsWithAscii(name, "_R"))
+        return std::nullopt;
+    return TVKMedia(path, dir);
+}
+
+namespace {
+
+bool hasAviExtension(const char *name)
+{
+    const char *dot = std::strrchr(name, '.');
+    return dot && dot != name && strcasecmp(dot + 1, "avi") == 0;
+}
+
+// File systems that describe the running system rather than hold files: walking them never
+// ends (proc, sysfs) or finds nothing a camera wrote.
+bool isPseudoFileSystem(int fd)
+{
+    static const std::set<decltype(statfs::f_type)> pseudo{
+        0x9fa0,     // proc
+        0x62656572, // sysfs
+        0x27e0eb,   // cgroup
+        0x63677270, // cgroup2
+        0x64626720, // debugfs
+        0x74726163, // tracefs
+        0x73636673, // securityfs
+        0x62656570, // configfs
+        0x1cd1,     // devpts
+        0xcafe4a11, // bpf
+        0x6165676c, // pstore
+        0x65735543, // fusectl
+    };
+    struct statfs info = {};
+    return ::fstatfs(fd, &info) == 0 && pseudo.count(info.f_type) > 0;
+}
+
+// The device of /dev when the kernel's devtmpfs is mounted there (it reports itself as tmpfs).
+dev_t deviceFilesDevice()
+{
+    struct stat info = {};
+    return ::stat("/dev", &info) == 0 ? info.st_dev : dev_t(-1);
+}
+
+// Walks with byte paths and the directory entry types, so that a card of thousands of
+// files costs one directory read per folder and a stat only for links and unknown types.
+class FolderWalk
+{
+public:
+    FolderWalk(QList<TVKMedia> &medias, WalkReport &report, const std::atomic<bool> *cancel)
+        : m_medias(medias), m_report(report), m_cancel(cancel)
+    {}
+
+    // False when the walk is to end: cancelled or at the limit.
+    bool walk(const QByteArray &folder)
+    {
+        if (m_cancel && m_cancel->load(std::memory_order_relaxed)) {
+            m_report.cancelled = true;
+            return false;
+        }
+        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        struct stat own = {};
+        if (fd < 0 || ::fstat(fd, &own) != 0) {
+            unreadable(folder, errno);
+            if (fd >= 0)
+                ::close(fd);
+            return true;
+        }
+        const bool devices = own.st_dev == m_deviceFiles && !m_top;
+        m_top = false;
+        if (!m_visited.insert({own.st_dev, own.st_ino}).second || devices ||
+            isPseudoFileSystem(fd)) {
+            ::close(fd);
+            return true;
+        }
+        DIR *dir = ::fdopendir(fd);
+        if (!dir) {
+            unreadable(folder, errno);
+            ::close(fd);
+            return true;
+        }
+        const bool goOn = walkEntries(dir, folder);
+        ::closedir(dir);
+        return goOn;
+    }
+
+private:
+    bool walkEntries(DIR *dir, const QByteArray &folder)
+    {
+        QByteArray child = folder;
+        if (!child.endsWith('/'))
+            child.append('/');
+        const qsizetype base = child.size();
+        // Decoded once, on the first recording: the folder as it starts each path, and as the
+        // recordings' own folder.
+        QString prefixText, folderText;
+        bool folderNamed = true;
+
+        while (const dirent *entry = ::readdir(dir)) {
+            const char *name = entry->d_name;
+            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+                continue;
+            child.truncate(base);
+            child.append(name);
+
+            unsigned char type = entry->d_type;
+            if (type == DT_LNK || type == DT_UNKNOWN) {
+                struct stat target = {};
+                type = ::stat(child.constData(), &target) != 0 ? DT_UNKNOWN
+                       : S_ISDIR(target.st_mode)               ? DT_DIR
+                       : S_ISREG(target.st_mode)               ? DT_REG
+                                                               : DT_UNKNOWN;
+            }
+            if (type == DT_DIR) {
+                if (!walk(child))
+                    return false;
+            } else if (type == DT_REG && hasAviExtension(name)) {
+                const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
+                if (prefixText.isNull()) {
+                    const QByteArrayView prefix(child.constData(), base);
+                    folderNamed = prefix.isValidUtf8();
+                    prefixText = QString::fromUtf8(prefix);
+                    folderText = base == 1 ? prefixText : prefixText.left(prefixText.size() - 1);
+                }
+                if (!folderNamed || !bytes.isValidUtf8()) {
+                    m_report.unnamedRecordings.append(QFile::decodeName(child));
+                    continue;
+                }
+                if (auto media =
+                        createMediaByPath(prefixText + QString::fromUtf8(bytes), folderText)) {
+                    m_medias.append(std::move(*media));
+                    if (m_medias.size() >= kMaxCatalogueEntries) {
+                        // This folder stops here; the folders above go on, each again
+                        // stopping after its next addition.
+                        if (holdsMore(dir))
+                            m_report.stoppedAtLimit = true;
+                        return true;
+                    }
+                }
+            }
+        }
+        return true;
+    }
+
+    // Whether the rest of a folder cut short holds a recording or a folder that may hold one.
+    static bool holdsMore(DIR *dir)
+    {
+        while (const dirent *entry = ::readdir(dir)) {
+            const char *name = entry->d_name;
+            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+                continue;
+            if (entry->d_type == DT_DIR || entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN)
+                return true;
+            if (entry->d_type == DT_REG && hasAviExtension(name) &&
+                createMediaByPath(QFile::decodeName(name)))
+                return true;
+        }
+        return false;
+    }
+
+    void unreadable(const QByteArray &folder, int error)
+    {
+        m_report.unreadableFolders.append(
+            tvk::Failure{QT_TRID_NOOP("msg.folder_unreadable"), QFile::decodeName(folder),
+                         QString::fromLocal8Bit(std::strerror(error))});
+    }
+
+    QList<TVKMedia> &m_medias;
+    WalkReport &m_report;
+    const std::atomic<bool> *m_cancel;
+    std::set<std::pair<dev_t, ino_t>> m_visited;
+    const dev_t m_deviceFiles = deviceFilesDevice();
+    bool m_top = true; // the folder the user named is walked even on /dev
+};
+
+} // namespace
+
+void eachDir(const QString &folder, QList<TVKMedia> &medias, WalkReport *report,
+             const std::atomic<bool> *cancel)
+{
+    WalkReport ignored;
+    FolderWalk(medias, report ? *report : ignored, cancel).walk(QFile::encodeName(folder));
+}
+
+QStringList walkReportLines(const WalkReport &report, const QString &folder)
+{
+    QStringList lines;
+    for (const tvk::Failure &failure : report.unreadableFolders)
+        lines.append(failure.text());
+    if (report.stoppedAtLimit)
+        lines.append(folder + QStringLiteral(": ") +
+                     tvk::textFmt("msg.catalogue_limit_fmt", kMaxCatalogueEntries));
+    for (const QString &path : report.unnamedRecordings)
+        lines.append(path + QStringLiteral(": ") + tvk::text("msg.name_not_utf8"));
+    return lines;
+}

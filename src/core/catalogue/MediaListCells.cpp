@@ -1,0 +1,57 @@
+#include "MediaListCells.h"
+
+#include "common/cformat.h"
+
+#include <QCoreApplication>
+
+namespace medialist {
+
+const Column &column(int index)
+{
+    static const Column columns[kColumnCount] = {
+        {"saveMode", QT_TRID_NOOP("filelist.mode"), Qt::AlignCenter},
+        {"date", QT_TRID_NOOP("filelist.date"), Qt::AlignCenter},
+        {"time", QT_TRID_NOOP("filelist.time"), Qt::AlignCenter},
+        {"file", QT_TRID_NOOP("filelist.file"), Qt::AlignLeft | Qt::AlignVCenter},
+    };
+    return columns[std::clamp(index, 0, kColumnCount - 1)];
+}
+
+const char *kindKey(const TVKMedia &media)
+{
+    if (media.isAlwaysMedia())
+        return QT_TRID_NOOP("media.always");
+    if (media.isMotionMedia())
+        return QT_TRID_NOOP("media.motion");
+    if (media.isEventMedia())
+        return QT_TRID_NOOP("media.event");
+    return QT_TRID_NOOP("media.unknown");
+}
+
+QString kindImageName(const TVKMedia &media)
+{
+    const char *side = media.isFrontMedia() ? "front" : (media.isRearMedia() ? "rear" : nullptr);
+    const char *kind = media.isAlwaysMedia()   ? "alwa"
+                       : media.isMotionMedia() ? "motion"
+                       : media.isEventMedia()  ? "event"
+                                               : nullptr;
+    if (!side || !kind)
+        return {};
+    return QStringLiteral("car_%1_%2").arg(QLatin1String(side), QLatin1String(kind));
+}
+
+QString dateText(const TVKMedia &media)
+{
+    if (media.year() < 1)
+        return {};
+    return tvk::cformat("%04d-%02d-%02d", media.year(), media.month(), media.day());
+}
+
+QString timeText(const TVKMedia &media)
+{
+    if (media.year() < 1)
+        return {};
+    return tvk::cformat("%02d:%02d:%02d", media.hour(), media.minute(), media.second());
+}
+
+} // namespace medialist

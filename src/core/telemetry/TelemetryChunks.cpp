@@ -1,0 +1,87 @@
+#include "TelemetryChunks.h"
+
+#include <QFileDevice>
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+// A real recording spends far more than this many bytes of video and sound on each record:
+// the camera writes one GPS record and ten G-sensor samples a second beside megabytes of video.
+constexpr qint64 kFileBytesPerGps = 256;
+constexpr qint64 kFileBytesPerGSensor = 128;
+constexpr qint64 kFileBytesPerSentence = 32;
+constexpr qint64 kSmallFileAllowance = 4096;
+} // namespace
+
+PositionedReader::PositionedReader(QIODevice &device) : m_device(device)
+{
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    if (file && !file->isSequential())
+        m_fd = file->handle();
+}
+
+qint64 PositionedReader::readAt(qint64 pos, char *buffer, qint64 size)
+{
+    qint64 done = 0;
+    if (m_fd >= 0) {
+        while (done < size) {
+            const ssize_t n = ::pread(m_fd, buffer + done, static_cast<size_t>(size - done),
+                                      static_cast<off_t>(pos + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        return done;
+    }
+    if (!m_device.seek(pos))
+        return 0;
+    while (done < size) {
+        const qint64 n = m_device.read(buffer + done, size - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+TelemetryChunks::TelemetryChunks(PositionedReader &reader, TVKTelemetryBuilder &builder,
+                                 qint64 fileSize)
+    : m_reader(reader), m_builder(builder), m_fileSize(fileSize),
+      m_gpsLeft(fileSize / kFileBytesPerGps + kSmallFileAllowance),
+      m_gSensorLeft(fileSize / kFileBytesPerGSensor + kSmallFileAllowance),
+      m_sentencesLeft(fileSize / kFileBytesPerSentence + kSmallFileAllowance)
+{}
+
+bool TelemetryChunks::add(qint64 recordPos, quint32 size)
+{
+    if (recordPos < m_nextFree || recordPos >= m_fileSize || recordPos + qint64(size) > m_fileSize)
+        return true;
+    m_nextFree = recordPos + qint64(size);
+    char record[_AVI_GPS_DATA_T::kSize];
+    if (size > kLargestGSensorChunk) {
+        if (m_gpsLeft-- <= 0 || m_sentencesLeft <= 0)
+            return false;
+        // Only the chunk's own bytes: the rest of a short record stays zero.
+        const qint64 wanted = std::min<qint64>(size, _AVI_GPS_DATA_T::kSize);
+        const qint64 n = m_reader.readAt(recordPos, record, wanted);
+        if (n <= 0)
+            return false;
+        const qsizetype before = m_builder.sentenceCount();
+        m_builder.addGpsRecord(_AVI_GPS_DATA_T::fromBytes(record, n));
+        m_sentencesLeft -= m_builder.sentenceCount() - before;
+        return true;
+    }
+    // A chunk too short for a whole sample holds none.
+    if (size < _AVI_GSENSOR_DATA_T::kSize)
+        return true;
+    if (m_gSensorLeft-- <= 0)
+        return false;
+    const qint64 n = m_reader.readAt(recordPos, record, _AVI_GSENSOR_DATA_T::kSize);
+    if (n < _AVI_GSENSOR_DATA_T::kSize)
+        return false;
+    m_builder.addGSensorRecord(_AVI_GSENSOR_DATA_T::fromBytes(record, n));
+    return true;
+}
