@@ -3,7 +3,7 @@
 // record and ten G-sensor samples per second), and the median of timings, for the benchmarks.
 
 #include "avi/TVKAviWriter.h"
-#include "avi/telemetryrecords.h"
+#include "avi/TelemetryRecords.h"
 
 #include <QDateTime>
 

@@ -4,7 +4,7 @@
 // sentences, and files made of nothing but small telemetry chunks. Goal: at most
 // 64 MB + 4 x the file size. A recording as the camera writes it is the reference run.
 #include "avi/TVKAviWriter.h"
-#include "avi/telemetryrecords.h"
+#include "avi/TelemetryRecords.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "TVKAviWriter.h"
 
-#include "aviheaders.h"
+#include "AviHeaders.h"
 
 #include <QFile>
 

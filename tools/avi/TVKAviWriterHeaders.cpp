@@ -1,6 +1,6 @@
 // The header part of a recording (RIFF, hdrl, JUNK, the head of the movi list).
+#include "AviHeaders.h"
 #include "TVKAviWriter.h"
-#include "aviheaders.h"
 
 #include <QtEndian>
 

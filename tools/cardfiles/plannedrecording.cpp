@@ -1,7 +1,7 @@
 #include "plannedrecording.h"
 
 #include "avi/TVKAviWriter.h"
-#include "avi/telemetryrecords.h"
+#include "avi/TelemetryRecords.h"
 
 #include <QDir>
 #include <QFile>

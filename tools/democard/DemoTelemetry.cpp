@@ -1,7 +1,7 @@
 #include "DemoTelemetry.h"
 
 #include "DemoNoise.h"
-#include "avi/telemetryrecords.h"
+#include "avi/TelemetryRecords.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "avi/TVKAviWriter.h"
-#include "avi/telemetryrecords.h"
+#include "avi/TelemetryRecords.h"
 #include "core/testsupport.h"
 #include "telemetry/TVKBlackBoxData.h"
 

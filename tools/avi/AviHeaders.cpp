@@ -1,4 +1,4 @@
-#include "aviheaders.h"
+#include "AviHeaders.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "telemetryrecords.h"
+#include "TelemetryRecords.h"
 
 #include <algorithm>
 #include <cmath>
