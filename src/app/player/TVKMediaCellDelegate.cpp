@@ -36,6 +36,12 @@ QString sideLetter(const QModelIndex &index)
     return index.data(TVKMediaListModel::NamePartsRole).toStringList().value(2).mid(1);
 }
 
+// A row of a recording, not one that stands for several (a trip).
+bool isRecording(const QModelIndex &index)
+{
+    return index.data(TVKMediaListModel::NamePartsRole).isValid();
+}
+
 } // namespace
 
 QColor TVKMediaCellDelegate::sideColor(const QString &side)
@@ -51,6 +57,8 @@ QSize TVKMediaCellDelegate::sizeHint(const QStyleOptionViewItem &option,
                                      const QModelIndex &index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (!isRecording(index))
+        return size;
     if (index.column() == kModeColumn) {
         const int letter = QFontMetrics(boldOf(option.font)).horizontalAdvance(u'R');
         size.setWidth(kIconSide + 3 + letter + 2 * kPadding);
@@ -64,7 +72,13 @@ QSize TVKMediaCellDelegate::sizeHint(const QStyleOptionViewItem &option,
 void TVKMediaCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                  const QModelIndex &index) const
 {
-    if (index.column() != kModeColumn && index.column() != kFileColumn) {
+    // A name that does not fit is shortened in the middle, in one colour, rather than cut.
+    const bool fits =
+        index.column() != kFileColumn ||
+        piecesWidth(option.font, index.data(TVKMediaListModel::NamePartsRole).toStringList()) <=
+            option.rect.width() - 2 * kPadding;
+    if ((index.column() != kModeColumn && index.column() != kFileColumn) || !isRecording(index) ||
+        !fits) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }

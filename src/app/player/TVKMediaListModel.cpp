@@ -28,16 +28,6 @@ QString droppedFolder(const QMimeData *data)
     return {};
 }
 
-QStringList nameParts(const TVKMedia &media)
-{
-    const QString &name = media.mediaName();
-    const QString tail = u'.' + media.extension();
-    const bool known = media.year() >= 1 && media.mediaDirection() != TVKMedia::UnknownDirection;
-    if (!known || name.size() < 8)
-        return {name, QString(), QString(), tail};
-    return {name.chopped(8), name.right(8).left(6), name.right(2), tail};
-}
-
 } // namespace
 
 TVKMediaListModel::TVKMediaListModel(const TVKMediaList *list, QObject *parent)
@@ -84,7 +74,7 @@ QVariant TVKMediaListModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(medialist::column(column).alignment);
     case NamePartsRole:
-        return nameParts(*media);
+        return medialist::nameParts(*media);
     default:
         return {};
     }

@@ -4,6 +4,7 @@
 #include "catalogue/TVKMediaList.h"
 #include "common/strings.h"
 #include "player/PlayerWindowUi.h"
+#include "player/TVKMediaCellDelegate.h"
 #include "player/TVKPlayback.h"
 
 #include <QBoxLayout>
@@ -32,12 +33,15 @@ TVKTripList::TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlaybac
     m_view->setUniformRowHeights(true);
     m_view->setAlternatingRowColors(true);
     m_view->setTextElideMode(Qt::ElideMiddle);
-    m_view->setIndentation(12);
+    m_view->setIndentation(8);
     m_view->setIconSize(QSize(16, 16));
+    m_view->setItemDelegate(new TVKMediaCellDelegate(m_view));
+    // Mode, date and time as wide as their texts (a trip's bold range too); the name takes the
+    // rest and is shortened in the middle.
     m_view->header()->setStretchLastSection(true);
-    m_view->header()->resizeSection(0, 86);
-    m_view->header()->resizeSection(1, 76);
-    m_view->header()->resizeSection(2, 74);
+    m_view->header()->setHighlightSections(false);
+    for (int column = 0; column < 3; ++column)
+        m_view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     if (auto *grid = qobject_cast<QGridLayout *>(ui.mediaListBox->layout()))
         grid->addWidget(m_view, 0, 0);
     m_view->hide();

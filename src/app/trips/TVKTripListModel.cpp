@@ -3,6 +3,7 @@
 #include "catalogue/MediaListCells.h"
 #include "common/strings.h"
 #include "controls/NamedImage.h"
+#include "player/TVKMediaListModel.h"
 
 #include <QFont>
 #include <QHash>
@@ -132,6 +133,8 @@ QVariant TVKTripListModel::data(const QModelIndex &index, int role) const
 QVariant TVKTripListModel::tripData(const TVKTrip &trip, int column, int role) const
 {
     if (role == Qt::FontRole) {
+        if (column == 1 || column == 2)
+            return {}; // the date and times stay as narrow as a recording's
         QFont bold;
         bold.setBold(true);
         return bold;
@@ -184,6 +187,8 @@ QVariant TVKTripListModel::recordingData(qint64 row, int column, int role) const
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(medialist::column(column).alignment);
+    case TVKMediaListModel::NamePartsRole:
+        return medialist::nameParts(media);
     default:
         return {};
     }

@@ -54,4 +54,14 @@ QString timeText(const TVKMedia &media)
     return tvk::cformat("%02d:%02d:%02d", media.hour(), media.minute(), media.second());
 }
 
+QStringList nameParts(const TVKMedia &media)
+{
+    const QString &name = media.mediaName();
+    const QString tail = u'.' + media.extension();
+    const bool known = media.year() >= 1 && media.mediaDirection() != TVKMedia::UnknownDirection;
+    if (!known || name.size() < 8)
+        return {name, QString(), QString(), tail};
+    return {name.chopped(8), name.right(8).left(6), name.right(2), tail};
+}
+
 } // namespace medialist

@@ -3,6 +3,7 @@
 #include "TVKMedia.h"
 
 #include <QString>
+#include <QStringList>
 
 // The texts and image names of the recording list's cells, one function per column.
 namespace medialist {
@@ -25,5 +26,9 @@ QString kindImageName(const TVKMedia &media);
 // "yyyy-mm-dd" and "hh:mm:ss", empty for an unknown time.
 QString dateText(const TVKMedia &media);
 QString timeText(const TVKMedia &media);
+// The file name in four pieces: what comes before the time of day, the time of day ("hhmiss"),
+// the side ("_F", "_R") and the extension with its dot; the middle two empty when the name
+// does not carry a known time and side.
+QStringList nameParts(const TVKMedia &media);
 
 } // namespace medialist

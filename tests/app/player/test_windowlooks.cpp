@@ -8,6 +8,7 @@
 #include "controls/TKSeekSlider.h"
 #include "player/CustomWindow.h"
 #include "player/PlayerWindowUi.h"
+#include "player/TVKMediaCellDelegate.h"
 #include "player/VLCVideoView.h"
 
 #include <QFile>
@@ -16,6 +17,8 @@
 #include <QSettings>
 #include <QSlider>
 #include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
 
 Q_DECLARE_METATYPE(Qt::Edges)
 
@@ -179,6 +182,25 @@ private slots:
                     QFontMetrics(table->font()).horizontalAdvance(cell.data().toString()));
         }
         QVERIFY(m_f.app->mediaList()->count() > 0);
+    }
+
+    // The list by trip looks like the flat list: its cells drawn alike, dates and times whole.
+    void tripTreeShowsDatesAndTimesWhole()
+    {
+        auto *byTrip = m_f.app->window()->findChild<QToolButton *>("tripListButton");
+        auto *tree = m_f.app->window()->findChild<QTreeView *>("tripListView");
+        QVERIFY(byTrip && tree);
+        byTrip->setChecked(true);
+        QTRY_VERIFY(tree->isVisible() && tree->model()->rowCount() > 0);
+        tree->expandAll();
+        QVERIFY(qobject_cast<TVKMediaCellDelegate *>(tree->itemDelegate()));
+        const auto *view = static_cast<QAbstractItemView *>(tree);
+        for (int column : {1, 2}) {
+            QTRY_VERIFY2(tree->header()->sectionSize(column) >= view->sizeHintForColumn(column),
+                         qPrintable(QString::number(column)));
+        }
+        byTrip->setChecked(false);
+        QVERIFY(!tree->isVisible());
     }
 
     // Fill is a choice on the view, the same for both views and kept for the next run.
