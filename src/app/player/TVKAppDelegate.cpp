@@ -32,6 +32,7 @@
 #include "trips/TVKTripPanel.h"
 
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QSettings>
@@ -108,6 +109,15 @@ void TVKAppDelegate::awakeFromNib()
     m_emptyListNote->setObjectName(QStringLiteral("emptyListNote"));
     m_emptyListNote->setAlignment(Qt::AlignCenter);
     m_emptyListNote->setWordWrap(true);
+    // What went wrong with a folder that still lists recordings stands below the rows, so that
+    // the last of them stay in sight; a long report is cut, with all of it in the tooltip.
+    m_listProblemNote = new QLabel(m_ui.mediaListBox);
+    m_listProblemNote->setObjectName(QStringLiteral("listProblemNote"));
+    m_listProblemNote->setWordWrap(true);
+    m_listProblemNote->setMaximumHeight(80);
+    m_listProblemNote->hide();
+    if (auto *grid = qobject_cast<QGridLayout *>(m_ui.mediaListBox->layout()))
+        grid->addWidget(m_listProblemNote, 1, 0);
     table->viewport()->installEventFilter(this);
     connect(m_model, &TVKMediaListModel::folderDropped, this, &TVKAppDelegate::openFolder);
 }

@@ -112,7 +112,8 @@ private:
     TVKTelemetryPanel *m_telemetryPanel = nullptr;
     TVKPlayback *m_playback = nullptr;
     TVKPlayerController *m_controller = nullptr;
-    QLabel *m_emptyListNote = nullptr;
+    QLabel *m_emptyListNote = nullptr;   // over an empty list
+    QLabel *m_listProblemNote = nullptr; // under the rows of a listed folder
     TVKFrameCapture *m_capture = nullptr;
     TVKFramePrint *m_print = nullptr;
     TVKFullScreenStrip *m_strip = nullptr;

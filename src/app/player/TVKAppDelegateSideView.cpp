@@ -106,7 +106,7 @@ void TVKAppDelegate::mediaListChanged(TVKMediaList *)
 
 void TVKAppDelegate::updateEmptyListNote()
 {
-    QString note;
+    QString note, problemNote;
     const QStringList problems =
         walkReportLines(m_mediaList->walkReport(), m_mediaList->directoryPath());
     if (m_mediaList->isWalking())
@@ -115,28 +115,18 @@ void TVKAppDelegate::updateEmptyListNote()
         note = m_mediaList->directoryPath().isEmpty() ? tvk::text("player.no_folder")
                : problems.isEmpty()                   ? tvk::text("player.no_recordings")
                                                       : problems.join(u'\n');
-    else if (!problems.isEmpty())
-        note = problems.join(u'\n'); // under the rows, not over them
+    else
+        problemNote = problems.join(u'\n');
     m_emptyListNote->setText(note);
     m_emptyListNote->setToolTip(note);
     m_emptyListNote->setVisible(!note.isEmpty());
+    m_listProblemNote->setText(problemNote);
+    m_listProblemNote->setToolTip(problemNote);
+    m_listProblemNote->setVisible(!problemNote.isEmpty());
     placeListNote();
 }
 
 void TVKAppDelegate::placeListNote()
 {
-    const QSize area = m_ui.mediaListTableView->viewport()->size();
-    const bool overRows = m_mediaList->count() > 0;
-    // Over rows the note needs its own opaque look, which the style sheet gives by name.
-    const QString name =
-        overRows ? QStringLiteral("listProblemNote") : QStringLiteral("emptyListNote");
-    if (m_emptyListNote->objectName() != name) {
-        m_emptyListNote->setObjectName(name);
-        m_emptyListNote->style()->unpolish(m_emptyListNote);
-        m_emptyListNote->style()->polish(m_emptyListNote);
-    }
-    const int height = overRows
-                           ? std::min(area.height(), m_emptyListNote->heightForWidth(area.width()))
-                           : area.height();
-    m_emptyListNote->setGeometry(0, area.height() - height, area.width(), height);
+    m_emptyListNote->setGeometry(m_ui.mediaListTableView->viewport()->rect());
 }

@@ -14,11 +14,16 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QSettings>
 #include <QSlider>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeView>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(Qt::Edges)
 
@@ -217,6 +222,37 @@ private slots:
         rear->fillButton()->click();
         QVERIFY(!front->fillScreen() && !rear->fillScreen());
         QVERIFY(!VLCVideoView::storedFillScreen());
+    }
+
+    // A folder's problems stand below its rows: the last row stays in sight.
+    void problemsOfAListedFolderLeaveTheRowsInSight()
+    {
+        QTemporaryDir other;
+        QStringList names;
+        for (int i = 0; i < 40; ++i)
+            names << QString("alwa_20240131_12%1").arg(i, 2, 10, QChar('0')) + "00_F.avi";
+        for (const QString &name : names)
+            QVERIFY(writeFile(other.filePath(name), {}));
+        const QByteArray unnamed = QFile::encodeName(other.path()) + "/alwa_20240131_1\xff"
+                                                                     "0000_F.avi";
+        const int fd = ::creat(unnamed.constData(), 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        m_f.app->openFolder(other.path());
+        QTRY_COMPARE(m_f.app->mediaList()->count(), names.size());
+        auto *note = m_f.app->window()->findChild<QLabel *>("listProblemNote");
+        QTRY_VERIFY(note && note->isVisible());
+        QVERIFY(note->text().contains("UTF-8"));
+        QTableView *table = ui().mediaListTableView;
+        table->scrollToBottom();
+        const QRect last = table->visualRect(table->model()->index(names.size() - 1, 3));
+        const int lastBottom = table->viewport()->mapTo(m_f.app->window(), last.bottomLeft()).y();
+        const int noteTop = note->mapTo(m_f.app->window(), QPoint(0, 0)).y();
+        QVERIFY2(lastBottom < noteTop,
+                 qPrintable(QString("%1 >= %2").arg(lastBottom).arg(noteTop)));
+        m_f.app->openFolder(m_f.dir.path());
+        QTRY_VERIFY(!note->isVisible());
+        ::unlink(unnamed.constData()); // a name Qt cannot hold, so not removed with the folder
     }
 
     void cleanupTestCase() { m_f.app.reset(); }
