@@ -161,7 +161,7 @@ void TVKAppDelegate::setupInitialValues()
             &TVKAppDelegate::openFolder);
     m_tripPanel = new TVKTripPanel(m_window, m_ui, m_mediaList, m_playback, this);
     connect(this, &TVKAppDelegate::mediaListShown, m_tripPanel, &TVKTripPanel::catalogueChanged);
-    m_strip = new TVKFullScreenStrip(m_ui, m_player1, this);
+    m_strip = new TVKFullScreenStrip(m_ui, m_playback, this);
     connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_playback,
             &TVKPlayback::jumpBackward);
     connect(m_strip->jumpForwardButton(), &QAbstractButton::clicked, m_playback,

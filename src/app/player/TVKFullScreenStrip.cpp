@@ -1,10 +1,11 @@
 #include "TVKFullScreenStrip.h"
 
 #include "PlayerWindowUi.h"
-#include "player/VideoPlayer.h"
 #include "common/strings.h"
 #include "controls/TKImageButton.h"
 #include "controls/TKThreePartImageView.h"
+#include "player/TVKPlayback.h"
+#include "player/VideoPlayer.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -32,8 +33,8 @@ QLabel *timeLabel(const char *name, QWidget *strip)
 
 } // namespace
 
-TVKFullScreenStrip::TVKFullScreenStrip(PlayerWindowUi &ui, VideoPlayer *player1, QObject *parent)
-    : QObject(parent), m_player1(player1)
+TVKFullScreenStrip::TVKFullScreenStrip(PlayerWindowUi &ui, TVKPlayback *playback, QObject *parent)
+    : QObject(parent)
 {
     QWidget *strip = ui.mediaControlBoxForFullScreen;
     auto *layout = qobject_cast<QBoxLayout *>(strip->layout());
@@ -52,16 +53,8 @@ TVKFullScreenStrip::TVKFullScreenStrip(PlayerWindowUi &ui, VideoPlayer *player1,
     ui.exitFullScreenButton->setToolTip(tvk::text("player.exit_full_screen"));
     ui.playButtonForFullScreen->setToolTip(tvk::text("player.play_pause"));
 
-    if (player1) {
-        connect(player1, &VideoPlayer::timeChanged, this, &TVKFullScreenStrip::updateTimes);
-        connect(player1, &VideoPlayer::stateChanged, this, &TVKFullScreenStrip::updateTimes);
-    }
-}
-
-void TVKFullScreenStrip::updateTimes()
-{
-    if (!m_player1)
-        return;
-    m_time->setText(timeString(m_player1->time()));
-    m_remaining->setText(timeString(m_player1->remainingTime()));
+    connect(playback, &TVKPlayback::timeChanged, this, [this](qint64 time, qint64 remaining) {
+        m_time->setText(timeString(time));
+        m_remaining->setText(timeString(remaining));
+    });
 }

@@ -7,7 +7,10 @@
 #include "controls/TKThreePartImageView.h"
 #include "player/CustomWindow.h"
 #include "player/PlayerWindowUi.h"
+#include "player/TVKPlayInfo.h"
+#include "player/TVKPlayback.h"
 
+#include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -98,6 +101,28 @@ private slots:
         QTRY_COMPARE(window()->frameGeometry().top(), available.top());
         QCOMPARE(window()->x(), launchFrame().x() + 40);
         window()->setGeometry(launchFrame());
+    }
+
+    // The strip's times are the window's: a paused seek shows its target in both at once.
+    void stripTimesFollowTheWindowsTimes()
+    {
+        QVERIFY(m_f.start(0));
+        for (int i = 0; i < 30; ++i) {
+            m_f.p2()->tick(100);
+            m_f.p1()->tick(100);
+        }
+        m_f.player()->clickPlayButton(); // pause
+        QTRY_VERIFY(!m_f.player()->playInfo()->isPlaying());
+        m_f.player()->videoPositionSliderMoved(0.5);
+        auto *time =
+            ui().mediaControlBoxForFullScreen->findChild<QLabel *>("timeFieldForFullScreen");
+        auto *remaining =
+            ui().mediaControlBoxForFullScreen->findChild<QLabel *>("remainingFieldForFullScreen");
+        QVERIFY(time && remaining);
+        QTRY_COMPARE(ui().timeField->text(), QString("00:30"));
+        QCOMPARE(time->text(), ui().timeField->text());
+        QCOMPARE(remaining->text(), ui().remainingField->text());
+        m_f.player()->stopPlay();
     }
 
     void cleanupTestCase() { m_f.app.reset(); }
