@@ -39,6 +39,9 @@ void TVKTelemetryPanel::reset()
     m_fields.sateliteField->clear();
     if (m_fields.positionField)
         m_fields.positionField->clear();
+    // The notice speaks of one recording: a start or nothing playing does not carry it, so
+    // that it never covers a trip shown meanwhile.
+    m_fields.mapWebView->setNoGps(false);
 }
 
 void TVKTelemetryPanel::updateGsensorUIByPlayPositon(double position)

@@ -2,8 +2,11 @@
 // read back from the page itself, offline.
 #include "controls/AppResources.h"
 #include "mapprobe.h"
+#include "player/TVKTelemetryPanel.h"
+#include "telemetry/GraphView.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QWebEngineProfile>
@@ -150,6 +153,22 @@ private slots:
 
     // The player's map panel is hidden while the list is shown: a route given then must still
     // be framed once the panel appears, never leave the map without a view.
+    // The no-GPS notice speaks of the recording that had none: reset for the next start, or
+    // for nothing playing, it goes, and a trip shown meanwhile is not covered.
+    void resetReadoutsTakeTheNoGpsNoticeAway()
+    {
+        auto view = loadedView();
+        GraphView graph;
+        QLabel x, y, z, speed, hdop, satellites;
+        TVKTelemetryPanel panel(
+            {&graph, view.get(), &x, &y, &z, &speed, &hdop, &satellites, nullptr}, nullptr);
+        panel.setTelemetry(TVKTelemetry::empty());
+        panel.updateGpsUIByPlayPosition(0.5);
+        QTRY_VERIFY(mapState(*view)["noGps"].toBool());
+        panel.reset();
+        QTRY_VERIFY(!mapState(*view)["noGps"].toBool());
+    }
+
     void routeGivenWhileHidden()
     {
         TVKMapView view;
