@@ -10,8 +10,7 @@
 #include <QMenu>
 #include <QSaveFile>
 #include <QStandardPaths>
-
-#include <algorithm>
+#include <QtConcurrent/QtConcurrentRun>
 
 TVKExportActions::TVKExportActions(QWidget *window, Source source,
                                    std::shared_ptr<RouteCache> cache, QObject *parent)
@@ -35,51 +34,75 @@ void TVKExportActions::updateMenu()
 {
     const bool playing = !m_source.recording().isEmpty();
     const QList<QAction *> actions = m_menu->actions();
-    actions[0]->setEnabled(playing);
-    actions[1]->setEnabled(playing && m_source.trip().has_value());
+    actions[0]->setEnabled(playing && !isWritingRoute());
+    actions[1]->setEnabled(playing && m_source.trip().has_value() && !isWritingRoute());
     actions[3]->setEnabled(playing && !isWritingEvidence());
 }
 
-QList<RouteTrack> TVKExportActions::tracks(bool wholeTrip) const
+std::optional<TVKExportActions::RouteJob> TVKExportActions::routeJob(bool wholeTrip) const
 {
     const QString path = m_source.recording();
     if (path.isEmpty())
-        return {};
-    QList<TVKMedia> recordings{TVKMedia(path)};
-    RouteTrack track{TVKMedia(path).mediaName(), {}};
+        return std::nullopt;
+    RouteJob job{{TVKMedia(path)}, TVKMedia(path).mediaName(), wholeTrip};
     if (wholeTrip) {
         const std::optional<TVKTrip> trip = m_source.trip();
         if (!trip)
-            return {};
-        recordings = trip->routeRecordings();
-        track.name = tvk::text("trips.track_name")
-                         .arg(trip->start.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+            return std::nullopt;
+        job.recordings = trip->routeRecordings();
+        job.trackName = tvk::text("trips.track_name")
+                            .arg(trip->start.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     }
-    QStringList paths;
-    for (const TVKMedia &m : recordings)
-        paths.append(m.path());
-    const QList<QList<RoutePoint>> routes = m_cache->routes(paths);
-    for (qsizetype i = 0; i < recordings.size(); ++i)
-        track.segments.append({recordings[i].fileName(), routes[i]});
-    return {track};
+    return job;
 }
 
-QString TVKExportActions::exportRoute(bool wholeTrip, const QString &path) const
+QString TVKExportActions::writeRoute(RouteCache &cache, const RouteJob &job, const QString &path)
 {
-    const QList<RouteTrack> route = tracks(wholeTrip);
-    const bool anyPoint =
-        !route.isEmpty() && std::any_of(route[0].segments.cbegin(), route[0].segments.cend(),
-                                        [](const RouteSegment &s) { return !s.points.isEmpty(); });
+    QStringList paths;
+    for (const TVKMedia &m : job.recordings)
+        paths.append(m.path());
+    const QList<QList<RoutePoint>> routes = cache.routes(paths);
+    RouteTrack track{job.trackName, {}};
+    bool anyPoint = false;
+    for (qsizetype i = 0; i < job.recordings.size(); ++i) {
+        track.segments.append({job.recordings[i].fileName(), routes[i]});
+        anyPoint = anyPoint || !routes[i].isEmpty();
+    }
     if (!anyPoint)
-        return tvk::text(wholeTrip ? "trips.no_trip_route" : "trips.no_route");
+        return tvk::text(job.wholeTrip ? "trips.no_trip_route" : "trips.no_route");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     const bool kml = path.endsWith(QLatin1String(".kml"), Qt::CaseInsensitive);
-    const bool written = kml ? writeRouteKml(file, route) : writeRouteGpx(file, route);
+    const bool written = kml ? writeRouteKml(file, {track}) : writeRouteGpx(file, {track});
     if (!written || !file.commit())
         return file.errorString();
     return {};
+}
+
+void TVKExportActions::startRouteExport(bool wholeTrip, const QString &path)
+{
+    const std::optional<RouteJob> job = routeJob(wholeTrip);
+    if (!job || isWritingRoute())
+        return;
+    // The files are read off the interface thread: a trip may be an hour of recordings.
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    m_route = new QFutureWatcher<QString>(this);
+    connect(m_route, &QFutureWatcherBase::finished, this, [this, path] { routeDone(path); });
+    m_route->setFuture(QtConcurrent::run(
+        [cache = m_cache, job = *job, path] { return writeRoute(*cache, job, path); }));
+}
+
+void TVKExportActions::routeDone(const QString &path)
+{
+    const QString error = m_route->result();
+    m_route->deleteLater();
+    m_route = nullptr;
+    QGuiApplication::restoreOverrideCursor();
+    if (!error.isEmpty())
+        showAlert(m_window, QStringLiteral("TAVIK"),
+                  tvk::text("trips.route_not_written").arg(QFileInfo(path).fileName(), error));
+    emit routeFinished(path, error);
 }
 
 QString TVKExportActions::startFolder() const
@@ -107,10 +130,5 @@ void TVKExportActions::chooseRouteFile(bool wholeTrip)
     if (QFileInfo(path).suffix().isEmpty())
         target += filter.startsWith(QLatin1String("KML")) ? QStringLiteral(".kml")
                                                           : QStringLiteral(".gpx");
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString error = exportRoute(wholeTrip, target);
-    QGuiApplication::restoreOverrideCursor();
-    if (!error.isEmpty())
-        showAlert(m_window, QStringLiteral("TAVIK"),
-                  tvk::text("trips.route_not_written").arg(QFileInfo(target).fileName(), error));
+    startRouteExport(wholeTrip, target);
 }

@@ -34,9 +34,10 @@ public:
 
     QMenu *menu() const { return m_menu; }
 
-    // The route of the playing recording, or of its trip, written to `path`: KML for a name
-    // ending in .kml, GPX otherwise. Returns an error text, or an empty string.
-    QString exportRoute(bool wholeTrip, const QString &path) const;
+    // Writes the route of the playing recording, or of its trip, to `path` in the background:
+    // KML for a name ending in .kml, GPX otherwise. Tells of a failure in an alert.
+    void startRouteExport(bool wholeTrip, const QString &path);
+    bool isWritingRoute() const { return m_route != nullptr; }
     // Writes the evidence folder `out` of the playing recording in the background.
     void startEvidence(const QString &out);
     bool isWritingEvidence() const { return m_evidence != nullptr; }
@@ -48,9 +49,20 @@ public:
 signals:
     // The evidence folder is written (`error` empty) or not.
     void evidenceFinished(const QString &out, const QString &error);
+    // The route file is written (`error` empty) or not.
+    void routeFinished(const QString &path, const QString &error);
 
 private:
-    QList<RouteTrack> tracks(bool wholeTrip) const;
+    // What a route export takes from the window, for a worker to read and write.
+    struct RouteJob
+    {
+        QList<TVKMedia> recordings;
+        QString trackName;
+        bool wholeTrip = false;
+    };
+    std::optional<RouteJob> routeJob(bool wholeTrip) const;
+    static QString writeRoute(RouteCache &cache, const RouteJob &job, const QString &path);
+    void routeDone(const QString &path);
     void updateMenu();
     void evidenceDone(const QString &out);
     QString startFolder() const;
@@ -60,5 +72,6 @@ private:
     std::shared_ptr<RouteCache> m_cache;
     QMenu *m_menu;
     QFutureWatcher<QString> *m_evidence = nullptr;
+    QFutureWatcher<QString> *m_route = nullptr;
     QPointer<QProgressDialog> m_busy;
 };

@@ -2,10 +2,12 @@
 // highlighted and a marker where each event recording starts; and routes read from files.
 #include "app/apptestsetup.h"
 #include "core/trips/tripcard.h"
+#include "trips/TVKExportActions.h"
 #include "trips/TVKTripRouteLayer.h"
 
 #include <QJsonArray>
 #include <QSignalSpy>
+#include <QWidget>
 
 namespace {
 
@@ -138,6 +140,53 @@ private slots:
         QCOMPARE(data["events"].toArray().size(), 1);
         layer.clear();
         QVERIFY(published.last().first().toJsonObject().isEmpty());
+    }
+
+    // The route export reads and writes off the interface thread: the call returns at once,
+    // the file follows, and a second export waits for the first.
+    void routeExportRunsInTheBackground_data()
+    {
+        QTest::addColumn<bool>("wholeTrip");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("points");
+        QTest::newRow("recording, GPX") << false << "route.gpx" << 20;
+        QTest::newRow("trip, KML") << true << "trip.kml" << 40;
+    }
+
+    void routeExportRunsInTheBackground()
+    {
+        QFETCH(bool, wholeTrip);
+        QFETCH(QString, file);
+        QFETCH(int, points);
+        QTemporaryDir dir;
+        QList<TVKMedia> medias;
+        for (const QString &name :
+             QStringList{"alwa_20261017_083000_F", "alwa_20261017_083100_F"}) {
+            medias.append(TVKMedia(writeCardRecording(dir.path(), name, 20, 9 * 3600, 0)));
+            QVERIFY(QFileInfo::exists(medias.last().path()));
+        }
+        const TVKTrip trip = groupTrips(medias).value(0);
+        QWidget window;
+        TVKExportActions actions(&window,
+                                 {[&] { return medias[0].path(); },
+                                  [&] {
+                                      return std::optional<TVKTrip>(trip);
+                                  }},
+                                 std::make_shared<RouteCache>());
+        QSignalSpy finished(&actions, &TVKExportActions::routeFinished);
+        const QString out = dir.filePath(file);
+        actions.startRouteExport(wholeTrip, out);
+        QVERIFY(actions.isWritingRoute());
+        actions.startRouteExport(wholeTrip, out + ".second"); // refused while the first runs
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished[0][1].toString(), QString());
+        QVERIFY(!actions.isWritingRoute() && !QFileInfo::exists(out + ".second"));
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        // A point a line of GPX, a gx:coord of KML.
+        QCOMPARE(int(text.count(file.endsWith(".kml") ? "<gx:coord>" : "<trkpt ")), points);
     }
 };
 
