@@ -90,6 +90,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("accepted");
+        const QByteArray longPassword(100, 'p'); // outlives the table that points into it
         const struct
         {
             const char *tag, *name, *value;
@@ -124,7 +125,7 @@ private slots:
             {"Wi-Fi name of 16", "wifi_ssid", "ABCDEFGHIJKLMNOP", true},
             {"Wi-Fi name of 17", "wifi_ssid", "ABCDEFGHIJKLMNOPQ", false},
             {"password of 16", "wifi_password", "1234567890123456", true},
-            {"password of 100", "wifi_password", QByteArray(100, 'p').constData(), false},
+            {"password of 100", "wifi_password", longPassword.constData(), false},
             {"leading zero read as decimal", "Brightness1", "019", true},
             {"password of 7", "wifi_password", "1234567", false},
             {"password of 8", "wifi_password", "1234567~", true},
