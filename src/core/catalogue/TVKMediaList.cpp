@@ -17,6 +17,12 @@ QStringView sideless(QStringView name)
     return name;
 }
 
+// The group a file name asks for: its recording name without the side.
+QStringView pairKeyOf(QStringView fileName)
+{
+    return sideless(recordingNameOf(fileName));
+}
+
 // Stable, in the order compareDate gives.
 void sortByStartTime(QList<TVKMedia> &medias)
 {
@@ -96,21 +102,16 @@ void TVKMediaList::Contents::addMedia(TVKMedia media)
 {
     medias.append(std::move(media));
     const TVKMedia &added = medias.constLast();
-    pair(added);
-}
-
-void TVKMediaList::Contents::pair(const TVKMedia &media)
-{
-    TVKMediaPair &group = groupOf(mediaPairDic, media, toText);
-    if (media.isRearMedia())
-        group.rearMedia = media;
-    else if (media.isFrontMedia())
-        group.frontMedia = media;
+    TVKMediaPair &group = groupOf(mediaPairDic, added, toText);
+    if (added.isRearMedia())
+        group.rearMedia = added;
+    else if (added.isFrontMedia())
+        group.frontMedia = added;
 }
 
 const TVKMediaPair *TVKMediaList::Contents::findMediaPairWithFileName(const QString &fileName) const
 {
-    const auto it = mediaPairDic.constFind(sideless(recordingNameOf(fileName)).toString());
+    const auto it = mediaPairDic.constFind(pairKeyOf(fileName).toString());
     return it == mediaPairDic.cend() ? nullptr : &*it;
 }
 
@@ -186,7 +187,7 @@ TVKMediaList::PairIndexes TVKMediaList::pairIndexes(const QList<TVKMedia> &media
 TVKMediaList::PairSlots TVKMediaList::findPairSlots(const PairIndexes &pairs,
                                                     const QString &fileName)
 {
-    return pairs.value(sideless(recordingNameOf(fileName)));
+    return pairs.value(pairKeyOf(fileName));
 }
 
 TVKMediaList::Contents TVKMediaList::walk(const QString &folder, const std::atomic<bool> *cancel)

@@ -42,9 +42,6 @@ public:
         // Takes a whole time-ordered list at once, replacing what was held.
         void adopt(QList<TVKMedia> sorted);
         const TVKMediaPair *findMediaPairWithFileName(const QString &fileName) const;
-
-    private:
-        void pair(const TVKMedia &media);
     };
 
     explicit TVKMediaList(QObject *parent = nullptr);
