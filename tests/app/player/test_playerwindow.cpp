@@ -120,15 +120,6 @@ private slots:
         QCOMPARE(frame.center(), f.app->window()->screen()->availableGeometry().center());
         QCOMPARE(f.app->window()->minimumSize(), QSize(1020, 640));
     }
-
-    void draggingStopsAtTheTopOfTheVisibleArea()
-    {
-        const QRect available(0, 30, 1920, 1050);
-        QCOMPARE(CustomWindow::draggedOrigin({100, 100}, {10, -200}, 640, available),
-                 QPoint(110, 30));
-        QCOMPARE(CustomWindow::draggedOrigin({100, 100}, {10, 20}, 640, available),
-                 QPoint(110, 120));
-    }
 };
 
 QTEST_MAIN(TestPlayerWindow)

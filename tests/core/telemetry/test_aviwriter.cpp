@@ -1,5 +1,5 @@
 // The AVI writer: ffprobe reads its recordings with the right streams, counts and durations,
-// the layout is the camera's, and the extraction reads back exactly what was written.
+// and the extraction reads back exactly what was written.
 #include "recordingfixture.h"
 #include "telemetry/TVKBlackBoxData.h"
 
@@ -56,42 +56,6 @@ private slots:
                  QStringLiteral("codec_type=data nb_frames=%1 nb_read_packets=%1 duration=3.000000")
                      .arg(chunks));
         QCOMPARE(report["format"]["duration"].toString(), "3.000000");
-    }
-
-    void layoutIsTheCameras()
-    {
-        const QString path = m_dir.filePath("layout.avi");
-        const WrittenRecording written = writeRecording(path, RecordingPlan());
-        const QByteArray file = readFile(path);
-        QCOMPARE(file.first(4), "RIFF");
-        QCOMPARE(le32At(file, 4) + 8, quint32(file.size()));
-        QCOMPARE(file.sliced(8, 4), "AVI ");
-        QCOMPARE(file.sliced(14132, 4), "LIST");
-        QCOMPARE(file.sliced(14140, 4), "movi");
-        const qsizetype indexAt = 14140 + le32At(file, 14136);
-        QCOMPARE(file.sliced(indexAt, 4), "idx1");
-        const quint32 indexSize = le32At(file, indexAt + 4);
-        QCOMPARE(indexAt + 8 + indexSize, file.size());
-        QCOMPARE(indexSize % 16, 0u);
-
-        // Every entry names the chunk it points at, counted from the movi type code, and the
-        // chunks of the three streams are interleaved in the file.
-        QByteArrayList order;
-        for (qsizetype at = indexAt + 8; at < file.size(); at += 16) {
-            const QByteArray code = file.sliced(at, 4);
-            const quint32 offset = le32At(file, at + 8);
-            const quint32 length = le32At(file, at + 12);
-            QCOMPARE(le32At(file, at + 4), 0x10u); // key frame
-            QCOMPARE(file.sliced(14140 + offset, 4), code);
-            QCOMPARE(le32At(file, 14140 + offset + 4), length);
-            order << code;
-        }
-        QCOMPARE(order.count("00dc"), written.frames);
-        QCOMPARE(order.count("01wb"), written.audioBlocks);
-        QCOMPARE(order.count("02sb"), written.gps.size() + written.gSensor.size());
-        QCOMPARE(order.size(), written.frames + written.audioBlocks + order.count("02sb"));
-        QVERIFY(order.indexOf("02sb") < order.indexOf("00dc", 31)); // within the first second
-        QVERIFY(order.indexOf("01wb") < order.indexOf("00dc", 31));
     }
 
     void extractionReadsBackWhatWasWritten()
