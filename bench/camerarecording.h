@@ -2,8 +2,8 @@
 // A recording laid out as the camera writes it (30 video frames, five audio blocks, one GPS
 // record and ten G-sensor samples per second), and the median of timings, for the benchmarks.
 
-#include "avi/TVKAviWriter.h"
-#include "avi/TelemetryRecords.h"
+#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/TelemetryRecords.h"
 
 #include <QDateTime>
 

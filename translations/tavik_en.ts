@@ -1302,5 +1302,21 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
         <translation>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
     </message>
+    <!-- trips, clock and route: begin -->
+    <!-- trips, clock and route: end -->
+    <!-- evidence and written files: begin -->
+    <!-- evidence and written files: end -->
+    <!-- memory, painting and fuzzing: begin -->
+    <!-- memory, painting and fuzzing: end -->
+    <!-- player window and list: begin -->
+    <!-- player window and list: end -->
+    <!-- card windows: begin -->
+    <!-- card windows: end -->
+    <!-- benchmarks: begin -->
+    <!-- benchmarks: end -->
+    <!-- clip export: begin -->
+    <!-- clip export: end -->
+    <!-- card index: begin -->
+    <!-- card index: end -->
 </context>
 </TS>

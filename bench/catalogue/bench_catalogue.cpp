@@ -1,7 +1,7 @@
 // The catalogue walk of a large card against `find DIR -name '*.avi' | sort`, and how long the
 // interface thread's event loop is kept waiting while a walk runs.
 //   bench_catalogue [--keep DIR]
-#include "catalogue/TVKMediaList.h"
+#include "core/catalogue/TVKMediaList.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 // inflate the extraction: an index repeating its entries over one GPS chunk packed with
 // sentences, and files made of nothing but small telemetry chunks. Goal: at most
 // 64 MB + 4 x the file size. A recording as the camera writes it is the reference run.
-#include "avi/TVKAviWriter.h"
-#include "avi/TelemetryRecords.h"
+#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/TelemetryRecords.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -3,13 +3,13 @@
 // processes playing the same two files on the same display. Run it on a display (xvfb-run
 // -s "-ac" for a headless machine, so that cvlc, run as "nobody" when we are root, may draw).
 //   bench_playback [CARD]
-#include "catalogue/TVKMediaList.h"
-#include "common/strings.h"
-#include "controls/AppResources.h"
-#include "player/TVKAppDelegate.h"
-#include "player/TVKPlayback.h"
-#include "player/VLCVideoView.h"
-#include "player/VideoPlayer.h"
+#include "app/controls/AppResources.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/player/VLCVideoView.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/common/strings.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,16 +2,16 @@
 // click on its segment to the filled, drawn table, and the longest gap of a 1 ms timer on the
 // interface thread meanwhile and while the table scrolls to its end.
 //   bench_recordpage [RECORDS] [RUNS]
-#include "card/VolumeLabeller.h"
-#include "card/VolumeSource.h"
-#include "cardfiles/drivingrecordwriter.h"
-#include "common/log.h"
-#include "common/strings.h"
-#include "controls/AppResources.h"
-#include "records/TVKDrivingRecordModel.h"
-#include "records/TVKSettingForFlashDataViewController.h"
-#include "settings/SettingsRecord.h"
-#include "settings/TVKSettingController.h"
+#include "app/controls/AppResources.h"
+#include "app/records/TVKDrivingRecordModel.h"
+#include "app/records/TVKSettingForFlashDataViewController.h"
+#include "app/settings/TVKSettingController.h"
+#include "core/card/VolumeLabeller.h"
+#include "core/card/VolumeSource.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
+#include "core/settings/SettingsRecord.h"
+#include "writers/cardfiles/drivingrecordwriter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

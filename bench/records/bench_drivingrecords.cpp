@@ -1,9 +1,9 @@
 // Reading and exporting large driving-record files: a camera that logs every second fills
 // 86400 records a day. Times the read, the cell texts of every row and the CSV export.
 //   bench_drivingrecords [RECORDS...]
-#include "cardfiles/drivingrecordwriter.h"
-#include "records/drivingrecordfile.h"
-#include "records/drivingrecordtable.h"
+#include "core/records/drivingrecordfile.h"
+#include "core/records/drivingrecordtable.h"
+#include "writers/cardfiles/drivingrecordwriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

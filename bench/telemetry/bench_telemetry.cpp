@@ -4,7 +4,7 @@
 // file and against the floor: plain positioned reads of the same index and telemetry chunks.
 // Goals: at least 10 times faster than ffprobe, within 2 times the floor.
 #include "camerarecording.h"
-#include "telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/TVKBlackBoxData.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

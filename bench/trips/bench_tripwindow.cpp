@@ -5,14 +5,14 @@
 // page alone drawing the same data handed to it directly, timed the same way.
 //   bench_tripwindow [--keep DIR]     (QT_QPA_PLATFORM=offscreen is fine)
 #include "app/apptestsetup.h"
+#include "app/player/PlayerWindowUi.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/telemetry/TVKMapView.h"
+#include "app/trips/TVKTripList.h"
+#include "app/trips/TVKTripListModel.h"
+#include "app/trips/TVKTripPanel.h"
+#include "app/trips/TVKTripRouteLayer.h"
 #include "daycard.h"
-#include "player/PlayerWindowUi.h"
-#include "player/TVKAppDelegate.h"
-#include "telemetry/TVKMapView.h"
-#include "trips/TVKTripList.h"
-#include "trips/TVKTripListModel.h"
-#include "trips/TVKTripPanel.h"
-#include "trips/TVKTripRouteLayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 // with a stop of ten minutes between them, an event recording now and then, and config.bin.
 #pragma once
 
-#include "cardfiles/plannedrecording.h"
-#include "settings/SettingsRecord.h"
+#include "core/settings/SettingsRecord.h"
+#include "writers/cardfiles/plannedrecording.h"
 
 #include <QDirIterator>
 #include <QFile>

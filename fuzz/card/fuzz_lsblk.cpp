@@ -1,9 +1,9 @@
 // lsblk's JSON output from outside bytes: devices, USB volumes, the camera card and the checks
 // before formatting must cope with anything.
-#include "card/FormatCommands.h"
-#include "card/LsblkParser.h"
-#include "card/Volumes.h"
-#include "common/log.h"
+#include "core/card/FormatCommands.h"
+#include "core/card/LsblkParser.h"
+#include "core/card/Volumes.h"
+#include "core/common/log.h"
 
 #include <cstdint>
 #include <cstdlib>

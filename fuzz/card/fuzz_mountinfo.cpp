@@ -1,5 +1,5 @@
 // The kernel's mount table as outside bytes: every line read, the changes between two tables.
-#include "card/MountTable.h"
+#include "core/card/MountTable.h"
 
 #include <cstdint>
 #include <cstdlib>

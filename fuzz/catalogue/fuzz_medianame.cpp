@@ -1,7 +1,7 @@
 // Recording names come from whatever a card holds: any bytes must parse, pair and sort.
-#include "catalogue/DirectoryWalk.h"
-#include "catalogue/MediaSide.h"
-#include "catalogue/TVKMediaList.h"
+#include "core/catalogue/DirectoryWalk.h"
+#include "core/catalogue/MediaSide.h"
+#include "core/catalogue/TVKMediaList.h"
 
 #include <QFile>
 

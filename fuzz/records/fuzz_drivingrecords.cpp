@@ -1,7 +1,7 @@
 // DrvInfo/tavik_000.drv from outside bytes: the reader must never promise more records than
 // the bytes hold, and every record must render as table cells and export text.
-#include "records/drivingrecordfile.h"
-#include "records/drivingrecordtable.h"
+#include "core/records/drivingrecordfile.h"
+#include "core/records/drivingrecordtable.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 // The settings record from outside bytes: the first 428 bytes are a config.bin, the rest a
 // NAME=VALUE edit as `tavik-tool config set` takes it.
-#include "settings/FileDataFields.h"
-#include "settings/SettingValues.h"
-#include "settings/SettingsRecord.h"
-#include "settings/TVKValidator.h"
+#include "core/settings/FileDataFields.h"
+#include "core/settings/SettingValues.h"
+#include "core/settings/SettingsRecord.h"
+#include "core/settings/TVKValidator.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // four bytes as the RIFF size, "AVI " and zeros before the rest, so the input's next four
 // bytes are the movi size and chunk offsets count from its byte 8. Longer inputs are taken
 // as whole files.
-#include "telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/TVKBlackBoxData.h"
 
 #include <QBuffer>
 

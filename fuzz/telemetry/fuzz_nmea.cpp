@@ -1,8 +1,8 @@
 // The NMEA side of a GPS record: one sentence through the parser, the bytes as the text of a
 // record through the sentence splitting, and as the RawData of a record whose nLen is the
 // input's length (often beyond the 508 bytes).
-#include "telemetry/TVKNMEASentenceParser.h"
-#include "telemetry/TVKTelemetryBuilder.h"
+#include "core/telemetry/TVKNMEASentenceParser.h"
+#include "core/telemetry/TVKTelemetryBuilder.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The two readers of outside bytes behind trips and the clock check: a recording's AVI main
 // header (its length) and the RMC sentences of GPS records (the first valid fix). The first
 // 52 bytes of the input are the file's start; the rest is NMEA text cut into GPS records.
-#include "trips/clockcheck.h"
-#include "trips/recordinglength.h"
+#include "core/clock/clockcheck.h"
+#include "core/telemetry/recordinglength.h"
 
 #include <QBuffer>
 

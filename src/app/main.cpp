@@ -1,7 +1,7 @@
-#include "common/strings.h"
-#include "controls/AppResources.h"
-#include "player/TVKAppDelegate.h"
-#include "settings/TVKSettingController.h"
+#include "app/controls/AppResources.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/settings/TVKSettingController.h"
+#include "core/common/strings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
-#include "command.h"
+#include "tool/command.h"
 
-#include "common/log.h"
+#include "core/common/log.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "command.h"
-#include "common/log.h"
-#include "common/strings.h"
-#include "toolmain.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
+#include "tool/command.h"
+#include "tool/toolmain.h"
 
 #include <QCoreApplication>
 

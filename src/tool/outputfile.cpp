@@ -1,6 +1,6 @@
-#include "outputfile.h"
+#include "tool/outputfile.h"
 
-#include "command.h"
+#include "tool/command.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "toolmain.h"
+#include "tool/toolmain.h"
 
-#include "command.h"
-#include "common/strings.h"
+#include "core/common/strings.h"
+#include "tool/command.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/strings.h"
-#include "controls/AppResources.h"
+#include "app/controls/AppResources.h"
+#include "core/common/strings.h"
 
 #include <QStandardPaths>
 #include <QTemporaryFile>

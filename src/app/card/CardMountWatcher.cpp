@@ -1,4 +1,4 @@
-#include "CardMountWatcher.h"
+#include "app/card/CardMountWatcher.h"
 
 #include <QFutureWatcher>
 #include <QSocketNotifier>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "card/CardMount.h"
-#include "card/MountTable.h"
+#include "core/card/CardMount.h"
+#include "core/card/MountTable.h"
 
 #include <QFile>
 #include <QList>

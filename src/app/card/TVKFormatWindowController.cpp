@@ -1,13 +1,13 @@
-#include "TVKFormatWindowController.h"
+#include "app/card/TVKFormatWindowController.h"
 
-#include "card/ByteCount.h"
-#include "card/FormatCommands.h"
-#include "card/LsblkVolumeSource.h"
-#include "card/TVKCardFormatter.h"
-#include "card/Volumes.h"
-#include "common/strings.h"
-#include "controls/CentreOnScreen.h"
-#include "controls/TVKAlert.h"
+#include "app/controls/CentreOnScreen.h"
+#include "app/controls/TVKAlert.h"
+#include "core/card/ByteCount.h"
+#include "core/card/FormatCommands.h"
+#include "core/card/LsblkVolumeSource.h"
+#include "core/card/TVKCardFormatter.h"
+#include "core/card/Volumes.h"
+#include "core/common/strings.h"
 #include "ui_TVKFormatWindowController.h"
 
 #include <QFutureWatcher>

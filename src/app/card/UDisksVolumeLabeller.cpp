@@ -1,6 +1,6 @@
-#include "UDisksVolumeLabeller.h"
+#include "app/card/UDisksVolumeLabeller.h"
 
-#include "card/ShellCommand.h"
+#include "core/card/ShellCommand.h"
 
 #include <QDBusConnection>
 #include <QDBusError>

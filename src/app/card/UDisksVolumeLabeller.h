@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card/VolumeLabeller.h"
+#include "core/card/VolumeLabeller.h"
 
 // Renames a mounted volume through the UDisks2 service on the system bus, without asking the
 // user for a password: a refusal comes back as an error and the card keeps its name.

@@ -1,4 +1,4 @@
-#include "AppResources.h"
+#include "app/controls/AppResources.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

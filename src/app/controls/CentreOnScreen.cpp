@@ -1,4 +1,4 @@
-#include "CentreOnScreen.h"
+#include "app/controls/CentreOnScreen.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "NamedImage.h"
+#include "app/controls/NamedImage.h"
 
 #include <QFile>
 #include <QHash>

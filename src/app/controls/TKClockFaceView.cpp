@@ -1,4 +1,4 @@
-#include "TKClockFaceView.h"
+#include "app/controls/TKClockFaceView.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "TKColorBackgroundView.h"
+#include "app/controls/TKColorBackgroundView.h"
 
 #include <QPaintEvent>
 #include <QPainter>

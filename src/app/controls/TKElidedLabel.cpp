@@ -1,4 +1,4 @@
-#include "TKElidedLabel.h"
+#include "app/controls/TKElidedLabel.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "TKImageButton.h"
+#include "app/controls/TKImageButton.h"
 
-#include "NamedImage.h"
+#include "app/controls/NamedImage.h"
 
 #include <QEnterEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "TKImageButtonCell.h"
+#include "app/controls/TKImageButtonCell.h"
 
-#include "TKThreePartImageView.h"
+#include "app/controls/TKThreePartImageView.h"
 
 #include <QPainter>
 

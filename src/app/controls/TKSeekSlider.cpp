@@ -1,4 +1,4 @@
-#include "TKSeekSlider.h"
+#include "app/controls/TKSeekSlider.h"
 
 #include <QMouseEvent>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "TKSegmentedControl.h"
+#include "app/controls/TKSegmentedControl.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

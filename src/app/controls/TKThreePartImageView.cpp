@@ -1,6 +1,6 @@
-#include "TKThreePartImageView.h"
+#include "app/controls/TKThreePartImageView.h"
 
-#include "NamedImage.h"
+#include "app/controls/NamedImage.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "TKVideoBackgroundImageView.h"
+#include "app/controls/TKVideoBackgroundImageView.h"
 
-#include "NamedImage.h"
+#include "app/controls/NamedImage.h"
 
 #include <QPainter>
 

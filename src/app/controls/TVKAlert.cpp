@@ -1,4 +1,4 @@
-#include "TVKAlert.h"
+#include "app/controls/TVKAlert.h"
 
 #include <QMessageBox>
 #include <QPushButton>

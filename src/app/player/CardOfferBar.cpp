@@ -1,10 +1,10 @@
-#include "CardOfferBar.h"
+#include "app/player/CardOfferBar.h"
 
-#include "CustomWindow.h"
-#include "PlayerWindowUi.h"
-#include "card/CardMountWatcher.h"
-#include "catalogue/TVKMediaList.h"
-#include "common/strings.h"
+#include "app/card/CardMountWatcher.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PlayerWindowUi.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/common/strings.h"
 
 #include <QBoxLayout>
 #include <QDir>

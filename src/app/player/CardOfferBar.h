@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card/CardMount.h"
+#include "core/card/CardMount.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "CupsPrintService.h"
+#include "app/player/CupsPrintService.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/PrintJob.h"
+#include "core/capture/PrintJob.h"
 
 // The print service of the desktop: the CUPS server that libcups finds (CUPS_SERVER,
 // client.conf or the local scheduler).

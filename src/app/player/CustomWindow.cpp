@@ -1,4 +1,4 @@
-#include "CustomWindow.h"
+#include "app/player/CustomWindow.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
-#include "HeadBarButton.h"
+#include "app/player/HeadBarButton.h"
 
-#include "PlayerWindowUi.h"
-#include "common/strings.h"
-#include "controls/TKImageButton.h"
+#include "app/controls/TKImageButton.h"
+#include "app/player/PlayerWindowUi.h"
+#include "core/common/strings.h"
 
 #include <QBoxLayout>
 

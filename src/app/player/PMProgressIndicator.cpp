@@ -1,6 +1,6 @@
-#include "PMProgressIndicator.h"
+#include "app/player/PMProgressIndicator.h"
 
-#include "PMProgressIndicatorController.h"
+#include "app/player/PMProgressIndicatorController.h"
 
 #include <QLabel>
 #include <QPainter>

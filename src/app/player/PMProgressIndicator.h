@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/ProgressEstimate.h"
+#include "core/player/ProgressEstimate.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "PMProgressIndicatorController.h"
+#include "app/player/PMProgressIndicatorController.h"
 
-#include "PMProgressIndicator.h"
-#include "controls/NamedImage.h"
+#include "app/controls/NamedImage.h"
+#include "app/player/PMProgressIndicator.h"
 
 #include <QApplication>
 #include <QDBusConnection>

@@ -1,8 +1,8 @@
 // The media controls under the video and the strip that replaces them in full screen.
-#include "PlayerWindowParts.h"
-#include "PlayerWindowUi.h"
-#include "controls/TKImageButtonCell.h"
-#include "controls/TKThreePartImageView.h"
+#include "app/controls/TKImageButtonCell.h"
+#include "app/controls/TKThreePartImageView.h"
+#include "app/player/PlayerWindowParts.h"
+#include "app/player/PlayerWindowUi.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

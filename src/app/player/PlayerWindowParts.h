@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/TKImageButton.h"
-#include "controls/TKSeekSlider.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKSeekSlider.h"
 
 #include <QLabel>
 #include <QSlider>

@@ -1,12 +1,12 @@
-#include "PlayerWindowUi.h"
+#include "app/player/PlayerWindowUi.h"
 
-#include "CustomWindow.h"
-#include "PlayerWindowParts.h"
-#include "controls/TKElidedLabel.h"
-#include "controls/TKImageButton.h"
-#include "controls/TKImageButtonCell.h"
-#include "controls/TKThreePartImageView.h"
-#include "controls/TKVideoBackgroundImageView.h"
+#include "app/controls/TKElidedLabel.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKImageButtonCell.h"
+#include "app/controls/TKThreePartImageView.h"
+#include "app/controls/TKVideoBackgroundImageView.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PlayerWindowParts.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PlayerWindowUi.h"
-#include "catalogue/TVKMediaList.h"
+#include "app/player/PlayerWindowUi.h"
+#include "core/catalogue/TVKMediaList.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,8 +1,8 @@
 // The dialog windows opened from the head bar; the last one opened is kept.
-#include "TVKAppDelegate.h"
-#include "card/TVKTimeSetupController.h"
-#include "settings/TVKSettingController.h"
-#include "trips/TVKTripPanel.h"
+#include "app/card/TVKTimeSetupController.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/settings/TVKSettingController.h"
+#include "app/trips/TVKTripPanel.h"
 
 #include <QPointer>
 

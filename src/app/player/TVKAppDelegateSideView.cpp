@@ -1,14 +1,14 @@
 // The right side of the player window: the recording list or the route map, and the folder
 // the list shows.
-#include "CustomWindow.h"
-#include "PlayerWindowUi.h"
-#include "TVKAppDelegate.h"
-#include "TVKMediaListModel.h"
-#include "catalogue/CardFolder.h"
-#include "common/strings.h"
-#include "controls/TKElidedLabel.h"
-#include "controls/TKImageButton.h"
-#include "player/TVKPlayback.h"
+#include "app/controls/TKElidedLabel.h"
+#include "app/controls/TKImageButton.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PlayerWindowUi.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/player/TVKMediaListModel.h"
+#include "core/catalogue/CardFolder.h"
+#include "core/common/strings.h"
+#include "core/player/TVKPlayback.h"
 
 #include <QDir>
 #include <QFileDialog>

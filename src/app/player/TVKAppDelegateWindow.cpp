@@ -1,12 +1,12 @@
 // The window's frame, its layout in and out of full screen, and the video views' fit.
-#include "CustomWindow.h"
-#include "PlayerWindowUi.h"
-#include "TVKAppDelegate.h"
-#include "TVKPlayerController.h"
-#include "VLCVideoView.h"
-#include "controls/TKImageButton.h"
-#include "controls/TKThreePartImageView.h"
-#include "player/TVKPlayback.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKThreePartImageView.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PlayerWindowUi.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/player/TVKPlayerController.h"
+#include "app/player/VLCVideoView.h"
+#include "core/player/TVKPlayback.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
-#include "TVKFrameCapture.h"
+#include "app/player/TVKFrameCapture.h"
 
-#include "player/VideoPlayer.h"
-#include "common/strings.h"
-#include "controls/TVKAlert.h"
+#include "app/controls/TVKAlert.h"
+#include "core/common/strings.h"
+#include "core/player/VideoPlayer.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/CaptureFile.h"
+#include "core/capture/CaptureFile.h"
 
 #include <QObject>
 #include <QPointer>

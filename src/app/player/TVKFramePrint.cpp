@@ -1,10 +1,10 @@
-#include "TVKFramePrint.h"
+#include "app/player/TVKFramePrint.h"
 
-#include "TVKFrameCapture.h"
-#include "common/strings.h"
-#include "controls/TVKAlert.h"
-#include "player/CaptureFile.h"
-#include "player/VideoPlayer.h"
+#include "app/controls/TVKAlert.h"
+#include "app/player/TVKFrameCapture.h"
+#include "core/capture/CaptureFile.h"
+#include "core/common/strings.h"
+#include "core/player/VideoPlayer.h"
 
 #include <QFileInfo>
 #include <QImageReader>

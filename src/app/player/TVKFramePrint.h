@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/PrintJob.h"
+#include "core/capture/PrintJob.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,11 +1,11 @@
-#include "TVKFullScreenStrip.h"
+#include "app/player/TVKFullScreenStrip.h"
 
-#include "PlayerWindowUi.h"
-#include "common/strings.h"
-#include "controls/TKImageButton.h"
-#include "controls/TKThreePartImageView.h"
-#include "player/TVKPlayback.h"
-#include "player/VideoPlayer.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKThreePartImageView.h"
+#include "app/player/PlayerWindowUi.h"
+#include "core/common/strings.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "TVKLoadingIndicator.h"
+#include "app/player/TVKLoadingIndicator.h"
 
-#include "PMProgressIndicator.h"
+#include "app/player/PMProgressIndicator.h"
 
 #include <QTimer>
 

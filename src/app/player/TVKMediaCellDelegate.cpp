@@ -1,6 +1,6 @@
-#include "TVKMediaCellDelegate.h"
+#include "app/player/TVKMediaCellDelegate.h"
 
-#include "TVKMediaListModel.h"
+#include "app/player/TVKMediaListModel.h"
 
 #include <QHeaderView>
 #include <QPainter>

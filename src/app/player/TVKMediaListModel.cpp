@@ -1,9 +1,9 @@
-#include "TVKMediaListModel.h"
+#include "app/player/TVKMediaListModel.h"
 
-#include "catalogue/MediaListCells.h"
-#include "catalogue/TVKMediaList.h"
-#include "common/strings.h"
-#include "controls/NamedImage.h"
+#include "app/controls/NamedImage.h"
+#include "core/catalogue/MediaListCells.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/common/strings.h"
 
 #include <QFileInfo>
 #include <QIcon>

@@ -1,16 +1,16 @@
-#include "TVKPlayerController.h"
+#include "app/player/TVKPlayerController.h"
 
-#include "CustomWindow.h"
-#include "PlayerWindowUi.h"
-#include "TVKLoadingIndicator.h"
-#include "TVKTelemetryPanel.h"
-#include "common/cformat.h"
-#include "controls/TKImageButton.h"
-#include "controls/TKImageButtonCell.h"
-#include "controls/TKVideoBackgroundImageView.h"
-#include "player/TVKPlayInfo.h"
-#include "player/TVKPlayback.h"
-#include "player/VideoPlayer.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKImageButtonCell.h"
+#include "app/controls/TKVideoBackgroundImageView.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PlayerWindowUi.h"
+#include "app/player/TVKLoadingIndicator.h"
+#include "app/player/TVKTelemetryPanel.h"
+#include "core/common/cformat.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>

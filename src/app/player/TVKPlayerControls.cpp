@@ -1,12 +1,12 @@
 // The controls, the list and the keys call the playback core's actions.
-#include "CustomWindow.h"
-#include "PlayerWindowUi.h"
-#include "TVKPlayerController.h"
-#include "common/strings.h"
-#include "controls/TKImageButton.h"
-#include "player/TVKPlayInfo.h"
-#include "player/TVKPlayback.h"
-#include "player/VideoPlayer.h"
+#include "app/controls/TKImageButton.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PlayerWindowUi.h"
+#include "app/player/TVKPlayerController.h"
+#include "core/common/strings.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
-#include "TVKTelemetryPanel.h"
+#include "app/player/TVKTelemetryPanel.h"
 
-#include "common/cformat.h"
-#include "common/strings.h"
-#include "player/VideoPlayer.h"
-#include "telemetry/GraphView.h"
-#include "telemetry/TVKMapView.h"
-#include "trips/routepoints.h"
+#include "app/telemetry/GraphView.h"
+#include "app/telemetry/TVKMapView.h"
+#include "core/common/cformat.h"
+#include "core/common/strings.h"
+#include "core/player/VideoPlayer.h"
+#include "core/route/routepoints.h"
 
 #include <QLabel>
 #include <QPointF>

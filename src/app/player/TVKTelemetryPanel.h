@@ -1,7 +1,7 @@
 #pragma once
 
-#include "player/TelemetryReadout.h"
-#include "telemetry/TVKTelemetry.h"
+#include "core/player/TelemetryReadout.h"
+#include "core/telemetry/TVKTelemetry.h"
 
 #include <QObject>
 

@@ -1,5 +1,5 @@
-#include "VLCMediaPlayer.h"
-#include "VLCVideoView.h"
+#include "app/player/VLCMediaPlayer.h"
+#include "app/player/VLCVideoView.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "VLCMediaPlayer.h"
+#include "app/player/VLCMediaPlayer.h"
 
-#include "VLCVideoView.h"
+#include "app/player/VLCVideoView.h"
 
 #include <QFile>
 #include <QMutexLocker>

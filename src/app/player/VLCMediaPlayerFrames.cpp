@@ -1,7 +1,7 @@
 // The decoded pictures of a VLCMediaPlayer: libVLC's video callbacks write into a small pool of
 // images, and the newest one is handed to the view on the interface thread.
-#include "VLCMediaPlayer.h"
-#include "VLCVideoView.h"
+#include "app/player/VLCMediaPlayer.h"
+#include "app/player/VLCVideoView.h"
 
 #include <QMutexLocker>
 

@@ -1,7 +1,7 @@
-#include "VLCVideoView.h"
+#include "app/player/VLCVideoView.h"
 
-#include "common/strings.h"
-#include "controls/TKImageButton.h"
+#include "app/controls/TKImageButton.h"
+#include "core/common/strings.h"
 
 #include <QPainter>
 #include <QSettings>

@@ -1,6 +1,6 @@
-#include "TVKDrivingRecordModel.h"
+#include "app/records/TVKDrivingRecordModel.h"
 
-#include "records/drivingrecordtable.h"
+#include "core/records/drivingrecordtable.h"
 
 TVKDrivingRecordModel::TVKDrivingRecordModel(QObject *parent)
     : QAbstractTableModel(parent), m_titles(drivingRecordColumnTitles())

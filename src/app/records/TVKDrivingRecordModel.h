@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/flashsavevalue.h"
+#include "core/records/flashsavevalue.h"
 
 #include <QAbstractTableModel>
 #include <QList>

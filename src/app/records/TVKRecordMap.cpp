@@ -1,7 +1,7 @@
-#include "TVKRecordMap.h"
+#include "app/records/TVKRecordMap.h"
 
-#include "telemetry/TVKMapView.h"
-#include "telemetry/TVKMapWindowController.h"
+#include "app/telemetry/TVKMapView.h"
+#include "app/telemetry/TVKMapWindowController.h"
 
 namespace {
 

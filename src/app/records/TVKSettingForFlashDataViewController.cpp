@@ -1,13 +1,13 @@
-#include "TVKSettingForFlashDataViewController.h"
+#include "app/records/TVKSettingForFlashDataViewController.h"
 
-#include "TVKDrivingRecordModel.h"
-#include "TVKRecordMap.h"
-#include "common/log.h"
-#include "common/strings.h"
-#include "controls/TVKAlert.h"
-#include "records/drivingrecordfile.h"
-#include "records/drivingrecordtable.h"
-#include "settings/TVKSettingController.h"
+#include "app/controls/TVKAlert.h"
+#include "app/records/TVKDrivingRecordModel.h"
+#include "app/records/TVKRecordMap.h"
+#include "app/settings/TVKSettingController.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
+#include "core/records/drivingrecordfile.h"
+#include "core/records/drivingrecordtable.h"
 #include "ui_TVKSettingForFlashDataViewController.h"
 
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/TVKSettingControllerDelegate.h"
+#include "app/settings/TVKSettingControllerDelegate.h"
 
 #include <QPointF>
 

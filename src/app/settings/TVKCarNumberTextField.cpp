@@ -1,6 +1,6 @@
-#include "TVKCarNumberTextField.h"
+#include "app/settings/TVKCarNumberTextField.h"
 
-#include "settings/TVKValidator.h"
+#include "core/settings/TVKValidator.h"
 
 TVKCarNumberTextField::TVKCarNumberTextField(QWidget *parent) : QLineEdit(parent)
 {

@@ -1,6 +1,6 @@
-#include "TVKLoadingSheet.h"
+#include "app/settings/TVKLoadingSheet.h"
 
-#include "player/PMProgressIndicator.h"
+#include "app/player/PMProgressIndicator.h"
 
 #include <QLabel>
 #include <QTimer>

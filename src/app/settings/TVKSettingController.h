@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/FileData.h"
-#include "settings/SettingsFileSearch.h"
+#include "core/settings/FileData.h"
+#include "core/settings/SettingsFileSearch.h"
 
 #include <QDialog>
 #include <QPointer>

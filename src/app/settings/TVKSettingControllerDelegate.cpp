@@ -1,8 +1,8 @@
-#include "TVKSettingControllerDelegate.h"
+#include "app/settings/TVKSettingControllerDelegate.h"
 
-#include "TVKSettingController.h"
-#include "common/strings.h"
-#include "controls/TKSegmentedControl.h"
+#include "app/controls/TKSegmentedControl.h"
+#include "app/settings/TVKSettingController.h"
+#include "core/common/strings.h"
 
 void TVKSettingPage::setFileData(_FILEDATA *fileData)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/FileData.h"
+#include "core/settings/FileData.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,11 +1,11 @@
 // The settings window's commands: save, restore defaults, open a file, the disk utility.
-#include "TVKSettingController.h"
-#include "TVKSettingControllerDelegate.h"
-#include "card/TVKFormatWindowController.h"
-#include "card/Volumes.h"
-#include "common/strings.h"
-#include "controls/TVKAlert.h"
-#include "settings/SettingsRecord.h"
+#include "app/card/TVKFormatWindowController.h"
+#include "app/controls/TVKAlert.h"
+#include "app/settings/TVKSettingController.h"
+#include "app/settings/TVKSettingControllerDelegate.h"
+#include "core/card/Volumes.h"
+#include "core/common/strings.h"
+#include "core/settings/SettingsRecord.h"
 #include "ui_TVKSettingController.h"
 
 #include <QDir>

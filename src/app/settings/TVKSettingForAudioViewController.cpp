@@ -1,6 +1,6 @@
-#include "TVKSettingForAudioViewController.h"
+#include "app/settings/TVKSettingForAudioViewController.h"
 
-#include "common/strings.h"
+#include "core/common/strings.h"
 #include "ui_TVKSettingForAudioViewController.h"
 
 #include <QButtonGroup>

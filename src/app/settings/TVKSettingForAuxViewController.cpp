@@ -1,9 +1,9 @@
-#include "TVKSettingForAuxViewController.h"
+#include "app/settings/TVKSettingForAuxViewController.h"
 
-#include "common/strings.h"
-#include "controls/TVKAlert.h"
-#include "settings/SettingsRecord.h"
-#include "settings/TVKValidator.h"
+#include "app/controls/TVKAlert.h"
+#include "core/common/strings.h"
+#include "core/settings/SettingsRecord.h"
+#include "core/settings/TVKValidator.h"
 #include "ui_TVKSettingForAuxViewController.h"
 
 #include <QButtonGroup>

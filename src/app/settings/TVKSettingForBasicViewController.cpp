@@ -1,10 +1,10 @@
-#include "TVKSettingForBasicViewController.h"
+#include "app/settings/TVKSettingForBasicViewController.h"
 
-#include "common/cformat.h"
-#include "common/strings.h"
-#include "controls/TVKAlert.h"
-#include "settings/SettingsRecord.h"
-#include "settings/TVKValidator.h"
+#include "app/controls/TVKAlert.h"
+#include "core/common/cformat.h"
+#include "core/common/strings.h"
+#include "core/settings/SettingsRecord.h"
+#include "core/settings/TVKValidator.h"
 #include "ui_TVKSettingForBasicViewController.h"
 
 #include <QRegularExpressionValidator>

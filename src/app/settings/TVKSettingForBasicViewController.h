@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TVKSettingControllerDelegate.h"
+#include "app/settings/TVKSettingControllerDelegate.h"
 
 #include <memory>
 

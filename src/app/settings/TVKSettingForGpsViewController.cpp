@@ -1,7 +1,7 @@
-#include "TVKSettingForGpsViewController.h"
+#include "app/settings/TVKSettingForGpsViewController.h"
 
-#include "common/strings.h"
-#include "settings/TimeZones.h"
+#include "core/common/strings.h"
+#include "core/settings/TimeZones.h"
 #include "ui_TVKSettingForGpsViewController.h"
 
 TVKSettingForGpsViewController::TVKSettingForGpsViewController(QWidget *parent)

@@ -1,6 +1,6 @@
-#include "TVKSettingForMotionViewController.h"
+#include "app/settings/TVKSettingForMotionViewController.h"
 
-#include "common/strings.h"
+#include "core/common/strings.h"
 #include "ui_TVKSettingForMotionViewController.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "TVKSettingForVideoViewController.h"
+#include "app/settings/TVKSettingForVideoViewController.h"
 
-#include "common/strings.h"
+#include "core/common/strings.h"
 #include "ui_TVKSettingForVideoViewController.h"
 
 namespace {

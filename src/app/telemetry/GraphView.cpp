@@ -1,4 +1,4 @@
-#include "GraphView.h"
+#include "app/telemetry/GraphView.h"
 
 #include <QFont>
 #include <QFontMetricsF>

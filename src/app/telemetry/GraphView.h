@@ -1,7 +1,7 @@
 #pragma once
 
-#include "telemetry/TVKGSensor.h"
-#include "trips/gsensorthresholds.h"
+#include "core/settings/gsensorthresholds.h"
+#include "core/telemetry/TVKGSensor.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "TVKMapView.h"
+#include "app/telemetry/TVKMapView.h"
 
-#include "common/cformat.h"
+#include "core/common/cformat.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
-#include "TVKMapWindowController.h"
+#include "app/telemetry/TVKMapWindowController.h"
 
-#include "TVKMapView.h"
-#include "common/log.h"
+#include "app/telemetry/TVKMapView.h"
+#include "core/common/log.h"
 #include "ui_TVKMapWindowController.h"
 
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "TVKClockReadout.h"
+#include "app/trips/TVKClockReadout.h"
 
-#include "common/cformat.h"
-#include "common/strings.h"
-#include "trips/cardsettings.h"
-#include "trips/recordingtelemetry.h"
+#include "core/common/cformat.h"
+#include "core/common/strings.h"
+#include "core/route/recordingtelemetry.h"
+#include "core/settings/cardsettings.h"
 
 #include <QLabel>
 #include <QtConcurrent/QtConcurrentMap>

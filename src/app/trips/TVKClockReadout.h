@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalogue/TVKMedia.h"
-#include "telemetry/TVKTelemetry.h"
-#include "trips/clockcheck.h"
+#include "core/catalogue/TVKMedia.h"
+#include "core/clock/clockcheck.h"
+#include "core/telemetry/TVKTelemetry.h"
 
 #include <QFutureWatcher>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "TVKExportActions.h"
+#include "app/trips/TVKExportActions.h"
 
-#include "common/strings.h"
-#include "controls/TVKAlert.h"
+#include "app/controls/TVKAlert.h"
+#include "core/common/strings.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "trips/recordingtelemetry.h"
-#include "trips/routeexport.h"
-#include "trips/trips.h"
+#include "core/route/recordingtelemetry.h"
+#include "core/route/routeexport.h"
+#include "core/trips/trips.h"
 
 #include <QFutureWatcher>
 #include <QObject>

@@ -1,9 +1,9 @@
 // The evidence folder of the playing pair, from the player window.
-#include "EvidencePictures.h"
-#include "TVKExportActions.h"
-#include "common/strings.h"
-#include "controls/TVKAlert.h"
-#include "trips/evidenceexport.h"
+#include "app/controls/TVKAlert.h"
+#include "app/trips/TVKExportActions.h"
+#include "core/common/strings.h"
+#include "core/evidence/evidenceexport.h"
+#include "render/EvidencePictures.h"
 
 #include <QDir>
 #include <QFileDialog>

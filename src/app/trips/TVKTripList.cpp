@@ -1,11 +1,11 @@
-#include "TVKTripList.h"
+#include "app/trips/TVKTripList.h"
 
-#include "TVKTripListModel.h"
-#include "catalogue/TVKMediaList.h"
-#include "common/strings.h"
-#include "player/PlayerWindowUi.h"
-#include "player/TVKMediaCellDelegate.h"
-#include "player/TVKPlayback.h"
+#include "app/player/PlayerWindowUi.h"
+#include "app/player/TVKMediaCellDelegate.h"
+#include "app/trips/TVKTripListModel.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/common/strings.h"
+#include "core/player/TVKPlayback.h"
 
 #include <QBoxLayout>
 #include <QEvent>

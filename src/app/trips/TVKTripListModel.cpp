@@ -1,9 +1,9 @@
-#include "TVKTripListModel.h"
+#include "app/trips/TVKTripListModel.h"
 
-#include "catalogue/MediaListCells.h"
-#include "common/strings.h"
-#include "controls/NamedImage.h"
-#include "player/TVKMediaListModel.h"
+#include "app/controls/NamedImage.h"
+#include "app/player/TVKMediaListModel.h"
+#include "core/catalogue/MediaListCells.h"
+#include "core/common/strings.h"
 
 #include <QFont>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trips/trips.h"
+#include "core/trips/trips.h"
 
 #include <QAbstractItemModel>
 

@@ -1,6 +1,6 @@
-#include "TVKTripRouteLayer.h"
+#include "app/trips/TVKTripRouteLayer.h"
 
-#include "telemetry/TVKMapView.h"
+#include "app/telemetry/TVKMapView.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "trips/recordingtelemetry.h"
-#include "trips/trips.h"
+#include "core/route/recordingtelemetry.h"
+#include "core/trips/trips.h"
 
 #include <QFutureWatcher>
 #include <QJsonObject>

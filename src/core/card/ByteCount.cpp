@@ -1,4 +1,4 @@
-#include "ByteCount.h"
+#include "core/card/ByteCount.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "CardMount.h"
+#include "core/card/CardMount.h"
 
-#include "catalogue/DirectoryWalk.h"
-#include "settings/FileData.h"
-#include "settings/SettingsFileSearch.h"
+#include "core/catalogue/DirectoryWalk.h"
+#include "core/settings/FileData.h"
+#include "core/settings/SettingsFileSearch.h"
 
 #include <QDir>
 #include <QDirIterator>

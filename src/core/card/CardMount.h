@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MountTable.h"
+#include "core/card/MountTable.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ConfigBackup.h"
+#include "core/card/ConfigBackup.h"
 
-#include "ReplaceFile.h"
-#include "common/regularfile.h"
+#include "core/common/regularfile.h"
+#include "core/common/replacefile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "FormatCommands.h"
+#include "core/card/FormatCommands.h"
 
-#include "ShellCommand.h"
-#include "common/cformat.h"
+#include "core/card/ShellCommand.h"
+#include "core/common/cformat.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LsblkParser.h"
-#include "common/result.h"
+#include "core/card/LsblkParser.h"
+#include "core/common/result.h"
 
 #include <QList>
 #include <QString>

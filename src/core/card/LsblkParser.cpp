@@ -1,4 +1,4 @@
-#include "LsblkParser.h"
+#include "core/card/LsblkParser.h"
 
 #include <QHash>
 #include <QJsonArray>

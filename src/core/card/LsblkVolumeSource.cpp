@@ -1,7 +1,7 @@
-#include "LsblkVolumeSource.h"
+#include "core/card/LsblkVolumeSource.h"
 
-#include "LsblkParser.h"
-#include "common/log.h"
+#include "core/card/LsblkParser.h"
+#include "core/common/log.h"
 
 #include <QProcess>
 

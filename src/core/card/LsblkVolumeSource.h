@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VolumeSource.h"
+#include "core/card/VolumeSource.h"
 
 // The computer's block devices, from util-linux's lsblk. Stateless: usable from any thread.
 class LsblkVolumeSource : public VolumeSource

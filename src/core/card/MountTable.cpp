@@ -1,4 +1,4 @@
-#include "MountTable.h"
+#include "core/card/MountTable.h"
 
 #include <QFile>
 #include <QSet>

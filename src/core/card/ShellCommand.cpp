@@ -1,6 +1,6 @@
-#include "ShellCommand.h"
+#include "core/card/ShellCommand.h"
 
-#include "common/log.h"
+#include "core/common/log.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 #include <QByteArray>
 #include <QString>

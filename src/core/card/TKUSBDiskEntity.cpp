@@ -1,6 +1,6 @@
-#include "TKUSBDiskEntity.h"
+#include "core/card/TKUSBDiskEntity.h"
 
-#include "ByteCount.h"
+#include "core/card/ByteCount.h"
 
 TKUSBDiskEntity::TKUSBDiskEntity(const QString &volumeName, const QUrl &mountedURL,
                                  const QString &deviceFilePath, const QString &deviceModel,

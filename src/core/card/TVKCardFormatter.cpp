@@ -1,12 +1,12 @@
-#include "TVKCardFormatter.h"
+#include "core/card/TVKCardFormatter.h"
 
-#include "ConfigBackup.h"
-#include "FormatCommands.h"
-#include "VolumeSource.h"
-#include "Volumes.h"
-#include "common/log.h"
-#include "common/strings.h"
-#include "settings/SettingsRecord.h"
+#include "core/card/ConfigBackup.h"
+#include "core/card/FormatCommands.h"
+#include "core/card/VolumeSource.h"
+#include "core/card/Volumes.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
+#include "core/settings/SettingsRecord.h"
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentRun>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ShellCommand.h"
-#include "TKUSBDiskEntity.h"
+#include "core/card/ShellCommand.h"
+#include "core/card/TKUSBDiskEntity.h"
 
 #include <QFuture>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "TimeSetFile.h"
+#include "core/card/TimeSetFile.h"
 
-#include "ReplaceFile.h"
-#include "common/cformat.h"
+#include "core/common/cformat.h"
+#include "core/common/replacefile.h"
 
 std::optional<QByteArray> timesetText(const QDate &date, const QTime &time)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TKUSBDiskEntity.h"
-#include "common/result.h"
+#include "core/card/TKUSBDiskEntity.h"
+#include "core/common/result.h"
 
 #include <QString>
 

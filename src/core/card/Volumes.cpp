@@ -1,7 +1,7 @@
-#include "Volumes.h"
+#include "core/card/Volumes.h"
 
-#include "LsblkVolumeSource.h"
-#include "common/log.h"
+#include "core/card/LsblkVolumeSource.h"
+#include "core/common/log.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LsblkParser.h"
-#include "TKUSBDiskEntity.h"
-#include "VolumeSource.h"
+#include "core/card/LsblkParser.h"
+#include "core/card/TKUSBDiskEntity.h"
+#include "core/card/VolumeSource.h"
 
 #include <QList>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "CardFolder.h"
+#include "core/catalogue/CardFolder.h"
 
 #include <QFileInfo>
 

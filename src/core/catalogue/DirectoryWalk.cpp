@@ -1,6 +1,6 @@
-#include "DirectoryWalk.h"
+#include "core/catalogue/DirectoryWalk.h"
 
-#include "common/strings.h"
+#include "core/common/strings.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TVKMedia.h"
-#include "common/result.h"
+#include "core/catalogue/TVKMedia.h"
+#include "core/common/result.h"
 
 #include <QList>
 

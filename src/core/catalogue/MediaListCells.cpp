@@ -1,6 +1,6 @@
-#include "MediaListCells.h"
+#include "core/catalogue/MediaListCells.h"
 
-#include "common/cformat.h"
+#include "core/common/cformat.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "MediaSide.h"
+#include "core/catalogue/MediaSide.h"
 
-#include "TVKMedia.h"
+#include "core/catalogue/TVKMedia.h"
 
 int mediaDirectionOfPath(const QString &path)
 {

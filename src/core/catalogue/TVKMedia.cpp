@@ -1,4 +1,4 @@
-#include "TVKMedia.h"
+#include "core/catalogue/TVKMedia.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "TVKMediaList.h"
+#include "core/catalogue/TVKMediaList.h"
 
-#include "DirectoryWalk.h"
+#include "core/catalogue/DirectoryWalk.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DirectoryWalk.h"
-#include "TVKMedia.h"
-#include "TVKMediaPair.h"
+#include "core/catalogue/DirectoryWalk.h"
+#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/TVKMediaPair.h"
 
 #include <QFutureWatcher>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TVKMedia.h"
+#include "core/catalogue/TVKMedia.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "cformat.h"
+#include "core/common/cformat.h"
 
 #include <cstdarg>
 #include <cstdio>

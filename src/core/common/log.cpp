@@ -1,4 +1,4 @@
-#include "log.h"
+#include "core/common/log.h"
 
 #include <QMutex>
 #include <QMutexLocker>

@@ -1,4 +1,4 @@
-#include "regularfile.h"
+#include "core/common/regularfile.h"
 
 #include <cerrno>
 #include <cstring>

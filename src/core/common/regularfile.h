@@ -1,6 +1,6 @@
 #pragma once
 
-#include "result.h"
+#include "core/common/result.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "result.h"
+#include "core/common/result.h"
 
-#include "strings.h"
+#include "core/common/strings.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "strings.h"
+#include "core/common/strings.h"
 
-#include "log.h"
+#include "core/common/log.h"
 
 #include <QCoreApplication>
 #include <QSettings>

@@ -1,6 +1,6 @@
-#include "ProgressEstimate.h"
+#include "core/player/ProgressEstimate.h"
 
-#include "common/cformat.h"
+#include "core/common/cformat.h"
 
 #include <cmath>
 

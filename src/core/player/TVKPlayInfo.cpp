@@ -1,4 +1,4 @@
-#include "TVKPlayInfo.h"
+#include "core/player/TVKPlayInfo.h"
 
 void TVKPlayInfo::setIsPlaying(bool value)
 {

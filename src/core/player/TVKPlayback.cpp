@@ -1,12 +1,12 @@
-#include "TVKPlayback.h"
+#include "core/player/TVKPlayback.h"
 
-#include "TVKPlayInfo.h"
-#include "TaskScheduler.h"
-#include "VideoPlayer.h"
-#include "catalogue/MediaSide.h"
-#include "catalogue/TVKMediaList.h"
-#include "common/regularfile.h"
-#include "telemetry/TVKBlackBoxData.h"
+#include "core/catalogue/MediaSide.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/common/regularfile.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TaskScheduler.h"
+#include "core/player/VideoPlayer.h"
+#include "core/telemetry/TVKBlackBoxData.h"
 
 #include <QFile>
 #include <QFutureWatcher>

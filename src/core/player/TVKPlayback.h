@@ -1,6 +1,6 @@
 #pragma once
 
-#include "telemetry/TVKTelemetry.h"
+#include "core/telemetry/TVKTelemetry.h"
 
 #include <QObject>
 

@@ -1,9 +1,9 @@
 // The end watch, broken recordings, the advance to the next recording and the stop.
-#include "TVKPlayInfo.h"
-#include "TVKPlayback.h"
-#include "VideoPlayer.h"
-#include "catalogue/TVKMediaList.h"
-#include "telemetry/TVKBlackBoxData.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
+#include "core/telemetry/TVKBlackBoxData.h"
 
 void TVKPlayback::startTimerPlayNext()
 {

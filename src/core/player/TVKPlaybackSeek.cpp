@@ -1,10 +1,10 @@
 // Resume, pause, seeks, jumps and the swap of the two views.
-#include "TVKPlayInfo.h"
-#include "TVKPlayback.h"
-#include "VideoPlayer.h"
-#include "catalogue/TVKMediaList.h"
-#include "common/cformat.h"
-#include "common/log.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/common/cformat.h"
+#include "core/common/log.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
 
 void TVKPlayback::playBoth()
 {

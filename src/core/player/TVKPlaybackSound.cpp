@@ -1,9 +1,9 @@
 // Which camera is heard, volume, speed, and the scale of the main view.
-#include "TVKPlayInfo.h"
-#include "TVKPlayback.h"
-#include "VideoPlayer.h"
-#include "catalogue/MediaSide.h"
-#include "catalogue/TVKMedia.h"
+#include "core/catalogue/MediaSide.h"
+#include "core/catalogue/TVKMedia.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
 
 void TVKPlayback::chooseAudioAuto()
 {

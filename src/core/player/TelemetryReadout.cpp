@@ -1,7 +1,7 @@
-#include "TelemetryReadout.h"
+#include "core/player/TelemetryReadout.h"
 
-#include "common/cformat.h"
-#include "telemetry/NmeaCoordinate.h"
+#include "core/common/cformat.h"
+#include "core/telemetry/NmeaCoordinate.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "VideoPlayer.h"
+#include "core/player/VideoPlayer.h"
 
-#include "common/cformat.h"
+#include "core/common/cformat.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
-#include "drivingrecordfile.h"
+#include "core/records/drivingrecordfile.h"
 
-#include "common/log.h"
-#include "common/regularfile.h"
+#include "core/common/log.h"
+#include "core/common/regularfile.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/result.h"
-#include "flashsavevalue.h"
+#include "core/common/result.h"
+#include "core/records/flashsavevalue.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,9 +1,9 @@
-#include "drivingrecordtable.h"
+#include "core/records/drivingrecordtable.h"
 
-#include "card/ReplaceFile.h"
-#include "common/cformat.h"
-#include "common/strings.h"
-#include "telemetry/NmeaCoordinate.h"
+#include "core/common/cformat.h"
+#include "core/common/replacefile.h"
+#include "core/common/strings.h"
+#include "core/telemetry/NmeaCoordinate.h"
 
 #include <QLocale>
 

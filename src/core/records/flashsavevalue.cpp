@@ -1,4 +1,4 @@
-#include "flashsavevalue.h"
+#include "core/records/flashsavevalue.h"
 
 #include <QtEndian>
 

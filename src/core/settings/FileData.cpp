@@ -1,6 +1,6 @@
-#include "FileData.h"
+#include "core/settings/FileData.h"
 
-#include "FileDataFields.h"
+#include "core/settings/FileDataFields.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
-#include "FileDataFields.h"
+#include "core/settings/FileDataFields.h"
 
-#include "SettingsRecord.h"
+#include "core/settings/SettingsRecord.h"
 
 #include <limits>
 #include <type_traits>

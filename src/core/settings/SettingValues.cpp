@@ -1,9 +1,9 @@
-#include "SettingValues.h"
+#include "core/settings/SettingValues.h"
 
-#include "FileDataFields.h"
-#include "SettingsRecord.h"
-#include "TVKValidator.h"
-#include "common/cformat.h"
+#include "core/common/cformat.h"
+#include "core/settings/FileDataFields.h"
+#include "core/settings/SettingsRecord.h"
+#include "core/settings/TVKValidator.h"
 
 #include <QHash>
 #include <QList>

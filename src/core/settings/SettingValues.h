@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileData.h"
+#include "core/settings/FileData.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "SettingsFileSearch.h"
+#include "core/settings/SettingsFileSearch.h"
 
-#include "FileData.h"
-#include "card/VolumeLabeller.h"
-#include "card/Volumes.h"
-#include "common/log.h"
+#include "core/card/VolumeLabeller.h"
+#include "core/card/Volumes.h"
+#include "core/common/log.h"
+#include "core/settings/FileData.h"
 
 #include <QDir>
 #include <QFileInfo>

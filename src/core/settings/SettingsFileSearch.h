@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card/TKUSBDiskEntity.h"
+#include "core/card/TKUSBDiskEntity.h"
 
 #include <QString>
 

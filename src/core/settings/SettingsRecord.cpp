@@ -1,8 +1,8 @@
-#include "SettingsRecord.h"
+#include "core/settings/SettingsRecord.h"
 
-#include "card/ReplaceFile.h"
-#include "common/log.h"
-#include "common/regularfile.h"
+#include "core/common/log.h"
+#include "core/common/regularfile.h"
+#include "core/common/replacefile.h"
 
 #include <QFile>
 #include <QSettings>

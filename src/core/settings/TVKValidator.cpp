@@ -1,6 +1,6 @@
-#include "TVKValidator.h"
+#include "core/settings/TVKValidator.h"
 
-#include "card/IsEmptyString.h"
+#include "core/common/isemptystring.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "TimeZones.h"
+#include "core/settings/TimeZones.h"
 
 const std::array<TimeZoneCode, 34> timeZoneCodeTable = {{
     {"-12:00", -1200}, {"-11:00", -1100}, {"-10:00", -1000}, {"-09:00", -900}, {"-08:00", -800},

@@ -1,4 +1,4 @@
-#include "AviRecords.h"
+#include "core/telemetry/AviRecords.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "NmeaCoordinate.h"
+#include "core/telemetry/NmeaCoordinate.h"
 
 #include <cmath>
 #include <cstdint>

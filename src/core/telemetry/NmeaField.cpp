@@ -1,4 +1,4 @@
-#include "NmeaField.h"
+#include "core/telemetry/NmeaField.h"
 
 #include <QVarLengthArray>
 

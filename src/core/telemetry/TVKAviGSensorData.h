@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AviRecords.h"
+#include "core/telemetry/AviRecords.h"
 
 // One G-sensor record of a recording, held by value.
 class TVKAviGSensorData

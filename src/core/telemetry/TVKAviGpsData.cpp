@@ -1,4 +1,4 @@
-#include "TVKAviGpsData.h"
+#include "core/telemetry/TVKAviGpsData.h"
 
 const _AVI_GPS_DATA_T &TVKAviGpsData::data() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AviRecords.h"
+#include "core/telemetry/AviRecords.h"
 
 #include <memory>
 

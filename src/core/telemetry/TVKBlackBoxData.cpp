@@ -1,9 +1,9 @@
-#include "TVKBlackBoxData.h"
+#include "core/telemetry/TVKBlackBoxData.h"
 
-#include "TVKTelemetryBuilder.h"
-#include "common/cformat.h"
-#include "common/log.h"
-#include "common/regularfile.h"
+#include "core/common/cformat.h"
+#include "core/common/log.h"
+#include "core/common/regularfile.h"
+#include "core/telemetry/TVKTelemetryBuilder.h"
 
 #include <QFile>
 #include <QMutexLocker>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TVKNMEASentenceParser.h"
-#include "TVKTelemetry.h"
-#include "common/result.h"
+#include "core/common/result.h"
+#include "core/telemetry/TVKNMEASentenceParser.h"
+#include "core/telemetry/TVKTelemetry.h"
 
 #include <QMutex>
 

@@ -1,8 +1,8 @@
 // The walks over a recording's chunks (TVKBlackBoxData::extract): through the index when the
 // recording has a whole one, else chunk by chunk through the movi list.
-#include "TVKBlackBoxData.h"
-#include "TVKTelemetryBuilder.h"
-#include "TelemetryChunks.h"
+#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/TVKTelemetryBuilder.h"
+#include "core/telemetry/TelemetryChunks.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AviRecords.h"
+#include "core/telemetry/AviRecords.h"
 
 // One G-sensor sample in units: the raw axis counts divided by 256.
 class TVKGSensor

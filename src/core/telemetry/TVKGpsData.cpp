@@ -1,4 +1,4 @@
-#include "TVKGpsData.h"
+#include "core/telemetry/TVKGpsData.h"
 
 quint8 TVKGpsData::SatelliteUsedAtIndex(int index) const
 {

@@ -1,6 +1,6 @@
-#include "TVKNMEASentenceParser.h"
+#include "core/telemetry/TVKNMEASentenceParser.h"
 
-#include "NmeaField.h"
+#include "core/telemetry/NmeaField.h"
 
 #include <cstdio>
 #include <cstring>

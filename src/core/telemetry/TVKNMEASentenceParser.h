@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TVKGpsData.h"
+#include "core/telemetry/TVKGpsData.h"
 
 #include <QByteArrayView>
 #include <QVarLengthArray>

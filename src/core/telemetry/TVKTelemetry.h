@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TVKAviGSensorData.h"
-#include "TVKAviGpsData.h"
-#include "TVKGSensor.h"
-#include "TVKGpsData.h"
+#include "core/telemetry/TVKAviGSensorData.h"
+#include "core/telemetry/TVKAviGpsData.h"
+#include "core/telemetry/TVKGSensor.h"
+#include "core/telemetry/TVKGpsData.h"
 
 #include <QList>
 

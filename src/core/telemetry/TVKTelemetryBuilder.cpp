@@ -1,4 +1,4 @@
-#include "TVKTelemetryBuilder.h"
+#include "core/telemetry/TVKTelemetryBuilder.h"
 
 TVKTelemetryPtr TVKTelemetry::empty()
 {

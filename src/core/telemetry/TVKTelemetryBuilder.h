@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TVKNMEASentenceParser.h"
-#include "TVKTelemetry.h"
+#include "core/telemetry/TVKNMEASentenceParser.h"
+#include "core/telemetry/TVKTelemetry.h"
 
 // Fills the arrays of one recording privately, record by record, in index order; finish()
 // aligns the GPS records to the G-sensor samples and hands the result over.

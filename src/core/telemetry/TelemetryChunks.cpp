@@ -1,4 +1,4 @@
-#include "TelemetryChunks.h"
+#include "core/telemetry/TelemetryChunks.h"
 
 #include <QFileDevice>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TVKTelemetryBuilder.h"
+#include "core/telemetry/TVKTelemetryBuilder.h"
 
 #include <QIODevice>
 

@@ -1,6 +1,6 @@
-#include "trips.h"
+#include "core/trips/trips.h"
 
-#include "recordinglength.h"
+#include "core/telemetry/recordinglength.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/TVKMedia.h"
+#include "core/catalogue/TVKMedia.h"
 
 #include <QDateTime>
 #include <QList>

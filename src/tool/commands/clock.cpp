@@ -1,11 +1,11 @@
 // tavik-tool clock DIR [--json]: how far the camera's clock is off, from the GPS time.
-#include "catalogue/TVKMediaList.h"
-#include "command.h"
-#include "common/cformat.h"
-#include "jsontext.h"
-#include "trips/cardsettings.h"
-#include "trips/clockcheck.h"
-#include "trips/recordingtelemetry.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/clock/clockcheck.h"
+#include "core/common/cformat.h"
+#include "core/route/recordingtelemetry.h"
+#include "core/settings/cardsettings.h"
+#include "tool/command.h"
+#include "tool/jsontext.h"
 
 #include <QFileInfo>
 

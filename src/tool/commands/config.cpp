@@ -1,8 +1,8 @@
 // tavik-tool config: shows, edits and creates the camera's settings file config.bin.
-#include "command.h"
-#include "settings/FileDataFields.h"
-#include "settings/SettingValues.h"
-#include "settings/SettingsRecord.h"
+#include "core/settings/FileDataFields.h"
+#include "core/settings/SettingValues.h"
+#include "core/settings/SettingsRecord.h"
+#include "tool/command.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,9 +1,9 @@
 // tavik-tool drv FILE [--csv OUT]: the driving-record table of a tavik_000.drv file, or its
 // export exactly as the application writes it.
-#include "card/ReplaceFile.h"
-#include "command.h"
-#include "records/drivingrecordfile.h"
-#include "records/drivingrecordtable.h"
+#include "core/common/replacefile.h"
+#include "core/records/drivingrecordfile.h"
+#include "core/records/drivingrecordtable.h"
+#include "tool/command.h"
 
 #include <algorithm>
 

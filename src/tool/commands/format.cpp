@@ -1,10 +1,10 @@
 // tavik-tool format DEVICE --yes: formats a mounted USB card for the camera (FAT32, label
 // TAVIK) and puts its config.bin back, printing the steps as the format window shows them.
-#include "card/FormatCommands.h"
-#include "card/LsblkVolumeSource.h"
-#include "card/TVKCardFormatter.h"
-#include "card/Volumes.h"
-#include "command.h"
+#include "core/card/FormatCommands.h"
+#include "core/card/LsblkVolumeSource.h"
+#include "core/card/TVKCardFormatter.h"
+#include "core/card/Volumes.h"
+#include "tool/command.h"
 
 #include <QEventLoop>
 

@@ -1,7 +1,7 @@
 // The commands that paint, handed over to the picture program: it lies beside tavik-tool in
 // the build and in the private program folder once installed.
-#include "command.h"
-#include "pictures/picturecommands.h"
+#include "tool/command.h"
+#include "tool/paint/picturecommands.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // tavik-tool list DIR [--json]: the recording catalogue of a folder, in catalogue order.
-#include "catalogue/TVKMediaList.h"
-#include "command.h"
-#include "common/strings.h"
-#include "output/jsonstream.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/common/strings.h"
+#include "tool/command.h"
+#include "tool/output/jsonstream.h"
 
 #include <QIODevice>
 

@@ -1,9 +1,9 @@
 // tavik-tool telemetry FILE... [--json|--csv|--gpx|--kml]: the telemetry embedded in recordings.
 // Several files are extracted at once on every core and written in the order given.
-#include "command.h"
-#include "common/strings.h"
-#include "output/telemetryformats.h"
-#include "telemetry/TVKBlackBoxData.h"
+#include "core/common/strings.h"
+#include "core/telemetry/TVKBlackBoxData.h"
+#include "tool/command.h"
+#include "tool/output/telemetryformats.h"
 
 #include <QFile>
 #include <QThread>

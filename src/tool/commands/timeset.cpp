@@ -1,6 +1,6 @@
 // tavik-tool timeset OUT [--at "yyyy/MM/dd HH:mm:ss"]: writes the camera's clock file.
-#include "card/TimeSetFile.h"
-#include "command.h"
+#include "core/card/TimeSetFile.h"
+#include "tool/command.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

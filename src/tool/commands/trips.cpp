@@ -1,13 +1,13 @@
 // tavik-tool trips DIR [--json] [--gpx OUT|--kml OUT]: the drives on a card and their routes.
-#include "trips/trips.h"
+#include "core/trips/trips.h"
 
-#include "catalogue/TVKMediaList.h"
-#include "command.h"
-#include "common/cformat.h"
-#include "jsontext.h"
-#include "outputfile.h"
-#include "trips/recordingtelemetry.h"
-#include "trips/routeexport.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/common/cformat.h"
+#include "core/route/recordingtelemetry.h"
+#include "core/route/routeexport.h"
+#include "tool/command.h"
+#include "tool/jsontext.h"
+#include "tool/outputfile.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
 // tavik-tool volumes [--json] [--lsblk FILE]: the mounted USB volumes, how the application
 // shows them, and the one it takes for the camera's card. --lsblk reads a recorded output of
 // `lsblk --json --bytes -o ...` instead of asking the computer.
-#include "card/Volumes.h"
+#include "core/card/Volumes.h"
 
-#include "card/LsblkVolumeSource.h"
-#include "command.h"
+#include "core/card/LsblkVolumeSource.h"
+#include "tool/command.h"
 
 #include <QFile>
 #include <QJsonArray>

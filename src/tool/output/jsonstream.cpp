@@ -1,4 +1,4 @@
-#include "jsonstream.h"
+#include "tool/output/jsonstream.h"
 
 #include <QIODevice>
 #include <QLocale>

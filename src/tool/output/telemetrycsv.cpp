@@ -1,8 +1,8 @@
 // The telemetry as CSV: a row per G-sensor sample with the GPS record that belongs to it.
 // Several recordings share one table, the first column naming the file.
-#include "trips/telemetrycsv.h"
+#include "core/telemetry/telemetrycsv.h"
 
-#include "telemetryformats.h"
+#include "tool/output/telemetryformats.h"
 
 #include <QIODevice>
 

@@ -1,4 +1,4 @@
-#include "telemetryformats.h"
+#include "tool/output/telemetryformats.h"
 
 const QList<TelemetryFormat> &telemetryFormats()
 {

@@ -1,8 +1,8 @@
 // The telemetry as GPX 1.1: a track per recording, named after the file, with the speed in
 // Garmin's track-point extension. The document begins with the first readable recording, so
 // that nothing at all is written when there is none.
-#include "telemetryformats.h"
-#include "trips/routepoints.h"
+#include "core/route/routepoints.h"
+#include "tool/output/telemetryformats.h"
 
 #include <QFileInfo>
 #include <QXmlStreamWriter>

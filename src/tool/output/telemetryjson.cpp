@@ -1,7 +1,7 @@
 // The telemetry as JSON: one object per recording, keys in alphabetical order as they have
 // always been; several recordings go into one object keyed by their paths.
-#include "jsonstream.h"
-#include "telemetryformats.h"
+#include "tool/output/jsonstream.h"
+#include "tool/output/telemetryformats.h"
 
 #include <charconv>
 #include <cstdio>

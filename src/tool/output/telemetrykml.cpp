@@ -1,8 +1,8 @@
 // The telemetry as KML: one placemark holding a track per recording, with times and speeds,
 // for Google Earth and the map tools that read KML. KML has no streaming form worth the
 // name, so the routes are gathered and written at the end.
-#include "telemetryformats.h"
-#include "trips/routeexport.h"
+#include "core/route/routeexport.h"
+#include "tool/output/telemetryformats.h"
 
 #include <QFileInfo>
 

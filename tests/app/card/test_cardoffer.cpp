@@ -1,9 +1,9 @@
 // A card mounted while the window is open: the watcher fed a mount table that changes, and the
 // bar that offers the card without opening it unasked.
 #include "app/apptestsetup.h"
-#include "card/CardMountWatcher.h"
+#include "app/card/CardMountWatcher.h"
+#include "app/player/CardOfferBar.h"
 #include "core/testsupport.h"
-#include "player/CardOfferBar.h"
 
 #include <QPushButton>
 #include <QScopeGuard>

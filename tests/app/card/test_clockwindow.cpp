@@ -1,10 +1,10 @@
 // The clock window on a card folder: where it writes, the two time controls in step, the
 // today box, and a write that fails.
 #include "app/apptestsetup.h"
+#include "app/card/TVKTimeSetupController.h"
+#include "app/controls/TKClockFaceView.h"
 #include "app/settings/settingswindowfixture.h"
-#include "card/TVKTimeSetupController.h"
-#include "card/TimeSetFile.h"
-#include "controls/TKClockFaceView.h"
+#include "core/card/TimeSetFile.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // The format window on stand-in volumes and commands: what it shows, the confirmation, the
 // step messages and the alerts of each ending; one run formats a disk image with mkfs.fat.
 #include "app/apptestsetup.h"
+#include "app/card/TVKFormatWindowController.h"
 #include "app/settings/settingswindowfixture.h"
-#include "card/ShellCommand.h"
-#include "card/TVKCardFormatter.h"
-#include "card/TVKFormatWindowController.h"
-#include "card/Volumes.h"
+#include "core/card/ShellCommand.h"
+#include "core/card/TVKCardFormatter.h"
+#include "core/card/Volumes.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 // Image buttons and video backgrounds drawn from the application's artwork.
-#include "controls/TKImageButton.h"
-#include "controls/TKVideoBackgroundImageView.h"
-#include "controls/AppResources.h"
-#include "controls/NamedImage.h"
+#include "app/controls/AppResources.h"
+#include "app/controls/NamedImage.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKVideoBackgroundImageView.h"
 
 #include <QPainter>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The G-sensor chart drawn into an image. A 240 x 116 chart: area 200 x 100 from (20, 8) up,
 // one unit 25 high; in the image (y down) the line of value v runs along y = 58 - 25 v.
-#include "telemetry/GraphView.h"
+#include "app/telemetry/GraphView.h"
 
 #include <QImage>
 #include <QPainter>
@@ -63,7 +63,8 @@ private slots:
     void linesAndCursorLandWhereTheSamplesSay()
     {
         GraphView view;
-        view.setGraphData({{-2, -0.5f, 1.5f}, {-1, -0.5f, 1.5f}, {1, -0.5f, 1.5f}, {2, -0.5f, 1.5f}});
+        view.setGraphData(
+            {{-2, -0.5f, 1.5f}, {-1, -0.5f, 1.5f}, {1, -0.5f, 1.5f}, {2, -0.5f, 1.5f}});
         view.updateTimePosition(0.5);
         const QImage image = draw(view);
         const auto lineAt = [](double value) {

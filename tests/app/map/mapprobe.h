@@ -1,6 +1,6 @@
 #pragma once
 
-#include "telemetry/TVKMapView.h"
+#include "app/telemetry/TVKMapView.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,9 +1,9 @@
 // The map view: the script texts, calls that wait for the page, and the page's functions
 // read back from the page itself, offline.
-#include "controls/AppResources.h"
+#include "app/controls/AppResources.h"
+#include "app/player/TVKTelemetryPanel.h"
+#include "app/telemetry/GraphView.h"
 #include "mapprobe.h"
-#include "player/TVKTelemetryPanel.h"
-#include "telemetry/GraphView.h"
 
 #include <QImage>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The map window: its place beside the window that opens it and the position it passes on.
-#include "controls/AppResources.h"
+#include "app/controls/AppResources.h"
+#include "app/telemetry/TVKMapWindowController.h"
 #include "mapprobe.h"
-#include "telemetry/TVKMapWindowController.h"
 
 #include <QStandardPaths>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/player/TVKAppDelegate.h"
 #include "core/player/ScriptedVideoPlayer.h"
+#include "core/player/TVKPlayback.h"
 #include "core/testsupport.h"
-#include "player/TVKAppDelegate.h"
-#include "player/TVKPlayback.h"
 
 #include <memory>
 

@@ -2,12 +2,12 @@
 // The application with the real libVLC on a generated sample card, offscreen and silent, with
 // the first front recording playing in both views.
 #include "app/apptestsetup.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/player/VLCVideoView.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
 #include "core/testsupport.h"
-#include "player/CustomWindow.h"
-#include "player/TVKAppDelegate.h"
-#include "player/TVKPlayback.h"
-#include "player/VLCVideoView.h"
-#include "player/VideoPlayer.h"
 
 #include <QSignalSpy>
 

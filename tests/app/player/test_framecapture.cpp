@@ -1,6 +1,6 @@
 // Saving the main player's picture through the real libVLC on the sample card.
 #include "SampleCardPlayer.h"
-#include "player/TVKFrameCapture.h"
+#include "app/player/TVKFrameCapture.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>

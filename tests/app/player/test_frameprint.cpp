@@ -2,10 +2,10 @@
 // own, and to a PDF file.
 #include "PrivateCupsd.h"
 #include "SampleCardPlayer.h"
-#include "common/log.h"
-#include "player/CupsPrintService.h"
-#include "player/TVKFrameCapture.h"
-#include "player/TVKFramePrint.h"
+#include "app/player/CupsPrintService.h"
+#include "app/player/TVKFrameCapture.h"
+#include "app/player/TVKFramePrint.h"
+#include "core/common/log.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -3,12 +3,12 @@
 // stops under the top of the available area.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
-#include "controls/TKImageButton.h"
-#include "controls/TKThreePartImageView.h"
-#include "player/CustomWindow.h"
-#include "player/PlayerWindowUi.h"
-#include "player/TVKPlayInfo.h"
-#include "player/TVKPlayback.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKThreePartImageView.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PlayerWindowUi.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TVKPlayback.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -2,15 +2,15 @@
 // controls, and the controls reach the core.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
-#include "controls/TKImageButton.h"
-#include "controls/TKImageButtonCell.h"
-#include "controls/TKVideoBackgroundImageView.h"
-#include "player/CustomWindow.h"
-#include "player/PMProgressIndicator.h"
-#include "player/TVKLoadingIndicator.h"
-#include "player/TVKPlayInfo.h"
-#include "player/VLCVideoView.h"
-#include "telemetry/GraphView.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKImageButtonCell.h"
+#include "app/controls/TKVideoBackgroundImageView.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PMProgressIndicator.h"
+#include "app/player/TVKLoadingIndicator.h"
+#include "app/player/VLCVideoView.h"
+#include "app/telemetry/GraphView.h"
+#include "core/player/TVKPlayInfo.h"
 
 #include <QLabel>
 #include <QMessageBox>

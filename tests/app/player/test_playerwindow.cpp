@@ -2,10 +2,10 @@
 // folder dropped on the list, and the start-up frame.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
-#include "common/log.h"
-#include "common/strings.h"
-#include "player/CustomWindow.h"
-#include "player/TVKMediaListModel.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/TVKMediaListModel.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
 
 #include <QIcon>
 #include <QMimeData>

@@ -1,9 +1,9 @@
 // The telemetry readouts and map calls that follow the play position.
-#include "controls/AppResources.h"
+#include "app/controls/AppResources.h"
+#include "app/player/TVKTelemetryPanel.h"
+#include "app/telemetry/GraphView.h"
+#include "app/telemetry/TVKMapView.h"
 #include "core/player/ScriptedVideoPlayer.h"
-#include "player/TVKTelemetryPanel.h"
-#include "telemetry/GraphView.h"
-#include "telemetry/TVKMapView.h"
 
 #include <QLabel>
 #include <QTest>

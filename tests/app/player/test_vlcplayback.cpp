@@ -1,12 +1,12 @@
 // The real libVLC on sample-card recordings, offscreen and without sound output.
 #include "app/apptestsetup.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/player/VLCVideoView.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TVKPlayback.h"
+#include "core/player/VideoPlayer.h"
 #include "core/testsupport.h"
-#include "player/CustomWindow.h"
-#include "player/TVKAppDelegate.h"
-#include "player/TVKPlayInfo.h"
-#include "player/TVKPlayback.h"
-#include "player/VLCVideoView.h"
-#include "player/VideoPlayer.h"
 
 #include <QMessageBox>
 #include <QSignalSpy>

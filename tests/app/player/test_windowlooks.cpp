@@ -3,13 +3,13 @@
 // groove, and the control row at the minimum size.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
-#include "controls/TKElidedLabel.h"
-#include "controls/TKImageButton.h"
-#include "controls/TKSeekSlider.h"
-#include "player/CustomWindow.h"
-#include "player/PlayerWindowUi.h"
-#include "player/TVKMediaCellDelegate.h"
-#include "player/VLCVideoView.h"
+#include "app/controls/TKElidedLabel.h"
+#include "app/controls/TKImageButton.h"
+#include "app/controls/TKSeekSlider.h"
+#include "app/player/CustomWindow.h"
+#include "app/player/PlayerWindowUi.h"
+#include "app/player/TVKMediaCellDelegate.h"
+#include "app/player/VLCVideoView.h"
 
 #include <QFile>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 // The driving-record page on files written by the camera's file writer: the rows, damaged and
 // empty files, the map of a record and the export against the command line's.
 #include "app/apptestsetup.h"
+#include "app/records/TVKDrivingRecordModel.h"
+#include "app/records/TVKRecordMap.h"
+#include "app/records/TVKSettingForFlashDataViewController.h"
 #include "app/settings/settingswindowfixture.h"
-#include "cardfiles/drivingrecordwriter.h"
-#include "records/TVKDrivingRecordModel.h"
-#include "records/TVKRecordMap.h"
-#include "records/TVKSettingForFlashDataViewController.h"
+#include "writers/cardfiles/drivingrecordwriter.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -3,10 +3,10 @@
 // settings window opened on it as a user would: the window driven through its own controls.
 
 #include "app/apptestsetup.h"
-#include "card/VolumeLabeller.h"
+#include "app/settings/TVKSettingController.h"
+#include "core/card/VolumeLabeller.h"
 #include "core/card/volumefixtures.h"
-#include "settings/SettingsRecord.h"
-#include "settings/TVKSettingController.h"
+#include "core/settings/SettingsRecord.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "controls/TKSegmentedControl.h"
-#include "settings/TVKValidator.h"
+#include "app/controls/TKSegmentedControl.h"
+#include "core/settings/TVKValidator.h"
 #include "settingswindowfixture.h"
 
 #include <QFileDialog>
@@ -77,37 +77,30 @@ private slots:
                                             "osd_speed_flag=0", "time_gmt=22",
                                             "summer_time=1",    "SaveDuration=7",
                                             "NightTime=1"};
-        QTest::newRow("auxiliary") << 3
-                                   << QStringList{"slider:memeryRatioSlider=4",
-                                                  "seg:dayTimeAESeg=2",
-                                                  "seg:lcdAutoPowerOffSeg=3",
-                                                  "seg:gammaSeg=1",
-                                                  "seg:lcdBrightnessSeg=2",
-                                                  "seg:lcdNightBrightnessSeg=0",
-                                                  "seg:parkingRearOffSeg=0",
-                                                  "seg:lcdScreenSaverSeg=2",
-                                                  "seg:parkingAlarmSeg=0",
-                                                  "seg:recordingLengthSeg=0",
-                                                  "radio:pipPositionRadio00",
-                                                  "seg:autoFormatSeg=4",
-                                                  "text:ssidLabel=SixteenCharName1",
-                                                  "text:passwordLabel=secret123",
-                                                  "combo:wifiChannelCombo=13"}
-                                   << QStringList{"sd_mem_always_ratio=40",
-                                                  "DayTime=2",
-                                                  "lcd_autopoweroff=3",
-                                                  "Gamma=1",
-                                                  "lcd_brightness=2",
-                                                  "lcd_brightness_night=0",
-                                                  "parking_rear_off=1",
-                                                  "lcd_screensaver=2",
-                                                  "parking_alarm=0",
-                                                  "always_mode_recording_time=0",
-                                                  "pip_position=2",
-                                                  "autoFormatAlarm=4",
-                                                  "wifi_ssid=SixteenCharName1",
-                                                  "wifi_password=secret123",
-                                                  "wifi_channel=13"};
+        QTest::newRow("auxiliary")
+            << 3 << QStringList{"slider:memeryRatioSlider=4",      "seg:dayTimeAESeg=2",
+                                "seg:lcdAutoPowerOffSeg=3",        "seg:gammaSeg=1",
+                                "seg:lcdBrightnessSeg=2",          "seg:lcdNightBrightnessSeg=0",
+                                "seg:parkingRearOffSeg=0",         "seg:lcdScreenSaverSeg=2",
+                                "seg:parkingAlarmSeg=0",           "seg:recordingLengthSeg=0",
+                                "radio:pipPositionRadio00",        "seg:autoFormatSeg=4",
+                                "text:ssidLabel=SixteenCharName1", "text:passwordLabel=secret123",
+                                "combo:wifiChannelCombo=13"}
+            << QStringList{"sd_mem_always_ratio=40",
+                           "DayTime=2",
+                           "lcd_autopoweroff=3",
+                           "Gamma=1",
+                           "lcd_brightness=2",
+                           "lcd_brightness_night=0",
+                           "parking_rear_off=1",
+                           "lcd_screensaver=2",
+                           "parking_alarm=0",
+                           "always_mode_recording_time=0",
+                           "pip_position=2",
+                           "autoFormatAlarm=4",
+                           "wifi_ssid=SixteenCharName1",
+                           "wifi_password=secret123",
+                           "wifi_channel=13"};
         QTest::newRow("motion") << 4
                                 << QStringList{"seg:frontSensitivitySeg=5",
                                                "seg:rearSensitivitySeg=1",

@@ -1,9 +1,9 @@
 // The camera's clock against the GPS time: the line under the map, and the clock window
 // proposing the time now in the card's zone when the clock is off by more than 2 s.
 #include "app/apptestsetup.h"
+#include "app/card/TVKTimeSetupController.h"
 #include "app/settings/settingswindowfixture.h"
-#include "card/TVKTimeSetupController.h"
-#include "trips/TVKClockReadout.h"
+#include "app/trips/TVKClockReadout.h"
 
 #include <QLabel>
 #include <QTimeEdit>

@@ -1,14 +1,14 @@
 // The list by trip: its rows on a card of chosen recordings, and in the player window the
 // switch between it and the flat list, remembered, with a double-click playing a recording.
 #include "app/apptestsetup.h"
+#include "app/player/TVKAppDelegate.h"
+#include "app/telemetry/GraphView.h"
+#include "app/trips/TVKTripList.h"
+#include "app/trips/TVKTripListModel.h"
+#include "app/trips/TVKTripPanel.h"
 #include "core/player/ScriptedVideoPlayer.h"
+#include "core/player/TVKPlayback.h"
 #include "core/trips/tripcard.h"
-#include "player/TVKAppDelegate.h"
-#include "player/TVKPlayback.h"
-#include "telemetry/GraphView.h"
-#include "trips/TVKTripList.h"
-#include "trips/TVKTripListModel.h"
-#include "trips/TVKTripPanel.h"
 
 #include <QAbstractButton>
 #include <QSettings>

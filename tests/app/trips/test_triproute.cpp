@@ -1,9 +1,9 @@
 // The whole trip on the map, as the data handed to the page: the playing recording's part
 // highlighted and a marker where each event recording starts; and routes read from files.
 #include "app/apptestsetup.h"
+#include "app/trips/TVKExportActions.h"
+#include "app/trips/TVKTripRouteLayer.h"
 #include "core/trips/tripcard.h"
-#include "trips/TVKExportActions.h"
-#include "trips/TVKTripRouteLayer.h"
 
 #include <QJsonArray>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // Byte counts as the volume list shows them, and the display string of a volume.
-#include "card/ByteCount.h"
-#include "card/TKUSBDiskEntity.h"
+#include "core/card/ByteCount.h"
+#include "core/card/TKUSBDiskEntity.h"
 
 #include <QTest>
 

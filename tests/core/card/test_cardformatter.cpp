@@ -1,12 +1,12 @@
 // The card format sequence for real: mkfs.fat with the real arguments on a disk image standing
 // in for the card, unmount and mount played on a folder standing in for the mount point, the
 // result read back with fsck.fat and mtools. Then the refusals and the failures.
-#include "card/FormatCommands.h"
-#include "card/TVKCardFormatter.h"
-#include "card/Volumes.h"
-#include "common/log.h"
-#include "common/strings.h"
-#include "settings/SettingsRecord.h"
+#include "core/card/FormatCommands.h"
+#include "core/card/TVKCardFormatter.h"
+#include "core/card/Volumes.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
+#include "core/settings/SettingsRecord.h"
 #include "volumefixtures.h"
 
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 // Volumes mounted while the window is open: the kernel's mount table read, the new volumes
 // among its lines, and which of them are the camera's card.
-#include "card/CardMount.h"
-#include "card/MountTable.h"
+#include "core/card/CardMount.h"
+#include "core/card/MountTable.h"
 #include "core/testsupport.h"
 
 Q_DECLARE_METATYPE(CardMount)

@@ -2,7 +2,7 @@
 // at the output path are refused and left alone, an output never replaces its own input, and
 // a replaced file keeps its mode and owner. Recordings and settings that are pipes are
 // refused without waiting for a writer.
-#include "card/ReplaceFile.h"
+#include "core/common/replacefile.h"
 #include "core/testsupport.h"
 
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
 // The shell runner: outcomes of real commands, the error numbers of recorded tool output, and
 // quoting that survives a real shell.
-#include "card/ShellCommand.h"
-#include "common/log.h"
-#include "common/strings.h"
+#include "core/card/ShellCommand.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
 #include "core/testsupport.h"
 
 class TestShellCommand : public QObject

@@ -1,5 +1,5 @@
 // timeset.cfg: 19 bytes of local time, written whole, failures reported; and the command line.
-#include "card/TimeSetFile.h"
+#include "core/card/TimeSetFile.h"
 #include "core/testsupport.h"
 
 #include <QTimeZone>

@@ -1,9 +1,9 @@
 // USB volumes from lsblk's output (recorded and hand-made), the camera card's five passes,
 // and one run of the real lsblk.
-#include "card/LsblkParser.h"
-#include "card/LsblkVolumeSource.h"
-#include "card/Volumes.h"
-#include "common/log.h"
+#include "core/card/LsblkParser.h"
+#include "core/card/LsblkVolumeSource.h"
+#include "core/card/Volumes.h"
+#include "core/common/log.h"
 #include "volumefixtures.h"
 
 namespace {

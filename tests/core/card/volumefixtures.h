@@ -2,7 +2,7 @@
 // Volume sources for tests: recorded lsblk outputs with their mount points moved into a test
 // folder, and outputs built from a short description.
 
-#include "card/VolumeSource.h"
+#include "core/card/VolumeSource.h"
 #include "core/testsupport.h"
 
 #include <QJsonArray>

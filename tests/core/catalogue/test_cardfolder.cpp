@@ -1,6 +1,6 @@
 // The folder opened for a recording opened by itself: the card's top for a recording in a
 // folder of DCIM, whatever its case; the recording's own folder anywhere else.
-#include "catalogue/CardFolder.h"
+#include "core/catalogue/CardFolder.h"
 
 #include <QTest>
 

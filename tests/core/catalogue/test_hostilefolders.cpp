@@ -1,6 +1,6 @@
 // Folders an attacker or an unlucky user gives the catalogue: link mazes, the kernel's own
 // file systems, pipes named like recordings, folders that cannot be read, a walk stopped.
-#include "catalogue/TVKMediaList.h"
+#include "core/catalogue/TVKMediaList.h"
 #include "core/testsupport.h"
 
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 // Recording names: kind, side and time from the name, ordering, and the player-side test.
-#include "catalogue/MediaSide.h"
-#include "catalogue/TVKMedia.h"
+#include "core/catalogue/MediaSide.h"
+#include "core/catalogue/TVKMedia.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The catalogue walk: acceptance, order, pairs, the per-folder cap, publication in one step,
 // outdated walks and link loops.
-#include "catalogue/DirectoryWalk.h"
-#include "catalogue/TVKMediaList.h"
+#include "core/catalogue/DirectoryWalk.h"
+#include "core/catalogue/TVKMediaList.h"
 #include "core/testsupport.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // Every text key the code looks up has an English text, and the language step of the
 // start-up logs and stores the preferred languages.
-#include "common/cformat.h"
-#include "common/log.h"
-#include "common/strings.h"
+#include "core/common/cformat.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
 
 #include <QDirIterator>
 #include <QRegularExpression>

@@ -2,12 +2,12 @@
 // the right streams, durations and frame counts, our extraction reads back exactly the
 // telemetry the drive produced, the catalogue lists exactly the recordings and pairs, the card
 // files read back, and the same seed gives the same bytes.
-#include "catalogue/TVKMediaList.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/records/drivingrecordfile.h"
+#include "core/settings/SettingsRecord.h"
+#include "core/telemetry/TVKBlackBoxData.h"
 #include "core/testsupport.h"
-#include "democard/DemoCard.h"
-#include "records/drivingrecordfile.h"
-#include "settings/SettingsRecord.h"
-#include "telemetry/TVKBlackBoxData.h"
+#include "writers/democard/DemoCard.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>

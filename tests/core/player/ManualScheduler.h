@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/TaskScheduler.h"
+#include "core/player/TaskScheduler.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/VideoPlayer.h"
+#include "core/player/VideoPlayer.h"
 
 #include <QSet>
 #include <QTimer>

@@ -2,9 +2,9 @@
 // widgets.
 #include "ManualScheduler.h"
 #include "ScriptedVideoPlayer.h"
-#include "catalogue/TVKMediaList.h"
-#include "player/TVKPlayInfo.h"
-#include "player/TVKPlayback.h"
+#include "core/catalogue/TVKMediaList.h"
+#include "core/player/TVKPlayInfo.h"
+#include "core/player/TVKPlayback.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The remaining-time estimate of a progress bar: its phrases and how its base follows the
 // recent rate.
-#include "player/ProgressEstimate.h"
+#include "core/player/ProgressEstimate.h"
 
 #include <QTest>
 

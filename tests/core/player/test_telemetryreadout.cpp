@@ -1,5 +1,5 @@
 // What the player window reads out of a recording's telemetry at a play position.
-#include "player/TelemetryReadout.h"
+#include "core/player/TelemetryReadout.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 // The driving-record file: reading it safely, the fifteen cell texts, the export, the map
 // position, and `tavik-tool drv` on a real file.
-#include "cardfiles/drivingrecordwriter.h"
-#include "common/log.h"
-#include "common/strings.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
+#include "core/records/drivingrecordfile.h"
+#include "core/records/drivingrecordtable.h"
 #include "core/testsupport.h"
-#include "records/drivingrecordfile.h"
-#include "records/drivingrecordtable.h"
+#include "writers/cardfiles/drivingrecordwriter.h"
 
 #include <QStandardPaths>
 

@@ -1,7 +1,7 @@
 // tavik-tool config on real files: the default file, show as text and JSON, and set, which
 // validates like the pages and stamps the record.
+#include "core/settings/SettingsRecord.h"
 #include "core/testsupport.h"
-#include "settings/SettingsRecord.h"
 
 #include <QtEndian>
 

@@ -1,9 +1,9 @@
 // The settings window's card search: which card's config.bin is taken, and the renaming of a
 // card that holds one to TAVIK.
-#include "card/VolumeLabeller.h"
-#include "common/log.h"
+#include "core/card/VolumeLabeller.h"
 #include "core/card/volumefixtures.h"
-#include "settings/SettingsFileSearch.h"
+#include "core/common/log.h"
+#include "core/settings/SettingsFileSearch.h"
 
 namespace {
 

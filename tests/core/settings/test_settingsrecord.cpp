@@ -1,10 +1,10 @@
 // The settings record: byte layout, factory defaults, checksum, text fields, and the file
 // operations, including a write the file system cuts short.
-#include "common/log.h"
-#include "common/strings.h"
+#include "core/common/log.h"
+#include "core/common/strings.h"
+#include "core/settings/FileDataFields.h"
+#include "core/settings/SettingsRecord.h"
 #include "core/testsupport.h"
-#include "settings/FileDataFields.h"
-#include "settings/SettingsRecord.h"
 
 #include <QSettings>
 #include <QStandardPaths>

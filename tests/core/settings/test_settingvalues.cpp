@@ -1,9 +1,9 @@
 // The checks of typed values: G-sensor thresholds, card shares, the car-number filter, and the
 // page rules that `config set` applies.
-#include "common/strings.h"
-#include "settings/SettingValues.h"
-#include "settings/SettingsRecord.h"
-#include "settings/TVKValidator.h"
+#include "core/common/strings.h"
+#include "core/settings/SettingValues.h"
+#include "core/settings/SettingsRecord.h"
+#include "core/settings/TVKValidator.h"
 
 #include <QStandardPaths>
 #include <QTest>

@@ -1,5 +1,5 @@
 // The time-zone list and the computer's zone index, under TZ set per case.
-#include "settings/TimeZones.h"
+#include "core/settings/TimeZones.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // Recordings assembled byte by byte, for the damaged and unusual files the writer never makes.
 #pragma once
 
-#include "avi/TVKAviWriter.h"
-#include "avi/TelemetryRecords.h"
+#include "core/telemetry/TVKBlackBoxData.h"
 #include "core/testsupport.h"
-#include "telemetry/TVKBlackBoxData.h"
+#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/TelemetryRecords.h"
 
 #include <QBuffer>
 #include <QtEndian>

@@ -1,9 +1,9 @@
 // Recordings for the telemetry tests, written by the project's own AVI writer.
 #pragma once
 
-#include "avi/TVKAviWriter.h"
-#include "avi/TelemetryRecords.h"
 #include "core/testsupport.h"
+#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/TelemetryRecords.h"
 
 #include <QList>
 #include <QStandardPaths>

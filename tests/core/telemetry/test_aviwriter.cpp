@@ -1,7 +1,7 @@
 // The AVI writer: ffprobe reads its recordings with the right streams, counts and durations,
 // and the extraction reads back exactly what was written.
+#include "core/telemetry/TVKBlackBoxData.h"
 #include "recordingfixture.h"
-#include "telemetry/TVKBlackBoxData.h"
 
 #include <QJsonArray>
 

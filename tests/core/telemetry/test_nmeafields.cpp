@@ -1,6 +1,6 @@
 // Reading numbers from NMEA fields, and the conversion of ddmm.mmmm values to degrees.
-#include "telemetry/NmeaCoordinate.h"
-#include "telemetry/NmeaField.h"
+#include "core/telemetry/NmeaCoordinate.h"
+#include "core/telemetry/NmeaField.h"
 
 #include <QTest>
 

@@ -2,10 +2,10 @@
 // splitting and the parser, rejected lines change nothing, and where our rules and gpsd's mean
 // the same thing (GGA position, RMC date and time, the HDOP of GGA and GNS) we agree with the
 // reports gpsd decoded from the same lines (the .chk files).
-#include "common/cformat.h"
+#include "core/common/cformat.h"
+#include "core/telemetry/NmeaCoordinate.h"
+#include "core/telemetry/TVKTelemetryBuilder.h"
 #include "core/testsupport.h"
-#include "telemetry/NmeaCoordinate.h"
-#include "telemetry/TVKTelemetryBuilder.h"
 
 #include <QHash>
 

@@ -1,5 +1,5 @@
 // The sentence parser: dispatch, the fields of each kind, the GSA toggle and GNS precedence.
-#include "telemetry/TVKNMEASentenceParser.h"
+#include "core/telemetry/TVKNMEASentenceParser.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The sentence splitting of a GPS record's text: line ends, the last "$" of a line, "$G"
 // sentences only, text after the last line end, malformed lines.
-#include "telemetry/TVKTelemetryBuilder.h"
+#include "core/telemetry/TVKTelemetryBuilder.h"
 
 #include <QTest>
 

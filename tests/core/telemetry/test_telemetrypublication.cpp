@@ -1,8 +1,8 @@
 // Publication of a recording's telemetry: one step, never a mix, empty after a failure;
 // the alignment of GPS records to G-sensor samples; the log lines of an extraction.
-#include "common/log.h"
+#include "core/common/log.h"
+#include "core/telemetry/TVKTelemetryBuilder.h"
 #include "rawrecording.h"
-#include "telemetry/TVKTelemetryBuilder.h"
 
 #include <atomic>
 #include <thread>

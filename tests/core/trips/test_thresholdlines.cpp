@@ -1,8 +1,8 @@
 // The G-sensor graph's threshold lines from the card's config.bin.
+#include "core/settings/SettingsRecord.h"
+#include "core/settings/cardsettings.h"
+#include "core/settings/gsensorthresholds.h"
 #include "core/testsupport.h"
-#include "settings/SettingsRecord.h"
-#include "trips/cardsettings.h"
-#include "trips/gsensorthresholds.h"
 
 class TestThresholdLines : public QObject
 {

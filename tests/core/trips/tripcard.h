@@ -1,9 +1,9 @@
 // Cards made to order: recordings planned by name, length and receiver time, and config.bin.
 #pragma once
 
-#include "cardfiles/plannedrecording.h"
+#include "core/settings/SettingsRecord.h"
 #include "core/testsupport.h"
-#include "settings/SettingsRecord.h"
+#include "writers/cardfiles/plannedrecording.h"
 
 #include <QDir>
 #include <QFileInfo>

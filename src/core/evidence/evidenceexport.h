@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/route/routepoints.h"
+#include "core/telemetry/TVKTelemetry.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The pictures of an evidence folder, drawn by whoever has a painter (Qt Gui); the core only
+// decides what goes into the folder.
+class EvidencePainter
+{
+public:
+    virtual ~EvidencePainter() = default;
+    // PNG of the three G-sensor axes with sample `peak` marked.
+    virtual QByteArray gSensorPng(const QList<TVKGSensor> &samples, qsizetype peak) const = 0;
+    // PNG of the route with the place of the event marked (`event` may be null).
+    virtual QByteArray routePng(const QList<RoutePoint> &route, const RoutePoint *event) const = 0;
+};
+
+// The front or rear recording of the same moment as `path`, from its folder or the card's
+// other folders; empty when there is none.
+QString partnerRecording(const QString &path);
+
+// Writes the evidence of the recording at `path` into the folder `out` (absent or empty):
+// the recording and its partner copied and verified, each one's telemetry as CSV and GPX,
+// the G-sensor graph and the route as PNG, report.html and SHA256SUMS. The folder appears
+// only when complete. Returns an error text with the reason, or an empty string.
+QString exportEvidence(const QString &path, const QString &out, const EvidencePainter &painter);

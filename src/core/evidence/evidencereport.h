@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/catalogue/TVKMedia.h"
+#include "core/route/routepoints.h"
+#include "core/settings/FileData.h"
+
+#include <QStringList>
+
+#include <optional>
+
+// The sample that strays furthest from rest (0, 0, +1 g); -1 without samples.
+qsizetype peakSample(const QList<TVKGSensor> &samples);
+
+// What the report of an evidence folder states.
+struct EvidenceFacts
+{
+    TVKMedia recording;
+    QString partnerName; // empty without a partner
+    std::optional<TVKGSensor> peak;
+    double peakSeconds = 0;          // from the recording's first record
+    std::optional<RoutePoint> place; // the fix nearest the peak, or the first one
+    std::optional<_FILEDATA> settings;
+    std::optional<double> clockOffsetSeconds; // with the card's zone taken off
+    QStringList files;
+};
+
+// A short self-contained HTML page: time, place, speed and peak G at the event, the camera
+// settings that matter (thresholds, time zone), the clock check and the files.
+QByteArray evidenceReportHtml(const EvidenceFacts &facts);

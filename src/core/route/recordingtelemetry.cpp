@@ -1,0 +1,70 @@
+#include "core/route/recordingtelemetry.h"
+
+#include "core/telemetry/TVKBlackBoxData.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QtConcurrent>
+
+namespace {
+
+constexpr qint64 kReadWholeBytes = 8 << 20;
+
+} // namespace
+
+TVKTelemetryPtr readRecordingTelemetry(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return TVKTelemetry::empty();
+    // A short recording is read in one go: the index walk's scattered small reads then cost
+    // no system call each. (Not mapped: a card pulled out would kill the process.)
+    if (file.size() <= kReadWholeBytes) {
+        QByteArray bytes = file.readAll();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(buffer);
+        return telemetry ? *telemetry : TVKTelemetry::empty();
+    }
+    tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(file);
+    return telemetry ? *telemetry : TVKTelemetry::empty();
+}
+
+QList<TVKTelemetryPtr> readRecordingTelemetry(const QStringList &paths)
+{
+    return QtConcurrent::blockingMapped<QList<TVKTelemetryPtr>>(
+        paths, [](const QString &path) { return readRecordingTelemetry(path); });
+}
+
+RouteCache::Key RouteCache::keyOf(const QString &path)
+{
+    const QFileInfo info(path);
+    return Key{path, info.size(), info.lastModified()};
+}
+
+QList<QList<RoutePoint>> RouteCache::routes(const QStringList &paths)
+{
+    QList<Key> keys, missingKeys;
+    QStringList missing;
+    {
+        QMutexLocker lock(&m_mutex);
+        for (const QString &path : paths) {
+            keys.append(keyOf(path));
+            if (!m_routes.contains(keys.last())) {
+                missing.append(path);
+                missingKeys.append(keys.last());
+            }
+        }
+    }
+    const QList<QList<RoutePoint>> found = QtConcurrent::blockingMapped<QList<QList<RoutePoint>>>(
+        missing, [](const QString &path) { return routeOf(*readRecordingTelemetry(path)); });
+    QMutexLocker lock(&m_mutex);
+    for (qsizetype i = 0; i < missing.size(); ++i)
+        m_routes.insert(missingKeys[i], found[i]);
+    QList<QList<RoutePoint>> out;
+    for (const Key &key : keys)
+        out.append(m_routes.value(key));
+    return out;
+}

@@ -1,0 +1,144 @@
+#include "core/route/routeexport.h"
+
+#include "core/common/cformat.h"
+
+#include <QIODevice>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
+namespace {
+
+const QString kGpxNs = QStringLiteral("http://www.topografix.com/GPX/1/1");
+const QString kTpxNs = QStringLiteral("http://www.garmin.com/xmlschemas/TrackPointExtension/v2");
+const QString kKmlNs = QStringLiteral("http://www.opengis.net/kml/2.2");
+const QString kGxNs = QStringLiteral("http://www.google.com/kml/ext/2.2");
+
+QString utcText(const QDateTime &utc)
+{
+    return utc.toString(Qt::ISODateWithMs);
+}
+
+void writeGpxPoint(QXmlStreamWriter &xml, const RoutePoint &p)
+{
+    xml.writeStartElement(QStringLiteral("trkpt"));
+    xml.writeAttribute(QStringLiteral("lat"), tvk::cformat("%.7f", p.latitude));
+    xml.writeAttribute(QStringLiteral("lon"), tvk::cformat("%.7f", p.longitude));
+    if (p.utc.isValid())
+        xml.writeTextElement(QStringLiteral("time"), utcText(p.utc));
+    xml.writeStartElement(QStringLiteral("extensions"));
+    xml.writeStartElement(kTpxNs, QStringLiteral("TrackPointExtension"));
+    xml.writeTextElement(kTpxNs, QStringLiteral("speed"), tvk::cformat("%.3f", p.metresPerSecond));
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
+QString kmlCoordinate(const RoutePoint &p, QChar separator)
+{
+    return tvk::cformat("%.7f", p.longitude) + separator + tvk::cformat("%.7f", p.latitude) +
+           separator + QLatin1Char('0');
+}
+
+void writeKmlTrack(QXmlStreamWriter &xml, const RouteSegment &segment)
+{
+    xml.writeStartElement(kGxNs, QStringLiteral("Track"));
+    for (const RoutePoint &p : segment.points)
+        xml.writeTextElement(kKmlNs, QStringLiteral("when"), utcText(p.utc));
+    for (const RoutePoint &p : segment.points)
+        xml.writeTextElement(kGxNs, QStringLiteral("coord"), kmlCoordinate(p, QLatin1Char(' ')));
+    xml.writeStartElement(kKmlNs, QStringLiteral("ExtendedData"));
+    xml.writeStartElement(kKmlNs, QStringLiteral("SchemaData"));
+    xml.writeAttribute(QStringLiteral("schemaUrl"), QStringLiteral("#route"));
+    xml.writeStartElement(kGxNs, QStringLiteral("SimpleArrayData"));
+    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("speed"));
+    for (const RoutePoint &p : segment.points)
+        xml.writeTextElement(kGxNs, QStringLiteral("value"),
+                             tvk::cformat("%.3f", p.metresPerSecond));
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
+void writeKmlLine(QXmlStreamWriter &xml, const RouteSegment &segment)
+{
+    QStringList coordinates;
+    for (const RoutePoint &p : segment.points)
+        coordinates << kmlCoordinate(p, QLatin1Char(','));
+    xml.writeStartElement(kKmlNs, QStringLiteral("LineString"));
+    xml.writeTextElement(kKmlNs, QStringLiteral("coordinates"), coordinates.join(u' '));
+    xml.writeEndElement();
+}
+
+} // namespace
+
+bool writeRouteGpx(QIODevice &out, const QList<RouteTrack> &tracks)
+{
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDefaultNamespace(kGpxNs);
+    xml.writeNamespace(kTpxNs, QStringLiteral("gpxtpx"));
+    xml.writeStartElement(kGpxNs, QStringLiteral("gpx"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("tavik-tool"));
+    for (const RouteTrack &track : tracks) {
+        xml.writeStartElement(QStringLiteral("trk"));
+        xml.writeTextElement(QStringLiteral("name"), track.name);
+        for (const RouteSegment &segment : track.segments) {
+            xml.writeStartElement(QStringLiteral("trkseg"));
+            for (const RoutePoint &p : segment.points)
+                writeGpxPoint(xml, p);
+            xml.writeEndElement();
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return !xml.hasError();
+}
+
+bool writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks)
+{
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeDefaultNamespace(kKmlNs);
+    xml.writeNamespace(kGxNs, QStringLiteral("gx"));
+    xml.writeStartElement(kKmlNs, QStringLiteral("kml"));
+    xml.writeStartElement(kKmlNs, QStringLiteral("Document"));
+    xml.writeStartElement(kKmlNs, QStringLiteral("Schema"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("route"));
+    xml.writeStartElement(kGxNs, QStringLiteral("SimpleArrayField"));
+    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("speed"));
+    xml.writeAttribute(QStringLiteral("type"), QStringLiteral("float"));
+    xml.writeTextElement(kKmlNs, QStringLiteral("displayName"), QStringLiteral("Speed (m/s)"));
+    xml.writeEndElement();
+    xml.writeEndElement();
+    for (const RouteTrack &track : tracks) {
+        xml.writeStartElement(kKmlNs, QStringLiteral("Placemark"));
+        xml.writeTextElement(kKmlNs, QStringLiteral("name"), track.name);
+        // gx:Track needs a time for every point; a track with an untimed point is drawn as
+        // plain lines.
+        const bool timed = std::all_of(
+            track.segments.cbegin(), track.segments.cend(), [](const RouteSegment &segment) {
+                return std::all_of(segment.points.cbegin(), segment.points.cend(),
+                                   [](const RoutePoint &p) { return p.utc.isValid(); });
+            });
+        if (timed)
+            xml.writeStartElement(kGxNs, QStringLiteral("MultiTrack"));
+        else
+            xml.writeStartElement(kKmlNs, QStringLiteral("MultiGeometry"));
+        for (const RouteSegment &segment : track.segments) {
+            if (timed)
+                writeKmlTrack(xml, segment);
+            else
+                writeKmlLine(xml, segment);
+        }
+        xml.writeEndElement();
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return !xml.hasError();
+}

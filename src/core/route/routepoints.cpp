@@ -1,0 +1,79 @@
+#include "core/route/routepoints.h"
+
+#include "core/telemetry/NmeaCoordinate.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kEarthRadiusMetres = 6371008.8;
+// Faster than any car: a record claiming more is corrupt.
+constexpr double kMaxMetresPerSecond = 200;
+
+double speedOf(const _AVI_GPS_DATA_T &r)
+{
+    return r.KM == '9' ? r.fSpeed / 3.6 : r.fSpeed * 0.44704;
+}
+
+QDateTime utcOf(const _SYSTEMTIME &t)
+{
+    const QDateTime utc(QDate(t.wYear, t.wMonth, t.wDay),
+                        QTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds), Qt::UTC);
+    return utc.isValid() ? utc : QDateTime();
+}
+
+} // namespace
+
+QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
+{
+    QList<RoutePoint> route;
+    for (qsizetype i = 0; i < telemetry.m_GpsRecords.size(); ++i) {
+        const _AVI_GPS_DATA_T &r = telemetry.m_GpsRecords[i].data();
+        if (r.fLatitude == 0 && r.fLongitude == 0)
+            continue; // no position yet
+        const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);
+        RoutePoint p;
+        degreesFromNmeaCoordinate(r.fLatitude, r.fLongitude, &p.latitude, &p.longitude);
+        if (!isPossiblePosition(p.latitude, p.longitude))
+            continue;
+        if (fix.NS == 'S')
+            p.latitude = -p.latitude;
+        if (fix.EW == 'W')
+            p.longitude = -p.longitude;
+        p.utc = utcOf(fix.Now);
+        p.metresPerSecond = speedOf(r);
+        if (p.metresPerSecond > kMaxMetresPerSecond)
+            continue;
+        p.cameraMs = r.nTimestamp;
+        route.append(p);
+    }
+    return route;
+}
+
+double distanceMetres(const RoutePoint &a, const RoutePoint &b)
+{
+    constexpr double radians = M_PI / 180;
+    const double dLat = (b.latitude - a.latitude) * radians;
+    const double dLon = (b.longitude - a.longitude) * radians;
+    const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                     std::cos(a.latitude * radians) * std::cos(b.latitude * radians) *
+                         std::sin(dLon / 2) * std::sin(dLon / 2);
+    return 2 * kEarthRadiusMetres * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
+double routeKilometres(const QList<QList<RoutePoint>> &pieces)
+{
+    double metres = 0;
+    const RoutePoint *previous = nullptr;
+    for (const QList<RoutePoint> &piece : pieces) {
+        for (const RoutePoint &p : piece) {
+            // Overlapping recordings (an event inside a continuous one) repeat a stretch.
+            if (previous && p.utc.isValid() && previous->utc.isValid() && p.utc <= previous->utc)
+                continue;
+            if (previous)
+                metres += distanceMetres(*previous, p);
+            previous = &p;
+        }
+    }
+    return metres / 1000;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/telemetry/TVKTelemetry.h"
+
+#include <QDateTime>
+#include <QList>
+
+// One position of the car on its route, as a GPS record of a recording gives it.
+struct RoutePoint
+{
+    double latitude = 0;  // signed decimal degrees, south negative
+    double longitude = 0; // signed decimal degrees, west negative
+    QDateTime utc;        // from the receiver's RMC time and date; invalid without one
+    double metresPerSecond = 0;
+    quint32 cameraMs = 0; // the record's time stamp on the camera's clock
+};
+
+// The route of one recording: every GPS record with a usable position, in index order. A
+// record without a position yet (0, 0) or with impossible values is left out.
+QList<RoutePoint> routeOf(const TVKTelemetry &telemetry);
+
+// Great-circle distance in metres.
+double distanceMetres(const RoutePoint &a, const RoutePoint &b);
+// Length of a route that runs through the given pieces in order, joins included.
+double routeKilometres(const QList<QList<RoutePoint>> &pieces);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/telemetry/TVKTelemetry.h"
+
+#include <QByteArray>
+
+class QIODevice;
+
+// The title line of the telemetry table, without a line end.
+inline constexpr char kTelemetryCsvTitle[] = "t,x,y,z,gps_t,latitude,longitude,speed,unit";
+
+// The rows of one recording: t,x,y,z,gps_t,latitude,longitude,speed,unit, each begun with
+// `prefix`. One row per G-sensor sample with the GPS record that covers it; a recording
+// without G-sensor samples gets one row per GPS record at that record's own time instead.
+// Positions are signed decimal degrees; where no record covers a sample, or its position is
+// impossible, those columns stay empty.
+QByteArray telemetryCsvRows(const TVKTelemetry &telemetry, const QByteArray &prefix = {});
+
+// The title and the rows. False when the device failed.
+bool writeTelemetryCsv(QIODevice &out, const TVKTelemetry &telemetry);

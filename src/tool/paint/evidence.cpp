@@ -1,0 +1,35 @@
+// tavik-tool evidence FILE OUT: the evidence folder of a recording and its partner.
+#include "render/EvidencePictures.h"
+#include "tool/command.h"
+#include "tool/paint/picturecommands.h"
+
+#include <QDir>
+
+#include <csignal>
+
+namespace {
+
+int runEvidence(const QCommandLineParser &line)
+{
+    const QStringList args = line.positionalArguments();
+    // A file-size limit must fail the write and let the half folder be removed, not kill us.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const QString error = exportEvidence(args[0], args[1], EvidencePictures());
+    if (!error.isEmpty())
+        return toolFailure(QStringLiteral("evidence not written: %1").arg(error));
+    for (const QString &name : QDir(args[1]).entryList(QDir::Files, QDir::Name))
+        toolOut() << QDir(args[1]).filePath(name) << '\n';
+    return 0;
+}
+
+const ToolCommandRegistration registration{{
+    evidenceCommand().name,
+    evidenceCommand().usage,
+    evidenceCommand().description,
+    {},
+    {{QStringLiteral("FILE"), QStringLiteral("The recording (.avi).")},
+     {QStringLiteral("OUT"), QStringLiteral("The folder to write; absent or empty.")}},
+    runEvidence,
+}};
+
+} // namespace

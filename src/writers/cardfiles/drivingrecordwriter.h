@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/records/flashsavevalue.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// Writes driving-record files as the camera does: the record count, eight zero bytes, then the
+// 40-byte records. A header count other than the number of records makes damaged files.
+QByteArray drivingRecordFileBytes(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                                  std::optional<quint32> headerCount = std::nullopt);
+bool writeDrivingRecordFile(const QString &path, const QList<_FLASH_SAVE_VALUE_STRUCT> &records);
+
+// A plausible drive: one record every ten seconds from the start time, moving north-east at
+// changing speed, with small G-sensor values and a 12 V battery. The same seed gives the same
+// records.
+QList<_FLASH_SAVE_VALUE_STRUCT> sampleDrivingRecords(int count, quint32 seed = 1);

@@ -1,0 +1,75 @@
+#include "writers/cardfiles/plannedrecording.h"
+
+#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/TelemetryRecords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kMetresPerDegree = 111320;
+
+QByteArray noFixText()
+{
+    return telemetry::nmeaSentence("GPRMC,,V,,,,,,,,,,N") +
+           telemetry::nmeaSentence("GPGGA,,,,,,0,00,99.9,,M,,M,,");
+}
+
+// A zero frame count in the main header, as a recording cut before its header was final.
+bool clearFrameCount(const QString &path)
+{
+    QFile file(path);
+    constexpr qint64 kTotalFramesAt = 48;
+    const char zero[4] = {};
+    return file.open(QIODevice::ReadWrite) && file.seek(kTotalFramesAt) && file.write(zero, 4) == 4;
+}
+
+} // namespace
+
+QString writePlannedRecording(const PlannedRecording &plan)
+{
+    if (!QDir().mkpath(QFileInfo(plan.path).absolutePath()))
+        return QStringLiteral("%1: cannot create its folder").arg(plan.path);
+    TVKAviWriter::Format format;
+    format.width = 64;
+    format.height = 36;
+    format.frameRate = 1;
+    format.audio = true; // the camera's telemetry is stream 2, after video and audio
+    TVKAviWriter writer(format);
+    if (!writer.open(plan.path))
+        return writer.errorString();
+    const double metresPerDegreeEast = kMetresPerDegree * std::cos(plan.latitude * M_PI / 180);
+    for (int s = 0; s < plan.seconds; ++s) {
+        const quint32 ms = quint32(s) * 1000;
+        const quint32 clock = plan.cameraClockMs + ms;
+        writer.addVideoFrame(ms, QByteArray(16, 'v'));
+        telemetry::Fix fix;
+        fix.latitude = plan.latitude;
+        fix.longitude = plan.longitude + s * plan.metresPerSecond / metresPerDegreeEast;
+        fix.knots = plan.metresPerSecond * 3.6 / 1.852;
+        fix.course = 90;
+        fix.satellites = 9;
+        fix.hdop = 0.8;
+        if (plan.utcStart.isValid() && s >= plan.fixFromSecond) {
+            fix.utc = plan.utcStart.addSecs(s);
+            writer.addGps(ms, telemetry::gpsRecord(clock, fix));
+        } else {
+            writer.addGps(ms, telemetry::gpsRecord(clock, noFixText(), 0, 0, 0));
+        }
+        for (int k = 0; k < 10; ++k) {
+            const bool peak = plan.peakG > 0 && s == plan.seconds / 2 && k == 5;
+            const auto x = qint32(std::lround(peak ? -plan.peakG * 256 : 0));
+            writer.addGSensor(ms + quint32(k * 100),
+                              telemetry::gSensorRecord(clock + quint32(k * 100), x, 0, 256));
+        }
+    }
+    if (!writer.finish())
+        return writer.errorString();
+    if (!plan.lengthInHeader && !clearFrameCount(plan.path))
+        return QStringLiteral("%1: cannot clear the frame count").arg(plan.path);
+    return {};
+}
