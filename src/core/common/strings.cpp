@@ -3,6 +3,7 @@
 #include "core/common/log.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
@@ -25,22 +26,72 @@ void initApplicationIdentity()
     QCoreApplication::setApplicationName(QStringLiteral("TavikViewer"));
 }
 
+QStringList interfaceLanguages()
+{
+    return {QStringLiteral("en"), QStringLiteral("ko")};
+}
+
+QString chosenLanguage()
+{
+    const QString stored = QSettings().value(QLatin1String(kLanguageKey)).toString();
+    return interfaceLanguages().contains(stored) ? stored : QString();
+}
+
+void setChosenLanguage(const QString &language)
+{
+    QSettings settings;
+    if (interfaceLanguages().contains(language))
+        settings.setValue(QLatin1String(kLanguageKey), language);
+    else
+        settings.remove(QLatin1String(kLanguageKey));
+}
+
+QString languageFor(const QString &chosen, const QStringList &systemLanguages)
+{
+    if (interfaceLanguages().contains(chosen))
+        return chosen;
+    // "ko-KR", "ko_KR.UTF-8": the language is what comes before the region.
+    for (const QString &language : systemLanguages) {
+        const QString code =
+            language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (interfaceLanguages().contains(code))
+            return code;
+    }
+    return QStringLiteral("en");
+}
+
+QString interfaceLanguage()
+{
+    return languageFor(chosenLanguage(), QLocale::system().uiLanguages());
+}
+
 bool installStringTable()
 {
     auto *app = QCoreApplication::instance();
     if (!app)
         return false;
-    QStringList languages = QSettings().value(QLatin1String(kPreferredLanguagesKey)).toStringList();
-    languages << QStringLiteral("en");
-    for (const QString &language : std::as_const(languages)) {
-        auto *translator = new QTranslator(app);
-        if (translator->load(QStringLiteral(":/i18n/tavik_%1.qm").arg(language))) {
-            QCoreApplication::installTranslator(translator);
-            return true;
-        }
+    static QList<QTranslator *> installed;
+    for (QTranslator *translator : std::as_const(installed)) {
+        QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    return false;
+    installed.clear();
+    // English goes in first so that a text missing from another table still reads in English:
+    // the table installed last is asked first.
+    QStringList languages{QStringLiteral("en")};
+    const QString language = interfaceLanguage();
+    if (language != languages.first())
+        languages << language;
+    for (const QString &name : std::as_const(languages)) {
+        auto *translator = new QTranslator(app);
+        if (!translator->load(QStringLiteral(":/i18n/tavik_%1.qm").arg(name))) {
+            delete translator;
+            return false;
+        }
+        QCoreApplication::installTranslator(translator);
+        installed << translator;
+    }
+    return true;
 }
 
 void recordPreferredLanguages(QSettings &settings)

@@ -1,0 +1,1283 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR" sourcelanguage="en_GB">
+<context>
+    <name>InfoPlist</name>
+    <message id="save">
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message id="cancel">
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message id="on">
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message id="off">
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message id="use">
+        <source>On</source>
+        <translation>켜기</translation>
+    </message>
+    <message id="unuse">
+        <source>Off</source>
+        <translation>끄기</translation>
+    </message>
+    <message id="none">
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message id="auto">
+        <source>Auto</source>
+        <translation>자동</translation>
+    </message>
+    <message id="default">
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message id="customize">
+        <source>Custom</source>
+        <translation>사용자 설정</translation>
+    </message>
+    <message id="insensitive">
+        <source>Low</source>
+        <translation>낮음</translation>
+    </message>
+    <message id="sensitive">
+        <source>High</source>
+        <translation>높음</translation>
+    </message>
+    <message id="mon">
+        <source>Mon</source>
+        <translation>월</translation>
+    </message>
+    <message id="tue">
+        <source>Tue</source>
+        <translation>화</translation>
+    </message>
+    <message id="wed">
+        <source>Wed</source>
+        <translation>수</translation>
+    </message>
+    <message id="thu">
+        <source>Thu</source>
+        <translation>목</translation>
+    </message>
+    <message id="fri">
+        <source>Fri</source>
+        <translation>금</translation>
+    </message>
+    <message id="sat">
+        <source>Sat</source>
+        <translation>토</translation>
+    </message>
+    <message id="sun">
+        <source>Sun</source>
+        <translation>일</translation>
+    </message>
+    <message id="nSecond_fmt">
+        <source>%1 sec</source>
+        <translation>%1초</translation>
+    </message>
+    <message id="nMinute_fmt">
+        <source>%1 min</source>
+        <translation>%1분</translation>
+    </message>
+    <message id="nHour_fmt">
+        <source>%1 hours</source>
+        <translation>%1시간</translation>
+    </message>
+    <message id="5min">
+        <source>5 min</source>
+        <translation>5분</translation>
+    </message>
+    <message id="3min">
+        <source>3 min</source>
+        <translation>3분</translation>
+    </message>
+    <message id="filelist.mode">
+        <source>Mode</source>
+        <translation>모드</translation>
+    </message>
+    <message id="filelist.date">
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message id="filelist.time">
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message id="filelist.file">
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message id="media.always">
+        <source>Normal</source>
+        <translation>상시</translation>
+    </message>
+    <message id="media.motion">
+        <source>Motion</source>
+        <translation>모션</translation>
+    </message>
+    <message id="media.event">
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message id="media.unknown">
+        <source>Unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message id="player.open_folder">
+        <source>Open a folder of recordings</source>
+        <translation>녹화 폴더 열기</translation>
+    </message>
+    <message id="player.recordings">
+        <source>Recordings</source>
+        <translation>녹화 영상</translation>
+    </message>
+    <message id="player.route_map">
+        <source>Route map</source>
+        <translation>경로 지도</translation>
+    </message>
+    <message id="player.reading_folder">
+        <source>Reading the folder…</source>
+        <translation>폴더를 읽는 중…</translation>
+    </message>
+    <message id="player.no_folder">
+        <source>Open the camera’s card or a folder of recordings,
+or drop it here.</source>
+        <translation>카메라의 메모리 카드나 녹화 폴더를 여세요.
+여기에 끌어다 놓아도 됩니다.</translation>
+    </message>
+    <message id="player.no_recordings">
+        <source>No recordings in this folder.</source>
+        <translation>이 폴더에는 녹화 영상이 없습니다.</translation>
+    </message>
+    <message id="player.card_inserted">
+        <source>A camera card was inserted.</source>
+        <translation>카메라 메모리 카드가 삽입되었습니다.</translation>
+    </message>
+    <message id="player.card_settings_inserted">
+        <source>A card with the camera’s settings was inserted.</source>
+        <translation>카메라 설정이 들어 있는 카드가 삽입되었습니다.</translation>
+    </message>
+    <message id="player.open_card">
+        <source>Open card at %1</source>
+        <translation>%1의 카드 열기</translation>
+    </message>
+    <message id="player.card_dismiss">
+        <source>Not now</source>
+        <translation>나중에</translation>
+    </message>
+    <message id="player.cannot_play">
+        <source>The recording %1 could not be played.</source>
+        <translation>녹화 영상 %1을(를) 재생할 수 없습니다.</translation>
+    </message>
+    <message id="player.play_pause">
+        <source>Play or pause (Space)</source>
+        <translation>재생 또는 일시 정지 (Space)</translation>
+    </message>
+    <message id="player.jump_backward">
+        <source>Back 10 seconds (Left)</source>
+        <translation>10초 뒤로 (Left)</translation>
+    </message>
+    <message id="player.jump_forward">
+        <source>Forward 10 seconds (Right)</source>
+        <translation>10초 앞으로 (Right)</translation>
+    </message>
+    <message id="player.volume_down">
+        <source>Volume down (Down)</source>
+        <translation>음량 줄이기 (Down)</translation>
+    </message>
+    <message id="player.volume_up">
+        <source>Volume up (Up)</source>
+        <translation>음량 키우기 (Up)</translation>
+    </message>
+    <message id="player.speed_down">
+        <source>Normal speed</source>
+        <translation>보통 속도</translation>
+    </message>
+    <message id="player.speed_up">
+        <source>Double speed</source>
+        <translation>2배 속도</translation>
+    </message>
+    <message id="player.size_down">
+        <source>Smaller window</source>
+        <translation>창 작게</translation>
+    </message>
+    <message id="player.size_up">
+        <source>Larger window</source>
+        <translation>창 크게</translation>
+    </message>
+    <message id="player.swap">
+        <source>Swap front and rear</source>
+        <translation>전방과 후방 바꾸기</translation>
+    </message>
+    <message id="player.sound_choice">
+        <source>Sound from the front or the rear camera</source>
+        <translation>전방 또는 후방 카메라의 소리</translation>
+    </message>
+    <message id="player.fill_view">
+        <source>Fill the view (crops the picture's edges)</source>
+        <translation>화면 채우기 (영상 가장자리가 잘림)</translation>
+    </message>
+    <message id="player.fit_view">
+        <source>Show the whole picture</source>
+        <translation>영상 전체 보기</translation>
+    </message>
+    <message id="player.full_screen">
+        <source>Full screen (F)</source>
+        <translation>전체 화면 (F)</translation>
+    </message>
+    <message id="player.capture">
+        <source>Save the picture of the front view</source>
+        <translation>전방 화면의 영상 저장</translation>
+    </message>
+    <message id="player.print">
+        <source>Print the picture of the front view</source>
+        <translation>전방 화면의 영상 인쇄</translation>
+    </message>
+    <message id="player.exit_full_screen">
+        <source>Leave full screen (Esc)</source>
+        <translation>전체 화면 끝내기 (Esc)</translation>
+    </message>
+    <message id="capture.save_title">
+        <source>Save Captured Picture</source>
+        <translation>캡처한 영상 저장</translation>
+    </message>
+    <message id="capture.filter_png">
+        <source>PNG image</source>
+        <translation>PNG 이미지</translation>
+    </message>
+    <message id="capture.filter_jpeg">
+        <source>JPEG image</source>
+        <translation>JPEG 이미지</translation>
+    </message>
+    <message id="capture.no_frame">
+        <source>There is no picture to capture yet.</source>
+        <translation>아직 캡처할 영상이 없습니다.</translation>
+    </message>
+    <message id="capture.unknown_format">
+        <source>%1 names no image format. Use .png or .jpg.</source>
+        <translation>%1은(는) 이미지 형식이 아닙니다. .png 또는 .jpg를 사용하세요.</translation>
+    </message>
+    <message id="capture.save_failed">
+        <source>The picture could not be saved.</source>
+        <translation>영상을 저장하지 못했습니다.</translation>
+    </message>
+    <message id="print.failed">
+        <source>The picture could not be printed.</source>
+        <translation>영상을 인쇄하지 못했습니다.</translation>
+    </message>
+    <message id="setting.window_title">
+        <source>Tavik Settings </source>
+        <translation>Tavik 설정 </translation>
+    </message>
+    <message id="setting.video">
+        <source>Video</source>
+        <translation>영상</translation>
+    </message>
+    <message id="setting.basic">
+        <source>Basic</source>
+        <translation>기본</translation>
+    </message>
+    <message id="setting.gps">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="setting.aux">
+        <source>Advanced</source>
+        <translation>고급</translation>
+    </message>
+    <message id="setting.motion">
+        <source>Motion</source>
+        <translation>모션</translation>
+    </message>
+    <message id="setting.audio">
+        <source>Audio</source>
+        <translation>오디오</translation>
+    </message>
+    <message id="setting.driveinfoview">
+        <source>Driving log</source>
+        <translation>운행 기록</translation>
+    </message>
+    <message id="setting.information">
+        <source>Driving log</source>
+        <translation>운행 기록</translation>
+    </message>
+    <message id="setting.sdcardformat">
+        <source>Format card…</source>
+        <translation>카드 포맷…</translation>
+    </message>
+    <message id="setting.initialize">
+        <source>Restore defaults</source>
+        <translation>기본값 복원</translation>
+    </message>
+    <message id="msg.saved">
+        <source>The file has been saved.</source>
+        <translation>파일을 저장했습니다.</translation>
+    </message>
+    <message id="msg.write_protected_disk">
+        <source>The disk is write-protected or cannot be written to.</source>
+        <translation>디스크가 쓰기 금지되어 있거나 쓸 수 없습니다.</translation>
+    </message>
+    <message id="setting.open">
+        <source>Open…</source>
+        <translation>열기…</translation>
+    </message>
+    <message id="setting.open_title">
+        <source>Open the camera's settings file</source>
+        <translation>카메라 설정 파일 열기</translation>
+    </message>
+    <message id="setting.open_filter">
+        <source>Camera settings</source>
+        <translation>카메라 설정</translation>
+    </message>
+    <message id="setting.open_all">
+        <source>All files</source>
+        <translation>모든 파일</translation>
+    </message>
+    <message id="setting.open_missing">
+        <source>There is no config.bin here.</source>
+        <translation>여기에는 config.bin이 없습니다.</translation>
+    </message>
+    <message id="setting.open_wrong_size_fmt">
+        <source>This file holds %1 bytes; the camera's settings file has exactly 428.</source>
+        <translation>이 파일은 %1바이트입니다. 카메라 설정 파일은 정확히 428바이트입니다.</translation>
+    </message>
+    <message id="setting.checksum_mismatch">
+        <source>The checksum of this config.bin does not match its contents. The values are shown as read; saving writes a correct checksum.</source>
+        <translation>이 config.bin의 체크섬이 내용과 맞지 않습니다. 값은 읽은 그대로 보여 주며, 저장하면 올바른 체크섬을 씁니다.</translation>
+    </message>
+    <message id="setting.disk_utility">
+        <source>Open Disks</source>
+        <translation>디스크 열기</translation>
+    </message>
+    <message id="msg.no_disk_utility">
+        <source>No disk utility is installed. Install GNOME Disks (package gnome-disk-utility) to manage the card's partitions.</source>
+        <translation>디스크 유틸리티가 설치되어 있지 않습니다. 카드의 파티션을 관리하려면 GNOME 디스크(gnome-disk-utility 패키지)를 설치하세요.</translation>
+    </message>
+    <message id="setting.video.front_quality">
+        <source>Front video quality</source>
+        <translation>전방 영상 화질</translation>
+    </message>
+    <message id="setting.video.rear_quality">
+        <source>Rear video quality</source>
+        <translation>후방 영상 화질</translation>
+    </message>
+    <message id="setting.video.quality_normal">
+        <source>Normal</source>
+        <translation>보통</translation>
+    </message>
+    <message id="setting.video.quality_high">
+        <source>High</source>
+        <translation>높음</translation>
+    </message>
+    <message id="setting.video.quality_highest">
+        <source>Highest</source>
+        <translation>최고</translation>
+    </message>
+    <message id="setting.video.front_setting">
+        <source>Front image</source>
+        <translation>전방 영상</translation>
+    </message>
+    <message id="setting.video.rear_setting">
+        <source>Rear image</source>
+        <translation>후방 영상</translation>
+    </message>
+    <message id="brightness">
+        <source>Brightness</source>
+        <translation>밝기</translation>
+    </message>
+    <message id="setting.video.cpl_filter_use">
+        <source>With a CPL (polarising) filter fitted, a higher brightness is recommended.</source>
+        <translation>CPL(편광) 필터를 끼웠다면 밝기를 높이는 것이 좋습니다.</translation>
+    </message>
+    <message id="setting.video.rear_reversal">
+        <source>Flip rear image</source>
+        <translation>후방 영상 뒤집기</translation>
+    </message>
+    <message id="setting.video.rear_fps">
+        <source>Rear frame rate</source>
+        <translation>후방 프레임 속도</translation>
+    </message>
+    <message id="30fps">
+        <source>30 fps</source>
+        <translation>30 fps</translation>
+    </message>
+    <message id="25fps">
+        <source>25 fps</source>
+        <translation>25 fps</translation>
+    </message>
+    <message id="15fps">
+        <source>15 fps</source>
+        <translation>15 fps</translation>
+    </message>
+    <message id="setting.video.front_tinting">
+        <source>Front window tint</source>
+        <translation>앞유리 틴팅</translation>
+    </message>
+    <message id="setting.video.rear_tinting">
+        <source>Rear window tint</source>
+        <translation>뒷유리 틴팅</translation>
+    </message>
+    <message id="cpl_unuse">
+        <source>No filter</source>
+        <translation>필터 없음</translation>
+    </message>
+    <message id="cpl_use">
+        <source>CPL filter</source>
+        <translation>CPL 필터</translation>
+    </message>
+    <message id="light_tinting">
+        <source>Light tint</source>
+        <translation>옅은 틴팅</translation>
+    </message>
+    <message id="dark_tinting">
+        <source>Dark tint</source>
+        <translation>짙은 틴팅</translation>
+    </message>
+    <message id="setting.basic.segment_display">
+        <source>Segment display</source>
+        <translation>세그먼트 표시</translation>
+    </message>
+    <message id="setting.basic.segment_display1">
+        <source>Mode 1</source>
+        <translation>모드 1</translation>
+    </message>
+    <message id="setting.basic.segment_display2">
+        <source>Mode 2</source>
+        <translation>모드 2</translation>
+    </message>
+    <message id="setting.basic.segment_display3">
+        <source>Mode 3</source>
+        <translation>모드 3</translation>
+    </message>
+    <message id="setting.basic.segment_display4">
+        <source>Mode 4</source>
+        <translation>모드 4</translation>
+    </message>
+    <message id="setting.basic.auto_parking_waiting_time">
+        <source>Auto parking mode delay</source>
+        <translation>자동 주차 모드 전환 시간</translation>
+    </message>
+    <message id="setting.basic.enable_gsensor">
+        <source>Record events with the G-sensor</source>
+        <translation>G-센서로 이벤트 녹화</translation>
+    </message>
+    <message id="setting.basic.driving_impact_sensitivity">
+        <source>Impact sensitivity while driving</source>
+        <translation>주행 중 충격 감도</translation>
+    </message>
+    <message id="setting.basic.parking_impact_sensitivity">
+        <source>Impact sensitivity while parked</source>
+        <translation>주차 중 충격 감도</translation>
+    </message>
+    <message id="setting.basic.customize">
+        <source>Custom</source>
+        <translation>사용자 설정</translation>
+    </message>
+    <message id="setting.basic.others">
+        <source>Other</source>
+        <translation>기타</translation>
+    </message>
+    <message id="setting.basic.enable_front_security_led">
+        <source>Front security LED</source>
+        <translation>전방 보안 LED</translation>
+    </message>
+    <message id="setting.basic.enable_rear_security_led">
+        <source>Rear security LED</source>
+        <translation>후방 보안 LED</translation>
+    </message>
+    <message id="setting.basic.car_number_input">
+        <source>Car number:</source>
+        <translation>차량 번호:</translation>
+    </message>
+    <message id="setting.basic.videoout">
+        <source>Video output</source>
+        <translation>영상 출력</translation>
+    </message>
+    <message id="setting.basic.cutoff_voltage_setting">
+        <source>Power cut-off</source>
+        <translation>전원 차단</translation>
+    </message>
+    <message id="setting.basic.set_voltage">
+        <source>Cut-off voltage:</source>
+        <translation>차단 전압:</translation>
+    </message>
+    <message id="setting.basic.set_timer">
+        <source>Parking timer:</source>
+        <translation>주차 타이머:</translation>
+    </message>
+    <message id="setting.basic.use_external_power">
+        <source>Use external power</source>
+        <translation>외부 전원 사용</translation>
+    </message>
+    <message id="setting.basic.power_guide">
+        <source>The camera switches off when the car battery falls below the cut-off voltage or when the parking timer runs out.</source>
+        <translation>차량 배터리가 차단 전압 아래로 내려가거나 주차 타이머가 끝나면 카메라가 꺼집니다.</translation>
+    </message>
+    <message id="externpower">
+        <source>External power</source>
+        <translation>외부 전원</translation>
+    </message>
+    <message id="msg.use_external_power_10v">
+        <source>Choose External power only when the camera runs from an external battery; it then switches off at 10 V.</source>
+        <translation>카메라가 외부 배터리로 동작할 때만 외부 전원을 고르세요. 이때는 10 V에서 꺼집니다.</translation>
+    </message>
+    <message id="setting.basic.cable_voltage_loss">
+        <source>Power cable voltage loss</source>
+        <translation>전원 케이블 전압 손실</translation>
+    </message>
+    <message id="setting.gps.weekly_alarm">
+        <source>No-driving day alarm</source>
+        <translation>미운행일 알림</translation>
+    </message>
+    <message id="setting.gps.gps_guide1">
+        <source>These settings need the camera's GPS receiver.</source>
+        <translation>이 설정에는 카메라의 GPS 수신기가 필요합니다.</translation>
+    </message>
+    <message id="setting.gps.speed_display">
+        <source>Speed unit</source>
+        <translation>속도 단위</translation>
+    </message>
+    <message id="setting.gps.gps_speed_guide1">
+        <source>The speed comes from GPS and is shown in the chosen unit.</source>
+        <translation>속도는 GPS에서 얻어 선택한 단위로 표시합니다.</translation>
+    </message>
+    <message id="setting.gps.osd_speed_display">
+        <source>Speed on video</source>
+        <translation>영상에 속도 표시</translation>
+    </message>
+    <message id="setting.gps.timezone_setting">
+        <source>Time zone</source>
+        <translation>시간대</translation>
+    </message>
+    <message id="summerTime">
+        <source>Daylight saving time</source>
+        <translation>서머타임</translation>
+    </message>
+    <message id="setting.gps.gps_time_guide1">
+        <source>The camera sets its clock from GPS time in this time zone.</source>
+        <translation>카메라는 이 시간대의 GPS 시간으로 시계를 맞춥니다.</translation>
+    </message>
+    <message id="setting.gps.driving_route_info_saving_interval">
+        <source>Route saving interval</source>
+        <translation>경로 저장 간격</translation>
+    </message>
+    <message id="setting.gps.gps_on_parking_mode">
+        <source>GPS in parking mode</source>
+        <translation>주차 모드에서 GPS</translation>
+    </message>
+    <message id="setting.gps.gps_guide2">
+        <source>Keeping GPS on in parking mode uses more battery power.</source>
+        <translation>주차 모드에서 GPS를 켜 두면 배터리를 더 씁니다.</translation>
+    </message>
+    <message id="setting.aux.sdcard_capacity">
+        <source>Memory card allocation</source>
+        <translation>메모리 카드 용량 배분</translation>
+    </message>
+    <message id="setting.aux.always">
+        <source>Continuous</source>
+        <translation>상시</translation>
+    </message>
+    <message id="setting.aux.motion">
+        <source>Motion</source>
+        <translation>모션</translation>
+    </message>
+    <message id="msg.memconfig_warning">
+        <source>Applying a new allocation formats the memory card. Back up your recordings first.</source>
+        <translation>새 배분을 적용하면 메모리 카드를 포맷합니다. 먼저 녹화 영상을 백업하세요.</translation>
+    </message>
+    <message id="msg.sdcard_ratio_too_low">
+        <source>Continuous and motion recording must each have at least 20% of the card.</source>
+        <translation>상시 녹화와 모션 녹화에는 각각 카드의 20% 이상이 필요합니다.</translation>
+    </message>
+    <message id="setting.aux.motion_sense_setting">
+        <source>Motion detection</source>
+        <translation>움직임 감지</translation>
+    </message>
+    <message id="setting.aux.night_ae_setting">
+        <source>Night exposure (vehicle height)</source>
+        <translation>야간 노출 (차량 높이)</translation>
+    </message>
+    <message id="setting.aux.low">
+        <source>Low</source>
+        <translation>낮음</translation>
+    </message>
+    <message id="setting.aux.medium_sedan">
+        <source>Medium (sedan)</source>
+        <translation>중간 (세단)</translation>
+    </message>
+    <message id="setting.aux.high_suv">
+        <source>High (SUV)</source>
+        <translation>높음 (SUV)</translation>
+    </message>
+    <message id="setting.aux.lcd_auto_off">
+        <source>Screen auto-off</source>
+        <translation>화면 자동 꺼짐</translation>
+    </message>
+    <message id="setting.aux.country_ac_power_setting">
+        <source>Mains frequency</source>
+        <translation>전원 주파수</translation>
+    </message>
+    <message id="setting.aux.lcd_brightness">
+        <source>Screen brightness</source>
+        <translation>화면 밝기</translation>
+    </message>
+    <message id="setting.aux.lcd_brightness_night">
+        <source>Night dimming</source>
+        <translation>야간 화면 어둡게</translation>
+    </message>
+    <message id="setting.aux.parking_rear_setting">
+        <source>Rear camera when parked</source>
+        <translation>주차 중 후방 카메라</translation>
+    </message>
+    <message id="setting.aux.lcd_screensaver">
+        <source>Screen saver</source>
+        <translation>화면 보호기</translation>
+    </message>
+    <message id="setting.aux.parking_monitor_notice">
+        <source>Parking monitoring notice</source>
+        <translation>주차 감시 알림</translation>
+    </message>
+    <message id="setting.aux.recording_length">
+        <source>Recording length</source>
+        <translation>녹화 길이</translation>
+    </message>
+    <message id="setting.aux.pip_position">
+        <source>Picture-in-picture position</source>
+        <translation>PIP 위치</translation>
+    </message>
+    <message id="setting.aux.ssid">
+        <source>Network name:</source>
+        <translation>네트워크 이름:</translation>
+    </message>
+    <message id="setting.aux.password">
+        <source>Password:</source>
+        <translation>비밀번호:</translation>
+    </message>
+    <message id="setting.aux.channel">
+        <source>Channel:</source>
+        <translation>채널:</translation>
+    </message>
+    <message id="setting.aux.pip_top_left">
+        <source>Top left</source>
+        <translation>왼쪽 위</translation>
+    </message>
+    <message id="setting.aux.pip_top_right">
+        <source>Top right</source>
+        <translation>오른쪽 위</translation>
+    </message>
+    <message id="setting.aux.pip_bottom_left">
+        <source>Bottom left</source>
+        <translation>왼쪽 아래</translation>
+    </message>
+    <message id="setting.aux.pip_bottom_right">
+        <source>Bottom right</source>
+        <translation>오른쪽 아래</translation>
+    </message>
+    <message id="setting.aux.wifi_settings">
+        <source>Wi-Fi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message id="setting.aux.ssid_length">
+        <source>The Wi-Fi name must be at least 6 characters long.</source>
+        <translation>Wi-Fi 이름은 6자 이상이어야 합니다.</translation>
+    </message>
+    <message id="setting.aux.ssid_invalid">
+        <source>The Wi-Fi name may contain only ASCII letters, digits and symbols, without spaces.</source>
+        <translation>Wi-Fi 이름에는 공백 없이 ASCII 영문자, 숫자, 기호만 쓸 수 있습니다.</translation>
+    </message>
+    <message id="setting.aux.password_length">
+        <source>The Wi-Fi password must be at least 8 characters long.</source>
+        <translation>Wi-Fi 비밀번호는 8자 이상이어야 합니다.</translation>
+    </message>
+    <message id="setting.aux.password_invalid">
+        <source>The Wi-Fi password may contain only ASCII letters, digits and symbols, without spaces.</source>
+        <translation>Wi-Fi 비밀번호에는 공백 없이 ASCII 영문자, 숫자, 기호만 쓸 수 있습니다.</translation>
+    </message>
+    <message id="setting.aux.auto_format">
+        <source>Format reminder</source>
+        <translation>포맷 알림</translation>
+    </message>
+    <message id="setting.aux.4week">
+        <source>4 weeks</source>
+        <translation>4주</translation>
+    </message>
+    <message id="setting.aux.8week">
+        <source>8 weeks</source>
+        <translation>8주</translation>
+    </message>
+    <message id="setting.aux.16week">
+        <source>16 weeks</source>
+        <translation>16주</translation>
+    </message>
+    <message id="setting.aux.32week">
+        <source>32 weeks</source>
+        <translation>32주</translation>
+    </message>
+    <message id="setting.motion.sensitivity">
+        <source>Motion sensitivity</source>
+        <translation>움직임 감도</translation>
+    </message>
+    <message id="setting.aux.front_sensitivity">
+        <source>Front camera:</source>
+        <translation>전방 카메라:</translation>
+    </message>
+    <message id="setting.aux.rear_sensitivity">
+        <source>Rear camera:</source>
+        <translation>후방 카메라:</translation>
+    </message>
+    <message id="setting.motion.block">
+        <source>Detection zones</source>
+        <translation>감지 영역</translation>
+    </message>
+    <message id="setting.motion.block_front">
+        <source>Front camera</source>
+        <translation>전방 카메라</translation>
+    </message>
+    <message id="setting.motion.block_rear">
+        <source>Rear camera</source>
+        <translation>후방 카메라</translation>
+    </message>
+    <message id="setting.aux.mic_volume">
+        <source>Microphone volume</source>
+        <translation>마이크 음량</translation>
+    </message>
+    <message id="setting.aux.speaker_volume">
+        <source>Speaker volume</source>
+        <translation>스피커 음량</translation>
+    </message>
+    <message id="setting.aux.volume_low">
+        <source>Low</source>
+        <translation>낮음</translation>
+    </message>
+    <message id="setting.aux.volume_up">
+        <source>High</source>
+        <translation>높음</translation>
+    </message>
+    <message id="setting.aux.enable_hourly_alarm">
+        <source>Hourly chime</source>
+        <translation>정시 알림</translation>
+    </message>
+    <message id="setting.aux.enable_voice_guidance">
+        <source>Voice guidance language</source>
+        <translation>음성 안내 언어</translation>
+    </message>
+    <message id="Korean">
+        <source>Korean</source>
+        <translation>한국어</translation>
+    </message>
+    <message id="English">
+        <source>English</source>
+        <translation>영어</translation>
+    </message>
+    <message id="French">
+        <source>French</source>
+        <translation>프랑스어</translation>
+    </message>
+    <message id="Spanish.Europe">
+        <source>Spanish (Europe)</source>
+        <translation>스페인어 (유럽)</translation>
+    </message>
+    <message id="Arabic">
+        <source>Arabic</source>
+        <translation>아랍어</translation>
+    </message>
+    <message id="Chinese">
+        <source>Chinese</source>
+        <translation>중국어</translation>
+    </message>
+    <message id="Russian">
+        <source>Russian</source>
+        <translation>러시아어</translation>
+    </message>
+    <message id="Japanese">
+        <source>Japanese</source>
+        <translation>일본어</translation>
+    </message>
+    <message id="Thai">
+        <source>Thai</source>
+        <translation>태국어</translation>
+    </message>
+    <message id="BahasaIndonesia">
+        <source>Bahasa Indonesia</source>
+        <translation>인도네시아어</translation>
+    </message>
+    <message id="Vietnamese">
+        <source>Vietnamese</source>
+        <translation>베트남어</translation>
+    </message>
+    <message id="Mongolian">
+        <source>Mongolian</source>
+        <translation>몽골어</translation>
+    </message>
+    <message id="Spanish.SouthAmerica">
+        <source>Spanish (South America)</source>
+        <translation>스페인어 (남미)</translation>
+    </message>
+    <message id="German">
+        <source>German</source>
+        <translation>독일어</translation>
+    </message>
+    <message id="Turkish">
+        <source>Turkish</source>
+        <translation>터키어</translation>
+    </message>
+    <message id="Italian">
+        <source>Italian</source>
+        <translation>이탈리아어</translation>
+    </message>
+    <message id="Hindi">
+        <source>Hindi</source>
+        <translation>힌디어</translation>
+    </message>
+    <message id="Cantonese">
+        <source>Cantonese</source>
+        <translation>광둥어</translation>
+    </message>
+    <message id="Czech">
+        <source>Czech</source>
+        <translation>체코어</translation>
+    </message>
+    <message id="Portuguese">
+        <source>Portuguese</source>
+        <translation>포르투갈어</translation>
+    </message>
+    <message id="Malaysia">
+        <source>Malay</source>
+        <translation>말레이어</translation>
+    </message>
+    <message id="msg.input_value_invalid_format">
+        <source>The value must be a number, such as 0.50.</source>
+        <translation>값은 0.50과 같은 숫자여야 합니다.</translation>
+    </message>
+    <message id="msg.gsensor_outofrange_fmt">
+        <source>The value must be between %1 and %2.</source>
+        <translation>값은 %1에서 %2 사이여야 합니다.</translation>
+    </message>
+    <message id="setting.format.filesystem">
+        <source>File system:</source>
+        <translation>파일 시스템:</translation>
+    </message>
+    <message id="setting.format.allocation_unit_size">
+        <source>Allocation unit size:</source>
+        <translation>할당 단위 크기:</translation>
+    </message>
+    <message id="setting.format.format">
+        <source>Format</source>
+        <translation>포맷</translation>
+    </message>
+    <message id="msg.cannot_format">
+        <source>The card cannot be formatted.</source>
+        <translation>카드를 포맷할 수 없습니다.</translation>
+    </message>
+    <message id="msg.format_complete">
+        <source>Formatting is complete.</source>
+        <translation>포맷을 마쳤습니다.</translation>
+    </message>
+    <message id="msg.file_open_fail">
+        <source>The file could not be opened for writing.</source>
+        <translation>파일을 쓰기용으로 열 수 없습니다.</translation>
+    </message>
+    <message id="format.step.start">
+        <source>Formatting...</source>
+        <translation>포맷하는 중...</translation>
+    </message>
+    <message id="format.step.unmount">
+        <source>unmount disk...</source>
+        <translation>디스크 마운트 해제 중...</translation>
+    </message>
+    <message id="format.step.formatting">
+        <source>formatting...</source>
+        <translation>포맷하는 중...</translation>
+    </message>
+    <message id="format.step.mount">
+        <source>try mount...</source>
+        <translation>다시 마운트하는 중...</translation>
+    </message>
+    <message id="format.step.completed">
+        <source>Format completed!</source>
+        <translation>포맷 완료!</translation>
+    </message>
+    <message id="format.step.searching">
+        <source>Disk searching...</source>
+        <translation>디스크 찾는 중...</translation>
+    </message>
+    <message id="format.error">
+        <source>Error:</source>
+        <translation>오류:</translation>
+    </message>
+    <message id="msg.config_copy_fail">
+        <source>config.bin copy fail</source>
+        <translation>config.bin 복사 실패</translation>
+    </message>
+    <message id="msg.format.not_remounted">
+        <source>%1 was formatted but is not mounted again; config.bin was not written.</source>
+        <translation>%1을(를) 포맷했지만 다시 마운트되지 않아 config.bin을 쓰지 않았습니다.</translation>
+    </message>
+    <message id="msg.format.not_remounted_copy">
+        <source>%1 was formatted but is not mounted again; config.bin was not put back. Its copy is %2</source>
+        <translation>%1을(를) 포맷했지만 다시 마운트되지 않아 config.bin을 되돌려 놓지 못했습니다. 사본: %2</translation>
+    </message>
+    <message id="msg.format.bad_name">
+        <source>The device name is not valid.</source>
+        <translation>장치 이름이 올바르지 않습니다.</translation>
+    </message>
+    <message id="msg.format.device_gone">
+        <source>The device is no longer present.</source>
+        <translation>장치가 더 이상 없습니다.</translation>
+    </message>
+    <message id="msg.format.bad_path">
+        <source>The device path is not valid.</source>
+        <translation>장치 경로가 올바르지 않습니다.</translation>
+    </message>
+    <message id="msg.format.not_usb">
+        <source>The device is not a removable USB volume.</source>
+        <translation>이 장치는 이동식 USB 볼륨이 아닙니다.</translation>
+    </message>
+    <message id="msg.format.swap">
+        <source>The device holds a swap area.</source>
+        <translation>이 장치에는 스왑 영역이 있습니다.</translation>
+    </message>
+    <message id="msg.format.system_folder">
+        <source>The device holds a system folder (%1).</source>
+        <translation>이 장치에는 시스템 폴더(%1)가 있습니다.</translation>
+    </message>
+    <message id="msg.label_fail">
+        <source>The volume could not be renamed.</source>
+        <translation>볼륨 이름을 바꾸지 못했습니다.</translation>
+    </message>
+    <message id="msg.no_device_list">
+        <source>The list of devices could not be read.</source>
+        <translation>장치 목록을 읽지 못했습니다.</translation>
+    </message>
+    <message id="msg.command_not_started">
+        <source>The command could not be started.</source>
+        <translation>명령을 시작하지 못했습니다.</translation>
+    </message>
+    <message id="msg.command_crashed">
+        <source>crashed</source>
+        <translation>비정상 종료됨</translation>
+    </message>
+    <message id="msg.command_cancelled">
+        <source>User canceled.</source>
+        <translation>사용자가 취소했습니다.</translation>
+    </message>
+    <message id="msg.command_not_authorised">
+        <source>Not authorized.</source>
+        <translation>권한이 없습니다.</translation>
+    </message>
+    <message id="msg.command_exit_status">
+        <source>exit status %1</source>
+        <translation>종료 상태 %1</translation>
+    </message>
+    <message id="msg.not_regular_file">
+        <source>Not a regular file; it was left as it is.</source>
+        <translation>일반 파일이 아니므로 그대로 두었습니다.</translation>
+    </message>
+    <message id="msg.same_file">
+        <source>The output would replace the input.</source>
+        <translation>출력이 입력을 덮어쓰게 됩니다.</translation>
+    </message>
+    <message id="msg.folder_unreadable">
+        <source>The folder could not be read.</source>
+        <translation>폴더를 읽을 수 없습니다.</translation>
+    </message>
+    <message id="msg.name_not_utf8">
+        <source>The name is not valid UTF-8, so this program cannot open it; rename it to show it.</source>
+        <translation>이름이 올바른 UTF-8이 아니어서 이 프로그램으로 열 수 없습니다. 보려면 이름을 바꾸세요.</translation>
+    </message>
+    <message id="msg.catalogue_limit_fmt">
+        <source>The folder holds more recordings than the %1 shown.</source>
+        <translation>이 폴더에는 표시한 %1개보다 많은 녹화 영상이 있습니다.</translation>
+    </message>
+    <message id="msg.file_read_fail">
+        <source>The file could not be read.</source>
+        <translation>파일을 읽지 못했습니다.</translation>
+    </message>
+    <message id="msg.folder_create_fail">
+        <source>The folder could not be created.</source>
+        <translation>폴더를 만들지 못했습니다.</translation>
+    </message>
+    <message id="msg.copy_differs">
+        <source>The copy differs from %1.</source>
+        <translation>사본이 %1과(와) 다릅니다.</translation>
+    </message>
+    <message id="msg.date_unwritable">
+        <source>The date cannot be written as yyyy/MM/dd.</source>
+        <translation>날짜를 yyyy/MM/dd 형식으로 쓸 수 없습니다.</translation>
+    </message>
+    <message id="msg.telemetry_recovered">
+        <source>The telemetry was recovered from a damaged recording.</source>
+        <translation>손상된 녹화 영상에서 주행 정보를 복구했습니다.</translation>
+    </message>
+    <message id="msg.not_a_recording">
+        <source>Not a readable recording.</source>
+        <translation>읽을 수 있는 녹화 영상이 아닙니다.</translation>
+    </message>
+    <message id="msg.drv_no_header">
+        <source>The file is too short to be a driving-record file.</source>
+        <translation>운행 기록 파일이라기에는 너무 짧습니다.</translation>
+    </message>
+    <message id="msg.drv_refused">
+        <source>Not a driving-record file (header count %1).</source>
+        <translation>운행 기록 파일이 아닙니다 (헤더의 개수 %1).</translation>
+    </message>
+    <message id="msg.settings_size">
+        <source>The file holds %1 bytes; a settings file holds %2.</source>
+        <translation>이 파일은 %1바이트입니다. 설정 파일은 %2바이트입니다.</translation>
+    </message>
+    <message id="msg.setting.unknown_field">
+        <source>Not a field of the settings record.</source>
+        <translation>설정 레코드의 항목이 아닙니다.</translation>
+    </message>
+    <message id="msg.setting.not_editable">
+        <source>No settings page edits this field.</source>
+        <translation>이 항목을 편집하는 설정 페이지가 없습니다.</translation>
+    </message>
+    <message id="msg.setting.car_number">
+        <source>At most 8 ASCII letters and digits.</source>
+        <translation>ASCII 영문자와 숫자로 최대 8자입니다.</translation>
+    </message>
+    <message id="msg.setting.not_number">
+        <source>"%1" is not a whole number.</source>
+        <translation>"%1"은(는) 정수가 아닙니다.</translation>
+    </message>
+    <message id="msg.setting.not_listed">
+        <source>%1 is not one of the page's values.</source>
+        <translation>%1은(는) 이 페이지의 값이 아닙니다.</translation>
+    </message>
+    <message id="msg.setting.outside">
+        <source>%1 is outside %2 to %3.</source>
+        <translation>%1은(는) %2에서 %3 범위를 벗어납니다.</translation>
+    </message>
+    <message id="msg.setting.ratio">
+        <source>%1 is not a multiple of 10 from 0 to 100.</source>
+        <translation>%1은(는) 0에서 100 사이의 10의 배수가 아닙니다.</translation>
+    </message>
+    <message id="msg.setting.does_not_fit">
+        <source>%1 does not fit the field.</source>
+        <translation>%1은(는) 이 항목에 맞지 않습니다.</translation>
+    </message>
+    <message id="msg.setting.too_long">
+        <source>At most %1 characters.</source>
+        <translation>최대 %1자입니다.</translation>
+    </message>
+    <message id="msg.settings_checksum_wrong">
+        <source>The checksum of this settings file does not match its contents, so it was left as it is (--force sets the values anyway).</source>
+        <translation>이 설정 파일의 체크섬이 내용과 맞지 않아 그대로 두었습니다 (--force를 주면 값을 설정합니다).</translation>
+    </message>
+    <message id="setting.format.card">
+        <source>Card:</source>
+        <translation>카드:</translation>
+    </message>
+    <message id="setting.format.device">
+        <source>Device:</source>
+        <translation>장치:</translation>
+    </message>
+    <message id="setting.format.confirm_title">
+        <source>Erase this memory card?</source>
+        <translation>이 메모리 카드를 지울까요?</translation>
+    </message>
+    <message id="setting.format.confirm">
+        <source>Device: %1
+Size: %2
+Label: %3
+Mounted at: %4
+
+Formatting erases every recording on this card. Its config.bin is put back afterwards.</source>
+        <translation>장치: %1
+크기: %2
+이름: %3
+마운트 위치: %4
+
+포맷하면 이 카드의 녹화 영상이 모두 지워집니다. config.bin은 포맷 후에 되돌려 놓습니다.</translation>
+    </message>
+    <message id="today">
+        <source>Today</source>
+        <translation>오늘</translation>
+    </message>
+    <message id="time.filesave">
+        <source>The clock file has been saved. Put the card into the camera to set its clock.</source>
+        <translation>시계 파일을 저장했습니다. 카드를 카메라에 넣으면 카메라 시계가 맞춰집니다.</translation>
+    </message>
+    <message id="setting.flashdata.index">
+        <source>No.</source>
+        <translation>번호</translation>
+    </message>
+    <message id="setting.flashdata.seq">
+        <source>Seq.</source>
+        <translation>순번</translation>
+    </message>
+    <message id="setting.flashdata.date">
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message id="setting.flashdata.time">
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message id="setting.flashdata.yoil">
+        <source>Day</source>
+        <translation>요일</translation>
+    </message>
+    <message id="setting.flashdata.lat">
+        <source>Latitude</source>
+        <translation>위도</translation>
+    </message>
+    <message id="setting.flashdata.lon">
+        <source>Longitude</source>
+        <translation>경도</translation>
+    </message>
+    <message id="setting.flashdata.driving_distance">
+        <source>Distance</source>
+        <translation>거리</translation>
+    </message>
+    <message id="setting.flashdata.cur_speed">
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message id="setting.flashdata.max_speed">
+        <source>Max speed</source>
+        <translation>최고 속도</translation>
+    </message>
+    <message id="setting.flashdata.value">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="setting.flashdata.battery">
+        <source>Battery</source>
+        <translation>배터리</translation>
+    </message>
+    <message id="open">
+        <source>Open…</source>
+        <translation>열기…</translation>
+    </message>
+    <message id="export">
+        <source>Export…</source>
+        <translation>내보내기…</translation>
+    </message>
+    <message id="setting.flashdata.warning">
+        <source>No driving log was found on the memory card. Use Open to choose a log file.</source>
+        <translation>메모리 카드에서 운행 기록을 찾지 못했습니다. 열기로 기록 파일을 고르세요.</translation>
+    </message>
+    <message id="trips.by_trip">
+        <source>By trip</source>
+        <translation>운행별</translation>
+    </message>
+    <message id="trips.by_trip_tip">
+        <source>Show the recordings grouped by drive</source>
+        <translation>녹화 영상을 운행별로 묶어 보기</translation>
+    </message>
+    <message id="trips.trip">
+        <source>Trip</source>
+        <translation>운행</translation>
+    </message>
+    <message id="trips.minutes">
+        <source>%1 min</source>
+        <translation>%1분</translation>
+    </message>
+    <message id="trips.hours">
+        <source>%1 h %2 min</source>
+        <translation>%1시간 %2분</translation>
+    </message>
+    <message id="trips.recordings">
+        <source>%1 files</source>
+        <translation>파일 %1개</translation>
+    </message>
+    <message id="trips.events">
+        <source>%1 events</source>
+        <translation>이벤트 %1개</translation>
+    </message>
+    <message id="trips.export">
+        <source>Export route or evidence</source>
+        <translation>경로 또는 증거 내보내기</translation>
+    </message>
+    <message id="trips.export_route">
+        <source>Export route…</source>
+        <translation>경로 내보내기…</translation>
+    </message>
+    <message id="trips.export_trip_route">
+        <source>Export route of the whole trip…</source>
+        <translation>운행 전체 경로 내보내기…</translation>
+    </message>
+    <message id="trips.export_evidence">
+        <source>Export evidence…</source>
+        <translation>증거 내보내기…</translation>
+    </message>
+    <message id="trips.track_name">
+        <source>Trip %1</source>
+        <translation>운행 %1</translation>
+    </message>
+    <message id="trips.no_route">
+        <source>This recording has no GPS positions: there is no route to export.</source>
+        <translation>이 녹화 영상에는 GPS 위치가 없어 내보낼 경로가 없습니다.</translation>
+    </message>
+    <message id="trips.no_trip_route">
+        <source>No recording of this trip has GPS positions: there is no route to export.</source>
+        <translation>이 운행의 녹화 영상에는 GPS 위치가 없어 내보낼 경로가 없습니다.</translation>
+    </message>
+    <message id="trips.route_not_written">
+        <source>The route was not written to %1: %2</source>
+        <translation>경로를 %1에 쓰지 못했습니다: %2</translation>
+    </message>
+    <message id="trips.evidence_folder">
+        <source>Evidence %1</source>
+        <translation>증거 %1</translation>
+    </message>
+    <message id="trips.evidence_writing">
+        <source>Writing the evidence folder…</source>
+        <translation>증거 폴더를 쓰는 중…</translation>
+    </message>
+    <message id="trips.evidence_written">
+        <source>The evidence folder was written: %1</source>
+        <translation>증거 폴더를 썼습니다: %1</translation>
+    </message>
+    <message id="trips.evidence_failed">
+        <source>The evidence folder was not written: %1</source>
+        <translation>증거 폴더를 쓰지 못했습니다: %1</translation>
+    </message>
+    <message id="trips.clock_reading">
+        <source>Camera clock: checking against the GPS time…</source>
+        <translation>카메라 시계: GPS 시간과 비교하는 중…</translation>
+    </message>
+    <message id="trips.clock">
+        <source>Camera clock vs GPS: </source>
+        <translation>카메라 시계 대 GPS: </translation>
+    </message>
+    <message id="trips.clock_recording">
+        <source>this recording %1</source>
+        <translation>이 녹화 영상 %1</translation>
+    </message>
+    <message id="trips.clock_recording_nofix">
+        <source>no valid fix in this recording</source>
+        <translation>이 녹화 영상에는 유효한 GPS 위치가 없음</translation>
+    </message>
+    <message id="trips.clock_card">
+        <source>card median %1</source>
+        <translation>카드 중앙값 %1</translation>
+    </message>
+    <message id="trips.clock_card_nofix">
+        <source>no recording of the card has a valid fix</source>
+        <translation>카드의 어느 녹화 영상에도 유효한 GPS 위치가 없음</translation>
+    </message>
+    <message id="trips.clock_set">
+        <source>set it in the clock window</source>
+        <translation>시계 창에서 맞추세요</translation>
+    </message>
+    <message id="time.proposal_ahead">
+        <source>The camera’s clock runs %1 s ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
+        <translation>카메라 시계가 녹화 영상의 GPS 시간보다 %1초 빠릅니다. 제안: 카드 시간대의 현재 시각(%2).</translation>
+    </message>
+    <message id="time.proposal_behind">
+        <source>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
+        <translation>카메라 시계가 녹화 영상의 GPS 시간보다 %1초 느립니다. 제안: 카드 시간대의 현재 시각(%2).</translation>
+    </message>
+</context>
+</TS>
