@@ -250,6 +250,18 @@ or drop it here.</translation>
         <source>Leave full screen (Esc)</source>
         <translation>Leave full screen (Esc)</translation>
     </message>
+    <message id="language.choose">
+        <source>Language of the program</source>
+        <translation>Language of the program</translation>
+    </message>
+    <message id="language.system">
+        <source>Language of the system</source>
+        <translation>Language of the system</translation>
+    </message>
+    <message id="language.restart">
+        <source>The program shows the new language when it starts again.</source>
+        <translation>The program shows the new language when it starts again.</translation>
+    </message>
     <message id="capture.save_title">
         <source>Save Captured Picture</source>
         <translation>Save Captured Picture</translation>

@@ -245,6 +245,18 @@ or drop it here.</source>
         <source>Leave full screen (Esc)</source>
         <translation>전체 화면 끝내기 (Esc)</translation>
     </message>
+    <message id="language.choose">
+        <source>Language of the program</source>
+        <translation>프로그램 언어</translation>
+    </message>
+    <message id="language.system">
+        <source>Language of the system</source>
+        <translation>시스템 언어</translation>
+    </message>
+    <message id="language.restart">
+        <source>The program shows the new language when it starts again.</source>
+        <translation>프로그램을 다시 시작하면 새 언어로 표시됩니다.</translation>
+    </message>
     <message id="capture.save_title">
         <source>Save Captured Picture</source>
         <translation>캡처한 영상 저장</translation>
