@@ -31,9 +31,13 @@ protected:
             return;
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        // Two rings, so that the mark shows on a selected (highlighted) segment as well.
+        const QRectF around = QRectF(m_segment->geometry()).adjusted(1, 1, -1, -1);
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(m_segment->geometry()).adjusted(2, 2, -2, -2), 3, 3);
+        p.setPen(QPen(palette().color(QPalette::Highlight).darker(140), 2));
+        p.drawRoundedRect(around, 3, 3);
+        p.setPen(QPen(palette().color(QPalette::HighlightedText), 1.5));
+        p.drawRoundedRect(around.adjusted(3, 3, -3, -3), 2, 2);
     }
 
 private:
