@@ -1307,12 +1307,12 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <translation>set it in the clock window</translation>
     </message>
     <message id="time.proposal_ahead">
-        <source>The camera’s clock runs %1 s ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
-        <translation>The camera’s clock runs %1 s ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
+        <source>The camera’s clock runs %1 ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
+        <translation>The camera’s clock runs %1 ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
     </message>
     <message id="time.proposal_behind">
-        <source>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
-        <translation>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
+        <source>The camera’s clock runs %1 behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
+        <translation>The camera’s clock runs %1 behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
     </message>
     <!-- trips, clock and route: begin -->
     <!-- trips, clock and route: end -->
@@ -1323,6 +1323,63 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- player window and list: begin -->
     <!-- player window and list: end -->
     <!-- card windows: begin -->
+    <message id="duration.hours" numerus="yes">
+        <source>%n h</source>
+        <translation>
+            <numerusform>%n h</numerusform>
+            <numerusform>%n h</numerusform>
+        </translation>
+    </message>
+    <message id="duration.minutes" numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message id="duration.seconds" numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message id="duration.pair">
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="time.window_title">
+        <source>Set the Camera’s Clock</source>
+        <translation>Set the Camera’s Clock</translation>
+    </message>
+    <message id="format.window_title">
+        <source>Format Memory Card</source>
+        <translation>Format Memory Card</translation>
+    </message>
+    <message id="map.window_title">
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message id="records.map_title">
+        <source>Driving Log Map</source>
+        <translation>Driving Log Map</translation>
+    </message>
+    <message id="setting.open_settings">
+        <source>Open Settings File…</source>
+        <translation>Open Settings File…</translation>
+    </message>
+    <message id="records.open_log">
+        <source>Open Driving Log…</source>
+        <translation>Open Driving Log…</translation>
+    </message>
+    <message id="records.truncated">
+        <source>%1: the header promises %2 records, the file holds %3; the missing records are not shown.</source>
+        <translation>%1: the header promises %2 records, the file holds %3; the missing records are not shown.</translation>
+    </message>
+    <message id="player.open_card_settings">
+        <source>Open the settings on %1</source>
+        <translation>Open the settings on %1</translation>
+    </message>
     <!-- card windows: end -->
     <!-- benchmarks: begin -->
     <!-- benchmarks: end -->

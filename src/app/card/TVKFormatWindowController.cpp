@@ -40,7 +40,7 @@ TVKFormatWindowController::TVKFormatWindowController(VolumeSource *volumes, Comm
     m_volumes = volumes ? volumes : m_ownVolumes.get();
     m_formatter = new TVKCardFormatter(*m_volumes, commands ? *commands : *m_ownCommands, this);
     ui->setupUi(this);
-    setWindowTitle(tvk::text("setting.sdcardformat"));
+    setWindowTitle(tvk::text("format.window_title"));
     ui->fileSystemField->setText(QStringLiteral("FAT32"));
     ui->pathField->setText(QStringLiteral("-"));
     ui->progressBar->setDrawDockProgress(false);
@@ -122,7 +122,8 @@ void TVKFormatWindowController::updateSelectedDiskInfo()
             QStringLiteral("%1   %2").arg(volume->deviceFilePath(), volume->mountPath()));
         ui->allocationUnitField->setText(clusterText(*volume));
     } else {
-        ui->allocationUnitField->setText(QStringLiteral("128KB"));
+        // No card, no cluster size: the size depends on the card.
+        ui->allocationUnitField->setText(QStringLiteral("-"));
         ui->pathField->setText(QStringLiteral("-"));
     }
 }

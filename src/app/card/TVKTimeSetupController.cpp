@@ -6,7 +6,7 @@
 #include "core/card/TimeSetFile.h"
 #include "core/card/Volumes.h"
 #include "core/clock/clockcheck.h"
-#include "core/common/cformat.h"
+#include "core/common/durationtext.h"
 #include "core/common/strings.h"
 #include "core/settings/cardsettings.h"
 #include "ui_TVKTimeSetupController.h"
@@ -26,7 +26,7 @@ TVKTimeSetupController::TVKTimeSetupController(VolumeSource *volumes, QWidget *p
     : QDialog(parent), ui(std::make_unique<Ui::TVKTimeSetupController>())
 {
     ui->setupUi(this);
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(tvk::text("time.window_title"));
     ui->timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     ui->datePicker->setGridVisible(true);
     connect(ui->datePicker, &QCalendarWidget::selectionChanged, this,
@@ -54,7 +54,7 @@ void TVKTimeSetupController::onInitDIalog(VolumeSource &volumes)
     // Only a card that already holds the file is written to without asking.
     if (const auto card = usbVolumeURLContainingPath(volumes, QLatin1String(kTimesetFileName)))
         m_SettingFilePath = QDir(card->toLocalFile()).filePath(QLatin1String(kTimesetFileName));
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = nowInZone();
     m_selectedDate = now.date();
     m_selectedTime = QTime(now.time().hour(), now.time().minute(), now.time().second());
     ui->datePicker->setSelectedDate(m_selectedDate);
@@ -77,7 +77,9 @@ bool TVKTimeSetupController::proposeCorrection(double offsetSeconds, int zoneSec
 {
     if (!(std::abs(offsetSeconds) > kClockToleranceSeconds))
         return false;
-    // The camera keeps the time of its own zone, which need not be this computer's.
+    // The camera keeps the time of its own zone, which need not be this computer's; from
+    // here on "today" is the card's today too.
+    m_zoneSeconds = zoneSeconds;
     const QDateTime cameraTime = nowUtc.toUTC().addSecs(zoneSeconds);
     m_selectedDate = cameraTime.date();
     m_selectedTime = cameraTime.time();
@@ -93,7 +95,7 @@ bool TVKTimeSetupController::proposeCorrection(double offsetSeconds, int zoneSec
         if (auto *page = qobject_cast<QVBoxLayout *>(layout()))
             page->insertWidget(0, m_proposalNote);
     }
-    const QString amount = tvk::cformat("%.1f", std::abs(offsetSeconds));
+    const QString amount = tvk::durationText(offsetSeconds);
     m_proposalNote->setText(
         tvk::text(offsetSeconds > 0 ? "time.proposal_ahead" : "time.proposal_behind")
             .arg(amount, QStringLiteral("UTC") + zoneText(zoneSeconds)));
@@ -104,8 +106,18 @@ void TVKTimeSetupController::showSelectedDate()
 {
     const QLocale locale;
     ui->dateField->setText(locale.toString(m_selectedDate, QLocale::LongFormat));
-    ui->nowDaySettingChk->setText(QStringLiteral("%1(%2)").arg(
-        tvk::text("today"), locale.toString(m_selectedDate, QLocale::ShortFormat)));
+    // The box names the day it sets, whatever date is picked.
+    ui->nowDaySettingChk->setText(QStringLiteral("%1 (%2)").arg(
+        tvk::text("today"), locale.toString(nowInZone().date(), QLocale::ShortFormat)));
+}
+
+QDateTime TVKTimeSetupController::nowInZone() const
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (!m_zoneSeconds)
+        return now.toLocalTime();
+    const QDateTime shifted = now.addSecs(*m_zoneSeconds);
+    return QDateTime(shifted.date(), shifted.time());
 }
 
 void TVKTimeSetupController::daySelectedFromPicker()
@@ -129,8 +141,9 @@ void TVKTimeSetupController::timeSelectedFromClickTimePicker()
 
 void TVKTimeSetupController::nowDayChecked()
 {
-    // A momentary shortcut: today's date, the time of day as it was, the box clear again.
-    m_selectedDate = QDate::currentDate();
+    // A momentary shortcut: today's date in the zone of the proposal, the time of day as it
+    // was, the box clear again.
+    m_selectedDate = nowInZone().date();
     showSelectedDate();
     ui->datePicker->setSelectedDate(m_selectedDate);
     QTimer::singleShot(200, ui->nowDaySettingChk,

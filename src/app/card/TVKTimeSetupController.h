@@ -6,6 +6,7 @@
 #include <QTime>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class VolumeSource;
@@ -46,10 +47,13 @@ private:
     void timeSelectedFromClickTimePicker();
     void nowDayChecked();
     void showSelectedDate();
+    // The time now in the card's zone once a proposal named one, else this computer's.
+    QDateTime nowInZone() const;
 
     std::unique_ptr<Ui::TVKTimeSetupController> ui;
     QString m_SettingFilePath;
     QDate m_selectedDate;
     QTime m_selectedTime;
     QLabel *m_proposalNote = nullptr;
+    std::optional<int> m_zoneSeconds;
 };

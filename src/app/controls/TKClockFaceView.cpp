@@ -78,12 +78,23 @@ void TKClockFaceView::dragTo(const QPointF &point)
 {
     const double angle = angleOf(point);
     int h = m_time.hour(), m = m_time.minute(), s = m_time.second();
-    if (m_dragging == Hand::Hour)
+    // A hand carried past 12 carries the next larger one, as on a real clock.
+    const auto wrapped = [](int from, int to) {
+        return from >= 45 && to < 15 ? 1 : from < 15 && to >= 45 ? -1 : 0;
+    };
+    if (m_dragging == Hand::Hour) {
         h = (h >= 12 ? 12 : 0) + int(std::lround(angle / 30)) % 12;
-    else if (m_dragging == Hand::Minute)
-        m = int(std::lround(angle / 6)) % 60;
-    else if (m_dragging == Hand::Second)
-        s = int(std::lround(angle / 6)) % 60;
+    } else if (m_dragging == Hand::Minute) {
+        const int to = int(std::lround(angle / 6)) % 60;
+        h = (h + wrapped(m, to) + 24) % 24;
+        m = to;
+    } else if (m_dragging == Hand::Second) {
+        const int to = int(std::lround(angle / 6)) % 60;
+        const int minutes = (h * 60 + m + wrapped(s, to) + 24 * 60) % (24 * 60);
+        h = minutes / 60;
+        m = minutes % 60;
+        s = to;
+    }
     const QTime moved(h, m, s);
     if (moved != m_time) {
         m_time = moved;

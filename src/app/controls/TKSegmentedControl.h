@@ -5,10 +5,12 @@
 #include <QWidget>
 
 class QPushButton;
+class SegmentFocusMark;
 
 // A row of buttons of which at most one is selected, like a tab bar without pages. Unlike a
 // button group it can show no selection at all: a stored index outside the segments selects
 // nothing, so that a value the control cannot show is never silently replaced by another.
+// The keyboard reaches it as one Tab stop; the arrow keys choose among its segments.
 class TKSegmentedControl : public QWidget
 {
     Q_OBJECT
@@ -29,7 +31,17 @@ signals:
     // The user chose a segment (also when it was already selected).
     void segmentClicked(int segment);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void choose(int segment);
+    void updateFocusMark();
+
     QList<QPushButton *> m_buttons;
+    SegmentFocusMark *m_mark = nullptr;
     int m_selected = -1;
 };

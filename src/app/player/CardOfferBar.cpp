@@ -43,9 +43,14 @@ CardOfferBar::CardOfferBar(QWidget *parent) : QWidget(parent)
     row->addWidget(m_dismiss);
 
     connect(m_open, &QPushButton::clicked, this, [this] {
-        const QString folder = offeredMountPoint();
+        if (m_offers.isEmpty())
+            return;
+        const auto [folder, kind] = m_offers.constLast();
         withdraw(folder);
-        emit openRequested(folder);
+        if (kind == CardMount::SettingsFile)
+            emit settingsRequested(folder);
+        else
+            emit openRequested(folder);
     });
     connect(m_dismiss, &QToolButton::clicked, this, [this] { withdraw(offeredMountPoint()); });
     hide();
@@ -84,7 +89,9 @@ void CardOfferBar::showLatest()
     const auto &[mountPoint, kind] = m_offers.constLast();
     m_text->setText(kind == CardMount::Recordings ? tvk::text("player.card_inserted")
                                                   : tvk::text("player.card_settings_inserted"));
-    m_open->setText(tvk::text("player.open_card").arg(QDir::toNativeSeparators(mountPoint)));
+    m_open->setText(tvk::text(kind == CardMount::SettingsFile ? "player.open_card_settings"
+                                                              : "player.open_card")
+                        .arg(QDir::toNativeSeparators(mountPoint)));
     setVisible(!m_suppressed);
 }
 

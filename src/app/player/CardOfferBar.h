@@ -35,6 +35,8 @@ public:
 
 signals:
     void openRequested(const QString &folder);
+    // A card with settings but no recordings: its settings are what there is to open.
+    void settingsRequested(const QString &folder);
 
 private:
     void showLatest();

@@ -157,8 +157,9 @@ void TVKAppDelegate::setupInitialValues()
     connect(addHeadBarButton(m_ui, "printButton", "icon_print_n", "player.print"),
             &QAbstractButton::clicked, m_print, &TVKFramePrint::print);
     // A card mounted while the window is open is offered; the open folder stays until a click.
-    connect(installCardOffer(m_ui, m_window, m_mediaList), &CardOfferBar::openRequested, this,
-            &TVKAppDelegate::openFolder);
+    CardOfferBar *offer = installCardOffer(m_ui, m_window, m_mediaList);
+    connect(offer, &CardOfferBar::openRequested, this, &TVKAppDelegate::openFolder);
+    connect(offer, &CardOfferBar::settingsRequested, this, &TVKAppDelegate::showSettingsOf);
     m_tripPanel = new TVKTripPanel(m_window, m_ui, m_mediaList, m_playback, this);
     connect(this, &TVKAppDelegate::mediaListShown, m_tripPanel, &TVKTripPanel::catalogueChanged);
     m_strip = new TVKFullScreenStrip(m_ui, m_playback, this);

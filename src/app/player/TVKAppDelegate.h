@@ -73,6 +73,8 @@ public:
     void closeWindow();
     // The settings and clock windows; the one opened last is kept, the previous one closes.
     void showSettingPanel();
+    // The settings window on a folder's copy of the card when no card is inserted.
+    void showSettingsOf(const QString &folder);
     void showTimeSetupPanel();
     void toggleFullScreen();
     // Termination: playback stops and the players go before their views.

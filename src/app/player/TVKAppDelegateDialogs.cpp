@@ -16,7 +16,14 @@ void TVKAppDelegate::keepAsLastDialog(QWidget *dialog)
 
 void TVKAppDelegate::showSettingPanel()
 {
-    auto *settings = new TVKSettingController;
+    showSettingsOf(m_mediaList->directoryPath());
+}
+
+void TVKAppDelegate::showSettingsOf(const QString &folder)
+{
+    TVKSettingEnvironment environment;
+    environment.playerFolder = folder;
+    auto *settings = new TVKSettingController(environment);
     keepAsLastDialog(settings);
     settings->showWindow();
 }

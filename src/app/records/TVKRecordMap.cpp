@@ -2,16 +2,32 @@
 
 #include "app/telemetry/TVKMapView.h"
 #include "app/telemetry/TVKMapWindowController.h"
+#include "core/common/placebeside.h"
+#include "core/common/strings.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
+
+constexpr int kFrameWidth = 8;
+constexpr int kFrameHeight = 36;
 
 class MapWindowRecordMap : public TVKRecordMap
 {
 public:
+    MapWindowRecordMap() { m_window.setWindowTitle(tvk::text("records.map_title")); }
+
     void showBeside(const QRect &frame) override
     {
         if (!m_placed) {
-            m_window.moveWindowRightBy(frame);
+            QScreen *screen = QGuiApplication::screenAt(frame.center());
+            if (!screen)
+                screen = QGuiApplication::primaryScreen();
+            // The title bar and borders the window manager adds are not known before the
+            // window is shown; room is left for those of a usual one.
+            const QSize outer = m_window.size() + QSize(kFrameWidth, kFrameHeight);
+            m_window.move(placeBeside(frame, outer, screen->availableGeometry()));
             m_placed = true;
         }
         m_window.show();

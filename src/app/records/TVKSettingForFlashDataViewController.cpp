@@ -10,6 +10,7 @@
 #include "core/records/drivingrecordtable.h"
 #include "ui_TVKSettingForFlashDataViewController.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -58,6 +59,7 @@ TVKSettingForFlashDataViewController::TVKSettingForFlashDataViewController(QWidg
             &TVKSettingForFlashDataViewController::onSaveCSVFile);
     connect(m_model, &QAbstractItemModel::modelReset, this,
             &TVKSettingForFlashDataViewController::updateButtons);
+    ui->noteField->hide();
     updateButtons();
 }
 
@@ -107,26 +109,52 @@ void TVKSettingForFlashDataViewController::loadFlashDataFile()
     if (m_FlashDataFilePath.isEmpty())
         return;
     showLoading(QStringLiteral("Loading..."));
-    using Read = std::optional<QList<_FLASH_SAVE_VALUE_STRUCT>>;
+    using Read = tvk::Result<DrivingRecordFile>;
     auto *watcher = new QFutureWatcher<Read>(this);
-    connect(watcher, &QFutureWatcher<Read>::finished, this, [this, watcher] {
-        Read records = watcher->result();
-        watcher->deleteLater();
-        // A file that cannot be read leaves the table as it was (the reader has logged why).
-        if (records) {
-            m_model->setRecords(std::move(*records));
-            if (m_map)
-                m_map->setRoute(routeOf(*m_model));
-        }
-        hideLoading();
+    connect(watcher, &QFutureWatcher<Read>::finished, this,
+            [this, watcher, path = m_FlashDataFilePath] {
+                Read read = watcher->result();
+                watcher->deleteLater();
+                hideLoading();
+                publish(path, std::move(read));
+            });
+    watcher->setFuture(QtConcurrent::run(
+        [path = m_FlashDataFilePath]() -> Read { return readDrivingRecordFile(path); }));
+}
+
+void TVKSettingForFlashDataViewController::publish(const QString &path,
+                                                   tvk::Result<DrivingRecordFile> read)
+{
+    // A refused file shows no rows: the previous file's would pass for this one's.
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!read) {
+        m_model->setRecords({});
+        m_map.reset();
+        showNote(read.failure().text());
+        showAlert(window(), QStringLiteral("Warn"), read.failure().text());
         emit recordsPublished();
-    });
-    watcher->setFuture(QtConcurrent::run([path = m_FlashDataFilePath]() -> Read {
-        auto file = readDrivingRecordFile(path);
-        if (!file)
-            return std::nullopt;
-        return std::move(file->records);
-    }));
+        return;
+    }
+    const DrivingRecordFile &file = *read;
+    showNote(file.truncated() ? tvk::text("records.truncated")
+                                    .arg(shown, QString::number(file.recordCount),
+                                         QString::number(file.records.size()))
+                              : QString());
+    m_model->setRecords(std::move(read->records));
+    if (m_map)
+        m_map->setRoute(routeOf(*m_model));
+    emit recordsPublished();
+}
+
+void TVKSettingForFlashDataViewController::showNote(const QString &text)
+{
+    ui->noteField->setText(text);
+    ui->noteField->setVisible(!text.isEmpty());
+}
+
+QString TVKSettingForFlashDataViewController::note() const
+{
+    return ui->noteField->text();
 }
 
 QList<QPointF> TVKSettingForFlashDataViewController::routeOf(const TVKDrivingRecordModel &model)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings/TVKSettingControllerDelegate.h"
+#include "core/records/drivingrecordfile.h"
 
 #include <QPointF>
 
@@ -35,6 +36,8 @@ public:
     void setMapFactory(MapFactory factory) { m_mapFactory = std::move(factory); }
     TVKDrivingRecordModel *model() const { return m_model; }
     QTableView *tableView() const;
+    // What the page says about the file shown: why it was refused, or that records are missing.
+    QString note() const;
 
     // Reads the file on a worker thread behind the settings window's loading sheet; the table
     // takes the records in one step.
@@ -54,6 +57,8 @@ signals:
 private:
     void displayFileData() override;
     void updateButtons();
+    void publish(const QString &path, tvk::Result<DrivingRecordFile> read);
+    void showNote(const QString &text);
     void showLoading(const QString &caption);
     void hideLoading();
 

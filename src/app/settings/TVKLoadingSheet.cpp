@@ -12,6 +12,8 @@ TVKLoadingSheet::TVKLoadingSheet(QWidget *window)
 {
     setObjectName(QStringLiteral("loadingSheet"));
     setWindowModality(Qt::WindowModal);
+    // A sheet that comes and goes by itself: nothing to minimise, maximise or close.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_progressTitleField);
     layout->addWidget(m_progressIndicator);

@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QPushButton>
 #include <QScreen>
 #include <QtConcurrent>
 
@@ -43,6 +44,22 @@ constexpr PageEntry kPages[TVKSettingController::kPageCount] = {
     {"setting.audio", "setting.audio"},
     {"setting.driveinfoview", "setting.information"},
 };
+
+// Pages come after the window's own buttons in the focus chain; Tab goes from the selector
+// through the page before it reaches the buttons.
+void chainAfter(QWidget *selector, const QWidget *page)
+{
+    QList<QWidget *> stops;
+    for (QWidget *w = selector->nextInFocusChain(); w != selector; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+            stops.append(w);
+    }
+    QWidget *previous = selector;
+    for (QWidget *stop : std::as_const(stops)) {
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
+}
 
 } // namespace
 
@@ -87,7 +104,14 @@ void TVKSettingController::awakeFromNib()
     addAction(disks);
     ui->sdcardFormatButton->addAction(disks);
     ui->sdcardFormatButton->setContextMenuPolicy(Qt::ActionsContextMenu);
-    ui->openButton->setText(tvk::text("setting.open"));
+    ui->openButton->setText(tvk::text("setting.open_settings"));
+    ui->targetView->setFocusPolicy(Qt::NoFocus);
+    // Enter opens nothing by surprise: no button of the row acts for the whole window.
+    for (QPushButton *button : {ui->sdcardFormatButton, ui->openButton, ui->resetButton,
+                                ui->saveButton, ui->cancelButton}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 }
 
 void TVKSettingController::showWindow()
@@ -105,12 +129,20 @@ void TVKSettingController::windowDidLoad()
 {
     centreOnScreen(this);
     onInitDIalog();
+    ui->functionSegmentedControl->setFocus(Qt::OtherFocusReason);
+}
+
+void TVKSettingController::hideEvent(QHideEvent *event)
+{
+    if (auto *page = dynamic_cast<TVKSettingControllerDelegate *>(m_driveInfoController.data()))
+        page->onHide();
+    QDialog::hideEvent(event);
 }
 
 void TVKSettingController::onInitDIalog()
 {
     applyFactoryDefaults(m_FileData);
-    const bool reading = loadSettingFile();
+    const bool reading = loadSettingFile() || openPlayerCopy();
     m_strVersion = QCoreApplication::applicationVersion();
     updateTitle();
     if (m_card.settingFilePath.isEmpty())
@@ -229,40 +261,21 @@ QWidget *TVKSettingController::createPage(qint64 index)
     }
 }
 
-QWidget *TVKSettingController::createDriveInfoController()
-{
-    if (!m_driveInfoController) {
-        auto *page = new TVKSettingForFlashDataViewController(this);
-        if (m_card.selectedUSBDisk) {
-            const QString path = QDir(m_card.selectedUSBDisk->mountPath())
-                                     .filePath(QLatin1String(kDrivingRecordFilePath));
-            if (QFileInfo::exists(path))
-                page->setFlashDataFilePath(path);
-        } else if (m_openedByUser) {
-            // A card copy opened by hand keeps its log beside its settings file.
-            const QString path = QFileInfo(m_card.settingFilePath)
-                                     .dir()
-                                     .filePath(QLatin1String(kDrivingRecordFilePath));
-            if (QFileInfo::exists(path))
-                page->setFlashDataFilePath(path);
-        }
-        m_driveInfoController = page;
-    }
-    return m_driveInfoController;
-}
-
 void TVKSettingController::changeViewController(qint64 index)
 {
     if (index == m_lastSelectedTabIndex || index < 0 || index >= kPageCount)
         return;
     if (TVKSettingControllerDelegate *page = currentPage()) {
+        // A refused switch leaves the selector on the page that stays.
         if (const auto message = validateUserInput()) {
             ui->functionSegmentedControl->setSelectedSegment(m_lastSelectedTabIndex);
             showAlert(this, QStringLiteral("TAVIK"), *message);
             return;
         }
-        if (!page->populate())
+        if (!page->populate()) {
+            ui->functionSegmentedControl->setSelectedSegment(m_lastSelectedTabIndex);
             return;
+        }
         page->onHide();
     }
     if (QWidget *old = ui->targetView->takeWidget()) {
@@ -278,6 +291,7 @@ void TVKSettingController::changeViewController(qint64 index)
     page->setWindowTitle(tvk::text(kPages[index].titleKey));
     ui->targetView->setWidget(page);
     page->show();
+    chainAfter(ui->functionSegmentedControl, page);
     m_targetController = page;
     if (TVKSettingControllerDelegate *delegate = currentPage()) {
         delegate->setFileData(&m_FileData);

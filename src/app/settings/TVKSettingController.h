@@ -26,6 +26,9 @@ struct TVKSettingEnvironment
     VolumeLabeller *labeller = nullptr; // UDisks when none
     QTimeZone zone = QTimeZone::systemTimeZone();
     QString documentsFolder; // the user's documents folder when empty
+    // The card copy open in the player: its settings and driving log stand in for a card
+    // that is not inserted, and the open panel starts there.
+    QString playerFolder;
 };
 
 // The settings window: finds the card, reads its config.bin into one record, shows one page at
@@ -69,6 +72,10 @@ public:
     void showLoading(const QString &caption);
     void hideLoading();
 
+protected:
+    // The map of the driving log goes with the window.
+    void hideEvent(QHideEvent *event) override;
+
 signals:
     // A background read has been published into the record.
     void settingFileLoaded();
@@ -87,6 +94,8 @@ private:
     QString saveDestination();
     void writeTo(const QString &path);
     TVKSettingControllerDelegate *currentPage() const;
+    bool openPlayerCopy();
+    void resetDriveInfoPage();
 
     std::unique_ptr<Ui::TVKSettingController> ui;
     std::unique_ptr<VolumeSource> m_ownVolumes;

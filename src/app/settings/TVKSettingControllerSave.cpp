@@ -79,7 +79,8 @@ void TVKSettingController::onSaveDefaultSetting()
 
 void TVKSettingController::onOpen()
 {
-    auto *panel = new QFileDialog(this, tvk::text("setting.open_title"));
+    auto *panel =
+        new QFileDialog(this, tvk::text("setting.open_title"), m_environment.playerFolder);
     panel->setObjectName(QStringLiteral("openPanel"));
     panel->setFileMode(QFileDialog::ExistingFile);
     panel->setNameFilters({tvk::text("setting.open_filter") + QStringLiteral(" (config.bin)"),
@@ -120,6 +121,7 @@ bool TVKSettingController::openSettingFile(const QString &chosen, QString *reaso
     m_openedByUser = true;
     updateTitle();
     showRecordState();
+    resetDriveInfoPage();
     if (auto *page = dynamic_cast<TVKSettingControllerDelegate *>(m_targetController.data()))
         page->setFileData(&m_FileData);
     return true;

@@ -45,6 +45,11 @@ TVKSettingForAuxViewController::TVKSettingForAuxViewController(QWidget *parent)
     ui->memeryRatioSlider->setPageStep(1);
     ui->memeryRatioSlider->setTickPosition(QSlider::TicksBelow);
     ui->memeryRatioSlider->setTickInterval(1);
+    // The warning's room is kept while it is hidden, so that the page does not jump when the
+    // slider first moves.
+    QSizePolicy keep = ui->sdcardCapacityWarningLabel->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    ui->sdcardCapacityWarningLabel->setSizePolicy(keep);
     ui->sdcardCapacityWarningLabel->hide();
     connect(ui->memeryRatioSlider, &QSlider::valueChanged, this,
             &TVKSettingForAuxViewController::sliderMoved);

@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -169,14 +170,14 @@ void TVKSettingForBasicViewController::changeGsensorEnable()
     const bool on = ui->gsensorEnableChk->isChecked();
     ui->gsensorSensitivityDrivingSeg->setEnabled(on);
     ui->gsensorSensitivityParkingSeg->setEnabled(on);
-    for (QLineEdit *field : drivingFields() + parkingFields())
-        field->setEnabled(on);
+    updateGsensorThreshold();
 }
 
 void TVKSettingForBasicViewController::updateGsensorThreshold()
 {
-    const auto update = [](const TKSegmentedControl *control, const QList<QLineEdit *> &fields,
-                           bool driving) {
+    const bool on = ui->gsensorEnableChk->isChecked();
+    const auto update = [on](const TKSegmentedControl *control, const QList<QLineEdit *> &fields,
+                             bool driving) {
         const int s = control->selectedSegment();
         if (s >= 0 && s < kCustomPreset) {
             const Preset &p = kPresets[s];
@@ -185,7 +186,7 @@ void TVKSettingForBasicViewController::updateGsensorThreshold()
             fields[2]->setText(thresholdText(driving ? p.drivingYZ : p.parking));
         }
         for (QLineEdit *field : fields)
-            field->setEnabled(s == kCustomPreset);
+            field->setEnabled(on && s == kCustomPreset);
     };
     update(ui->gsensorSensitivityDrivingSeg, drivingFields(), true);
     update(ui->gsensorSensitivityParkingSeg, parkingFields(), false);
@@ -257,6 +258,9 @@ std::optional<QString> TVKSettingForBasicViewController::validateUserInput()
         }
         return std::nullopt;
     };
+    // A field the user cannot change is not held against the page.
+    if (!ui->gsensorEnableChk->isChecked())
+        return std::nullopt;
     if (ui->gsensorSensitivityDrivingSeg->selectedSegment() == kCustomPreset) {
         if (auto message = check(drivingFields()))
             return message;
@@ -277,12 +281,23 @@ bool TVKSettingForBasicViewController::populate()
     d.g_sensor_enable = ui->gsensorEnableChk->isChecked() ? 1 : 0;
     const QList<QLineEdit *> driving = drivingFields();
     const QList<QLineEdit *> parking = parkingFields();
-    storeThreshold(driving[0], d.gsen_x_threshold);
-    storeThreshold(driving[1], d.gsen_y_threshold);
-    storeThreshold(driving[2], d.gsen_z_threshold);
-    storeThreshold(parking[0], d.parkmode_x_threshold);
-    storeThreshold(parking[1], d.parkmode_y_threshold);
-    storeThreshold(parking[2], d.parkmode_z_threshold);
+    // With the sensor off the thresholds are kept as they were, unless what the fields hold
+    // would itself pass.
+    const auto storable = [](const QList<QLineEdit *> &fields) {
+        return std::all_of(fields.cbegin(), fields.cend(), [](const QLineEdit *field) {
+            return bool(TVKValidator::validateGsensorThreshold(field->text()));
+        });
+    };
+    if (d.g_sensor_enable || storable(driving)) {
+        storeThreshold(driving[0], d.gsen_x_threshold);
+        storeThreshold(driving[1], d.gsen_y_threshold);
+        storeThreshold(driving[2], d.gsen_z_threshold);
+    }
+    if (d.g_sensor_enable || storable(parking)) {
+        storeThreshold(parking[0], d.parkmode_x_threshold);
+        storeThreshold(parking[1], d.parkmode_y_threshold);
+        storeThreshold(parking[2], d.parkmode_z_threshold);
+    }
     d.ledoff = ui->frontLedOffChk->isChecked() ? 0 : 1;
     d.ledoff_rear = ui->rearLedOffChk->isChecked() ? 0 : 1;
     storeSegment(ui->compositeModeSeg, d.composite_mode);

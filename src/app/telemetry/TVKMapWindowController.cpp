@@ -2,6 +2,7 @@
 
 #include "app/telemetry/TVKMapView.h"
 #include "core/common/log.h"
+#include "core/common/strings.h"
 #include "ui_TVKMapWindowController.h"
 
 #include <QGuiApplication>
@@ -10,7 +11,7 @@ TVKMapWindowController::TVKMapWindowController(QWidget *parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TVKMapWindowController>())
 {
     ui->setupUi(this);
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(tvk::text("map.window_title"));
     windowDidLoad();
 }
 

@@ -106,12 +106,15 @@ private slots:
         QWidget window;
         CardOfferBar &bar = *new CardOfferBar(&window);
         QSignalSpy opened(&bar, &CardOfferBar::openRequested);
+        QSignalSpy settings(&bar, &CardOfferBar::settingsRequested);
         window.show();
         QVERIFY(!bar.isVisible());
         bar.offer("/media/ann/FIRST", CardMount::Recordings);
         bar.offer("/media/ann/SECOND", CardMount::SettingsFile);
         QVERIFY(bar.isVisible());
-        QCOMPARE(bar.openButton()->text(), tvk::text("player.open_card").arg("/media/ann/SECOND"));
+        // A card with settings and no recordings offers its settings, not an empty list.
+        QCOMPARE(bar.openButton()->text(),
+                 tvk::text("player.open_card_settings").arg("/media/ann/SECOND"));
 
         bar.setSuppressed(true); // full screen
         QVERIFY(!bar.isVisible());
@@ -120,9 +123,16 @@ private slots:
         QCOMPARE(opened.count(), 0);
 
         bar.openButton()->click();
-        QCOMPARE(opened.count(), 1);
-        QCOMPARE(opened[0].first().toString(), "/media/ann/SECOND");
+        QCOMPARE(opened.count(), 0);
+        QCOMPARE(settings.count(), 1);
+        QCOMPARE(settings[0].first().toString(), "/media/ann/SECOND");
         QCOMPARE(bar.offeredMountPoint(), "/media/ann/FIRST");
+        QCOMPARE(bar.openButton()->text(), tvk::text("player.open_card").arg("/media/ann/FIRST"));
+        bar.offer("/media/ann/FIRST", CardMount::Recordings);
+        bar.openButton()->click();
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened[0].first().toString(), "/media/ann/FIRST");
+        bar.offer("/media/ann/FIRST", CardMount::Recordings);
 
         bar.offer("/media/ann/THIRD", CardMount::Recordings);
         bar.withdraw("/media/ann/THIRD"); // pulled out before the click

@@ -103,7 +103,7 @@ private slots:
             << QList<FakeVolume>{volume("/media/a", 32000000000)} << "sdb1   /media/a"
             << "64 KB";
         QTest::newRow("no volume") << QList<FakeVolume>{} << "-"
-                                   << "128KB";
+                                   << "-";
     }
 
     void fields()

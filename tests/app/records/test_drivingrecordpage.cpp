@@ -118,6 +118,47 @@ private slots:
         QCOMPARE(page->findChild<QPushButton *>("exportButton")->isEnabled(), rows > 0);
     }
 
+    // A refused file empties the table and says why in the command line's words; a short one
+    // says that records are missing.
+    void refusedAndShortFilesSaySo_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("refused");
+        const QList<_FLASH_SAVE_VALUE_STRUCT> six = sampleDrivingRecords(6);
+        QTest::newRow("shorter than a header") << QByteArray(7, '\0') << 0 << true;
+        QTest::newRow("impossible count") << drivingRecordFileBytes(six, 0xFFFFFFFF) << 0 << true;
+        QTest::newRow("records missing")
+            << drivingRecordFileBytes(six, 9).left(12 + 40 * 4 + 17) << 4 << false;
+    }
+
+    void refusedAndShortFilesSaySo()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, refused);
+        auto page = open(drivingRecordFileBytes(sampleDrivingRecords(3)));
+        QVERIFY(page);
+        QCOMPARE(page->model()->rowCount(), 3);
+        QVERIFY(page->note().isEmpty());
+        const QString path = dir.filePath("other.drv");
+        writeFile(path, bytes);
+        QSignalSpy published(page.get(), &TVKSettingForFlashDataViewController::recordsPublished);
+        page->setFlashDataFilePath(path);
+        page->loadFlashDataFile();
+        QVERIFY(published.wait(5000));
+        QTEST(int(page->model()->rowCount()), "rows");
+        const ProcessRun tool = runTool({"drv", path});
+        QCOMPARE(tool.status, refused ? 1 : 0);
+        // What the tool says after its name, or its numbers for missing records.
+        const QString said = QString::fromUtf8(tool.err).section(u'\n', 0, 0);
+        if (refused) {
+            QCOMPARE("tavik-tool: " + page->note(), said);
+            QCOMPARE(dismissAlert(*page), "Warn|" + page->note());
+        } else {
+            QVERIFY2(page->note().contains(said.section(": ", 2)), qPrintable(page->note()));
+        }
+    }
+
     void mapOfARecord()
     {
         QList<_FLASH_SAVE_VALUE_STRUCT> records = sampleDrivingRecords(3);
