@@ -1291,5 +1291,59 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
         <translation>카메라 시계가 녹화 영상의 GPS 시간보다 %1초 느립니다. 제안: 카드 시간대의 현재 시각(%2).</translation>
     </message>
+    <message id="duration.hours" numerus="yes">
+        <source>%n h</source>
+        <translation>
+            <numerusform>%n시간</numerusform>
+        </translation>
+    </message>
+    <message id="duration.minutes" numerus="yes">
+        <source>%n min</source>
+        <translation>
+            <numerusform>%n분</numerusform>
+        </translation>
+    </message>
+    <message id="duration.seconds" numerus="yes">
+        <source>%n s</source>
+        <translation>
+            <numerusform>%n초</numerusform>
+        </translation>
+    </message>
+    <message id="duration.pair">
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message id="time.window_title">
+        <source>Set the Camera’s Clock</source>
+        <translation>카메라 시계 맞추기</translation>
+    </message>
+    <message id="format.window_title">
+        <source>Format Memory Card</source>
+        <translation>메모리 카드 포맷</translation>
+    </message>
+    <message id="map.window_title">
+        <source>Map</source>
+        <translation>지도</translation>
+    </message>
+    <message id="records.map_title">
+        <source>Driving Log Map</source>
+        <translation>운행 기록 지도</translation>
+    </message>
+    <message id="setting.open_settings">
+        <source>Open Settings File…</source>
+        <translation>설정 파일 열기…</translation>
+    </message>
+    <message id="records.open_log">
+        <source>Open Driving Log…</source>
+        <translation>운행 기록 열기…</translation>
+    </message>
+    <message id="records.truncated">
+        <source>%1: the header promises %2 records, the file holds %3; the missing records are not shown.</source>
+        <translation>%1: 헤더에는 기록이 %2개라고 되어 있지만 파일에는 %3개뿐입니다. 빠진 기록은 표시하지 않습니다.</translation>
+    </message>
+    <message id="player.open_card_settings">
+        <source>Open the settings on %1</source>
+        <translation>%1의 설정 열기</translation>
+    </message>
 </context>
 </TS>
