@@ -1303,6 +1303,10 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <translation>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
     </message>
     <!-- trips, clock and route: begin -->
+    <message id="trips.json_and_route_on_stdout">
+        <source>--json and a route written to - would share the standard output; write the route to a file.</source>
+        <translation>--json and a route written to - would share the standard output; write the route to a file.</translation>
+    </message>
     <!-- trips, clock and route: end -->
     <!-- evidence and written files: begin -->
     <!-- evidence and written files: end -->

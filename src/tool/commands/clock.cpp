@@ -1,9 +1,9 @@
 // tavik-tool clock DIR [--json]: how far the camera's clock is off, from the GPS time.
-#include "core/catalogue/TVKMediaList.h"
 #include "core/clock/clockcheck.h"
 #include "core/common/cformat.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/settings/cardsettings.h"
+#include "tool/cardwalk.h"
 #include "tool/command.h"
 #include "tool/jsontext.h"
 
@@ -65,7 +65,10 @@ int runClock(const QCommandLineParser &line)
     const QString root = QFileInfo(folder).absoluteFilePath();
     QList<TVKMedia> fronts;
     QStringList paths;
-    for (const TVKMedia &m : TVKMediaList::walk(root).medias) {
+    const tvk::Result<QList<TVKMedia>> medias = walkCardFolder(root);
+    if (!medias)
+        return toolFailure(medias.failure().text());
+    for (const TVKMedia &m : *medias) {
         if (m.isFrontMedia()) {
             fronts.append(m);
             paths.append(m.path());

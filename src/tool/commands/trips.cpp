@@ -1,10 +1,11 @@
 // tavik-tool trips DIR [--json] [--gpx OUT|--kml OUT]: the drives on a card and their routes.
 #include "core/trips/trips.h"
 
-#include "core/catalogue/TVKMediaList.h"
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
+#include "tool/cardwalk.h"
 #include "tool/command.h"
 #include "tool/jsontext.h"
 #include "tool/outputfile.h"
@@ -101,12 +102,18 @@ int runTrips(const QCommandLineParser &line)
     const QString output = line.isSet(kGpxOut)   ? line.value(kGpxOut)
                            : line.isSet(kKmlOut) ? line.value(kKmlOut)
                                                  : QString();
+    // Two documents on one stream would be neither.
+    if (json && output == QLatin1String("-"))
+        return toolCommandUsageError(QStringLiteral("trips"),
+                                     tvk::text("trips.json_and_route_on_stdout"));
     if (!QFileInfo(folder).isDir())
         return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
 
-    const TVKMediaList::Contents contents =
-        TVKMediaList::walk(QFileInfo(folder).absoluteFilePath());
-    const QList<TripRoute> routes = tripRoutes(groupTrips(contents.medias));
+    const tvk::Result<QList<TVKMedia>> medias =
+        walkCardFolder(QFileInfo(folder).absoluteFilePath());
+    if (!medias)
+        return toolFailure(medias.failure().text());
+    const QList<TripRoute> routes = tripRoutes(groupTrips(*medias));
     if (!output.isEmpty()) {
         QList<RouteTrack> tracks;
         for (const TripRoute &route : routes) {

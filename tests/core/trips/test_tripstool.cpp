@@ -152,6 +152,34 @@ private slots:
         QCOMPARE(field(last, "Date") + ' ' + field(last, "Time"), "2026/10/17 00:00:02");
     }
 
+    // Two documents on stdout would be neither: refused before anything is written.
+    void oneDocumentPerStream_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::newRow("GPX and JSON on stdout") << QStringList{"--gpx", "-", "--json"} << 2;
+        QTest::newRow("KML and JSON on stdout") << QStringList{"--json", "--kml", "-"} << 2;
+        QTest::newRow("GPX to a file, JSON on stdout")
+            << QStringList{"--gpx", "route.gpx", "--json"} << 0;
+    }
+
+    void oneDocumentPerStream()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), "alwa_20261017_083000_F:3"), QString());
+        QDir::setCurrent(dir.path());
+        const ProcessRun run = runTool(QStringList{"trips", dir.path()} + options);
+        QCOMPARE(run.status, status);
+        if (status) {
+            QCOMPARE(run.out, QByteArray());
+            QVERIFY2(run.err.contains("standard output"), run.err);
+        } else {
+            QVERIFY(QJsonDocument::fromJson(run.out).isObject());
+        }
+    }
+
     // KML: one placemark per trip, one track per recording, a time for every point.
     void kml()
     {
