@@ -120,6 +120,15 @@ std::optional<double> median(QList<double> values)
 
 } // namespace
 
+int nearestZoneSeconds(double offsetSeconds)
+{
+    // Clamped while still a double: a century's offset in steps overflows no int.
+    const double steps = std::clamp(std::round(offsetSeconds / kZoneStepSeconds),
+                                    double(kWestmostZoneSeconds / kZoneStepSeconds),
+                                    double(kEastmostZoneSeconds / kZoneStepSeconds));
+    return std::isfinite(steps) ? int(steps) * kZoneStepSeconds : 0;
+}
+
 ClockReport clockReport(const QList<ClockReading> &rawOffsets, std::optional<int> zoneSeconds)
 {
     QList<double> raw;
@@ -128,11 +137,13 @@ ClockReport clockReport(const QList<ClockReading> &rawOffsets, std::optional<int
             raw.append(*reading.offsetSeconds);
     }
     ClockReport report;
-    report.zoneFromSettings = zoneSeconds.has_value();
-    if (zoneSeconds)
+    if (zoneSeconds) {
         report.zoneSeconds = *zoneSeconds;
-    else if (const std::optional<double> m = median(raw))
-        report.zoneSeconds = int(std::lround(*m / 900)) * 900;
+        report.zoneSource = ClockZoneSource::Settings;
+    } else if (const std::optional<double> m = median(raw)) {
+        report.zoneSeconds = nearestZoneSeconds(*m);
+        report.zoneSource = ClockZoneSource::Guessed;
+    }
     QList<double> offsets;
     for (const ClockReading &reading : rawOffsets) {
         ClockReading r{reading.path, std::nullopt};
