@@ -1319,6 +1319,10 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>the time zone was guessed from the GPS time: the card has no config.bin</source>
         <translation>the time zone was guessed from the GPS time: the card has no config.bin</translation>
     </message>
+    <message id="trips.recording_unreadable">
+        <source>The recording could not be read, so it is left out of the trips</source>
+        <translation>The recording could not be read, so it is left out of the trips</translation>
+    </message>
     <!-- trips, clock and route: end -->
     <!-- evidence and written files: begin -->
     <!-- evidence and written files: end -->

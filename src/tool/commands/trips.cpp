@@ -113,7 +113,10 @@ int runTrips(const QCommandLineParser &line)
         walkCardFolder(QFileInfo(folder).absoluteFilePath());
     if (!medias)
         return toolFailure(medias.failure().text());
-    const QList<TripRoute> routes = tripRoutes(groupTrips(*medias));
+    const TripGrouping grouping = groupTrips(*medias);
+    for (const tvk::Failure &skipped : grouping.skipped)
+        toolErr() << "tavik-tool: " << skipped.text() << Qt::endl;
+    const QList<TripRoute> routes = tripRoutes(grouping.trips);
     if (!output.isEmpty()) {
         QList<RouteTrack> tracks;
         for (const TripRoute &route : routes) {

@@ -17,7 +17,7 @@ TVKTrip tripOf(const QStringList &names)
     QList<TVKMedia> medias;
     for (const QString &name : names)
         medias.append(TVKMedia("/card/DCIM/" + name + ".avi"));
-    return groupTrips(medias, [](const TVKMedia &) { return 60000; }).value(0);
+    return groupTrips(medias, [](const TVKMedia &) { return 60000; }).trips.value(0);
 }
 
 // Two points a route, the second 0.001° east; none for a name in `noFix`.
@@ -129,7 +129,7 @@ private slots:
             QVERIFY(!path.isEmpty());
             medias.append(TVKMedia(path));
         }
-        const TVKTrip trip = groupTrips(medias).value(0);
+        const TVKTrip trip = groupTrips(medias).trips.value(0);
         QCOMPARE(trip.recordings.size(), 2);
         TVKTripRouteLayer layer(nullptr);
         QSignalSpy published(&layer, &TVKTripRouteLayer::published);
@@ -165,7 +165,7 @@ private slots:
             medias.append(TVKMedia(writeCardRecording(dir.path(), name, 20, 9 * 3600, 0)));
             QVERIFY(QFileInfo::exists(medias.last().path()));
         }
-        const TVKTrip trip = groupTrips(medias).value(0);
+        const TVKTrip trip = groupTrips(medias).trips.value(0);
         QWidget window;
         TVKExportActions actions(&window,
                                  {[&] { return medias[0].path(); },

@@ -101,6 +101,42 @@ private slots:
                  "alwa_20261017_083000_F|alwa_20261017_083300_F");
     }
 
+    // A recording that cannot be read is left out and named; its length is not guessed.
+    void unreadableRecording_data()
+    {
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("unreadable");
+        QTest::addColumn<QString>("trips");
+        QTest::addColumn<int>("seconds"); // of the first trip
+        QTest::newRow("a rear one does not lengthen the trip")
+            << "alwa_20261017_083000_F:30 alwa_20261017_083010_R:30"
+            << "alwa_20261017_083010_R"
+            << "alwa_20261017_083000_F" << 30;
+        QTest::newRow("one between two does not join them")
+            << "alwa_20261017_083000_F:30 alwa_20261017_083040_F:30 alwa_20261017_083210_F:30"
+            << "alwa_20261017_083040_F"
+            << "alwa_20261017_083000_F|alwa_20261017_083210_F" << 30;
+    }
+
+    void unreadableRecording()
+    {
+        QFETCH(QString, plan);
+        QFETCH(QString, unreadable);
+        QFETCH(QString, trips);
+        QFETCH(int, seconds);
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), plan), QString());
+        const QString path = dir.filePath("DCIM/" + unreadable + ".avi");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        const ProcessRun run = runToolUnprivileged({"trips", dir.path(), "--json"}, dir.path());
+        QCOMPARE(run.status, 0);
+        const QJsonArray list = QJsonDocument::fromJson(run.out)["trips"].toArray();
+        QCOMPARE(tripNames(list), trips);
+        QCOMPARE(list[0]["seconds"].toInt(), seconds);
+        QVERIFY2(run.err.startsWith("tavik-tool: " + path.toUtf8() + ": "), run.err);
+        QVERIFY2(run.err.contains("could not be read"), run.err);
+    }
+
     // The contract's fields of one trip: name times, the header's length, absolute paths and
     // the distance of a car going east at 10 m/s.
     void contract()
