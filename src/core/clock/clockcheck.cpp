@@ -1,5 +1,6 @@
 #include "core/clock/clockcheck.h"
 
+#include "core/route/routepoints.h"
 #include "core/trips/trips.h"
 
 #include <QByteArrayView>
@@ -58,19 +59,6 @@ QDateTime validRmcTime(QByteArrayView sentence)
     }
     const QDateTime utc(QDate(2000 + *yy, *month, *day), QTime(*h, *m, *s, ms), Qt::UTC);
     return utc.isValid() ? utc : QDateTime();
-}
-
-// The earliest time stamp of the recording's telemetry: where its own clock starts.
-std::optional<quint32> firstRecordTime(const TVKTelemetry &t)
-{
-    std::optional<quint32> first;
-    if (!t.m_vGSensorData.isEmpty())
-        first = t.m_vGSensorData.first().data().timestamp;
-    if (!t.m_GpsRecords.isEmpty()) {
-        const quint32 gps = t.m_GpsRecords.first().data().nTimestamp;
-        first = first ? std::min(*first, gps) : gps;
-    }
-    return first;
 }
 
 } // namespace

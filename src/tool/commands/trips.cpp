@@ -1,10 +1,9 @@
 // tavik-tool trips DIR [--json] [--gpx OUT|--kml OUT]: the drives on a card and their routes.
-#include "core/trips/trips.h"
-
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
+#include "core/trips/triproute.h"
 #include "tool/cardwalk.h"
 #include "tool/command.h"
 #include "tool/jsontext.h"
@@ -33,14 +32,15 @@ QList<TripRoute> tripRoutes(const QList<TVKTrip> &trips)
     QList<TripRoute> out;
     qsizetype next = 0;
     for (const TVKTrip &trip : trips) {
-        TripRoute route{trip, {}, 0};
-        QList<QList<RoutePoint>> pieces;
-        for (const TVKMedia &m : trip.routeRecordings()) {
-            pieces.append(routes[next++]);
-            if (!pieces.last().isEmpty())
-                route.segments.append({m.fileName(), pieces.last()});
+        const QList<TVKMedia> recordings = trip.routeRecordings();
+        const PlausibleRoute plausible =
+            plausibleRoute(tripRoutePieces(trip, routes.mid(next, recordings.size())));
+        next += recordings.size();
+        TripRoute route{trip, {}, plausible.kilometres};
+        for (qsizetype i = 0; i < recordings.size(); ++i) {
+            if (!plausible.pieces[i].isEmpty())
+                route.segments.append({recordings[i].fileName(), plausible.pieces[i]});
         }
-        route.km = routeKilometres(pieces);
         out.append(route);
     }
     return out;

@@ -20,7 +20,7 @@ TVKTrip tripOf(const QStringList &names)
     return groupTrips(medias, [](const TVKMedia &) { return 60000; }).trips.value(0);
 }
 
-// Two points a route, the second 0.001° east; none for a name in `noFix`.
+// Two points a route, the second a second later and 0.001° east; none for a name in `noFix`.
 QList<QList<RoutePoint>> routesOf(const TVKTrip &trip, const QStringList &noFix)
 {
     QList<QList<RoutePoint>> routes;
@@ -32,6 +32,7 @@ QList<QList<RoutePoint>> routesOf(const TVKTrip &trip, const QStringList &noFix)
                 RoutePoint point;
                 point.latitude = 37.5;
                 point.longitude = lng + east;
+                point.recordMs = east > 0 ? 1000 : 0;
                 route.append(point);
             }
         }
