@@ -157,6 +157,36 @@ private slots:
         QVERIFY2(run.out.contains("\"km\": 1.8,"), run.out);
     }
 
+    // An event recording inside continuous ones repeats a stretch: it counts once, whether
+    // or not its fixes carry a date (without RMC, GGA gives the time of day only).
+    void overlapCountsOnce_data()
+    {
+        QTest::addColumn<bool>("dated");
+        QTest::newRow("dated fixes") << true;
+        QTest::newRow("fixes without a date") << false;
+    }
+
+    void overlapCountsOnce()
+    {
+        QFETCH(bool, dated);
+        QTemporaryDir dir;
+        const QStringList names{"alwa_20261017_083000_F", "event_20261017_083020_F",
+                                "alwa_20261017_083100_F"};
+        QCOMPARE(writeCard(dir.path(), names[0] + ":60 " + names[1] + ":20 " + names[2] + ":60"),
+                 QString());
+        for (const QString &name : names) {
+            const QString path = dir.filePath("DCIM/" + name + ".avi");
+            QByteArray bytes = readFile(path);
+            if (!dated) // an unknown sentence, left out with its checksum
+                bytes.replace("$GPRMC,", "$GPXXX,");
+            QVERIFY(writeFile(path, bytes));
+        }
+        const ProcessRun run = runTool({"trips", dir.path(), "--json"});
+        QCOMPARE(run.status, 0);
+        // 119 s at 10 m/s.
+        QCOMPARE(QJsonDocument::fromJson(run.out)["trips"][0]["km"].toDouble(), 1.2);
+    }
+
     // Every point, time and position of the export survives GPSBabel's reading.
     void gpsbabelReadsTheExport()
     {
