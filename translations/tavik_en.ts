@@ -1315,6 +1315,26 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <translation>The camera’s clock runs %1 behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</translation>
     </message>
     <!-- trips, clock and route: begin -->
+    <message id="trips.json_and_route_on_stdout">
+        <source>--json and a route written to - would share the standard output; write the route to a file.</source>
+        <translation>--json and a route written to - would share the standard output; write the route to a file.</translation>
+    </message>
+    <message id="clock.zone_guessed">
+        <source>zone %1 (guessed from the GPS time: the card has no config.bin)</source>
+        <translation>zone %1 (guessed from the GPS time: the card has no config.bin)</translation>
+    </message>
+    <message id="clock.nothing_to_compare">
+        <source>no recording has a valid GPS fix: there is nothing to compare the camera&apos;s clock with</source>
+        <translation>no recording has a valid GPS fix: there is nothing to compare the camera&apos;s clock with</translation>
+    </message>
+    <message id="evidence.clock_zone_guessed">
+        <source>the time zone was guessed from the GPS time: the card has no config.bin</source>
+        <translation>the time zone was guessed from the GPS time: the card has no config.bin</translation>
+    </message>
+    <message id="trips.recording_unreadable">
+        <source>The recording could not be read, so it is left out of the trips</source>
+        <translation>The recording could not be read, so it is left out of the trips</translation>
+    </message>
     <!-- trips, clock and route: end -->
     <!-- evidence and written files: begin -->
     <!-- evidence and written files: end -->

@@ -5,7 +5,7 @@
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
 #include "core/player/VideoPlayer.h"
-#include "core/route/routepoints.h"
+#include "core/route/routefilter.h"
 
 #include <QLabel>
 #include <QPointF>
@@ -24,7 +24,7 @@ void TVKTelemetryPanel::setTelemetry(TVKTelemetryPtr telemetry)
 
     // The whole route once per start, each record with the hemispheres of its own fix.
     QList<QPointF> route;
-    for (const RoutePoint &p : routeOf(*m_telemetry))
+    for (const RoutePoint &p : plausibleRoute({{{}, 0, routeOf(*m_telemetry)}}).pieces.first())
         route.append(QPointF(p.longitude, p.latitude));
     m_fields.mapWebView->setRoute(route);
 }

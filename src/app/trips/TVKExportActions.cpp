@@ -2,6 +2,7 @@
 
 #include "app/controls/TVKAlert.h"
 #include "core/common/strings.h"
+#include "core/trips/triproute.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -61,7 +62,8 @@ QString TVKExportActions::writeRoute(RouteCache &cache, const RouteJob &job, con
     QStringList paths;
     for (const TVKMedia &m : job.recordings)
         paths.append(m.path());
-    const QList<QList<RoutePoint>> routes = cache.routes(paths);
+    const QList<QList<RoutePoint>> routes =
+        plausibleRoute(routePieces(job.recordings, cache.routes(paths))).pieces;
     RouteTrack track{job.trackName, {}};
     bool anyPoint = false;
     for (qsizetype i = 0; i < job.recordings.size(); ++i) {

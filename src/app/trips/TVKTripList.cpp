@@ -97,7 +97,7 @@ void TVKTripList::catalogueChanged()
     m_watcher = watcher;
     connect(watcher, &QFutureWatcherBase::finished, this,
             [this, watcher, medias] { publish(watcher, medias); });
-    watcher->setFuture(QtConcurrent::run([medias] { return groupTrips(medias); }));
+    watcher->setFuture(QtConcurrent::run([medias] { return groupTrips(medias).trips; }));
 }
 
 void TVKTripList::publish(QFutureWatcher<QList<TVKTrip>> *watcher, const QList<TVKMedia> &medias)

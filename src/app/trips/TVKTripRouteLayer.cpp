@@ -1,6 +1,7 @@
 #include "app/trips/TVKTripRouteLayer.h"
 
 #include "app/telemetry/TVKMapView.h"
+#include "core/trips/triproute.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,11 +46,12 @@ void TVKTripRouteLayer::clear()
 }
 
 QJsonObject TVKTripRouteLayer::layerData(const TVKTrip &trip,
-                                         const QList<QList<RoutePoint>> &routes,
+                                         const QList<QList<RoutePoint>> &allRoutes,
                                          const QString &currentPath)
 {
     const QString currentMoment = TVKMedia(currentPath).mediaGroupName();
     const QList<TVKMedia> recordings = trip.routeRecordings();
+    const QList<QList<RoutePoint>> routes = plausibleRoute(tripRoutePieces(trip, allRoutes)).pieces;
     QJsonArray parts, events;
     for (qsizetype i = 0; i < recordings.size() && i < routes.size(); ++i) {
         const TVKMedia &media = recordings[i];

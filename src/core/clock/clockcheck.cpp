@@ -1,5 +1,6 @@
 #include "core/clock/clockcheck.h"
 
+#include "core/route/routepoints.h"
 #include "core/trips/trips.h"
 
 #include <QByteArrayView>
@@ -60,19 +61,6 @@ QDateTime validRmcTime(QByteArrayView sentence)
     return utc.isValid() ? utc : QDateTime();
 }
 
-// The earliest time stamp of the recording's telemetry: where its own clock starts.
-std::optional<quint32> firstRecordTime(const TVKTelemetry &t)
-{
-    std::optional<quint32> first;
-    if (!t.m_vGSensorData.isEmpty())
-        first = t.m_vGSensorData.first().data().timestamp;
-    if (!t.m_GpsRecords.isEmpty()) {
-        const quint32 gps = t.m_GpsRecords.first().data().nTimestamp;
-        first = first ? std::min(*first, gps) : gps;
-    }
-    return first;
-}
-
 } // namespace
 
 std::optional<FirstValidFix> firstValidFix(const TVKTelemetry &telemetry)
@@ -120,6 +108,15 @@ std::optional<double> median(QList<double> values)
 
 } // namespace
 
+int nearestZoneSeconds(double offsetSeconds)
+{
+    // Clamped while still a double: a century's offset in steps overflows no int.
+    const double steps = std::clamp(std::round(offsetSeconds / kZoneStepSeconds),
+                                    double(kWestmostZoneSeconds / kZoneStepSeconds),
+                                    double(kEastmostZoneSeconds / kZoneStepSeconds));
+    return std::isfinite(steps) ? int(steps) * kZoneStepSeconds : 0;
+}
+
 ClockReport clockReport(const QList<ClockReading> &rawOffsets, std::optional<int> zoneSeconds)
 {
     QList<double> raw;
@@ -128,11 +125,13 @@ ClockReport clockReport(const QList<ClockReading> &rawOffsets, std::optional<int
             raw.append(*reading.offsetSeconds);
     }
     ClockReport report;
-    report.zoneFromSettings = zoneSeconds.has_value();
-    if (zoneSeconds)
+    if (zoneSeconds) {
         report.zoneSeconds = *zoneSeconds;
-    else if (const std::optional<double> m = median(raw))
-        report.zoneSeconds = int(std::lround(*m / 900)) * 900;
+        report.zoneSource = ClockZoneSource::Settings;
+    } else if (const std::optional<double> m = median(raw)) {
+        report.zoneSeconds = nearestZoneSeconds(*m);
+        report.zoneSource = ClockZoneSource::Guessed;
+    }
     QList<double> offsets;
     for (const ClockReading &reading : rawOffsets) {
         ClockReading r{reading.path, std::nullopt};

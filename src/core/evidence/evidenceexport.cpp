@@ -111,7 +111,9 @@ QString exportEvidence(const QString &path, const QString &out, const EvidencePa
     if (const std::optional<double> raw = rawClockOffset(recordings.first(), main)) {
         const std::optional<int> zone =
             facts.settings ? cardZoneSeconds(*facts.settings) : std::nullopt;
-        facts.clockOffsetSeconds = clockReport({{path, raw}}, zone).medianOffsetSeconds;
+        const ClockReport clock = clockReport({{path, raw}}, zone);
+        facts.clockOffsetSeconds = clock.medianOffsetSeconds;
+        facts.clockZoneGuessed = clock.zoneSource == ClockZoneSource::Guessed;
     }
     const QByteArray graph = painter.gSensorPng(main.m_GSensors, peak);
     const QByteArray map = painter.routePng(route, facts.place ? &*facts.place : nullptr);

@@ -1,6 +1,7 @@
 #include "core/evidence/evidencereport.h"
 
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
 #include "core/settings/TimeZones.h"
 #include "core/settings/cardsettings.h"
 #include "core/trips/trips.h"
@@ -97,11 +98,14 @@ QByteArray evidenceReportHtml(const EvidenceFacts &f)
     html += row(QStringLiteral("Start (camera clock)"),
                 nameTime(f.recording).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     html += eventRows(f);
-    html +=
-        row(QStringLiteral("Camera clock against GPS"),
-            f.clockOffsetSeconds ? tvk::cformat("%+.1f s (positive: the camera's clock is ahead)",
-                                                *f.clockOffsetSeconds)
-                                 : QStringLiteral("unknown: no valid GPS fix"));
+    html += row(QStringLiteral("Camera clock against GPS"),
+                f.clockOffsetSeconds
+                    ? tvk::cformat("%+.1f s (positive: the camera's clock is ahead)",
+                                   *f.clockOffsetSeconds) +
+                          (f.clockZoneGuessed
+                               ? QStringLiteral("; ") + tvk::text("evidence.clock_zone_guessed")
+                               : QString())
+                    : QStringLiteral("unknown: no valid GPS fix"));
     html += settingsRows(f.settings);
     html += QStringLiteral("</table>\n<h2>G-sensor</h2><img src=\"gsensor.png\" alt=\"G-sensor "
                            "graph\">\n<h2>Route</h2><img src=\"route.png\" alt=\"Route\">\n"

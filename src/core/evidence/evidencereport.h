@@ -21,6 +21,7 @@ struct EvidenceFacts
     std::optional<RoutePoint> place; // the fix nearest the peak, or the first one
     std::optional<_FILEDATA> settings;
     std::optional<double> clockOffsetSeconds; // with the card's zone taken off
+    bool clockZoneGuessed = false;            // no config.bin: the zone came from the GPS time
     QStringList files;
 };
 

@@ -40,19 +40,19 @@ QString kmlCoordinate(const RoutePoint &p, QChar separator)
            separator + QLatin1Char('0');
 }
 
-void writeKmlTrack(QXmlStreamWriter &xml, const RouteSegment &segment)
+void writeKmlTrack(QXmlStreamWriter &xml, const QList<RoutePoint> &points)
 {
     xml.writeStartElement(kGxNs, QStringLiteral("Track"));
-    for (const RoutePoint &p : segment.points)
+    for (const RoutePoint &p : points)
         xml.writeTextElement(kKmlNs, QStringLiteral("when"), utcText(p.utc));
-    for (const RoutePoint &p : segment.points)
+    for (const RoutePoint &p : points)
         xml.writeTextElement(kGxNs, QStringLiteral("coord"), kmlCoordinate(p, QLatin1Char(' ')));
     xml.writeStartElement(kKmlNs, QStringLiteral("ExtendedData"));
     xml.writeStartElement(kKmlNs, QStringLiteral("SchemaData"));
     xml.writeAttribute(QStringLiteral("schemaUrl"), QStringLiteral("#route"));
     xml.writeStartElement(kGxNs, QStringLiteral("SimpleArrayData"));
     xml.writeAttribute(QStringLiteral("name"), QStringLiteral("speed"));
-    for (const RoutePoint &p : segment.points)
+    for (const RoutePoint &p : points)
         xml.writeTextElement(kGxNs, QStringLiteral("value"),
                              tvk::cformat("%.3f", p.metresPerSecond));
     xml.writeEndElement();
@@ -61,14 +61,36 @@ void writeKmlTrack(QXmlStreamWriter &xml, const RouteSegment &segment)
     xml.writeEndElement();
 }
 
-void writeKmlLine(QXmlStreamWriter &xml, const RouteSegment &segment)
+// A line needs two points at least; a lone point is a Point.
+void writeKmlLine(QXmlStreamWriter &xml, const QList<RoutePoint> &points)
 {
     QStringList coordinates;
-    for (const RoutePoint &p : segment.points)
+    for (const RoutePoint &p : points)
         coordinates << kmlCoordinate(p, QLatin1Char(','));
-    xml.writeStartElement(kKmlNs, QStringLiteral("LineString"));
+    xml.writeStartElement(kKmlNs, points.size() < 2 ? QStringLiteral("Point")
+                                                    : QStringLiteral("LineString"));
     xml.writeTextElement(kKmlNs, QStringLiteral("coordinates"), coordinates.join(u' '));
     xml.writeEndElement();
+}
+
+// A segment with fixes lacking a time: each run of timed fixes stays a track with its times
+// and speeds, each run without times a line joined to the fixes on either side of it.
+void writeKmlRuns(QXmlStreamWriter &xml, const QList<RoutePoint> &points)
+{
+    for (qsizetype from = 0; from < points.size();) {
+        const bool timed = points[from].utc.isValid();
+        qsizetype to = from + 1;
+        while (to < points.size() && points[to].utc.isValid() == timed)
+            ++to;
+        if (timed) {
+            writeKmlTrack(xml, points.mid(from, to - from));
+        } else {
+            const qsizetype first = from > 0 ? from - 1 : from;
+            const qsizetype end = to < points.size() ? to + 1 : to;
+            writeKmlLine(xml, points.mid(first, end - first));
+        }
+        from = to;
+    }
 }
 
 } // namespace
@@ -118,8 +140,8 @@ bool writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks)
     for (const RouteTrack &track : tracks) {
         xml.writeStartElement(kKmlNs, QStringLiteral("Placemark"));
         xml.writeTextElement(kKmlNs, QStringLiteral("name"), track.name);
-        // gx:Track needs a time for every point; a track with an untimed point is drawn as
-        // plain lines.
+        // gx:MultiTrack holds nothing but tracks, and a gx:Track needs a time for every point:
+        // a track with untimed fixes is a MultiGeometry of tracks and lines.
         const bool timed = std::all_of(
             track.segments.cbegin(), track.segments.cend(), [](const RouteSegment &segment) {
                 return std::all_of(segment.points.cbegin(), segment.points.cend(),
@@ -130,10 +152,12 @@ bool writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks)
         else
             xml.writeStartElement(kKmlNs, QStringLiteral("MultiGeometry"));
         for (const RouteSegment &segment : track.segments) {
+            if (segment.points.isEmpty())
+                continue;
             if (timed)
-                writeKmlTrack(xml, segment);
+                writeKmlTrack(xml, segment.points);
             else
-                writeKmlLine(xml, segment);
+                writeKmlRuns(xml, segment.points);
         }
         xml.writeEndElement();
         xml.writeEndElement();

@@ -24,5 +24,6 @@ struct RouteTrack
 // Returns false when the device failed.
 bool writeRouteGpx(QIODevice &out, const QList<RouteTrack> &tracks);
 // KML 2.2: a Placemark per track holding a gx:MultiTrack of one gx:Track per segment, speed
-// in its ExtendedData; a track with points lacking times becomes plain LineStrings.
+// in its ExtendedData. Where fixes lack times, the track is a MultiGeometry: the timed runs
+// stay gx:Tracks, the untimed ones are LineStrings (a Point when a segment holds one fix).
 bool writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks);

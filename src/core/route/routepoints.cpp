@@ -2,6 +2,7 @@
 
 #include "core/telemetry/NmeaCoordinate.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,8 +25,21 @@ QDateTime utcOf(const _SYSTEMTIME &t)
 
 } // namespace
 
+std::optional<quint32> firstRecordTime(const TVKTelemetry &t)
+{
+    std::optional<quint32> first;
+    if (!t.m_vGSensorData.isEmpty())
+        first = t.m_vGSensorData.first().data().timestamp;
+    if (!t.m_GpsRecords.isEmpty()) {
+        const quint32 gps = t.m_GpsRecords.first().data().nTimestamp;
+        first = first ? std::min(*first, gps) : gps;
+    }
+    return first;
+}
+
 QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
 {
+    const qint64 base = firstRecordTime(telemetry).value_or(0);
     QList<RoutePoint> route;
     for (qsizetype i = 0; i < telemetry.m_GpsRecords.size(); ++i) {
         const _AVI_GPS_DATA_T &r = telemetry.m_GpsRecords[i].data();
@@ -45,6 +59,7 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
         if (p.metresPerSecond > kMaxMetresPerSecond)
             continue;
         p.cameraMs = r.nTimestamp;
+        p.recordMs = qint64(r.nTimestamp) - base;
         route.append(p);
     }
     return route;
@@ -59,21 +74,4 @@ double distanceMetres(const RoutePoint &a, const RoutePoint &b)
                      std::cos(a.latitude * radians) * std::cos(b.latitude * radians) *
                          std::sin(dLon / 2) * std::sin(dLon / 2);
     return 2 * kEarthRadiusMetres * std::asin(std::min(1.0, std::sqrt(h)));
-}
-
-double routeKilometres(const QList<QList<RoutePoint>> &pieces)
-{
-    double metres = 0;
-    const RoutePoint *previous = nullptr;
-    for (const QList<RoutePoint> &piece : pieces) {
-        for (const RoutePoint &p : piece) {
-            // Overlapping recordings (an event inside a continuous one) repeat a stretch.
-            if (previous && p.utc.isValid() && previous->utc.isValid() && p.utc <= previous->utc)
-                continue;
-            if (previous)
-                metres += distanceMetres(*previous, p);
-            previous = &p;
-        }
-    }
-    return metres / 1000;
 }

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QList>
 
+#include <optional>
+
 // One position of the car on its route, as a GPS record of a recording gives it.
 struct RoutePoint
 {
@@ -13,7 +15,11 @@ struct RoutePoint
     QDateTime utc;        // from the receiver's RMC time and date; invalid without one
     double metresPerSecond = 0;
     quint32 cameraMs = 0; // the record's time stamp on the camera's clock
+    qint64 recordMs = 0;  // the same from the recording's first record
 };
+
+// The earliest time stamp of the recording's telemetry: where its own clock starts.
+std::optional<quint32> firstRecordTime(const TVKTelemetry &telemetry);
 
 // The route of one recording: every GPS record with a usable position, in index order. A
 // record without a position yet (0, 0) or with impossible values is left out.
@@ -21,5 +27,3 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry);
 
 // Great-circle distance in metres.
 double distanceMetres(const RoutePoint &a, const RoutePoint &b);
-// Length of a route that runs through the given pieces in order, joins included.
-double routeKilometres(const QList<QList<RoutePoint>> &pieces);

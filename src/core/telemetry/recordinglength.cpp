@@ -58,10 +58,15 @@ std::optional<qint64> aviHeaderLengthMs(QIODevice &file)
     return qint64(ms);
 }
 
-qint64 recordingLengthMs(const QString &path)
+tvk::Result<qint64> recordingLengthMs(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return kUnknownRecordingLengthMs;
-    return aviHeaderLengthMs(file).value_or(kUnknownRecordingLengthMs);
+        return tvk::Failure{"trips.recording_unreadable", path, file.errorString()};
+    if (const std::optional<qint64> ms = aviHeaderLengthMs(file))
+        return *ms;
+    // A short read is a cut header; an error is a file that cannot be read.
+    if (file.error() == QFileDevice::ReadError)
+        return tvk::Failure{"trips.recording_unreadable", path, file.errorString()};
+    return kUnknownRecordingLengthMs;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/result.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,7 +12,8 @@ class QIODevice;
 // Nothing when the header cannot be read (cut file, other layout, zero frames).
 std::optional<qint64> aviHeaderLengthMs(QIODevice &file);
 
-// The same for a file, or kUnknownRecordingLengthMs when its header cannot be read: a
-// recording of the camera lasts a minute unless its settings say otherwise.
+// The same for a file, or kUnknownRecordingLengthMs when its header cannot be read (a
+// recording cut before its header was final lasts a minute unless its settings say
+// otherwise). Fails when the file itself cannot be read: its length is not guessed.
 inline constexpr qint64 kUnknownRecordingLengthMs = 60000;
-qint64 recordingLengthMs(const QString &path);
+tvk::Result<qint64> recordingLengthMs(const QString &path);

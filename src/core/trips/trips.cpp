@@ -37,10 +37,10 @@ bool TVKTrip::contains(const QString &path) const
                        [&path](const TVKMedia &m) { return m.path() == path; });
 }
 
-QList<TVKTrip> groupTrips(const QList<TVKMedia> &medias,
-                          const std::function<qint64(const TVKMedia &)> &lengthMs)
+TripGrouping groupTrips(const QList<TVKMedia> &medias, const RecordingLength &lengthMs)
 {
-    QList<TVKTrip> trips;
+    TripGrouping grouping;
+    QList<TVKTrip> &trips = grouping.trips;
     TVKTrip current;
     QSet<QString> groups; // moments already in the current trip
     const auto close = [&] {
@@ -57,25 +57,29 @@ QList<TVKTrip> groupTrips(const QList<TVKMedia> &medias,
         const QDateTime start = nameTime(media);
         if (!start.isValid())
             continue;
+        const tvk::Result<qint64> length = lengthMs(media);
+        if (!length) {
+            grouping.skipped.append(length.failure());
+            continue;
+        }
         const bool sameMoment = groups.contains(media.mediaGroupName());
         if (!current.recordings.isEmpty() && !sameMoment &&
             current.end.msecsTo(start) > kTripGapSeconds * 1000)
             close();
-        const qint64 length = lengthMs(media);
-        const QDateTime end = start.addMSecs(length);
+        const QDateTime end = start.addMSecs(*length);
         if (current.recordings.isEmpty())
             current.start = start;
         if (!current.end.isValid() || end > current.end)
             current.end = end;
         current.recordings.append(media);
-        current.lengthsMs.append(length);
+        current.lengthsMs.append(*length);
         groups.insert(media.mediaGroupName());
     }
     close();
-    return trips;
+    return grouping;
 }
 
-QList<TVKTrip> groupTrips(const QList<TVKMedia> &medias)
+TripGrouping groupTrips(const QList<TVKMedia> &medias)
 {
     return groupTrips(medias, [](const TVKMedia &m) { return recordingLengthMs(m.path()); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/TVKMedia.h"
+#include "core/common/result.h"
 
 #include <QDateTime>
 #include <QList>
@@ -30,11 +31,19 @@ struct TVKTrip
 // UTC); invalid when the name has no valid time.
 QDateTime nameTime(const TVKMedia &media);
 
+using RecordingLength = std::function<tvk::Result<qint64>(const TVKMedia &)>;
+
+struct TripGrouping
+{
+    QList<TVKTrip> trips;
+    QList<tvk::Failure> skipped; // recordings whose length could not be read
+};
+
 // Groups catalogue entries (in catalogue order) into trips. A recording joins the trip
 // before it when it starts at most kTripGapSeconds after the latest end so far; the front
 // and rear recording of one moment always share their trip. Motion recordings belong to no
-// trip and end the one before them; recordings without a valid name time are left out.
-QList<TVKTrip> groupTrips(const QList<TVKMedia> &medias,
-                          const std::function<qint64(const TVKMedia &)> &lengthMs);
+// trip and end the one before them; recordings without a valid name time are left out, and
+// so are those whose length cannot be read (no length is guessed for them).
+TripGrouping groupTrips(const QList<TVKMedia> &medias, const RecordingLength &lengthMs);
 // The same with each length read from the recording's AVI header.
-QList<TVKTrip> groupTrips(const QList<TVKMedia> &medias);
+TripGrouping groupTrips(const QList<TVKMedia> &medias);

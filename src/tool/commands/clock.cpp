@@ -1,9 +1,10 @@
 // tavik-tool clock DIR [--json]: how far the camera's clock is off, from the GPS time.
-#include "core/catalogue/TVKMediaList.h"
 #include "core/clock/clockcheck.h"
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/settings/cardsettings.h"
+#include "tool/cardwalk.h"
 #include "tool/command.h"
 #include "tool/jsontext.h"
 
@@ -18,6 +19,19 @@ QString offsetJson(const std::optional<double> &offset)
     return offset ? tvk::cformat("%.1f", *offset) : QStringLiteral("null");
 }
 
+QString zoneFromJson(ClockZoneSource source)
+{
+    switch (source) {
+    case ClockZoneSource::Settings:
+        return jsonString(QStringLiteral("config.bin"));
+    case ClockZoneSource::Guessed:
+        return jsonString(QStringLiteral("rounded"));
+    case ClockZoneSource::None:
+        break;
+    }
+    return QStringLiteral("null");
+}
+
 void writeJson(const ClockReport &report)
 {
     toolOut() << "{\"recordings\": [";
@@ -26,11 +40,12 @@ void writeJson(const ClockReport &report)
         toolOut() << (i ? ", " : "") << "{\"path\": " << jsonString(r.path)
                   << ", \"offset_s\": " << offsetJson(r.offsetSeconds) << '}';
     }
+    const bool zone = report.zoneSource != ClockZoneSource::None;
     toolOut() << "], \"median_offset_s\": " << offsetJson(report.medianOffsetSeconds)
-              << ", \"zone\": " << jsonString(zoneText(report.zoneSeconds)) << ", \"zone_from\": "
-              << jsonString(report.zoneFromSettings ? QStringLiteral("config.bin")
-                                                    : QStringLiteral("rounded"))
-              << "}\n";
+              << ", \"zone\": "
+              << (zone ? jsonString(zoneText(report.zoneSeconds)) : QStringLiteral("null"))
+              << ", \"zone_from\": " << zoneFromJson(report.zoneSource) << ", \"zone_guessed\": "
+              << (report.zoneSource == ClockZoneSource::Guessed ? "true" : "false") << "}\n";
 }
 
 void writeText(const ClockReport &report)
@@ -40,10 +55,12 @@ void writeText(const ClockReport &report)
                                       : QStringLiteral("  no fix    "))
                   << r.path << '\n';
     }
-    toolOut() << "zone " << zoneText(report.zoneSeconds)
-              << (report.zoneFromSettings ? " (config.bin)" : " (taken from the GPS time)") << '\n';
+    if (report.zoneSource == ClockZoneSource::Settings)
+        toolOut() << "zone " << zoneText(report.zoneSeconds) << " (config.bin)\n";
+    else if (report.zoneSource == ClockZoneSource::Guessed)
+        toolOut() << tvk::text("clock.zone_guessed").arg(zoneText(report.zoneSeconds)) << '\n';
     if (!report.medianOffsetSeconds) {
-        toolOut() << "no recording has a valid GPS fix: the clock cannot be checked\n";
+        toolOut() << tvk::text("clock.nothing_to_compare") << '\n';
         return;
     }
     const double median = *report.medianOffsetSeconds;
@@ -65,7 +82,10 @@ int runClock(const QCommandLineParser &line)
     const QString root = QFileInfo(folder).absoluteFilePath();
     QList<TVKMedia> fronts;
     QStringList paths;
-    for (const TVKMedia &m : TVKMediaList::walk(root).medias) {
+    const tvk::Result<QList<TVKMedia>> medias = walkCardFolder(root);
+    if (!medias)
+        return toolFailure(medias.failure().text());
+    for (const TVKMedia &m : *medias) {
         if (m.isFrontMedia()) {
             fronts.append(m);
             paths.append(m.path());

@@ -1,6 +1,7 @@
 // tavik-tool list DIR [--json]: the recording catalogue of a folder, in catalogue order.
 #include "core/catalogue/TVKMediaList.h"
 #include "core/common/strings.h"
+#include "tool/cardwalk.h"
 #include "tool/command.h"
 #include "tool/output/jsonstream.h"
 
@@ -91,12 +92,10 @@ int runList(const QCommandLineParser &line)
 {
     const QString folder = line.positionalArguments().first();
     const bool json = line.isSet(toolJsonOption());
-    WalkReport report;
-    const QList<TVKMedia> medias = TVKMediaList::collect(folder, report);
-    if (!report.unreadableFolders.isEmpty() && report.unreadableFolders.first().subject == folder)
-        return toolFailure(report.unreadableFolders.first().text());
-    for (const QString &problem : walkReportLines(report, folder))
-        toolErr() << "tavik-tool: " << problem << Qt::endl;
+    const tvk::Result<QList<TVKMedia>> walked = walkCardFolder(folder);
+    if (!walked)
+        return toolFailure(walked.failure().text());
+    const QList<TVKMedia> &medias = *walked;
     if (json) {
         writeCatalogueJson(medias); // a failed write is told when the command ends
         return 0;

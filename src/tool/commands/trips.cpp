@@ -1,10 +1,10 @@
 // tavik-tool trips DIR [--json] [--gpx OUT|--kml OUT]: the drives on a card and their routes.
-#include "core/trips/trips.h"
-
-#include "core/catalogue/TVKMediaList.h"
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
+#include "core/trips/triproute.h"
+#include "tool/cardwalk.h"
 #include "tool/command.h"
 #include "tool/jsontext.h"
 #include "tool/outputfile.h"
@@ -32,14 +32,15 @@ QList<TripRoute> tripRoutes(const QList<TVKTrip> &trips)
     QList<TripRoute> out;
     qsizetype next = 0;
     for (const TVKTrip &trip : trips) {
-        TripRoute route{trip, {}, 0};
-        QList<QList<RoutePoint>> pieces;
-        for (const TVKMedia &m : trip.routeRecordings()) {
-            pieces.append(routes[next++]);
-            if (!pieces.last().isEmpty())
-                route.segments.append({m.fileName(), pieces.last()});
+        const QList<TVKMedia> recordings = trip.routeRecordings();
+        const PlausibleRoute plausible =
+            plausibleRoute(tripRoutePieces(trip, routes.mid(next, recordings.size())));
+        next += recordings.size();
+        TripRoute route{trip, {}, plausible.kilometres};
+        for (qsizetype i = 0; i < recordings.size(); ++i) {
+            if (!plausible.pieces[i].isEmpty())
+                route.segments.append({recordings[i].fileName(), plausible.pieces[i]});
         }
-        route.km = routeKilometres(pieces);
         out.append(route);
     }
     return out;
@@ -101,12 +102,21 @@ int runTrips(const QCommandLineParser &line)
     const QString output = line.isSet(kGpxOut)   ? line.value(kGpxOut)
                            : line.isSet(kKmlOut) ? line.value(kKmlOut)
                                                  : QString();
+    // Two documents on one stream would be neither.
+    if (json && output == QLatin1String("-"))
+        return toolCommandUsageError(QStringLiteral("trips"),
+                                     tvk::text("trips.json_and_route_on_stdout"));
     if (!QFileInfo(folder).isDir())
         return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
 
-    const TVKMediaList::Contents contents =
-        TVKMediaList::walk(QFileInfo(folder).absoluteFilePath());
-    const QList<TripRoute> routes = tripRoutes(groupTrips(contents.medias));
+    const tvk::Result<QList<TVKMedia>> medias =
+        walkCardFolder(QFileInfo(folder).absoluteFilePath());
+    if (!medias)
+        return toolFailure(medias.failure().text());
+    const TripGrouping grouping = groupTrips(*medias);
+    for (const tvk::Failure &skipped : grouping.skipped)
+        toolErr() << "tavik-tool: " << skipped.text() << Qt::endl;
+    const QList<TripRoute> routes = tripRoutes(grouping.trips);
     if (!output.isEmpty()) {
         QList<RouteTrack> tracks;
         for (const TripRoute &route : routes) {

@@ -90,7 +90,8 @@ private slots:
         for (const QString &name : names)
             medias.append(TVKMedia("/card/DCIM/" + name + ".avi"));
         TVKTripListModel model;
-        model.setCatalogue(medias, groupTrips(medias, [](const TVKMedia &) { return 60000; }));
+        model.setCatalogue(medias,
+                           groupTrips(medias, [](const TVKMedia &) { return 60000; }).trips);
         QTEST(rowsText(model), "rows");
         QTEST(model.index(0, 3).data().toString(), "summary");
         QCOMPARE(model.index(0, 0).data().toString(), "Trip");

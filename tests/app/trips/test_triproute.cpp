@@ -17,10 +17,10 @@ TVKTrip tripOf(const QStringList &names)
     QList<TVKMedia> medias;
     for (const QString &name : names)
         medias.append(TVKMedia("/card/DCIM/" + name + ".avi"));
-    return groupTrips(medias, [](const TVKMedia &) { return 60000; }).value(0);
+    return groupTrips(medias, [](const TVKMedia &) { return 60000; }).trips.value(0);
 }
 
-// Two points a route, the second 0.001° east; none for a name in `noFix`.
+// Two points a route, the second a second later and 0.001° east; none for a name in `noFix`.
 QList<QList<RoutePoint>> routesOf(const TVKTrip &trip, const QStringList &noFix)
 {
     QList<QList<RoutePoint>> routes;
@@ -32,6 +32,7 @@ QList<QList<RoutePoint>> routesOf(const TVKTrip &trip, const QStringList &noFix)
                 RoutePoint point;
                 point.latitude = 37.5;
                 point.longitude = lng + east;
+                point.recordMs = east > 0 ? 1000 : 0;
                 route.append(point);
             }
         }
@@ -129,7 +130,7 @@ private slots:
             QVERIFY(!path.isEmpty());
             medias.append(TVKMedia(path));
         }
-        const TVKTrip trip = groupTrips(medias).value(0);
+        const TVKTrip trip = groupTrips(medias).trips.value(0);
         QCOMPARE(trip.recordings.size(), 2);
         TVKTripRouteLayer layer(nullptr);
         QSignalSpy published(&layer, &TVKTripRouteLayer::published);
@@ -165,7 +166,7 @@ private slots:
             medias.append(TVKMedia(writeCardRecording(dir.path(), name, 20, 9 * 3600, 0)));
             QVERIFY(QFileInfo::exists(medias.last().path()));
         }
-        const TVKTrip trip = groupTrips(medias).value(0);
+        const TVKTrip trip = groupTrips(medias).trips.value(0);
         QWidget window;
         TVKExportActions actions(&window,
                                  {[&] { return medias[0].path(); },

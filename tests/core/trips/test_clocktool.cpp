@@ -76,6 +76,101 @@ private slots:
         QVERIFY(run.out.contains("\"median_offset_s\": " + expected.section(' ', -1).toUtf8()));
     }
 
+    // Without config.bin the zone is a real one, -12:00 to +14:00; the rest is the clock's
+    // error, however large, and the report says the zone was guessed.
+    void guessedZone_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QDateTime>("gps"); // the receiver's time at the first second
+        QTest::addColumn<QString>("zone");
+        const QDateTime gps(QDate(2026, 10, 17), QTime(8, 30), Qt::UTC);
+        QTest::newRow("a camera in 1970") << "alwa_19700101_000000_F" << gps << "-12:00";
+        QTest::newRow("ten days ahead") << "alwa_20261027_083000_F" << gps << "+14:00";
+        QTest::newRow("a camera in 2095") << "alwa_20951017_083000_F" << gps << "+14:00";
+        QTest::newRow("Kathmandu, 20 s ahead") << "alwa_20261017_141520_F" << gps << "+05:45";
+        QTest::newRow("Newfoundland, 7 s behind") << "alwa_20261017_045953_F" << gps << "-03:30";
+    }
+
+    void guessedZone()
+    {
+        QFETCH(QString, name);
+        QFETCH(QDateTime, gps);
+        QFETCH(QString, zone);
+        QTemporaryDir dir;
+        PlannedRecording plan;
+        plan.path = dir.filePath("DCIM/" + name + ".avi");
+        plan.seconds = 3;
+        plan.utcStart = gps;
+        QCOMPARE(writePlannedRecording(plan), QString());
+        const ProcessRun run = runTool({"clock", dir.path(), "--json"});
+        QCOMPARE(run.status, 0);
+        const QJsonDocument json = QJsonDocument::fromJson(run.out);
+        QCOMPARE(jsonFields(json.object(), {"zone", "zone_from", "zone_guessed"}),
+                 "zone=" + zone + " zone_from=rounded zone_guessed=true");
+        const int sign = zone.startsWith(u'-') ? -1 : 1;
+        const int zoneSeconds =
+            sign * (zone.mid(1, 2).toInt() * 3600 + zone.mid(4, 2).toInt() * 60);
+        const double error = gps.msecsTo(timeOfName(name)) / 1000.0 - zoneSeconds;
+        QCOMPARE(json["median_offset_s"].toDouble(), error);
+        const ProcessRun text = runTool({"clock", dir.path()});
+        QVERIFY2(text.out.contains("zone " + zone.toUtf8() + " (guessed"), text.out);
+    }
+
+    // Without a fix there is nothing to compare; a zone is shown only when config.bin has one.
+    void nothingToCompare_data()
+    {
+        QTest::addColumn<bool>("settings");
+        QTest::addColumn<QString>("zone"); // JSON fields
+        QTest::newRow("no config.bin") << false << "zone= zone_from= zone_guessed=false";
+        QTest::newRow("config.bin in Seoul")
+            << true << "zone=+09:00 zone_from=config.bin zone_guessed=false";
+    }
+
+    void nothingToCompare()
+    {
+        QFETCH(bool, settings);
+        QFETCH(QString, zone);
+        QTemporaryDir dir;
+        if (settings)
+            QVERIFY(writeCardSettings(dir.path(), 28, false));
+        QVERIFY(
+            !writeCardRecording(dir.path(), "alwa_20261017_083000_F", 3, 0, 0, false).isEmpty());
+        const ProcessRun json = runTool({"clock", dir.path(), "--json"});
+        QCOMPARE(json.status, 0);
+        QCOMPARE(jsonFields(QJsonDocument::fromJson(json.out).object(),
+                            {"zone", "zone_from", "zone_guessed"}),
+                 zone);
+        const ProcessRun text = runTool({"clock", dir.path()});
+        QVERIFY2(text.out.contains("nothing to compare"), text.out);
+        QCOMPARE(text.out.contains("zone "), settings);
+    }
+
+    // The evidence report's clock line says when the zone was guessed.
+    void evidenceReport_data()
+    {
+        QTest::addColumn<bool>("settings");
+        QTest::addColumn<bool>("guessed");
+        QTest::newRow("zone from config.bin") << true << false;
+        QTest::newRow("no config.bin") << false << true;
+    }
+
+    void evidenceReport()
+    {
+        QFETCH(bool, settings);
+        QFETCH(bool, guessed);
+        QTemporaryDir dir;
+        if (settings)
+            QVERIFY(writeCardSettings(dir.path(), 28, false));
+        const QString path =
+            writeCardRecording(dir.path(), "event_20261017_083000_F", 3, 9 * 3600, 12);
+        QVERIFY(!path.isEmpty());
+        const ProcessRun run = runTool({"evidence", path, dir.filePath("out")});
+        QVERIFY2(run.status == 0, run.err);
+        const QByteArray report = readFile(dir.filePath("out/report.html"));
+        QVERIFY2(report.contains("+12.0 s (positive"), report);
+        QCOMPARE(report.contains("guessed from the GPS time"), guessed);
+    }
+
     // The first valid fix may come late: its place in the recording is taken into account.
     void lateFix()
     {

@@ -101,6 +101,42 @@ private slots:
                  "alwa_20261017_083000_F|alwa_20261017_083300_F");
     }
 
+    // A recording that cannot be read is left out and named; its length is not guessed.
+    void unreadableRecording_data()
+    {
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<QString>("unreadable");
+        QTest::addColumn<QString>("trips");
+        QTest::addColumn<int>("seconds"); // of the first trip
+        QTest::newRow("a rear one does not lengthen the trip")
+            << "alwa_20261017_083000_F:30 alwa_20261017_083010_R:30"
+            << "alwa_20261017_083010_R"
+            << "alwa_20261017_083000_F" << 30;
+        QTest::newRow("one between two does not join them")
+            << "alwa_20261017_083000_F:30 alwa_20261017_083040_F:30 alwa_20261017_083210_F:30"
+            << "alwa_20261017_083040_F"
+            << "alwa_20261017_083000_F|alwa_20261017_083210_F" << 30;
+    }
+
+    void unreadableRecording()
+    {
+        QFETCH(QString, plan);
+        QFETCH(QString, unreadable);
+        QFETCH(QString, trips);
+        QFETCH(int, seconds);
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), plan), QString());
+        const QString path = dir.filePath("DCIM/" + unreadable + ".avi");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        const ProcessRun run = runToolUnprivileged({"trips", dir.path(), "--json"}, dir.path());
+        QCOMPARE(run.status, 0);
+        const QJsonArray list = QJsonDocument::fromJson(run.out)["trips"].toArray();
+        QCOMPARE(tripNames(list), trips);
+        QCOMPARE(list[0]["seconds"].toInt(), seconds);
+        QVERIFY2(run.err.startsWith("tavik-tool: " + path.toUtf8() + ": "), run.err);
+        QVERIFY2(run.err.contains("could not be read"), run.err);
+    }
+
     // The contract's fields of one trip: name times, the header's length, absolute paths and
     // the distance of a car going east at 10 m/s.
     void contract()
@@ -119,6 +155,36 @@ private slots:
                  QDir(dir.path()).absoluteFilePath("DCIM/alwa_20261017_083000_F.avi"));
         // From the first fix to the last: 179 s at 10 m/s.
         QVERIFY2(run.out.contains("\"km\": 1.8,"), run.out);
+    }
+
+    // An event recording inside continuous ones repeats a stretch: it counts once, whether
+    // or not its fixes carry a date (without RMC, GGA gives the time of day only).
+    void overlapCountsOnce_data()
+    {
+        QTest::addColumn<bool>("dated");
+        QTest::newRow("dated fixes") << true;
+        QTest::newRow("fixes without a date") << false;
+    }
+
+    void overlapCountsOnce()
+    {
+        QFETCH(bool, dated);
+        QTemporaryDir dir;
+        const QStringList names{"alwa_20261017_083000_F", "event_20261017_083020_F",
+                                "alwa_20261017_083100_F"};
+        QCOMPARE(writeCard(dir.path(), names[0] + ":60 " + names[1] + ":20 " + names[2] + ":60"),
+                 QString());
+        for (const QString &name : names) {
+            const QString path = dir.filePath("DCIM/" + name + ".avi");
+            QByteArray bytes = readFile(path);
+            if (!dated) // an unknown sentence, left out with its checksum
+                bytes.replace("$GPRMC,", "$GPXXX,");
+            QVERIFY(writeFile(path, bytes));
+        }
+        const ProcessRun run = runTool({"trips", dir.path(), "--json"});
+        QCOMPARE(run.status, 0);
+        // 119 s at 10 m/s.
+        QCOMPARE(QJsonDocument::fromJson(run.out)["trips"][0]["km"].toDouble(), 1.2);
     }
 
     // Every point, time and position of the export survives GPSBabel's reading.
@@ -150,6 +216,34 @@ private slots:
         QCOMPARE(field(first, "Date") + ' ' + field(first, "Time"), "2026/10/16 23:30:00");
         QCOMPARE(field(lines[9].trimmed().split(u','), "Time"), "23:30:09");
         QCOMPARE(field(last, "Date") + ' ' + field(last, "Time"), "2026/10/17 00:00:02");
+    }
+
+    // Two documents on stdout would be neither: refused before anything is written.
+    void oneDocumentPerStream_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::newRow("GPX and JSON on stdout") << QStringList{"--gpx", "-", "--json"} << 2;
+        QTest::newRow("KML and JSON on stdout") << QStringList{"--json", "--kml", "-"} << 2;
+        QTest::newRow("GPX to a file, JSON on stdout")
+            << QStringList{"--gpx", "route.gpx", "--json"} << 0;
+    }
+
+    void oneDocumentPerStream()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        QCOMPARE(writeCard(dir.path(), "alwa_20261017_083000_F:3"), QString());
+        QDir::setCurrent(dir.path());
+        const ProcessRun run = runTool(QStringList{"trips", dir.path()} + options);
+        QCOMPARE(run.status, status);
+        if (status) {
+            QCOMPARE(run.out, QByteArray());
+            QVERIFY2(run.err.contains("standard output"), run.err);
+        } else {
+            QVERIFY(QJsonDocument::fromJson(run.out).isObject());
+        }
     }
 
     // KML: one placemark per trip, one track per recording, a time for every point.

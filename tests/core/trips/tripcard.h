@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <unistd.h>
 
 // "alwa_20261017_083000_F" → the time its name states, held as UTC.
 inline QDateTime timeOfName(const QString &name)
@@ -40,4 +41,18 @@ inline bool writeCardSettings(const QString &dir, int timeGmt, bool summerTime)
     record.summer_time = summerTime ? 1 : 0;
     applySaveStep(record);
     return writeRecord(record, dir + "/config.bin").ok();
+}
+
+// tavik-tool run as a user the file modes bind: root reads every file, so under root the run
+// is handed to "nobody", and `dir` is opened to it.
+inline ProcessRun runToolUnprivileged(const QStringList &args, const QString &dir)
+{
+    if (::geteuid() != 0)
+        return runTool(args);
+    QFile::setPermissions(dir,
+                          QFile::permissions(dir) | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    return runProgram(QStringLiteral("setpriv"),
+                      QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
+                                  qEnvironmentVariable("TAVIK_TOOL")} +
+                          args);
 }

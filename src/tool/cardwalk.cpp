@@ -1,0 +1,15 @@
+#include "tool/cardwalk.h"
+
+#include "core/catalogue/TVKMediaList.h"
+#include "tool/command.h"
+
+tvk::Result<QList<TVKMedia>> walkCardFolder(const QString &folder)
+{
+    WalkReport report;
+    QList<TVKMedia> medias = TVKMediaList::collect(folder, report);
+    if (!report.unreadableFolders.isEmpty() && report.unreadableFolders.first().subject == folder)
+        return report.unreadableFolders.first();
+    for (const QString &problem : walkReportLines(report, folder))
+        toolErr() << "tavik-tool: " << problem << Qt::endl;
+    return medias;
+}
