@@ -1345,5 +1345,25 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>Open the settings on %1</source>
         <translation>%1의 설정 열기</translation>
     </message>
+    <message id="trips.json_and_route_on_stdout">
+        <source>--json and a route written to - would share the standard output; write the route to a file.</source>
+        <translation>--json과 -로 쓰는 경로가 표준 출력을 함께 쓰게 됩니다. 경로는 파일에 쓰세요.</translation>
+    </message>
+    <message id="clock.zone_guessed">
+        <source>zone %1 (guessed from the GPS time: the card has no config.bin)</source>
+        <translation>시간대 %1 (GPS 시간으로 추정: 카드에 config.bin이 없음)</translation>
+    </message>
+    <message id="clock.nothing_to_compare">
+        <source>no recording has a valid GPS fix: there is nothing to compare the camera's clock with</source>
+        <translation>유효한 GPS 위치가 있는 녹화 영상이 없어 카메라 시계와 비교할 것이 없습니다</translation>
+    </message>
+    <message id="evidence.clock_zone_guessed">
+        <source>the time zone was guessed from the GPS time: the card has no config.bin</source>
+        <translation>카드에 config.bin이 없어 시간대를 GPS 시간으로 추정했습니다</translation>
+    </message>
+    <message id="trips.recording_unreadable">
+        <source>The recording could not be read, so it is left out of the trips</source>
+        <translation>녹화 영상을 읽을 수 없어 운행에서 뺐습니다</translation>
+    </message>
 </context>
 </TS>
