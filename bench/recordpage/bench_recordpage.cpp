@@ -6,6 +6,7 @@
 #include "app/records/TVKDrivingRecordModel.h"
 #include "app/records/TVKSettingForFlashDataViewController.h"
 #include "app/settings/TVKSettingController.h"
+#include "benchgoal.h"
 #include "core/card/VolumeLabeller.h"
 #include "core/card/VolumeSource.h"
 #include "core/common/log.h"
@@ -103,15 +104,16 @@ int main(int argc, char **argv)
     tvk::installStringTable();
     tvk::setLogSink([](const QString &) {});
     const QStringList args = QApplication::arguments();
-    const int count = args.size() > 1 ? args[1].toInt() : 86400;
-    const int runs = args.size() > 2 ? args[2].toInt() : 5;
+    bench::Goals goals("bench_recordpage");
+    const int count = args.size() > 1 ? args[1].toInt() : bench::size(86400, 1000);
+    const int runs = args.size() > 2 ? args[2].toInt() : bench::runs(5);
 
     QTemporaryDir card;
     QDir(card.path()).mkpath(QStringLiteral("DrvInfo"));
     if (!writeRecord(factoryDefaultRecord(), card.filePath(QStringLiteral("config.bin"))) ||
         !writeDrivingRecordFile(card.filePath(QStringLiteral("DrvInfo/tavik_000.drv")),
                                 sampleDrivingRecords(count)))
-        return 1;
+        return goals.failed("cannot write the card");
     CardSource volumes(card.path());
     KeepLabel labeller;
 
@@ -149,16 +151,13 @@ int main(int argc, char **argv)
         }
         scrollGaps.push_back(gaps.stop());
         const QModelIndex last = table->indexAt(QPoint(2, table->viewport()->height() - 2));
-        if (last.data().toString() != QString::number(count)) {
-            std::fprintf(stderr, "bench_recordpage: the table does not end at row %d\n", count);
-            return 1;
-        }
+        if (last.data().toString() != QString::number(count))
+            return goals.failed("the table does not end at its last record");
         window.close();
     }
-    std::printf("%d records, %d runs (median)\n", count, runs);
-    std::printf("segment click to filled table: %.1f ms (goal < 300)\n", median(opens));
-    std::printf("longest 1 ms timer gap while opening: %.1f ms (goal < 50)\n", median(openGaps));
-    std::printf("longest 1 ms timer gap while scrolling 50 steps to the end: %.1f ms\n",
-                median(scrollGaps));
-    return 0;
+    std::printf("%d records, %d runs (medians)\n", count, runs);
+    goals.atMost("segment click to filled table", median(opens), 300, "ms");
+    goals.atMost("longest 1 ms timer gap while opening", median(openGaps), 50, "ms");
+    goals.info("longest 1 ms timer gap while scrolling 50 steps", median(scrollGaps), "ms");
+    return goals.finish();
 }

@@ -3,6 +3,7 @@
 // a warm page cache, against `ffprobe -v quiet -select_streams 2 -show_packets` on the same
 // file and against the floor: plain positioned reads of the same index and telemetry chunks.
 // Goals: at least 10 times faster than ffprobe, within 2 times the floor.
+#include "benchgoal.h"
 #include "camerarecording.h"
 #include "core/telemetry/TVKBlackBoxData.h"
 
@@ -74,14 +75,13 @@ qint64 plainReads(const QByteArray &path)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 180;
+    bench::Goals goals("bench_telemetry");
+    const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : bench::size(180, 10);
     const int frameKiB = argc > 2 ? std::max(1, atoi(argv[2])) : 48;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("alwa_20240131_120000_F.avi"));
-    if (!writeCameraRecording(path, seconds, frameKiB * 1024)) {
-        std::fprintf(stderr, "bench_telemetry: cannot write %s\n", qPrintable(path));
-        return 1;
-    }
+    if (!writeCameraRecording(path, seconds, frameKiB * 1024))
+        return goals.failed(qPrintable(QStringLiteral("cannot write ") + path));
     const QByteArray localPath = QFile::encodeName(path);
     {
         QFile warm(path); // bring the whole file into the page cache
@@ -100,7 +100,7 @@ int main(int argc, char **argv)
         fixes = t->m_NMEAs.size();
     };
     // Alternated, so that other load on the machine falls on both alike.
-    constexpr int kRuns = 31;
+    const int kRuns = bench::runs(31);
     std::vector<double> ourTimes, floorTimes;
     for (int i = 0; i < kRuns; ++i) {
         ourTimes.push_back(timeMs(extraction));
@@ -109,11 +109,12 @@ int main(int argc, char **argv)
     const double ours = median(ourTimes);
     const double floor = median(floorTimes);
 
-    double probe = -1;
     const QString ffprobe = QStandardPaths::findExecutable(QStringLiteral("ffprobe"));
-    if (!ffprobe.isEmpty()) {
-        std::vector<double> probeTimes;
-        for (int i = 0; i < 5; ++i) {
+    if (ffprobe.isEmpty())
+        return goals.failed("ffprobe, the reference, is not installed (package ffmpeg)");
+    std::vector<double> probeTimes;
+    {
+        for (int i = 0; i < bench::runs(5); ++i) {
             probeTimes.push_back(timeMs([&] {
                 QProcess p;
                 p.start(ffprobe, {QStringLiteral("-v"), QStringLiteral("quiet"),
@@ -123,19 +124,19 @@ int main(int argc, char **argv)
                 p.readAllStandardOutput();
             }));
         }
-        probe = median(probeTimes);
     }
 
+    const double probe = median(probeTimes);
+    if (samples == 0 || fixes == 0)
+        return goals.failed("the extraction found no telemetry");
     std::printf("recording: %d s, %.1f MB, %lld G-sensor samples, %lld NMEA fixes\n", seconds,
                 double(QFile(path).size()) / 1e6, static_cast<long long>(samples),
                 static_cast<long long>(fixes));
-    std::printf("extraction  %8.3f ms (median of 31; fastest %.3f ms)\n", ours, fastest(ourTimes));
-    std::printf("floor       %8.3f ms (median of 31; fastest %.3f ms; %lld bytes of records)\n",
-                floor, fastest(floorTimes), static_cast<long long>(floorBytes));
-    if (probe >= 0)
-        std::printf("ffprobe     %8.3f ms (median of 5)\n", probe);
-    std::printf("extraction / floor   = %.2f (goal <= 2)\n", ours / floor);
-    if (probe >= 0)
-        std::printf("ffprobe / extraction = %.1f (goal >= 10)\n", probe / ours);
-    return 0;
+    std::printf("extraction %.3f ms (median of %d; fastest %.3f ms), floor %.3f ms (fastest "
+                "%.3f ms; %lld bytes of records), ffprobe %.3f ms (median of %d)\n",
+                ours, kRuns, fastest(ourTimes), floor, fastest(floorTimes),
+                static_cast<long long>(floorBytes), probe, bench::runs(5));
+    goals.atMost("extraction / plain reads of its records", ours / floor, 2);
+    goals.atLeast("ffprobe / extraction", probe / ours, 10);
+    return goals.finish();
 }

@@ -1,12 +1,15 @@
 // tavik-tool as users run it: whole processes on a warm page cache, start-up included, each
 // the median of several runs taken in turn with its reference, printed as ratios.
-//   list DIR [--json] on a card of 15,000 recordings and 15,000 other files
-//       against `find DIR -name '*.avi' | sort`                          goal: at most 1.5 times
+//   list DIR [--json] on a card of each shape a camera makes (one folder of 15,000 recordings
+//       and 15,000 other files; 150 dated folders of the three modes with other files beside)
+//       against `find DIR -name '*.avi' | sort`                          goal: at most 1.2 times
 //   telemetry F --json on a three-minute recording
 //       against `ffprobe -v quiet -select_streams 2 -show_packets F`    goal: 8 times faster
 //   telemetry of 60 one-minute recordings in one process
 //       against that ffprobe command once per file                       goal: 25 times faster
 // A reference that fails or prints nothing ends the benchmark with an error.
+#include "benchgoal.h"
+#include "cameracard.h"
 #include "camerarecording.h"
 
 #include <QCoreApplication>
@@ -75,93 +78,85 @@ bool timePair(const QString &ours, const QString &reference, int runs, Pair &med
     return true;
 }
 
-bool writeCard(const QString &root)
-{
-    QDir().mkpath(root + QStringLiteral("/DCIM/100ALWAY"));
-    QDir().mkpath(root + QStringLiteral("/DCIM/OTHER"));
-    QDateTime at(QDate(2026, 1, 1), QTime(8, 0), Qt::UTC);
-    for (int i = 0; i < 15000; ++i) {
-        const QString stamp = at.toString(QStringLiteral("yyyyMMdd_HHmmss"));
-        const QString side = i % 2 ? QStringLiteral("R") : QStringLiteral("F");
-        QFile avi(root + QStringLiteral("/DCIM/100ALWAY/alwa_%1_%2.avi").arg(stamp, side));
-        QFile other(root + QStringLiteral("/DCIM/OTHER/note_%1_%2.txt").arg(stamp, side));
-        if (!avi.open(QIODevice::WriteOnly) || !other.open(QIODevice::WriteOnly))
-            return false;
-        if (i % 2)
-            at = at.addSecs(60);
-    }
-    return true;
-}
-
-void report(const char *what, const Pair &m, const char *reference, double ratio, const char *goal)
-{
-    std::printf("%-34s %8.1f ms   %-40s %8.1f ms   ratio %6.2f  (%s)\n", what, m.ours, reference,
-                m.reference, ratio, goal);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    bench::Goals goals("bench_tool");
     QTemporaryDir dir;
-    const QString card = dir.filePath(QStringLiteral("card"));
+    struct Card
+    {
+        const char *shape;
+        QString root;
+        int avis;
+    };
+    std::vector<Card> cards{
+        {"one folder", dir.filePath(QStringLiteral("one")), 0},
+        {"dated folders", dir.filePath(QStringLiteral("dated")), 0},
+    };
+    cards[0].avis = writeOneFolderCard(cards[0].root, bench::size(15000, 200));
+    cards[1].avis = writeDatedFoldersCard(cards[1].root, bench::size(150, 6), bench::size(100, 20));
+    const int minuteCount = bench::size(60, 3);
     const QString three = dir.filePath(QStringLiteral("alwa_20240131_120000_F.avi"));
     QStringList minutes;
-    bool written = writeCard(card) && writeCameraRecording(three, 180, 48 * 1024);
-    for (int i = 0; written && i < 60; ++i) {
+    bool written = cards[0].avis > 0 && cards[1].avis > 0 &&
+                   writeCameraRecording(three, bench::size(180, 10), 48 * 1024);
+    for (int i = 0; written && i < minuteCount; ++i) {
         minutes << dir.filePath(
             QStringLiteral("alwa_20240131_12%1_F.avi").arg(i, 2, 10, QLatin1Char('0')));
         written = writeCameraRecording(minutes.last(), 60, 16 * 1024);
     }
-    if (!written) {
-        std::fprintf(stderr, "bench_tool: cannot write the test files in %s\n",
-                     qPrintable(dir.path()));
-        return 1;
-    }
+    if (!written)
+        return goals.failed(
+            qPrintable(QStringLiteral("cannot write the test files in ") + dir.path()));
     QStringList quotedMinutes;
     for (const QString &path : std::as_const(minutes))
         quotedMinutes << quoted(path);
-    const QString find = QStringLiteral("find %1 -name '*.avi' | sort").arg(quoted(card));
     const QString probe = QStringLiteral("ffprobe -v quiet -select_streams 2 -show_packets ");
     const QString probeEach = QStringLiteral("for f in %1; do %2\"$f\" || exit 1; done")
                                   .arg(quotedMinutes.join(u' '), probe);
+    const QString tool = quoted(kTool);
+    const int runs = bench::runs(11);
 
     // The references must really do their work: every recording found, every packet shown.
-    const QByteArray found = output(find);
-    const QByteArray packets = output(probe + quoted(three));
-    const QByteArray allPackets = output(probeEach);
-    if (found.count('\n') != 15000 || packets.count("[PACKET]") < 180 ||
-        allPackets.count("[PACKET]") < 60 * 60) {
-        std::fprintf(stderr,
-                     "bench_tool: a reference did not run: find listed %lld files, "
-                     "ffprobe showed %lld and %lld packets\n",
-                     static_cast<long long>(found.count('\n')),
-                     static_cast<long long>(packets.count("[PACKET]")),
-                     static_cast<long long>(allPackets.count("[PACKET]")));
-        return 1;
+    for (const Card &card : cards) {
+        const QString find = QStringLiteral("find %1 -name '*.avi' | sort").arg(quoted(card.root));
+        if (output(find).count('\n') != card.avis)
+            return goals.failed("find did not list every recording");
+        Pair json, text;
+        if (!timePair(tool + QStringLiteral(" list %1 --json").arg(quoted(card.root)), find, runs,
+                      json) ||
+            !timePair(tool + QStringLiteral(" list %1").arg(quoted(card.root)), find, runs, text))
+            return goals.failed("a run failed");
+        std::printf("%s: %d *.avi files; find | sort %.1f ms, list --json %.1f ms, list %.1f ms "
+                    "(medians of %d)\n",
+                    card.shape, card.avis, json.reference, json.ours, text.ours, runs);
+        goals.atMost(
+            qPrintable(
+                QStringLiteral("list --json / find | sort, %1").arg(QLatin1String(card.shape))),
+            json.ours / json.reference, 1.2);
+        goals.atMost(
+            qPrintable(QStringLiteral("list / find | sort, %1").arg(QLatin1String(card.shape))),
+            text.ours / text.reference, 1.2);
     }
 
-    Pair json, text, one, many, help;
-    const QString tool = quoted(kTool);
-    if (!timePair(tool + QStringLiteral(" list %1 --json").arg(quoted(card)), find, 11, json) ||
-        !timePair(tool + QStringLiteral(" list %1").arg(quoted(card)), find, 11, text) ||
-        !timePair(tool + QStringLiteral(" telemetry %1 --json").arg(quoted(three)),
-                  probe + quoted(three), 11, one) ||
+    const QByteArray packets = output(probe + quoted(three));
+    const QByteArray allPackets = output(probeEach);
+    if (packets.count("[PACKET]") < bench::size(180, 10) ||
+        allPackets.count("[PACKET]") < minuteCount * 60)
+        return goals.failed("the ffprobe reference did not show every packet");
+    Pair one, many, help;
+    if (!timePair(tool + QStringLiteral(" telemetry %1 --json").arg(quoted(three)),
+                  probe + quoted(three), runs, one) ||
         !timePair(tool + QStringLiteral(" telemetry --json ") + quotedMinutes.join(u' '), probeEach,
-                  3, many) ||
-        !timePair(tool + QStringLiteral(" help"), QStringLiteral("true"), 21, help))
-        return 1;
-
-    std::printf("whole processes, warm cache, medians (11 runs; 3 for the 60 files)\n");
-    report("list DIR --json", json, "find DIR -name '*.avi' | sort", json.ours / json.reference,
-           "goal <= 1.5");
-    report("list DIR", text, "find DIR -name '*.avi' | sort", text.ours / text.reference,
-           "goal <= 1.5");
-    report("telemetry F --json (3 min)", one, "ffprobe ... -show_packets F",
-           one.reference / one.ours, "ffprobe / ours, goal >= 8");
-    report("telemetry 60 files --json", many, "ffprobe once per file", many.reference / many.ours,
-           "ffprobe / ours, goal >= 25");
-    std::printf("%-34s %8.1f ms\n", "help", help.ours);
-    return 0;
+                  bench::runs(3), many) ||
+        !timePair(tool + QStringLiteral(" help"), QStringLiteral("true"), bench::runs(21), help))
+        return goals.failed("a run failed");
+    std::printf("telemetry: one file %.1f ms against ffprobe %.1f ms; %d files %.1f ms against "
+                "%.1f ms; help %.1f ms\n",
+                one.ours, one.reference, minuteCount, many.ours, many.reference, help.ours);
+    goals.atLeast("ffprobe / telemetry F --json, 3 minutes", one.reference / one.ours, 8);
+    goals.atLeast("ffprobe once per file / telemetry of 60 files", many.reference / many.ours, 25);
+    return goals.finish();
 }

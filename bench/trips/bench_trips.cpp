@@ -2,6 +2,7 @@
 // whole process with the card's files dropped from the page cache before every run, against
 // reading every file whole (`cat`) under the same conditions.
 //   bench_trips [--keep DIR]
+#include "benchgoal.h"
 #include "daycard.h"
 
 #include <QCoreApplication>
@@ -47,33 +48,32 @@ double median(std::vector<double> v)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    bench::Goals goals("bench_trips");
+    const int recordings = bench::size(kRecordings, 2 * kPerTrip);
     QTemporaryDir temp;
     QString root = temp.path();
     const QStringList args = app.arguments();
     if (args.size() >= 3 && args[1] == QLatin1String("--keep"))
         root = args[2];
     if (!QFileInfo::exists(root + QStringLiteral("/config.bin"))) {
-        std::printf("writing %d one-minute recordings into %s\n", kRecordings, qPrintable(root));
-        if (const QString error = writeDayCard(root); !error.isEmpty()) {
-            std::fprintf(stderr, "bench_trips: %s\n", qPrintable(error));
-            return 1;
-        }
+        std::printf("writing %d one-minute recordings into %s\n", recordings, qPrintable(root));
+        if (const QString error = writeDayCard(root, recordings); !error.isEmpty())
+            return goals.failed(qPrintable(error));
     }
     const QString gpx = temp.filePath(QStringLiteral("day.gpx"));
     const QString cat = QStringLiteral("find \"$1\" -name '*.avi' -exec cat {} + > /dev/null");
     std::vector<double> tool, reference;
-    for (int i = 0; i < 5; ++i) {
+    const int runs = bench::runs(5);
+    for (int i = 0; i < runs; ++i) {
         evict(root);
         const Run run = timed(QStringLiteral(TAVIK_TOOL),
                               {QStringLiteral("trips"), root, QStringLiteral("--gpx"), gpx});
         evict(root);
         const Run read = timed(QStringLiteral("/bin/sh"),
                                {QStringLiteral("-c"), cat, QStringLiteral("sh"), root});
-        if (run.status != 0 || read.status != 0) {
-            std::fprintf(stderr, "bench_trips: a run failed (tool %d, cat %d)\n", run.status,
-                         read.status);
-            return 1;
-        }
+        if (run.status != 0 || read.status != 0)
+            return goals.failed(qPrintable(
+                QStringLiteral("a run failed (tool %1, cat %2)").arg(run.status).arg(read.status)));
         tool.push_back(run.ms);
         reference.push_back(read.ms);
     }
@@ -83,10 +83,12 @@ int main(int argc, char **argv)
     const qsizetype points = text.count("<trkpt "), segments = text.count("<trkseg>");
     std::printf("GPX: %lld tracks, %lld segments, %lld points (expected %d, %d, %d)\n",
                 static_cast<long long>(text.count("<trk>")), static_cast<long long>(segments),
-                static_cast<long long>(points), kRecordings / kPerTrip, kRecordings,
-                kRecordings * 60);
-    std::printf("tavik-tool trips --gpx, cold : %8.1f ms (median of 5, goal < 2000)\n",
-                median(tool));
-    std::printf("cat of every recording, cold: %8.1f ms (median of 5)\n", median(reference));
-    return points == kRecordings * 60 && segments == kRecordings ? 0 : 1;
+                static_cast<long long>(points), recordings / kPerTrip, recordings, recordings * 60);
+    if (points != recordings * 60 || segments != recordings)
+        return goals.failed("the GPX does not hold every point");
+    std::printf("cold page cache, medians of %d: tavik-tool trips --gpx %.1f ms, cat of every "
+                "recording %.1f ms\n",
+                runs, median(tool), median(reference));
+    goals.atMost("tavik-tool trips --gpx, a day, cold", median(tool), 2000, "ms");
+    return goals.finish();
 }

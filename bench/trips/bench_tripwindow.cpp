@@ -12,6 +12,7 @@
 #include "app/trips/TVKTripListModel.h"
 #include "app/trips/TVKTripPanel.h"
 #include "app/trips/TVKTripRouteLayer.h"
+#include "benchgoal.h"
 #include "daycard.h"
 
 #include <QApplication>
@@ -76,27 +77,27 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     initApplicationTest();
+    bench::Goals goals("bench_tripwindow");
+    const int recordings = bench::size(kRecordings, 2 * kPerTrip);
     QTemporaryDir temp;
     QString root = temp.path();
     if (argc >= 3 && QLatin1String(argv[1]) == QLatin1String("--keep"))
         root = QString::fromLocal8Bit(argv[2]);
     if (!QFileInfo::exists(root + QStringLiteral("/config.bin"))) {
-        std::printf("writing %d one-minute recordings into %s\n", kRecordings, qPrintable(root));
-        if (const QString error = writeDayCard(root); !error.isEmpty()) {
-            std::fprintf(stderr, "bench_tripwindow: %s\n", qPrintable(error));
-            return 1;
-        }
+        std::printf("writing %d one-minute recordings into %s\n", recordings, qPrintable(root));
+        if (const QString error = writeDayCard(root, recordings); !error.isEmpty())
+            return goals.failed(qPrintable(error));
     }
     QSettings().setValue(QLatin1String(TVKTripList::kByTripKey), true);
     TVKAppDelegate window;
     window.launch(root);
     TVKTripList *list = window.tripPanel()->tripList();
     TVKMapView *map = window.ui().mapWebView;
-    const int tripCount = kRecordings / kPerTrip;
+    const int tripCount = recordings / kPerTrip;
     if (!waitFor([&] { return list->trips().size() == tripCount && map->isPageLoaded(); })) {
-        std::fprintf(stderr, "bench_tripwindow: %lld trips, page loaded %d\n",
-                     static_cast<long long>(list->trips().size()), map->isPageLoaded());
-        return 1;
+        return goals.failed(qPrintable(QStringLiteral("%1 trips, page loaded %2")
+                                           .arg(list->trips().size())
+                                           .arg(map->isPageLoaded())));
     }
     window.clickMapViewButton();
     const int expected = kPerTrip * 60;
@@ -132,11 +133,12 @@ int main(int argc, char **argv)
     }
     std::printf("trips %d, points drawn per trip %d (expected %d)\n", tripCount, drawnPoints(map),
                 expected);
-    std::printf("trip route drawn after choosing, cold  : %7.1f ms median, %7.1f ms max\n",
-                median(cold), *std::max_element(cold.begin(), cold.end()));
-    std::printf("trip route drawn after choosing, warm  : %7.1f ms median, %7.1f ms max "
-                "(goal < 1000)\n",
-                median(warm), *std::max_element(warm.begin(), warm.end()));
-    std::printf("the page alone drawing the same data   : %7.1f ms median\n", median(reference));
-    return allDrawn ? 0 : 1;
+    if (!allDrawn)
+        return goals.failed("a route was not drawn whole");
+    std::printf("trip route drawn after choosing: cold %.1f ms median (%.1f max), warm %.1f ms "
+                "median (%.1f max); the page alone drawing the same data %.1f ms median\n",
+                median(cold), *std::max_element(cold.begin(), cold.end()), median(warm),
+                *std::max_element(warm.begin(), warm.end()), median(reference));
+    goals.atMost("trip route drawn after choosing, warm cache", median(warm), 1000, "ms");
+    return goals.finish();
 }

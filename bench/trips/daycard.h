@@ -15,11 +15,11 @@ inline constexpr int kRecordings = 1000;
 inline constexpr int kPerTrip = 100; // then a stop of ten minutes
 inline constexpr int kEventEvery = 37;
 
-inline QString writeDayCard(const QString &root)
+inline QString writeDayCard(const QString &root, int recordings = kRecordings)
 {
     const QDateTime first(QDate(2026, 10, 17), QTime(6, 0), Qt::UTC);
     QDateTime at = first;
-    for (int i = 0; i < kRecordings; ++i) {
+    for (int i = 0; i < recordings; ++i) {
         if (i && i % kPerTrip == 0)
             at = at.addSecs(600);
         PlannedRecording plan;

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -44,6 +45,22 @@ bool hasAviExtension(const char *name)
 {
     const char *dot = std::strrchr(name, '.');
     return dot && dot != name && strcasecmp(dot + 1, "avi") == 0;
+}
+
+// The folder's text and a name's bytes as one path, in one allocation when the name is ASCII,
+// as nearly every camera's is.
+QString joined(const QString &prefix, QByteArrayView name)
+{
+    QString path(prefix.size() + name.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(path.data());
+    std::copy(prefix.utf16(), prefix.utf16() + prefix.size(), out);
+    out += prefix.size();
+    unsigned char high = 0;
+    for (const char c : name) {
+        high |= static_cast<unsigned char>(c);
+        *out++ = static_cast<unsigned char>(c);
+    }
+    return high < 0x80 ? path : prefix + QString::fromUtf8(name);
 }
 
 // File systems that describe the running system rather than hold files: walking them never
@@ -159,8 +176,7 @@ private:
                     m_report.unnamedRecordings.append(QFile::decodeName(child));
                     continue;
                 }
-                if (auto media =
-                        createMediaByPath(prefixText + QString::fromUtf8(bytes), folderText)) {
+                if (auto media = createMediaByPath(joined(prefixText, bytes), folderText)) {
                     m_medias.append(std::move(*media));
                     if (m_medias.size() >= kMaxCatalogueEntries) {
                         // This folder stops here; the folders above go on, each again

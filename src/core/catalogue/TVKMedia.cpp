@@ -63,7 +63,9 @@ void splitFileName(const QString &path, QString *name, QString *extension)
     QStringView n, e;
     splitLast(path, &n, &e);
     *name = n.toString();
-    *extension = e.toString();
+    // Nearly every recording's; shared rather than allocated for each of thousands.
+    static const QString avi = QStringLiteral("avi");
+    *extension = e == avi ? avi : e.toString();
 }
 
 QStringView recordingNameOf(QStringView path)
@@ -120,15 +122,38 @@ bool TVKMedia::parseTimeByName(const QString &name, qint64 startPos)
     if (startPos < 0 || name.size() < startPos + 15)
         return false;
     const qsizetype s = startPos;
-    m_year = readWindow(name, s, 4);
-    m_month = readWindow(name, s + 4, 2);
-    m_day = readWindow(name, s + 6, 2);
-    m_hour = readWindow(name, s + 9, 2);
-    m_minute = readWindow(name, s + 11, 2);
-    m_second = readWindow(name, s + 13, 2);
+    if (!readDigits(QStringView(name).mid(s, 15))) {
+        m_year = readWindow(name, s, 4);
+        m_month = readWindow(name, s + 4, 2);
+        m_day = readWindow(name, s + 6, 2);
+        m_hour = readWindow(name, s + 9, 2);
+        m_minute = readWindow(name, s + 11, 2);
+        m_second = readWindow(name, s + 13, 2);
+    }
     return m_year >= 1970 && m_year <= 2700 && m_month >= 1 && m_month <= 12 && m_day >= 1 &&
            m_day <= 31 && m_hour >= 0 && m_hour <= 24 && m_minute >= 0 && m_minute <= 60 &&
            m_second >= 0 && m_second <= 60;
+}
+
+bool TVKMedia::readDigits(QStringView time)
+{
+    // Every window all digits, as the camera writes them: the values the windows give, read
+    // in one pass. The character between date and time is not looked at, as by the windows.
+    int digit[15];
+    bool digits = true;
+    for (qsizetype i = 0; i < 15; ++i) {
+        digit[i] = time[i].unicode() - u'0';
+        digits &= i == 8 || (digit[i] >= 0 && digit[i] <= 9);
+    }
+    if (!digits)
+        return false;
+    m_year = ((digit[0] * 10 + digit[1]) * 10 + digit[2]) * 10 + digit[3];
+    m_month = digit[4] * 10 + digit[5];
+    m_day = digit[6] * 10 + digit[7];
+    m_hour = digit[9] * 10 + digit[10];
+    m_minute = digit[11] * 10 + digit[12];
+    m_second = digit[13] * 10 + digit[14];
+    return true;
 }
 
 void TVKMedia::updateToUnknown()

@@ -62,6 +62,9 @@ public:
 
 private:
     qint64 fixedWidthTimeKey() const;
+    // The six fields from fifteen characters that hold digits in every window; false, with
+    // nothing changed, when one does not.
+    bool readDigits(QStringView time);
 
     QString m_path;
     QString m_mediaName;

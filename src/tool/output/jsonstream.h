@@ -2,9 +2,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QList>
 #include <QString>
 #include <QStringView>
+
+#include <vector>
 
 class QIODevice;
 
@@ -43,10 +44,26 @@ private:
     void keyText(QByteArrayView utf8);
     void keyText(QStringView text);
     void maybeFlush();
+    // Room for `bytes` more at the end of what is buffered; the caller fills it and then
+    // counts what it wrote with m_used.
+    char *room(qsizetype bytes)
+    {
+        return m_capacity - m_used >= bytes ? m_data + m_used : grow(bytes);
+    }
+    char *grow(qsizetype bytes);
+    void put(char c) { *room(1) = c, ++m_used; }
+    void put(QByteArrayView bytes);
+    void putEscaped(QByteArrayView utf8);
+    void putEscaped(QStringView text);
 
     QIODevice *m_device;
+    // Written through pointers rather than appends: a catalogue puts out millions of small
+    // pieces. Only the first m_used bytes hold output.
     QByteArray m_buffer;
-    QList<bool> m_hasElements; // per open container: whether it needs a comma before the next
+    char *m_data = nullptr; // m_buffer's bytes
+    qsizetype m_capacity = 0;
+    qsizetype m_used = 0;
+    std::vector<char> m_hasElements; // per open container: whether it needs a comma before the next
     bool m_afterKey = false;
     bool m_failed = false;
 };

@@ -37,6 +37,10 @@ private slots:
         QTest::newRow("day 0") << "event_20240100_120000_F.avi" << 2 << 2 << unknown;
         QTest::newRow("blanks and sign in a window")
             << "alwa_2024 1 1_+1 0 0_F.avi" << 0 << 0 << "20240101010000";
+        QTest::newRow("any character between date and time")
+            << "alwa_20240131x235959_F.avi" << 0 << 0 << "20240131235959";
+        QTest::newRow("a letter ends a window early")
+            << "alwa_20240131_12a059_R.avi" << 0 << 1 << "20240131120059";
         QTest::newRow("hidden companion, no prefix")
             << "._alwa_20240131_120000_F.avi" << 0 << 0 << unknown;
     }
