@@ -100,14 +100,19 @@ tvk::Result<std::unique_ptr<CardIndex>> CardIndex::open(const QString &folder,
     // A file of another program that will not even drop its tables is started again too.
     if (!opened && (isDamagedDatabase(opened.failure()) || opened.failure().code == 1)) {
         // Nothing in it is worth keeping: the card still holds every fact.
-        index->m_db.close();
-        removeDatabaseFiles(index->m_file);
-        index->m_rebuilt = true;
-        opened = index->openFile();
+        opened = index->restart();
     }
     if (!opened)
         return opened.failure();
     return index;
+}
+
+tvk::Result<void> CardIndex::restart()
+{
+    m_db.close();
+    removeDatabaseFiles(m_file);
+    m_rebuilt = true;
+    return openFile();
 }
 
 tvk::Result<void> CardIndex::openFile()

@@ -28,6 +28,9 @@ public:
     static tvk::Result<std::unique_ptr<CardIndex>> open(const QString &folder,
                                                         const QString &cacheFolder = {});
 
+    // Throws the file away and starts it again empty, for a file found damaged in use.
+    tvk::Result<void> restart();
+
     SqliteDb &db() { return m_db; }
     const QString &folder() const { return m_folder; }
     const QString &file() const { return m_file; }

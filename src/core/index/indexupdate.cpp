@@ -49,9 +49,11 @@ QFuture<IndexedRecording> extractBatch(const QList<Pending> &pending, qsizetype 
 
 } // namespace
 
-tvk::Result<IndexUpdateReport>
-updateCardIndex(CardIndex &index, const std::function<void(qsizetype, qsizetype)> &progress,
-                const std::atomic<bool> *cancel)
+namespace {
+
+tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
+                                          const std::function<void(qsizetype, qsizetype)> &progress,
+                                          const std::atomic<bool> *cancel)
 {
     IndexUpdateReport report;
     report.rebuilt = index.wasRebuilt();
@@ -120,5 +122,21 @@ updateCardIndex(CardIndex &index, const std::function<void(qsizetype, qsizetype)
         return trips.failure();
     report.points = *points;
     report.trips = *trips;
+    return report;
+}
+
+} // namespace
+
+tvk::Result<IndexUpdateReport>
+updateCardIndex(CardIndex &index, const std::function<void(qsizetype, qsizetype)> &progress,
+                const std::atomic<bool> *cancel)
+{
+    tvk::Result<IndexUpdateReport> report = updateOnce(index, progress, cancel);
+    // Damage that only shows once pages are read: start again from the card.
+    if (!report && isDamagedDatabase(report.failure())) {
+        if (tvk::Result<void> restarted = index.restart(); !restarted)
+            return restarted.failure();
+        report = updateOnce(index, progress, cancel);
+    }
     return report;
 }
