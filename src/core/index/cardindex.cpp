@@ -26,6 +26,7 @@ CREATE TABLE points(
     recording INTEGER NOT NULL,
     seq INTEGER NOT NULL,
     offset_ms INTEGER NOT NULL,
+    camera_ms INTEGER NOT NULL,
     utc_ms INTEGER,
     latitude REAL NOT NULL,
     longitude REAL NOT NULL,

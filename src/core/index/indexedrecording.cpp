@@ -41,6 +41,7 @@ void addPoints(IndexedRecording &out, const TVKTelemetry &telemetry)
             ++record;
         IndexedPoint point;
         point.offsetMs = qint64(p.cameraMs) - qint64(base);
+        point.cameraMs = p.cameraMs;
         if (p.utc.isValid())
             point.utcMs = p.utc.toMSecsSinceEpoch();
         point.latitude = p.latitude;

@@ -11,6 +11,7 @@
 struct IndexedPoint
 {
     qint64 offsetMs = 0;         // from the recording's first record
+    quint32 cameraMs = 0;        // the record's time stamp on the camera's clock
     std::optional<qint64> utcMs; // the receiver's time, when it gave one
     double latitude = 0;
     double longitude = 0;

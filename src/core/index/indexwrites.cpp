@@ -106,7 +106,7 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
     const qint64 recording = db.lastInsertId();
     tvk::Result<SqliteStatement> point =
         db.prepare("INSERT INTO points(recording, seq, offset_ms, utc_ms, latitude, longitude, "
-                   "speed_mps, heading) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+                   "speed_mps, heading, camera_ms) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     tvk::Result<SqliteStatement> box =
         db.prepare("INSERT INTO point_boxes(id, min_lat, max_lat, min_lon, max_lon) "
                    "VALUES(?1, ?2, ?2, ?3, ?3)");
@@ -122,7 +122,7 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
         else
             point->bindNull(4);
         point->bind(5, p.latitude).bind(6, p.longitude).bind(7, p.metresPerSecond);
-        point->bind(8, p.heading);
+        point->bind(8, p.heading).bind(9, qint64(p.cameraMs));
         if (tvk::Result<void> done = point->run(); !done)
             return done;
         box->bind(1, db.lastInsertId()).bind(2, p.latitude).bind(3, p.longitude);

@@ -3,6 +3,7 @@
 
 #include "core/catalogue/TVKMediaList.h"
 #include "core/common/cformat.h"
+#include "core/index/indexreads.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
 #include "tool/command.h"
@@ -20,7 +21,7 @@ struct TripRoute
     double km = 0;
 };
 
-QList<TripRoute> tripRoutes(const QList<TVKTrip> &trips)
+QList<TripRoute> tripRoutes(const QString &folder, const QList<TVKTrip> &trips)
 {
     QStringList paths;
     for (const TVKTrip &trip : trips) {
@@ -28,6 +29,9 @@ QList<TripRoute> tripRoutes(const QList<TVKTrip> &trips)
             paths.append(m.path());
     }
     RouteCache cache;
+    // Routes the card's index holds for unchanged files are not read again.
+    if (const std::unique_ptr<CardIndex> index = existingCardIndex(folder))
+        (void)adoptIndexedRoutes(*index, cache);
     const QList<QList<RoutePoint>> routes = cache.routes(paths);
     QList<TripRoute> out;
     qsizetype next = 0;
@@ -106,7 +110,7 @@ int runTrips(const QCommandLineParser &line)
 
     const TVKMediaList::Contents contents =
         TVKMediaList::walk(QFileInfo(folder).absoluteFilePath());
-    const QList<TripRoute> routes = tripRoutes(groupTrips(contents.medias));
+    const QList<TripRoute> routes = tripRoutes(folder, groupTrips(contents.medias));
     if (!output.isEmpty()) {
         QList<RouteTrack> tracks;
         for (const TripRoute &route : routes) {
