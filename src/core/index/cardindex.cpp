@@ -20,6 +20,7 @@ CREATE TABLE recordings(
     start TEXT,
     length_ms INTEGER NOT NULL,
     clock_offset_s REAL,
+    points INTEGER NOT NULL,
     trip INTEGER);
 CREATE TABLE points(
     id INTEGER PRIMARY KEY,

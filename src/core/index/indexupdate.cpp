@@ -114,7 +114,8 @@ tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
         if (tvk::Result<void> done = writer.regroupTrips(); !done)
             return done.failure();
     }
-    const tvk::Result<qint64> points = index.db().integer("SELECT count(*) FROM points");
+    const tvk::Result<qint64> points =
+        index.db().integer("SELECT coalesce(sum(points), 0) FROM recordings");
     const tvk::Result<qint64> trips = index.db().integer("SELECT count(*) FROM trips");
     if (!points)
         return points.failure();

@@ -88,7 +88,7 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
         return done;
     tvk::Result<SqliteStatement> insert =
         db.prepare("INSERT INTO recordings(path, size, mtime_ms, kind, side, start, length_ms, "
-                   "clock_offset_s) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+                   "clock_offset_s, points) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     if (!insert)
         return insert.failure();
     insert->bind(1, relative).bind(2, r.size).bind(3, r.modifiedMs);
@@ -101,6 +101,7 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
         insert->bind(8, *r.clockOffsetSeconds);
     else
         insert->bindNull(8);
+    insert->bind(9, qint64(r.points.size()));
     if (tvk::Result<void> done = insert->run(); !done)
         return done;
     const qint64 recording = db.lastInsertId();
