@@ -82,7 +82,10 @@ tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
         (known == stored->cend() ? report.added : report.changed) += 1;
         pending.append({media, info.size(), modified});
     }
-    for (auto it = stored->cbegin(); it != stored->cend(); ++it) {
+    // A walk that missed folders (unreadable, or stopped) says nothing of what is gone.
+    const bool wholeWalk = !walk.cancelled && !(cancel && *cancel) &&
+                           walk.unreadableFolders.isEmpty() && !walk.stoppedAtLimit;
+    for (auto it = stored->cbegin(); wholeWalk && it != stored->cend(); ++it) {
         if (!present.contains(it.key()))
             gone.append(it.key());
     }

@@ -105,6 +105,20 @@ private slots:
                  count(**index, "SELECT count(*) FROM points"));
     }
 
+    // A walk stopped early has not seen the card: what it did not reach is not gone.
+    void aStoppedUpdateForgetsNothing()
+    {
+        QTemporaryDir cache;
+        auto index = CardIndex::open(m_card.path(), cache.path());
+        QVERIFY(index);
+        QVERIFY(updateCardIndex(**index));
+        const std::atomic<bool> stop{true};
+        const auto stopped = updateCardIndex(**index, {}, &stop);
+        QVERIFY(stopped);
+        QCOMPARE(stopped->removed, 0);
+        QCOMPARE(count(**index, "SELECT count(*) FROM recordings"), 12);
+    }
+
     void unusableFilesAreStartedAgain_data()
     {
         QTest::addColumn<QString>("kind");
