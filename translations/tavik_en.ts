@@ -1406,6 +1406,70 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- clip export: begin -->
     <!-- clip export: end -->
     <!-- card index: begin -->
+    <message id="msg.index_fail">
+        <source>The card index could not be used.</source>
+        <translation>The card index could not be used.</translation>
+    </message>
+    <message id="msg.index_folder_fail">
+        <source>The folder for the card index could not be created.</source>
+        <translation>The folder for the card index could not be created.</translation>
+    </message>
+    <message id="index.progress">
+        <source>Indexing the card: %1 of %2 recordings</source>
+        <translation>Indexing the card: %1 of %2 recordings</translation>
+    </message>
+    <message id="index.done">
+        <source>Card indexed: %1 recordings, %2 trips</source>
+        <translation>Card indexed: %1 recordings, %2 trips</translation>
+    </message>
+    <message id="index.failed">
+        <source>The card could not be indexed: %1</source>
+        <translation>The card could not be indexed: %1</translation>
+    </message>
+    <message id="index.recordings_here">
+        <source>Recordings here</source>
+        <translation>Recordings here</translation>
+    </message>
+    <message id="index.all_drives">
+        <source>All drives</source>
+        <translation>All drives</translation>
+    </message>
+    <message id="index.passes_title">
+        <source>Passes within %1 m</source>
+        <translation>Passes within %1 m</translation>
+    </message>
+    <message id="index.no_passes">
+        <source>No recording passed here.</source>
+        <translation>No recording passed here.</translation>
+    </message>
+    <message id="index.pass_header">
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message id="index.column_date">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="index.column_time">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message id="index.column_speed">
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message id="index.column_direction">
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message id="index.speed_value">
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message id="index.pass_number">
+        <source>Pass %1</source>
+        <translation>Pass %1</translation>
+    </message>
     <!-- card index: end -->
 </context>
 </TS>

@@ -44,6 +44,13 @@ RouteCache::Key RouteCache::keyOf(const QString &path)
     return Key{path, info.size(), info.lastModified()};
 }
 
+void RouteCache::adopt(const QString &path, qint64 size, const QDateTime &modified,
+                       QList<RoutePoint> route)
+{
+    QMutexLocker lock(&m_mutex);
+    m_routes.insert(Key{path, size, modified}, std::move(route));
+}
+
 QList<QList<RoutePoint>> RouteCache::routes(const QStringList &paths)
 {
     QList<Key> keys, missingKeys;

@@ -20,6 +20,10 @@ class RouteCache
 public:
     // The route of each file, in the order of `paths`, extracting those not yet known.
     QList<QList<RoutePoint>> routes(const QStringList &paths);
+    // A route known without reading the file (the card's index), for as long as the file
+    // keeps this size and modification time.
+    void adopt(const QString &path, qint64 size, const QDateTime &modified,
+               QList<RoutePoint> route);
 
 private:
     struct Key

@@ -2,6 +2,7 @@
 #include "core/clock/clockcheck.h"
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
+#include "core/index/indexreads.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/settings/cardsettings.h"
 #include "tool/cardwalk.h"
@@ -91,10 +92,18 @@ int runClock(const QCommandLineParser &line)
             paths.append(m.path());
         }
     }
-    const QList<TVKTelemetryPtr> telemetry = readRecordingTelemetry(paths);
     QList<ClockReading> raw;
-    for (qsizetype i = 0; i < fronts.size(); ++i)
-        raw.append({paths[i], rawClockOffset(fronts[i], *telemetry[i])});
+    // The card's index, when it holds every recording as it is now, spares reading them.
+    if (const std::unique_ptr<CardIndex> index = existingCardIndex(root)) {
+        if (auto indexed = indexedClockReadings(*index, paths); indexed && *indexed)
+            raw = std::move(**indexed);
+    }
+    if (raw.size() != paths.size()) {
+        const QList<TVKTelemetryPtr> telemetry = readRecordingTelemetry(paths);
+        raw.clear();
+        for (qsizetype i = 0; i < fronts.size(); ++i)
+            raw.append({paths[i], rawClockOffset(fronts[i], *telemetry[i])});
+    }
     std::optional<int> zone;
     if (const std::optional<_FILEDATA> settings = cardSettings(root))
         zone = cardZoneSeconds(*settings);

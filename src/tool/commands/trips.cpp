@@ -1,6 +1,7 @@
 // tavik-tool trips DIR [--json] [--gpx OUT|--kml OUT]: the drives on a card and their routes.
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
+#include "core/index/indexreads.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
 #include "core/trips/triproute.h"
@@ -20,7 +21,7 @@ struct TripRoute
     double km = 0;
 };
 
-QList<TripRoute> tripRoutes(const QList<TVKTrip> &trips)
+QList<TripRoute> tripRoutes(const QString &folder, const QList<TVKTrip> &trips)
 {
     QStringList paths;
     for (const TVKTrip &trip : trips) {
@@ -28,6 +29,9 @@ QList<TripRoute> tripRoutes(const QList<TVKTrip> &trips)
             paths.append(m.path());
     }
     RouteCache cache;
+    // Routes the card's index holds for unchanged files are not read again.
+    if (const std::unique_ptr<CardIndex> index = existingCardIndex(folder))
+        (void)adoptIndexedRoutes(*index, cache);
     const QList<QList<RoutePoint>> routes = cache.routes(paths);
     QList<TripRoute> out;
     qsizetype next = 0;
@@ -116,7 +120,7 @@ int runTrips(const QCommandLineParser &line)
     const TripGrouping grouping = groupTrips(*medias);
     for (const tvk::Failure &skipped : grouping.skipped)
         toolErr() << "tavik-tool: " << skipped.text() << Qt::endl;
-    const QList<TripRoute> routes = tripRoutes(grouping.trips);
+    const QList<TripRoute> routes = tripRoutes(folder, grouping.trips);
     if (!output.isEmpty()) {
         QList<RouteTrack> tracks;
         for (const TripRoute &route : routes) {

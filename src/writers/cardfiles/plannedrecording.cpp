@@ -52,6 +52,13 @@ QString writePlannedRecording(const PlannedRecording &plan)
         fix.longitude = plan.longitude + s * plan.metresPerSecond / metresPerDegreeEast;
         fix.knots = plan.metresPerSecond * 3.6 / 1.852;
         fix.course = 90;
+        if (s < plan.track.size()) {
+            const PlannedPosition &at = plan.track[s];
+            fix.latitude = at.latitude;
+            fix.longitude = at.longitude;
+            fix.knots = at.metresPerSecond * 3.6 / 1.852;
+            fix.course = at.course;
+        }
         fix.satellites = 9;
         fix.hdop = 0.8;
         if (plan.utcStart.isValid() && s >= plan.fixFromSecond) {

@@ -1,7 +1,17 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
+
+// Where the car is at one second of a planned recording.
+struct PlannedPosition
+{
+    double latitude = 0;
+    double longitude = 0;
+    double metresPerSecond = 0;
+    double course = 0; // degrees clockwise from north
+};
 
 // A recording made to order for tests and benchmarks: chosen name, length, camera clock,
 // receiver time and position, written by the project's AVI writer with one placeholder
@@ -20,6 +30,8 @@ struct PlannedRecording
     quint32 cameraClockMs = 5000; // the camera's clock at the first record
     bool lengthInHeader = true;   // false: the header's frame count is 0 (unreadable length)
     double peakG = 0;             // > 0: one braking sample of this size half-way through
+    // One position a second; when given, the car follows it instead of driving due east.
+    QList<PlannedPosition> track;
 };
 
 // Creates the file's folder as needed. Returns an error text, or an empty string.

@@ -1,0 +1,91 @@
+#include "core/index/indexedrecording.h"
+
+#include "core/clock/clockcheck.h"
+#include "core/route/routepoints.h"
+#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/recordinglength.h"
+#include "core/trips/trips.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <algorithm>
+
+namespace {
+
+// Recordings up to this size are read whole: the telemetry walk's small reads then cost no
+// system call each.
+constexpr qint64 kReadWholeBytes = 8 << 20;
+
+// Where the recording's own clock starts: its earliest record.
+std::optional<quint32> firstRecordMs(const TVKTelemetry &t)
+{
+    std::optional<quint32> first;
+    if (!t.m_vGSensorData.isEmpty())
+        first = t.m_vGSensorData.first().data().timestamp;
+    if (!t.m_GpsRecords.isEmpty()) {
+        const quint32 gps = t.m_GpsRecords.first().data().nTimestamp;
+        first = first ? std::min(*first, gps) : gps;
+    }
+    return first;
+}
+
+void addPoints(IndexedRecording &out, const TVKTelemetry &telemetry)
+{
+    const QList<RoutePoint> route = routeOf(telemetry);
+    const quint32 base = firstRecordMs(telemetry).value_or(0);
+    qsizetype record = 0; // the route keeps the records' order: one forward walk finds each
+    for (const RoutePoint &p : route) {
+        while (record < telemetry.m_GpsRecords.size() &&
+               telemetry.m_GpsRecords[record].data().nTimestamp != p.cameraMs)
+            ++record;
+        IndexedPoint point;
+        point.offsetMs = qint64(p.cameraMs) - qint64(base);
+        point.cameraMs = p.cameraMs;
+        if (p.utc.isValid())
+            point.utcMs = p.utc.toMSecsSinceEpoch();
+        point.latitude = p.latitude;
+        point.longitude = p.longitude;
+        point.metresPerSecond = p.metresPerSecond;
+        if (record < telemetry.m_GpsRecords.size())
+            point.heading = telemetry.fixAfterGpsRecord(record).CourseOverGround;
+        out.points.append(point);
+    }
+}
+
+} // namespace
+
+IndexedRecording readIndexedRecording(const TVKMedia &media, qint64 size, qint64 modifiedMs)
+{
+    IndexedRecording out;
+    out.path = media.path();
+    out.size = size;
+    out.modifiedMs = modifiedMs;
+    out.kind = media.mediaDivision();
+    out.side = media.mediaDirection();
+    const QDateTime start = nameTime(media);
+    if (start.isValid())
+        out.start = start.toString(Qt::ISODate).chopped(1); // held as UTC: drop the "Z"
+    out.lengthMs = kUnknownRecordingLengthMs;
+    QFile file(media.path());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return out;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QIODevice *device = &file;
+    if (file.size() <= kReadWholeBytes) {
+        bytes = file.readAll();
+        buffer.open(QIODevice::ReadOnly);
+        device = &buffer;
+    }
+    if (const std::optional<qint64> length = aviHeaderLengthMs(*device))
+        out.lengthMs = *length;
+    if (!device->seek(0))
+        return out;
+    const tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(*device);
+    if (!telemetry)
+        return out;
+    addPoints(out, **telemetry);
+    out.clockOffsetSeconds = rawClockOffset(media, **telemetry);
+    return out;
+}

@@ -1,0 +1,146 @@
+#include "core/index/indexupdate.h"
+
+#include "core/catalogue/TVKMediaList.h"
+#include "core/index/indexedrecording.h"
+#include "core/index/indexwrites.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QtConcurrent>
+
+namespace {
+
+struct Stored
+{
+    qint64 id;
+    qint64 size;
+    qint64 modifiedMs;
+};
+
+struct Pending
+{
+    TVKMedia media;
+    qint64 size;
+    qint64 modifiedMs;
+};
+
+tvk::Result<QHash<QString, Stored>> storedRecordings(CardIndex &index)
+{
+    tvk::Result<SqliteStatement> select =
+        index.db().prepare("SELECT id, path, size, mtime_ms FROM recordings");
+    if (!select)
+        return select.failure();
+    QHash<QString, Stored> stored;
+    while (select->next())
+        stored.insert(select->text(1),
+                      {select->integer(0), select->integer(2), select->integer(3)});
+    if (tvk::Result<void> done = select->finish(); !done)
+        return done.failure();
+    return stored;
+}
+
+QFuture<IndexedRecording> extractBatch(const QList<Pending> &pending, qsizetype from)
+{
+    const QList<Pending> batch = pending.mid(from, kIndexBatch);
+    return QtConcurrent::mapped(batch, [](const Pending &p) {
+        return readIndexedRecording(p.media, p.size, p.modifiedMs);
+    });
+}
+
+} // namespace
+
+namespace {
+
+tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
+                                          const std::function<void(qsizetype, qsizetype)> &progress,
+                                          const std::atomic<bool> *cancel)
+{
+    IndexUpdateReport report;
+    report.rebuilt = index.wasRebuilt();
+    WalkReport walk;
+    const QList<TVKMedia> medias = TVKMediaList::collect(index.folder(), walk, cancel);
+    if (!walk.unreadableFolders.isEmpty() &&
+        walk.unreadableFolders.first().subject == index.folder())
+        return walk.unreadableFolders.first();
+    tvk::Result<QHash<QString, Stored>> stored = storedRecordings(index);
+    if (!stored)
+        return stored.failure();
+    QList<Pending> pending;
+    QStringList gone;
+    QSet<QString> present;
+    for (const TVKMedia &media : medias) {
+        const QFileInfo info(media.path());
+        const QString relative = index.relativePath(media.path());
+        present.insert(relative);
+        const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+        const auto known = stored->constFind(relative);
+        if (known != stored->cend() && known->size == info.size() &&
+            known->modifiedMs == modified) {
+            ++report.unchanged;
+            continue;
+        }
+        (known == stored->cend() ? report.added : report.changed) += 1;
+        pending.append({media, info.size(), modified});
+    }
+    // A walk that missed folders (unreadable, or stopped) says nothing of what is gone.
+    const bool wholeWalk = !walk.cancelled && !(cancel && *cancel) &&
+                           walk.unreadableFolders.isEmpty() && !walk.stoppedAtLimit;
+    for (auto it = stored->cbegin(); wholeWalk && it != stored->cend(); ++it) {
+        if (!present.contains(it.key()))
+            gone.append(it.key());
+    }
+    report.recordings = medias.size();
+    report.removed = gone.size();
+
+    IndexWriter writer(index);
+    if (tvk::Result<void> done = writer.forget(gone); !done)
+        return done.failure();
+    const qsizetype total = pending.size();
+    if (progress)
+        progress(0, total);
+    QFuture<IndexedRecording> next = extractBatch(pending, 0);
+    for (qsizetype from = 0; from < total; from += kIndexBatch) {
+        const QList<IndexedRecording> batch = next.results();
+        if (from + kIndexBatch < total && !(cancel && *cancel))
+            next = extractBatch(pending, from + kIndexBatch);
+        if (tvk::Result<void> done = writer.store(batch); !done)
+            return done.failure();
+        if (progress)
+            progress(std::min(total, from + kIndexBatch), total);
+        if (cancel && *cancel)
+            break;
+    }
+    tvk::Result<bool> tripsCurrent = writer.tripsCurrent();
+    if (!tripsCurrent)
+        return tripsCurrent.failure();
+    if (!*tripsCurrent && !(cancel && *cancel)) {
+        if (tvk::Result<void> done = writer.regroupTrips(); !done)
+            return done.failure();
+    }
+    const tvk::Result<qint64> points =
+        index.db().integer("SELECT coalesce(sum(points), 0) FROM recordings");
+    const tvk::Result<qint64> trips = index.db().integer("SELECT count(*) FROM trips");
+    if (!points)
+        return points.failure();
+    if (!trips)
+        return trips.failure();
+    report.points = *points;
+    report.trips = *trips;
+    return report;
+}
+
+} // namespace
+
+tvk::Result<IndexUpdateReport>
+updateCardIndex(CardIndex &index, const std::function<void(qsizetype, qsizetype)> &progress,
+                const std::atomic<bool> *cancel)
+{
+    tvk::Result<IndexUpdateReport> report = updateOnce(index, progress, cancel);
+    // Damage that only shows once pages are read: start again from the card.
+    if (!report && isDamagedDatabase(report.failure())) {
+        if (tvk::Result<void> restarted = index.restart(); !restarted)
+            return restarted.failure();
+        report = updateOnce(index, progress, cancel);
+    }
+    return report;
+}

@@ -1,0 +1,147 @@
+#include "core/index/indexwrites.h"
+
+#include "core/route/routepoints.h"
+#include "core/trips/trips.h"
+
+#include <QHash>
+
+namespace {
+
+tvk::Result<void> runWith(SqliteDb &db, const char *sql, qint64 value)
+{
+    tvk::Result<SqliteStatement> statement = db.prepare(sql);
+    if (!statement)
+        return statement.failure();
+    return statement->bind(1, value).run();
+}
+
+} // namespace
+
+tvk::Result<void> IndexWriter::inTransaction(const std::function<tvk::Result<void>()> &work)
+{
+    SqliteDb &db = m_index.db();
+    if (tvk::Result<void> begun = db.exec("BEGIN IMMEDIATE"); !begun)
+        return begun;
+    tvk::Result<void> done = work();
+    if (done)
+        done = db.exec("COMMIT");
+    if (!done)
+        (void)db.exec("ROLLBACK");
+    return done;
+}
+
+tvk::Result<void> IndexWriter::markTrips(bool current)
+{
+    tvk::Result<SqliteStatement> mark =
+        m_index.db().prepare("INSERT OR REPLACE INTO card(key, value) VALUES('trips', ?1)");
+    if (!mark)
+        return mark.failure();
+    return mark->bind(1, QString::fromLatin1(current ? "current" : "stale")).run();
+}
+
+tvk::Result<bool> IndexWriter::tripsCurrent()
+{
+    tvk::Result<qint64> current =
+        m_index.db().integer("SELECT count(*) FROM card WHERE key = 'trips' AND value = 'current'");
+    if (!current)
+        return current.failure();
+    return *current > 0;
+}
+
+tvk::Result<void> IndexWriter::forgetOne(const QString &relative)
+{
+    SqliteDb &db = m_index.db();
+    tvk::Result<SqliteStatement> find = db.prepare("SELECT id FROM recordings WHERE path = ?1");
+    if (!find)
+        return find.failure();
+    find->bind(1, relative);
+    const qint64 id = find->next() ? find->integer(0) : -1;
+    if (tvk::Result<void> done = find->finish(); !done || id < 0)
+        return done;
+    for (const char *sql :
+         {"DELETE FROM point_boxes WHERE id IN (SELECT id FROM points WHERE recording = ?1)",
+          "DELETE FROM points WHERE recording = ?1", "DELETE FROM recordings WHERE id = ?1"}) {
+        if (tvk::Result<void> done = runWith(db, sql, id); !done)
+            return done;
+    }
+    return {};
+}
+
+tvk::Result<void> IndexWriter::forget(const QStringList &relativePaths)
+{
+    if (relativePaths.isEmpty())
+        return {};
+    return inTransaction([&]() -> tvk::Result<void> {
+        for (const QString &relative : relativePaths) {
+            if (tvk::Result<void> done = forgetOne(relative); !done)
+                return done;
+        }
+        return markTrips(false);
+    });
+}
+
+tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
+{
+    SqliteDb &db = m_index.db();
+    const QString relative = m_index.relativePath(r.path);
+    if (tvk::Result<void> done = forgetOne(relative); !done)
+        return done;
+    tvk::Result<SqliteStatement> insert =
+        db.prepare("INSERT INTO recordings(path, size, mtime_ms, kind, side, start, length_ms, "
+                   "clock_offset_s, points) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    if (!insert)
+        return insert.failure();
+    insert->bind(1, relative).bind(2, r.size).bind(3, r.modifiedMs);
+    insert->bind(4, qint64(r.kind)).bind(5, qint64(r.side)).bind(7, r.lengthMs);
+    if (r.start.isEmpty())
+        insert->bindNull(6);
+    else
+        insert->bind(6, r.start);
+    if (r.clockOffsetSeconds)
+        insert->bind(8, *r.clockOffsetSeconds);
+    else
+        insert->bindNull(8);
+    insert->bind(9, qint64(r.points.size()));
+    if (tvk::Result<void> done = insert->run(); !done)
+        return done;
+    const qint64 recording = db.lastInsertId();
+    tvk::Result<SqliteStatement> point =
+        db.prepare("INSERT INTO points(recording, seq, offset_ms, utc_ms, latitude, longitude, "
+                   "speed_mps, heading, camera_ms) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    tvk::Result<SqliteStatement> box =
+        db.prepare("INSERT INTO point_boxes(id, min_lat, max_lat, min_lon, max_lon) "
+                   "VALUES(?1, ?2, ?2, ?3, ?3)");
+    if (!point)
+        return point.failure();
+    if (!box)
+        return box.failure();
+    for (qsizetype i = 0; i < r.points.size(); ++i) {
+        const IndexedPoint &p = r.points[i];
+        point->bind(1, recording).bind(2, qint64(i)).bind(3, p.offsetMs);
+        if (p.utcMs)
+            point->bind(4, *p.utcMs);
+        else
+            point->bindNull(4);
+        point->bind(5, p.latitude).bind(6, p.longitude).bind(7, p.metresPerSecond);
+        point->bind(8, p.heading).bind(9, qint64(p.cameraMs));
+        if (tvk::Result<void> done = point->run(); !done)
+            return done;
+        box->bind(1, db.lastInsertId()).bind(2, p.latitude).bind(3, p.longitude);
+        if (tvk::Result<void> done = box->run(); !done)
+            return done;
+    }
+    return {};
+}
+
+tvk::Result<void> IndexWriter::store(const QList<IndexedRecording> &recordings)
+{
+    if (recordings.isEmpty())
+        return {};
+    return inTransaction([&]() -> tvk::Result<void> {
+        for (const IndexedRecording &r : recordings) {
+            if (tvk::Result<void> done = storeOne(r); !done)
+                return done;
+        }
+        return markTrips(false);
+    });
+}

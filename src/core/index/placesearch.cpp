@@ -1,0 +1,105 @@
+#include "core/index/placesearch.h"
+
+#include "core/catalogue/TVKMedia.h"
+#include "core/route/routepoints.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kMetresPerDegreeLatitude = 111320;
+
+struct Candidate
+{
+    qint64 recording;
+    qint64 seq;
+    qint64 offsetMs;
+    double distance;
+    double speed;
+    double heading;
+    double latitude;
+    double longitude;
+    QString path;
+    QString start;
+};
+
+// The box of a circle, a little larger than needed: the R*Tree holds 32-bit coordinates.
+struct Box
+{
+    double minLat, maxLat, minLon, maxLon;
+};
+Box boxAround(double latitude, double longitude, double radius)
+{
+    const double dLat = radius / kMetresPerDegreeLatitude * 1.01 + 1e-5;
+    const double cosLat = std::max(0.01, std::cos(latitude * M_PI / 180));
+    const double dLon = std::min(180.0, dLat / cosLat);
+    return {latitude - dLat, latitude + dLat, longitude - dLon, longitude + dLon};
+}
+
+QList<PlacePass> closestOfStretches(QList<Candidate> inside, CardIndex &index)
+{
+    std::sort(inside.begin(), inside.end(), [](const Candidate &a, const Candidate &b) {
+        return a.recording != b.recording ? a.recording < b.recording : a.seq < b.seq;
+    });
+    QList<PlacePass> passes;
+    for (qsizetype i = 0; i < inside.size();) {
+        // A stretch: consecutive points of one recording, all inside.
+        qsizetype end = i + 1, best = i;
+        while (end < inside.size() && inside[end].recording == inside[i].recording &&
+               inside[end].seq == inside[end - 1].seq + 1) {
+            if (inside[end].distance < inside[best].distance)
+                best = end;
+            ++end;
+        }
+        const Candidate &c = inside[best];
+        QDateTime start = QDateTime::fromString(c.start, Qt::ISODate);
+        start.setTimeSpec(Qt::UTC);
+        passes.append({index.absolutePath(c.path), double(c.offsetMs) / 1000,
+                       start.isValid() ? start.addMSecs(c.offsetMs) : QDateTime(), c.distance,
+                       c.speed * 3.6, c.heading, c.latitude, c.longitude});
+        i = end;
+    }
+    std::stable_sort(passes.begin(), passes.end(), [](const PlacePass &a, const PlacePass &b) {
+        return a.time != b.time ? a.time < b.time : a.path < b.path;
+    });
+    return passes;
+}
+
+} // namespace
+
+tvk::Result<QList<PlacePass>> findPasses(CardIndex &index, double latitude, double longitude,
+                                         double radiusMetres)
+{
+    const Box box = boxAround(latitude, longitude, radiusMetres);
+    tvk::Result<SqliteStatement> select = index.db().prepare(
+        "SELECT p.recording, p.seq, p.offset_ms, p.latitude, p.longitude, p.speed_mps, "
+        "p.heading, r.path, r.start FROM point_boxes b JOIN points p ON p.id = b.id "
+        "JOIN recordings r ON r.id = p.recording "
+        "WHERE b.max_lat >= ?1 AND b.min_lat <= ?2 AND b.max_lon >= ?3 AND b.min_lon <= ?4 "
+        "AND r.side = ?5");
+    if (!select)
+        return select.failure();
+    select->bind(1, box.minLat).bind(2, box.maxLat).bind(3, box.minLon).bind(4, box.maxLon);
+    select->bind(5, qint64(TVKMedia::Front));
+    RoutePoint place;
+    place.latitude = latitude;
+    place.longitude = longitude;
+    QList<Candidate> inside;
+    while (select->next()) {
+        RoutePoint p;
+        p.latitude = select->real(3);
+        p.longitude = select->real(4);
+        const double distance = distanceMetres(place, p);
+        if (distance > radiusMetres)
+            continue;
+        inside.append({select->integer(0), select->integer(1), select->integer(2), distance,
+                       select->real(5), select->real(6), p.latitude, p.longitude, select->text(7),
+                       select->text(8)});
+    }
+    if (tvk::Result<void> done = select->finish(); !done)
+        return done.failure();
+    return closestOfStretches(std::move(inside), index);
+}

@@ -1,0 +1,120 @@
+#include "core/index/indexwrites.h"
+#include "core/route/routepoints.h"
+#include "core/trips/trips.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+struct Row
+{
+    qint64 id;
+    TVKMedia media;
+    qint64 lengthMs;
+};
+
+tvk::Result<QList<Row>> indexedRows(CardIndex &index)
+{
+    tvk::Result<SqliteStatement> select =
+        index.db().prepare("SELECT id, path, length_ms FROM recordings");
+    if (!select)
+        return select.failure();
+    QList<Row> rows;
+    while (select->next())
+        rows.append({select->integer(0), TVKMedia(index.absolutePath(select->text(1))),
+                     select->integer(2)});
+    if (tvk::Result<void> done = select->finish(); !done)
+        return done.failure();
+    // The catalogue's order: start time, then the name, which puts front before rear.
+    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        const int order = a.media.compareDate(b.media);
+        return order != 0 ? order < 0 : a.media.path() < b.media.path();
+    });
+    return rows;
+}
+
+tvk::Result<QHash<QString, QList<RoutePoint>>> routesByPath(CardIndex &index)
+{
+    tvk::Result<SqliteStatement> select =
+        index.db().prepare("SELECT r.path, p.latitude, p.longitude, p.utc_ms FROM points p "
+                           "JOIN recordings r ON r.id = p.recording ORDER BY p.recording, p.seq");
+    if (!select)
+        return select.failure();
+    QHash<QString, QList<RoutePoint>> routes;
+    QString path;
+    QList<RoutePoint> *route = nullptr;
+    while (select->next()) {
+        if (!route || select->text(0) != path) {
+            path = select->text(0);
+            route = &routes[index.absolutePath(path)];
+        }
+        RoutePoint p;
+        p.latitude = select->real(1);
+        p.longitude = select->real(2);
+        if (!select->isNull(3))
+            p.utc = QDateTime::fromMSecsSinceEpoch(select->integer(3), Qt::UTC);
+        route->append(p);
+    }
+    if (tvk::Result<void> done = select->finish(); !done)
+        return done.failure();
+    return routes;
+}
+
+QString wallClock(const QDateTime &t)
+{
+    return t.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+} // namespace
+
+tvk::Result<void> IndexWriter::regroupTrips()
+{
+    return inTransaction([&]() -> tvk::Result<void> {
+        SqliteDb &db = m_index.db();
+        tvk::Result<QList<Row>> rows = indexedRows(m_index);
+        if (!rows)
+            return rows.failure();
+        tvk::Result<QHash<QString, QList<RoutePoint>>> routes = routesByPath(m_index);
+        if (!routes)
+            return routes.failure();
+        QList<TVKMedia> medias;
+        QHash<QString, qint64> lengths, ids;
+        for (const Row &row : std::as_const(*rows)) {
+            medias.append(row.media);
+            lengths.insert(row.media.path(), row.lengthMs);
+            ids.insert(row.media.path(), row.id);
+        }
+        const QList<TVKTrip> trips =
+            groupTrips(medias, [&lengths](const TVKMedia &m) { return lengths.value(m.path()); });
+        if (tvk::Result<void> done =
+                db.exec("DELETE FROM trips; UPDATE recordings SET trip = NULL");
+            !done)
+            return done;
+        tvk::Result<SqliteStatement> insert =
+            db.prepare("INSERT INTO trips(start, end, kilometres) VALUES(?1, ?2, ?3)");
+        tvk::Result<SqliteStatement> join =
+            db.prepare("UPDATE recordings SET trip = ?1 WHERE id = ?2");
+        if (!insert)
+            return insert.failure();
+        if (!join)
+            return join.failure();
+        for (const TVKTrip &trip : trips) {
+            QList<QList<RoutePoint>> pieces;
+            for (const TVKMedia &m : trip.routeRecordings())
+                pieces.append(routes->value(m.path()));
+            insert->bind(1, wallClock(trip.start)).bind(2, wallClock(trip.end));
+            if (tvk::Result<void> done = insert->bind(3, routeKilometres(pieces)).run(); !done)
+                return done;
+            const qint64 tripId = db.lastInsertId();
+            for (const TVKMedia &m : trip.recordings) {
+                if (tvk::Result<void> done =
+                        join->bind(1, tripId).bind(2, ids.value(m.path())).run();
+                    !done)
+                    return done;
+            }
+        }
+        return markTrips(true);
+    });
+}

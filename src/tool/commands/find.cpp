@@ -1,0 +1,124 @@
+// tavik-tool find DIR --near LAT,LON [--radius M] [--json]: every pass of the car by a place.
+#include "core/common/cformat.h"
+#include "core/index/indexupdate.h"
+#include "core/index/placesearch.h"
+#include "tool/command.h"
+#include "tool/jsontext.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+QCommandLineOption nearOption()
+{
+    return QCommandLineOption(QStringLiteral("near"),
+                              QStringLiteral("The place, as signed decimal degrees LAT,LON."),
+                              QStringLiteral("LAT,LON"));
+}
+
+QCommandLineOption radiusOption()
+{
+    return QCommandLineOption(QStringLiteral("radius"),
+                              QStringLiteral("How close a pass comes, in metres (default %1).")
+                                  .arg(kDefaultPassRadiusMetres),
+                              QStringLiteral("M"));
+}
+
+struct Place
+{
+    double latitude;
+    double longitude;
+};
+
+std::optional<Place> parsePlace(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool latOk = false, lonOk = false;
+    const double lat = parts[0].trimmed().toDouble(&latOk);
+    const double lon = parts[1].trimmed().toDouble(&lonOk);
+    if (!latOk || !lonOk || !(std::abs(lat) <= 90) || !(std::abs(lon) <= 180))
+        return std::nullopt;
+    return Place{lat, lon};
+}
+
+QString timeText(const PlacePass &pass)
+{
+    return pass.time.isValid() ? pass.time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
+                               : QString();
+}
+
+void writeJson(const QList<PlacePass> &passes)
+{
+    toolOut() << "{\"passes\": [";
+    for (qsizetype i = 0; i < passes.size(); ++i) {
+        const PlacePass &p = passes[i];
+        toolOut() << (i ? ", " : "") << "{\"path\": " << jsonString(p.path)
+                  << ", \"offset_s\": " << tvk::cformat("%.1f", p.offsetSeconds) << ", \"time\": "
+                  << (p.time.isValid() ? jsonString(timeText(p)) : QStringLiteral("null"))
+                  << ", \"distance_m\": " << tvk::cformat("%.1f", p.distanceMetres)
+                  << ", \"speed_kmh\": " << tvk::cformat("%.1f", p.speedKmh)
+                  << ", \"heading_deg\": " << tvk::cformat("%.0f", p.heading) << '}';
+    }
+    toolOut() << "]}\n";
+}
+
+void writeText(const QList<PlacePass> &passes)
+{
+    for (const PlacePass &p : passes) {
+        toolOut() << timeText(p).replace(u'T', u' ')
+                  << tvk::cformat("  %7.1f s  %6.1f m  %5.1f km/h  %3.0f deg  ", p.offsetSeconds,
+                                  p.distanceMetres, p.speedKmh, p.heading)
+                  << p.path << '\n';
+    }
+    toolOut() << passes.size() << " passes\n";
+}
+
+int runFind(const QCommandLineParser &line)
+{
+    if (!line.isSet(QStringLiteral("near")))
+        return toolCommandUsageError(QStringLiteral("find"), QStringLiteral("--near is needed"));
+    const std::optional<Place> place = parsePlace(line.value(QStringLiteral("near")));
+    if (!place)
+        return toolCommandUsageError(QStringLiteral("find"),
+                                     QStringLiteral("--near wants LAT,LON in decimal degrees"));
+    double radius = kDefaultPassRadiusMetres;
+    if (line.isSet(QStringLiteral("radius"))) {
+        bool ok = false;
+        radius = line.value(QStringLiteral("radius")).toDouble(&ok);
+        if (!ok || !(radius > 0) || radius > 100000)
+            return toolCommandUsageError(QStringLiteral("find"),
+                                         QStringLiteral("--radius wants metres, above 0 and at "
+                                                        "most 100000"));
+    }
+    const QString folder = line.positionalArguments().first();
+    tvk::Result<std::unique_ptr<CardIndex>> index = CardIndex::open(folder);
+    if (!index)
+        return toolFailure(index.failure().text());
+    if (const tvk::Result<IndexUpdateReport> report = updateCardIndex(**index); !report)
+        return toolFailure(report.failure().text());
+    const tvk::Result<QList<PlacePass>> passes =
+        findPasses(**index, place->latitude, place->longitude, radius);
+    if (!passes)
+        return toolFailure(passes.failure().text());
+    if (line.isSet(toolJsonOption()))
+        writeJson(*passes);
+    else
+        writeText(*passes);
+    return 0;
+}
+
+const ToolCommandRegistration registration{{
+    QStringLiteral("find"),
+    QStringLiteral("find DIR --near LAT,LON [--radius M] [--json]"),
+    QStringLiteral("Lists every pass of the car by a place: the front recording, the offset "
+                   "into it, the time, the distance and the speed. Updates the card's index "
+                   "first."),
+    {nearOption(), radiusOption(), toolJsonOption()},
+    {{QStringLiteral("DIR"), QStringLiteral("The card's folder.")}},
+    runFind,
+}};
+
+} // namespace

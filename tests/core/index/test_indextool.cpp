@@ -1,0 +1,109 @@
+// `tavik-tool index` and `tavik-tool find` as scripts use them, and the tool indexing a card
+// while this program indexes it too.
+#include "core/index/indexupdate.h"
+#include "core/index/placesearch.h"
+#include "passcard.h"
+
+#include <QJsonArray>
+
+class TestIndexTool : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_card.isValid() && m_cache.isValid());
+        QCOMPARE(DemoPassCard::write(m_card.path()), QString());
+        m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_cache.path());
+    }
+
+    void findAnswersInTheScriptsShape_data()
+    {
+        QTest::addColumn<double>("metres"); // along the loop; negative: far from it
+        QTest::newRow("passed twice") << 300.0;
+        QTest::newRow("passed once") << 50.0;
+        QTest::newRow("never passed") << -1.0;
+    }
+
+    void findAnswersInTheScriptsShape()
+    {
+        QFETCH(double, metres);
+        double latitude = 35.1796, longitude = 129.0756;
+        if (metres >= 0)
+            DemoPassCard::placeAt(metres, &latitude, &longitude);
+        const ProcessRun run =
+            runTool({QStringLiteral("find"), m_card.path(), QStringLiteral("--near"),
+                     QString::number(latitude, 'f', 7) + u',' + QString::number(longitude, 'f', 7),
+                     QStringLiteral("--radius"), QStringLiteral("30"), QStringLiteral("--json")},
+                    m_environment);
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.startsWith("{\"passes\": ["));
+        const QJsonArray passes = QJsonDocument::fromJson(run.out)[u"passes"].toArray();
+        const QList<DemoPassCard::Moment> expected =
+            metres >= 0 ? DemoPassCard::frontMomentsAt(metres) : QList<DemoPassCard::Moment>();
+        QCOMPARE(passes.size(), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const DemoPassCard::Moment &m = expected[i];
+            QCOMPARE(jsonFields(passes[i], {"path", "offset_s", "time", "speed_kmh"}),
+                     QStringLiteral("path=%1 offset_s=%2 time=%3 speed_kmh=36")
+                         .arg(m_card.path() + u'/' + m.path)
+                         .arg(m.offsetSeconds)
+                         .arg(m.time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))));
+            QVERIFY(passes[i][u"distance_m"].toDouble() < 1);
+        }
+    }
+
+    void aPlaceThatIsNoneIsRefused_data()
+    {
+        QTest::addColumn<QString>("near");
+        QTest::newRow("one number") << "37.5";
+        QTest::newRow("latitude beyond the pole") << "91,127";
+        QTest::newRow("words") << "north,east";
+    }
+
+    void aPlaceThatIsNoneIsRefused()
+    {
+        QFETCH(QString, near);
+        const ProcessRun run = runTool(
+            {QStringLiteral("find"), m_card.path(), QStringLiteral("--near"), near}, m_environment);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.contains("--near"));
+    }
+
+    // The viewer and the tool at once: both finish, and the index is what either alone makes.
+    void twoProgramsIndexingAtOnceAgree()
+    {
+        QTemporaryDir card, cache;
+        QVERIFY(copyFolder(m_card.path(), card.path()));
+        QProcessEnvironment environment = m_environment;
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
+        QProcess tool;
+        tool.setProcessEnvironment(environment);
+        tool.start(qEnvironmentVariable("TAVIK_TOOL"), {QStringLiteral("index"), card.path()});
+        QVERIFY(tool.waitForStarted());
+        auto index =
+            CardIndex::open(card.path(), cache.path() + QStringLiteral("/tavik-viewer/cards"));
+        QVERIFY2(index, index ? "" : qPrintable(index.failure().text()));
+        const auto ours = updateCardIndex(**index);
+        QVERIFY2(ours, ours ? "" : qPrintable(ours.failure().text()));
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 0);
+        const ProcessRun again = runTool({QStringLiteral("index"), card.path()}, environment);
+        QCOMPARE(again.status, 0);
+        QVERIFY2(again.out.startsWith("12 recordings: 0 added, 0 changed, 0 removed, 12 "
+                                      "unchanged; 240 route points, 2 trips"),
+                 again.out.constData());
+        QCOMPARE((*index)->db().integer("SELECT count(*) FROM point_boxes").value(), 240);
+        double latitude = 0, longitude = 0;
+        DemoPassCard::placeAt(300, &latitude, &longitude);
+        QCOMPARE(findPasses(**index, latitude, longitude, 30)->size(), 2);
+    }
+
+private:
+    QTemporaryDir m_card, m_cache;
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+};
+
+QTEST_GUILESS_MAIN(TestIndexTool)
+#include "test_indextool.moc"
