@@ -1365,5 +1365,69 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>The recording could not be read, so it is left out of the trips</source>
         <translation>녹화 영상을 읽을 수 없어 운행에서 뺐습니다</translation>
     </message>
+    <message id="msg.index_fail">
+        <source>The card index could not be used.</source>
+        <translation>카드 색인을 쓸 수 없습니다.</translation>
+    </message>
+    <message id="msg.index_folder_fail">
+        <source>The folder for the card index could not be created.</source>
+        <translation>카드 색인 폴더를 만들지 못했습니다.</translation>
+    </message>
+    <message id="index.progress">
+        <source>Indexing the card: %1 of %2 recordings</source>
+        <translation>카드 색인 중: 녹화 영상 %2개 중 %1개</translation>
+    </message>
+    <message id="index.done">
+        <source>Card indexed: %1 recordings, %2 trips</source>
+        <translation>카드 색인 완료: 녹화 영상 %1개, 운행 %2개</translation>
+    </message>
+    <message id="index.failed">
+        <source>The card could not be indexed: %1</source>
+        <translation>카드를 색인하지 못했습니다: %1</translation>
+    </message>
+    <message id="index.recordings_here">
+        <source>Recordings here</source>
+        <translation>이곳의 녹화 영상</translation>
+    </message>
+    <message id="index.all_drives">
+        <source>All drives</source>
+        <translation>모든 운행</translation>
+    </message>
+    <message id="index.passes_title">
+        <source>Passes within %1 m</source>
+        <translation>반경 %1 m 안을 지난 기록</translation>
+    </message>
+    <message id="index.no_passes">
+        <source>No recording passed here.</source>
+        <translation>이곳을 지난 녹화 영상이 없습니다.</translation>
+    </message>
+    <message id="index.pass_header">
+        <source>Pass</source>
+        <translation>통과</translation>
+    </message>
+    <message id="index.column_date">
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message id="index.column_time">
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message id="index.column_speed">
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message id="index.column_direction">
+        <source>Direction</source>
+        <translation>방향</translation>
+    </message>
+    <message id="index.speed_value">
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message id="index.pass_number">
+        <source>Pass %1</source>
+        <translation>통과 %1</translation>
+    </message>
 </context>
 </TS>
