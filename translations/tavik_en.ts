@@ -1309,6 +1309,10 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- memory, painting and fuzzing: begin -->
     <!-- memory, painting and fuzzing: end -->
     <!-- player window and list: begin -->
+    <message id="msg.format.cancelled">
+        <source>The format was stopped before anything was erased.</source>
+        <translation>The format was stopped before anything was erased.</translation>
+    </message>
     <!-- player window and list: end -->
     <!-- card windows: begin -->
     <!-- card windows: end -->
