@@ -1313,6 +1313,14 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>The format was stopped before anything was erased.</source>
         <translation>The format was stopped before anything was erased.</translation>
     </message>
+    <message id="capture.no_viewer">
+        <source>The picture was saved as %1, but no program to show it is set up on this computer.</source>
+        <translation>The picture was saved as %1, but no program to show it is set up on this computer.</translation>
+    </message>
+    <message id="player.no_picture">
+        <source>This recording has no picture: %1 holds sound only.</source>
+        <translation>This recording has no picture: %1 holds sound only.</translation>
+    </message>
     <!-- player window and list: end -->
     <!-- card windows: begin -->
     <!-- card windows: end -->
