@@ -1325,6 +1325,10 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>The picture was saved as %1, but no program to show it is set up on this computer.</source>
         <translation>The picture was saved as %1, but no program to show it is set up on this computer.</translation>
     </message>
+    <message id="trips.route_written">
+        <source>The route was written to %1.</source>
+        <translation>The route was written to %1.</translation>
+    </message>
     <message id="player.no_picture">
         <source>This recording has no picture: %1 holds sound only.</source>
         <translation>This recording has no picture: %1 holds sound only.</translation>

@@ -22,6 +22,7 @@ struct EvidenceFacts
     std::optional<_FILEDATA> settings;
     std::optional<double> clockOffsetSeconds; // with the card's zone taken off
     QStringList files;
+    QStringList withoutTelemetry; // recordings that carry none: no CSV or GPX for them
 };
 
 // A short self-contained HTML page: time, place, speed and peak G at the event, the camera
