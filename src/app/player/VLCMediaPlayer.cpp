@@ -74,6 +74,10 @@ void VLCMediaPlayer::handleEvent(int type)
         break;
     case libvlc_MediaPlayerPaused:
         m_state = Paused;
+        // Paused before it ever played (a swap while paused): the seek is made now.
+        if (m_pendingSeek > 0)
+            libvlc_media_player_set_time(m_player, m_pendingSeek);
+        m_pendingSeek = -1;
         break;
     case libvlc_MediaPlayerStopped:
         // A stop that is part of a restart, or the end, keeps its own state.
@@ -194,6 +198,12 @@ void VLCMediaPlayer::setPosition(float position)
             restartAt(static_cast<qint64>(position * length()));
         return;
     }
+    // libVLC drops a seek made before the media plays (a swap seeks the media it has just
+    // started): it is made when playing is reported.
+    if (m_state != Playing && m_state != Paused) {
+        m_pendingSeek = static_cast<qint64>(position * length());
+        return;
+    }
     if (streamLength() <= 0 && m_fileLength > 0) {
         libvlc_media_player_set_time(m_player, static_cast<qint64>(position * m_fileLength));
         return;
@@ -217,6 +227,10 @@ void VLCMediaPlayer::setTime(qint64 milliseconds)
     if (m_atEnd) {
         if (milliseconds < length())
             restartAt(milliseconds);
+        return;
+    }
+    if (m_state != Playing && m_state != Paused) {
+        m_pendingSeek = milliseconds;
         return;
     }
     libvlc_media_player_set_time(m_player, milliseconds);

@@ -218,12 +218,14 @@ void TVKPlayback::swapPlayer()
         m_seekPending = false;
         m_player1->setPosition(static_cast<float>(m_movingPosition));
         m_player2->setPosition(static_cast<float>(m_movingPosition));
+    });
+    later(1.7, [this, paused] {
+        // Not at the seek itself: a player paused at once keeps showing the picture it
+        // had before the seek.
         if (paused) {
             m_player1->pause();
             m_player2->pause();
         }
-    });
-    later(1.7, [this] {
         m_swapping = false;
         updateAudioUI();
         updatePlayInfoScale(m_videoAreaHeight); // the other camera's picture has its own size
