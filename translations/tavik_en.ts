@@ -153,9 +153,11 @@
         <translation>Reading the folder…</translation>
     </message>
     <message id="player.no_folder">
-        <source>Open the camera’s card or a folder of recordings,
+        <source>No folder is open.
+Open the camera’s card or a folder of recordings with the folder button above or Ctrl+O,
 or drop it here.</source>
-        <translation>Open the camera’s card or a folder of recordings,
+        <translation>No folder is open.
+Open the camera’s card or a folder of recordings with the folder button above or Ctrl+O,
 or drop it here.</translation>
     </message>
     <message id="player.no_recordings">
@@ -1222,14 +1224,6 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
-    <message id="trips.recordings">
-        <source>%1 files</source>
-        <translation>%1 files</translation>
-    </message>
-    <message id="trips.events">
-        <source>%1 events</source>
-        <translation>%1 events</translation>
-    </message>
     <message id="trips.export">
         <source>Export route or evidence</source>
         <translation>Export route or evidence</translation>
@@ -1341,6 +1335,36 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- memory, painting and fuzzing: begin -->
     <!-- memory, painting and fuzzing: end -->
     <!-- player window and list: begin -->
+    <message id="msg.format.cancelled">
+        <source>The format was stopped before anything was erased.</source>
+        <translation>The format was stopped before anything was erased.</translation>
+    </message>
+    <message id="trips.file_count" numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message id="trips.event_count" numerus="yes">
+        <source>%n event(s)</source>
+        <translation>
+            <numerusform>%n event</numerusform>
+            <numerusform>%n events</numerusform>
+        </translation>
+    </message>
+    <message id="capture.no_viewer">
+        <source>The picture was saved as %1, but no program to show it is set up on this computer.</source>
+        <translation>The picture was saved as %1, but no program to show it is set up on this computer.</translation>
+    </message>
+    <message id="trips.route_written">
+        <source>The route was written to %1.</source>
+        <translation>The route was written to %1.</translation>
+    </message>
+    <message id="player.no_picture">
+        <source>This recording has no picture: %1 holds sound only.</source>
+        <translation>This recording has no picture: %1 holds sound only.</translation>
+    </message>
     <!-- player window and list: end -->
     <!-- card windows: begin -->
     <message id="duration.hours" numerus="yes">

@@ -10,6 +10,7 @@
 #include "core/common/strings.h"
 #include "ui_TVKFormatWindowController.h"
 
+#include <QCloseEvent>
 #include <QFutureWatcher>
 #include <QMessageBox>
 #include <QPushButton>
@@ -38,7 +39,8 @@ TVKFormatWindowController::TVKFormatWindowController(VolumeSource *volumes, Comm
     if (!commands)
         m_ownCommands = std::make_unique<ShellCommandRunner>();
     m_volumes = volumes ? volumes : m_ownVolumes.get();
-    m_formatter = new TVKCardFormatter(*m_volumes, commands ? *commands : *m_ownCommands, this);
+    m_formatter =
+        std::make_unique<TVKCardFormatter>(*m_volumes, commands ? *commands : *m_ownCommands, this);
     ui->setupUi(this);
     setWindowTitle(tvk::text("format.window_title"));
     ui->fileSystemField->setText(QStringLiteral("FAT32"));
@@ -49,15 +51,43 @@ TVKFormatWindowController::TVKFormatWindowController(VolumeSource *volumes, Comm
             &TVKFormatWindowController::updateSelectedDiskInfo);
     connect(ui->formatButton, &QPushButton::clicked, this, &TVKFormatWindowController::onFormat);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(m_formatter, &TVKCardFormatter::stepMessage, ui->progressMessageField,
+    connect(m_formatter.get(), &TVKCardFormatter::stepMessage, ui->progressMessageField,
             &QLabel::setText);
-    connect(m_formatter, &TVKCardFormatter::finished, this,
+    connect(m_formatter.get(), &TVKCardFormatter::eraseStarted, ui->cancelButton,
+            [this] { ui->cancelButton->setEnabled(false); });
+    connect(m_formatter.get(), &TVKCardFormatter::finished, this,
             &TVKFormatWindowController::formatDidFinish);
     updateSelectedDiskInfo();
     loadUSBVolumes();
 }
 
 TVKFormatWindowController::~TVKFormatWindowController() = default;
+
+void TVKFormatWindowController::closeEvent(QCloseEvent *event)
+{
+    if (m_formatter->isRunning()) {
+        stopOrKeepRunning();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TVKFormatWindowController::reject()
+{
+    if (m_formatter->isRunning())
+        stopOrKeepRunning();
+    else
+        QDialog::reject();
+}
+
+void TVKFormatWindowController::stopOrKeepRunning()
+{
+    if (m_formatter->cancel()) {
+        m_closeWhenStopped = true;
+        ui->cancelButton->setEnabled(false);
+    }
+}
 
 void TVKFormatWindowController::showWindow()
 {
@@ -92,7 +122,10 @@ void TVKFormatWindowController::loadUSBVolumes(std::function<void()> completion)
                 emit volumesLoaded();
             });
     VolumeSource *volumes = m_volumes;
-    watcher->setFuture(QtConcurrent::run([volumes] { return usbDiskEntities(*volumes); }));
+    const QFuture<QList<TKUSBDiskEntity>> search =
+        QtConcurrent::run([volumes] { return usbDiskEntities(*volumes); });
+    m_searches.addFuture(search);
+    watcher->setFuture(search);
 }
 
 std::optional<TKUSBDiskEntity> TVKFormatWindowController::selectedUSBDisk() const
@@ -176,12 +209,20 @@ void TVKFormatWindowController::doFormat(const TKUSBDiskEntity &volume)
 {
     showProgressBar(QStringLiteral("Formatting..."));
     ui->formatButton->setEnabled(false);
+    m_closeWhenStopped = false;
     m_formatter->start(volume);
 }
 
 void TVKFormatWindowController::formatDidFinish(const TVKFormatOutcome &outcome)
 {
     ui->formatButton->setEnabled(true);
+    ui->cancelButton->setEnabled(true);
+    if (outcome.cancelled && m_closeWhenStopped) {
+        hideProgressBar();
+        emit formatFinished();
+        close();
+        return;
+    }
     const QString device = outcome.volume ? outcome.volume->deviceFilePath() : QString();
     loadUSBVolumes([this, outcome, device] {
         if (!device.isEmpty())

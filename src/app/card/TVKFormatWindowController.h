@@ -3,6 +3,7 @@
 #include "core/card/TKUSBDiskEntity.h"
 
 #include <QDialog>
+#include <QFutureSynchronizer>
 #include <QList>
 
 #include <functional>
@@ -43,6 +44,12 @@ public:
     void onFormat();
     bool isProgressShown() const { return !m_stopProgressBar; }
 
+protected:
+    // While a format runs the window stays: closing only asks the sequence to stop, which it
+    // does before the erase and not after.
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
 signals:
     void volumesLoaded();
     void formatFinished();
@@ -54,13 +61,18 @@ private:
     void showProgressBar(const QString &message);
     void updateProgressBar(double seconds);
     void hideProgressBar();
+    void stopOrKeepRunning();
 
     std::unique_ptr<Ui::TVKFormatWindowController> ui;
     std::unique_ptr<VolumeSource> m_ownVolumes;
     std::unique_ptr<ShellCommandRunner> m_ownCommands;
     VolumeSource *m_volumes;
-    TVKCardFormatter *m_formatter;
+    // Declared after the sources and runners they use, so that they (and their workers) go
+    // first.
+    std::unique_ptr<TVKCardFormatter> m_formatter;
+    QFutureSynchronizer<QList<TKUSBDiskEntity>> m_searches;
     QList<TKUSBDiskEntity> m_usbDiskArray;
     double m_progress = 0;
     bool m_stopProgressBar = true;
+    bool m_closeWhenStopped = false;
 };

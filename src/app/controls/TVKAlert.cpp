@@ -1,12 +1,19 @@
 #include "app/controls/TVKAlert.h"
 
+#include "app/controls/TVKNotice.h"
+
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-void showAlertSheet(QWidget *window, const QString &messageText, const QString &informativeText,
-                    std::function<void()> onDismiss)
+namespace {
+
+void showSheet(QMessageBox::Icon icon, QWidget *window, const QString &messageText,
+               const QString &informativeText, std::function<void()> onDismiss)
 {
-    auto *alert = new QMessageBox(QMessageBox::Warning, messageText, messageText,
+    // The window title names the program whatever the message: a bare or cut title told
+    // the user nothing.
+    auto *alert = new QMessageBox(icon, QGuiApplication::applicationDisplayName(), messageText,
                                   QMessageBox::NoButton, window);
     alert->setObjectName(QStringLiteral("alertSheet"));
     alert->setInformativeText(informativeText);
@@ -18,4 +25,18 @@ void showAlertSheet(QWidget *window, const QString &messageText, const QString &
             onDismiss();
     });
     alert->open();
+}
+
+} // namespace
+
+void showAlertSheet(QWidget *window, const QString &messageText, const QString &informativeText,
+                    std::function<void()> onDismiss)
+{
+    showSheet(QMessageBox::Warning, window, messageText, informativeText, std::move(onDismiss));
+}
+
+void showNoticeSheet(QWidget *window, const QString &messageText, const QString &informativeText,
+                     std::function<void()> onDismiss)
+{
+    showSheet(QMessageBox::Information, window, messageText, informativeText, std::move(onDismiss));
 }

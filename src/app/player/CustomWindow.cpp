@@ -31,6 +31,18 @@ QRect CustomWindow::frameCentredIn(const QRect &available, const QSize &wanted)
                  size.height());
 }
 
+QRect CustomWindow::keptInside(const QRect &frame, const QRect &available)
+{
+    QRect kept = frame;
+    if (kept.right() > available.right())
+        kept.moveRight(available.right());
+    if (kept.bottom() > available.bottom())
+        kept.moveBottom(available.bottom());
+    kept.moveLeft(std::max(kept.left(), available.left()));
+    kept.moveTop(std::max(kept.top(), available.top()));
+    return kept;
+}
+
 Qt::Edges CustomWindow::resizeEdges(const QPoint &point, const QSize &size, int band, int corner)
 {
     const int x = point.x();

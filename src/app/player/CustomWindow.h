@@ -29,6 +29,9 @@ public:
     // A frame of the wanted size centred in the available area, made smaller where the area
     // is (a small screen, or a large scale factor), so that all of it can be reached.
     static QRect frameCentredIn(const QRect &available, const QSize &wanted);
+    // The frame moved (not resized) so that as much of it as fits lies in the available area,
+    // its top-left corner always inside.
+    static QRect keptInside(const QRect &frame, const QRect &available);
     // The edges a press at point grabs in a frame of the given size: those within band of
     // the point, and both edges of a corner within corner of it.
     static Qt::Edges resizeEdges(const QPoint &point, const QSize &size, int band = 6,

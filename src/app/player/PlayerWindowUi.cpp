@@ -204,6 +204,9 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     mediaListTableView->verticalHeader()->hide();
     mediaListTableView->verticalHeader()->setDefaultSectionSize(22);
     mediaListTableView->horizontalHeader()->setHighlightSections(false);
+    // The list keeps the card's order (time, and front before rear): the headers only name
+    // the columns and must not look like buttons.
+    mediaListTableView->horizontalHeader()->setSectionsClickable(false);
     mediaListTableView->setIconSize(QSize(16, 16));
     mediaListTableView->setAcceptDrops(true);
     mediaListTableView->setDragDropMode(QAbstractItemView::DropOnly);

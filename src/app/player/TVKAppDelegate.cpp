@@ -6,6 +6,7 @@
 #include "app/controls/TKThreePartImageView.h"
 #include "app/controls/TKVideoBackgroundImageView.h"
 #include "app/controls/TVKAlert.h"
+#include "app/controls/TVKNotice.h"
 #include "app/player/CardOfferBar.h"
 #include "app/player/CupsPrintService.h"
 #include "app/player/CustomWindow.h"
@@ -33,6 +34,7 @@
 
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QSettings>
@@ -136,8 +138,12 @@ void TVKAppDelegate::setupInitialValues()
         this);
     connect(m_playback, &TVKPlayback::controlsReset, this, &TVKAppDelegate::updateSideViewButton);
     connect(m_playback, &TVKPlayback::playStartFailed, this, [this](const QString &path) {
-        showAlert(m_window, QStringLiteral("TAVIK"),
+        showAlert(m_window, QGuiApplication::applicationDisplayName(),
                   tvk::text("player.cannot_play").arg(QFileInfo(path).fileName()));
+    });
+    connect(m_playback, &TVKPlayback::noPicture, this, [this](const QString &path) {
+        showNoticeSheet(m_window, QGuiApplication::applicationDisplayName(),
+                        tvk::text("player.no_picture").arg(QFileInfo(path).fileName()));
     });
     connect(m_window, &CustomWindow::isFullScreenChanged, this, &TVKAppDelegate::layoutWindow);
     // libVLC makes its video output a moment after it reports playing: measure the scale

@@ -1,6 +1,7 @@
 #include "app/player/TVKFrameCapture.h"
 
 #include "app/controls/TVKAlert.h"
+#include "app/controls/TVKNotice.h"
 #include "core/common/strings.h"
 #include "core/player/VideoPlayer.h"
 
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -30,7 +32,9 @@ QString TVKFrameCapture::snapshot(const char *name)
 
 void TVKFrameCapture::captureVideo()
 {
-    if (!m_player1 || !m_player1->isPlaying())
+    // Paused is how a moment is kept on screen to be captured: the frame shown is taken then.
+    if (!m_player1 || !m_player1->hasMedia() ||
+        (!m_player1->isPlaying() && m_player1->state() != VideoPlayer::Paused))
         return;
     // The frame of the moment of the click, before the panel opens and playback moves on.
     const QString shot = snapshot(kCaptureSnapshotName);
@@ -79,8 +83,10 @@ bool TVKFrameCapture::saveCapture(const QString &snapshotPath, const QString &ta
         alert(QDir::toNativeSeparators(target) + QStringLiteral(": ") + reason);
         return false;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
     emit captureSaved(target);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath())))
+        showNoticeSheet(m_window, QGuiApplication::applicationDisplayName(),
+                        tvk::text("capture.no_viewer").arg(QDir::toNativeSeparators(target)));
     return true;
 }
 

@@ -147,8 +147,15 @@ void TVKPlayerController::setVideoScaleIndex(int step)
         size = minimum;
     if (size == window->size())
         return;
+    // A larger window that would reach past the screen's edge moves back inside it.
+    const QRect available = screen ? screen->availableGeometry() : screenFrame;
+    const QMargins frame(window->geometry().left() - window->frameGeometry().left(),
+                         window->geometry().top() - window->frameGeometry().top(),
+                         window->frameGeometry().right() - window->geometry().right(),
+                         window->frameGeometry().bottom() - window->geometry().bottom());
+    const QRect wanted(window->geometry().topLeft(), size);
     auto *animation = new QPropertyAnimation(window, "geometry", window);
     animation->setDuration(200);
-    animation->setEndValue(QRect(window->geometry().topLeft(), size));
+    animation->setEndValue(CustomWindow::keptInside(wanted + frame, available) - frame);
     animation->start(QAbstractAnimation::DeleteWhenStopped);
 }

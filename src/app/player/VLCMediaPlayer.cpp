@@ -1,6 +1,7 @@
 #include "app/player/VLCMediaPlayer.h"
 
 #include "app/player/VLCVideoView.h"
+#include "core/telemetry/recordinglength.h"
 
 #include <QFile>
 #include <QMutexLocker>
@@ -73,6 +74,10 @@ void VLCMediaPlayer::handleEvent(int type)
         break;
     case libvlc_MediaPlayerPaused:
         m_state = Paused;
+        // Paused before it ever played (a swap while paused): the seek is made now.
+        if (m_pendingSeek > 0)
+            libvlc_media_player_set_time(m_player, m_pendingSeek);
+        m_pendingSeek = -1;
         break;
     case libvlc_MediaPlayerStopped:
         // A stop that is part of a restart, or the end, keeps its own state.
@@ -121,6 +126,8 @@ void VLCMediaPlayer::setMedia(const QString &path)
             m_view->clear();
         return;
     }
+    QFile file(path);
+    m_fileLength = file.open(QIODevice::ReadOnly) ? playableLengthMs(file).value_or(0) : 0;
     libvlc_media_t *media =
         libvlc_media_new_path(VLCLibrary::sharedLibrary(), QFile::encodeName(path).constData());
     libvlc_media_player_set_media(m_player, media);
@@ -177,6 +184,8 @@ float VLCMediaPlayer::position() const
         return 0.0f;
     if (m_atEnd)
         return 1.0f;
+    if (streamLength() <= 0 && m_fileLength > 0)
+        return std::clamp(float(double(time()) / double(m_fileLength)), 0.0f, 1.0f);
     return std::max(0.0f, libvlc_media_player_get_position(m_player));
 }
 
@@ -187,6 +196,16 @@ void VLCMediaPlayer::setPosition(float position)
     if (m_atEnd) {
         if (position < 1.0f)
             restartAt(static_cast<qint64>(position * length()));
+        return;
+    }
+    // libVLC drops a seek made before the media plays (a swap seeks the media it has just
+    // started): it is made when playing is reported.
+    if (m_state != Playing && m_state != Paused) {
+        m_pendingSeek = static_cast<qint64>(position * length());
+        return;
+    }
+    if (streamLength() <= 0 && m_fileLength > 0) {
+        libvlc_media_player_set_time(m_player, static_cast<qint64>(position * m_fileLength));
         return;
     }
     libvlc_media_player_set_position(m_player, position);
@@ -210,10 +229,14 @@ void VLCMediaPlayer::setTime(qint64 milliseconds)
             restartAt(milliseconds);
         return;
     }
+    if (m_state != Playing && m_state != Paused) {
+        m_pendingSeek = milliseconds;
+        return;
+    }
     libvlc_media_player_set_time(m_player, milliseconds);
 }
 
-qint64 VLCMediaPlayer::length() const
+qint64 VLCMediaPlayer::streamLength() const
 {
     if (!m_player || m_path.isEmpty())
         return 0;
@@ -228,6 +251,15 @@ qint64 VLCMediaPlayer::length() const
     const qint64 duration = libvlc_media_get_duration(media);
     libvlc_media_release(media);
     return std::max<qint64>(0, duration);
+}
+
+qint64 VLCMediaPlayer::length() const
+{
+    if (!m_player || m_path.isEmpty())
+        return 0;
+    // The stream's own duration once libVLC knows it; until then what the file says.
+    const qint64 stream = streamLength();
+    return stream > 0 ? stream : m_fileLength;
 }
 
 float VLCMediaPlayer::rate() const

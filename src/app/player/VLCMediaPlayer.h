@@ -22,7 +22,9 @@ libvlc_instance_t *sharedLibrary();
 
 // A player on libVLC 3 that draws through libVLC's video callbacks into a VLCVideoView, so it
 // works on any windowing system and offscreen. libVLC's own end state is presented as
-// "paused at the end": position 1.0, nothing remaining, and play or seek start again.
+// "paused at the end": position 1.0, nothing remaining, and play or seek start again. A
+// recording whose length libVLC cannot tell (a crash cut it before its header and index were
+// written) is measured from its movi list, and positions are times within that length.
 class VLCMediaPlayer : public VideoPlayer
 {
     Q_OBJECT
@@ -68,6 +70,8 @@ private:
     void restartAt(qint64 milliseconds);
     void applyAudio();
     void deliverFrame();
+    // libVLC's own length, 0 while it has none.
+    qint64 streamLength() const;
 
     libvlc_media_player_t *m_player = nullptr;
     // The media being played, kept for its track sizes; replaced only after a stop.
@@ -78,6 +82,7 @@ private:
     bool m_atEnd = false;
     qint64 m_pendingSeek = -1;
     qint64 m_lengthAtEnd = 0;
+    qint64 m_fileLength = 0; // from the file's header or movi list; 0 when unknown
     bool m_muted = false;
     int m_volume = 100;
     float m_rate = 1.0f;

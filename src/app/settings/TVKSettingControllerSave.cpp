@@ -4,6 +4,7 @@
 #include "app/settings/TVKSettingController.h"
 #include "app/settings/TVKSettingControllerDelegate.h"
 #include "core/card/Volumes.h"
+#include "core/common/standardfolders.h"
 #include "core/common/strings.h"
 #include "core/settings/SettingsRecord.h"
 #include "ui_TVKSettingController.h"
@@ -38,7 +39,7 @@ void TVKSettingController::onSave()
     }
     QString folder = m_environment.documentsFolder;
     if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        folder = existingFolderOrHome(QStandardPaths::DocumentsLocation);
     auto *panel = new QFileDialog(this, QStringLiteral("Save Settings"), folder);
     panel->setObjectName(QStringLiteral("savePanel"));
     panel->setAcceptMode(QFileDialog::AcceptSave);

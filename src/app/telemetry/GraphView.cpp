@@ -118,8 +118,11 @@ void drawThresholdLines(QPainter *painter, const QList<GSensorThresholdLine> &li
     for (const GSensorThresholdLine &line : lines) {
         if (std::abs(line.g) > 2)
             continue; // off the chart's scale
-        QColor color = line.axis == 'X' ? Qt::red : line.axis == 'Y' ? Qt::green : Qt::blue;
-        color.setAlpha(110);
+        // The axes' own light colours: pure blue nearly vanishes on the dark panel.
+        QColor color = QColor::fromRgb(line.axis == 'X'   ? 0xffff6b6b
+                                       : line.axis == 'Y' ? 0xff5fd38d
+                                                          : 0xff5aa9ff);
+        color.setAlpha(170);
         painter->setPen(QPen(color, 1, Qt::DashLine, Qt::FlatCap));
         const double y = g.zero + line.g * g.unit;
         painter->drawLine(g.at(g.left + 1, y), g.at(g.left + g.w, y));

@@ -1,6 +1,8 @@
 #include "app/trips/TVKExportActions.h"
 
 #include "app/controls/TVKAlert.h"
+#include "app/controls/TVKNotice.h"
+#include "core/common/standardfolders.h"
 #include "core/common/strings.h"
 #include "core/trips/triproute.h"
 
@@ -35,7 +37,9 @@ void TVKExportActions::updateMenu()
 {
     const bool playing = !m_source.recording().isEmpty();
     const QList<QAction *> actions = m_menu->actions();
-    actions[0]->setEnabled(playing && !isWritingRoute());
+    // A recording without GPS has no route: offering it would fail only after a file is named.
+    const bool route = playing && (!m_source.hasRoute || m_source.hasRoute());
+    actions[0]->setEnabled(route && !isWritingRoute());
     actions[1]->setEnabled(playing && m_source.trip().has_value() && !isWritingRoute());
     actions[3]->setEnabled(playing && !isWritingEvidence());
 }
@@ -101,15 +105,19 @@ void TVKExportActions::routeDone(const QString &path)
     m_route->deleteLater();
     m_route = nullptr;
     QGuiApplication::restoreOverrideCursor();
+    const QString title = QGuiApplication::applicationDisplayName();
     if (!error.isEmpty())
-        showAlert(m_window, QStringLiteral("TAVIK"),
+        showAlert(m_window, title,
                   tvk::text("trips.route_not_written").arg(QFileInfo(path).fileName(), error));
+    else
+        showNoticeSheet(m_window, title,
+                        tvk::text("trips.route_written").arg(QDir::toNativeSeparators(path)));
     emit routeFinished(path, error);
 }
 
 QString TVKExportActions::startFolder() const
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return existingFolderOrHome(QStandardPaths::DocumentsLocation);
 }
 
 void TVKExportActions::chooseRouteFile(bool wholeTrip)

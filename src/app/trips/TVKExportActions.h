@@ -28,6 +28,8 @@ public:
     {
         std::function<QString()> recording;
         std::function<std::optional<TVKTrip>()> trip;
+        // Whether the playing recording has a route to export (none: assumed so).
+        std::function<bool()> hasRoute;
     };
     TVKExportActions(QWidget *window, Source source, std::shared_ptr<RouteCache> cache,
                      QObject *parent = nullptr);

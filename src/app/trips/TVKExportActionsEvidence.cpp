@@ -1,5 +1,6 @@
 // The evidence folder of the playing pair, from the player window.
 #include "app/controls/TVKAlert.h"
+#include "app/controls/TVKNotice.h"
 #include "app/trips/TVKExportActions.h"
 #include "core/common/strings.h"
 #include "core/evidence/evidenceexport.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QProgressDialog>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -50,10 +52,11 @@ void TVKExportActions::evidenceDone(const QString &out)
     m_evidence = nullptr;
     if (m_busy)
         m_busy->deleteLater();
+    const QString title = QGuiApplication::applicationDisplayName();
     if (error.isEmpty())
-        showAlert(m_window, QStringLiteral("TAVIK"),
-                  tvk::text("trips.evidence_written").arg(QDir::toNativeSeparators(out)));
+        showNoticeSheet(m_window, title,
+                        tvk::text("trips.evidence_written").arg(QDir::toNativeSeparators(out)));
     else
-        showAlert(m_window, QStringLiteral("TAVIK"), tvk::text("trips.evidence_failed").arg(error));
+        showAlert(m_window, title, tvk::text("trips.evidence_failed").arg(error));
     emit evidenceFinished(out, error);
 }

@@ -40,6 +40,7 @@ TVKTripList::TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlaybac
     // rest and is shortened in the middle.
     m_view->header()->setStretchLastSection(true);
     m_view->header()->setHighlightSections(false);
+    m_view->header()->setSectionsClickable(false);
     for (int column = 0; column < 3; ++column)
         m_view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     if (auto *grid = qobject_cast<QGridLayout *>(ui.mediaListBox->layout()))
@@ -76,7 +77,10 @@ void TVKTripList::setByTrip(bool on)
 
 void TVKTripList::updateVisibility()
 {
-    m_view->setVisible(m_byTrip && m_ui.mediaListTableView->isVisible());
+    // An empty catalogue leaves the flat list in view: its note says why nothing is listed
+    // (no folder, a folder being read, none in it, or one that could not be read).
+    m_view->setVisible(m_byTrip && m_ui.mediaListTableView->isVisible() &&
+                       m_mediaList->count() > 0);
     if (m_view->isVisible())
         m_view->raise();
 }
@@ -107,6 +111,7 @@ void TVKTripList::publish(QFutureWatcher<QList<TVKTrip>> *watcher, const QList<T
         return;
     m_watcher = nullptr;
     m_model->setCatalogue(medias, watcher->result());
+    updateVisibility();
     followPlayback(m_playback->mediaIndex());
     emit tripsPublished();
 }
@@ -130,10 +135,12 @@ void TVKTripList::followPlayback(qint64 row)
     const QModelIndex index = m_model->indexOfCatalogueRow(row);
     if (!index.isValid())
         return;
-    const QSignalBlocker quiet(m_view->selectionModel());
-    m_view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
-                                                QItemSelectionModel::Rows);
-    m_view->setCurrentIndex(index);
+    // The view hears of the change (and redraws the row); only the trip panel must not take
+    // the playing row for the user's choice.
+    m_following = true;
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    m_following = false;
     m_view->scrollTo(index);
 }
 
@@ -149,6 +156,8 @@ void TVKTripList::activated(const QModelIndex &index)
 
 void TVKTripList::selectionChanged()
 {
+    if (m_following)
+        return;
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     if (rows.isEmpty() || m_model->catalogueRow(rows.first()) >= 0)
         return;

@@ -62,4 +62,5 @@ private:
     QAbstractButton *m_switch;
     QFutureWatcher<QList<TVKTrip>> *m_watcher = nullptr;
     bool m_byTrip = false;
+    bool m_following = false; // the selection follows playback, not the user
 };

@@ -3,11 +3,13 @@
 #include "app/controls/NamedImage.h"
 #include "app/player/TVKMediaListModel.h"
 #include "core/catalogue/MediaListCells.h"
+#include "core/common/countedtext.h"
 #include "core/common/strings.h"
 
 #include <QFont>
 #include <QHash>
 #include <QIcon>
+#include <QSet>
 
 #include <algorithm>
 
@@ -143,21 +145,27 @@ QVariant TVKTripListModel::tripData(const TVKTrip &trip, int column, int role) c
         return role == Qt::TextAlignmentRole
                    ? QVariant::fromValue(medialist::column(column).alignment)
                    : QVariant();
-    const auto events = std::count_if(trip.recordings.cbegin(), trip.recordings.cend(),
-                                      [](const TVKMedia &m) { return m.isEventMedia(); });
+    // An event is a moment, recorded by the front and the rear camera alike.
+    QSet<QDateTime> eventMoments;
+    for (const TVKMedia &m : trip.recordings) {
+        if (m.isEventMedia())
+            eventMoments.insert(nameTime(m));
+    }
+    const auto events = int(eventMoments.size());
     switch (column) {
     case 0:
         return tvk::text("trips.trip");
     case 1:
         return trip.start.toString(QStringLiteral("yyyy-MM-dd"));
     case 2:
+        // The end as the duration rounds it: a last recording of 59.97 s ends at the minute.
         return trip.start.toString(QStringLiteral("HH:mm")) + QChar(u'–') +
-               trip.end.toString(QStringLiteral("HH:mm"));
+               trip.start.addSecs(trip.seconds()).toString(QStringLiteral("HH:mm"));
     case 3: {
         QString text = durationText(trip.seconds()) + QStringLiteral(" · ") +
-                       tvk::text("trips.recordings").arg(trip.recordings.size());
+                       tvk::countText("trips.file_count", int(trip.recordings.size()));
         if (events)
-            text += QStringLiteral(" · ") + tvk::text("trips.events").arg(events);
+            text += QStringLiteral(" · ") + tvk::countText("trips.event_count", events);
         return text;
     }
     }

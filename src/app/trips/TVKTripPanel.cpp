@@ -11,6 +11,7 @@
 #include "app/trips/TVKTripRouteLayer.h"
 #include "core/catalogue/TVKMediaList.h"
 #include "core/player/TVKPlayback.h"
+#include "core/route/routepoints.h"
 #include "core/settings/cardsettings.h"
 #include "core/settings/gsensorthresholds.h"
 
@@ -37,6 +38,9 @@ TVKTripPanel::TVKTripPanel(QWidget *window, PlayerWindowUi &ui, TVKMediaList *me
                                         return trip < 0
                                                    ? std::nullopt
                                                    : std::optional<TVKTrip>(m_list->trips()[trip]);
+                                    },
+                                    [this] {
+                                        return !routeOf(*m_playback->telemetry()).isEmpty();
                                     }};
     m_export = new TVKExportActions(window, source, m_layer->cache(), this);
     TKImageButton *exportButton =

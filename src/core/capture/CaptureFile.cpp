@@ -1,5 +1,7 @@
 #include "core/capture/CaptureFile.h"
 
+#include "core/common/standardfolders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,6 +42,6 @@ QByteArray captureFormatForPath(const QString &path)
 
 QString suggestedCapturePath()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+    return QDir(existingFolderOrHome(QStandardPaths::DocumentsLocation))
         .filePath(QLatin1String(kCaptureSnapshotName));
 }

@@ -25,6 +25,7 @@ bool TVKCardFormatter::start(const TKUSBDiskEntity &volume)
     if (m_running)
         return false;
     m_running = true;
+    m_stage = Stoppable;
     // The destructor waits for the worker, so `this` outlives every call posted from it.
     const auto post = [this](std::function<void()> call) {
         QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
@@ -33,7 +34,11 @@ bool TVKCardFormatter::start(const TKUSBDiskEntity &volume)
         const auto step = [this, post](const QString &message) {
             post([this, message] { emit stepMessage(message); });
         };
-        const TVKFormatOutcome outcome = run(volume, step);
+        const auto erasing = [this, post] {
+            post([this] { emit eraseStarted(); });
+        };
+        const TVKFormatOutcome outcome = run(volume, step, erasing);
+        m_stage = Idle;
         post([this, outcome] {
             m_running = false;
             emit finished(outcome);
@@ -42,8 +47,15 @@ bool TVKCardFormatter::start(const TKUSBDiskEntity &volume)
     return true;
 }
 
+bool TVKCardFormatter::cancel()
+{
+    int stage = Stoppable;
+    return m_stage.compare_exchange_strong(stage, StopRequested) || stage == StopRequested;
+}
+
 TVKFormatOutcome TVKCardFormatter::run(const TKUSBDiskEntity &volume,
-                                       const std::function<void(const QString &)> &step)
+                                       const std::function<void(const QString &)> &step,
+                                       const std::function<void()> &erasing)
 {
     TVKFormatOutcome outcome;
     outcome.volume = volume;
@@ -67,6 +79,16 @@ TVKFormatOutcome TVKCardFormatter::run(const TKUSBDiskEntity &volume,
         return outcome;
     }
     outcome.backupPath = *backup;
+
+    // The last moment a stop leaves the card as it was; after it, a stop would lose the card.
+    if (m_stage.exchange(Erasing) == StopRequested) {
+        outcome.cancelled = true;
+        outcome.messageText = tvk::text("msg.format.cancelled");
+        outcome.informativeText = volume.displayString();
+        return outcome;
+    }
+    if (erasing)
+        erasing();
 
     step(tvk::text("format.step.unmount"));
     for (const QString &path : target.unmountPaths)

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -17,6 +18,7 @@ class VolumeSource;
 struct TVKFormatOutcome
 {
     bool succeeded = false;
+    bool cancelled = false;                // stopped on request before anything was erased
     std::optional<TKUSBDiskEntity> volume; // the card found again after formatting, if it was
     QString messageText;                   // the alert's title
     QString informativeText;
@@ -29,7 +31,8 @@ struct TVKFormatOutcome
 // steps run on a worker thread; step messages and the outcome arrive as signals on the
 // formatter's own thread. A device that is not a removable, writable USB volume, or that holds
 // a system mount, is refused before anything runs, and config.bin is only ever put back on
-// the volume that was formatted.
+// the volume that was formatted. Once the card is unmounted for the erase the sequence runs to
+// its end: stopping there would leave the card erased, unmounted and without its settings.
 class TVKCardFormatter : public QObject
 {
     Q_OBJECT
@@ -44,12 +47,20 @@ public:
     bool start(const TKUSBDiskEntity &volume);
     bool isRunning() const { return m_running; }
 
-    // The whole sequence, blocking, on the calling thread; `step` gets each message.
+    // Asks the running sequence to stop before it erases; false once the erase has begun (the
+    // sequence then finishes and puts config.bin back) or when nothing runs.
+    bool cancel();
+
+    // The whole sequence, blocking, on the calling thread; `step` gets each message and
+    // `erasing` is called once the sequence can no longer be stopped.
     TVKFormatOutcome run(const TKUSBDiskEntity &volume,
-                         const std::function<void(const QString &)> &step);
+                         const std::function<void(const QString &)> &step,
+                         const std::function<void()> &erasing = {});
 
 signals:
     void stepMessage(const QString &message);
+    // The card is about to be unmounted and erased: from here on the sequence cannot be stopped.
+    void eraseStarted();
     void finished(const TVKFormatOutcome &outcome);
 
 private:
@@ -61,5 +72,7 @@ private:
     CommandRunner &m_commands;
     QString m_backupRoot;
     bool m_running = false;
+    enum Stage { Idle, Stoppable, StopRequested, Erasing };
+    std::atomic<int> m_stage = Idle;
     QFuture<void> m_work;
 };

@@ -91,6 +91,11 @@ QString exportEvidence(const QString &path, const QString &out, const EvidencePa
         facts.files << m.fileName();
     }
     for (qsizetype i = 0; i < recordings.size(); ++i) {
+        // Empty files would only pretend to hold something.
+        if (telemetry[i]->isEmpty()) {
+            facts.withoutTelemetry << recordings[i].fileName();
+            continue;
+        }
         writeTelemetry(folder, recordings[i], *telemetry[i]);
         facts.files << recordings[i].mediaName() + QStringLiteral(".csv")
                     << recordings[i].mediaName() + QStringLiteral(".gpx");

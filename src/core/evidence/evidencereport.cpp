@@ -112,7 +112,11 @@ QByteArray evidenceReportHtml(const EvidenceFacts &f)
                            "<h2>Files</h2><ul>\n");
     for (const QString &file : f.files)
         html += QStringLiteral("<li><a href=\"%1\">%1</a></li>\n").arg(file.toHtmlEscaped());
-    html += QStringLiteral("</ul><p>SHA256SUMS holds the SHA-256 of every file; check them with "
+    html += QStringLiteral("</ul>\n");
+    for (const QString &name : f.withoutTelemetry)
+        html += QStringLiteral("<p>%1 carries no telemetry: no CSV or GPX was made for it.</p>\n")
+                    .arg(name.toHtmlEscaped());
+    html += QStringLiteral("<p>SHA256SUMS holds the SHA-256 of every file; check them with "
                            "<code>sha256sum -c SHA256SUMS</code>.</p></body></html>\n");
     return html.toUtf8();
 }

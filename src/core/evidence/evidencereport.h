@@ -23,6 +23,7 @@ struct EvidenceFacts
     std::optional<double> clockOffsetSeconds; // with the card's zone taken off
     bool clockZoneGuessed = false;            // no config.bin: the zone came from the GPS time
     QStringList files;
+    QStringList withoutTelemetry; // recordings that carry none: no CSV or GPX for them
 };
 
 // A short self-contained HTML page: time, place, speed and peak G at the event, the camera

@@ -6,6 +6,7 @@
 #include "core/player/TVKPlayInfo.h"
 #include "core/player/TaskScheduler.h"
 #include "core/player/VideoPlayer.h"
+#include "core/player/timereadout.h"
 #include "core/telemetry/TVKBlackBoxData.h"
 
 #include <QFile>
@@ -81,8 +82,10 @@ void TVKPlayback::setSliderValue(double position)
 
 bool TVKPlayback::isPlaying(const VideoPlayer *player) const
 {
-    // A player that still reports playing with less than a second left is as good as ended.
-    return player->hasMedia() && player->isPlaying() && player->remainingTime() <= -1000;
+    // A player that still reports playing with less than a second left is as good as ended;
+    // one whose length is unknown (a cut recording) plays until it says otherwise.
+    return player->hasMedia() && player->isPlaying() &&
+           (player->length() <= 0 || player->remainingTime() <= -1000);
 }
 
 bool TVKPlayback::hasAudio(const VideoPlayer *player) const
@@ -150,6 +153,7 @@ void TVKPlayback::abandonStart()
     setState(State::Failed);
     m_loadingShown = false;
     emit loadingEnded();
+    clearShown();
     emit playStartFailed(m_player1->media());
 }
 
@@ -184,7 +188,7 @@ void TVKPlayback::showLogos()
 void TVKPlayback::initMediaControlView()
 {
     setSliderValue(0.0);
-    emit timeChanged(0, -m_player1->length());
+    emit timeChanged(0, shownRemainingTime(0, m_player1->length()));
     emit windowScaleStepRequested(0);
     m_playInfo->setSpeed(1.0);
     m_player1->setRate(1.0f);
@@ -261,6 +265,9 @@ void TVKPlayback::didFinishPlay()
 
 void TVKPlayback::mediaPlayerTimeChanged(VideoPlayer *sender)
 {
+    // A failed recording's last reports would fill what was cleared again.
+    if (m_state == State::Failed)
+        return;
     updateVideoViewVisibility();
     m_preparingPlayNext = false;
     if (m_loadingShown) {
@@ -277,7 +284,8 @@ void TVKPlayback::mediaPlayerTimeChanged(VideoPlayer *sender)
         if (m_moving)
             showTime(m_movingPosition);
         else
-            emit timeChanged(m_player1->time(), m_player1->remainingTime());
+            emit timeChanged(m_player1->time(),
+                             shownRemainingTime(m_player1->time(), m_player1->length()));
     }
     if (m_moving) {
         m_tick = -1;

@@ -124,6 +124,8 @@ signals:
     // A start could not get going, or the recording is broken (no length, or it ends at once
     // short of its length): the window tells the user which file.
     void playStartFailed(const QString &path);
+    // The recording plays but has no video stream: the window says there is no picture.
+    void noPicture(const QString &path);
 
 private:
     void setState(State state);
@@ -143,6 +145,8 @@ private:
     void watchFirstSecond();
     bool endedTooSoon() const;
     void failBroken();
+    // Nothing of the recording stays on screen: telemetry, position, times and zoom.
+    void clearShown();
     void updateAudioUI();
     void chooseAudioAuto();
     void updateVideoViewVisibility();

@@ -57,11 +57,29 @@ void TVKPlayback::stopPlay()
     setState(State::Idle);
 }
 
+void TVKPlayback::clearShown()
+{
+    m_blackBoxData->clear();
+    emit telemetryPublished(m_blackBoxData->snapshot());
+    m_movingLength = 0;
+    showPosition(0.0);
+    emit timeChanged(0, 0);
+    m_playInfo->setScale(0.0);
+    m_playInfo->setSpeed(1.0);
+    emit controlsReset();
+}
+
 void TVKPlayback::watchFirstSecond()
 {
     const quint64 generation = m_startGeneration;
     later(1.0, [this, generation] {
-        if (generation != m_startGeneration || m_startSettled)
+        if (generation != m_startGeneration)
+            return;
+        // Sound alone plays on a black view: the user is told rather than left guessing.
+        if (m_player1->hasMedia() && m_player1->isPlaying() && !m_player1->hasVideoOut() &&
+            m_player1->videoSize().isEmpty())
+            emit noPicture(m_player1->media());
+        if (m_startSettled)
             return;
         m_startSettled = true;
         // Without an index (a crash cut it) the length is unknown, yet the picture plays on:
@@ -95,6 +113,7 @@ void TVKPlayback::failBroken()
     }
     m_playInfo->setIsPlaying(false);
     setState(State::Failed);
+    clearShown();
     emit playStartFailed(m_player1->media());
 }
 
@@ -103,13 +122,7 @@ void TVKPlayback::stopAndClear()
     stopPlay();
     m_mediaIndex = -1;
     m_moving = m_seekPending = false;
-    m_blackBoxData->clear();
-    emit telemetryPublished(m_blackBoxData->snapshot());
-    m_movingLength = 0;
-    showPosition(0.0);
-    m_playInfo->setScale(0.0);
-    m_playInfo->setSpeed(1.0);
-    emit controlsReset();
+    clearShown();
     emit partnerChanged(false);
     showLogos();
 }

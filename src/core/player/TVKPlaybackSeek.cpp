@@ -5,6 +5,7 @@
 #include "core/player/TVKPlayInfo.h"
 #include "core/player/TVKPlayback.h"
 #include "core/player/VideoPlayer.h"
+#include "core/player/timereadout.h"
 
 void TVKPlayback::playBoth()
 {
@@ -30,7 +31,9 @@ void TVKPlayback::settleSeek()
         return;
     }
     m_moving = false;
-    m_player2->setPosition(m_player1->position());
+    // Both cameras began at the same moment: the same time is the same picture, whatever
+    // each file's length (or its lack of one) makes of a position.
+    m_player2->setTime(m_player1->time());
 }
 
 void TVKPlayback::seekBoth(double position)
@@ -61,8 +64,12 @@ void TVKPlayback::showPosition(double position)
 
 void TVKPlayback::showTime(double position)
 {
+    if (m_movingLength <= 0) { // no length to place a position in: the player's own time
+        emit timeChanged(m_player1->hasMedia() ? m_player1->time() : 0, 0);
+        return;
+    }
     const auto time = static_cast<qint64>(std::llround(position * double(m_movingLength)));
-    emit timeChanged(time, std::min<qint64>(0, time - m_movingLength));
+    emit timeChanged(time, shownRemainingTime(time, m_movingLength));
 }
 
 void TVKPlayback::changeAndPlay(qint64 selectedRow)
@@ -143,15 +150,19 @@ void TVKPlayback::jumpForward()
         return;
     m_startSettled = true;
     m_movingLength = m_player1->length();
-    if (m_player1->remainingTime() / 1000 > -10) {
+    if (m_movingLength > 0 && m_player1->remainingTime() / 1000 > -10) {
         showPosition(1.0);
         m_player1->setTime(m_player1->length());
         m_player2->setTime(m_player2->length());
         return;
     }
     m_moving = true;
-    showPosition(double(m_player1->time() + 10000) / double(m_movingLength));
-    m_player1->jumpForward(10);
+    const qint64 target = m_player1->time() + 10000;
+    if (m_movingLength > 0)
+        showPosition(double(target) / double(m_movingLength));
+    else
+        emit timeChanged(target, 0); // no length: nothing to place on the slider
+    m_player1->setTime(m_movingLength > 0 ? std::min(m_movingLength, target) : target);
     syncVideoPositionDelay(0.3);
 }
 
@@ -176,7 +187,11 @@ void TVKPlayback::jumpBackward()
 
 void TVKPlayback::swapPlayer()
 {
-    if (!isPlaying(m_player1) || !isPlaying(m_player2) || m_swapping)
+    // Paused on a moment, the user swaps to see it from the other camera: the swap keeps the
+    // pause.
+    const bool paused = m_state == State::Paused && m_player1->state() == VideoPlayer::Paused &&
+                        m_player2->state() == VideoPlayer::Paused;
+    if ((!paused && (!isPlaying(m_player1) || !isPlaying(m_player2))) || m_swapping)
         return;
     m_swapping = true;
     m_startSettled = true;
@@ -198,13 +213,19 @@ void TVKPlayback::swapPlayer()
 
     m_player1->setMute(true);
     m_player2->setMute(true);
-    later(0.8, [this] {
+    later(0.8, [this, paused] {
         m_moving = false;
         m_seekPending = false;
         m_player1->setPosition(static_cast<float>(m_movingPosition));
         m_player2->setPosition(static_cast<float>(m_movingPosition));
     });
-    later(1.7, [this] {
+    later(1.7, [this, paused] {
+        // Not at the seek itself: a player paused at once keeps showing the picture it
+        // had before the seek.
+        if (paused) {
+            m_player1->pause();
+            m_player2->pause();
+        }
         m_swapping = false;
         updateAudioUI();
         updatePlayInfoScale(m_videoAreaHeight); // the other camera's picture has its own size

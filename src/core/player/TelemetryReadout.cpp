@@ -21,6 +21,24 @@ qsizetype sampleIndex(double position, qsizetype count)
     return std::min(index, count - 1);
 }
 
+qsizetype gpsRecordOfSample(const TVKTelemetry &telemetry, qsizetype sample)
+{
+    const QList<TVKAviGpsData> &records = telemetry.m_GpsRecords;
+    const QList<TVKAviGSensorData> &samples = telemetry.m_vGSensorData;
+    if (records.isEmpty() || sample < 0 || sample >= samples.size())
+        return -1;
+    // Samples after the last record are not aligned: the last record is their second's.
+    if (sample >= telemetry.m_vGpsRecordIndex.size())
+        return records.size() - 1;
+    const qsizetype next = telemetry.m_vGpsRecordIndex[sample];
+    if (next < 0 || next >= records.size())
+        return -1;
+    // The same tenths as the alignment compares.
+    const quint32 sampleTenths = samples[sample].data().timestamp / 100;
+    const quint32 recordTenths = records[next].data().nTimestamp / 100;
+    return sampleTenths >= recordTenths || next == 0 ? next : next - 1;
+}
+
 QString axisText(char axis, double value)
 {
     return tvk::cformat("%c=%s%.2lf", axis, value > 0.0 ? "+" : "", value);
@@ -43,16 +61,27 @@ std::optional<GSensorTexts> gsensorTexts(const TVKTelemetry &telemetry, double p
 GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, HemisphereFlags &flags)
 {
     GpsReadout out;
-    // Without G-sensor samples nothing is aligned: the GPS records follow their own times.
-    const QList<TVKAviGpsData> &records =
-        telemetry.m_vGpsData.isEmpty() ? telemetry.m_GpsRecords : telemetry.m_vGpsData;
+    // The record of the second on screen, found through the G-sensor sample at the position;
+    // without samples the GPS records follow their own times.
+    const qsizetype samples = telemetry.m_vGSensorData.size();
+    const qsizetype onScreen =
+        samples > 0 ? gpsRecordOfSample(telemetry, sampleIndex(position, samples)) : -1;
+    const QList<TVKAviGpsData> &records = onScreen >= 0 || telemetry.m_vGpsData.isEmpty()
+                                              ? telemetry.m_GpsRecords
+                                              : telemetry.m_vGpsData;
     const qsizetype n = records.size();
     if (n > 0) {
-        const qsizetype i = sampleIndex(position, n);
+        const qsizetype i = onScreen >= 0 ? onScreen : sampleIndex(position, n);
         const _AVI_GPS_DATA_T &record = records[i].data();
         double lat = std::fabs(record.fLatitude);
         double lon = std::fabs(record.fLongitude);
-        if (i < telemetry.m_NMEAs.size()) {
+        if (onScreen >= 0) {
+            const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);
+            if (fix.NS == 'N' || fix.NS == 'S')
+                flags.south = fix.NS == 'S';
+            if (fix.EW == 'E' || fix.EW == 'W')
+                flags.west = fix.EW == 'W';
+        } else if (i < telemetry.m_NMEAs.size()) {
             const TVKGpsData &fix = telemetry.m_NMEAs[i];
             flags.south = fix.NS != 'N';
             flags.west = fix.EW != 'E';

@@ -7,9 +7,16 @@
 #include <optional>
 
 // What the player window shows of the telemetry at a play position. The G-sensor readouts
-// follow the G-sensor samples; map position and speed follow the GPS records aligned to them;
+// follow the G-sensor samples; map position and speed follow the GPS record of the second the
+// sample lies in (the speed the camera burnt into that second's picture);
 // HDOP and satellites follow the NMEA fixes, each array indexed by its own count.
 namespace readout {
+
+// The GPS record of the second G-sensor sample `sample` lies in: the last one not later than
+// the sample (the first before any), an index into m_GpsRecords; -1 without records. The
+// stored alignment (m_vGpsData) pairs a sample with the next record instead, as the exports
+// expect, which on screen would show the following second's fix.
+qsizetype gpsRecordOfSample(const TVKTelemetry &telemetry, qsizetype sample);
 
 // The entry of an array of n (> 0) entries that a position (0 to 1) falls on.
 qsizetype sampleIndex(double position, qsizetype count);

@@ -47,6 +47,8 @@ QString writePlannedRecording(const PlannedRecording &plan)
         const quint32 ms = quint32(s) * 1000;
         const quint32 clock = plan.cameraClockMs + ms;
         writer.addVideoFrame(ms, QByteArray(16, 'v'));
+        if (!plan.telemetry)
+            continue;
         telemetry::Fix fix;
         fix.latitude = plan.latitude;
         fix.longitude = plan.longitude + s * plan.metresPerSecond / metresPerDegreeEast;

@@ -30,6 +30,7 @@ struct PlannedRecording
     quint32 cameraClockMs = 5000; // the camera's clock at the first record
     bool lengthInHeader = true;   // false: the header's frame count is 0 (unreadable length)
     double peakG = 0;             // > 0: one braking sample of this size half-way through
+    bool telemetry = true;        // false: no GPS or G-sensor records at all
     // One position a second; when given, the car follows it instead of driving due east.
     QList<PlannedPosition> track;
 };

@@ -9,15 +9,30 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 
 namespace {
 
+// Calls `reached` (once armed) when the format sequence reads the device list.
+struct WatchedSource : FakeVolumeSource
+{
+    std::function<void()> reached;
+    tvk::Result<QByteArray> lsblkJson() override
+    {
+        if (reached)
+            std::exchange(reached, {})();
+        return FakeVolumeSource::lsblkJson();
+    }
+};
+
 // Notes every command; mkfs.fat runs for real when a disk image stands in for the device.
 struct StandInCommands : CommandRunner
 {
     FakeVolumeSource *source = nullptr;
+    QString watched; // the start of a command that calls `reached`
+    std::function<void()> reached;
     QByteArray jsonAfterMount;
     std::optional<tvk::Failure> formatResult;
     bool realFormat = false;
@@ -26,6 +41,8 @@ struct StandInCommands : CommandRunner
     tvk::Result<void> run(const QString &command, bool administrator) override
     {
         commands << command;
+        if (reached && !watched.isEmpty() && command.startsWith(watched))
+            std::exchange(reached, {})();
         if (command.startsWith("udisksctl mount"))
             source->setJson(jsonAfterMount);
         if (administrator && realFormat)
@@ -50,7 +67,7 @@ class TestFormatWindow : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    FakeVolumeSource source;
+    WatchedSource source;
     StandInCommands commands;
 
     std::unique_ptr<TVKFormatWindowController> open(const QList<FakeVolume> &volumes)
@@ -169,6 +186,60 @@ private slots:
         if (!answer(*window, true).isEmpty())
             QVERIFY(finished.wait(10000));
         QVERIFY2(dismissAlert(*window).startsWith(alert), qPrintable(alert));
+    }
+
+    // The user closes the window (which deletes itself on closing, as the settings window makes
+    // it) while the sequence runs: before the erase the sequence stops and the window goes;
+    // from the erase on the window stays, Cancel is disabled, and the sequence ends normally.
+    void closeAtEachStep_data()
+    {
+        QTest::addColumn<QString>("step"); // "lsblk" or the start of a command
+        QTest::addColumn<bool>("stops");
+        QTest::newRow("device check") << "lsblk" << true;
+        QTest::newRow("unmount") << "udisksctl unmount" << false;
+        QTest::newRow("erase") << "mkfs.fat" << false;
+        QTest::newRow("mount again") << "udisksctl mount" << false;
+    }
+
+    void closeAtEachStep()
+    {
+        QFETCH(QString, step);
+        QFETCH(bool, stops);
+        auto opened = open({volume(dir.path())});
+        QVERIFY(opened);
+        QPointer<TVKFormatWindowController> window = opened.release();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        commands.jsonAfterMount = lsblkJsonFor({volume(dir.path())});
+        bool stayed = false, cancelEnabled = true;
+        // The sequence waits on its thread while the window is closed on the interface thread.
+        const auto closeWindow = [&] {
+            QMetaObject::invokeMethod(
+                window,
+                [&] {
+                    window->close();
+                    stayed = window->isVisible();
+                    cancelEnabled = window->findChild<QPushButton *>("cancelButton")->isEnabled();
+                },
+                Qt::BlockingQueuedConnection);
+        };
+        if (step == "lsblk")
+            source.reached = closeWindow;
+        else
+            commands.watched = step, commands.reached = closeWindow;
+        QSignalSpy finished(window.data(), &TVKFormatWindowController::formatFinished);
+        window->onFormat();
+        QVERIFY(!answer(*window, true).isEmpty());
+        QVERIFY(finished.wait(10000));
+        QVERIFY(stayed);
+        QVERIFY(!cancelEnabled);
+        if (stops) {
+            QVERIFY(commands.commands.isEmpty());
+        } else {
+            QCOMPARE(commands.commands.size(), 3);
+            QVERIFY(window);
+            QCOMPARE(dismissAlert(*window).section('|', 0, 0), tvk::text("msg.format_complete"));
+        }
+        QTRY_VERIFY(!window);
     }
 
     // The whole sequence on a sparse disk image through the real mkfs.fat.

@@ -100,6 +100,24 @@ private slots:
         QCOMPARE(CustomWindow::frameCentredIn(available, CustomWindow::minimumFrameSize()), frame);
     }
 
+    void zoomedFrameStaysOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("kept");
+        const QRect available(0, 0, 1600, 1000);
+        QTest::newRow("inside") << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
+        QTest::newRow("past the right and bottom edges")
+            << QRect(290, 180, 1428, 896) << QRect(172, 104, 1428, 896);
+        QTest::newRow("larger than the area")
+            << QRect(-50, 300, 1700, 1100) << QRect(0, 0, 1700, 1100);
+    }
+
+    void zoomedFrameStaysOnTheScreen()
+    {
+        QFETCH(QRect, frame);
+        QTEST(CustomWindow::keptInside(frame, QRect(0, 0, 1600, 1000)), "kept");
+    }
+
     void doubleClickOnTheHeadBarMaximisesAndRestores()
     {
         CustomWindow *window = m_f.app->window();
@@ -204,6 +222,9 @@ private slots:
             QTRY_VERIFY2(tree->header()->sectionSize(column) >= view->sizeHintForColumn(column),
                          qPrintable(QString::number(column)));
         }
+        // Neither list sorts: their headers must not look like buttons.
+        QVERIFY(!tree->header()->sectionsClickable());
+        QVERIFY(!ui().mediaListTableView->horizontalHeader()->sectionsClickable());
         byTrip->setChecked(false);
         QVERIFY(!tree->isVisible());
     }

@@ -1,6 +1,7 @@
 // The list by trip: its rows on a card of chosen recordings, and in the player window the
 // switch between it and the flat list, remembered, with a double-click playing a recording.
 #include "app/apptestsetup.h"
+#include "app/player/CustomWindow.h"
 #include "app/player/TVKAppDelegate.h"
 #include "app/telemetry/GraphView.h"
 #include "app/trips/TVKTripList.h"
@@ -11,6 +12,7 @@
 #include "core/trips/tripcard.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QSettings>
 #include <QTableView>
 #include <QTreeView>
@@ -67,21 +69,26 @@ private slots:
             << QStringList{"alwa_20261017_083000_F", "alwa_20261017_083000_R",
                            "event_20261017_083100_F", "alwa_20261017_083200_F"}
             << "T(0,1,2,3)"
-            << "3 min · 4 files · 1 events";
+            << "3 min · 4 files · 1 event";
+        QTest::newRow("an event recorded by both cameras is one event")
+            << QStringList{"alwa_20261017_083000_F", "event_20261017_083100_F",
+                           "event_20261017_083100_R"}
+            << "T(0,1,2)"
+            << "2 min · 3 files · 1 event";
         QTest::newRow("parking between two drives")
             << QStringList{"alwa_20261017_083000_F", "motion_20261017_083100_F",
                            "alwa_20261017_083200_F"}
             << "T(0) 1 T(2)"
-            << "1 min · 1 files";
+            << "1 min · 1 file";
         QTest::newRow("a gap of over 90 s")
             << QStringList{"alwa_20261017_083000_F", "alwa_20261017_083231_F"} << "T(0) T(1)"
-            << "1 min · 1 files";
+            << "1 min · 1 file";
         QTest::newRow("a name without time stays a row")
             << QStringList{"alwa_20261017_083000_F", "alwa_20261399_083100_F"} << "T(0) 1"
-            << "1 min · 1 files";
+            << "1 min · 1 file";
         QTest::newRow("two hours")
             << QStringList{"alwa_20261017_083000_F", "alwa_20261017_103000_F"} << "T(0) T(1)"
-            << "1 min · 1 files";
+            << "1 min · 1 file";
     }
     void rows()
     {
@@ -96,6 +103,51 @@ private slots:
         QTEST(model.index(0, 3).data().toString(), "summary");
         QCOMPARE(model.index(0, 0).data().toString(), "Trip");
         QCOMPARE(model.tripOf(model.index(0, 0)), 0);
+    }
+
+    // Recordings of 1798 frames of 33,367 us end just short of their minute.
+    void rangeEndsWithTheLastRecording()
+    {
+        QList<TVKMedia> medias;
+        for (int minute = 30; minute < 36; ++minute)
+            medias.append(
+                TVKMedia("/card/DCIM/alwa_20261017_08" + QString::number(minute) + "00_F.avi"));
+        TVKTripListModel model;
+        model.setCatalogue(medias, groupTrips(medias, [](const TVKMedia &) { return 59993; }));
+        QCOMPARE(model.index(0, 2).data().toString(), "08:30–08:36");
+        QCOMPARE(model.index(0, 3).data().toString(), "6 min · 6 files");
+    }
+
+    // With the list by trip chosen, a folder without recordings (or none at all) still says
+    // why the list is empty.
+    void emptyFolderByTripSaysWhy_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("empty folder") << true << "No recordings in this folder.";
+        QTest::newRow("missing folder") << false << "";
+    }
+
+    void emptyFolderByTripSaysWhy()
+    {
+        QFETCH(bool, exists);
+        QFETCH(QString, note);
+        QSettings().setValue(TVKTripList::kByTripKey, true);
+        QTemporaryDir dir;
+        const QString folder = exists ? dir.path() : dir.filePath("gone");
+        auto app = openWindow(folder);
+        app->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app->window()));
+        auto *label = app->window()->findChild<QLabel *>("emptyListNote");
+        QVERIFY(label);
+        QTRY_VERIFY(!label->text().isEmpty() &&
+                    label->text() != tvk::text("player.reading_folder"));
+        QVERIFY(app->tripPanel()->tripList()->isByTrip());
+        QVERIFY(!app->tripPanel()->tripList()->view()->isVisible());
+        QVERIFY(label->isVisible());
+        if (!note.isEmpty())
+            QCOMPARE(label->text(), note);
+        QSettings().remove(TVKTripList::kByTripKey);
     }
 
     // The flat list first; the choice of the list by trip is kept for the next window.
@@ -132,7 +184,8 @@ private slots:
 
         auto again = openWindow(dir.path());
         QVERIFY(again->tripPanel()->tripList()->isByTrip());
-        QVERIFY(again->tripPanel()->tripList()->view()->isVisible());
+        // Shown once the folder is read: an empty list leaves its note in sight.
+        QTRY_VERIFY(again->tripPanel()->tripList()->view()->isVisible());
         again->tripPanel()->tripList()->switchButton()->click();
         QVERIFY(!QSettings().value(TVKTripList::kByTripKey).toBool());
     }

@@ -23,9 +23,24 @@ namespace {
 // noted, those run as administrator with "pkexec ".
 struct StandInCard : CommandRunner
 {
+    // Asks the running formatter to stop when the device list or a command is reached.
+    struct Source : FakeVolumeSource
+    {
+        std::function<void()> onQuery;
+        tvk::Result<QByteArray> lsblkJson() override
+        {
+            if (onQuery)
+                onQuery();
+            return FakeVolumeSource::lsblkJson();
+        }
+    };
     QTemporaryDir dir;
     QString mount = dir.filePath("mnt");
-    FakeVolumeSource source;
+    Source source;
+    QString stopAt; // "lsblk" or the start of a command
+    TVKCardFormatter *running = nullptr;
+    std::optional<bool> stopAccepted;
+    qsizetype eraseSignals = 0;
     QByteArray jsonAfterMount;
     std::optional<tvk::Result<void>> formatOutcome; // set: mkfs.fat is not run, this is its result
     QStringList commands, steps;
@@ -34,6 +49,8 @@ struct StandInCard : CommandRunner
     tvk::Result<void> run(const QString &command, bool administrator) override
     {
         commands << (administrator ? "pkexec " : QString()) + command;
+        if (!stopAt.isEmpty() && command.startsWith(stopAt))
+            stopAccepted = running->cancel();
         if (command.startsWith("udisksctl unmount")) {
             for (const QString &name : QDir(mount).entryList(QDir::Files | QDir::Hidden))
                 QFile::remove(mount + '/' + name);
@@ -60,11 +77,18 @@ struct StandInCard : CommandRunner
     TVKFormatOutcome format(const TKUSBDiskEntity &volume)
     {
         TVKCardFormatter formatter(source, *this);
+        running = &formatter;
+        if (stopAt == "lsblk")
+            source.onQuery = [this] {
+                stopAccepted = running->cancel();
+            };
         formatter.setBackupRoot(dir.filePath("tmp"));
         QSignalSpy stepSpy(&formatter, &TVKCardFormatter::stepMessage);
         QSignalSpy finishedSpy(&formatter, &TVKCardFormatter::finished);
+        QSignalSpy eraseSpy(&formatter, &TVKCardFormatter::eraseStarted);
         if (!formatter.start(volume) || !finishedSpy.wait(180000))
             return {};
+        eraseSignals = eraseSpy.size();
         for (const QList<QVariant> &step : std::as_const(stepSpy))
             steps << step.at(0).toString();
         return finishedSpy.at(0).at(0).value<TVKFormatOutcome>();
@@ -286,6 +310,38 @@ private slots:
         QCOMPARE(outcome.messageText, "config.bin copy fail");
         QVERIFY(card.commands.isEmpty());
         QCOMPARE(readFile(card.mount + "/config.bin"), QByteArray(428, '\x11'));
+    }
+
+    // A stop is honoured until the card is unmounted for the erase; after that the sequence
+    // finishes and config.bin is back on the card.
+    void stopAtEachStep_data()
+    {
+        QTest::addColumn<QString>("stopAt");
+        QTest::addColumn<bool>("stops");
+        QTest::newRow("device check") << "lsblk" << true;
+        QTest::newRow("unmount") << "udisksctl unmount" << false;
+        QTest::newRow("erase") << "mkfs.fat" << false;
+        QTest::newRow("mount again") << "udisksctl mount" << false;
+    }
+
+    void stopAtEachStep()
+    {
+        QFETCH(QString, stopAt);
+        QFETCH(bool, stops);
+        StandInCard card;
+        const QByteArray config(428, '\x5a');
+        QVERIFY(writeFile(card.mount + "/config.bin", config));
+        const FakeVolume volume{"sdb1", "TAVIK", card.mount};
+        const TKUSBDiskEntity entity = card.show({volume}, {volume});
+        card.formatOutcome = tvk::Result<void>{};
+        card.stopAt = stopAt;
+        const TVKFormatOutcome outcome = card.format(entity);
+        QCOMPARE(card.stopAccepted, std::optional<bool>(stops));
+        QCOMPARE(outcome.cancelled, stops);
+        QCOMPARE(outcome.succeeded, !stops);
+        QCOMPARE(card.commands.size(), stops ? 0 : 3);
+        QCOMPARE(card.eraseSignals, stops ? 0 : 1);
+        QCOMPARE(readFile(card.mount + "/config.bin"), config);
     }
 
     void oneFormatAtATime()

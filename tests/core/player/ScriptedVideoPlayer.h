@@ -18,6 +18,7 @@ public:
     bool neverStarts = false;
     qint64 lengthMs = 60000; // 0: unknown, and the clock runs on
     qint64 endsAt = -1;      // a broken file ends here, short of its length
+    bool noVideo = false;    // sound only: no video stream
 
     void setMedia(const QString &path) override
     {
@@ -80,11 +81,11 @@ public:
     {
         return pathsWithSound.contains(m_media) ? QList<int>{-1, 1} : QList<int>();
     }
-    bool hasVideoOut() const override { return isPlaying(); }
+    bool hasVideoOut() const override { return isPlaying() && !noVideo; }
     // The rear camera records a smaller picture.
     QSize videoSize() const override
     {
-        return m_media.isEmpty()            ? QSize()
+        return m_media.isEmpty() || noVideo ? QSize()
                : m_media.endsWith("_R.avi") ? QSize(640, 360)
                                             : QSize(1280, 720);
     }

@@ -392,9 +392,33 @@ private slots:
         r.clock->advance(3000); // the end watch would have moved on by now
         QCOMPARE(r.playback.state() == State::Failed, broken);
         QCOMPARE(failed.count(), broken ? 1 : 0);
+        // Nothing of a recording that could not be played stays on the slider.
+        if (broken)
+            QCOMPARE(r.playback.sliderValue(), 0.0);
         if (broken)
             QCOMPARE(failed.first().first().toString(), cardPath(kOne));
         QCOMPARE(r.playback.mediaIndex(), broken ? 0 : 1);
+    }
+
+    void recordingWithoutPicture_data()
+    {
+        QTest::addColumn<bool>("noVideo");
+        QTest::newRow("sound only") << true;
+        QTest::newRow("picture and sound") << false;
+    }
+
+    void recordingWithoutPicture()
+    {
+        QFETCH(bool, noVideo);
+        Rig r({kOne});
+        r.p1.noVideo = noVideo;
+        QSignalSpy noPicture(&r.playback, &TVKPlayback::noPicture);
+        QVERIFY(r.start(0));
+        for (int i = 0; i < 12; ++i) {
+            r.p1.tick(100);
+            r.clock->advance(100);
+        }
+        QCOMPARE(noPicture.count(), noVideo ? 1 : 0);
     }
 
     // A recording cut before its index has no length, yet plays: it is no broken one.
@@ -410,6 +434,99 @@ private slots:
         }
         QCOMPARE(failed.count(), 0);
         QVERIFY(r.playback.state() != State::Failed);
+    }
+
+    // Paused on a moment, a swap shows it from the other camera and stays paused there.
+    void swapWhilePaused()
+    {
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        r.p1.setTime(20000);
+        r.p2.setTime(20000);
+        r.playback.clickPlayButton();
+        QTRY_COMPARE(r.playback.state(), State::Paused);
+        r.playback.swapPlayer();
+        r.clock->advance(1700);
+        QCoreApplication::processEvents();
+        QCOMPARE(r.files(),
+                 QStringList({"alwa_20240131_120000_R.avi", "alwa_20240131_120000_F.avi"}));
+        QCOMPARE(r.p1.state(), int(VideoPlayer::Paused));
+        QCOMPARE(r.p2.state(), int(VideoPlayer::Paused));
+        QCOMPARE(r.p1.time(), 20000);
+        QCOMPARE(r.p2.time(), 20000);
+    }
+
+    // The front recording was cut by a crash and its player knows no length; the rear one is
+    // whole. Both stay under the user's hand and in step.
+    void cutRecordingStaysControllable_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("playing"); // what the play button shows afterwards
+        QTest::addColumn<qint64>("time");  // of both players, once settled
+        QTest::newRow("plays") << "" << true << 3000LL;
+        QTest::newRow("pause") << "pause" << false << 3000LL;
+        QTest::newRow("jump forward") << "forward" << true << 13000LL;
+        QTest::newRow("jump back") << "back" << true << 0LL;
+        QTest::newRow("resume after the rear drifted") << "resume" << true << 3000LL;
+    }
+
+    void cutRecordingStaysControllable()
+    {
+        QFETCH(QString, action);
+        Rig r(kTwoPairs);
+        r.p1.lengthMs = 0;
+        QVERIFY(r.start(0));
+        for (int i = 0; i < 30; ++i) {
+            r.p1.tick(100);
+            r.p2.tick(100);
+            r.clock->advance(100);
+        }
+        if (action == "pause" || action == "resume") {
+            r.playback.clickPlayButton();
+            QTRY_COMPARE(r.playback.state(), State::Paused);
+        }
+        if (action == "resume") {
+            r.p2.setTime(1500); // the rear decoder stopped elsewhere
+            r.playback.clickPlayButton();
+            QTRY_VERIFY(r.p1.isPlaying());
+        }
+        if (action == "forward")
+            r.playback.jumpForward();
+        if (action == "back")
+            r.playback.jumpBackward();
+        r.clock->advance(300);
+        r.p1.tick(0); // the next report of a playing player
+        QCoreApplication::processEvents();
+        QTEST(r.playback.playInfo()->isPlaying(), "playing");
+        QTEST(r.p1.time(), "time");
+        QTEST(r.p2.time(), "time");
+    }
+
+    // A minute's recording whose last frame starts just short of the minute.
+    void elapsedAndRemainingAddUpToTheLength_data()
+    {
+        QTest::addColumn<qint64>("at");
+        QTest::addColumn<QString>("shown"); // elapsed, remaining
+        QTest::newRow("start") << 0LL << "00:00 -01:00";
+        QTest::newRow("within a second") << 10500LL << "00:10 -00:50";
+        QTest::newRow("last second") << 59100LL << "00:59 -00:01";
+    }
+
+    void elapsedAndRemainingAddUpToTheLength()
+    {
+        QFETCH(qint64, at);
+        Rig r({kOne});
+        r.p1.lengthMs = 59967;
+        QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
+        QVERIFY(r.start(0));
+        if (at > 0) {
+            r.p1.setTime(at - 100);
+            r.p1.tick(100);
+        }
+        QVERIFY(!times.isEmpty());
+        const QList<QVariant> last = times.last();
+        QTEST(timeString(last.at(0).toLongLong()) + ' ' + timeString(last.at(1).toLongLong()),
+              "shown");
     }
 
     void playWithNothingLoadedStartsTheSelectedRow()

@@ -64,6 +64,31 @@ private slots:
         QVERIFY(report.contains("UTC+09:00"));
     }
 
+    // A rear camera that recorded no telemetry gets no empty CSV or GPX; the report says why.
+    void partnerWithoutTelemetry()
+    {
+        QTemporaryDir card;
+        QVERIFY(writeCardSettings(card.path(), 28, false));
+        PlannedRecording plan;
+        plan.seconds = 5;
+        plan.utcStart = timeOfName("event_20261017_083300_F").addSecs(-9 * 3600);
+        plan.path = card.filePath("DCIM/200EVENT/event_20261017_083300_F.avi");
+        QCOMPARE(writePlannedRecording(plan), QString());
+        plan.path = card.filePath("DCIM/200EVENT/event_20261017_083300_R.avi");
+        plan.telemetry = false;
+        QCOMPARE(writePlannedRecording(plan), QString());
+        const QString out = card.filePath("evidence");
+        const ProcessRun run = runTool({"evidence", plan.path, out});
+        QVERIFY2(run.status == 0, run.err);
+        QCOMPARE(
+            filesBelow(out),
+            QStringList({"SHA256SUMS", "event_20261017_083300_F.avi", "event_20261017_083300_F.csv",
+                         "event_20261017_083300_F.gpx", "event_20261017_083300_R.avi",
+                         "gsensor.png", "report.html", "route.png"}));
+        QVERIFY(readFile(out + "/report.html")
+                    .contains("event_20261017_083300_R.avi carries no telemetry"));
+    }
+
     void refusesAFolderInUse()
     {
         const QString out = m_dir.filePath("taken");
