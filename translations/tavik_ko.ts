@@ -1429,5 +1429,33 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>Pass %1</source>
         <translation>통과 %1</translation>
     </message>
+    <message id="msg.format.cancelled">
+        <source>The format was stopped before anything was erased.</source>
+        <translation>아무것도 지우기 전에 포맷을 멈췄습니다.</translation>
+    </message>
+    <message id="trips.file_count" numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>파일 %n개</numerusform>
+        </translation>
+    </message>
+    <message id="trips.event_count" numerus="yes">
+        <source>%n event(s)</source>
+        <translation>
+            <numerusform>이벤트 %n개</numerusform>
+        </translation>
+    </message>
+    <message id="capture.no_viewer">
+        <source>The picture was saved as %1, but no program to show it is set up on this computer.</source>
+        <translation>영상을 %1(으)로 저장했지만 이 컴퓨터에는 영상을 보여 줄 프로그램이 설정되어 있지 않습니다.</translation>
+    </message>
+    <message id="trips.route_written">
+        <source>The route was written to %1.</source>
+        <translation>경로를 %1에 썼습니다.</translation>
+    </message>
+    <message id="player.no_picture">
+        <source>This recording has no picture: %1 holds sound only.</source>
+        <translation>이 녹화 영상에는 영상이 없습니다: %1에는 소리만 있습니다.</translation>
+    </message>
 </context>
 </TS>
