@@ -1,5 +1,6 @@
 #include "app/player/PlayerWindowUi.h"
 
+#include "app/controls/LanguageButton.h"
 #include "app/controls/TKElidedLabel.h"
 #include "app/controls/TKImageButton.h"
 #include "app/controls/TKImageButtonCell.h"
@@ -97,6 +98,8 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     headBox->installEventFilter(new CentreChild(progressHost));
     clockButton = imageButton("clockButton", "icon_clock_n", headBox);
     settingsButton = imageButton("settingsButton", "icon_settings_n", headBox);
+    languageButton = new LanguageButton(headBox);
+    head->addWidget(languageButton);
     head->addWidget(clockButton);
     head->addWidget(settingsButton);
     minimizeButton = imageButton("minimizeButton", "icon_minimize_n", headBox, 28);

@@ -4,6 +4,7 @@
 
 class CustomWindow;
 class GraphView;
+class LanguageButton;
 class QHBoxLayout;
 class QLabel;
 class QSlider;
@@ -51,6 +52,7 @@ struct PlayerWindowUi
     TKImageButton *openFolderButton = nullptr;
     TKImageButton *minimizeButton = nullptr;
     TKImageButton *closeButton = nullptr;
+    LanguageButton *languageButton = nullptr;
     TKImageButton *clockButton = nullptr;
     TKImageButton *settingsButton = nullptr;
 
