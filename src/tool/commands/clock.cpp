@@ -8,6 +8,7 @@
 #include "tool/jsontext.h"
 
 #include <QFileInfo>
+#include <QtConcurrent>
 
 #include <cmath>
 
@@ -64,17 +65,16 @@ int runClock(const QCommandLineParser &line)
 
     const QString root = QFileInfo(folder).absoluteFilePath();
     QList<TVKMedia> fronts;
-    QStringList paths;
     for (const TVKMedia &m : TVKMediaList::walk(root).medias) {
-        if (m.isFrontMedia()) {
+        if (m.isFrontMedia())
             fronts.append(m);
-            paths.append(m.path());
-        }
     }
-    const QList<TVKTelemetryPtr> telemetry = readRecordingTelemetry(paths);
-    QList<ClockReading> raw;
-    for (qsizetype i = 0; i < fronts.size(); ++i)
-        raw.append({paths[i], rawClockOffset(fronts[i], *telemetry[i])});
+    // Each recording's telemetry is dropped as soon as its offset is known: a card's worth
+    // of it is never held at once.
+    const QList<ClockReading> raw =
+        QtConcurrent::blockingMapped<QList<ClockReading>>(fronts, [](const TVKMedia &m) {
+            return ClockReading{m.path(), rawClockOffset(m, *readRecordingTelemetry(m.path()))};
+        });
     std::optional<int> zone;
     if (const std::optional<_FILEDATA> settings = cardSettings(root))
         zone = cardZoneSeconds(*settings);
