@@ -56,10 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype namesEnd = bytes.indexOf("\n\n");
     const QByteArray names = namesEnd < 0 ? bytes : bytes.first(namesEnd);
     const QByteArray points = namesEnd < 0 ? QByteArray() : bytes.sliced(namesEnd + 2);
+    // Names are file names or our own words: never a NUL or a slash.
+    const auto name = [](QByteArray line) {
+        return QString::fromUtf8(line.replace('\0', "").replace('/', ""));
+    };
     const QList<QByteArray> lines = names.split('\n');
-    RouteTrack track{QString::fromUtf8(lines.first()), {}};
+    RouteTrack track{name(lines.first()), {}};
     for (qsizetype i = 1; i < lines.size() && i <= 4; ++i)
-        track.segments.append({QString::fromUtf8(lines[i]), {}});
+        track.segments.append({name(lines[i]), {}});
     if (track.segments.isEmpty())
         track.segments.append({QStringLiteral("a_F.avi"), {}});
     for (qsizetype at = 0, i = 0; at + kPointBytes <= points.size(); at += kPointBytes, ++i)
