@@ -3,6 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 CARD := $(BUILD)/sample-card
+FUZZ_SECONDS ?= 60
 
 .PHONY: run test deps build bench fuzz format format-check package clean
 
@@ -28,8 +29,9 @@ package: build
 bench: build
 	scripts/run-benchmarks $(BUILD)
 
+# Continues from the corpora kept in fuzz/corpus/ and merges what it finds back into them.
 fuzz: deps
-	scripts/fuzz
+	scripts/fuzz $(FUZZ_SECONDS)
 
 format:
 	cmake --build $(BUILD) --target format

@@ -1333,6 +1333,10 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- evidence and written files: begin -->
     <!-- evidence and written files: end -->
     <!-- memory, painting and fuzzing: begin -->
+    <message id="msg.lsblk_too_large">
+        <source>Larger than %1 MB: not a recorded lsblk output.</source>
+        <translation>Larger than %1 MB: not a recorded lsblk output.</translation>
+    </message>
     <!-- memory, painting and fuzzing: end -->
     <!-- player window and list: begin -->
     <message id="msg.format.cancelled">

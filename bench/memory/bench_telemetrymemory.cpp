@@ -1,26 +1,25 @@
-// Peak memory (the child's maximum resident set, as wait4 reports it) of the whole
-// `tavik-tool telemetry FILE [--csv]` process, start-up included, on recordings made to
-// inflate the extraction: an index repeating its entries over one GPS chunk packed with
-// sentences, and files made of nothing but small telemetry chunks. Goal: at most
-// 64 MB + 4 x the file size. A recording as the camera writes it is the reference run.
+// Peak memory (the child's maximum resident set, as wait4 reports it) of whole tavik-tool
+// processes, start-up included. Recordings made to inflate the extraction (an index repeating
+// its entries over one GPS chunk packed with sentences, files of nothing but small telemetry
+// chunks) go through `telemetry` and `telemetry --csv`; valid recordings filled with
+// telemetry go through every command that reads one: telemetry in each format, clock, trips
+// and evidence. Goal: at most 64 MB + 4 x the file size. A recording as the camera writes it
+// is the reference run.
 #include "benchgoal.h"
+#include "childpeak.h"
+#include "writers/avi/FilledRecording.h"
 #include "writers/avi/TVKAviWriter.h"
 #include "writers/avi/TelemetryRecords.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -121,55 +120,6 @@ bool cameraRecording(const QString &path, int seconds)
     return writer.finish();
 }
 
-struct Run
-{
-    int status = -1;
-    qint64 outputBytes = 0;
-    long peakKiB = 0;
-};
-
-// Runs a program with its output read and counted, and the child's peak memory. The child
-// counts the peak of this process's pages at its start too, so this process stays small: the
-// files are written by children of their own.
-Run runProgram(const QByteArray &program, const QStringList &args)
-{
-    Run run;
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return run;
-    // Spawned without copying this process's pages, which fork would count as the child's.
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
-    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-    std::vector<QByteArray> words{program};
-    for (const QString &arg : args)
-        words.push_back(QFile::encodeName(arg));
-    std::vector<char *> argv;
-    for (QByteArray &word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        ::close(pipeFds[0]);
-        ::close(pipeFds[1]);
-        return run;
-    }
-    ::close(pipeFds[1]);
-    char buffer[65536];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        run.outputBytes += n;
-    ::close(pipeFds[0]);
-    int status = 0;
-    rusage usage = {};
-    if (::wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status))
-        run.status = WEXITSTATUS(status);
-    run.peakKiB = usage.ru_maxrss;
-    return run;
-}
-
 Run runTool(const QStringList &args)
 {
     return runProgram(QByteArrayLiteral(TAVIK_TOOL), args);
@@ -179,12 +129,41 @@ bool writeCase(const QString &kind, const QString &path)
 {
     if (kind == QLatin1String("camera"))
         return cameraRecording(path, 18);
+    if (kind == QLatin1String("filled-64"))
+        return writeFilledRecording(path, 64 << 20) >= 0;
+    if (kind == QLatin1String("filled-128"))
+        return writeFilledRecording(path, 128 << 20) >= 0;
     const QByteArray bytes = kind == QLatin1String("repeated-3")    ? repeatedIndex(3200000)
                              : kind == QLatin1String("repeated-32") ? repeatedIndex(32000000)
                              : kind == QLatin1String("gps-32")      ? smallChunks(32000000, true)
                                                                     : smallChunks(32000000, false);
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+struct Case
+{
+    const char *name;
+    QString kind;
+    bool everyCommand; // a valid recording: every command that reads one, not telemetry alone
+};
+
+// The runs of one recording, lying at `path` in the card `card`.
+QList<std::pair<QString, QStringList>> commandsFor(const Case &c, const QString &card,
+                                                   const QString &path, const QString &out)
+{
+    const QString telemetry = QStringLiteral("telemetry");
+    QList<std::pair<QString, QStringList>> runs{
+        {QStringLiteral("telemetry"), {telemetry, path}},
+        {QStringLiteral("--csv"), {telemetry, path, QStringLiteral("--csv")}}};
+    if (!c.everyCommand)
+        return runs;
+    runs.append({QStringLiteral("--gpx"), {telemetry, path, QStringLiteral("--gpx")}});
+    runs.append({QStringLiteral("--kml"), {telemetry, path, QStringLiteral("--kml")}});
+    runs.append({QStringLiteral("clock"), {QStringLiteral("clock"), card}});
+    runs.append({QStringLiteral("trips"), {QStringLiteral("trips"), card}});
+    runs.append({QStringLiteral("evidence"), {QStringLiteral("evidence"), path, out}});
+    return runs;
 }
 
 } // namespace
@@ -195,35 +174,50 @@ int main(int argc, char **argv)
         return writeCase(QString::fromLatin1(argv[2]), QFile::decodeName(argv[3])) ? 0 : 1;
     bench::Goals goals("bench_telemetrymemory");
     QTemporaryDir dir;
-    QList<std::pair<const char *, QString>> cases{
-        {"camera recording (reference)", QStringLiteral("camera")},
-        {"repeated index, 3.2 MB", QStringLiteral("repeated-3")},
-        {"repeated index, 32 MB", QStringLiteral("repeated-32")},
-        {"GPS chunks only, 32 MB", QStringLiteral("gps-32")},
-        {"G-sensor chunks only, 32 MB", QStringLiteral("gsensor-32")},
+    QList<Case> cases{
+        {"camera recording (reference)", QStringLiteral("camera"), true},
+        {"repeated index, 3.2 MB", QStringLiteral("repeated-3"), false},
+        {"repeated index, 32 MB", QStringLiteral("repeated-32"), false},
+        {"GPS chunks only, 32 MB", QStringLiteral("gps-32"), false},
+        {"G-sensor chunks only, 32 MB", QStringLiteral("gsensor-32"), false},
+        {"valid, filled with telemetry", QStringLiteral("filled-64"), true},
+        {"valid, filled with telemetry", QStringLiteral("filled-128"), true},
     };
+    std::printf("%-30s %8s %-10s %8s %10s %10s  %s\n", "recording", "file MB", "command", "output",
+                "peak MB", "goal MB", "");
+    // The short run keeps a small reference and one inflated file: the large ones take minutes.
     if (bench::shortMode())
         cases = cases.first(2);
-    std::printf("%-30s %8s %8s %10s %10s %10s\n", "recording", "file MB", "output", "peak MB",
-                "goal MB", "csv MB");
-    for (const auto &[name, kind] : cases) {
-        const QString path = dir.filePath(kind + QStringLiteral(".avi"));
-        if (runProgram(QByteArrayLiteral("/proc/self/exe"), {QStringLiteral("write"), kind, path})
-                .status != 0)
+    for (const Case &c : cases) {
+        // Each recording alone on a card of its own, named as the camera names them.
+        const QString card = dir.filePath(c.kind);
+        const QString folder = card + QStringLiteral("/DCIM/100ALWAY");
+        const QString path = folder + QStringLiteral("/alwa_20240131_120000_F.avi");
+        if (!QDir().mkpath(folder) ||
+            runProgram(QByteArrayLiteral("/proc/self/exe"), {QStringLiteral("write"), c.kind, path})
+                    .status != 0)
             return goals.failed("cannot write a recording");
         const qint64 size = QFile(path).size();
-        const Run json = runTool({QStringLiteral("telemetry"), path});
-        const Run csv = runTool({QStringLiteral("telemetry"), path, QStringLiteral("--csv")});
         const double goal = 64 + 4 * double(size) / 1e6;
-        const double peak = std::max(json.peakKiB, csv.peakKiB) * 1024 / 1e6;
-        if (json.status != 0 || json.outputBytes == 0 || csv.status != 0)
-            return goals.failed(qPrintable(QStringLiteral("tavik-tool telemetry failed on ") +
-                                           QLatin1String(name)));
-        std::printf("%-30s %8.1f %7.2fM %10.1f %10.1f %10.1f\n", name, double(size) / 1e6,
-                    double(json.outputBytes) / 1e6, json.peakKiB * 1024 / 1e6, goal,
-                    csv.peakKiB * 1024 / 1e6);
-        goals.atMost(qPrintable(QStringLiteral("peak memory, ") + QLatin1String(name)), peak, goal,
-                     "MB");
+        const QString out = dir.filePath(c.kind + QStringLiteral("-evidence"));
+        for (const auto &[command, args] : commandsFor(c, card, path, out)) {
+            const Run run = runTool(args);
+            const double peak = double(run.peakKiB) * 1024 / 1e6;
+            const bool ran = run.status == 0 && run.outputBytes > 0;
+            if (!ran)
+                return goals.failed(qPrintable(QStringLiteral("tavik-tool ") + command +
+                                               QStringLiteral(" failed on ") +
+                                               QLatin1String(c.name)));
+            goals.atMost(qPrintable(command + QStringLiteral(", ") + QLatin1String(c.name) +
+                                    QStringLiteral(" ") + c.kind),
+                         peak, goal, "MB");
+            std::printf("%-30s %8.1f %-10s %7.2fM %10.1f %10.1f  %s\n", c.name, double(size) / 1e6,
+                        qPrintable(command), double(run.outputBytes) / 1e6, peak, goal,
+                        !ran ? "DID NOT RUN" : (peak <= goal ? "ok" : "OVER"));
+            std::fflush(stdout);
+        }
+        QFile::remove(path); // the disk holds one large recording at a time
+        QDir(out).removeRecursively();
     }
     return goals.finish();
 }

@@ -1,6 +1,7 @@
 #include "render/EvidencePictures.h"
 
 #include "core/common/cformat.h"
+#include "core/plot/plotcolumns.h"
 #include "render/ChartDrawing.h"
 
 #include <QPainter>
@@ -38,8 +39,12 @@ void drawGrid(QPainter &p, const GraphArea &area)
         p.drawText(QRectF(0, area.yOf(g) - 10, area.plot.left() - 8, 20),
                    Qt::AlignRight | Qt::AlignVCenter, tvk::cformat("%+d g", g));
     }
-    // Seconds along the bottom, at the camera's ten samples a second.
-    for (qsizetype i = 0; i < area.count; i += 100) {
+    // Seconds along the bottom, at the camera's ten samples a second, every ten seconds or
+    // a multiple of ten spaced wide enough for the labels.
+    qsizetype step = 100;
+    while (area.xOf(step) - area.xOf(0) < 70 && step < area.count)
+        step *= 2;
+    for (qsizetype i = 0; i < area.count; i += step) {
         p.drawText(QRectF(area.xOf(i) - 30, area.plot.bottom() + 4, 60, 20), Qt::AlignHCenter,
                    QStringLiteral("%1 s").arg(i / 10));
     }
@@ -58,9 +63,18 @@ void drawAxes(QPainter &p, const QList<TVKGSensor> &samples, const GraphArea &ar
     int legend = 0;
     for (const auto &a : axes) {
         QPainterPath path;
-        for (qsizetype i = 0; i < samples.size(); ++i) {
-            const QPointF at(area.xOf(i), area.yOf(samples[i].*a.axis));
-            i ? path.lineTo(at) : path.moveTo(at);
+        const auto columns = plotColumns(samples, a.axis, qsizetype(area.plot.width()));
+        for (const PlotColumn &c : columns) {
+            const double start = area.xOf(c.first);
+            const double end = area.xOf(c.first + c.count - 1);
+            const double middle = (start + end) / 2;
+            const QPointF opening(start, area.yOf(c.opening));
+            path.isEmpty() ? path.moveTo(opening) : path.lineTo(opening);
+            if (c.count > 1) {
+                path.lineTo(middle, area.yOf(c.lowComesFirst ? c.low : c.high));
+                path.lineTo(middle, area.yOf(c.lowComesFirst ? c.high : c.low));
+                path.lineTo(end, area.yOf(c.closing));
+            }
         }
         p.setPen(QPen(a.color, 1.5));
         p.drawPath(path);

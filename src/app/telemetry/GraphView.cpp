@@ -1,5 +1,7 @@
 #include "app/telemetry/GraphView.h"
 
+#include "core/plot/plotcolumns.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -71,21 +73,31 @@ void drawBackgroundRect(QPainter *painter, const ChartGeometry &g)
     }
 }
 
-// The whole recording spread over the width at ten steps a point, whatever its length:
-// samples repeat when there are fewer than steps and are skipped when there are more.
+// The whole recording spread over the width, each sample holding its value until the next:
+// a column of the chart runs through the lowest and highest of the samples it covers.
 QPainterPath axisPath(const QList<TVKGSensor> &values, float TVKGSensor::*axis,
                       const ChartGeometry &g)
 {
     const double x0 = g.left + 1;
-    const double steps = g.w * 10 + 1;
-    const qsizetype n = values.size();
-    const double ratio = static_cast<double>(n) / steps;
-    QPainterPath path(g.at(x0, g.zero + values[0].*axis * g.unit));
-    for (qsizetype k = 1; k < steps; ++k) {
-        const auto i = static_cast<qsizetype>(std::floor(ratio * static_cast<double>(k)));
-        if (i >= n)
-            break;
-        path.lineTo(g.at(x0 + static_cast<double>(k) * 0.1, g.zero + values[i].*axis * g.unit));
+    const double n = static_cast<double>(values.size());
+    const auto xOf = [&](qsizetype sample) {
+        return x0 + g.w * static_cast<double>(sample) / n;
+    };
+    const auto yOf = [&](float value) {
+        return g.zero + value * g.unit;
+    };
+    QPainterPath path;
+    for (const PlotColumn &c : plotColumns(values, axis, static_cast<qsizetype>(g.w))) {
+        const double start = xOf(c.first);
+        const double end = xOf(c.first + c.count);
+        const QPointF opening = g.at(start, yOf(c.opening));
+        path.isEmpty() ? path.moveTo(opening) : path.lineTo(opening);
+        if (c.count > 1) {
+            const double middle = (start + end) / 2;
+            path.lineTo(g.at(middle, yOf(c.lowComesFirst ? c.low : c.high)));
+            path.lineTo(g.at(middle, yOf(c.lowComesFirst ? c.high : c.low)));
+        }
+        path.lineTo(g.at(end, yOf(c.closing)));
     }
     return path;
 }

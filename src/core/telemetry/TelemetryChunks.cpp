@@ -6,12 +6,18 @@
 #include <unistd.h>
 
 namespace {
-// A real recording spends far more than this many bytes of video and sound on each record:
-// the camera writes one GPS record and ten G-sensor samples a second beside megabytes of video.
-constexpr qint64 kFileBytesPerGps = 256;
-constexpr qint64 kFileBytesPerGSensor = 128;
-constexpr qint64 kFileBytesPerSentence = 32;
-constexpr qint64 kSmallFileAllowance = 4096;
+// What one kept item costs in memory: the record or fix itself and its entries in the
+// telemetry's parallel lists (a GPS record is shared between them, with its control block).
+constexpr qint64 kGpsRecordCost = sizeof(_AVI_GPS_DATA_T) + 64;
+constexpr qint64 kGSensorCost = sizeof(TVKAviGSensorData) + sizeof(TVKGSensor) +
+                                sizeof(TVKAviGpsData) + sizeof(qsizetype) + 2 * sizeof(quint32);
+constexpr qint64 kSentenceCost = sizeof(TVKGpsData);
+// The telemetry may cost at most this many times the file. A recording holding nothing but
+// telemetry, as densely as the camera writes it, costs about 1.7 times its size and is read
+// whole; a file packed to inflate the extraction stops at the bound, so that the whole
+// command stays within 64 MB plus four times the file.
+constexpr qint64 kCostPerFileByte = 2;
+constexpr qint64 kSmallFileAllowance = 1 << 20;
 } // namespace
 
 PositionedReader::PositionedReader(QIODevice &device) : m_device(device)
@@ -50,9 +56,7 @@ qint64 PositionedReader::readAt(qint64 pos, char *buffer, qint64 size)
 TelemetryChunks::TelemetryChunks(PositionedReader &reader, TVKTelemetryBuilder &builder,
                                  qint64 fileSize)
     : m_reader(reader), m_builder(builder), m_fileSize(fileSize),
-      m_gpsLeft(fileSize / kFileBytesPerGps + kSmallFileAllowance),
-      m_gSensorLeft(fileSize / kFileBytesPerGSensor + kSmallFileAllowance),
-      m_sentencesLeft(fileSize / kFileBytesPerSentence + kSmallFileAllowance)
+      m_costLeft(kCostPerFileByte * std::max<qint64>(fileSize, 0) + kSmallFileAllowance)
 {}
 
 bool TelemetryChunks::add(qint64 recordPos, quint32 size)
@@ -62,7 +66,7 @@ bool TelemetryChunks::add(qint64 recordPos, quint32 size)
     m_nextFree = recordPos + qint64(size);
     char record[_AVI_GPS_DATA_T::kSize];
     if (size > kLargestGSensorChunk) {
-        if (m_gpsLeft-- <= 0 || m_sentencesLeft <= 0)
+        if (m_costLeft < kGpsRecordCost)
             return false;
         // Only the chunk's own bytes: the rest of a short record stays zero.
         const qint64 wanted = std::min<qint64>(size, _AVI_GPS_DATA_T::kSize);
@@ -71,14 +75,15 @@ bool TelemetryChunks::add(qint64 recordPos, quint32 size)
             return false;
         const qsizetype before = m_builder.sentenceCount();
         m_builder.addGpsRecord(_AVI_GPS_DATA_T::fromBytes(record, n));
-        m_sentencesLeft -= m_builder.sentenceCount() - before;
+        m_costLeft -= kGpsRecordCost + kSentenceCost * (m_builder.sentenceCount() - before);
         return true;
     }
     // A chunk too short for a whole sample holds none.
     if (size < _AVI_GSENSOR_DATA_T::kSize)
         return true;
-    if (m_gSensorLeft-- <= 0)
+    if (m_costLeft < kGSensorCost)
         return false;
+    m_costLeft -= kGSensorCost;
     const qint64 n = m_reader.readAt(recordPos, record, _AVI_GSENSOR_DATA_T::kSize);
     if (n < _AVI_GSENSOR_DATA_T::kSize)
         return false;

@@ -18,8 +18,8 @@ private:
 };
 
 // Reads a recording's telemetry chunks into a builder, with work bounded by the file: each
-// chunk is read at most once (the walks go forward through the file), and the records and
-// parsed sentences kept never outgrow what a file of that size can honestly hold.
+// chunk is read at most once (the walks go forward through the file), and the memory the
+// records and parsed sentences take stays within a small multiple of the file's size.
 class TelemetryChunks
 {
 public:
@@ -30,7 +30,7 @@ public:
 
     // Reads the chunk whose record of `size` bytes starts at `recordPos`. A chunk that does not
     // lie inside the file, or that starts before the end of the last chunk read, is skipped.
-    // False when the walk should stop: a read failed or the file's share of records is used.
+    // False when the walk should stop: a read failed or the file's share of memory is used.
     bool add(qint64 recordPos, quint32 size);
 
 private:
@@ -38,7 +38,5 @@ private:
     TVKTelemetryBuilder &m_builder;
     qint64 m_fileSize;
     qint64 m_nextFree = 0;
-    qint64 m_gpsLeft;
-    qint64 m_gSensorLeft;
-    qint64 m_sentencesLeft;
+    qint64 m_costLeft; // bytes of memory the kept records may still take
 };

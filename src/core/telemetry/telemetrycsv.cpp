@@ -5,6 +5,7 @@
 #include <QIODevice>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -27,9 +28,23 @@ void appendGpsColumns(QByteArray &rows, const TVKTelemetry &t, qsizetype record)
 
 } // namespace
 
-QByteArray telemetryCsvRows(const TVKTelemetry &t, const QByteArray &prefix)
+namespace {
+
+constexpr qsizetype kPiece = 1 << 16;
+
+// Makes the rows, handing each full piece to `write`; false as soon as a write fails.
+bool produceRows(const TVKTelemetry &t, const QByteArray &prefix,
+                 const std::function<bool(const QByteArray &)> &write)
 {
     QByteArray rows;
+    rows.reserve(kPiece + 512);
+    const auto flushed = [&](bool last) {
+        if (rows.size() < kPiece && !last)
+            return true;
+        const bool ok = rows.isEmpty() || write(rows);
+        rows.resize(0); // keeps the piece's room
+        return ok;
+    };
     char text[128];
     if (t.m_vGSensorData.isEmpty()) {
         for (qsizetype i = 0; i < t.m_GpsRecords.size(); ++i) {
@@ -37,8 +52,10 @@ QByteArray telemetryCsvRows(const TVKTelemetry &t, const QByteArray &prefix)
             std::snprintf(text, sizeof text, "%u,,,", t.m_GpsRecords[i].data().nTimestamp);
             rows += text;
             appendGpsColumns(rows, t, i);
+            if (!flushed(false))
+                return false;
         }
-        return rows;
+        return flushed(true);
     }
     for (qsizetype j = 0; j < t.m_vGSensorData.size(); ++j) {
         const TVKGSensor &g = t.m_GSensors[j];
@@ -50,12 +67,32 @@ QByteArray telemetryCsvRows(const TVKTelemetry &t, const QByteArray &prefix)
             appendGpsColumns(rows, t, t.m_vGpsRecordIndex[j]);
         else
             rows += ",,,,,\n";
+        if (!flushed(false))
+            return false;
     }
+    return flushed(true);
+}
+
+} // namespace
+
+QByteArray telemetryCsvRows(const TVKTelemetry &t, const QByteArray &prefix)
+{
+    QByteArray rows;
+    produceRows(t, prefix, [&rows](const QByteArray &piece) {
+        rows += piece;
+        return true;
+    });
     return rows;
+}
+
+bool writeTelemetryCsvRows(QIODevice &out, const TVKTelemetry &t, const QByteArray &prefix)
+{
+    return produceRows(
+        t, prefix, [&out](const QByteArray &piece) { return out.write(piece) == piece.size(); });
 }
 
 bool writeTelemetryCsv(QIODevice &out, const TVKTelemetry &t)
 {
-    const QByteArray text = QByteArray(kTelemetryCsvTitle) + '\n' + telemetryCsvRows(t);
-    return out.write(text) == text.size();
+    const QByteArray title = QByteArray(kTelemetryCsvTitle) + '\n';
+    return out.write(title) == title.size() && writeTelemetryCsvRows(out, t);
 }

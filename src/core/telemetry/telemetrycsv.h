@@ -15,6 +15,10 @@ inline constexpr char kTelemetryCsvTitle[] = "t,x,y,z,gps_t,latitude,longitude,s
 // Positions are signed decimal degrees; where no record covers a sample, or its position is
 // impossible, those columns stay empty.
 QByteArray telemetryCsvRows(const TVKTelemetry &telemetry, const QByteArray &prefix = {});
+// The same rows written to `out` as they are made, a piece of about 64 KiB at a time, so that
+// the table of a long recording is never held whole. False when the device failed.
+bool writeTelemetryCsvRows(QIODevice &out, const TVKTelemetry &telemetry,
+                           const QByteArray &prefix = {});
 
 // The title and the rows. False when the device failed.
 bool writeTelemetryCsv(QIODevice &out, const TVKTelemetry &telemetry);

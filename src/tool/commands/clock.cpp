@@ -10,6 +10,7 @@
 #include "tool/jsontext.h"
 
 #include <QFileInfo>
+#include <QtConcurrent>
 
 #include <cmath>
 
@@ -99,10 +100,11 @@ int runClock(const QCommandLineParser &line)
             raw = std::move(**indexed);
     }
     if (raw.size() != paths.size()) {
-        const QList<TVKTelemetryPtr> telemetry = readRecordingTelemetry(paths);
-        raw.clear();
-        for (qsizetype i = 0; i < fronts.size(); ++i)
-            raw.append({paths[i], rawClockOffset(fronts[i], *telemetry[i])});
+        // Each recording's telemetry is dropped as soon as its offset is known: a card's worth
+        // of it is never held at once.
+        raw = QtConcurrent::blockingMapped<QList<ClockReading>>(fronts, [](const TVKMedia &m) {
+            return ClockReading{m.path(), rawClockOffset(m, *readRecordingTelemetry(m.path()))};
+        });
     }
     std::optional<int> zone;
     if (const std::optional<_FILEDATA> settings = cardSettings(root))

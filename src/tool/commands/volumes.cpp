@@ -4,9 +4,9 @@
 #include "core/card/Volumes.h"
 
 #include "core/card/LsblkVolumeSource.h"
+#include "core/card/recordedlsblk.h"
 #include "tool/command.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,10 +55,10 @@ int runVolumes(const QCommandLineParser &line)
             return toolFailure(listed.failure().text());
         output = *listed;
     } else {
-        QFile file(recorded);
-        if (!file.open(QIODevice::ReadOnly))
-            return toolFailure(QStringLiteral("%1: %2").arg(recorded, file.errorString()));
-        output = file.readAll();
+        const tvk::Result<QByteArray> read = readRecordedLsblk(recorded);
+        if (!read)
+            return toolFailure(read.failure().text());
+        output = *read;
     }
     RecordedVolumeSource source(output);
     const QList<TKUSBDiskEntity> entities = usbDiskEntities(source);

@@ -32,7 +32,7 @@ public:
             m_out->write(kTelemetryCsvTitle);
             m_out->write("\n");
         }
-        m_out->write(telemetryCsvRows(t, m_many ? csvField(path) + ',' : QByteArray()));
+        writeTelemetryCsvRows(*m_out, t, m_many ? csvField(path) + ',' : QByteArray());
     }
 
 private:
