@@ -1457,5 +1457,9 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>This recording has no picture: %1 holds sound only.</source>
         <translation>이 녹화 영상에는 영상이 없습니다: %1에는 소리만 있습니다.</translation>
     </message>
+    <message id="msg.lsblk_too_large">
+        <source>Larger than %1 MB: not a recorded lsblk output.</source>
+        <translation>%1 MB보다 큽니다: 기록된 lsblk 출력이 아닙니다.</translation>
+    </message>
 </context>
 </TS>
