@@ -1315,6 +1315,42 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- benchmarks: begin -->
     <!-- benchmarks: end -->
     <!-- clip export: begin -->
+    <message id="msg.clip_empty_range">
+        <source>The clip's end must come after its start.</source>
+        <translation>The clip's end must come after its start.</translation>
+    </message>
+    <message id="msg.clip_no_recording">
+        <source>No recording covers this stretch of time.</source>
+        <translation>No recording covers this stretch of time.</translation>
+    </message>
+    <message id="msg.clip_gap_too_long">
+        <source>The range has %1 s without any recording; at most %2 s can be shown as black.</source>
+        <translation>The range has %1 s without any recording; at most %2 s can be shown as black.</translation>
+    </message>
+    <message id="msg.clip_read_fail">
+        <source>The recording could not be read.</source>
+        <translation>The recording could not be read.</translation>
+    </message>
+    <message id="msg.clip_encoder_missing">
+        <source>The video encoder is not available.</source>
+        <translation>The video encoder is not available.</translation>
+    </message>
+    <message id="msg.clip_write_fail">
+        <source>The clip could not be written.</source>
+        <translation>The clip could not be written.</translation>
+    </message>
+    <message id="msg.clip_cancelled">
+        <source>The clip was cancelled; no file was left.</source>
+        <translation>The clip was cancelled; no file was left.</translation>
+    </message>
+    <message id="clip.no_recording">
+        <source>No recording</source>
+        <translation>No recording</translation>
+    </message>
+    <message id="clip.north">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
     <!-- clip export: end -->
     <!-- card index: begin -->
     <!-- card index: end -->
