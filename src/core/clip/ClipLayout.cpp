@@ -19,7 +19,7 @@ QSize evenSize(QSize size)
 // `size` scaled to `height`, its aspect ratio kept.
 QSize atHeight(QSize size, int height)
 {
-    return evenSize({int(std::lround(double(size.width()) * height / size.height())), height});
+    return {even(double(size.width()) * height / size.height()), even(height)};
 }
 
 } // namespace
