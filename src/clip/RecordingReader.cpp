@@ -153,28 +153,37 @@ void RecordingReader::decodeSound(const AVPacket *packet)
 
 const AVFrame *RecordingReader::pictureAt(qint64 sourceMs)
 {
-    const qint64 wanted =
-        av_rescale_q_rnd(sourceMs, AVRational{1, 1000}, av_inv_q(m_frameRate), AV_ROUND_NEAR_INF);
+    const qint64 wanted = av_rescale_q_rnd(sourceMs, AVRational{1, 1000}, av_inv_q(m_frameRate),
+                                           AV_ROUND_NEAR_INF);
     while (m_pictureIndex < wanted) {
-        if (m_pictures.empty()) {
-            if (!readPacket())
-                return nullptr;
-            continue;
-        }
-        av::Packet packet = std::move(m_pictures.front());
-        m_pictures.pop_front();
-        const qint64 index =
-            packet->pts == AV_NOPTS_VALUE ? m_pictureIndex + 1 : frameIndex(packet->pts);
-        if (m_intraOnly && index < wanted)
-            continue;
-        if (avcodec_send_packet(m_video.get(), packet.get()) < 0)
-            continue;
-        while (avcodec_receive_frame(m_video.get(), m_decoded.get()) >= 0) {
+        // A decoder working on several frames at once hands them out later.
+        if (avcodec_receive_frame(m_video.get(), m_decoded.get()) >= 0) {
             av_frame_unref(m_picture.get());
             av_frame_move_ref(m_picture.get(), m_decoded.get());
             const int64_t pts = m_picture->best_effort_timestamp;
-            m_pictureIndex = pts == AV_NOPTS_VALUE ? index : frameIndex(pts);
+            m_pictureIndex = pts == AV_NOPTS_VALUE ? m_pictureIndex + 1 : frameIndex(pts);
+            continue;
         }
+        if (m_flushed)
+            return nullptr;
+        if (m_pictures.empty()) {
+            if (!readPacket()) {
+                avcodec_send_packet(m_video.get(), nullptr);
+                m_flushed = true;
+            }
+            continue;
+        }
+        const AVPacket *packet = m_pictures.front().get();
+        // Pictures that stand alone need no decoding to be passed over.
+        if (m_intraOnly && packet->pts != AV_NOPTS_VALUE && frameIndex(packet->pts) < wanted) {
+            m_pictures.pop_front();
+            continue;
+        }
+        const int sent = avcodec_send_packet(m_video.get(), packet);
+        if (sent == AVERROR(EAGAIN))
+            continue; // taken once a frame is out
+        // A damaged picture is passed over; the one before it stays on screen.
+        m_pictures.pop_front();
     }
     return m_picture.get();
 }

@@ -58,6 +58,7 @@ private:
     AVRational m_frameRate{30, 1};
     bool m_intraOnly = false;
     bool m_ended = false;       // the file is read to its end
+    bool m_flushed = false;     // the decoder was told so
     qint64 m_pictureIndex = -1; // frame number of m_picture
     qint64 m_skipSamples = 0;   // sound before the starting point, still to drop
     int m_channels = 0;
