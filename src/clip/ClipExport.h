@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/clip/ClipCanvas.h"
 #include "core/clip/ClipLayout.h"
 #include "core/clip/ClipPlan.h"
 #include "core/common/result.h"
@@ -19,19 +20,6 @@ struct ExportOptions
     QString preset = QStringLiteral("veryfast");
 };
 
-// One composed frame, in 32-bit 0xffRRGGBB pixels, before it is encoded: the caller paints
-// its overlay on it.
-struct Canvas
-{
-    uchar *bits = nullptr;
-    qsizetype bytesPerLine = 0;
-    Frame frame;
-    qint64 clipMs = 0;
-    bool frontMissing = false; // the camera shown there has no recording at this moment
-    bool rearMissing = false;
-};
-
-using PaintFrame = std::function<void(const Canvas &)>;
 using ExportProgress = std::function<void(qint64 framesDone, qint64 framesTotal)>;
 
 // Writes the clip to a temporary file beside `out` and puts it in place once complete; on a

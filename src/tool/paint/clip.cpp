@@ -1,14 +1,12 @@
 // tavik-tool clip FILE|DIR [--from T --to T] [options] OUT.mp4: an MP4 clip with the overlay.
 #include "clip/ClipExport.h"
 #include "core/clip/ClipRecordings.h"
-#include "render/ClipOverlay.h"
+#include "render/ClipFramePainter.h"
 #include "tool/command.h"
 #include "tool/paint/picturecommands.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
-#include <QPainter>
 
 #include <csignal>
 #include <unistd.h>
@@ -121,27 +119,10 @@ int runClip(const QCommandLineParser &line)
     std::signal(SIGTERM, stop);
     std::signal(SIGXFSZ, SIG_IGN);
 
-    clip::Telemetry telemetry;
     ClipOverlay::Items items;
     if (line.isSet(kNoOverlay))
         items = {false, false, false, false};
-    ClipOverlay overlay(items, items.map ? telemetry.route(*plan) : QList<RoutePoint>());
-    const auto paint = [&](const clip::Canvas &canvas) {
-        if (!line.isSet(kNoOverlay))
-            overlay.setReadout(telemetry.at(*plan, canvas.clipMs));
-        QList<QRectF> missing;
-        if (canvas.frontMissing)
-            missing.append(canvas.frame.front);
-        if (canvas.rearMissing)
-            missing.append(canvas.frame.rear);
-        overlay.setMissing(missing);
-        if (missing.isEmpty() && line.isSet(kNoOverlay))
-            return;
-        QImage image(canvas.bits, canvas.frame.size.width(), canvas.frame.size.height(),
-                     canvas.bytesPerLine, QImage::Format_RGB32);
-        QPainter painter(&image);
-        overlay.paint(&painter, QRectF(QPointF(0, 0), canvas.frame.size));
-    };
+    const clip::PaintFrame paint = clipFramePainter(*plan, items);
     QElapsedTimer clock;
     clock.start();
     const bool terminal = isatty(STDERR_FILENO) == 1;
