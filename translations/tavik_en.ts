@@ -1351,6 +1351,114 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>N</source>
         <translation>N</translation>
     </message>
+    <message id="clip.title">
+        <source>Export Clip</source>
+        <translation>Export Clip</translation>
+    </message>
+    <message id="clip.export_action">
+        <source>Export Clip…</source>
+        <translation>Export Clip…</translation>
+    </message>
+    <message id="clip.export">
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message id="clip.from">
+        <source>From:</source>
+        <translation>From:</translation>
+    </message>
+    <message id="clip.to">
+        <source>To:</source>
+        <translation>To:</translation>
+    </message>
+    <message id="clip.layout">
+        <source>Layout:</source>
+        <translation>Layout:</translation>
+    </message>
+    <message id="clip.corner">
+        <source>Inset corner:</source>
+        <translation>Inset corner:</translation>
+    </message>
+    <message id="clip.overlay">
+        <source>Drawn in:</source>
+        <translation>Drawn in:</translation>
+    </message>
+    <message id="clip.sound">
+        <source>Sound:</source>
+        <translation>Sound:</translation>
+    </message>
+    <message id="clip.quality">
+        <source>Quality (lower is better):</source>
+        <translation>Quality (lower is better):</translation>
+    </message>
+    <message id="clip.layout_side">
+        <source>Side by side</source>
+        <translation>Side by side</translation>
+    </message>
+    <message id="clip.layout_inset">
+        <source>Front with rear inset</source>
+        <translation>Front with rear inset</translation>
+    </message>
+    <message id="clip.layout_front">
+        <source>Front only</source>
+        <translation>Front only</translation>
+    </message>
+    <message id="clip.layout_rear">
+        <source>Rear only</source>
+        <translation>Rear only</translation>
+    </message>
+    <message id="clip.corner_bottom_right">
+        <source>Bottom right</source>
+        <translation>Bottom right</translation>
+    </message>
+    <message id="clip.corner_bottom_left">
+        <source>Bottom left</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message id="clip.corner_top_right">
+        <source>Top right</source>
+        <translation>Top right</translation>
+    </message>
+    <message id="clip.corner_top_left">
+        <source>Top left</source>
+        <translation>Top left</translation>
+    </message>
+    <message id="clip.sound_front">
+        <source>Front camera</source>
+        <translation>Front camera</translation>
+    </message>
+    <message id="clip.sound_rear">
+        <source>Rear camera</source>
+        <translation>Rear camera</translation>
+    </message>
+    <message id="clip.item_time">
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message id="clip.item_speed">
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message id="clip.item_gforce">
+        <source>G-force</source>
+        <translation>G-force</translation>
+    </message>
+    <message id="clip.item_map">
+        <source>Route map</source>
+        <translation>Route map</translation>
+    </message>
+    <message id="clip.writing">
+        <source>Writing the clip…</source>
+        <translation>Writing the clip…</translation>
+    </message>
+    <message id="clip.time_left">
+        <source>%1:%2 left</source>
+        <translation>%1:%2 left</translation>
+    </message>
+    <message id="clip.failed">
+        <source>The clip was not written: %1</source>
+        <translation>The clip was not written: %1</translation>
+    </message>
     <!-- clip export: end -->
     <!-- card index: begin -->
     <!-- card index: end -->

@@ -1,5 +1,6 @@
 #include "app/trips/TVKExportActions.h"
 
+#include "app/clip/ClipExportDialog.h"
 #include "app/controls/TVKAlert.h"
 #include "core/common/strings.h"
 
@@ -27,6 +28,8 @@ TVKExportActions::TVKExportActions(QWidget *window, Source source,
         ->addAction(tvk::text("trips.export_evidence"), this,
                     &TVKExportActions::chooseEvidenceFolder)
         ->setObjectName(QStringLiteral("exportEvidenceAction"));
+    m_menu->addAction(tvk::text("clip.export_action"), this, &TVKExportActions::chooseClip)
+        ->setObjectName(QStringLiteral("exportClipAction"));
     connect(m_menu, &QMenu::aboutToShow, this, &TVKExportActions::updateMenu);
 }
 
@@ -37,6 +40,7 @@ void TVKExportActions::updateMenu()
     actions[0]->setEnabled(playing && !isWritingRoute());
     actions[1]->setEnabled(playing && m_source.trip().has_value() && !isWritingRoute());
     actions[3]->setEnabled(playing && !isWritingEvidence());
+    actions[4]->setEnabled(playing);
 }
 
 std::optional<TVKExportActions::RouteJob> TVKExportActions::routeJob(bool wholeTrip) const
@@ -131,4 +135,15 @@ void TVKExportActions::chooseRouteFile(bool wholeTrip)
         target += filter.startsWith(QLatin1String("KML")) ? QStringLiteral(".kml")
                                                           : QStringLiteral(".gpx");
     startRouteExport(wholeTrip, target);
+}
+
+void TVKExportActions::chooseClip()
+{
+    const QString recording = m_source.recording();
+    if (recording.isEmpty())
+        return;
+    // Not modal: playback goes on while the clip is written.
+    auto *dialog = new ClipExportDialog(recording, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
