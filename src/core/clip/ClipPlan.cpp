@@ -38,6 +38,22 @@ bool continues(const Segment &segment, const Segment &next)
     return same(segment.front, next.front) && same(segment.rear, next.rear);
 }
 
+// The recordings with the small holes between one camera's consecutive recordings closed.
+QList<Recording> joined(QList<Recording> recordings)
+{
+    for (Recording &r : recordings) {
+        const QDateTime end = r.end();
+        for (const Recording &next : std::as_const(recordings)) {
+            const qint64 hole = end.msecsTo(next.start);
+            if (next.rear == r.rear && hole > 0 && hole <= kJoinToleranceMs) {
+                r.lengthMs += hole;
+                break;
+            }
+        }
+    }
+    return recordings;
+}
+
 } // namespace
 
 const Segment &Plan::segmentAt(qint64 clipMs) const
@@ -49,9 +65,10 @@ const Segment &Plan::segmentAt(qint64 clipMs) const
     return segments.last();
 }
 
-tvk::Result<Plan> planRange(const QList<Recording> &recordings, const QDateTime &from,
+tvk::Result<Plan> planRange(const QList<Recording> &given, const QDateTime &from,
                             const QDateTime &to)
 {
+    const QList<Recording> recordings = joined(given);
     if (!from.isValid() || !to.isValid() || from >= to)
         return tvk::Failure{QT_TRID_NOOP("msg.clip_empty_range")};
     // Every moment a recording starts or ends splits the range.

@@ -17,6 +17,10 @@ namespace clip {
 // the range spans separate drives and is refused.
 inline constexpr qint64 kMaxGapMs = 30000;
 
+// A recording's header gives its length in whole frames, the name its start in whole seconds:
+// a recording that ends this little before the camera's next one starts runs up to it.
+inline constexpr qint64 kJoinToleranceMs = 100;
+
 // A recording that may take part in a clip.
 struct Recording
 {

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 Q_DECLARE_METATYPE(clip::Layout)
 Q_DECLARE_METATYPE(clip::Corner)
 
@@ -22,7 +24,7 @@ QList<clip::Recording> recordings(const QStringList &specs)
     for (const QString &spec : specs) {
         const QStringList words = spec.split(u' ');
         out.append({words[0] + u'_' + words[1], words[0] == u"R", at(words[1].toLatin1()),
-                    words[2].toLongLong() * 1000});
+                    qint64(std::llround(words[2].toDouble() * 1000))});
     }
     return out;
 }
@@ -76,6 +78,13 @@ private slots:
             << "08:30:40"
             << QStringList{"5000 F_08:30:00@15000 -", "10000 F_08:30:20@0 -",
                            "10000 F_08:30:00@30000 -"};
+        QTest::newRow("header a frame short of the next name: no hole")
+            << QStringList{"F 08:30:00 59.967", "F 08:31:00 60"} << "08:30:50"
+            << "08:31:05" << QStringList{"10000 F_08:30:00@50000 -", "5000 F_08:31:00@0 -"};
+        QTest::newRow("a real hole stays")
+            << QStringList{"F 08:30:00 59.5", "F 08:31:00 60"} << "08:30:50"
+            << "08:31:05"
+            << QStringList{"9500 F_08:30:00@50000 -", "500 - -", "5000 F_08:31:00@0 -"};
         QTest::newRow("range starts before any recording")
             << QStringList{"R 08:30:10 60"} << "08:30:05"
             << "08:30:15" << QStringList{"5000 - -", "5000 - R_08:30:10@0"};
