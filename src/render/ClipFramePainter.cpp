@@ -30,6 +30,9 @@ clip::PaintFrame clipFramePainter(const clip::Plan &plan, const ClipOverlay::Ite
         if (state->readouts)
             state->overlay->setReadout(state->telemetry.at(state->plan, canvas.clipMs));
         state->overlay->setMissing(missing);
+        const bool inset =
+            canvas.frame.rear.isValid() && canvas.frame.front.contains(canvas.frame.rear);
+        state->overlay->setKeepClear(inset ? QRectF(canvas.frame.rear) : QRectF());
         QImage image(canvas.bits, canvas.frame.size.width(), canvas.frame.size.height(),
                      canvas.bytesPerLine, QImage::Format_RGB32);
         QPainter painter(&image);

@@ -8,9 +8,9 @@
 class QPainter;
 
 // What a clip shows over the pictures: a band along the top with the date and time, the speed
-// and the G-force, a small north-up map of the route with the car's place, drawn from the
-// recordings' own positions so that it needs no network; and "No recording" where a camera
-// did not record. Needs a QGuiApplication for its text.
+// and the G-force (the camera's own stamp along the bottom stays visible), a small north-up map of
+// the route with the car's place, drawn from the recordings' own positions so that it needs no
+// network; and "No recording" where a camera did not record. Needs a QGuiApplication for its text.
 class ClipOverlay
 {
 public:
@@ -27,6 +27,8 @@ public:
     void setReadout(const clip::Readout &readout) { m_readout = readout; }
     // The places of cameras without a recording at this moment.
     void setMissing(const QList<QRectF> &areas) { m_missing = areas; }
+    // A picture the map must not cover (the rear inset).
+    void setKeepClear(const QRectF &area) { m_keepClear = area; }
 
     void paint(QPainter *painter, const QRectF &frame) const;
 
@@ -43,4 +45,5 @@ private:
     QRectF m_bounds; // of the route, in degrees: x longitude, y latitude
     clip::Readout m_readout;
     QList<QRectF> m_missing;
+    QRectF m_keepClear;
 };
