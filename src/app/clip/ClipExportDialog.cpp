@@ -222,6 +222,11 @@ void ClipExportDialog::done(const QString &out)
     m_watcher = nullptr;
     emit finished(out, error);
     if (!error.isEmpty()) {
+        // A cancel is the user's own doing: nothing to tell.
+        if (m_cancel->load()) {
+            reject();
+            return;
+        }
         showAlert(parentWidget(), QStringLiteral("TAVIK"), tvk::text("clip.failed").arg(error));
         reject();
         return;
