@@ -49,8 +49,12 @@ void ClipOverlay::paint(QPainter *painter, const QRectF &frame) const
     if (m_items.map && m_route.size() > 1) {
         const double side = std::round(frame.height() * 0.28);
         const double margin = std::round(band / 3);
-        paintMap(painter,
-                 QRectF(frame.right() - side - margin, frame.top() + band + margin, side, side));
+        // Bottom right, clear of the camera's stamp at the bottom left; below the band on the
+        // left when the rear inset sits there.
+        QRectF map(frame.right() - side - margin, frame.bottom() - side - margin, side, side);
+        if (map.intersects(m_keepClear))
+            map.moveTopLeft(QPointF(frame.left() + margin, frame.top() + band + margin));
+        paintMap(painter, map);
     }
     painter->restore();
 }
