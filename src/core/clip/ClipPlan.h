@@ -9,7 +9,7 @@
 #include <optional>
 
 // A stretch of the card's clock turned into the pieces of recordings that show it. Times on
-// the card's clock are kept as UTC-spec QDateTimes holding the camera's wall time, so that no
+// the card's clock are kept as UTC QDateTimes holding the camera's wall time, so that no
 // time zone or daylight rule shifts them.
 namespace clip {
 

@@ -18,11 +18,11 @@ QDateTime at(const char *hms)
 }
 
 // "F 08:30:00 60" -> a front recording of 60 s starting then.
-QList<clip::Recording> recordings(const QStringList &specs)
+QList<clip::Recording> recordings(const QStringList &lines)
 {
     QList<clip::Recording> out;
-    for (const QString &spec : specs) {
-        const QStringList words = spec.split(u' ');
+    for (const QString &line : lines) {
+        const QStringList words = line.split(u' ');
         out.append({words[0] + u'_' + words[1], words[0] == u"R", at(words[1].toLatin1()),
                     qint64(std::llround(words[2].toDouble() * 1000))});
     }
