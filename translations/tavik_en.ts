@@ -1432,6 +1432,150 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- benchmarks: begin -->
     <!-- benchmarks: end -->
     <!-- clip export: begin -->
+    <message id="msg.clip_empty_range">
+        <source>The clip's end must come after its start.</source>
+        <translation>The clip's end must come after its start.</translation>
+    </message>
+    <message id="msg.clip_no_recording">
+        <source>No recording covers this stretch of time.</source>
+        <translation>No recording covers this stretch of time.</translation>
+    </message>
+    <message id="msg.clip_gap_too_long">
+        <source>The range has %1 s without any recording; at most %2 s can be shown as black.</source>
+        <translation>The range has %1 s without any recording; at most %2 s can be shown as black.</translation>
+    </message>
+    <message id="msg.clip_read_fail">
+        <source>The recording could not be read.</source>
+        <translation>The recording could not be read.</translation>
+    </message>
+    <message id="msg.clip_encoder_missing">
+        <source>The video encoder is not available.</source>
+        <translation>The video encoder is not available.</translation>
+    </message>
+    <message id="msg.clip_write_fail">
+        <source>The clip could not be written.</source>
+        <translation>The clip could not be written.</translation>
+    </message>
+    <message id="msg.clip_cancelled">
+        <source>The clip was cancelled; no file was left.</source>
+        <translation>The clip was cancelled; no file was left.</translation>
+    </message>
+    <message id="clip.no_recording">
+        <source>No recording</source>
+        <translation>No recording</translation>
+    </message>
+    <message id="clip.north">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="clip.title">
+        <source>Export Clip</source>
+        <translation>Export Clip</translation>
+    </message>
+    <message id="clip.export_action">
+        <source>Export Clip…</source>
+        <translation>Export Clip…</translation>
+    </message>
+    <message id="clip.export">
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message id="clip.from">
+        <source>From:</source>
+        <translation>From:</translation>
+    </message>
+    <message id="clip.to">
+        <source>To:</source>
+        <translation>To:</translation>
+    </message>
+    <message id="clip.layout">
+        <source>Layout:</source>
+        <translation>Layout:</translation>
+    </message>
+    <message id="clip.corner">
+        <source>Inset corner:</source>
+        <translation>Inset corner:</translation>
+    </message>
+    <message id="clip.overlay">
+        <source>Drawn in:</source>
+        <translation>Drawn in:</translation>
+    </message>
+    <message id="clip.sound">
+        <source>Sound:</source>
+        <translation>Sound:</translation>
+    </message>
+    <message id="clip.quality">
+        <source>Quality (lower is better):</source>
+        <translation>Quality (lower is better):</translation>
+    </message>
+    <message id="clip.layout_side">
+        <source>Side by side</source>
+        <translation>Side by side</translation>
+    </message>
+    <message id="clip.layout_inset">
+        <source>Front with rear inset</source>
+        <translation>Front with rear inset</translation>
+    </message>
+    <message id="clip.layout_front">
+        <source>Front only</source>
+        <translation>Front only</translation>
+    </message>
+    <message id="clip.layout_rear">
+        <source>Rear only</source>
+        <translation>Rear only</translation>
+    </message>
+    <message id="clip.corner_bottom_right">
+        <source>Bottom right</source>
+        <translation>Bottom right</translation>
+    </message>
+    <message id="clip.corner_bottom_left">
+        <source>Bottom left</source>
+        <translation>Bottom left</translation>
+    </message>
+    <message id="clip.corner_top_right">
+        <source>Top right</source>
+        <translation>Top right</translation>
+    </message>
+    <message id="clip.corner_top_left">
+        <source>Top left</source>
+        <translation>Top left</translation>
+    </message>
+    <message id="clip.sound_front">
+        <source>Front camera</source>
+        <translation>Front camera</translation>
+    </message>
+    <message id="clip.sound_rear">
+        <source>Rear camera</source>
+        <translation>Rear camera</translation>
+    </message>
+    <message id="clip.item_time">
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message id="clip.item_speed">
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message id="clip.item_gforce">
+        <source>G-force</source>
+        <translation>G-force</translation>
+    </message>
+    <message id="clip.item_map">
+        <source>Route map</source>
+        <translation>Route map</translation>
+    </message>
+    <message id="clip.writing">
+        <source>Writing the clip…</source>
+        <translation>Writing the clip…</translation>
+    </message>
+    <message id="clip.time_left">
+        <source>%1:%2 left</source>
+        <translation>%1:%2 left</translation>
+    </message>
+    <message id="clip.failed">
+        <source>The clip was not written: %1</source>
+        <translation>The clip was not written: %1</translation>
+    </message>
     <!-- clip export: end -->
     <!-- card index: begin -->
     <message id="msg.index_fail">

@@ -1,5 +1,6 @@
 #include "app/trips/TVKExportActions.h"
 
+#include "app/clip/ClipExportDialog.h"
 #include "app/controls/TVKAlert.h"
 #include "app/controls/TVKNotice.h"
 #include "core/common/standardfolders.h"
@@ -30,6 +31,8 @@ TVKExportActions::TVKExportActions(QWidget *window, Source source,
         ->addAction(tvk::text("trips.export_evidence"), this,
                     &TVKExportActions::chooseEvidenceFolder)
         ->setObjectName(QStringLiteral("exportEvidenceAction"));
+    m_menu->addAction(tvk::text("clip.export_action"), this, &TVKExportActions::chooseClip)
+        ->setObjectName(QStringLiteral("exportClipAction"));
     connect(m_menu, &QMenu::aboutToShow, this, &TVKExportActions::updateMenu);
 }
 
@@ -42,6 +45,7 @@ void TVKExportActions::updateMenu()
     actions[0]->setEnabled(route && !isWritingRoute());
     actions[1]->setEnabled(playing && m_source.trip().has_value() && !isWritingRoute());
     actions[3]->setEnabled(playing && !isWritingEvidence());
+    actions[4]->setEnabled(playing);
 }
 
 std::optional<TVKExportActions::RouteJob> TVKExportActions::routeJob(bool wholeTrip) const
@@ -141,4 +145,15 @@ void TVKExportActions::chooseRouteFile(bool wholeTrip)
         target += filter.startsWith(QLatin1String("KML")) ? QStringLiteral(".kml")
                                                           : QStringLiteral(".gpx");
     startRouteExport(wholeTrip, target);
+}
+
+void TVKExportActions::chooseClip()
+{
+    const QString recording = m_source.recording();
+    if (recording.isEmpty())
+        return;
+    // Not modal: playback goes on while the clip is written.
+    auto *dialog = new ClipExportDialog(recording, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }

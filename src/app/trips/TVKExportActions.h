@@ -17,8 +17,8 @@ class QProgressDialog;
 class QWidget;
 
 // The player window's exports, from a menu on a head-bar button: the route of the playing
-// recording or of its whole trip as GPX or KML, and the evidence folder of the playing pair,
-// written off the interface thread behind a busy sign.
+// recording or of its whole trip as GPX or KML, the evidence folder of the playing pair,
+// written off the interface thread behind a busy sign, and a clip of the pair.
 class TVKExportActions : public QObject
 {
     Q_OBJECT
@@ -47,6 +47,8 @@ public:
     // The dialogs of the menu's entries.
     void chooseRouteFile(bool wholeTrip);
     void chooseEvidenceFolder();
+    // The clip dialog for the playing recording and its partner.
+    void chooseClip();
 
 signals:
     // The evidence folder is written (`error` empty) or not.

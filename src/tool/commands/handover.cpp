@@ -60,5 +60,6 @@ ToolCommand handedOver(const PictureCommand &command)
 
 const ToolCommandRegistration demoCard{handedOver(demoCardCommand())};
 const ToolCommandRegistration evidence{handedOver(evidenceCommand())};
+const ToolCommandRegistration clipExport{handedOver(clipCommand())};
 
 } // namespace

@@ -26,3 +26,11 @@ inline PictureCommand evidenceCommand()
             QStringLiteral("Writes the evidence folder of a recording and its partner: copies, "
                            "telemetry, pictures, a report and SHA256SUMS.")};
 }
+
+inline PictureCommand clipCommand()
+{
+    return {QStringLiteral("clip"),
+            QStringLiteral("clip FILE|DIR [--from T --to T] [--layout L] [--no-overlay] OUT.mp4"),
+            QStringLiteral("Writes an MP4 clip of a recording and its partner, or of a stretch "
+                           "of the card's clock, with both cameras and the telemetry drawn in.")};
+}

@@ -1,0 +1,194 @@
+#include "clip/ClipComposer.h"
+
+#include <algorithm>
+
+namespace {
+
+// The first recording of one camera in the plan.
+std::optional<clip::Source> firstOf(const clip::Plan &plan, bool rear)
+{
+    for (const clip::Segment &segment : plan.segments) {
+        if (const auto &source = rear ? segment.rear : segment.front)
+            return source;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ClipComposer::~ClipComposer() = default;
+
+tvk::Result<std::unique_ptr<ClipComposer>> ClipComposer::open(const clip::Plan &plan,
+                                                              const clip::ExportOptions &options)
+{
+    // libav's notes go to the log only when something fails.
+    av_log_set_level(AV_LOG_ERROR);
+    std::unique_ptr<ClipComposer> composer(new ClipComposer);
+    composer->m_plan = plan;
+    composer->m_options = options;
+    QSize sizes[2];
+    std::optional<RecordingReader::SoundFormat> sounds[2];
+    bool anyPicture = false;
+    std::optional<tvk::Failure> firstFailure;
+    for (const bool rear : {false, true}) {
+        const auto source = firstOf(plan, rear);
+        if (!source)
+            continue;
+        auto reader = RecordingReader::open(source->path, 0, nullptr);
+        if (!reader) {
+            firstFailure = firstFailure.value_or(reader.failure());
+            continue;
+        }
+        sizes[rear] = (*reader)->size();
+        if (!anyPicture || !rear)
+            composer->m_frameRate = (*reader)->frameRate();
+        anyPicture = true;
+        if ((*reader)->hasSound())
+            sounds[rear] = (*reader)->soundFormat();
+    }
+    if (!anyPicture)
+        return firstFailure.value_or(tvk::Failure{QT_TRID_NOOP("msg.clip_no_recording")});
+    composer->m_frame = clip::frameFor(options.layout, options.corner, sizes[0], sizes[1]);
+    // The chosen camera's sound, or the other's when the chosen one has none.
+    composer->m_soundFromRear = options.soundFromRear ? bool(sounds[1]) : !sounds[0];
+    if (const auto &sound = sounds[composer->m_soundFromRear])
+        composer->m_soundFormat = *sound;
+    composer->m_frames = av_rescale_rnd(plan.lengthMs(), composer->m_frameRate.num,
+                                        1000LL * composer->m_frameRate.den, AV_ROUND_NEAR_INF);
+
+    AVFrame *canvas = av_frame_alloc();
+    composer->m_canvas.reset(canvas);
+    canvas->format = AV_PIX_FMT_BGRA;
+    canvas->width = composer->m_frame.size.width();
+    canvas->height = composer->m_frame.size.height();
+    if (const int code = av_frame_get_buffer(canvas, 0); code < 0)
+        return tvk::Failure{QT_TRID_NOOP("msg.clip_read_fail"), {}, av::errorText(code)};
+    composer->m_toEncoder.reset(sws_getContext(canvas->width, canvas->height, AV_PIX_FMT_BGRA,
+                                               canvas->width, canvas->height, AV_PIX_FMT_YUV420P,
+                                               SWS_BILINEAR, nullptr, nullptr, nullptr));
+    return composer;
+}
+
+ClipEncoder::Settings ClipComposer::encoderSettings() const
+{
+    ClipEncoder::Settings settings;
+    settings.size = m_frame.size;
+    settings.frameRate = m_frameRate;
+    settings.soundRate = m_soundFormat.rate;
+    settings.soundLayout = m_soundFormat.layout;
+    return settings;
+}
+
+qint64 ClipComposer::frameMs(qint64 n) const
+{
+    return av_rescale_rnd(n, 1000LL * m_frameRate.den, m_frameRate.num, AV_ROUND_NEAR_INF);
+}
+
+RecordingReader *ClipComposer::readerFor(Camera &camera, const clip::Source &source,
+                                         qint64 sourceMs, bool sound)
+{
+    // Within a clip, a recording is only ever read forward, so one reader serves it.
+    if (camera.path != source.path) {
+        camera.path = source.path;
+        auto opened =
+            RecordingReader::open(source.path, sourceMs, sound ? &m_soundFormat : nullptr);
+        camera.reader = opened ? std::move(*opened) : nullptr;
+    }
+    return camera.reader.get();
+}
+
+void ClipComposer::fillBlack(const QRect &area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto *row = reinterpret_cast<quint32 *>(m_canvas->data[0] + y * m_canvas->linesize[0]);
+        std::fill(row + area.left(), row + area.left() + area.width(), 0xff000000u);
+    }
+}
+
+bool ClipComposer::place(Camera &camera, const std::optional<clip::Source> &source, qint64 sourceMs,
+                         const QRect &area)
+{
+    if (area.isEmpty())
+        return true;
+    RecordingReader *reader = source ? readerFor(camera, *source, sourceMs, false) : nullptr;
+    const AVFrame *picture = reader ? reader->pictureAt(sourceMs) : nullptr;
+    if (!picture) {
+        fillBlack(area);
+        return false;
+    }
+    // Kept by hand: libav's own cache never matches the full-range JPEG formats.
+    const QSize from(picture->width, picture->height);
+    if (!camera.scale || camera.from != from || camera.to != area.size() ||
+        camera.format != picture->format) {
+        camera.scale.reset(sws_getContext(
+            from.width(), from.height(), AVPixelFormat(picture->format), area.width(),
+            area.height(), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
+        camera.from = from;
+        camera.to = area.size();
+        camera.format = picture->format;
+    }
+    uint8_t *target[4] = {m_canvas->data[0] + area.top() * m_canvas->linesize[0] + area.left() * 4,
+                          nullptr, nullptr, nullptr};
+    const int stride[4] = {m_canvas->linesize[0], 0, 0, 0};
+    sws_scale(camera.scale.get(), picture->data, picture->linesize, 0, picture->height, target,
+              stride);
+    return true;
+}
+
+clip::Canvas ClipComposer::compose(qint64 n)
+{
+    const qint64 clipMs = frameMs(n);
+    const clip::Segment &segment = m_plan.segmentAt(clipMs);
+    const qint64 into = clipMs - segment.startMs;
+    const auto at = [into](const std::optional<clip::Source> &source) {
+        return source ? source->offsetMs + into : 0;
+    };
+    clip::Canvas canvas;
+    canvas.bits = m_canvas->data[0];
+    canvas.bytesPerLine = m_canvas->linesize[0];
+    canvas.frame = m_frame;
+    canvas.clipMs = clipMs;
+    // The front first: the rear inset lies on top of it.
+    canvas.frontMissing = !place(m_front, segment.front, at(segment.front), m_frame.front);
+    canvas.rearMissing = !place(m_rear, segment.rear, at(segment.rear), m_frame.rear);
+    return canvas;
+}
+
+void ClipComposer::convert(AVFrame *picture)
+{
+    sws_scale(m_toEncoder.get(), m_canvas->data, m_canvas->linesize, 0, m_canvas->height,
+              picture->data, picture->linesize);
+}
+
+tvk::Result<void> ClipComposer::soundUntil(qint64 frames, ClipEncoder &encoder)
+{
+    const int rate = m_soundFormat.rate;
+    if (rate <= 0)
+        return {};
+    const int channels = m_soundFormat.layout.nb_channels;
+    const qint64 wanted =
+        av_rescale_rnd(frames, qint64(rate) * m_frameRate.den, m_frameRate.num, AV_ROUND_NEAR_INF);
+    m_soundBuffer.resize(size_t(channels));
+    while (m_samplesDone < wanted) {
+        const qint64 clipMs = m_samplesDone * 1000 / rate;
+        const clip::Segment &segment = m_plan.segmentAt(clipMs);
+        const qint64 segmentEnd = av_rescale_rnd(segment.endMs(), rate, 1000, AV_ROUND_NEAR_INF);
+        const int count =
+            int(std::clamp<qint64>(std::min(wanted, segmentEnd) - m_samplesDone, 1, 4096));
+        std::vector<void *> planes;
+        for (auto &buffer : m_soundBuffer) {
+            buffer.assign(size_t(count), 0.0f);
+            planes.push_back(buffer.data());
+        }
+        const auto &source = m_soundFromRear ? segment.rear : segment.front;
+        if (source) {
+            const qint64 sourceMs = source->offsetMs + clipMs - segment.startMs;
+            if (RecordingReader *reader = readerFor(m_sound, *source, sourceMs, true))
+                reader->takeSound(planes.data(), count); // the rest stays silent
+        }
+        if (auto done = encoder.addSound(planes.data(), count); !done)
+            return done;
+        m_samplesDone += count;
+    }
+    return {};
+}

@@ -1,0 +1,59 @@
+#include "core/clip/ClipRecordings.h"
+
+#include "core/catalogue/TVKMediaList.h"
+#include "core/telemetry/recordinglength.h"
+
+#include <QFileInfo>
+
+namespace clip {
+
+namespace {
+
+std::optional<Recording> recordingOf(const TVKMedia &media)
+{
+    if (media.mediaDirection() == TVKMedia::UnknownDirection)
+        return std::nullopt;
+    const QDateTime start(QDate(media.year(), media.month(), media.day()),
+                          QTime(media.hour(), media.minute(), media.second()), Qt::UTC);
+    if (!start.isValid())
+        return std::nullopt;
+    return Recording{media.path(), media.isRearMedia(), start, recordingLengthMs(media.path())};
+}
+
+} // namespace
+
+QList<Recording> recordingsOf(const QList<TVKMedia> &medias)
+{
+    QList<Recording> out;
+    for (const TVKMedia &media : medias) {
+        if (auto recording = recordingOf(media))
+            out.append(*recording);
+    }
+    return out;
+}
+
+tvk::Result<QList<Recording>> recordingsBelow(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return tvk::Failure{QT_TRID_NOOP("msg.clip_no_recording"), folder};
+    return recordingsOf(TVKMediaList::walk(folder).medias);
+}
+
+tvk::Result<QList<Recording>> pairOf(const QString &recordingPath)
+{
+    const QFileInfo info(recordingPath);
+    if (!info.isFile())
+        return tvk::Failure{QT_TRID_NOOP("msg.not_regular_file"), recordingPath};
+    const TVKMediaList::Contents contents = TVKMediaList::walk(info.absolutePath());
+    const TVKMediaPair *pair = contents.findMediaPairWithFileName(info.fileName());
+    if (!pair)
+        return tvk::Failure{QT_TRID_NOOP("msg.not_a_recording"), recordingPath};
+    QList<TVKMedia> medias;
+    for (const auto &slot : {pair->frontMedia, pair->rearMedia}) {
+        if (slot)
+            medias.append(*slot);
+    }
+    return recordingsOf(medias);
+}
+
+} // namespace clip

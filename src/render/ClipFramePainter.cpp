@@ -1,0 +1,41 @@
+#include "render/ClipFramePainter.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+
+clip::PaintFrame clipFramePainter(const clip::Plan &plan, const ClipOverlay::Items &items)
+{
+    struct State
+    {
+        clip::Plan plan;
+        clip::Telemetry telemetry;
+        std::unique_ptr<ClipOverlay> overlay;
+        bool readouts = false;
+    };
+    auto state = std::make_shared<State>();
+    state->plan = plan;
+    state->readouts = items.time || items.speed || items.gforce || items.map;
+    state->overlay = std::make_unique<ClipOverlay>(items, items.map ? state->telemetry.route(plan)
+                                                                    : QList<RoutePoint>());
+    return [state](const clip::Canvas &canvas) {
+        QList<QRectF> missing;
+        if (canvas.frontMissing)
+            missing.append(canvas.frame.front);
+        if (canvas.rearMissing)
+            missing.append(canvas.frame.rear);
+        if (missing.isEmpty() && !state->readouts)
+            return;
+        if (state->readouts)
+            state->overlay->setReadout(state->telemetry.at(state->plan, canvas.clipMs));
+        state->overlay->setMissing(missing);
+        const bool inset =
+            canvas.frame.rear.isValid() && canvas.frame.front.contains(canvas.frame.rear);
+        state->overlay->setKeepClear(inset ? QRectF(canvas.frame.rear) : QRectF());
+        QImage image(canvas.bits, canvas.frame.size.width(), canvas.frame.size.height(),
+                     canvas.bytesPerLine, QImage::Format_RGB32);
+        QPainter painter(&image);
+        state->overlay->paint(&painter, QRectF(QPointF(0, 0), canvas.frame.size));
+    };
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/clip/ClipTelemetry.h"
+
+#include <QList>
+#include <QRectF>
+
+class QPainter;
+
+// What a clip shows over the pictures: a band along the top with the date and time, the speed
+// and the G-force (the camera's own stamp along the bottom stays visible), a small north-up map of
+// the route with the car's place, drawn from the recordings' own positions so that it needs no
+// network; and "No recording" where a camera did not record. Needs a QGuiApplication for its text.
+class ClipOverlay
+{
+public:
+    struct Items
+    {
+        bool time = true;
+        bool speed = true;
+        bool gforce = true;
+        bool map = true;
+    };
+
+    ClipOverlay(const Items &items, QList<RoutePoint> route);
+
+    void setReadout(const clip::Readout &readout) { m_readout = readout; }
+    // The places of cameras without a recording at this moment.
+    void setMissing(const QList<QRectF> &areas) { m_missing = areas; }
+    // A picture the map must not cover (the rear inset).
+    void setKeepClear(const QRectF &area) { m_keepClear = area; }
+
+    void paint(QPainter *painter, const QRectF &frame) const;
+
+    // The band's height in a frame of `height` pixels, so that callers know what it covers.
+    static double bandHeight(double height);
+
+private:
+    void paintBand(QPainter *painter, const QRectF &band) const;
+    void paintGforce(QPainter *painter, const QRectF &area) const;
+    void paintMap(QPainter *painter, const QRectF &area) const;
+
+    Items m_items;
+    QList<RoutePoint> m_route;
+    QRectF m_bounds; // of the route, in degrees: x longitude, y latitude
+    clip::Readout m_readout;
+    QList<QRectF> m_missing;
+    QRectF m_keepClear;
+};

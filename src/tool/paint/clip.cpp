@@ -1,0 +1,153 @@
+// tavik-tool clip FILE|DIR [--from T --to T] [options] OUT.mp4: an MP4 clip with the overlay.
+#include "clip/ClipExport.h"
+#include "core/clip/ClipRecordings.h"
+#include "render/ClipFramePainter.h"
+#include "tool/command.h"
+#include "tool/paint/picturecommands.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+const QCommandLineOption
+    kFrom(QStringLiteral("from"),
+          QStringLiteral("Start on the card's clock, \"yyyy-MM-dd HH:mm:ss\"."),
+          QStringLiteral("T"));
+const QCommandLineOption kTo(QStringLiteral("to"), QStringLiteral("End on the card's clock."),
+                             QStringLiteral("T"));
+const QCommandLineOption kLayout(QStringLiteral("layout"),
+                                 QStringLiteral("side (default), inset, front or rear."),
+                                 QStringLiteral("L"), QStringLiteral("side"));
+const QCommandLineOption kCorner(QStringLiteral("corner"),
+                                 QStringLiteral("Corner of the rear inset: top-left, top-right, "
+                                                "bottom-left or bottom-right (default)."),
+                                 QStringLiteral("C"), QStringLiteral("bottom-right"));
+const QCommandLineOption kNoOverlay(QStringLiteral("no-overlay"),
+                                    QStringLiteral("Leave the telemetry out of the picture."));
+const QCommandLineOption kQuality(QStringLiteral("quality"),
+                                  QStringLiteral("H.264 rate factor, 0 (best) to 51; 23 default."),
+                                  QStringLiteral("Q"), QStringLiteral("23"));
+const QCommandLineOption kPreset(QStringLiteral("preset"),
+                                 QStringLiteral("x264 speed preset (default veryfast)."),
+                                 QStringLiteral("P"), QStringLiteral("veryfast"));
+const QCommandLineOption kSound(QStringLiteral("sound"),
+                                QStringLiteral("Sound of the front (default) or rear camera."),
+                                QStringLiteral("CAMERA"), QStringLiteral("front"));
+
+std::atomic<bool> g_cancel{false};
+
+void stop(int)
+{
+    g_cancel = true;
+}
+
+// The options as the exporter takes them, or the problem with them.
+std::variant<clip::ExportOptions, QString> readOptions(const QCommandLineParser &line)
+{
+    clip::ExportOptions options;
+    const auto layout = clip::layoutNamed(line.value(kLayout));
+    const auto corner = clip::cornerNamed(line.value(kCorner));
+    bool ok = false;
+    options.quality = line.value(kQuality).toInt(&ok);
+    const QString sound = line.value(kSound);
+    if (!layout)
+        return QStringLiteral("--layout: unknown layout \"%1\"").arg(line.value(kLayout));
+    if (!corner)
+        return QStringLiteral("--corner: unknown corner \"%1\"").arg(line.value(kCorner));
+    if (!ok || options.quality < 0 || options.quality > 51)
+        return QStringLiteral("--quality: bad value \"%1\" (0 to 51)").arg(line.value(kQuality));
+    if (sound != u"front" && sound != u"rear")
+        return QStringLiteral("--sound: front or rear, not \"%1\"").arg(sound);
+    options.layout = *layout;
+    options.corner = *corner;
+    options.soundFromRear = sound == u"rear";
+    options.preset = line.value(kPreset);
+    return options;
+}
+
+tvk::Result<clip::Plan> planOf(const QString &source, const QCommandLineParser &line)
+{
+    const bool folder = QFileInfo(source).isDir();
+    auto recordings = folder ? clip::recordingsBelow(source) : clip::pairOf(source);
+    if (!recordings)
+        return recordings.failure();
+    if (!line.isSet(kFrom))
+        return clip::planPair(*recordings);
+    return clip::planRange(*recordings, *clip::parseCardTime(line.value(kFrom)),
+                           *clip::parseCardTime(line.value(kTo)));
+}
+
+void showProgress(qint64 done, qint64 total, const QElapsedTimer &clock)
+{
+    const qint64 elapsed = clock.elapsed();
+    const qint64 left = done > 0 ? elapsed * (total - done) / done / 1000 : 0;
+    toolErr() << QStringLiteral("\r%1% %2:%3 left ")
+                     .arg(done * 100 / std::max<qint64>(total, 1), 3)
+                     .arg(left / 60)
+                     .arg(left % 60, 2, 10, QLatin1Char('0'))
+              << Qt::flush;
+}
+
+int runClip(const QCommandLineParser &line)
+{
+    const QStringList args = line.positionalArguments();
+    const auto options = readOptions(line);
+    if (const QString *problem = std::get_if<QString>(&options))
+        return toolCommandUsageError(clipCommand().name, *problem);
+    if (line.isSet(kFrom) != line.isSet(kTo))
+        return toolCommandUsageError(clipCommand().name,
+                                     QStringLiteral("--from and --to go together"));
+    for (const QCommandLineOption *option : {&kFrom, &kTo}) {
+        if (line.isSet(*option) && !clip::parseCardTime(line.value(*option)))
+            return toolCommandUsageError(clipCommand().name,
+                                         QStringLiteral("--%1: \"%2\" is not yyyy-MM-dd HH:mm:ss")
+                                             .arg(option->names().first(), line.value(*option)));
+    }
+    if (QFileInfo(args[0]).isDir() && !line.isSet(kFrom))
+        return toolCommandUsageError(clipCommand().name,
+                                     QStringLiteral("a folder needs --from and --to"));
+    const auto plan = planOf(args[0], line);
+    if (!plan)
+        return toolFailure(plan.failure().text());
+
+    // Stopped by the user or by the file size limit: the exporter then removes its file.
+    std::signal(SIGINT, stop);
+    std::signal(SIGTERM, stop);
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    ClipOverlay::Items items;
+    if (line.isSet(kNoOverlay))
+        items = {false, false, false, false};
+    const clip::PaintFrame paint = clipFramePainter(*plan, items);
+    QElapsedTimer clock;
+    clock.start();
+    const bool terminal = isatty(STDERR_FILENO) == 1;
+    const auto progress = [&](qint64 done, qint64 total) {
+        if (terminal && (done % 15 == 0 || done == total))
+            showProgress(done, total, clock);
+    };
+    const auto done = clip::exportClip(*plan, std::get<clip::ExportOptions>(options), args[1],
+                                       paint, progress, &g_cancel);
+    if (terminal)
+        toolErr() << "\n" << Qt::flush;
+    if (!done)
+        return toolFailure(done.failure().text());
+    return 0;
+}
+
+const ToolCommandRegistration registration{{
+    clipCommand().name,
+    clipCommand().usage,
+    clipCommand().description,
+    {kFrom, kTo, kLayout, kCorner, kNoOverlay, kQuality, kPreset, kSound},
+    {{QStringLiteral("SOURCE"),
+      QStringLiteral("A recording (with its partner), or a card's folder.")},
+     {QStringLiteral("OUT"), QStringLiteral("The MP4 file to write.")}},
+    runClip,
+}};
+
+} // namespace
