@@ -1461,5 +1461,149 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>Larger than %1 MB: not a recorded lsblk output.</source>
         <translation>%1 MB보다 큽니다: 기록된 lsblk 출력이 아닙니다.</translation>
     </message>
+    <message id="msg.clip_empty_range">
+        <source>The clip's end must come after its start.</source>
+        <translation>클립의 끝은 시작보다 뒤여야 합니다.</translation>
+    </message>
+    <message id="msg.clip_no_recording">
+        <source>No recording covers this stretch of time.</source>
+        <translation>이 시간 구간을 담은 녹화 영상이 없습니다.</translation>
+    </message>
+    <message id="msg.clip_gap_too_long">
+        <source>The range has %1 s without any recording; at most %2 s can be shown as black.</source>
+        <translation>이 구간에는 녹화 영상이 없는 시간이 %1초 있습니다. 검은 화면으로는 최대 %2초까지만 보여 줄 수 있습니다.</translation>
+    </message>
+    <message id="msg.clip_read_fail">
+        <source>The recording could not be read.</source>
+        <translation>녹화 영상을 읽지 못했습니다.</translation>
+    </message>
+    <message id="msg.clip_encoder_missing">
+        <source>The video encoder is not available.</source>
+        <translation>영상 인코더를 쓸 수 없습니다.</translation>
+    </message>
+    <message id="msg.clip_write_fail">
+        <source>The clip could not be written.</source>
+        <translation>클립을 쓰지 못했습니다.</translation>
+    </message>
+    <message id="msg.clip_cancelled">
+        <source>The clip was cancelled; no file was left.</source>
+        <translation>클립을 취소했습니다. 남은 파일은 없습니다.</translation>
+    </message>
+    <message id="clip.no_recording">
+        <source>No recording</source>
+        <translation>녹화 없음</translation>
+    </message>
+    <message id="clip.north">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="clip.title">
+        <source>Export Clip</source>
+        <translation>클립 내보내기</translation>
+    </message>
+    <message id="clip.export_action">
+        <source>Export Clip…</source>
+        <translation>클립 내보내기…</translation>
+    </message>
+    <message id="clip.export">
+        <source>Export…</source>
+        <translation>내보내기…</translation>
+    </message>
+    <message id="clip.from">
+        <source>From:</source>
+        <translation>시작:</translation>
+    </message>
+    <message id="clip.to">
+        <source>To:</source>
+        <translation>끝:</translation>
+    </message>
+    <message id="clip.layout">
+        <source>Layout:</source>
+        <translation>배치:</translation>
+    </message>
+    <message id="clip.corner">
+        <source>Inset corner:</source>
+        <translation>작은 화면 위치:</translation>
+    </message>
+    <message id="clip.overlay">
+        <source>Drawn in:</source>
+        <translation>표시할 정보:</translation>
+    </message>
+    <message id="clip.sound">
+        <source>Sound:</source>
+        <translation>소리:</translation>
+    </message>
+    <message id="clip.quality">
+        <source>Quality (lower is better):</source>
+        <translation>화질 (낮을수록 좋음):</translation>
+    </message>
+    <message id="clip.layout_side">
+        <source>Side by side</source>
+        <translation>나란히</translation>
+    </message>
+    <message id="clip.layout_inset">
+        <source>Front with rear inset</source>
+        <translation>전방과 후방 작은 화면</translation>
+    </message>
+    <message id="clip.layout_front">
+        <source>Front only</source>
+        <translation>전방만</translation>
+    </message>
+    <message id="clip.layout_rear">
+        <source>Rear only</source>
+        <translation>후방만</translation>
+    </message>
+    <message id="clip.corner_bottom_right">
+        <source>Bottom right</source>
+        <translation>오른쪽 아래</translation>
+    </message>
+    <message id="clip.corner_bottom_left">
+        <source>Bottom left</source>
+        <translation>왼쪽 아래</translation>
+    </message>
+    <message id="clip.corner_top_right">
+        <source>Top right</source>
+        <translation>오른쪽 위</translation>
+    </message>
+    <message id="clip.corner_top_left">
+        <source>Top left</source>
+        <translation>왼쪽 위</translation>
+    </message>
+    <message id="clip.sound_front">
+        <source>Front camera</source>
+        <translation>전방 카메라</translation>
+    </message>
+    <message id="clip.sound_rear">
+        <source>Rear camera</source>
+        <translation>후방 카메라</translation>
+    </message>
+    <message id="clip.item_time">
+        <source>Date and time</source>
+        <translation>날짜와 시간</translation>
+    </message>
+    <message id="clip.item_speed">
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message id="clip.item_gforce">
+        <source>G-force</source>
+        <translation>G-force</translation>
+    </message>
+    <message id="clip.item_map">
+        <source>Route map</source>
+        <translation>경로 지도</translation>
+    </message>
+    <message id="clip.writing">
+        <source>Writing the clip…</source>
+        <translation>클립을 쓰는 중…</translation>
+    </message>
+    <message id="clip.time_left">
+        <source>%1:%2 left</source>
+        <translation>%1:%2 남음</translation>
+    </message>
+    <message id="clip.failed">
+        <source>The clip was not written: %1</source>
+        <translation>클립을 쓰지 못했습니다: %1</translation>
+    </message>
 </context>
 </TS>
