@@ -15,13 +15,17 @@ qsizetype peakSample(const QList<TVKGSensor> &samples);
 struct EvidenceFacts
 {
     TVKMedia recording;
-    QString partnerName; // empty without a partner
+    QString partnerName;    // empty without a partner
+    QString partnerRefused; // why a file of the partner's name was not taken
     std::optional<TVKGSensor> peak;
     double peakSeconds = 0;          // from the recording's first record
     std::optional<RoutePoint> place; // the fix nearest the peak, or the first one
     std::optional<_FILEDATA> settings;
     std::optional<double> clockOffsetSeconds; // with the card's zone taken off
-    QStringList files;
+    QStringList files;                        // as named in the folder
+    QString graphFile = QStringLiteral("gsensor.png");
+    QString mapFile = QStringLiteral("route.png");
+    QString sumsFile = QStringLiteral("SHA256SUMS");
 };
 
 // A short self-contained HTML page: time, place, speed and peak G at the event, the camera

@@ -1,6 +1,7 @@
 #include "core/route/routeexport.h"
 
 #include "core/common/cformat.h"
+#include "core/common/textescape.h"
 
 #include <QIODevice>
 #include <QXmlStreamWriter>
@@ -85,7 +86,7 @@ bool writeRouteGpx(QIODevice &out, const QList<RouteTrack> &tracks)
     xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("tavik-tool"));
     for (const RouteTrack &track : tracks) {
         xml.writeStartElement(QStringLiteral("trk"));
-        xml.writeTextElement(QStringLiteral("name"), track.name);
+        xml.writeTextElement(QStringLiteral("name"), tvk::xmlText(track.name));
         for (const RouteSegment &segment : track.segments) {
             xml.writeStartElement(QStringLiteral("trkseg"));
             for (const RoutePoint &p : segment.points)
@@ -117,7 +118,7 @@ bool writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks)
     xml.writeEndElement();
     for (const RouteTrack &track : tracks) {
         xml.writeStartElement(kKmlNs, QStringLiteral("Placemark"));
-        xml.writeTextElement(kKmlNs, QStringLiteral("name"), track.name);
+        xml.writeTextElement(kKmlNs, QStringLiteral("name"), tvk::xmlText(track.name));
         // gx:Track needs a time for every point; a track with an untimed point is drawn as
         // plain lines.
         const bool timed = std::all_of(
