@@ -2,6 +2,7 @@
 #include "core/catalogue/TVKMediaList.h"
 #include "core/clock/clockcheck.h"
 #include "core/common/cformat.h"
+#include "core/common/textescape.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/settings/cardsettings.h"
 #include "tool/command.h"
@@ -38,7 +39,7 @@ void writeText(const ClockReport &report)
     for (const ClockReading &r : report.recordings) {
         toolOut() << (r.offsetSeconds ? tvk::cformat("%+8.1f s  ", *r.offsetSeconds)
                                       : QStringLiteral("  no fix    "))
-                  << r.path << '\n';
+                  << tvk::terminalText(r.path) << '\n';
     }
     toolOut() << "zone " << zoneText(report.zoneSeconds)
               << (report.zoneFromSettings ? " (config.bin)" : " (taken from the GPS time)") << '\n';

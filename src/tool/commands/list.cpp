@@ -1,6 +1,7 @@
 // tavik-tool list DIR [--json]: the recording catalogue of a folder, in catalogue order.
 #include "core/catalogue/TVKMediaList.h"
 #include "core/common/strings.h"
+#include "core/common/textescape.h"
 #include "tool/command.h"
 #include "tool/output/jsonstream.h"
 
@@ -96,7 +97,7 @@ int runList(const QCommandLineParser &line)
     if (!report.unreadableFolders.isEmpty() && report.unreadableFolders.first().subject == folder)
         return toolFailure(report.unreadableFolders.first().text());
     for (const QString &problem : walkReportLines(report, folder))
-        toolErr() << "tavik-tool: " << problem << Qt::endl;
+        toolErr() << "tavik-tool: " << tvk::terminalText(problem) << Qt::endl;
     if (json) {
         writeCatalogueJson(medias); // a failed write is told when the command ends
         return 0;
@@ -113,7 +114,7 @@ int runList(const QCommandLineParser &line)
         appendPadded(lines, sideWord(m), 5);
         const TVKMediaList::PairSlots pair = TVKMediaList::findPairSlots(pairs, m.mediaName());
         lines += pair.front >= 0 && pair.rear >= 0 ? "  pair  " : "        ";
-        lines += m.path().toUtf8();
+        lines += tvk::terminalText(m.path()).toUtf8();
         lines += '\n';
         if (lines.size() > (1 << 16)) {
             out->write(lines);

@@ -3,6 +3,7 @@
 
 #include "core/catalogue/TVKMediaList.h"
 #include "core/common/cformat.h"
+#include "core/common/textescape.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
 #include "tool/command.h"
@@ -76,7 +77,7 @@ void writeText(const QList<TripRoute> &routes)
                                   route.km)
                   << t.recordings.size() << " recordings\n";
         for (const TVKMedia &m : t.recordings)
-            toolOut() << "  " << m.path() << '\n';
+            toolOut() << "  " << tvk::terminalText(m.path()) << '\n';
     }
     toolOut() << routes.size() << " trips\n";
 }
