@@ -1331,6 +1331,30 @@ Formatting erases every recording on this card. Its config.bin is put back after
     </message>
     <!-- trips, clock and route: end -->
     <!-- evidence and written files: begin -->
+    <message id="msg.input_not_regular_file">
+        <source>Not a regular file (a folder, a pipe or a device), so it was not read.</source>
+        <translation>Not a regular file (a folder, a pipe or a device), so it was not read.</translation>
+    </message>
+    <message id="msg.pseudo_file_system">
+        <source>It lies on a system file system (proc, sysfs or their kin), not on a card or a disk.</source>
+        <translation>It lies on a system file system (proc, sysfs or their kin), not on a card or a disk.</translation>
+    </message>
+    <message id="msg.not_an_avi_recording">
+        <source>Not a recording: the file does not begin as an AVI recording.</source>
+        <translation>Not a recording: the file does not begin as an AVI recording.</translation>
+    </message>
+    <message id="msg.evidence_target_taken">
+        <source>It exists and is not an empty folder.</source>
+        <translation>It exists and is not an empty folder.</translation>
+    </message>
+    <message id="msg.evidence_write_fail">
+        <source>The evidence folder could not be written.</source>
+        <translation>The evidence folder could not be written.</translation>
+    </message>
+    <message id="msg.year_out_of_range">
+        <source>The year must lie between %1 and %2, the years recording names can hold.</source>
+        <translation>The year must lie between %1 and %2, the years recording names can hold.</translation>
+    </message>
     <!-- evidence and written files: end -->
     <!-- memory, painting and fuzzing: begin -->
     <message id="msg.lsblk_too_large">

@@ -1,6 +1,7 @@
 #include "tool/cardwalk.h"
 
 #include "core/catalogue/TVKMediaList.h"
+#include "core/common/textescape.h"
 #include "tool/command.h"
 
 tvk::Result<QList<TVKMedia>> walkCardFolder(const QString &folder)
@@ -10,6 +11,6 @@ tvk::Result<QList<TVKMedia>> walkCardFolder(const QString &folder)
     if (!report.unreadableFolders.isEmpty() && report.unreadableFolders.first().subject == folder)
         return report.unreadableFolders.first();
     for (const QString &problem : walkReportLines(report, folder))
-        toolErr() << "tavik-tool: " << problem << Qt::endl;
+        toolErr() << "tavik-tool: " << tvk::terminalText(problem) << Qt::endl;
     return medias;
 }

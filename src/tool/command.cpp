@@ -1,6 +1,7 @@
 #include "tool/command.h"
 
 #include "core/common/log.h"
+#include "core/common/textescape.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -135,7 +136,7 @@ QTextStream &toolErr()
 
 int toolUsageError(const QString &message)
 {
-    toolErr() << "tavik-tool: " << message << Qt::endl;
+    toolErr() << "tavik-tool: " << tvk::terminalText(message) << Qt::endl;
     return 2;
 }
 
@@ -149,6 +150,7 @@ int toolCommandUsageError(const QString &command, const QString &problem)
 
 int toolFailure(const QString &message)
 {
-    toolErr() << "tavik-tool: " << message << Qt::endl;
+    // Messages name paths from the card: one line, and nothing the terminal would act on.
+    toolErr() << "tavik-tool: " << tvk::terminalText(message) << Qt::endl;
     return 1;
 }

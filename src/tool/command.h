@@ -30,6 +30,9 @@ struct ToolCommand
     // Set instead of `run` for a command another program carries out: it gets the words as
     // typed, that program parses them.
     std::function<int(const QStringList &args)> handOver = {};
+    // Takes many files and goes on past one it cannot read: a name that is not UTF-8 is
+    // skipped the same way instead of refusing the whole line.
+    bool manyFiles = false;
 };
 
 // Commands register themselves from their own source file:

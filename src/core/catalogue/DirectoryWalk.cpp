@@ -1,5 +1,7 @@
 #include "core/catalogue/DirectoryWalk.h"
 
+#include "core/catalogue/recordingfile.h"
+#include "core/common/partialfolder.h"
 #include "core/common/strings.h"
 
 #include <QFile>
@@ -11,7 +13,6 @@
 #include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
-#include <sys/statfs.h>
 #include <unistd.h>
 
 bool checkTimeByName(QStringView name, qint64 startPos)
@@ -61,28 +62,6 @@ QString joined(const QString &prefix, QByteArrayView name)
         *out++ = static_cast<unsigned char>(c);
     }
     return high < 0x80 ? path : prefix + QString::fromUtf8(name);
-}
-
-// File systems that describe the running system rather than hold files: walking them never
-// ends (proc, sysfs) or finds nothing a camera wrote.
-bool isPseudoFileSystem(int fd)
-{
-    static const std::set<decltype(statfs::f_type)> pseudo{
-        0x9fa0,     // proc
-        0x62656572, // sysfs
-        0x27e0eb,   // cgroup
-        0x63677270, // cgroup2
-        0x64626720, // debugfs
-        0x74726163, // tracefs
-        0x73636673, // securityfs
-        0x62656570, // configfs
-        0x1cd1,     // devpts
-        0xcafe4a11, // bpf
-        0x6165676c, // pstore
-        0x65735543, // fusectl
-    };
-    struct statfs info = {};
-    return ::fstatfs(fd, &info) == 0 && pseudo.count(info.f_type) > 0;
 }
 
 // The device of /dev when the kernel's devtmpfs is mounted there (it reports itself as tmpfs).
@@ -162,6 +141,9 @@ private:
                                                                : DT_UNKNOWN;
             }
             if (type == DT_DIR) {
+                // Our own unfinished evidence: a cut copy there is no recording of the card.
+                if (isPartialFolderName(name))
+                    continue;
                 if (!walk(child))
                     return false;
             } else if (type == DT_REG && hasAviExtension(name)) {

@@ -19,7 +19,7 @@ Result<void> openRegularFile(QFile &file, QIODevice::OpenMode mode)
     struct stat info = {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return Failure{QT_TRID_NOOP("msg.not_regular_file"), path};
+        return Failure{QT_TRID_NOOP("msg.input_not_regular_file"), path};
     }
     // Reads of a regular file never wait on O_NONBLOCK's account; cleared all the same.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);

@@ -1,6 +1,7 @@
 #include "core/evidence/evidenceexport.h"
 
 #include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/recordingfile.h"
 #include "core/clock/clockcheck.h"
 #include "core/evidence/evidencefolder.h"
 #include "core/evidence/evidencereport.h"
@@ -25,49 +26,58 @@ std::optional<RoutePoint> pointNear(const QList<RoutePoint> &route, quint32 ms)
     return best;
 }
 
-bool writeTelemetry(EvidenceFolder &folder, const TVKMedia &media, const TVKTelemetry &t)
+bool writeTelemetry(EvidenceFolder &folder, const TVKMedia &media, const TVKTelemetry &t,
+                    const QString &csvName, const QString &gpxName)
 {
-    const QString stem = media.mediaName();
-    const QList<RouteTrack> track{{stem, {{media.fileName(), routeOf(t)}}}};
-    return folder.writeFile(stem + QStringLiteral(".csv"), [&t](QIODevice &out) {
+    const QList<RouteTrack> track{{media.mediaName(), {{media.fileName(), routeOf(t)}}}};
+    return folder.writeFile(csvName, [&t](QIODevice &out) {
         return writeTelemetryCsv(out, t);
-    }) && folder.writeFile(stem + QStringLiteral(".gpx"), [&track](QIODevice &out) {
-        return writeRouteGpx(out, track);
-    });
+    }) && folder.writeFile(gpxName, [&track](QIODevice &out) { return writeRouteGpx(out, track); });
 }
 
 } // namespace
 
-QString partnerRecording(const QString &path)
+PartnerRecording partnerRecording(const QString &path)
 {
     const TVKMedia media(QFileInfo(path).absoluteFilePath());
     if (!media.isFrontMedia() && !media.isRearMedia())
         return {};
     const QString other =
         media.mediaGroupName() + QLatin1String(media.isFrontMedia() ? "_R" : "_F");
+    QString found;
     for (const QString &ext :
          {media.extension(), media.extension().toLower(), media.extension().toUpper()}) {
         const QString beside = QDir(media.dir()).filePath(other + u'.' + ext);
-        if (QFileInfo(beside).isFile())
-            return beside;
+        if (QFileInfo::exists(beside)) {
+            found = beside;
+            break;
+        }
     }
-    // The camera may keep the sides in folders of their own: look through the card's folders.
-    QDir card(media.dir());
-    card.cdUp();
-    const TVKMediaList::Contents contents = TVKMediaList::walk(card.path());
-    const TVKMediaPair *pair = contents.findMediaPairWithFileName(media.fileName());
-    if (!pair)
-        return {};
-    const std::optional<TVKMedia> &found =
-        media.isFrontMedia() ? pair->rearMedia : pair->frontMedia;
-    return found ? found->path() : QString();
+    if (found.isEmpty()) {
+        // The camera may keep the sides in folders of their own: look through the card's
+        // folders.
+        QDir card(media.dir());
+        card.cdUp();
+        const TVKMediaList::Contents contents = TVKMediaList::walk(card.path());
+        const TVKMediaPair *pair = contents.findMediaPairWithFileName(media.fileName());
+        const std::optional<TVKMedia> partner = !pair                  ? std::nullopt
+                                                : media.isFrontMedia() ? pair->rearMedia
+                                                                       : pair->frontMedia;
+        if (!partner)
+            return {};
+        found = partner->path();
+    }
+    // A link to anything, a pipe or a file of /proc is no recording of the card.
+    if (const tvk::Result<void> checked = checkRecordingFile(found); !checked)
+        return {QString(), checked.failure().text()};
+    return {found, QString()};
 }
 
 QString exportEvidence(const QString &path, const QString &out, const EvidencePainter &painter)
 {
+    if (const tvk::Result<void> checked = checkRecordingFile(path); !checked)
+        return checked.failure().text();
     const TVKMedia media(QFileInfo(path).absoluteFilePath());
-    if (!QFileInfo(path).isFile())
-        return QStringLiteral("%1: no such recording").arg(path);
     EvidenceFolder folder(out);
     if (!folder.error().isEmpty())
         return folder.error();
@@ -75,20 +85,23 @@ QString exportEvidence(const QString &path, const QString &out, const EvidencePa
     EvidenceFacts facts;
     facts.recording = media;
     facts.settings = cardSettingsAbove(media.path());
-    const QString partnerPath = partnerRecording(media.path());
+    const PartnerRecording partner = partnerRecording(media.path());
+    facts.partnerRefused = partner.refused;
     QList<TVKMedia> recordings{media};
-    if (!partnerPath.isEmpty()) {
-        recordings.append(TVKMedia(partnerPath));
+    if (!partner.path.isEmpty()) {
+        recordings.append(TVKMedia(partner.path));
         facts.partnerName = recordings.last().fileName();
     }
     // The front camera's telemetry speaks for the moment, as in the player.
     if (recordings.size() == 2 && recordings[1].isFrontMedia())
         std::swap(recordings[0], recordings[1]);
+    // The copies keep the card's names; what we write around them gives way.
     QList<TVKTelemetryPtr> telemetry;
     for (const TVKMedia &m : recordings) {
         telemetry.append(readRecordingTelemetry(m.path()));
-        folder.copyVerified(m.path(), m.fileName());
-        facts.files << m.fileName();
+        const QString name = folder.claimName(QFileInfo(m.path()).fileName());
+        folder.copyVerified(m.path(), name);
+        facts.files << name;
     }
     for (qsizetype i = 0; i < recordings.size(); ++i) {
         // Empty files would only pretend to hold something.
@@ -96,11 +109,11 @@ QString exportEvidence(const QString &path, const QString &out, const EvidencePa
             facts.withoutTelemetry << recordings[i].fileName();
             continue;
         }
-        writeTelemetry(folder, recordings[i], *telemetry[i]);
-        facts.files << recordings[i].mediaName() + QStringLiteral(".csv")
-                    << recordings[i].mediaName() + QStringLiteral(".gpx");
+        const QString csv = folder.claimName(recordings[i].mediaName() + QStringLiteral(".csv"));
+        const QString gpx = folder.claimName(recordings[i].mediaName() + QStringLiteral(".gpx"));
+        writeTelemetry(folder, recordings[i], *telemetry[i], csv, gpx);
+        facts.files << csv << gpx;
     }
-
     const TVKTelemetry &main = *telemetry.first();
     const QList<RoutePoint> route = routeOf(main);
     const qsizetype peak = peakSample(main.m_GSensors);
@@ -124,11 +137,14 @@ QString exportEvidence(const QString &path, const QString &out, const EvidencePa
     const QByteArray map = painter.routePng(route, facts.place ? &*facts.place : nullptr);
     if (graph.isEmpty() || map.isEmpty())
         return QStringLiteral("%1: the pictures could not be drawn").arg(out);
-    folder.writeFile(QStringLiteral("gsensor.png"), graph);
-    folder.writeFile(QStringLiteral("route.png"), map);
-    facts.files << QStringLiteral("gsensor.png") << QStringLiteral("route.png")
-                << QStringLiteral("SHA256SUMS");
-    folder.writeFile(QStringLiteral("report.html"), evidenceReportHtml(facts));
-    folder.finish();
+    facts.graphFile = folder.claimName(QStringLiteral("gsensor.png"));
+    facts.mapFile = folder.claimName(QStringLiteral("route.png"));
+    facts.sumsFile = folder.claimName(QStringLiteral("SHA256SUMS"));
+    const QString report = folder.claimName(QStringLiteral("report.html"));
+    folder.writeFile(facts.graphFile, graph);
+    folder.writeFile(facts.mapFile, map);
+    facts.files << facts.graphFile << facts.mapFile << facts.sumsFile;
+    folder.writeFile(report, evidenceReportHtml(facts));
+    folder.finish(facts.sumsFile);
     return folder.error();
 }

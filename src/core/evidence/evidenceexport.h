@@ -18,11 +18,18 @@ public:
     virtual QByteArray routePng(const QList<RoutePoint> &route, const RoutePoint *event) const = 0;
 };
 
-// The front or rear recording of the same moment as `path`, from its folder or the card's
-// other folders; empty when there is none.
-QString partnerRecording(const QString &path);
+// The front or rear recording of the same moment as a recording, from its folder or the
+// card's other folders. A file of the partner's name that is no recording of the card (see
+// checkRecordingFile) is not taken: `refused` says why.
+struct PartnerRecording
+{
+    QString path; // empty when there is none
+    QString refused;
+};
+PartnerRecording partnerRecording(const QString &path);
 
-// Writes the evidence of the recording at `path` into the folder `out` (absent or empty):
+// Writes the evidence of the recording at `path` (which must be a recording, see
+// checkRecordingFile) into the folder `out` (absent or empty):
 // the recording and its partner copied and verified, each one's telemetry as CSV and GPX,
 // the G-sensor graph and the route as PNG, report.html and SHA256SUMS. The folder appears
 // only when complete. Returns an error text with the reason, or an empty string.

@@ -1,10 +1,20 @@
 #include "core/evidence/evidencefolder.h"
 
+#include "core/common/partialfolder.h"
+#include "core/common/result.h"
+#include "core/common/textescape.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +34,28 @@ bool writeAll(QIODevice &out, const QByteArray &bytes)
     return true;
 }
 
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool statOf(const QString &path, struct stat *info)
+{
+    return ::stat(QFile::encodeName(path).constData(), info) == 0;
+}
+
+// Opens and locks a folder without following a link; -1 when it is not ours to take.
+int lockFolder(const QString &path, int how)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0 && ::flock(fd, how) == 0)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    return -1;
+}
+
 } // namespace
 
 QByteArray fileSha256(const QString &path)
@@ -35,29 +67,80 @@ QByteArray fileSha256(const QString &path)
     return hash.addData(&file) && file.atEnd() ? hash.result().toHex() : QByteArray();
 }
 
-EvidenceFolder::EvidenceFolder(const QString &target)
-    : m_target(QFileInfo(target).absoluteFilePath())
+void removeStalePartialFolders(const QString &folder)
 {
-    const QFileInfo info(m_target);
-    if (info.exists() &&
-        (!info.isDir() || !QDir(m_target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                  QDir::Hidden | QDir::System))) {
-        fail(QStringLiteral("%1: exists and is not an empty folder").arg(target));
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
         return;
+    QStringList stale;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!isPartialFolderName(entry->d_name))
+            continue;
+        const QString path = QDir(folder).filePath(QFile::decodeName(entry->d_name));
+        struct stat info = {};
+        if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+            info.st_uid != ::geteuid())
+            continue;
+        // A run holds its folder's lock until it ends: a free lock means nobody is writing.
+        if (const int fd = lockFolder(path, LOCK_EX | LOCK_NB); fd >= 0) {
+            stale << path;
+            ::close(fd);
+        }
     }
-    if (!QDir().mkpath(info.absolutePath())) {
-        fail(QStringLiteral("%1: cannot create the folder").arg(info.absolutePath()));
-        return;
-    }
-    // Beside the target, so that the last step is a rename on one file system.
-    m_work = std::make_unique<QTemporaryDir>(
-        QDir(info.absolutePath())
-            .filePath(QStringLiteral(".%1.partial-XXXXXX").arg(info.fileName())));
-    if (!m_work->isValid())
-        fail(QStringLiteral("%1: %2").arg(info.absolutePath(), m_work->errorString()));
+    ::closedir(dir);
+    for (const QString &path : stale)
+        QDir(path).removeRecursively();
 }
 
-EvidenceFolder::~EvidenceFolder() = default;
+EvidenceFolder::EvidenceFolder(const QString &target)
+    : m_target(QDir::cleanPath(QFileInfo(target).absoluteFilePath()))
+{
+    const QFileInfo info(m_target);
+    const QString parent = info.absolutePath();
+    struct stat own = {}, above = {};
+    const bool exists = ::lstat(QFile::encodeName(m_target).constData(), &own) == 0;
+    if (exists &&
+        (!S_ISDIR(own.st_mode) || !QDir(m_target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                          QDir::Hidden | QDir::System))) {
+        failWith(QT_TRID_NOOP("msg.evidence_target_taken"), target);
+        return;
+    }
+    if (!QDir().mkpath(parent)) {
+        failWith(QT_TRID_NOOP("msg.evidence_write_fail"), parent);
+        return;
+    }
+    // An empty mount point cannot be renamed over: the folder is built inside it instead.
+    m_inside = exists && statOf(parent, &above) && above.st_dev != own.st_dev;
+    const QString home = m_inside ? m_target : parent;
+    removeStalePartialFolders(home);
+    // Short, whatever the length of the target's name, and beside it, so that the last step
+    // is a rename on one file system.
+    QByteArray work = QFile::encodeName(
+        QDir(home).filePath(QLatin1String(kPartialFolderPrefix) + QLatin1String("XXXXXX")));
+    if (!::mkdtemp(work.data())) {
+        failWith(QT_TRID_NOOP("msg.evidence_write_fail"), home, systemReason());
+        return;
+    }
+    m_work = QFile::decodeName(work);
+    m_lock = lockFolder(m_work, LOCK_EX | LOCK_NB);
+    if (m_lock < 0)
+        failWith(QT_TRID_NOOP("msg.evidence_write_fail"), m_work, systemReason());
+}
+
+EvidenceFolder::~EvidenceFolder()
+{
+    removeWork();
+}
+
+void EvidenceFolder::removeWork()
+{
+    if (!m_work.isEmpty())
+        QDir(m_work).removeRecursively();
+    m_work.clear();
+    if (m_lock >= 0)
+        ::close(m_lock);
+    m_lock = -1;
+}
 
 bool EvidenceFolder::fail(const QString &message)
 {
@@ -66,9 +149,26 @@ bool EvidenceFolder::fail(const QString &message)
     return false;
 }
 
+bool EvidenceFolder::failWith(const char *key, const QString &subject, const QString &reason)
+{
+    return fail(tvk::Failure{key, subject, reason}.text());
+}
+
+QString EvidenceFolder::claimName(const QString &wanted)
+{
+    const qsizetype dot = wanted.lastIndexOf(u'.');
+    const QString stem = dot > 0 ? wanted.left(dot) : wanted;
+    const QString extension = dot > 0 ? wanted.mid(dot) : QString();
+    QString name = wanted;
+    for (int n = 2; m_names.contains(name.toCaseFolded()); ++n)
+        name = stem + u'-' + QString::number(n) + extension;
+    m_names.insert(name.toCaseFolded());
+    return name;
+}
+
 QString EvidenceFolder::pathOf(const QString &name) const
 {
-    return QDir(m_work->path()).filePath(name);
+    return QDir(m_work).filePath(name);
 }
 
 bool EvidenceFolder::copyVerified(const QString &source, const QString &name)
@@ -106,9 +206,14 @@ bool EvidenceFolder::writeFile(const QString &name, const std::function<bool(QIO
     if (!m_error.isEmpty())
         return false;
     QFile out(pathOf(name));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !write(out) || !out.flush() ||
-        ::fsync(out.handle()) != 0)
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(QStringLiteral("%1: %2").arg(out.fileName(), out.errorString()));
+    if (!write(out) || !out.flush() || ::fsync(out.handle()) != 0) {
+        // A writer that gave up on its own leaves the device without a reason of its own.
+        return out.error() != QFileDevice::NoError
+                   ? fail(QStringLiteral("%1: %2").arg(out.fileName(), out.errorString()))
+                   : failWith(QT_TRID_NOOP("msg.evidence_write_fail"), out.fileName());
+    }
     out.close();
     const QByteArray sum = fileSha256(out.fileName());
     if (sum.isEmpty())
@@ -122,28 +227,40 @@ bool EvidenceFolder::writeFile(const QString &name, const QByteArray &bytes)
     return writeFile(name, [&bytes](QIODevice &out) { return writeAll(out, bytes); });
 }
 
-bool EvidenceFolder::finish()
+bool EvidenceFolder::finish(const QString &sumsName)
 {
     if (!m_error.isEmpty())
         return false;
     QByteArray sums;
     for (const auto &[name, sum] : m_sums)
-        sums += sum + "  " + name.toUtf8() + '\n';
-    QFile file(pathOf(QStringLiteral("SHA256SUMS")));
+        sums += tvk::sha256sumLine(sum, name);
+    QFile file(pathOf(sumsName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, sums) ||
         !file.flush() || ::fsync(file.handle()) != 0)
         return fail(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
     file.close();
-    // The temporary folder was private to us; the finished one is an ordinary folder.
-    QFile::setPermissions(m_work->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                              QFile::ReadGroup | QFile::ExeGroup |
-                                              QFile::ReadOther | QFile::ExeOther);
-    // An empty folder given as the target makes way for the finished one.
-    if (QFileInfo(m_target).isDir() && !QDir().rmdir(m_target))
-        return fail(QStringLiteral("%1: cannot replace the empty folder").arg(m_target));
-    if (!QDir().rename(m_work->path(), m_target))
-        return fail(
-            QStringLiteral("%1: cannot rename %2 into place").arg(m_target, m_work->path()));
-    m_work->setAutoRemove(false);
+    const QByteArray work = QFile::encodeName(m_work);
+    if (m_inside) {
+        // File by file into the mount point, the checksums last: until they are there the
+        // folder does not claim to be complete.
+        for (const auto &[name, sum] : m_sums) {
+            const QByteArray to = QFile::encodeName(QDir(m_target).filePath(name));
+            if (::rename(QFile::encodeName(pathOf(name)).constData(), to.constData()) != 0)
+                return failWith(QT_TRID_NOOP("msg.evidence_write_fail"), m_target, systemReason());
+        }
+        const QByteArray to = QFile::encodeName(QDir(m_target).filePath(sumsName));
+        if (::rename(QFile::encodeName(pathOf(sumsName)).constData(), to.constData()) != 0)
+            return failWith(QT_TRID_NOOP("msg.evidence_write_fail"), m_target, systemReason());
+        removeWork();
+        return true;
+    }
+    // The partial folder was private to us; the finished one is an ordinary folder.
+    ::chmod(work.constData(), 0755);
+    // rename() takes the place of an empty folder in one step.
+    if (::rename(work.constData(), QFile::encodeName(m_target).constData()) != 0)
+        return failWith(QT_TRID_NOOP("msg.evidence_write_fail"), m_target, systemReason());
+    m_work.clear();
+    ::close(m_lock);
+    m_lock = -1;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
+#include "core/common/textescape.h"
 #include "core/settings/TimeZones.h"
 #include "core/settings/cardsettings.h"
 #include "core/trips/trips.h"
@@ -25,10 +26,11 @@ qsizetype peakSample(const QList<TVKGSensor> &samples)
 
 namespace {
 
+// Names are shown with their control characters made visible, as on the terminal.
 QString row(const QString &label, const QString &value)
 {
     return QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n")
-        .arg(label.toHtmlEscaped(), value.toHtmlEscaped());
+        .arg(label.toHtmlEscaped(), tvk::terminalText(value).toHtmlEscaped());
 }
 
 QString thresholds(qint32 x, qint32 y, qint32 z)
@@ -85,7 +87,8 @@ QString eventRows(const EvidenceFacts &f)
 
 QByteArray evidenceReportHtml(const EvidenceFacts &f)
 {
-    const QString title = QStringLiteral("Evidence: %1").arg(f.recording.fileName());
+    const QString title =
+        QStringLiteral("Evidence: %1").arg(tvk::terminalText(f.recording.fileName()));
     QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
                                   "<title>%1</title>\n<style>body{font-family:sans-serif;"
                                   "max-width:60em;margin:2em auto}th{text-align:left;"
@@ -93,8 +96,11 @@ QByteArray evidenceReportHtml(const EvidenceFacts &f)
                                   "<body><h1>%1</h1>\n<table>\n")
                        .arg(title.toHtmlEscaped());
     html += row(QStringLiteral("Recording"), f.recording.fileName());
-    html += row(QStringLiteral("Partner recording"),
-                f.partnerName.isEmpty() ? QStringLiteral("none on the card") : f.partnerName);
+    html +=
+        row(QStringLiteral("Partner recording"),
+            !f.partnerName.isEmpty()     ? f.partnerName
+            : f.partnerRefused.isEmpty() ? QStringLiteral("none on the card")
+                                         : QStringLiteral("none taken: %1").arg(f.partnerRefused));
     html += row(QStringLiteral("Start (camera clock)"),
                 nameTime(f.recording).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     html += eventRows(f);
@@ -107,16 +113,20 @@ QByteArray evidenceReportHtml(const EvidenceFacts &f)
                                : QString())
                     : QStringLiteral("unknown: no valid GPS fix"));
     html += settingsRows(f.settings);
-    html += QStringLiteral("</table>\n<h2>G-sensor</h2><img src=\"gsensor.png\" alt=\"G-sensor "
-                           "graph\">\n<h2>Route</h2><img src=\"route.png\" alt=\"Route\">\n"
-                           "<h2>Files</h2><ul>\n");
+    html += QStringLiteral("</table>\n<h2>G-sensor</h2><img src=\"%1\" alt=\"G-sensor "
+                           "graph\">\n<h2>Route</h2><img src=\"%2\" alt=\"Route\">\n"
+                           "<h2>Files</h2><ul>\n")
+                .arg(tvk::relativeHref(f.graphFile), tvk::relativeHref(f.mapFile));
     for (const QString &file : f.files)
-        html += QStringLiteral("<li><a href=\"%1\">%1</a></li>\n").arg(file.toHtmlEscaped());
+        html += QStringLiteral("<li><a href=\"%1\">%2</a></li>\n")
+                    .arg(tvk::relativeHref(file), tvk::terminalText(file).toHtmlEscaped());
     html += QStringLiteral("</ul>\n");
     for (const QString &name : f.withoutTelemetry)
         html += QStringLiteral("<p>%1 carries no telemetry: no CSV or GPX was made for it.</p>\n")
-                    .arg(name.toHtmlEscaped());
-    html += QStringLiteral("<p>SHA256SUMS holds the SHA-256 of every file; check them with "
-                           "<code>sha256sum -c SHA256SUMS</code>.</p></body></html>\n");
+                    .arg(tvk::terminalText(name).toHtmlEscaped());
+    const QString sums = tvk::terminalText(f.sumsFile).toHtmlEscaped();
+    html += QStringLiteral("<p>%1 holds the SHA-256 of every file; check them with "
+                           "<code>sha256sum -c %1</code>.</p></body></html>\n")
+                .arg(sums);
     return html.toUtf8();
 }

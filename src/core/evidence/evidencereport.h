@@ -15,15 +15,19 @@ qsizetype peakSample(const QList<TVKGSensor> &samples);
 struct EvidenceFacts
 {
     TVKMedia recording;
-    QString partnerName; // empty without a partner
+    QString partnerName;    // empty without a partner
+    QString partnerRefused; // why a file of the partner's name was not taken
     std::optional<TVKGSensor> peak;
     double peakSeconds = 0;          // from the recording's first record
     std::optional<RoutePoint> place; // the fix nearest the peak, or the first one
     std::optional<_FILEDATA> settings;
     std::optional<double> clockOffsetSeconds; // with the card's zone taken off
     bool clockZoneGuessed = false;            // no config.bin: the zone came from the GPS time
-    QStringList files;
+    QStringList files;                        // as named in the folder
     QStringList withoutTelemetry; // recordings that carry none: no CSV or GPX for them
+    QString graphFile = QStringLiteral("gsensor.png");
+    QString mapFile = QStringLiteral("route.png");
+    QString sumsFile = QStringLiteral("SHA256SUMS");
 };
 
 // A short self-contained HTML page: time, place, speed and peak G at the event, the camera

@@ -3,6 +3,7 @@
 #include "core/common/cformat.h"
 #include "core/common/replacefile.h"
 #include "core/common/strings.h"
+#include "core/common/textescape.h"
 #include "core/telemetry/NmeaCoordinate.h"
 
 #include <QLocale>
@@ -81,7 +82,11 @@ void produceDrivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
                              const QStringList &titles,
                              const std::function<void(const QByteArray &)> &write)
 {
-    QByteArray text = titles.join(u',').toUtf8() + '\n';
+    // The titles are the only text; every cell below them is a number, a date or A/V.
+    QByteArrayList titleCells;
+    for (const QString &title : titles)
+        titleCells.append(tvk::csvTextCell(title));
+    QByteArray text = titleCells.join(',') + '\n';
     QStringList cells;
     for (qsizetype row = 0; row < records.size(); ++row) {
         cells.clear();

@@ -1,6 +1,7 @@
 #include "core/route/routeexport.h"
 
 #include "core/common/cformat.h"
+#include "core/common/textescape.h"
 
 #include <QIODevice>
 #include <QXmlStreamWriter>
@@ -107,7 +108,7 @@ bool writeRouteGpx(QIODevice &out, const QList<RouteTrack> &tracks)
     xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("tavik-tool"));
     for (const RouteTrack &track : tracks) {
         xml.writeStartElement(QStringLiteral("trk"));
-        xml.writeTextElement(QStringLiteral("name"), track.name);
+        xml.writeTextElement(QStringLiteral("name"), tvk::xmlText(track.name));
         for (const RouteSegment &segment : track.segments) {
             xml.writeStartElement(QStringLiteral("trkseg"));
             for (const RoutePoint &p : segment.points)
@@ -139,7 +140,7 @@ bool writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks)
     xml.writeEndElement();
     for (const RouteTrack &track : tracks) {
         xml.writeStartElement(kKmlNs, QStringLiteral("Placemark"));
-        xml.writeTextElement(kKmlNs, QStringLiteral("name"), track.name);
+        xml.writeTextElement(kKmlNs, QStringLiteral("name"), tvk::xmlText(track.name));
         // gx:MultiTrack holds nothing but tracks, and a gx:Track needs a time for every point:
         // a track with untimed fixes is a MultiGeometry of tracks and lines.
         const bool timed = std::all_of(

@@ -3,6 +3,7 @@
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
 #include "core/index/indexreads.h"
+#include "core/common/textescape.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/settings/cardsettings.h"
 #include "tool/cardwalk.h"
@@ -55,7 +56,7 @@ void writeText(const ClockReport &report)
     for (const ClockReading &r : report.recordings) {
         toolOut() << (r.offsetSeconds ? tvk::cformat("%+8.1f s  ", *r.offsetSeconds)
                                       : QStringLiteral("  no fix    "))
-                  << r.path << '\n';
+                  << tvk::terminalText(r.path) << '\n';
     }
     if (report.zoneSource == ClockZoneSource::Settings)
         toolOut() << "zone " << zoneText(report.zoneSeconds) << " (config.bin)\n";

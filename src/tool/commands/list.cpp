@@ -2,6 +2,7 @@
 #include "core/catalogue/TVKMediaList.h"
 #include "core/common/strings.h"
 #include "tool/cardwalk.h"
+#include "core/common/textescape.h"
 #include "tool/command.h"
 #include "tool/output/jsonstream.h"
 
@@ -112,7 +113,7 @@ int runList(const QCommandLineParser &line)
         appendPadded(lines, sideWord(m), 5);
         const TVKMediaList::PairSlots pair = TVKMediaList::findPairSlots(pairs, m.mediaName());
         lines += pair.front >= 0 && pair.rear >= 0 ? "  pair  " : "        ";
-        lines += m.path().toUtf8();
+        lines += tvk::terminalText(m.path()).toUtf8();
         lines += '\n';
         if (lines.size() > (1 << 16)) {
             out->write(lines);

@@ -95,6 +95,8 @@ const ToolCommandRegistration registration{{
     formatOptions(),
     {{QStringLiteral("FILE..."), QStringLiteral("The recordings (.avi).")}},
     runTelemetry,
+    {},
+    true,
 }};
 
 } // namespace

@@ -1,5 +1,7 @@
 // tavik-tool timeset OUT [--at "yyyy/MM/dd HH:mm:ss"]: writes the camera's clock file.
 #include "core/card/TimeSetFile.h"
+#include "core/catalogue/nameyears.h"
+#include "core/common/strings.h"
 #include "tool/command.h"
 
 #include <QDateTime>
@@ -29,6 +31,11 @@ int runTimeset(const QCommandLineParser &line)
         if (!pattern.match(at).hasMatch() || !date.isValid() || !time.isValid())
             return toolUsageError(
                 QStringLiteral("--at \"%1\": expected yyyy/MM/dd HH:mm:ss").arg(at));
+        // The camera names its recordings after its clock: a year no name can hold is refused.
+        if (date.year() < kFirstNameYear || date.year() > kLastNameYear)
+            return toolUsageError(
+                QStringLiteral("--at \"%1\": ").arg(at) +
+                tvk::text("msg.year_out_of_range").arg(kFirstNameYear).arg(kLastNameYear));
     }
     if (const auto written = writeTimesetFile(output, date, time); !written)
         return toolFailure(written.failure().text());

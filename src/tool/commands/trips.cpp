@@ -2,6 +2,7 @@
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
 #include "core/index/indexreads.h"
+#include "core/common/textescape.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
 #include "core/trips/triproute.h"
@@ -81,7 +82,7 @@ void writeText(const QList<TripRoute> &routes)
                                   route.km)
                   << t.recordings.size() << " recordings\n";
         for (const TVKMedia &m : t.recordings)
-            toolOut() << "  " << m.path() << '\n';
+            toolOut() << "  " << tvk::terminalText(m.path()) << '\n';
     }
     toolOut() << routes.size() << " trips\n";
 }

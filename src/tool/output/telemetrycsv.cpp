@@ -2,19 +2,12 @@
 // Several recordings share one table, the first column naming the file.
 #include "core/telemetry/telemetrycsv.h"
 
+#include "core/common/textescape.h"
 #include "tool/output/telemetryformats.h"
 
 #include <QIODevice>
 
 namespace {
-
-QByteArray csvField(const QString &text)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
-        bytes = '"' + bytes.replace("\"", "\"\"") + '"';
-    return bytes;
-}
 
 class CsvWriter : public TelemetryWriter
 {
@@ -32,7 +25,7 @@ public:
             m_out->write(kTelemetryCsvTitle);
             m_out->write("\n");
         }
-        writeTelemetryCsvRows(*m_out, t, m_many ? csvField(path) + ',' : QByteArray());
+        writeTelemetryCsvRows(*m_out, t, m_many ? tvk::csvTextCell(path) + ',' : QByteArray());
     }
 
 private:

@@ -1,6 +1,7 @@
 // The telemetry as GPX 1.1: a track per recording, named after the file, with the speed in
 // Garmin's track-point extension. The document begins with the first readable recording, so
 // that nothing at all is written when there is none.
+#include "core/common/textescape.h"
 #include "core/route/routepoints.h"
 #include "tool/output/telemetryformats.h"
 
@@ -33,7 +34,8 @@ public:
         if (!m_begun)
             begin();
         m_xml.writeStartElement(QStringLiteral("trk"));
-        m_xml.writeTextElement(QStringLiteral("name"), QFileInfo(path).completeBaseName());
+        m_xml.writeTextElement(QStringLiteral("name"),
+                               tvk::xmlText(QFileInfo(path).completeBaseName()));
         m_xml.writeStartElement(QStringLiteral("trkseg"));
         for (const RoutePoint &p : routeOf(t))
             trackPoint(p);

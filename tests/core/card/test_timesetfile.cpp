@@ -60,6 +60,31 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
+    // Only a year a recording name can hold: the camera would otherwise name its files after
+    // a time no catalogue accepts.
+    void yearsOfTheNames_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<int>("status");
+        QTest::newRow("first") << "1970/01/01 00:00:00" << 0;
+        QTest::newRow("last") << "2700/12/31 23:59:59" << 0;
+        QTest::newRow("before") << "1969/12/31 23:59:59" << 2;
+        QTest::newRow("after") << "2701/01/01 00:00:00" << 2;
+        QTest::newRow("year one") << "0001/01/01 00:00:00" << 2;
+        QTest::newRow("year 9999") << "9999/12/31 23:59:59" << 2;
+    }
+    void yearsOfTheNames()
+    {
+        QFETCH(QString, at);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const ProcessRun run = runTool({"timeset", dir.filePath("timeset.cfg"), "--at", at});
+        QCOMPARE(run.status, status);
+        QCOMPARE(QFile::exists(dir.filePath("timeset.cfg")), status == 0);
+        if (status != 0)
+            QVERIFY2(run.err.contains("between 1970 and 2700"), run.err.constData());
+    }
+
     void commandLine()
     {
         QTemporaryDir dir;

@@ -107,6 +107,27 @@ private slots:
         QVERIFY2(telemetry.err.contains("not valid UTF-8"), telemetry.err.constData());
     }
 
+    // A folder name that is a terminal command is shown, not obeyed, by every text listing.
+    void terminalSequencesInNames_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("list") << "list";
+        QTest::newRow("trips") << "trips";
+        QTest::newRow("clock") << "clock";
+    }
+    void terminalSequencesInNames()
+    {
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("x\x1b]0;owned\x07\x1b[2J");
+        QVERIFY(QDir().mkpath(folder));
+        touch(folder + "/alwa_20240131_120000_F.avi");
+        const ProcessRun run = runTool({command, dir.path()});
+        QVERIFY2(run.out.contains("x\\x1b]0;owned\\x07\\x1b[2J"), run.out.constData());
+        QVERIFY(!run.out.contains('\x1b') && !run.out.contains('\x07'));
+        QVERIFY(!run.err.contains('\x1b') && !run.err.contains('\x07'));
+    }
+
     void walkIsCancelled()
     {
         const std::atomic<bool> cancel = true;

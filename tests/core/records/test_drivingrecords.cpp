@@ -175,6 +175,16 @@ private slots:
                      "05,08:04:09,-,3723.0045,12701.5000,1234.5,62,98,V,-1.50,+0.00,+1.00,12.4\n"));
     }
 
+    // Titles come from a translation anyone may write: one a spreadsheet would run as a formula
+    // stays text, while the signed numbers below it stay numbers.
+    void exportTitlesStayText()
+    {
+        const QList<QByteArray> lines =
+            drivingRecordCsv({sampleRecord()}, {"=HYPERLINK(1)", "+x", "a,b"}).split('\n');
+        QCOMPARE(lines[0], QByteArray("'=HYPERLINK(1),'+x,\"a,b\""));
+        QVERIFY(lines[1].contains(",-1.50,+0.00,+1.00,"));
+    }
+
     void exportReplacesTheOldFile()
     {
         const QString path = m_dir.filePath("export.csv");

@@ -6,6 +6,7 @@
 #include <QXmlStreamReader>
 
 #include <limits>
+#include <sys/stat.h>
 
 class TestTelemetryTool : public QObject
 {
@@ -203,6 +204,48 @@ private slots:
         QCOMPARE(gpx.status, 1);
         QCOMPARE(gpx.out.count("<trk>"), 2);
         QCOMPARE(gpx.out.count("<?xml"), 1);
+    }
+
+    // Inputs that cannot be read are each said in the words of an input and skipped; the
+    // other files of the run are written in full.
+    void unreadableInputsAreSkipped()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("pipe.avi");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const ProcessRun fromFifo = runTool({"telemetry", fifo, dir.path(), "--csv"});
+        QCOMPARE(fromFifo.status, 1);
+        QCOMPARE(fromFifo.err.count("Not a regular file"), 2);
+        QVERIFY2(!fromFifo.err.contains("left as it is"), fromFifo.err.constData());
+
+        // The raw bytes reach the tool only through a shell.
+        const ProcessRun run = runProgram(
+            "/bin/sh", {"-c", "exec \"$0\" telemetry --csv \"$1\"$(printf '\\351').avi \"$2\"",
+                        qEnvironmentVariable("TAVIK_TOOL"), dir.filePath("caf"), m_path});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("not valid UTF-8"), run.err.constData());
+        QCOMPARE(run.out, runTool({"telemetry", "--csv", m_path}).out);
+    }
+
+    // A path in the first column that a spreadsheet would read as a formula stays text.
+    void formulaPathsStayText()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_path, dir.filePath("=1+2.avi")));
+        QVERIFY(QFile::copy(m_path, dir.filePath("@3.avi")));
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        tool.start(qEnvironmentVariable("TAVIK_TOOL"),
+                   {"telemetry", "--csv", "=1+2.avi", "@3.avi"});
+        QVERIFY(tool.waitForFinished());
+        QCOMPARE(tool.exitCode(), 0);
+        const QByteArray csv = tool.readAllStandardOutput();
+        const QList<QByteArray> rows = csv.trimmed().split('\n');
+        QVERIFY(rows.size() > 2);
+        for (const QByteArray &row : rows.mid(1))
+            QVERIFY2(row.startsWith("'=1+2.avi,") || row.startsWith("'@3.avi,"), row.constData());
+        // Numbers stay numbers, minus signs and all.
+        QVERIFY(csv.contains(",-33.85"));
     }
 
     // Output that cannot be written is a failure, whatever the command and format.
