@@ -1605,5 +1605,29 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>The clip was not written: %1</source>
         <translation>클립을 쓰지 못했습니다: %1</translation>
     </message>
+    <message id="msg.input_not_regular_file">
+        <source>Not a regular file (a folder, a pipe or a device), so it was not read.</source>
+        <translation>일반 파일이 아니어서(폴더, 파이프 또는 장치) 읽지 않았습니다.</translation>
+    </message>
+    <message id="msg.pseudo_file_system">
+        <source>It lies on a system file system (proc, sysfs or their kin), not on a card or a disk.</source>
+        <translation>카드나 디스크가 아니라 시스템 파일 시스템(proc, sysfs 등)에 있습니다.</translation>
+    </message>
+    <message id="msg.not_an_avi_recording">
+        <source>Not a recording: the file does not begin as an AVI recording.</source>
+        <translation>녹화 영상이 아닙니다: 파일이 AVI 녹화 영상으로 시작하지 않습니다.</translation>
+    </message>
+    <message id="msg.evidence_target_taken">
+        <source>It exists and is not an empty folder.</source>
+        <translation>이미 있으며 빈 폴더가 아닙니다.</translation>
+    </message>
+    <message id="msg.evidence_write_fail">
+        <source>The evidence folder could not be written.</source>
+        <translation>증거 폴더를 쓰지 못했습니다.</translation>
+    </message>
+    <message id="msg.year_out_of_range">
+        <source>The year must lie between %1 and %2, the years recording names can hold.</source>
+        <translation>연도는 녹화 파일 이름에 쓸 수 있는 %1에서 %2 사이여야 합니다.</translation>
+    </message>
 </context>
 </TS>

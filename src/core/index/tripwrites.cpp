@@ -1,5 +1,6 @@
 #include "core/index/indexwrites.h"
 #include "core/route/routepoints.h"
+#include "core/trips/triproute.h"
 #include "core/trips/trips.h"
 
 #include <QHash>
@@ -87,7 +88,9 @@ tvk::Result<void> IndexWriter::regroupTrips()
             ids.insert(row.media.path(), row.id);
         }
         const QList<TVKTrip> trips =
-            groupTrips(medias, [&lengths](const TVKMedia &m) { return lengths.value(m.path()); });
+            groupTrips(medias, [&lengths](const TVKMedia &m) -> tvk::Result<qint64> {
+                return lengths.value(m.path());
+            }).trips;
         if (tvk::Result<void> done =
                 db.exec("DELETE FROM trips; UPDATE recordings SET trip = NULL");
             !done)
@@ -105,7 +108,7 @@ tvk::Result<void> IndexWriter::regroupTrips()
             for (const TVKMedia &m : trip.routeRecordings())
                 pieces.append(routes->value(m.path()));
             insert->bind(1, wallClock(trip.start)).bind(2, wallClock(trip.end));
-            if (tvk::Result<void> done = insert->bind(3, routeKilometres(pieces)).run(); !done)
+            if (tvk::Result<void> done = insert->bind(3, plausibleRoute(tripRoutePieces(trip, pieces)).kilometres).run(); !done)
                 return done;
             const qint64 tripId = db.lastInsertId();
             for (const TVKMedia &m : trip.recordings) {
