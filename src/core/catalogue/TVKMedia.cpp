@@ -132,9 +132,9 @@ bool TVKMedia::parseTimeByName(const QString &name, qint64 startPos)
         m_minute = readWindow(name, s + 11, 2);
         m_second = readWindow(name, s + 13, 2);
     }
-    return m_year >= kFirstNameYear && m_year <= kLastNameYear && m_month >= 1 &&
-           m_month <= 12 && m_day >= 1 && m_day <= 31 && m_hour >= 0 && m_hour <= 24 && m_minute >= 0 && m_minute <= 60 &&
-           m_second >= 0 && m_second <= 60;
+    return m_year >= kFirstNameYear && m_year <= kLastNameYear && m_month >= 1 && m_month <= 12 &&
+           m_day >= 1 && m_day <= 31 && m_hour >= 0 && m_hour <= 24 && m_minute >= 0 &&
+           m_minute <= 60 && m_second >= 0 && m_second <= 60;
 }
 
 bool TVKMedia::readDigits(QStringView time)

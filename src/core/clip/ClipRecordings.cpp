@@ -17,7 +17,11 @@ std::optional<Recording> recordingOf(const TVKMedia &media)
                           QTime(media.hour(), media.minute(), media.second()), Qt::UTC);
     if (!start.isValid())
         return std::nullopt;
-    return Recording{media.path(), media.isRearMedia(), start, recordingLengthMs(media.path())};
+    // A file that cannot be read has nothing to show; its length is not guessed.
+    const tvk::Result<qint64> length = recordingLengthMs(media.path());
+    if (!length)
+        return std::nullopt;
+    return Recording{media.path(), media.isRearMedia(), start, *length};
 }
 
 } // namespace

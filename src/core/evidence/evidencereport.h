@@ -24,7 +24,7 @@ struct EvidenceFacts
     std::optional<double> clockOffsetSeconds; // with the card's zone taken off
     bool clockZoneGuessed = false;            // no config.bin: the zone came from the GPS time
     QStringList files;                        // as named in the folder
-    QStringList withoutTelemetry; // recordings that carry none: no CSV or GPX for them
+    QStringList withoutTelemetry;             // recordings that carry none: no CSV or GPX for them
     QString graphFile = QStringLiteral("gsensor.png");
     QString mapFile = QStringLiteral("route.png");
     QString sumsFile = QStringLiteral("SHA256SUMS");

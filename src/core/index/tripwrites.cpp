@@ -108,7 +108,9 @@ tvk::Result<void> IndexWriter::regroupTrips()
             for (const TVKMedia &m : trip.routeRecordings())
                 pieces.append(routes->value(m.path()));
             insert->bind(1, wallClock(trip.start)).bind(2, wallClock(trip.end));
-            if (tvk::Result<void> done = insert->bind(3, plausibleRoute(tripRoutePieces(trip, pieces)).kilometres).run(); !done)
+            if (tvk::Result<void> done =
+                    insert->bind(3, plausibleRoute(tripRoutePieces(trip, pieces)).kilometres).run();
+                !done)
                 return done;
             const qint64 tripId = db.lastInsertId();
             for (const TVKMedia &m : trip.recordings) {

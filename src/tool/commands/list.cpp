@@ -1,8 +1,8 @@
 // tavik-tool list DIR [--json]: the recording catalogue of a folder, in catalogue order.
 #include "core/catalogue/TVKMediaList.h"
 #include "core/common/strings.h"
-#include "tool/cardwalk.h"
 #include "core/common/textescape.h"
+#include "tool/cardwalk.h"
 #include "tool/command.h"
 #include "tool/output/jsonstream.h"
 

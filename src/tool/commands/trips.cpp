@@ -1,8 +1,8 @@
 // tavik-tool trips DIR [--json] [--gpx OUT|--kml OUT]: the drives on a card and their routes.
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
-#include "core/index/indexreads.h"
 #include "core/common/textescape.h"
+#include "core/index/indexreads.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
 #include "core/trips/triproute.h"

@@ -113,7 +113,8 @@ private slots:
             medias.append(
                 TVKMedia("/card/DCIM/alwa_20261017_08" + QString::number(minute) + "00_F.avi"));
         TVKTripListModel model;
-        model.setCatalogue(medias, groupTrips(medias, [](const TVKMedia &) { return 59993; }).trips);
+        model.setCatalogue(medias,
+                           groupTrips(medias, [](const TVKMedia &) { return 59993; }).trips);
         QCOMPARE(model.index(0, 2).data().toString(), "08:30–08:36");
         QCOMPARE(model.index(0, 3).data().toString(), "6 min · 6 files");
     }

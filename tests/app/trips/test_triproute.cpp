@@ -168,12 +168,10 @@ private slots:
         }
         const TVKTrip trip = groupTrips(medias).trips.value(0);
         QWidget window;
-        TVKExportActions actions(&window,
-                                 {[&] { return medias[0].path(); },
-                                  [&] {
-                                      return std::optional<TVKTrip>(trip);
-                                  }},
-                                 std::make_shared<RouteCache>());
+        TVKExportActions actions(
+            &window,
+            {[&] { return medias[0].path(); }, [&] { return std::optional<TVKTrip>(trip); }, {}},
+            std::make_shared<RouteCache>());
         QSignalSpy finished(&actions, &TVKExportActions::routeFinished);
         const QString out = dir.filePath(file);
         actions.startRouteExport(wholeTrip, out);
