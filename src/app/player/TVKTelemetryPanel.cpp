@@ -23,8 +23,10 @@ void TVKTelemetryPanel::setTelemetry(TVKTelemetryPtr telemetry)
     m_fields.graphView->setGraphData(m_telemetry->m_GSensors);
 
     // The whole route once per start, each record with the hemispheres of its own fix.
+    // Held by name: a range over a member of the returned value would outlive it.
+    const PlausibleRoute plausible = plausibleRoute({{{}, 0, routeOf(*m_telemetry)}});
     QList<QPointF> route;
-    for (const RoutePoint &p : plausibleRoute({{{}, 0, routeOf(*m_telemetry)}}).pieces.first())
+    for (const RoutePoint &p : plausible.pieces.value(0))
         route.append(QPointF(p.longitude, p.latitude));
     m_fields.mapWebView->setRoute(route);
 }

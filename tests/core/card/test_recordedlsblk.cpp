@@ -20,9 +20,10 @@ private slots:
         QTest::addColumn<QByteArray>("failureKey"); // empty: read
         QTest::newRow("recorded output") << "json" << QByteArray();
         QTest::newRow("empty file") << "empty" << QByteArray();
-        QTest::newRow("endless device") << "/dev/zero" << QByteArray("msg.not_regular_file");
-        QTest::newRow("pipe without a writer") << "fifo" << QByteArray("msg.not_regular_file");
-        QTest::newRow("folder") << "folder" << QByteArray("msg.not_regular_file");
+        QTest::newRow("endless device") << "/dev/zero" << QByteArray("msg.input_not_regular_file");
+        QTest::newRow("pipe without a writer")
+            << "fifo" << QByteArray("msg.input_not_regular_file");
+        QTest::newRow("folder") << "folder" << QByteArray("msg.input_not_regular_file");
         QTest::newRow("one byte past the limit") << "huge" << QByteArray("msg.lsblk_too_large");
         QTest::newRow("missing") << "missing" << QByteArray("msg.file_read_fail");
     }
