@@ -1199,14 +1199,6 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>%1 h %2 min</source>
         <translation>%1시간 %2분</translation>
     </message>
-    <message id="trips.recordings">
-        <source>%1 files</source>
-        <translation>파일 %1개</translation>
-    </message>
-    <message id="trips.events">
-        <source>%1 events</source>
-        <translation>이벤트 %1개</translation>
-    </message>
     <message id="trips.export">
         <source>Export route or evidence</source>
         <translation>경로 또는 증거 내보내기</translation>
