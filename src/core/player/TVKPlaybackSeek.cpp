@@ -213,7 +213,7 @@ void TVKPlayback::swapPlayer()
 
     m_player1->setMute(true);
     m_player2->setMute(true);
-    later(0.8, [this, paused] {
+    later(0.8, [this] {
         m_moving = false;
         m_seekPending = false;
         m_player1->setPosition(static_cast<float>(m_movingPosition));
