@@ -2,6 +2,8 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 namespace tvk {
 
 namespace {
@@ -22,6 +24,13 @@ bool isXmlChar(char32_t c)
 
 QString terminalText(const QString &text)
 {
+    // Nearly every name is printable ASCII without a backslash: handed back as it is, since a
+    // listing of a whole card goes through here once a recording.
+    const bool plain = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() < 0x7f && c != u'\\';
+    });
+    if (plain)
+        return text;
     QString safe;
     safe.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
