@@ -153,8 +153,8 @@ void RecordingReader::decodeSound(const AVPacket *packet)
 
 const AVFrame *RecordingReader::pictureAt(qint64 sourceMs)
 {
-    const qint64 wanted = av_rescale_q_rnd(sourceMs, AVRational{1, 1000}, av_inv_q(m_frameRate),
-                                           AV_ROUND_NEAR_INF);
+    const qint64 wanted =
+        av_rescale_q_rnd(sourceMs, AVRational{1, 1000}, av_inv_q(m_frameRate), AV_ROUND_NEAR_INF);
     while (m_pictureIndex < wanted) {
         // A decoder working on several frames at once hands them out later.
         if (avcodec_receive_frame(m_video.get(), m_decoded.get()) >= 0) {
