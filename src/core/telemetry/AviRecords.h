@@ -78,3 +78,16 @@ static_assert(offsetof(_AVI_GSENSOR_DATA_T, zAxis) == 16);
 static_assert(offsetof(_AVI_GSENSOR_DATA_T, nTemprature) == 20);
 
 bool operator==(const _AVI_GPS_DATA_T &a, const _AVI_GPS_DATA_T &b);
+
+// Whether four bytes can be a RIFF chunk code (letters, digits, spaces): a cut or damaged
+// file is walked chunk by chunk, and anything else ends the walk.
+inline bool isChunkCode(const char *code)
+{
+    for (int i = 0; i < 4; ++i) {
+        const char c = code[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+              c == ' '))
+            return false;
+    }
+    return true;
+}

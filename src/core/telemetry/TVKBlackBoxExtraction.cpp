@@ -1,5 +1,6 @@
 // The walks over a recording's chunks (TVKBlackBoxData::extract): through the index when the
 // recording has a whole one, else chunk by chunk through the movi list.
+#include "core/telemetry/AviRecords.h"
 #include "core/telemetry/TVKBlackBoxData.h"
 #include "core/telemetry/TVKTelemetryBuilder.h"
 #include "core/telemetry/TelemetryChunks.h"
@@ -24,17 +25,6 @@ static_assert(kRecordBase == kChunkBase + 8);
 quint32 le32(const char *p)
 {
     return qFromLittleEndian<quint32>(p);
-}
-
-bool isChunkCode(const char *code)
-{
-    for (int i = 0; i < 4; ++i) {
-        const char c = code[i];
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-              c == ' '))
-            return false;
-    }
-    return true;
 }
 
 void walkIndex(PositionedReader &reader, TelemetryChunks &chunks, qint64 indexStart, qint64 riffEnd,

@@ -1,5 +1,7 @@
 #include "core/telemetry/recordinglength.h"
 
+#include "core/telemetry/AviRecords.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -40,17 +42,6 @@ bool hasCode(const char (&field)[4], const char *code)
 quint32 le32At(const char *bytes)
 {
     return qFromLittleEndian<quint32>(bytes);
-}
-
-bool isChunkCode(const char *code)
-{
-    for (int i = 0; i < 4; ++i) {
-        const char c = code[i];
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-              c == ' '))
-            return false;
-    }
-    return true;
 }
 
 // Reads the 8 (or 12, for a list) bytes of a chunk's head at `pos`.
