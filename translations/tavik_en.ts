@@ -1667,5 +1667,29 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <translation>Pass %1</translation>
     </message>
     <!-- card index: end -->
+    <!-- errors and exports: begin -->
+    <!-- errors and exports: end -->
+    <!-- -->
+    <!-- recordings and telemetry: begin -->
+    <!-- recordings and telemetry: end -->
+    <!-- -->
+    <!-- settings pages: begin -->
+    <!-- settings pages: end -->
+    <!-- -->
+    <!-- playback: begin -->
+    <!-- playback: end -->
+    <!-- -->
+    <!-- charts and tests: begin -->
+    <!-- charts and tests: end -->
+    <!-- -->
+    <!-- index window: begin -->
+    <!-- index window: end -->
+    <!-- -->
+    <!-- clip marks: begin -->
+    <!-- clip marks: end -->
+    <!-- -->
+    <!-- world ready: begin -->
+    <!-- world ready: end -->
+    <!-- -->
 </context>
 </TS>

@@ -1621,5 +1621,29 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>The year must lie between %1 and %2, the years recording names can hold.</source>
         <translation>연도는 녹화 파일 이름에 쓸 수 있는 %1에서 %2 사이여야 합니다.</translation>
     </message>
+    <!-- errors and exports: begin -->
+    <!-- errors and exports: end -->
+    <!-- -->
+    <!-- recordings and telemetry: begin -->
+    <!-- recordings and telemetry: end -->
+    <!-- -->
+    <!-- settings pages: begin -->
+    <!-- settings pages: end -->
+    <!-- -->
+    <!-- playback: begin -->
+    <!-- playback: end -->
+    <!-- -->
+    <!-- charts and tests: begin -->
+    <!-- charts and tests: end -->
+    <!-- -->
+    <!-- index window: begin -->
+    <!-- index window: end -->
+    <!-- -->
+    <!-- clip marks: begin -->
+    <!-- clip marks: end -->
+    <!-- -->
+    <!-- world ready: begin -->
+    <!-- world ready: end -->
+    <!-- -->
 </context>
 </TS>
