@@ -38,7 +38,7 @@ inline QString writeDayCard(const QString &root, int recordings = kRecordings)
             return error;
         at = at.addSecs(60);
     }
-    _FILEDATA settings = factoryDefaultRecord();
+    SettingsRecord settings = factoryDefaultRecord();
     settings.time_gmt = 28;
     applySaveStep(settings);
     const tvk::Result<void> written = writeRecord(settings, root + QStringLiteral("/config.bin"));

@@ -25,10 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     EvidenceFacts facts;
     // A first byte with its low bit set: config.bin's record comes first.
-    if (!bytes.isEmpty() && (bytes[0] & 1) && bytes.size() > _FILEDATA::kSize) {
-        if (tvk::Result<_FILEDATA> settings = _FILEDATA::decode(bytes.mid(1, _FILEDATA::kSize)))
+    if (!bytes.isEmpty() && (bytes[0] & 1) && bytes.size() > SettingsRecord::kSize) {
+        if (tvk::Result<SettingsRecord> settings =
+                SettingsRecord::decode(bytes.mid(1, SettingsRecord::kSize)))
             facts.settings = *settings;
-        bytes = bytes.mid(1 + _FILEDATA::kSize);
+        bytes = bytes.mid(1 + SettingsRecord::kSize);
     }
     // Then the numbers of the moment, when there are enough bytes for them.
     if (bytes.size() >= 4 * int(sizeof(double))) {

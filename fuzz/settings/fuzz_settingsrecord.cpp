@@ -11,13 +11,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const tvk::Result<_FILEDATA> decodedRecord = _FILEDATA::decode(bytes);
+    const tvk::Result<SettingsRecord> decodedRecord = SettingsRecord::decode(bytes);
     const bool decoded = decodedRecord.ok();
-    const _FILEDATA record = decoded ? *decodedRecord : _FILEDATA{};
-    if (decoded != (bytes.size() >= _FILEDATA::kSize))
+    const SettingsRecord record = decoded ? *decodedRecord : SettingsRecord{};
+    if (decoded != (bytes.size() >= SettingsRecord::kSize))
         std::abort();
     if (decoded) {
-        if (record.encode() != bytes.left(_FILEDATA::kSize))
+        if (record.encode() != bytes.left(SettingsRecord::kSize))
             std::abort();
         for (const FileDataField &field : fileDataFields()) {
             if (!fileDataFieldValue(record, field.name).isValid())
@@ -28,10 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)computeChecksum(record);
     }
 
-    const QString edit = QString::fromUtf8(bytes.mid(decoded ? _FILEDATA::kSize : 0));
+    const QString edit = QString::fromUtf8(bytes.mid(decoded ? SettingsRecord::kSize : 0));
     const qsizetype equals = edit.indexOf(u'=');
     if (equals > 0) {
-        _FILEDATA changed = record;
+        SettingsRecord changed = record;
         if (!setSettingValue(changed, edit.left(equals), edit.mid(equals + 1))) {
             if (changed.encode() != record.encode())
                 std::abort(); // a refused value must leave the record alone

@@ -178,8 +178,8 @@ bool TVKSettingController::loadSettingFile()
     if (path.isEmpty() || !QFileInfo::exists(path))
         return false;
     showLoading(QStringLiteral("Loading..."));
-    auto *watcher = new QFutureWatcher<_FILEDATA>(this);
-    connect(watcher, &QFutureWatcher<_FILEDATA>::finished, this, [this, watcher] {
+    auto *watcher = new QFutureWatcher<SettingsRecord>(this);
+    connect(watcher, &QFutureWatcher<SettingsRecord>::finished, this, [this, watcher] {
         m_FileData = watcher->result();
         watcher->deleteLater();
         hideLoading();

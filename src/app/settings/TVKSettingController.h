@@ -52,7 +52,7 @@ public:
     // *problem, or shown to the user when no problem text is asked for.
     bool openSettingFile(const QString &path, QString *problem = nullptr);
 
-    _FILEDATA *filedata() { return &m_FileData; }
+    SettingsRecord *filedata() { return &m_FileData; }
     const QString &settingFilePath() const { return m_card.settingFilePath; }
     qint64 lastSelectedTabIndex() const { return m_lastSelectedTabIndex; }
     QWidget *targetController() const { return m_targetController; }
@@ -103,7 +103,7 @@ private:
     VolumeSource *m_volumes;
     VolumeLabeller *m_labeller;
     TVKSettingEnvironment m_environment;
-    _FILEDATA m_FileData{};
+    SettingsRecord m_FileData{};
     SettingsCardSelection m_card;
     bool m_openedByUser = false;
     QString m_strVersion;

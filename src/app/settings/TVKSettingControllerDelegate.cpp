@@ -4,7 +4,7 @@
 #include "app/settings/TVKSettingController.h"
 #include "core/common/strings.h"
 
-void TVKSettingPage::setFileData(_FILEDATA *fileData)
+void TVKSettingPage::setFileData(SettingsRecord *fileData)
 {
     m_fileData = fileData;
     if (m_fileData)

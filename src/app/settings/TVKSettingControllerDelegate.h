@@ -17,7 +17,7 @@ class TVKSettingControllerDelegate
 public:
     virtual ~TVKSettingControllerDelegate() = default;
     // Keeps the address of the window's record (never a copy) and shows its values at once.
-    virtual void setFileData(_FILEDATA *fileData) = 0;
+    virtual void setFileData(SettingsRecord *fileData) = 0;
     // The message to show when the page's input cannot be stored. Changes nothing.
     virtual std::optional<QString> validateUserInput() = 0;
     // Stores the controls into the record; false when the page refused and has warned itself.
@@ -34,7 +34,7 @@ class TVKSettingPage : public QWidget, public TVKSettingControllerDelegate
 public:
     using QWidget::QWidget;
 
-    void setFileData(_FILEDATA *fileData) override;
+    void setFileData(SettingsRecord *fileData) override;
     std::optional<QString> validateUserInput() override { return std::nullopt; }
     void setMainController(TVKSettingController *controller) override;
     TVKSettingController *mainController() const;
@@ -42,10 +42,10 @@ public:
 protected:
     // Shows the record's values; nothing while there is no record.
     virtual void displayFileData() = 0;
-    _FILEDATA *fileData() const { return m_fileData; }
+    SettingsRecord *fileData() const { return m_fileData; }
 
 private:
-    _FILEDATA *m_fileData = nullptr;
+    SettingsRecord *m_fileData = nullptr;
     QPointer<QWidget> m_mainController;
 };
 

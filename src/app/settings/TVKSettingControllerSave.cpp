@@ -100,10 +100,10 @@ bool TVKSettingController::openSettingFile(const QString &chosen, QString *reaso
                                        : given.absoluteFilePath();
     const QFileInfo info(path);
     QString problem;
-    _FILEDATA record = m_FileData;
+    SettingsRecord record = m_FileData;
     if (!info.isFile()) {
         problem = tvk::text("setting.open_missing");
-    } else if (info.size() != _FILEDATA::kSize) {
+    } else if (info.size() != SettingsRecord::kSize) {
         problem = tvk::textFmt("setting.open_wrong_size_fmt", info.size());
     } else if (auto read = readRecord(path)) {
         record = *read;

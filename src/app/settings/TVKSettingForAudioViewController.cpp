@@ -58,7 +58,7 @@ void TVKSettingForAudioViewController::malaysiaRadioSelected()
 
 void TVKSettingForAudioViewController::displayFileData()
 {
-    const _FILEDATA &d = *fileData();
+    const SettingsRecord &d = *fileData();
     ui->micSeg->setSelectedSegment(d.aud_input_vol);
     ui->useEveryHourNoticeChk->setChecked(d.alarm_ontime_flag != 0);
     ui->speakerSeg->setSelectedSegment(d.aud_output_vol);
@@ -73,7 +73,7 @@ bool TVKSettingForAudioViewController::populate()
 {
     if (!fileData())
         return true;
-    _FILEDATA &d = *fileData();
+    SettingsRecord &d = *fileData();
     storeSegment(ui->micSeg, d.aud_input_vol);
     d.alarm_ontime_flag = ui->useEveryHourNoticeChk->isChecked() ? 1 : 0;
     storeSegment(ui->speakerSeg, d.aud_output_vol);

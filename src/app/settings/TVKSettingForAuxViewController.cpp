@@ -87,7 +87,7 @@ void TVKSettingForAuxViewController::sliderMoved(int value)
 
 void TVKSettingForAuxViewController::displayFileData()
 {
-    const _FILEDATA &d = *fileData();
+    const SettingsRecord &d = *fileData();
     showShares(int(d.sd_mem_always_ratio), int(d.sd_mem_motion_ratio));
     {
         const QSignalBlocker quiet(ui->memeryRatioSlider);
@@ -125,7 +125,7 @@ bool TVKSettingForAuxViewController::populate()
 {
     if (!fileData() || validateUserInput())
         return false;
-    _FILEDATA &d = *fileData();
+    SettingsRecord &d = *fileData();
     const int v = ui->memeryRatioSlider->value();
     d.sd_mem_always_ratio = quint32(10 * v);
     d.sd_mem_motion_ratio = quint32(100 - 10 * v);

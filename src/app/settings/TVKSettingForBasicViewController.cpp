@@ -215,7 +215,7 @@ void TVKSettingForBasicViewController::powerVoltageSelected(int item)
 
 void TVKSettingForBasicViewController::displayFileData()
 {
-    _FILEDATA &d = *fileData();
+    SettingsRecord &d = *fileData();
     ui->osdOptionSeg->setSelectedSegment(d.disp_segment_mode);
     ui->alwaysModeTimeoutSeg->setSelectedSegment(
         findAlwaysModeTimeoutIndexByValue(d.always_mode_timeout));
@@ -274,7 +274,7 @@ bool TVKSettingForBasicViewController::populate()
 {
     if (!fileData() || validateUserInput())
         return true;
-    _FILEDATA &d = *fileData();
+    SettingsRecord &d = *fileData();
     storeSegment(ui->osdOptionSeg, d.disp_segment_mode);
     if (const int s = ui->alwaysModeTimeoutSeg->selectedSegment(); s >= 0)
         d.always_mode_timeout = kTimeouts[s];

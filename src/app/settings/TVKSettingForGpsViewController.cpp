@@ -28,7 +28,7 @@ TVKSettingForGpsViewController::~TVKSettingForGpsViewController() = default;
 
 void TVKSettingForGpsViewController::displayFileData()
 {
-    const _FILEDATA &d = *fileData();
+    const SettingsRecord &d = *fileData();
     ui->drivingDaySeg->setSelectedSegment(d.nodriving_day);
     ui->speedDisplayUnitSeg->setSelectedSegment(d.speed_disp_unit);
     ui->osdSpeedDisplaySeg->setSelectedSegment(d.osd_speed_flag);
@@ -45,7 +45,7 @@ bool TVKSettingForGpsViewController::populate()
 {
     if (!fileData())
         return true;
-    _FILEDATA &d = *fileData();
+    SettingsRecord &d = *fileData();
     storeSegment(ui->drivingDaySeg, d.nodriving_day);
     storeSegment(ui->speedDisplayUnitSeg, d.speed_disp_unit);
     storeSelection(ui->osdSpeedDisplaySeg->selectedSegment(), d.osd_speed_flag);

@@ -71,7 +71,7 @@ void TVKSettingForMotionViewController::updateRearMotionBlock()
 
 void TVKSettingForMotionViewController::displayFileData()
 {
-    const _FILEDATA &d = *fileData();
+    const SettingsRecord &d = *fileData();
     ui->frontSensitivitySeg->setSelectedSegment(d.motion720pCValue);
     ui->rearSensitivitySeg->setSelectedSegment(d.motion1080pCValue);
     showMask(zoneBoxes(QStringLiteral("front")), d.motionBlock);
@@ -84,7 +84,7 @@ bool TVKSettingForMotionViewController::populate()
 {
     if (!fileData())
         return true;
-    _FILEDATA &d = *fileData();
+    SettingsRecord &d = *fileData();
     storeSegment(ui->frontSensitivitySeg, d.motion720pCValue);
     storeSegment(ui->rearSensitivitySeg, d.motion1080pCValue);
     d.motionBlock = maskOf(zoneBoxes(QStringLiteral("front")));

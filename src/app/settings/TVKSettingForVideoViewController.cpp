@@ -39,7 +39,7 @@ TVKSettingForVideoViewController::~TVKSettingForVideoViewController() = default;
 
 void TVKSettingForVideoViewController::displayFileData()
 {
-    const _FILEDATA &d = *fileData();
+    const SettingsRecord &d = *fileData();
     ui->videoEncodingBitrate->setSelectedSegment(d.vid_enc_bitrate);
     ui->videoBrightness->setSelectedSegment(d.vid_brightness);
     ui->videoEncodingBitrateRear->setSelectedSegment(d.vid_enc_bitrate_R);
@@ -57,7 +57,7 @@ bool TVKSettingForVideoViewController::populate()
 {
     if (!fileData() || validateUserInput())
         return true;
-    _FILEDATA &d = *fileData();
+    SettingsRecord &d = *fileData();
     storeSegment(ui->videoEncodingBitrate, d.vid_enc_bitrate);
     storeSegment(ui->videoBrightness, d.vid_brightness);
     storeSegment(ui->videoEncodingBitrateRear, d.vid_enc_bitrate_R);

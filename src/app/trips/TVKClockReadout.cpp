@@ -27,7 +27,7 @@ ClockReport readCardReport(const QString &folder, const QList<TVKMedia> &medias)
             return ClockReading{m.path(), rawClockOffset(m, *readRecordingTelemetry(m.path()))};
         });
     std::optional<int> zone;
-    if (const std::optional<_FILEDATA> settings = cardSettingsAbove(folder))
+    if (const std::optional<SettingsRecord> settings = cardSettingsAbove(folder))
         zone = cardZoneSeconds(*settings);
     return clockReport(raw, zone);
 }

@@ -64,7 +64,7 @@ void TVKTripPanel::catalogueChanged()
     m_list->catalogueChanged();
     m_layer->clear();
     m_clock->catalogueChanged(m_mediaList->directoryPath(), m_mediaList->medias());
-    const std::optional<_FILEDATA> settings = cardSettingsAbove(m_mediaList->directoryPath());
+    const std::optional<SettingsRecord> settings = cardSettingsAbove(m_mediaList->directoryPath());
     m_ui.graphView->setThresholdLines(settings ? drivingThresholdLines(*settings)
                                                : QList<GSensorThresholdLine>());
 }

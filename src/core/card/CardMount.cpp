@@ -98,7 +98,7 @@ bool holdsRecordings(const QString &root)
 bool holdsSettingsFile(const QString &root)
 {
     const QFileInfo file(QDir(root).filePath(QLatin1String(kSettingFileName)));
-    return file.isFile() && file.size() == _FILEDATA::kSize;
+    return file.isFile() && file.size() == SettingsRecord::kSize;
 }
 
 } // namespace

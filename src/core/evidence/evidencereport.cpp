@@ -38,11 +38,11 @@ QString thresholds(qint32 x, qint32 y, qint32 z)
     return tvk::cformat("X %.2f g, Y %.2f g, Z %.2f g", x / 100.0, y / 100.0, z / 100.0);
 }
 
-QString settingsRows(const std::optional<_FILEDATA> &settings)
+QString settingsRows(const std::optional<SettingsRecord> &settings)
 {
     if (!settings)
         return row(QStringLiteral("Camera settings"), QStringLiteral("no config.bin on the card"));
-    const _FILEDATA &s = *settings;
+    const SettingsRecord &s = *settings;
     const std::optional<int> zone = cardZoneSeconds(s);
     QString zoneValue = zone ? QStringLiteral("UTC%1").arg(zoneText(*zone))
                              : QStringLiteral("not set (time_gmt %1)").arg(s.time_gmt);

@@ -20,7 +20,7 @@ struct EvidenceFacts
     std::optional<TVKGSensor> peak;
     double peakSeconds = 0;          // from the recording's first record
     std::optional<RoutePoint> place; // the fix nearest the peak, or the first one
-    std::optional<_FILEDATA> settings;
+    std::optional<SettingsRecord> settings;
     std::optional<double> clockOffsetSeconds; // with the card's zone taken off
     bool clockZoneGuessed = false;            // no config.bin: the zone came from the GPS time
     QStringList files;                        // as named in the folder

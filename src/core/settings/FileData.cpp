@@ -1,7 +1,5 @@
 #include "core/settings/FileData.h"
 
-#include "core/settings/FileDataFields.h"
-
 #include <QtEndian>
 
 #include <type_traits>
@@ -38,29 +36,29 @@ template <class T> void store(uchar *image, std::size_t offset, const T &field)
 
 } // namespace
 
-tvk::Result<_FILEDATA> _FILEDATA::decode(const QByteArray &bytes)
+tvk::Result<SettingsRecord> SettingsRecord::decode(const QByteArray &bytes)
 {
     if (bytes.size() < kSize)
         return sizeFailure(bytes.size());
     const auto *image = reinterpret_cast<const uchar *>(bytes.constData());
-    _FILEDATA decoded{};
-    visitFileDataFields(decoded, [image](const char *, auto &field, std::size_t offset) {
+    SettingsRecord decoded{};
+    visitSettingsFields(decoded, [image](const char *, auto &field, std::size_t offset) {
         load(image, offset, field);
     });
     return decoded;
 }
 
-tvk::Failure _FILEDATA::sizeFailure(qint64 size)
+tvk::Failure SettingsRecord::sizeFailure(qint64 size)
 {
     return tvk::Failure{
         QT_TRID_NOOP("msg.settings_size"), {}, {}, {QString::number(size), QString::number(kSize)}};
 }
 
-QByteArray _FILEDATA::encode() const
+QByteArray SettingsRecord::encode() const
 {
     QByteArray bytes(kSize, '\0');
     auto *image = reinterpret_cast<uchar *>(bytes.data());
-    visitFileDataFields(*this, [image](const char *, const auto &field, std::size_t offset) {
+    visitSettingsFields(*this, [image](const char *, const auto &field, std::size_t offset) {
         store(image, offset, field);
     });
     return bytes;

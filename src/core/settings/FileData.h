@@ -8,11 +8,12 @@
 #include <cstddef>
 
 // The camera's settings record, the 428 bytes of `config.bin`. Field names are the camera's
-// own; many of them no longer say what they hold (sd_mem_always_reserved is the cut-off
-// voltage, Brightness1 the voice language). The struct mirrors the byte image field for field
+// own; many of them no longer say what they hold, and the accessors after the fields name
+// those the rest of the code uses (sd_mem_always_reserved is the cut-off voltage, Brightness1
+// the voice language). The struct mirrors the byte image field for field
 // so that offsetof() can prove the layout, but it is never copied as raw memory: decode() and
 // encode() go through little-endian conversions field by field.
-struct _FILEDATA
+struct SettingsRecord
 {
     quint16 cfg_ver;
     quint16 checksum;
@@ -113,114 +114,133 @@ struct _FILEDATA
     quint32 dummy00[4];
     quint32 debug_mode;
 
+    // The fields whose camera names no longer say what they hold.
+    quint32 &cutOffMillivolts() { return sd_mem_always_reserved; }
+    quint32 cutOffMillivolts() const { return sd_mem_always_reserved; }
+    quint32 &externalPower() { return sd_mem_event_reserved; }
+    quint32 externalPower() const { return sd_mem_event_reserved; }
+    quint32 &parkingRecordingHours() { return sd_mem_motion_reserved; }
+    quint32 parkingRecordingHours() const { return sd_mem_motion_reserved; }
+    quint32 &voiceLanguage() { return Brightness1; }
+    quint32 voiceLanguage() const { return Brightness1; }
+
     static constexpr qsizetype kSize = 428;
 
     // The record of a byte image; fails ("msg.settings_size") when fewer than kSize bytes are
     // given.
-    static tvk::Result<_FILEDATA> decode(const QByteArray &bytes);
+    static tvk::Result<SettingsRecord> decode(const QByteArray &bytes);
     // A file of `size` bytes is no settings file.
     static tvk::Failure sizeFailure(qint64 size);
     QByteArray encode() const;
 };
 
-#define TVK_FILEDATA_AT(field, offset) static_assert(offsetof(_FILEDATA, field) == (offset))
-static_assert(sizeof(_FILEDATA) == _FILEDATA::kSize);
-TVK_FILEDATA_AT(cfg_ver, 0);
-TVK_FILEDATA_AT(checksum, 2);
-TVK_FILEDATA_AT(disp_segment_mode, 4);
-TVK_FILEDATA_AT(sd_mem_always_ratio, 8);
-TVK_FILEDATA_AT(sd_mem_event_ratio, 12);
-TVK_FILEDATA_AT(sd_mem_motion_ratio, 16);
-TVK_FILEDATA_AT(sd_mem_always_reserved, 20);
-TVK_FILEDATA_AT(sd_mem_event_reserved, 24);
-TVK_FILEDATA_AT(sd_mem_motion_reserved, 28);
-TVK_FILEDATA_AT(aud_enable, 32);
-TVK_FILEDATA_AT(aud_codec_type, 36);
-TVK_FILEDATA_AT(aud_sampling_freq, 40);
-TVK_FILEDATA_AT(aud_bitrate, 44);
-TVK_FILEDATA_AT(aud_input_vol, 48);
-TVK_FILEDATA_AT(aud_output_vol, 52);
-TVK_FILEDATA_AT(vid_enc_res, 56);
-TVK_FILEDATA_AT(vid_enc_bitrate, 60);
-TVK_FILEDATA_AT(vid_framerate, 64);
-TVK_FILEDATA_AT(vid_brightness, 68);
-TVK_FILEDATA_AT(vid_contrast, 72);
-TVK_FILEDATA_AT(vid_saturation, 76);
-TVK_FILEDATA_AT(vid_sharpness, 80);
-TVK_FILEDATA_AT(vid_hue, 84);
-TVK_FILEDATA_AT(gsen_x_threshold, 88);
-TVK_FILEDATA_AT(gsen_y_threshold, 92);
-TVK_FILEDATA_AT(gsen_z_threshold, 96);
-TVK_FILEDATA_AT(always_mode_timeout, 100);
-TVK_FILEDATA_AT(parkmode_x_threshold, 104);
-TVK_FILEDATA_AT(parkmode_y_threshold, 108);
-TVK_FILEDATA_AT(parkmode_z_threshold, 112);
-TVK_FILEDATA_AT(motion1080pCValue, 116);
-TVK_FILEDATA_AT(motion720pCValue, 120);
-TVK_FILEDATA_AT(motionBlock, 124);
-TVK_FILEDATA_AT(high_temp_threshold, 128);
-TVK_FILEDATA_AT(high_temp_duration, 132);
-TVK_FILEDATA_AT(safe_temp_threshold, 136);
-TVK_FILEDATA_AT(safe_temp_duration, 140);
-TVK_FILEDATA_AT(composite_mode, 144);
-TVK_FILEDATA_AT(osd_option, 148);
-TVK_FILEDATA_AT(osd_speed_flag, 152);
-TVK_FILEDATA_AT(osd_plate_flag, 156);
-TVK_FILEDATA_AT(plate_number, 160);
-TVK_FILEDATA_AT(speed_disp_unit, 164);
-TVK_FILEDATA_AT(time_gmt, 168);
-TVK_FILEDATA_AT(summer_time, 172);
-TVK_FILEDATA_AT(nodriving_day, 176);
-TVK_FILEDATA_AT(auto_drive_in_mode_on, 180);
-TVK_FILEDATA_AT(auto_park_in_mode_on, 184);
-TVK_FILEDATA_AT(motion_detect_mode_on, 188);
-TVK_FILEDATA_AT(event_only_mode_on, 192);
-TVK_FILEDATA_AT(g_sensor_enable, 196);
-TVK_FILEDATA_AT(audio_mux_enable, 200);
-TVK_FILEDATA_AT(safe_temp_mode_on, 204);
-TVK_FILEDATA_AT(alarm_ontime_flag, 208);
-TVK_FILEDATA_AT(voiceEnable, 212);
-TVK_FILEDATA_AT(drivingSecurity, 216);
-TVK_FILEDATA_AT(parkingSecurity, 220);
-TVK_FILEDATA_AT(SaveDuration, 224);
-TVK_FILEDATA_AT(MemConfig, 228);
-TVK_FILEDATA_AT(BrightnessFixed, 232);
-TVK_FILEDATA_AT(DayTime, 236);
-TVK_FILEDATA_AT(NightTime, 240);
-TVK_FILEDATA_AT(Brightness1, 244);
-TVK_FILEDATA_AT(ledoff, 248);
-TVK_FILEDATA_AT(Gamma, 252);
-TVK_FILEDATA_AT(szPlateNumber, 256);
-TVK_FILEDATA_AT(vid_enc_bitrate_R, 264);
-TVK_FILEDATA_AT(vid_brightness_R, 268);
-TVK_FILEDATA_AT(vid_sharpness_R, 272);
-TVK_FILEDATA_AT(lcd_autopoweroff, 276);
-TVK_FILEDATA_AT(lcd_brightness, 280);
-TVK_FILEDATA_AT(lcd_screensaver, 284);
-TVK_FILEDATA_AT(parking_rear_off, 288);
-TVK_FILEDATA_AT(sd2_mem_always_ratio, 292);
-TVK_FILEDATA_AT(sd2_mem_event_ratio, 296);
-TVK_FILEDATA_AT(sd2_mem_motion_ratio, 300);
-TVK_FILEDATA_AT(flip_video, 304);
-TVK_FILEDATA_AT(parking_alarm, 308);
-TVK_FILEDATA_AT(rear_fps, 312);
-TVK_FILEDATA_AT(motion_zone, 316);
-TVK_FILEDATA_AT(motionBlock_Rear, 320);
-TVK_FILEDATA_AT(ledoff_rear, 324);
-TVK_FILEDATA_AT(always_mode_recording_time, 328);
-TVK_FILEDATA_AT(pip_position, 332);
-TVK_FILEDATA_AT(always_motion, 336);
-TVK_FILEDATA_AT(lcd_brightness_night, 340);
-TVK_FILEDATA_AT(size_rear, 344);
-TVK_FILEDATA_AT(front_cpl_use, 348);
-TVK_FILEDATA_AT(rear_cpl_use, 352);
-TVK_FILEDATA_AT(wifi_ssid, 356);
-TVK_FILEDATA_AT(wifi_password, 372);
-TVK_FILEDATA_AT(CableVoltCorr, 388);
-TVK_FILEDATA_AT(autoFormatAlarm, 392);
-TVK_FILEDATA_AT(wifi_channel, 396);
-TVK_FILEDATA_AT(flip_front_video, 400);
-TVK_FILEDATA_AT(external_rear_camera, 404);
-TVK_FILEDATA_AT(dummy00, 408);
-TVK_FILEDATA_AT(debug_mode, 424);
-#undef TVK_FILEDATA_AT
+static_assert(sizeof(SettingsRecord) == SettingsRecord::kSize);
+
+// Calls v(name, field, offset) for every field of the record, in record order. The one list of
+// field names and offsets in the code: the byte image, the command line and the value checks
+// all walk it, and each offset is proven against the struct.
+template <class Record, class Visitor> void visitSettingsFields(Record &r, Visitor &&v)
+{
+#define TVK_FIELD(x, at)                                                                           \
+    static_assert(offsetof(SettingsRecord, x) == (at));                                            \
+    v(#x, r.x, std::size_t{at})
+    TVK_FIELD(cfg_ver, 0);
+    TVK_FIELD(checksum, 2);
+    TVK_FIELD(disp_segment_mode, 4);
+    TVK_FIELD(sd_mem_always_ratio, 8);
+    TVK_FIELD(sd_mem_event_ratio, 12);
+    TVK_FIELD(sd_mem_motion_ratio, 16);
+    TVK_FIELD(sd_mem_always_reserved, 20);
+    TVK_FIELD(sd_mem_event_reserved, 24);
+    TVK_FIELD(sd_mem_motion_reserved, 28);
+    TVK_FIELD(aud_enable, 32);
+    TVK_FIELD(aud_codec_type, 36);
+    TVK_FIELD(aud_sampling_freq, 40);
+    TVK_FIELD(aud_bitrate, 44);
+    TVK_FIELD(aud_input_vol, 48);
+    TVK_FIELD(aud_output_vol, 52);
+    TVK_FIELD(vid_enc_res, 56);
+    TVK_FIELD(vid_enc_bitrate, 60);
+    TVK_FIELD(vid_framerate, 64);
+    TVK_FIELD(vid_brightness, 68);
+    TVK_FIELD(vid_contrast, 72);
+    TVK_FIELD(vid_saturation, 76);
+    TVK_FIELD(vid_sharpness, 80);
+    TVK_FIELD(vid_hue, 84);
+    TVK_FIELD(gsen_x_threshold, 88);
+    TVK_FIELD(gsen_y_threshold, 92);
+    TVK_FIELD(gsen_z_threshold, 96);
+    TVK_FIELD(always_mode_timeout, 100);
+    TVK_FIELD(parkmode_x_threshold, 104);
+    TVK_FIELD(parkmode_y_threshold, 108);
+    TVK_FIELD(parkmode_z_threshold, 112);
+    TVK_FIELD(motion1080pCValue, 116);
+    TVK_FIELD(motion720pCValue, 120);
+    TVK_FIELD(motionBlock, 124);
+    TVK_FIELD(high_temp_threshold, 128);
+    TVK_FIELD(high_temp_duration, 132);
+    TVK_FIELD(safe_temp_threshold, 136);
+    TVK_FIELD(safe_temp_duration, 140);
+    TVK_FIELD(composite_mode, 144);
+    TVK_FIELD(osd_option, 148);
+    TVK_FIELD(osd_speed_flag, 152);
+    TVK_FIELD(osd_plate_flag, 156);
+    TVK_FIELD(plate_number, 160);
+    TVK_FIELD(speed_disp_unit, 164);
+    TVK_FIELD(time_gmt, 168);
+    TVK_FIELD(summer_time, 172);
+    TVK_FIELD(nodriving_day, 176);
+    TVK_FIELD(auto_drive_in_mode_on, 180);
+    TVK_FIELD(auto_park_in_mode_on, 184);
+    TVK_FIELD(motion_detect_mode_on, 188);
+    TVK_FIELD(event_only_mode_on, 192);
+    TVK_FIELD(g_sensor_enable, 196);
+    TVK_FIELD(audio_mux_enable, 200);
+    TVK_FIELD(safe_temp_mode_on, 204);
+    TVK_FIELD(alarm_ontime_flag, 208);
+    TVK_FIELD(voiceEnable, 212);
+    TVK_FIELD(drivingSecurity, 216);
+    TVK_FIELD(parkingSecurity, 220);
+    TVK_FIELD(SaveDuration, 224);
+    TVK_FIELD(MemConfig, 228);
+    TVK_FIELD(BrightnessFixed, 232);
+    TVK_FIELD(DayTime, 236);
+    TVK_FIELD(NightTime, 240);
+    TVK_FIELD(Brightness1, 244);
+    TVK_FIELD(ledoff, 248);
+    TVK_FIELD(Gamma, 252);
+    TVK_FIELD(szPlateNumber, 256);
+    TVK_FIELD(vid_enc_bitrate_R, 264);
+    TVK_FIELD(vid_brightness_R, 268);
+    TVK_FIELD(vid_sharpness_R, 272);
+    TVK_FIELD(lcd_autopoweroff, 276);
+    TVK_FIELD(lcd_brightness, 280);
+    TVK_FIELD(lcd_screensaver, 284);
+    TVK_FIELD(parking_rear_off, 288);
+    TVK_FIELD(sd2_mem_always_ratio, 292);
+    TVK_FIELD(sd2_mem_event_ratio, 296);
+    TVK_FIELD(sd2_mem_motion_ratio, 300);
+    TVK_FIELD(flip_video, 304);
+    TVK_FIELD(parking_alarm, 308);
+    TVK_FIELD(rear_fps, 312);
+    TVK_FIELD(motion_zone, 316);
+    TVK_FIELD(motionBlock_Rear, 320);
+    TVK_FIELD(ledoff_rear, 324);
+    TVK_FIELD(always_mode_recording_time, 328);
+    TVK_FIELD(pip_position, 332);
+    TVK_FIELD(always_motion, 336);
+    TVK_FIELD(lcd_brightness_night, 340);
+    TVK_FIELD(size_rear, 344);
+    TVK_FIELD(front_cpl_use, 348);
+    TVK_FIELD(rear_cpl_use, 352);
+    TVK_FIELD(wifi_ssid, 356);
+    TVK_FIELD(wifi_password, 372);
+    TVK_FIELD(CableVoltCorr, 388);
+    TVK_FIELD(autoFormatAlarm, 392);
+    TVK_FIELD(wifi_channel, 396);
+    TVK_FIELD(flip_front_video, 400);
+    TVK_FIELD(external_rear_camera, 404);
+    TVK_FIELD(dummy00, 408);
+    TVK_FIELD(debug_mode, 424);
+#undef TVK_FIELD
+}

@@ -1,6 +1,6 @@
 #include "core/settings/FileDataFields.h"
 
-#include "core/settings/SettingsRecord.h"
+#include "core/settings/RecordText.h"
 
 #include <limits>
 #include <type_traits>
@@ -27,8 +27,8 @@ const QList<FileDataField> &fileDataFields()
 {
     static const QList<FileDataField> fields = [] {
         QList<FileDataField> list;
-        const _FILEDATA record{};
-        visitFileDataFields(record,
+        const SettingsRecord record{};
+        visitSettingsFields(record,
                             [&list](const char *name, const auto &field, std::size_t offset) {
                                 using T = std::remove_cvref_t<decltype(field)>;
                                 list.append({QLatin1String(name), static_cast<qsizetype>(offset),
@@ -48,11 +48,11 @@ const FileDataField *findFileDataField(const QString &name)
     return nullptr;
 }
 
-QVariant fileDataFieldValue(const _FILEDATA &record, const QString &name)
+QVariant fileDataFieldValue(const SettingsRecord &record, const QString &name)
 {
     QVariant value;
     bool found = false;
-    visitFileDataFields(record, [&](const char *fieldName, const auto &field, std::size_t) {
+    visitSettingsFields(record, [&](const char *fieldName, const auto &field, std::size_t) {
         if (found || name != QLatin1String(fieldName))
             return;
         found = true;
@@ -71,10 +71,10 @@ QVariant fileDataFieldValue(const _FILEDATA &record, const QString &name)
     return value;
 }
 
-bool setFileDataFieldInteger(_FILEDATA &record, const QString &name, qint64 value)
+bool setFileDataFieldInteger(SettingsRecord &record, const QString &name, qint64 value)
 {
     bool stored = false;
-    visitFileDataFields(record, [&](const char *fieldName, auto &field, std::size_t) {
+    visitSettingsFields(record, [&](const char *fieldName, auto &field, std::size_t) {
         if (stored || name != QLatin1String(fieldName))
             return;
         using T = std::remove_cvref_t<decltype(field)>;

@@ -83,8 +83,8 @@ const QHash<QString, Rule> &rules()
 }
 
 // Both Wi-Fi fields hold 16 bytes without a terminator; ASCII only, so a character is a byte.
-constexpr qsizetype kWifiTextBytes = sizeof(_FILEDATA::wifi_ssid);
-static_assert(sizeof(_FILEDATA::wifi_password) == kWifiTextBytes);
+constexpr qsizetype kWifiTextBytes = sizeof(SettingsRecord::wifi_ssid);
+static_assert(sizeof(SettingsRecord::wifi_password) == kWifiTextBytes);
 
 bool isWifiText(const QString &text)
 {
@@ -133,7 +133,7 @@ QStringList editableSettingNames()
     return names;
 }
 
-tvk::Result<void> setSettingValue(_FILEDATA &record, const QString &name, const QString &value)
+tvk::Result<void> setSettingValue(SettingsRecord &record, const QString &name, const QString &value)
 {
     if (!findFileDataField(name))
         return fieldFailure(name, QT_TRID_NOOP("msg.setting.unknown_field"));

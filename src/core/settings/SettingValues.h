@@ -11,7 +11,8 @@
 // Stores one value as its page would: numbers as the record holds them (thresholds in
 // hundredths, voltages in millivolts), texts as typed. Setting one card share sets the other
 // to the rest of 100. On failure the record is unchanged.
-tvk::Result<void> setSettingValue(_FILEDATA &record, const QString &name, const QString &value);
+tvk::Result<void> setSettingValue(SettingsRecord &record, const QString &name,
+                                  const QString &value);
 
 // Names of the fields a page edits, in record order.
 QStringList editableSettingNames();

@@ -23,7 +23,7 @@ void findUSBVolume(VolumeSource &volumes, VolumeLabeller &labeller,
         return;
     const QString path = QDir(card->mountPath()).filePath(QLatin1String(kSettingFileName));
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() != _FILEDATA::kSize)
+    if (!info.isFile() || info.size() != SettingsRecord::kSize)
         return;
 
     if (card->volumeName() != QLatin1String(kCameraVolumeName)) {

@@ -8,24 +8,22 @@
 #include <QSettings>
 #include <QtEndian>
 
-#include <algorithm>
-
-void applyFactoryDefaults(_FILEDATA &record)
+void applyFactoryDefaults(SettingsRecord &record)
 {
     const quint16 checksum = record.checksum;
     const qint32 timeGmt = record.time_gmt;
     const quint32 summerTime = record.summer_time;
-    const quint32 voiceLanguage = record.Brightness1;
+    const quint32 voiceLanguage = record.voiceLanguage();
 
-    _FILEDATA d{};
+    SettingsRecord d{};
     d.cfg_ver = 0x5726;
     d.disp_segment_mode = 1;
     d.sd_mem_always_ratio = 70;
     d.sd_mem_event_ratio = 1;
     d.sd_mem_motion_ratio = 30;
-    d.sd_mem_always_reserved = 12100;
-    d.sd_mem_event_reserved = 0;
-    d.sd_mem_motion_reserved = 0;
+    d.cutOffMillivolts() = 12100;
+    d.externalPower() = 0;
+    d.parkingRecordingHours() = 0;
     d.aud_enable = 3;
     d.aud_codec_type = 0;
     d.aud_sampling_freq = 1;
@@ -115,34 +113,34 @@ void applyFactoryDefaults(_FILEDATA &record)
     d.checksum = checksum;
     d.time_gmt = timeGmt;
     d.summer_time = summerTime;
-    d.Brightness1 = voiceLanguage;
+    d.voiceLanguage() = voiceLanguage;
     record = d;
 }
 
-_FILEDATA factoryDefaultRecord()
+SettingsRecord factoryDefaultRecord()
 {
-    _FILEDATA record{};
+    SettingsRecord record{};
     applyFactoryDefaults(record);
     return record;
 }
 
-tvk::Result<_FILEDATA> readRecord(const QString &path)
+tvk::Result<SettingsRecord> readRecord(const QString &path)
 {
     QFile file(path);
     if (const tvk::Result<void> opened = tvk::openRegularFile(file); !opened)
         return opened.failure();
-    if (file.size() != _FILEDATA::kSize) {
-        tvk::Failure failure = _FILEDATA::sizeFailure(file.size());
+    if (file.size() != SettingsRecord::kSize) {
+        tvk::Failure failure = SettingsRecord::sizeFailure(file.size());
         failure.subject = path;
         return failure;
     }
-    tvk::Result<_FILEDATA> record = _FILEDATA::decode(file.read(_FILEDATA::kSize));
+    tvk::Result<SettingsRecord> record = SettingsRecord::decode(file.read(SettingsRecord::kSize));
     if (!record)
         return tvk::Failure{QT_TRID_NOOP("msg.file_read_fail"), path, file.errorString()};
     return record;
 }
 
-tvk::Result<void> writeRecord(const _FILEDATA &record, const QString &path)
+tvk::Result<void> writeRecord(const SettingsRecord &record, const QString &path)
 {
     // A short write is as much a failure as a refused open: the card would keep a torn file.
     tvk::Result<void> written = replaceFileContents(path, record.encode());
@@ -156,34 +154,20 @@ tvk::Result<void> writeDefaultSettingsFile(const QString &path)
     return writeRecord(factoryDefaultRecord(), path);
 }
 
-quint16 computeChecksum(const _FILEDATA &record)
+quint16 computeChecksum(const SettingsRecord &record)
 {
     const QByteArray image = record.encode();
     const auto *bytes = reinterpret_cast<const uchar *>(image.constData());
     quint16 sum = 0;
-    for (qsizetype offset = 4; offset < _FILEDATA::kSize; offset += 4)
+    for (qsizetype offset = 4; offset < SettingsRecord::kSize; offset += 4)
         sum ^= static_cast<quint16>(qFromLittleEndian<quint32>(bytes + offset));
     return sum;
 }
 
-void applySaveStep(_FILEDATA &record)
+void applySaveStep(SettingsRecord &record)
 {
     record.osd_plate_flag = record.szPlateNumber[0] != 0 ? 1 : 0;
     record.checksum = computeChecksum(record);
-}
-
-QString recordTextFromBytes(const char *bytes, qsizetype size)
-{
-    const auto *end = std::find(bytes, bytes + size, '\0');
-    return QString::fromUtf8(bytes, end - bytes);
-}
-
-void setRecordTextBytes(char *bytes, qsizetype size, const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    const qsizetype count = std::min(size, utf8.size());
-    std::fill(bytes, bytes + size, '\0');
-    std::copy(utf8.constData(), utf8.constData() + count, bytes);
 }
 
 quint32 externalRearCameraDefault()
@@ -199,7 +183,7 @@ void storeExternalRearCameraDefault(quint32 value)
     settings.sync();
 }
 
-bool checksumIsWrong(const _FILEDATA &record)
+bool checksumIsWrong(const SettingsRecord &record)
 {
     return record.checksum != 0 && record.checksum != computeChecksum(record);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/settings/FileData.h"
+#include "core/settings/RecordText.h"
 
 #include <QString>
-
-#include <cstddef>
 
 // The four operations on a caller-owned settings record, and the save step.
 
@@ -12,40 +11,27 @@ inline constexpr char kExternalRearCameraKey[] = "5806externalRearCamera";
 
 // Overwrites every field with its factory value, except checksum, time_gmt, summer_time and
 // Brightness1: restoring the defaults keeps the user's time zone, summer time and voice.
-void applyFactoryDefaults(_FILEDATA &record);
+void applyFactoryDefaults(SettingsRecord &record);
 // An all-zero record with the factory values applied.
-_FILEDATA factoryDefaultRecord();
+SettingsRecord factoryDefaultRecord();
 
 // Reads the record of a settings file, which holds exactly 428 bytes as on the card.
-tvk::Result<_FILEDATA> readRecord(const QString &path);
+tvk::Result<SettingsRecord> readRecord(const QString &path);
 
 // Replaces the file with the record's 428 bytes; a failure is also logged with the system's
 // reason. The old file stays whole until the new one is complete, so an interrupted write
 // leaves no torn config.bin.
-tvk::Result<void> writeRecord(const _FILEDATA &record, const QString &path);
+tvk::Result<void> writeRecord(const SettingsRecord &record, const QString &path);
 // The factory-default record, not passed through the save step (checksum and plate flag 0).
 tvk::Result<void> writeDefaultSettingsFile(const QString &path);
 
 // XOR of the low halves of the 106 words from byte 4 on; cfg_ver and checksum are outside.
-quint16 computeChecksum(const _FILEDATA &record);
+quint16 computeChecksum(const SettingsRecord &record);
 // A stamped checksum that does not match: the bytes were changed after the camera or this
 // program wrote them. 0 is the camera's never-stamped default file, not a fault.
-bool checksumIsWrong(const _FILEDATA &record);
+bool checksumIsWrong(const SettingsRecord &record);
 // The save step: the plate flag from the car number, then the checksum.
-void applySaveStep(_FILEDATA &record);
-
-// Text fields: UTF-8 up to the first NUL or the end of the array; written as at most N bytes
-// (cut even inside a character) and NUL-padded, with no terminator when the text fills it.
-QString recordTextFromBytes(const char *bytes, qsizetype size);
-void setRecordTextBytes(char *bytes, qsizetype size, const QString &text);
-template <std::size_t N> QString recordText(const char (&bytes)[N])
-{
-    return recordTextFromBytes(bytes, N);
-}
-template <std::size_t N> void setRecordText(char (&bytes)[N], const QString &text)
-{
-    setRecordTextBytes(bytes, N, text);
-}
+void applySaveStep(SettingsRecord &record);
 
 // The user default that mirrors external_rear_camera (0 when absent, cut to 32 bits).
 quint32 externalRearCameraDefault();

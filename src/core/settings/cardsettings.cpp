@@ -9,19 +9,19 @@
 
 #include <cstdlib>
 
-std::optional<_FILEDATA> cardSettings(const QString &folder)
+std::optional<SettingsRecord> cardSettings(const QString &folder)
 {
-    tvk::Result<_FILEDATA> record =
+    tvk::Result<SettingsRecord> record =
         readRecord(QDir(folder).filePath(QLatin1String(kSettingFileName)));
-    return record ? std::optional<_FILEDATA>(*record) : std::nullopt;
+    return record ? std::optional<SettingsRecord>(*record) : std::nullopt;
 }
 
-std::optional<_FILEDATA> cardSettingsAbove(const QString &path)
+std::optional<SettingsRecord> cardSettingsAbove(const QString &path)
 {
     const QFileInfo info(path);
     QDir dir(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
     for (int up = 0; up < 4; ++up) {
-        if (std::optional<_FILEDATA> settings = cardSettings(dir.path()))
+        if (std::optional<SettingsRecord> settings = cardSettings(dir.path()))
             return settings;
         if (!dir.cdUp())
             break;
@@ -29,7 +29,7 @@ std::optional<_FILEDATA> cardSettingsAbove(const QString &path)
     return std::nullopt;
 }
 
-std::optional<int> cardZoneSeconds(const _FILEDATA &settings)
+std::optional<int> cardZoneSeconds(const SettingsRecord &settings)
 {
     if (settings.time_gmt < 0 || std::size_t(settings.time_gmt) >= timeZoneCodeTable.size())
         return std::nullopt;

@@ -1,6 +1,6 @@
 #include "core/settings/gsensorthresholds.h"
 
-QList<GSensorThresholdLine> drivingThresholdLines(const _FILEDATA &settings)
+QList<GSensorThresholdLine> drivingThresholdLines(const SettingsRecord &settings)
 {
     QList<GSensorThresholdLine> lines;
     if (!settings.g_sensor_enable)

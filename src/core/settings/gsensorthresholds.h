@@ -14,4 +14,4 @@ struct GSensorThresholdLine
 
 // The driving thresholds of config.bin as lines on the G-sensor graph; none when the camera
 // records no G-sensor events, and none for an axis whose threshold is not above zero.
-QList<GSensorThresholdLine> drivingThresholdLines(const _FILEDATA &settings);
+QList<GSensorThresholdLine> drivingThresholdLines(const SettingsRecord &settings);

@@ -108,7 +108,7 @@ int runClock(const QCommandLineParser &line)
         });
     }
     std::optional<int> zone;
-    if (const std::optional<_FILEDATA> settings = cardSettings(root))
+    if (const std::optional<SettingsRecord> settings = cardSettings(root))
         zone = cardZoneSeconds(*settings);
     const ClockReport report = clockReport(raw, zone);
     if (json)

@@ -33,10 +33,10 @@ QString valueText(const QVariant &value)
 
 int show(const QString &path, bool json)
 {
-    const tvk::Result<_FILEDATA> loaded = readRecord(path);
+    const tvk::Result<SettingsRecord> loaded = readRecord(path);
     if (!loaded)
         return toolFailure(loaded.failure().text());
-    const _FILEDATA &record = *loaded;
+    const SettingsRecord &record = *loaded;
 
     if (json) {
         QJsonObject object;
@@ -60,10 +60,10 @@ int show(const QString &path, bool json)
 int set(const QStringList &args, bool force)
 {
     const QString path = args.first();
-    tvk::Result<_FILEDATA> loaded = readRecord(path);
+    tvk::Result<SettingsRecord> loaded = readRecord(path);
     if (!loaded)
         return toolFailure(loaded.failure().text());
-    _FILEDATA &record = *loaded;
+    SettingsRecord &record = *loaded;
     // Stamping a fresh checksum over bytes that fail theirs would pass garbage to the camera.
     if (checksumIsWrong(record) && !force)
         return toolFailure(tvk::Failure{QT_TRID_NOOP("msg.settings_checksum_wrong"), path}.text());

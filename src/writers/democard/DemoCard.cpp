@@ -97,9 +97,9 @@ QStringList DemoCard::decoys() const
     };
 }
 
-_FILEDATA DemoCard::settings() const
+SettingsRecord DemoCard::settings() const
 {
-    _FILEDATA record = factoryDefaultRecord();
+    SettingsRecord record = factoryDefaultRecord();
     // Not this computer's preference: a card fresh from the camera.
     record.external_rear_camera = 0;
     for (std::size_t i = 0; i < timeZoneCodeTable.size(); ++i) {

@@ -55,7 +55,7 @@ public:
 
     // The settings record written as config.bin: factory defaults, the camera's time zone
     // (Seoul) and an external rear camera setting of 0, through the save step.
-    _FILEDATA settings() const;
+    SettingsRecord settings() const;
     // Whether a recording carries GPS records: always while driving; in parking mode only
     // when config.bin turns GPS on for parking.
     bool hasGps(const Recording &recording) const;

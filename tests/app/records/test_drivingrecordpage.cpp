@@ -53,7 +53,7 @@ class TestDrivingRecordPage : public QObject
         page->setMapFactory([this] { return std::make_unique<MapStandIn>(&mapCalls); });
         page->setFlashDataFilePath(path);
         QSignalSpy published(page.get(), &TVKSettingForFlashDataViewController::recordsPublished);
-        _FILEDATA settings{};
+        SettingsRecord settings{};
         page->setFileData(&settings);
         if (!published.wait(5000))
             return {};
@@ -200,7 +200,7 @@ private slots:
     {
         TVKSettingForFlashDataViewController page;
         page.show();
-        _FILEDATA settings{};
+        SettingsRecord settings{};
         page.setFileData(&settings);
         QCOMPARE(dismissAlert(page), "Alarm|" + tvk::text("setting.flashdata.warning"));
         QCOMPARE(page.model()->rowCount(), 0);

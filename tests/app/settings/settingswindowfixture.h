@@ -23,9 +23,9 @@ public:
     tvk::Result<void> setLabel(const TKUSBDiskEntity &, const QString &) override { return {}; }
 };
 
-inline QByteArray recordBytes(const std::function<void(_FILEDATA &)> &edit = {})
+inline QByteArray recordBytes(const std::function<void(SettingsRecord &)> &edit = {})
 {
-    _FILEDATA record = factoryDefaultRecord();
+    SettingsRecord record = factoryDefaultRecord();
     if (edit)
         edit(record);
     return record.encode();

@@ -41,7 +41,7 @@ private slots:
     void gsensorFieldsFollowTheSensor()
     {
         QFETCH(bool, on);
-        SettingsCard card(recordBytes([on](_FILEDATA &r) {
+        SettingsCard card(recordBytes([on](SettingsRecord &r) {
             r.g_sensor_enable = on ? 1 : 0;
             r.gsen_x_threshold = 2;
             r.gsen_y_threshold = r.gsen_z_threshold = 40;

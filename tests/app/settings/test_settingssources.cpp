@@ -30,7 +30,7 @@ void copyOfACard(const QString &folder, quint32 bitrate, int logRows)
 {
     QDir().mkpath(folder);
     writeFile(QDir(folder).filePath("config.bin"),
-              recordBytes([bitrate](_FILEDATA &r) { r.vid_enc_bitrate = bitrate; }));
+              recordBytes([bitrate](SettingsRecord &r) { r.vid_enc_bitrate = bitrate; }));
     if (logRows >= 0) {
         QDir(folder).mkpath("DrvInfo");
         writeFile(QDir(folder).filePath(kDrivingRecordFilePath),

@@ -162,7 +162,7 @@ private slots:
 
     void restoreDefaults()
     {
-        SettingsCard card(recordBytes([](_FILEDATA &r) {
+        SettingsCard card(recordBytes([](SettingsRecord &r) {
             r.time_gmt = 22;
             r.summer_time = 1;
             r.vid_enc_bitrate = 0;
@@ -204,7 +204,7 @@ private slots:
         QFETCH(QString, bus);
         QFETCH(int, offset);
         SettingsCard card(bus.isEmpty() ? QByteArray()
-                                        : recordBytes([](_FILEDATA &r) { r.time_gmt = 7; }),
+                                        : recordBytes([](SettingsRecord &r) { r.time_gmt = 7; }),
                           bus.isEmpty() ? QStringLiteral("usb") : bus);
         if (bus.isEmpty())
             card.volumes.setJson(recordedLsblk("lsblk-vm.json"));
@@ -277,7 +277,7 @@ private slots:
     // Bad input still opens; what no control can show is kept as it was.
     void badInputKept()
     {
-        QByteArray bytes = recordBytes([](_FILEDATA &r) {
+        QByteArray bytes = recordBytes([](SettingsRecord &r) {
             r.vid_enc_bitrate = 5;
             r.disp_segment_mode = 7;
             r.time_gmt = 40;
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(dismissAlert(*window).section(u'|', 1), "The file has been saved.");
         const auto read = readRecord(card.configPath());
         QVERIFY(read.ok());
-        const _FILEDATA &saved = *read;
+        const SettingsRecord &saved = *read;
         QCOMPARE(saved.vid_enc_bitrate, 5u);
         QCOMPARE(saved.disp_segment_mode, 7u);
         QCOMPARE(saved.time_gmt, 40);
@@ -323,7 +323,7 @@ private slots:
         QString problem;
         QVERIFY(!window->openSettingFile(odd, &problem));
         QVERIFY(problem.contains("427"));
-        writeFile(card.configPath(), recordBytes([](_FILEDATA &r) { r.vid_enc_bitrate = 2; }));
+        writeFile(card.configPath(), recordBytes([](SettingsRecord &r) { r.vid_enc_bitrate = 2; }));
         QVERIFY(window->openSettingFile(card.dir.path()));
         QVERIFY(window->windowTitle().endsWith(" : " + card.configPath()));
         window->onSave(); // back where it came from, no save panel

@@ -69,9 +69,9 @@ private slots:
     void cardFiles()
     {
         const QByteArray config = readFile(m_card + "/config.bin");
-        const tvk::Result<_FILEDATA> decoded = _FILEDATA::decode(config);
+        const tvk::Result<SettingsRecord> decoded = SettingsRecord::decode(config);
         QVERIFY(decoded);
-        const _FILEDATA &record = *decoded;
+        const SettingsRecord &record = *decoded;
         QCOMPARE(record.checksum, computeChecksum(record));
         QCOMPARE(record.osd_plate_flag, 1);
         QCOMPARE(config, m_model.settings().encode());
@@ -221,7 +221,7 @@ private slots:
     void gSensorMatchesTheRecordingKind()
     {
         // Only the event recording goes past the driving thresholds of the card's config.bin.
-        const _FILEDATA settings = m_model.settings();
+        const SettingsRecord settings = m_model.settings();
         const double limitX = settings.gsen_x_threshold / 100.0,
                      limitY = settings.gsen_y_threshold / 100.0,
                      limitZ = settings.gsen_z_threshold / 100.0;

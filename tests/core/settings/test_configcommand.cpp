@@ -22,7 +22,7 @@ private slots:
     {
         const QString path = m_dir.filePath("defaults.bin");
         QCOMPARE(config({"defaults", path}).status, 0);
-        _FILEDATA expected{};
+        SettingsRecord expected{};
         applyFactoryDefaults(expected);
         expected.external_rear_camera = 0;
         QCOMPARE(readFile(path), expected.encode());
@@ -31,7 +31,7 @@ private slots:
     void showAsTextAndJson()
     {
         const QString path = m_dir.filePath("show.bin");
-        _FILEDATA record = factoryDefaultRecord();
+        SettingsRecord record = factoryDefaultRecord();
         record.time_gmt = -1;
         setRecordText(record.wifi_ssid, "ABCDEFGHIJKLMNOPQRST");
         applySaveStep(record);
@@ -103,7 +103,7 @@ private slots:
         QFETCH(int, checksum);
         QFETCH(QStringList, extra);
         const QString path = m_dir.filePath("stamp.bin");
-        _FILEDATA record = factoryDefaultRecord();
+        SettingsRecord record = factoryDefaultRecord();
         record.checksum = checksum < 0 ? quint16(computeChecksum(record) ^ 0x5a5a) : 0;
         QVERIFY(writeFile(path, record.encode()));
         QFETCH(QString, shown);

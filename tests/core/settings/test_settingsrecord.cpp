@@ -36,7 +36,7 @@ private slots:
 
     void imageIsLittleEndianFieldByField()
     {
-        _FILEDATA record{};
+        SettingsRecord record{};
         record.cfg_ver = 0x5726;
         record.disp_segment_mode = 0x01020304;
         record.time_gmt = -1;
@@ -48,11 +48,11 @@ private slots:
         QCOMPARE(image.left(2) + image.mid(4, 4) + image.mid(168, 4) + image.mid(424, 4) +
                      image.mid(372, 5),
                  QByteArray("\x26\x57\x04\x03\x02\x01\xff\xff\xff\xff\xd4\xc3\xb2\xa1pass\0", 19));
-        const tvk::Result<_FILEDATA> back = _FILEDATA::decode(image);
+        const tvk::Result<SettingsRecord> back = SettingsRecord::decode(image);
         QVERIFY(back);
         QCOMPARE(back->encode(), image);
         QCOMPARE(back->time_gmt, -1);
-        QVERIFY(!_FILEDATA::decode(image.left(427)));
+        QVERIFY(!SettingsRecord::decode(image.left(427)));
     }
 
     void factoryDefaults()
@@ -64,9 +64,9 @@ private slots:
 
     void restoringDefaultsKeepsZoneSummerTimeVoiceAndChecksum()
     {
-        _FILEDATA record = _FILEDATA::decode(QByteArray(428, '\x5a')).value();
-        _FILEDATA expected = factoryDefaultRecord();
-        for (_FILEDATA *r : {&record, &expected}) {
+        SettingsRecord record = SettingsRecord::decode(QByteArray(428, '\x5a')).value();
+        SettingsRecord expected = factoryDefaultRecord();
+        for (SettingsRecord *r : {&record, &expected}) {
             r->time_gmt = 22;
             r->summer_time = 1;
             r->Brightness1 = 7;
@@ -86,7 +86,7 @@ private slots:
 
     void checksum()
     {
-        _FILEDATA record{};
+        SettingsRecord record{};
         QCOMPARE(computeChecksum(record), quint16(0));
         record.disp_segment_mode = 0x00010002;
         QCOMPARE(computeChecksum(record), quint16(0x0002));
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(computeChecksum(record), quint16(0x0001 ^ 0x4241));
 
         // Independently: XOR of the low halves of words 1 to 106 of the written image.
-        _FILEDATA defaults = factoryDefaultRecord();
+        SettingsRecord defaults = factoryDefaultRecord();
         applySaveStep(defaults);
         const QByteArray image = defaults.encode();
         quint16 sum = 0;
@@ -109,7 +109,7 @@ private slots:
 
     void saveStepSetsThePlateFlag()
     {
-        _FILEDATA record = factoryDefaultRecord();
+        SettingsRecord record = factoryDefaultRecord();
         applySaveStep(record);
         QCOMPARE(record.osd_plate_flag, 1);
         setRecordText(record.szPlateNumber, QString());
@@ -136,7 +136,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QByteArray, stored);
-        _FILEDATA record{};
+        SettingsRecord record{};
         std::fill(std::begin(record.szPlateNumber), std::end(record.szPlateNumber), 'x');
         setRecordText(record.szPlateNumber, text);
         QCOMPARE(QByteArray(record.szPlateNumber, 8), stored);
@@ -152,7 +152,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("config.bin");
-        _FILEDATA record = factoryDefaultRecord();
+        SettingsRecord record = factoryDefaultRecord();
         record.time_gmt = 28;
         applySaveStep(record);
         QVERIFY(writeRecord(record, path));
@@ -169,7 +169,7 @@ private slots:
         // Only a file of exactly 428 bytes is a settings file.
         for (const qsizetype size : {427, 429}) {
             QVERIFY(writeFile(path, QByteArray(size, '\x11')));
-            const tvk::Result<_FILEDATA> wrong = readRecord(path);
+            const tvk::Result<SettingsRecord> wrong = readRecord(path);
             QVERIFY(!wrong);
             QCOMPARE(wrong.failure().text(),
                      path + QStringLiteral(": The file holds %1 bytes; a settings file holds 428.")
@@ -196,9 +196,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("config.bin");
-        const _FILEDATA old = factoryDefaultRecord();
+        const SettingsRecord old = factoryDefaultRecord();
         QVERIFY(writeRecord(old, path));
-        _FILEDATA changed = old;
+        SettingsRecord changed = old;
         changed.vid_brightness = 4;
         tvk::Result<void> result;
         {

@@ -144,7 +144,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, value);
         QFETCH(bool, accepted);
-        _FILEDATA record = factoryDefaultRecord();
+        SettingsRecord record = factoryDefaultRecord();
         const QByteArray before = record.encode();
         QCOMPARE(setSettingValue(record, name, value).ok(), accepted);
         if (!accepted)
@@ -153,7 +153,7 @@ private slots:
 
     void storedValues()
     {
-        _FILEDATA record = factoryDefaultRecord();
+        SettingsRecord record = factoryDefaultRecord();
         QVERIFY(setSettingValue(record, "sd_mem_motion_ratio", "40"));
         QCOMPARE(record.sd_mem_always_ratio, 60u); // the other share follows
         QCOMPARE(record.sd_mem_motion_ratio, 40u);

@@ -27,7 +27,7 @@ private slots:
         QFETCH(bool, enabled);
         QFETCH(QList<int>, thresholds);
         QTemporaryDir card;
-        _FILEDATA record = factoryDefaultRecord();
+        SettingsRecord record = factoryDefaultRecord();
         record.g_sensor_enable = enabled ? 1 : 0;
         record.gsen_x_threshold = thresholds[0];
         record.gsen_y_threshold = thresholds[1];
@@ -38,7 +38,8 @@ private slots:
         QVERIFY(writeRecord(record, card.filePath("config.bin")).ok());
         QVERIFY(QDir(card.path()).mkpath("DCIM/100ALWAY"));
         // Found from a folder of the card as well as from its top.
-        const std::optional<_FILEDATA> read = cardSettingsAbove(card.filePath("DCIM/100ALWAY"));
+        const std::optional<SettingsRecord> read =
+            cardSettingsAbove(card.filePath("DCIM/100ALWAY"));
         QVERIFY(read);
         QStringList out;
         for (const GSensorThresholdLine &line : drivingThresholdLines(*read))

@@ -36,7 +36,7 @@ inline QString writeCardRecording(const QString &dir, const QString &name, int s
 
 inline bool writeCardSettings(const QString &dir, int timeGmt, bool summerTime)
 {
-    _FILEDATA record = factoryDefaultRecord();
+    SettingsRecord record = factoryDefaultRecord();
     record.time_gmt = timeGmt;
     record.summer_time = summerTime ? 1 : 0;
     applySaveStep(record);
