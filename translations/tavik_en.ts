@@ -1674,6 +1674,70 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- recordings and telemetry: end -->
     <!-- -->
     <!-- settings pages: begin -->
+    <message id="setting.loading">
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message id="setting.version">
+        <source>[Ver %1]</source>
+        <translation>[Ver %1]</translation>
+    </message>
+    <message id="setting.save_title">
+        <source>Save Settings</source>
+        <translation>Save Settings</translation>
+    </message>
+    <message id="setting.alert.warn">
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message id="setting.alert.warning">
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message id="setting.input_refused">
+        <source>This value cannot be stored</source>
+        <translation>This value cannot be stored</translation>
+    </message>
+    <message id="records.alert.alarm">
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message id="records.saving">
+        <source>Saving...</source>
+        <translation>Saving...</translation>
+    </message>
+    <message id="records.exported">
+        <source>Driving log exported</source>
+        <translation>Driving log exported</translation>
+    </message>
+    <message id="format.alert.no_card">
+        <source>No card to format</source>
+        <translation>No card to format</translation>
+    </message>
+    <message id="format.no_drive">
+        <source>There is no USB drive.</source>
+        <translation>There is no USB drive.</translation>
+    </message>
+    <message id="format.select_drive">
+        <source>Please select USB drive.</source>
+        <translation>Please select USB drive.</translation>
+    </message>
+    <message id="time.saved">
+        <source>Clock file written</source>
+        <translation>Clock file written</translation>
+    </message>
+    <message id="msg.setting.expected_assignment">
+        <source>expected NAME=VALUE</source>
+        <translation>expected NAME=VALUE</translation>
+    </message>
+    <message id="msg.config.wrong_arguments">
+        <source>wrong arguments for %1</source>
+        <translation>wrong arguments for %1</translation>
+    </message>
+    <message id="msg.config.unknown_action">
+        <source>unknown action &quot;%1&quot;</source>
+        <translation>unknown action &quot;%1&quot;</translation>
+    </message>
     <!-- settings pages: end -->
     <!-- -->
     <!-- playback: begin -->

@@ -1628,6 +1628,70 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- recordings and telemetry: end -->
     <!-- -->
     <!-- settings pages: begin -->
+    <message id="setting.loading">
+        <source>Loading...</source>
+        <translation>불러오는 중...</translation>
+    </message>
+    <message id="setting.version">
+        <source>[Ver %1]</source>
+        <translation>[Ver %1]</translation>
+    </message>
+    <message id="setting.save_title">
+        <source>Save Settings</source>
+        <translation>설정 저장</translation>
+    </message>
+    <message id="setting.alert.warn">
+        <source>Warn</source>
+        <translation>경고</translation>
+    </message>
+    <message id="setting.alert.warning">
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message id="setting.input_refused">
+        <source>This value cannot be stored</source>
+        <translation>이 값은 저장할 수 없습니다</translation>
+    </message>
+    <message id="records.alert.alarm">
+        <source>Alarm</source>
+        <translation>알림</translation>
+    </message>
+    <message id="records.saving">
+        <source>Saving...</source>
+        <translation>저장 중...</translation>
+    </message>
+    <message id="records.exported">
+        <source>Driving log exported</source>
+        <translation>주행 기록을 내보냈습니다</translation>
+    </message>
+    <message id="format.alert.no_card">
+        <source>No card to format</source>
+        <translation>포맷할 카드가 없습니다</translation>
+    </message>
+    <message id="format.no_drive">
+        <source>There is no USB drive.</source>
+        <translation>USB 드라이브가 없습니다.</translation>
+    </message>
+    <message id="format.select_drive">
+        <source>Please select USB drive.</source>
+        <translation>USB 드라이브를 선택하세요.</translation>
+    </message>
+    <message id="time.saved">
+        <source>Clock file written</source>
+        <translation>시계 파일을 저장했습니다</translation>
+    </message>
+    <message id="msg.setting.expected_assignment">
+        <source>expected NAME=VALUE</source>
+        <translation>NAME=VALUE 형식이어야 합니다</translation>
+    </message>
+    <message id="msg.config.wrong_arguments">
+        <source>wrong arguments for %1</source>
+        <translation>%1의 인수가 잘못되었습니다</translation>
+    </message>
+    <message id="msg.config.unknown_action">
+        <source>unknown action &quot;%1&quot;</source>
+        <translation>알 수 없는 동작 &quot;%1&quot;</translation>
+    </message>
     <!-- settings pages: end -->
     <!-- -->
     <!-- playback: begin -->

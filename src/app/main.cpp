@@ -43,10 +43,11 @@ int main(int argc, char **argv)
     const QStringList paths = parser.positionalArguments();
     if (parser.isSet(settingsOnly)) {
         TVKSettingController settings;
-        QString problem;
-        if (!paths.isEmpty() && !settings.openSettingFile(paths.first(), &problem)) {
-            qCritical("tavik-viewer: %s", qUtf8Printable(problem));
-            return 1;
+        if (!paths.isEmpty()) {
+            if (const auto opened = settings.openSettingFile(paths.first()); !opened) {
+                qCritical("tavik-viewer: %s", qUtf8Printable(opened.failure().text()));
+                return 1;
+            }
         }
         settings.showWindow();
         return app.exec();

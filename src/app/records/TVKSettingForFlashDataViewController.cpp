@@ -3,7 +3,6 @@
 #include "app/controls/TVKAlert.h"
 #include "app/records/TVKDrivingRecordModel.h"
 #include "app/records/TVKRecordMap.h"
-#include "app/settings/TVKSettingController.h"
 #include "core/common/log.h"
 #include "core/common/strings.h"
 #include "core/records/drivingrecordfile.h"
@@ -81,18 +80,6 @@ void TVKSettingForFlashDataViewController::updateButtons()
     ui->exportButton->setEnabled(m_model->rowCount() > 0);
 }
 
-void TVKSettingForFlashDataViewController::showLoading(const QString &caption)
-{
-    if (TVKSettingController *window = mainController())
-        window->showLoading(caption);
-}
-
-void TVKSettingForFlashDataViewController::hideLoading()
-{
-    if (TVKSettingController *window = mainController())
-        window->hideLoading();
-}
-
 void TVKSettingForFlashDataViewController::displayFileData()
 {
     if (!m_firstLoad)
@@ -101,21 +88,22 @@ void TVKSettingForFlashDataViewController::displayFileData()
     if (!m_FlashDataFilePath.isEmpty() && QFileInfo::exists(m_FlashDataFilePath))
         loadFlashDataFile();
     else
-        showAlert(window(), QStringLiteral("Alarm"), tvk::text("setting.flashdata.warning"));
+        showAlert(window(), tvk::text("records.alert.alarm"),
+                  tvk::text("setting.flashdata.warning"));
 }
 
 void TVKSettingForFlashDataViewController::loadFlashDataFile()
 {
     if (m_FlashDataFilePath.isEmpty())
         return;
-    showLoading(QStringLiteral("Loading..."));
+    emit busy(tvk::text("setting.loading"));
     using Read = tvk::Result<DrivingRecordFile>;
     auto *watcher = new QFutureWatcher<Read>(this);
     connect(watcher, &QFutureWatcher<Read>::finished, this,
             [this, watcher, path = m_FlashDataFilePath] {
                 Read read = watcher->result();
                 watcher->deleteLater();
-                hideLoading();
+                emit idle();
                 publish(path, std::move(read));
             });
     watcher->setFuture(QtConcurrent::run(
@@ -131,7 +119,7 @@ void TVKSettingForFlashDataViewController::publish(const QString &path,
         m_model->setRecords({});
         m_map.reset();
         showNote(read.failure().text());
-        showAlert(window(), QStringLiteral("Warn"), read.failure().text());
+        showAlert(window(), tvk::text("setting.alert.warn"), read.failure().text());
         emit recordsPublished();
         return;
     }
@@ -227,27 +215,24 @@ void TVKSettingForFlashDataViewController::onSaveCSVFile()
 
 void TVKSettingForFlashDataViewController::doWriteCSVFile(const QString &path)
 {
-    showLoading(QStringLiteral("Saving..."));
-    using Written = std::optional<QString>; // the failure, if any
+    emit busy(tvk::text("records.saving"));
+    using Written = tvk::Result<void>;
     auto *watcher = new QFutureWatcher<Written>(this);
     connect(watcher, &QFutureWatcher<Written>::finished, this, [this, watcher] {
-        const Written error = watcher->result();
+        const Written written = watcher->result();
         watcher->deleteLater();
-        hideLoading();
+        emit idle();
         // A failed export is said as such, never as saved.
-        QTimer::singleShot(500, this, [this, error] {
-            if (error)
-                showAlert(window(), QStringLiteral("Warn"), *error);
+        QTimer::singleShot(500, this, [this, written] {
+            if (written)
+                showAlert(window(), tvk::text("records.exported"), tvk::text("msg.saved"));
             else
-                showAlert(window(), QStringLiteral("TAVIK"), tvk::text("msg.saved"));
-            emit exportFinished(error.value_or(QString()));
+                showAlert(window(), tvk::text("setting.alert.warn"), written.failure().text());
+            emit exportFinished(written);
         });
     });
     watcher->setFuture(QtConcurrent::run(
         [path, records = m_model->records(), titles = m_model->titles()]() -> Written {
-            const auto written = writeDrivingRecordCsv(path, records, titles);
-            if (written)
-                return std::nullopt;
-            return written.failure().text();
+            return writeDrivingRecordCsv(path, records, titles);
         }));
 }

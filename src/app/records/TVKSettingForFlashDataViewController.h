@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/TVKSettingControllerDelegate.h"
+#include "app/pages/TVKSettingControllerDelegate.h"
 #include "core/records/drivingrecordfile.h"
 
 #include <QPointF>
@@ -32,7 +32,6 @@ public:
     void onHide() override;
 
     void setFlashDataFilePath(const QString &path) { m_FlashDataFilePath = path; }
-    const QString &flashDataFilePath() const { return m_FlashDataFilePath; }
     void setMapFactory(MapFactory factory) { m_mapFactory = std::move(factory); }
     TVKDrivingRecordModel *model() const { return m_model; }
     QTableView *tableView() const;
@@ -52,15 +51,16 @@ public:
 
 signals:
     void recordsPublished();
-    void exportFinished(const QString &error);
+    void exportFinished(const tvk::Result<void> &written);
+    // A read or an export runs; the window covers itself with `caption` until it has ended.
+    void busy(const QString &caption);
+    void idle();
 
 private:
     void displayFileData() override;
     void updateButtons();
     void publish(const QString &path, tvk::Result<DrivingRecordFile> read);
     void showNote(const QString &text);
-    void showLoading(const QString &caption);
-    void hideLoading();
 
     std::unique_ptr<Ui::TVKSettingForFlashDataViewController> ui;
     TVKDrivingRecordModel *m_model;

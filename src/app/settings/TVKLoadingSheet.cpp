@@ -43,7 +43,6 @@ void TVKLoadingSheet::updateLoadingWindow(double seconds)
         m_progressIndicator->stopAnimation();
         close();
         m_stopLoadingWindow = true;
-        emit loadingClosed();
         return;
     }
     QTimer::singleShot(kTickMs, this, [this, seconds] { updateLoadingWindow(seconds); });

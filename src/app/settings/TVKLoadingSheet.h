@@ -16,14 +16,10 @@ public:
 
     void showLoading(const QString &caption);
     void hideLoading() { m_stopLoadingWindow = true; }
-    bool isLoading() const { return !m_stopLoadingWindow; }
     double progress() const { return m_progress; }
 
     static constexpr int kTickMs = 500;
     static constexpr double kLimitSeconds = 15;
-
-signals:
-    void loadingClosed();
 
 private:
     void updateLoadingWindow(double seconds);

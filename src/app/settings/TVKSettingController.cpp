@@ -3,9 +3,9 @@
 #include "app/card/UDisksVolumeLabeller.h"
 #include "app/controls/CentreOnScreen.h"
 #include "app/controls/TVKAlert.h"
+#include "app/pages/TVKSettingControllerDelegate.h"
 #include "app/records/TVKSettingForFlashDataViewController.h"
 #include "app/settings/TVKLoadingSheet.h"
-#include "app/settings/TVKSettingControllerDelegate.h"
 #include "app/settings/TVKSettingForAudioViewController.h"
 #include "app/settings/TVKSettingForAuxViewController.h"
 #include "app/settings/TVKSettingForBasicViewController.h"
@@ -77,15 +77,14 @@ TVKSettingController::TVKSettingController(const TVKSettingEnvironment &environm
     ui->setupUi(this);
     m_loadingSheet = new TVKLoadingSheet(this);
     applyFactoryDefaults(m_FileData);
-    loadSettingFile2();
-    awakeFromNib();
+    readCardRecordNow();
+    connectControls();
 }
 
 TVKSettingController::~TVKSettingController() = default;
 
-void TVKSettingController::awakeFromNib()
+void TVKSettingController::connectControls()
 {
-    m_lastSelectedTabIndex = -1;
     QStringList labels;
     for (const PageEntry &page : kPages)
         labels << tvk::text(page.segmentKey);
@@ -118,17 +117,17 @@ void TVKSettingController::showWindow()
 {
     if (!m_windowLoaded) {
         m_windowLoaded = true;
-        windowDidLoad();
+        prepareFirstShow();
     }
     show();
     raise();
     activateWindow();
 }
 
-void TVKSettingController::windowDidLoad()
+void TVKSettingController::prepareFirstShow()
 {
     centreOnScreen(this);
-    onInitDIalog();
+    readCardRecord();
     ui->functionSegmentedControl->setFocus(Qt::OtherFocusReason);
 }
 
@@ -139,10 +138,10 @@ void TVKSettingController::hideEvent(QHideEvent *event)
     QDialog::hideEvent(event);
 }
 
-void TVKSettingController::onInitDIalog()
+void TVKSettingController::readCardRecord()
 {
     applyFactoryDefaults(m_FileData);
-    const bool reading = loadSettingFile() || openPlayerCopy();
+    const bool reading = startReadingCardRecord() || openPlayerCopy();
     m_strVersion = QCoreApplication::applicationVersion();
     updateTitle();
     if (m_card.settingFilePath.isEmpty())
@@ -159,25 +158,24 @@ void TVKSettingController::findUSBVolume()
     ::findUSBVolume(*m_volumes, *m_labeller, m_card);
 }
 
-bool TVKSettingController::loadSettingFile2()
+void TVKSettingController::readCardRecordNow()
 {
     findUSBVolume();
     if (m_card.settingFilePath.isEmpty() || !QFileInfo::exists(m_card.settingFilePath))
-        return false;
+        return;
     if (auto record = readRecord(m_card.settingFilePath))
         m_FileData = *record;
     showRecordState();
-    return true;
 }
 
-bool TVKSettingController::loadSettingFile()
+bool TVKSettingController::startReadingCardRecord()
 {
     if (!m_openedByUser)
         findUSBVolume();
     const QString path = m_card.settingFilePath;
     if (path.isEmpty() || !QFileInfo::exists(path))
         return false;
-    showLoading(QStringLiteral("Loading..."));
+    showLoading(tvk::text("setting.loading"));
     auto *watcher = new QFutureWatcher<SettingsRecord>(this);
     connect(watcher, &QFutureWatcher<SettingsRecord>::finished, this, [this, watcher] {
         m_FileData = watcher->result();
@@ -186,7 +184,6 @@ bool TVKSettingController::loadSettingFile()
         showRecordState();
         if (m_lastSelectedTabIndex < 0)
             changeViewController(0);
-        emit settingFileLoaded();
     });
     // A file that cannot be read leaves the record as it was.
     watcher->setFuture(QtConcurrent::run([path, record = m_FileData] {
@@ -199,7 +196,7 @@ bool TVKSettingController::loadSettingFile()
 void TVKSettingController::updateTitle()
 {
     QString title =
-        tvk::text("setting.window_title") + QStringLiteral("[Ver %1]").arg(m_strVersion);
+        tvk::text("setting.window_title") + tvk::text("setting.version").arg(m_strVersion);
     if (!m_card.settingFilePath.isEmpty())
         title += QStringLiteral(" : ") + m_card.settingFilePath;
     setWindowTitle(title);
@@ -229,10 +226,15 @@ TVKSettingControllerDelegate *TVKSettingController::currentPage() const
     return dynamic_cast<TVKSettingControllerDelegate *>(m_targetController.data());
 }
 
-std::optional<QString> TVKSettingController::validateUserInput()
+tvk::Result<void> TVKSettingController::validateUserInput()
 {
     TVKSettingControllerDelegate *page = currentPage();
-    return page ? page->validateUserInput() : std::nullopt;
+    return page ? page->validateUserInput() : tvk::Result<void>{};
+}
+
+void TVKSettingController::showRefusal(const tvk::Failure &failure)
+{
+    showAlert(this, tvk::text("setting.input_refused"), failure.message());
 }
 
 bool TVKSettingController::populate()
@@ -267,9 +269,9 @@ void TVKSettingController::changeViewController(qint64 index)
         return;
     if (TVKSettingControllerDelegate *page = currentPage()) {
         // A refused switch leaves the selector on the page that stays.
-        if (const auto message = validateUserInput()) {
+        if (const auto checked = validateUserInput(); !checked) {
             ui->functionSegmentedControl->setSelectedSegment(m_lastSelectedTabIndex);
-            showAlert(this, QStringLiteral("TAVIK"), *message);
+            showRefusal(checked.failure());
             return;
         }
         if (!page->populate()) {
@@ -293,10 +295,8 @@ void TVKSettingController::changeViewController(qint64 index)
     page->show();
     chainAfter(ui->functionSegmentedControl, page);
     m_targetController = page;
-    if (TVKSettingControllerDelegate *delegate = currentPage()) {
+    if (TVKSettingControllerDelegate *delegate = currentPage())
         delegate->setFileData(&m_FileData);
-        delegate->setMainController(this);
-    }
     ui->functionSegmentedControl->setSelectedSegment(index);
     m_lastSelectedTabIndex = index;
 }

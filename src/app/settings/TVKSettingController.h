@@ -48,9 +48,9 @@ public:
     // page 0 is attached once the read has been published.
     void showWindow();
     // Opens a settings file chosen by the user (a card folder or a config.bin anywhere), which
-    // then becomes the save destination. False when it cannot be read, with the reason in
-    // *problem, or shown to the user when no problem text is asked for.
-    bool openSettingFile(const QString &path, QString *problem = nullptr);
+    // then becomes the save destination. Fails, about the file, when it cannot be read; the
+    // window stays as it was then.
+    tvk::Result<void> openSettingFile(const QString &path);
 
     SettingsRecord *filedata() { return &m_FileData; }
     const QString &settingFilePath() const { return m_card.settingFilePath; }
@@ -59,7 +59,7 @@ public:
     TVKLoadingSheet *loadingSheet() const { return m_loadingSheet; }
 
     void changeViewController(qint64 index);
-    std::optional<QString> validateUserInput();
+    tvk::Result<void> validateUserInput();
     bool populate();
 
     void onSave();
@@ -76,18 +76,19 @@ protected:
     // The map of the driving log goes with the window.
     void hideEvent(QHideEvent *event) override;
 
-signals:
-    // A background read has been published into the record.
-    void settingFileLoaded();
-
 private:
-    void awakeFromNib();
-    void windowDidLoad();
-    void onInitDIalog();
-    bool loadSettingFile();
-    bool loadSettingFile2();
+    void connectControls();
+    void prepareFirstShow();
+    // Reads the card's record again when the window is first shown: in the background
+    // behind the loading sheet, or from the player's copy.
+    void readCardRecord();
+    bool startReadingCardRecord();
+    // The card's record at once, so that the window holds it before it is shown.
+    void readCardRecordNow();
     void findUSBVolume();
     void updateTitle();
+    // Says why the page's input cannot be stored.
+    void showRefusal(const tvk::Failure &failure);
     void showRecordState(const QString &note = {});
     QWidget *createPage(qint64 index);
     QWidget *createDriveInfoController();

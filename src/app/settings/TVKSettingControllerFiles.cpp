@@ -1,8 +1,8 @@
 // Where the settings window's files come from besides the card: the copy open in the player,
 // and the driving log that belongs to the settings file shown.
+#include "app/pages/TVKSettingControllerDelegate.h"
 #include "app/records/TVKSettingForFlashDataViewController.h"
 #include "app/settings/TVKSettingController.h"
-#include "app/settings/TVKSettingControllerDelegate.h"
 #include "core/records/drivingrecordfile.h"
 #include "ui_TVKSettingController.h"
 
@@ -17,8 +17,8 @@ bool TVKSettingController::openPlayerCopy()
     QDir folder(m_environment.playerFolder);
     for (int up = 0; up < 3; ++up) {
         if (QFileInfo(folder.filePath(QLatin1String(kSettingFileName))).isFile()) {
-            QString problem; // a copy that cannot be read is not offered
-            if (!openSettingFile(folder.path(), &problem))
+            // A copy that cannot be read is not offered.
+            if (!openSettingFile(folder.path()))
                 return false;
             changeViewController(0);
             return true;
@@ -33,6 +33,10 @@ QWidget *TVKSettingController::createDriveInfoController()
 {
     if (!m_driveInfoController) {
         auto *page = new TVKSettingForFlashDataViewController(this);
+        connect(page, &TVKSettingForFlashDataViewController::busy, this,
+                &TVKSettingController::showLoading);
+        connect(page, &TVKSettingForFlashDataViewController::idle, this,
+                &TVKSettingController::hideLoading);
         if (m_card.selectedUSBDisk) {
             const QString path = QDir(m_card.selectedUSBDisk->mountPath())
                                      .filePath(QLatin1String(kDrivingRecordFilePath));

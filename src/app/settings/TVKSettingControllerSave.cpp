@@ -1,8 +1,8 @@
 // The settings window's commands: save, restore defaults, open a file, the disk utility.
 #include "app/card/TVKFormatWindowController.h"
 #include "app/controls/TVKAlert.h"
+#include "app/pages/TVKSettingControllerDelegate.h"
 #include "app/settings/TVKSettingController.h"
-#include "app/settings/TVKSettingControllerDelegate.h"
 #include "core/card/Volumes.h"
 #include "core/common/standardfolders.h"
 #include "core/common/strings.h"
@@ -26,8 +26,8 @@ QString configPathOn(const TKUSBDiskEntity &volume)
 
 void TVKSettingController::onSave()
 {
-    if (const auto message = validateUserInput()) {
-        showAlert(this, QStringLiteral("TAVIK"), *message);
+    if (const auto checked = validateUserInput(); !checked) {
+        showRefusal(checked.failure());
         return;
     }
     populate();
@@ -40,7 +40,7 @@ void TVKSettingController::onSave()
     QString folder = m_environment.documentsFolder;
     if (folder.isEmpty())
         folder = existingFolderOrHome(QStandardPaths::DocumentsLocation);
-    auto *panel = new QFileDialog(this, QStringLiteral("Save Settings"), folder);
+    auto *panel = new QFileDialog(this, tvk::text("setting.save_title"), folder);
     panel->setObjectName(QStringLiteral("savePanel"));
     panel->setAcceptMode(QFileDialog::AcceptSave);
     panel->setFileMode(QFileDialog::AnyFile);
@@ -65,7 +65,7 @@ QString TVKSettingController::saveDestination()
 void TVKSettingController::writeTo(const QString &path)
 {
     if (!writeRecord(m_FileData, path)) {
-        showAlert(this, QStringLiteral("Warn"), tvk::text("msg.write_protected_disk"));
+        showAlert(this, tvk::text("setting.alert.warn"), tvk::text("msg.write_protected_disk"));
         return;
     }
     showAlertSheet(this, path, tvk::text("msg.saved"), [this] { onCloseCmd(); });
@@ -88,36 +88,33 @@ void TVKSettingController::onOpen()
                            tvk::text("setting.open_all") + QStringLiteral(" (*)")});
     panel->setWindowModality(Qt::WindowModal);
     panel->setAttribute(Qt::WA_DeleteOnClose);
-    connect(panel, &QFileDialog::fileSelected, this,
-            [this](const QString &path) { openSettingFile(path); });
+    connect(panel, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        // The user chose this file: what is wrong with it is said at once.
+        if (const auto opened = openSettingFile(path); !opened)
+            showAlert(this, tvk::text("setting.alert.warn"),
+                      opened.failure().subject + u'\n' + opened.failure().message());
+    });
     panel->open();
 }
 
-bool TVKSettingController::openSettingFile(const QString &chosen, QString *reason)
+tvk::Result<void> TVKSettingController::openSettingFile(const QString &chosen)
 {
     const QFileInfo given(chosen);
     const QString path = given.isDir() ? QDir(chosen).filePath(QLatin1String(kSettingFileName))
                                        : given.absoluteFilePath();
     const QFileInfo info(path);
-    QString problem;
-    SettingsRecord record = m_FileData;
-    if (!info.isFile()) {
-        problem = tvk::text("setting.open_missing");
-    } else if (info.size() != SettingsRecord::kSize) {
-        problem = tvk::textFmt("setting.open_wrong_size_fmt", info.size());
-    } else if (auto read = readRecord(path)) {
-        record = *read;
-    } else {
-        problem = read.failure().message();
+    if (!info.isFile())
+        return tvk::Failure{QT_TRID_NOOP("setting.open_missing"), path};
+    if (info.size() != SettingsRecord::kSize)
+        return tvk::Failure{
+            QT_TRID_NOOP("setting.open_wrong_size_fmt"), path, {}, {QString::number(info.size())}};
+    const tvk::Result<SettingsRecord> read = readRecord(path);
+    if (!read) {
+        tvk::Failure failure = read.failure();
+        failure.subject = path;
+        return failure;
     }
-    if (!problem.isEmpty()) {
-        if (reason)
-            *reason = path + QStringLiteral(": ") + problem;
-        else
-            showAlert(this, QStringLiteral("Warn"), path + u'\n' + problem);
-        return false;
-    }
-    m_FileData = record;
+    m_FileData = *read;
     m_card = SettingsCardSelection{path, std::nullopt};
     m_openedByUser = true;
     updateTitle();
@@ -125,7 +122,7 @@ bool TVKSettingController::openSettingFile(const QString &chosen, QString *reaso
     resetDriveInfoPage();
     if (auto *page = dynamic_cast<TVKSettingControllerDelegate *>(m_targetController.data()))
         page->setFileData(&m_FileData);
-    return true;
+    return {};
 }
 
 void TVKSettingController::onDiskUtil()
@@ -141,7 +138,7 @@ void TVKSettingController::onDiskUtil()
     const QString disks = QStandardPaths::findExecutable(QStringLiteral("gnome-disks"));
     if (!disks.isEmpty() && QProcess::startDetached(disks, {}))
         return;
-    showAlert(this, QStringLiteral("Warn"), tvk::text("msg.no_disk_utility"));
+    showAlert(this, tvk::text("setting.alert.warn"), tvk::text("msg.no_disk_utility"));
 }
 
 void TVKSettingController::onFormat()

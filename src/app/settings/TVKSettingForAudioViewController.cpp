@@ -53,7 +53,7 @@ void TVKSettingForAudioViewController::malaysiaRadioSelected()
     ui->malaysiaRadio->setChecked(true);
     clearGrid();
     if (fileData())
-        fileData()->Brightness1 = kMalaysia;
+        fileData()->voiceLanguage() = kMalaysia;
 }
 
 void TVKSettingForAudioViewController::displayFileData()
@@ -63,9 +63,9 @@ void TVKSettingForAudioViewController::displayFileData()
     ui->useEveryHourNoticeChk->setChecked(d.alarm_ontime_flag != 0);
     ui->speakerSeg->setSelectedSegment(d.aud_output_vol);
     clearGrid();
-    ui->malaysiaRadio->setChecked(d.Brightness1 == kMalaysia);
+    ui->malaysiaRadio->setChecked(d.voiceLanguage() == kMalaysia);
     // Above 20 the number has no cell: nothing is selected.
-    if (QAbstractButton *cell = m_grid->button(int(qMin<quint32>(d.Brightness1, 1000))))
+    if (QAbstractButton *cell = m_grid->button(int(qMin<quint32>(d.voiceLanguage(), 1000))))
         cell->setChecked(true);
 }
 
@@ -78,8 +78,8 @@ bool TVKSettingForAudioViewController::populate()
     d.alarm_ontime_flag = ui->useEveryHourNoticeChk->isChecked() ? 1 : 0;
     storeSegment(ui->speakerSeg, d.aud_output_vol);
     if (ui->malaysiaRadio->isChecked())
-        d.Brightness1 = kMalaysia;
+        d.voiceLanguage() = kMalaysia;
     else
-        storeSelection(m_grid->checkedId(), d.Brightness1);
+        storeSelection(m_grid->checkedId(), d.voiceLanguage());
     return true;
 }

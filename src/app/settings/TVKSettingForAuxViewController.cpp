@@ -2,17 +2,12 @@
 
 #include "app/controls/TVKAlert.h"
 #include "core/common/strings.h"
+#include "core/settings/SettingChoices.h"
 #include "core/settings/SettingsRecord.h"
 #include "core/settings/TVKValidator.h"
 #include "ui_TVKSettingForAuxViewController.h"
 
 #include <QButtonGroup>
-
-namespace {
-
-constexpr int kWifiChannels = 14;
-
-} // namespace
 
 TVKSettingForAuxViewController::TVKSettingForAuxViewController(QWidget *parent)
     : TVKSettingPage(parent), ui(std::make_unique<Ui::TVKSettingForAuxViewController>())
@@ -37,8 +32,8 @@ TVKSettingForAuxViewController::TVKSettingForAuxViewController(QWidget *parent)
     ui->autoFormatSeg->setLabels({tvk::text("unuse"), tvk::text("setting.aux.4week"),
                                   tvk::text("setting.aux.8week"), tvk::text("setting.aux.16week"),
                                   tvk::text("setting.aux.32week")});
-    ui->wifiChannelCombo->addItem(QStringLiteral("   0(Auto)"));
-    for (int channel = 1; channel < kWifiChannels; ++channel)
+    ui->wifiChannelCombo->addItem(QStringLiteral("%1(%2)").arg(0, 4).arg(tvk::text("auto")));
+    for (int channel = 1; channel < kWifiChannelCount; ++channel)
         ui->wifiChannelCombo->addItem(QStringLiteral("%1").arg(channel, 4));
 
     ui->memeryRatioSlider->setRange(0, 10);
@@ -65,12 +60,6 @@ QList<QRadioButton *> TVKSettingForAuxViewController::pipCells() const
 {
     return {ui->pipPositionRadio11, ui->pipPositionRadio01, ui->pipPositionRadio00,
             ui->pipPositionRadio10};
-}
-
-bool TVKSettingForAuxViewController::validString(const QString &text)
-{
-    return std::all_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.unicode() >= 0x21 && c.unicode() <= 0x7E; });
 }
 
 void TVKSettingForAuxViewController::showShares(int alwaysPercent, int motionPercent)
@@ -107,23 +96,23 @@ void TVKSettingForAuxViewController::displayFileData()
     ui->ssidLabel->setText(recordText(d.wifi_ssid));
     ui->passwordLabel->setText(recordText(d.wifi_password));
     ui->autoFormatSeg->setSelectedSegment(d.autoFormatAlarm);
-    ui->wifiChannelCombo->setCurrentIndex(d.wifi_channel < kWifiChannels ? int(d.wifi_channel)
-                                                                         : -1);
+    ui->wifiChannelCombo->setCurrentIndex(
+        d.wifi_channel < quint32(kWifiChannelCount) ? int(d.wifi_channel) : -1);
 }
 
-std::optional<QString> TVKSettingForAuxViewController::validateUserInput()
+tvk::Result<void> TVKSettingForAuxViewController::validateUserInput()
 {
     const int v = ui->memeryRatioSlider->value();
     for (const qint64 share : {10 * v, 100 - 10 * v}) {
-        if (const auto checked = TVKValidator::validateSDCardSizeRatio(share); !checked)
-            return checked.failure().message();
+        if (auto checked = TVKValidator::validateSDCardSizeRatio(share); !checked)
+            return checked;
     }
-    return std::nullopt;
+    return {};
 }
 
 bool TVKSettingForAuxViewController::populate()
 {
-    if (!fileData() || validateUserInput())
+    if (!fileData() || !validateUserInput())
         return false;
     SettingsRecord &d = *fileData();
     const int v = ui->memeryRatioSlider->value();
@@ -148,14 +137,11 @@ bool TVKSettingForAuxViewController::populate()
 
     const QString ssid = ui->ssidLabel->text();
     const QString password = ui->passwordLabel->text();
-    const char *problem = ssid.size() < 6          ? "setting.aux.ssid_length"
-                          : !validString(ssid)     ? "setting.aux.ssid_invalid"
-                          : password.size() < 8    ? "setting.aux.password_length"
-                          : !validString(password) ? "setting.aux.password_invalid"
-                                                   : nullptr;
-    if (problem) {
-        showAlert(window(), QStringLiteral("Warning"), tvk::text(problem));
-        return false;
+    for (const tvk::Result<void> &checked : {checkWifiName(ssid), checkWifiPassword(password)}) {
+        if (!checked) {
+            showAlert(window(), tvk::text("setting.alert.warning"), checked.failure().message());
+            return false;
+        }
     }
     setRecordText(d.wifi_ssid, ssid);
     setRecordText(d.wifi_password, password);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/TVKSettingControllerDelegate.h"
+#include "app/pages/TVKSettingControllerDelegate.h"
 
 #include <memory>
 
@@ -19,11 +19,8 @@ public:
     explicit TVKSettingForAuxViewController(QWidget *parent = nullptr);
     ~TVKSettingForAuxViewController() override;
 
-    std::optional<QString> validateUserInput() override;
+    tvk::Result<void> validateUserInput() override;
     bool populate() override;
-
-    // Every character printable ASCII other than the space; an empty text passes.
-    static bool validString(const QString &text);
 
 private:
     void displayFileData() override;

@@ -3,6 +3,7 @@
 #include "app/controls/TVKAlert.h"
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
+#include "core/settings/SettingChoices.h"
 #include "core/settings/SettingsRecord.h"
 #include "core/settings/TVKValidator.h"
 #include "ui_TVKSettingForBasicViewController.h"
@@ -16,29 +17,7 @@
 
 namespace {
 
-constexpr std::array<quint32, 9> kTimeouts{0, 10, 30, 60, 120, 180, 300, 420, 600};
-constexpr std::array<quint32, 13> kVoltages{0,     1,     10000, 11500, 11600, 11700, 11800,
-                                            11900, 12000, 12100, 12200, 12300, 12400};
-constexpr std::array<quint32, 8> kParkingHours{0, 3, 6, 9, 12, 24, 36, 48};
-constexpr int kCustomPreset = 5;
-constexpr int kExternalPowerItem = 2;
-
-struct Preset
-{
-    qint32 drivingX, drivingYZ, parking;
-};
-constexpr std::array<Preset, 5> kPresets{
-    {{70, 65, 25}, {60, 55, 20}, {50, 45, 15}, {40, 35, 12}, {30, 25, 8}}};
-
-template <std::size_t N>
-int indexOf(const std::array<quint32, N> &table, quint32 value, int fallback)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        if (table[i] == value)
-            return int(i);
-    }
-    return fallback;
-}
+constexpr int kCustomPreset = int(kGSensorPresets.size());
 
 QString thresholdText(qint32 hundredths)
 {
@@ -85,14 +64,14 @@ TVKSettingForBasicViewController::TVKSettingForBasicViewController(QWidget *pare
 
     ui->powerVoltageCombo->addItems(
         {tvk::text("unuse"), tvk::text("auto"), tvk::text("externpower")});
-    for (std::size_t i = 3; i < kVoltages.size(); ++i)
-        ui->powerVoltageCombo->addItem(
-            tvk::cformat("%.1fv / %.1fv", kVoltages[i] / 1000.0, kVoltages[i] / 500.0));
+    for (std::size_t i = kFirstVoltageIndex; i < kCutOffMillivolts.size(); ++i)
+        ui->powerVoltageCombo->addItem(tvk::cformat("%.1fv / %.1fv", kCutOffMillivolts[i] / 1000.0,
+                                                    kCutOffMillivolts[i] / 500.0));
     ui->powerTimeCombo->addItem(tvk::text("unuse"));
-    for (std::size_t i = 1; i < kParkingHours.size(); ++i)
-        ui->powerTimeCombo->addItem(tvk::textFmt("nHour_fmt", kParkingHours[i]));
+    for (std::size_t i = 1; i < kParkingRecordingHours.size(); ++i)
+        ui->powerTimeCombo->addItem(tvk::textFmt("nHour_fmt", kParkingRecordingHours[i]));
     ui->cableLossCombo->addItem(tvk::text("none"));
-    for (int i = 1; i <= 6; ++i)
+    for (int i = 1; i < kCableLossSteps; ++i)
         ui->cableLossCombo->addItem(tvk::cformat("0.%dv", i));
 
     // "0.00": one integer digit at most, two fraction digits at most.
@@ -129,42 +108,6 @@ QList<QLineEdit *> TVKSettingForBasicViewController::parkingFields() const
             ui->gsensorSensitivityThresholdZParkingField};
 }
 
-int TVKSettingForBasicViewController::findAlwaysModeTimeoutIndexByValue(quint32 seconds)
-{
-    return indexOf(kTimeouts, seconds, 2);
-}
-
-int TVKSettingForBasicViewController::findPowerVoltageIndexByValue(quint32 millivolts)
-{
-    return indexOf(kVoltages, millivolts, 8);
-}
-
-int TVKSettingForBasicViewController::findPowerTimeIndexByValue(quint32 hours)
-{
-    return indexOf(kParkingHours, hours, 0);
-}
-
-int TVKSettingForBasicViewController::findDrivingGsensorThresholdIndexByXYZ(qint32 x, qint32 y,
-                                                                            qint32 z)
-{
-    for (std::size_t i = 0; i < kPresets.size(); ++i) {
-        if (x == kPresets[i].drivingX && y == kPresets[i].drivingYZ && z == kPresets[i].drivingYZ)
-            return int(i);
-    }
-    return kCustomPreset;
-}
-
-int TVKSettingForBasicViewController::findParkingGsensorThresholdIndexByXYZ(qint32 x, qint32 y,
-                                                                            qint32 z)
-{
-    for (std::size_t i = 0; i < kPresets.size(); ++i) {
-        const qint32 p = kPresets[i].parking;
-        if (x == p && y == p && z == p)
-            return int(i);
-    }
-    return kCustomPreset;
-}
-
 void TVKSettingForBasicViewController::changeGsensorEnable()
 {
     const bool on = ui->gsensorEnableChk->isChecked();
@@ -180,7 +123,7 @@ void TVKSettingForBasicViewController::updateGsensorThreshold()
                              bool driving) {
         const int s = control->selectedSegment();
         if (s >= 0 && s < kCustomPreset) {
-            const Preset &p = kPresets[s];
+            const GSensorPreset &p = kGSensorPresets[s];
             fields[0]->setText(thresholdText(driving ? p.drivingX : p.parking));
             fields[1]->setText(thresholdText(driving ? p.drivingYZ : p.parking));
             fields[2]->setText(thresholdText(driving ? p.drivingYZ : p.parking));
@@ -194,7 +137,7 @@ void TVKSettingForBasicViewController::updateGsensorThreshold()
 
 void TVKSettingForBasicViewController::updatePowerUI()
 {
-    const bool external = fileData() && fileData()->sd_mem_event_reserved == 1;
+    const bool external = fileData() && fileData()->externalPower() == 1;
     ui->powerVoltageCombo->setEnabled(!external);
     ui->powerTimeCombo->setEnabled(!external);
     ui->useExternalPowerChk->setChecked(external);
@@ -203,14 +146,15 @@ void TVKSettingForBasicViewController::updatePowerUI()
 void TVKSettingForBasicViewController::clickUseExternalPowerChk()
 {
     if (fileData())
-        fileData()->sd_mem_event_reserved = ui->useExternalPowerChk->isChecked() ? 1 : 0;
+        fileData()->externalPower() = ui->useExternalPowerChk->isChecked() ? 1 : 0;
     updatePowerUI();
 }
 
 void TVKSettingForBasicViewController::powerVoltageSelected(int item)
 {
-    if (item == kExternalPowerItem)
-        showAlert(window(), QStringLiteral("Warning"), tvk::text("msg.use_external_power_10v"));
+    if (item == kExternalBatteryIndex)
+        showAlert(window(), tvk::text("setting.alert.warning"),
+                  tvk::text("msg.use_external_power_10v"));
 }
 
 void TVKSettingForBasicViewController::displayFileData()
@@ -218,17 +162,20 @@ void TVKSettingForBasicViewController::displayFileData()
     SettingsRecord &d = *fileData();
     ui->osdOptionSeg->setSelectedSegment(d.disp_segment_mode);
     ui->alwaysModeTimeoutSeg->setSelectedSegment(
-        findAlwaysModeTimeoutIndexByValue(d.always_mode_timeout));
+        choiceIndex(kParkingWaitSeconds, d.always_mode_timeout)
+            .value_or(kUnlistedParkingWaitIndex));
     ui->gsensorEnableChk->setChecked(d.g_sensor_enable != 0);
     changeGsensorEnable();
-    ui->gsensorSensitivityDrivingSeg->setSelectedSegment(findDrivingGsensorThresholdIndexByXYZ(
-        d.gsen_x_threshold, d.gsen_y_threshold, d.gsen_z_threshold));
+    ui->gsensorSensitivityDrivingSeg->setSelectedSegment(
+        drivingPresetIndex(d.gsen_x_threshold, d.gsen_y_threshold, d.gsen_z_threshold)
+            .value_or(kCustomPreset));
     const QList<QLineEdit *> parking = parkingFields();
     parking[0]->setText(thresholdText(d.parkmode_x_threshold));
     parking[1]->setText(thresholdText(d.parkmode_y_threshold));
     parking[2]->setText(thresholdText(d.parkmode_z_threshold));
-    ui->gsensorSensitivityParkingSeg->setSelectedSegment(findParkingGsensorThresholdIndexByXYZ(
-        d.parkmode_x_threshold, d.parkmode_y_threshold, d.parkmode_z_threshold));
+    ui->gsensorSensitivityParkingSeg->setSelectedSegment(
+        parkingPresetIndex(d.parkmode_x_threshold, d.parkmode_y_threshold, d.parkmode_z_threshold)
+            .value_or(kCustomPreset));
     const QList<QLineEdit *> driving = drivingFields();
     driving[0]->setText(thresholdText(d.gsen_x_threshold));
     driving[1]->setText(thresholdText(d.gsen_y_threshold));
@@ -238,46 +185,48 @@ void TVKSettingForBasicViewController::displayFileData()
     ui->rearLedOffChk->setChecked(d.ledoff_rear == 0);
     ui->compositeModeSeg->setSelectedSegment(d.composite_mode);
     ui->carNumberField->setText(recordText(d.szPlateNumber));
-    ui->powerVoltageCombo->setCurrentIndex(findPowerVoltageIndexByValue(d.sd_mem_always_reserved));
-    ui->powerTimeCombo->setCurrentIndex(findPowerTimeIndexByValue(d.sd_mem_motion_reserved));
+    ui->powerVoltageCombo->setCurrentIndex(
+        choiceIndex(kCutOffMillivolts, d.cutOffMillivolts()).value_or(kUnlistedCutOffIndex));
+    ui->powerTimeCombo->setCurrentIndex(
+        choiceIndex(kParkingRecordingHours, d.parkingRecordingHours()).value_or(0));
     updatePowerUI();
     if (d.CableVoltCorr == 0)
         d.CableVoltCorr = 4;
-    ui->cableLossCombo->setCurrentIndex(d.CableVoltCorr <= 7 ? int(d.CableVoltCorr) - 1 : -1);
+    ui->cableLossCombo->setCurrentIndex(
+        d.CableVoltCorr <= quint32(kCableLossSteps) ? int(d.CableVoltCorr) - 1 : -1);
 }
 
-std::optional<QString> TVKSettingForBasicViewController::validateUserInput()
+tvk::Result<void> TVKSettingForBasicViewController::validateUserInput()
 {
-    const auto check = [](const QList<QLineEdit *> &fields) -> std::optional<QString> {
+    const auto check = [](const QList<QLineEdit *> &fields) -> tvk::Result<void> {
         for (QLineEdit *field : fields) {
-            if (const auto checked = TVKValidator::validateGsensorThreshold(field->text());
-                !checked) {
+            if (auto checked = TVKValidator::validateGsensorThreshold(field->text()); !checked) {
                 focus(field);
-                return checked.failure().message();
+                return checked;
             }
         }
-        return std::nullopt;
+        return {};
     };
     // A field the user cannot change is not held against the page.
     if (!ui->gsensorEnableChk->isChecked())
-        return std::nullopt;
+        return {};
     if (ui->gsensorSensitivityDrivingSeg->selectedSegment() == kCustomPreset) {
-        if (auto message = check(drivingFields()))
-            return message;
+        if (auto checked = check(drivingFields()); !checked)
+            return checked;
     }
     if (ui->gsensorSensitivityParkingSeg->selectedSegment() == kCustomPreset)
         return check(parkingFields());
-    return std::nullopt;
+    return {};
 }
 
 bool TVKSettingForBasicViewController::populate()
 {
-    if (!fileData() || validateUserInput())
+    if (!fileData() || !validateUserInput())
         return true;
     SettingsRecord &d = *fileData();
     storeSegment(ui->osdOptionSeg, d.disp_segment_mode);
     if (const int s = ui->alwaysModeTimeoutSeg->selectedSegment(); s >= 0)
-        d.always_mode_timeout = kTimeouts[s];
+        d.always_mode_timeout = kParkingWaitSeconds[s];
     d.g_sensor_enable = ui->gsensorEnableChk->isChecked() ? 1 : 0;
     const QList<QLineEdit *> driving = drivingFields();
     const QList<QLineEdit *> parking = parkingFields();
@@ -304,10 +253,10 @@ bool TVKSettingForBasicViewController::populate()
     ui->carNumberField->textDidEndEditing();
     setRecordText(d.szPlateNumber, ui->carNumberField->text());
     if (const int item = ui->powerVoltageCombo->currentIndex(); item >= 0)
-        d.sd_mem_always_reserved = kVoltages[item];
+        d.cutOffMillivolts() = kCutOffMillivolts[item];
     if (const int item = ui->powerTimeCombo->currentIndex(); item >= 0)
-        d.sd_mem_motion_reserved = kParkingHours[item];
-    d.sd_mem_event_reserved = ui->useExternalPowerChk->isChecked() ? 1 : 0;
+        d.parkingRecordingHours() = kParkingRecordingHours[item];
+    d.externalPower() = ui->useExternalPowerChk->isChecked() ? 1 : 0;
     if (const int item = ui->cableLossCombo->currentIndex(); item >= 0)
         d.CableVoltCorr = quint32(item + 1);
     return true;

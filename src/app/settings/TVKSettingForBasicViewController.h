@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/TVKSettingControllerDelegate.h"
+#include "app/pages/TVKSettingControllerDelegate.h"
 
 #include <memory>
 
@@ -19,14 +19,8 @@ public:
     explicit TVKSettingForBasicViewController(QWidget *parent = nullptr);
     ~TVKSettingForBasicViewController() override;
 
-    std::optional<QString> validateUserInput() override;
+    tvk::Result<void> validateUserInput() override;
     bool populate() override;
-
-    static int findAlwaysModeTimeoutIndexByValue(quint32 seconds);
-    static int findPowerVoltageIndexByValue(quint32 millivolts);
-    static int findPowerTimeIndexByValue(quint32 hours);
-    static int findDrivingGsensorThresholdIndexByXYZ(qint32 x, qint32 y, qint32 z);
-    static int findParkingGsensorThresholdIndexByXYZ(qint32 x, qint32 y, qint32 z);
 
 private:
     void displayFileData() override;

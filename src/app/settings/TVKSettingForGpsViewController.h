@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settings/TVKSettingControllerDelegate.h"
+#include "app/pages/TVKSettingControllerDelegate.h"
 
 #include <memory>
 

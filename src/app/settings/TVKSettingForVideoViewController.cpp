@@ -55,7 +55,7 @@ void TVKSettingForVideoViewController::displayFileData()
 
 bool TVKSettingForVideoViewController::populate()
 {
-    if (!fileData() || validateUserInput())
+    if (!fileData() || !validateUserInput())
         return true;
     SettingsRecord &d = *fileData();
     storeSegment(ui->videoEncodingBitrate, d.vid_enc_bitrate);

@@ -2,6 +2,7 @@
 
 #include "core/common/cformat.h"
 #include "core/settings/FileDataFields.h"
+#include "core/settings/SettingChoices.h"
 #include "core/settings/SettingsRecord.h"
 #include "core/settings/TVKValidator.h"
 
@@ -20,12 +21,9 @@ struct Rule
     QList<qint64> values = {};
 };
 
-QList<qint64> voltages()
+QList<qint64> listed(std::span<const quint32> choices)
 {
-    QList<qint64> values{0, 1, 10000};
-    for (qint64 mv = 11500; mv <= 12400; mv += 100)
-        values.append(mv);
-    return values;
+    return QList<qint64>(choices.begin(), choices.end());
 }
 
 const QHash<QString, Rule> &rules()
@@ -38,11 +36,12 @@ const QHash<QString, Rule> &rules()
         const auto kind = [&t](const char *name, Kind k) {
             t.insert(QLatin1String(name), Rule{k});
         };
-        t.insert(QStringLiteral("sd_mem_always_reserved"), Rule{Kind::Values, 0, 0, voltages()});
-        t.insert(QStringLiteral("sd_mem_motion_reserved"),
-                 Rule{Kind::Values, 0, 0, {0, 3, 6, 9, 12, 24, 36, 48}});
-        t.insert(QStringLiteral("always_mode_timeout"),
-                 Rule{Kind::Values, 0, 0, {0, 10, 30, 60, 120, 180, 300, 420, 600}});
+        const auto values = [&t](const char *name, std::span<const quint32> choices) {
+            t.insert(QLatin1String(name), Rule{Kind::Values, 0, 0, listed(choices)});
+        };
+        values("sd_mem_always_reserved", kCutOffMillivolts);
+        values("sd_mem_motion_reserved", kParkingRecordingHours);
+        values("always_mode_timeout", kParkingWaitSeconds);
         for (const char *name :
              {"gsen_x_threshold", "gsen_y_threshold", "gsen_z_threshold", "parkmode_x_threshold",
               "parkmode_y_threshold", "parkmode_z_threshold"})
@@ -75,37 +74,11 @@ const QHash<QString, Rule> &rules()
         range("nodriving_day", 0, 7);
         range("SaveDuration", 0, 7);
         range("Brightness1", 0, 20);
-        range("CableVoltCorr", 1, 7);
-        range("wifi_channel", 0, 13);
+        range("CableVoltCorr", 1, kCableLossSteps);
+        range("wifi_channel", 0, kWifiChannelCount - 1);
         return t;
     }();
     return table;
-}
-
-// Both Wi-Fi fields hold 16 bytes without a terminator; ASCII only, so a character is a byte.
-constexpr qsizetype kWifiTextBytes = sizeof(SettingsRecord::wifi_ssid);
-static_assert(sizeof(SettingsRecord::wifi_password) == kWifiTextBytes);
-
-bool isWifiText(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x21 || c.unicode() > 0x7E)
-            return false;
-    }
-    return true;
-}
-
-tvk::Result<void> checkWifi(const QString &text, qsizetype minLength, const char *lengthKey,
-                            const char *invalidKey)
-{
-    if (text.size() < minLength)
-        return tvk::Failure{lengthKey};
-    if (text.size() > kWifiTextBytes)
-        return tvk::Failure{
-            QT_TRID_NOOP("msg.setting.too_long"), {}, {}, {QString::number(kWifiTextBytes)}};
-    if (!isWifiText(text))
-        return tvk::Failure{invalidKey};
-    return {};
 }
 
 // The failure about one field, named in its text.
@@ -123,16 +96,6 @@ tvk::Result<void> aboutField(const QString &name, tvk::Result<void> result)
 
 } // namespace
 
-QStringList editableSettingNames()
-{
-    QStringList names;
-    for (const FileDataField &field : fileDataFields()) {
-        if (rules().contains(field.name))
-            names.append(field.name);
-    }
-    return names;
-}
-
 tvk::Result<void> setSettingValue(SettingsRecord &record, const QString &name, const QString &value)
 {
     if (!findFileDataField(name))
@@ -149,16 +112,12 @@ tvk::Result<void> setSettingValue(SettingsRecord &record, const QString &name, c
         setRecordText(record.szPlateNumber, value);
         return {};
     case Kind::WifiName:
-        if (auto checked = checkWifi(value, 6, QT_TRID_NOOP("setting.aux.ssid_length"),
-                                     QT_TRID_NOOP("setting.aux.ssid_invalid"));
-            !checked)
+        if (auto checked = checkWifiName(value); !checked)
             return aboutField(name, checked);
         setRecordText(record.wifi_ssid, value);
         return {};
     case Kind::WifiPassword:
-        if (auto checked = checkWifi(value, 8, QT_TRID_NOOP("setting.aux.password_length"),
-                                     QT_TRID_NOOP("setting.aux.password_invalid"));
-            !checked)
+        if (auto checked = checkWifiPassword(value); !checked)
             return aboutField(name, checked);
         setRecordText(record.wifi_password, value);
         return {};

@@ -13,6 +13,3 @@
 // to the rest of 100. On failure the record is unchanged.
 tvk::Result<void> setSettingValue(SettingsRecord &record, const QString &name,
                                   const QString &value);
-
-// Names of the fields a page edits, in record order.
-QStringList editableSettingNames();

@@ -1,4 +1,5 @@
 // tavik-tool config: shows, edits and creates the camera's settings file config.bin.
+#include "core/common/strings.h"
 #include "core/settings/FileDataFields.h"
 #include "core/settings/SettingValues.h"
 #include "core/settings/SettingsRecord.h"
@@ -72,7 +73,8 @@ int set(const QStringList &args, bool force)
     for (const QString &assignment : args.mid(1)) {
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals <= 0) {
-            problems.append(QStringLiteral("%1: expected NAME=VALUE").arg(assignment));
+            problems.append(
+                tvk::Failure{QT_TRID_NOOP("msg.setting.expected_assignment"), assignment}.text());
             continue;
         }
         if (const auto set =
@@ -112,9 +114,9 @@ int runConfig(const QCommandLineParser &line)
     const bool known =
         QStringList{QStringLiteral("show"), QStringLiteral("set"), QStringLiteral("defaults")}
             .contains(action);
-    return toolCommandUsageError(QStringLiteral("config"),
-                                 known ? QStringLiteral("wrong arguments for %1").arg(action)
-                                       : QStringLiteral("unknown action \"%1\"").arg(action));
+    return toolCommandUsageError(
+        QStringLiteral("config"),
+        tvk::text(known ? "msg.config.wrong_arguments" : "msg.config.unknown_action").arg(action));
 }
 
 const ToolCommandRegistration registration{{

@@ -189,11 +189,27 @@ private slots:
         QSignalSpy done(page.get(), &TVKSettingForFlashDataViewController::exportFinished);
         page->doWriteCSVFile(csv);
         QVERIFY(done.wait(5000));
-        QCOMPARE(done.first().first().toString(), QString());
+        QVERIFY(done.first().first().value<tvk::Result<void>>().ok());
         const QString reference = dir.filePath("reference.csv");
         const ProcessRun tool = runTool({"drv", dir.filePath("tavik_000.drv"), "--csv", reference});
         QVERIFY2(tool.status == 0, tool.err.constData());
         QCOMPARE(readFile(csv), readFile(reference));
+    }
+
+    // An export that cannot be written says why, and the page's signal carries the same failure.
+    void exportRefused()
+    {
+        auto page = open(drivingRecordFileBytes(sampleDrivingRecords(3)));
+        QVERIFY(page);
+        const QString csv = dir.filePath("no folder/export.csv");
+        QSignalSpy done(page.get(), &TVKSettingForFlashDataViewController::exportFinished);
+        page->doWriteCSVFile(csv);
+        QVERIFY(done.wait(5000));
+        const auto written = done.first().first().value<tvk::Result<void>>();
+        QVERIFY(!written);
+        QVERIFY2(written.failure().text().contains(csv), qPrintable(written.failure().text()));
+        QCOMPARE(dismissAlert(*page), "Warn|" + written.failure().text());
+        QVERIFY(!QFile::exists(csv));
     }
 
     void noFileOnTheCard()

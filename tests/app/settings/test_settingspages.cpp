@@ -3,12 +3,16 @@
 #include "app/card/TVKFormatWindowController.h"
 #include "app/controls/TKSegmentedControl.h"
 #include "app/settings/TVKLoadingSheet.h"
+#include "core/settings/FileDataFields.h"
+#include "core/settings/SettingValues.h"
 #include "core/settings/TVKValidator.h"
 #include "settingswindowfixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 
 namespace {
 
@@ -108,6 +112,70 @@ private slots:
             QCOMPARE(selector->findChild<QPushButton *>(QStringLiteral("segment%1").arg(segment))
                          ->isChecked(),
                      segment == page);
+    }
+
+    // What a page offers for a field is exactly what `tavik-tool config set` takes for it:
+    // every choice stores a value the command line accepts, and it accepts no other value up
+    // to `highest`.
+    void choicesAreWhatTheCommandLineTakes_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("highest");
+        QTest::newRow("cut-off voltage") << 1 << "combo:powerVoltageCombo"
+                                         << "sd_mem_always_reserved" << 13000;
+        QTest::newRow("parking hours") << 1 << "combo:powerTimeCombo"
+                                       << "sd_mem_motion_reserved" << 100;
+        QTest::newRow("cable loss") << 1 << "combo:cableLossCombo"
+                                    << "CableVoltCorr" << 100;
+        QTest::newRow("parking wait") << 1 << "seg:alwaysModeTimeoutSeg"
+                                      << "always_mode_timeout" << 1000;
+        QTest::newRow("segment display") << 1 << "seg:osdOptionSeg"
+                                         << "disp_segment_mode" << 100;
+        QTest::newRow("Wi-Fi channel") << 3 << "combo:wifiChannelCombo"
+                                       << "wifi_channel" << 100;
+        QTest::newRow("screen off") << 3 << "seg:lcdAutoPowerOffSeg"
+                                    << "lcd_autopoweroff" << 100;
+        QTest::newRow("format reminder") << 3 << "seg:autoFormatSeg"
+                                         << "autoFormatAlarm" << 100;
+    }
+
+    void choicesAreWhatTheCommandLineTakes()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, control);
+        QFETCH(QString, field);
+        QFETCH(int, highest);
+        SettingsCard card(recordBytes());
+        auto window = card.open();
+        QVERIFY(firstPageShown(*window));
+        window->changeViewController(page);
+        QWidget *shown = window->targetController();
+        const QString name = control.section(u':', 1);
+        auto *combo = shown->findChild<QComboBox *>(name);
+        const int choices =
+            combo ? combo->count() : shown->findChild<TKSegmentedControl *>(name)->segmentCount();
+        QVERIFY(choices > 1);
+        QSet<qint64> stored;
+        for (int choice = 0; choice < choices; ++choice) {
+            if (combo)
+                combo->setCurrentIndex(choice); // not "activated": no alert for the external one
+            else
+                applyChange(shown, control + '=' + QString::number(choice));
+            QVERIFY(window->populate());
+            const qint64 value = fileDataFieldValue(*window->filedata(), field).toLongLong();
+            SettingsRecord record = *window->filedata();
+            QVERIFY2(setSettingValue(record, field, QString::number(value)),
+                     qPrintable(QString::number(value)));
+            stored.insert(value);
+        }
+        QCOMPARE(stored.size(), choices);
+        int accepted = 0;
+        SettingsRecord record = *window->filedata();
+        for (int value = 0; value <= highest; ++value)
+            accepted += setSettingValue(record, field, QString::number(value)) ? 1 : 0;
+        QCOMPARE(accepted, choices);
     }
 
     // Tab from the selector goes through the Basic page as it reads, one stop per row of

@@ -238,12 +238,13 @@ private slots:
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("alert");
         QTest::addColumn<int>("stays"); // the page shown afterwards
+        const QString refused = tvk::text("setting.input_refused") + '|';
         const QString range =
-            "TAVIK|" + TVKValidator::validateGsensorThreshold("0.01").failure().message();
+            refused + TVKValidator::validateGsensorThreshold("0.01").failure().message();
         QTest::newRow("custom threshold")
             << 1 << "text:gsensorSensitivityThresholdYDrivingField=0.01" << range << 1;
         QTest::newRow("card share") << 3 << "slider:memeryRatioSlider=9"
-                                    << "TAVIK|" + tvk::text("msg.sdcard_ratio_too_low") << 3;
+                                    << refused + tvk::text("msg.sdcard_ratio_too_low") << 3;
         QTest::newRow("short network name")
             << 3 << "text:ssidLabel=abcde"
             << "Warning|" + tvk::text("setting.aux.ssid_length") << 3;
@@ -320,9 +321,10 @@ private slots:
         QVERIFY(window->findChild<QPushButton *>("openButton")->isVisible());
         const QString odd = card.dir.filePath("odd.bin");
         writeFile(odd, QByteArray(427, '\0'));
-        QString problem;
-        QVERIFY(!window->openSettingFile(odd, &problem));
-        QVERIFY(problem.contains("427"));
+        const tvk::Result<void> refused = window->openSettingFile(odd);
+        QVERIFY(!refused);
+        QCOMPARE(refused.failure().subject, odd);
+        QCOMPARE(refused.failure().args, QStringList{"427"});
         writeFile(card.configPath(), recordBytes([](SettingsRecord &r) { r.vid_enc_bitrate = 2; }));
         QVERIFY(window->openSettingFile(card.dir.path()));
         QVERIFY(window->windowTitle().endsWith(" : " + card.configPath()));

@@ -1,7 +1,6 @@
-#include "app/settings/TVKSettingControllerDelegate.h"
+#include "app/pages/TVKSettingControllerDelegate.h"
 
 #include "app/controls/TKSegmentedControl.h"
-#include "app/settings/TVKSettingController.h"
 #include "core/common/strings.h"
 
 void TVKSettingPage::setFileData(SettingsRecord *fileData)
@@ -9,16 +8,6 @@ void TVKSettingPage::setFileData(SettingsRecord *fileData)
     m_fileData = fileData;
     if (m_fileData)
         displayFileData();
-}
-
-void TVKSettingPage::setMainController(TVKSettingController *controller)
-{
-    m_mainController = controller;
-}
-
-TVKSettingController *TVKSettingPage::mainController() const
-{
-    return qobject_cast<TVKSettingController *>(m_mainController.data());
 }
 
 void storeSegment(const TKSegmentedControl *control, quint32 &field)

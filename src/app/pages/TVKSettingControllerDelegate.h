@@ -2,14 +2,10 @@
 
 #include "core/settings/FileData.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <optional>
-
 class TKSegmentedControl;
-class TVKSettingController;
 
 // What the settings window asks of each of its pages.
 class TVKSettingControllerDelegate
@@ -18,16 +14,15 @@ public:
     virtual ~TVKSettingControllerDelegate() = default;
     // Keeps the address of the window's record (never a copy) and shows its values at once.
     virtual void setFileData(SettingsRecord *fileData) = 0;
-    // The message to show when the page's input cannot be stored. Changes nothing.
-    virtual std::optional<QString> validateUserInput() = 0;
+    // Fails with what to show when the page's input cannot be stored. Changes nothing.
+    virtual tvk::Result<void> validateUserInput() = 0;
     // Stores the controls into the record; false when the page refused and has warned itself.
     virtual bool populate() = 0;
-    virtual void setMainController(TVKSettingController *controller) = 0;
     // Called just before the page is taken out of the window.
     virtual void onHide() {}
 };
 
-// What the six editing pages share: the record they edit in place and their window.
+// What the pages share: the record they edit in place.
 class TVKSettingPage : public QWidget, public TVKSettingControllerDelegate
 {
     Q_OBJECT
@@ -35,9 +30,7 @@ public:
     using QWidget::QWidget;
 
     void setFileData(SettingsRecord *fileData) override;
-    std::optional<QString> validateUserInput() override { return std::nullopt; }
-    void setMainController(TVKSettingController *controller) override;
-    TVKSettingController *mainController() const;
+    tvk::Result<void> validateUserInput() override { return {}; }
 
 protected:
     // Shows the record's values; nothing while there is no record.
@@ -46,7 +39,6 @@ protected:
 
 private:
     SettingsRecord *m_fileData = nullptr;
-    QPointer<QWidget> m_mainController;
 };
 
 // A control that shows no choice (a stored value it has no position for) leaves the field as it
