@@ -101,9 +101,9 @@ void TVKFormatWindowController::loadUSBVolumes(std::function<void()> completion)
 {
     const bool startedDisplay = m_stopProgressBar;
     if (startedDisplay)
-        showProgressBar(QStringLiteral("Disk searching..."));
+        showProgressBar(tvk::text("format.step.searching"));
     else
-        ui->progressMessageField->setText(QStringLiteral("Disk searching..."));
+        ui->progressMessageField->setText(tvk::text("format.step.searching"));
     auto *watcher = new QFutureWatcher<QList<TKUSBDiskEntity>>(this);
     connect(watcher, &QFutureWatcher<QList<TKUSBDiskEntity>>::finished, this,
             [this, watcher, startedDisplay, completion = std::move(completion)] {
@@ -165,9 +165,8 @@ void TVKFormatWindowController::onFormat()
 {
     const auto volume = selectedUSBDisk();
     if (!volume) {
-        showAlert(this, QStringLiteral("TAVIK"),
-                  m_usbDiskArray.isEmpty() ? QStringLiteral("There is no USB drive.")
-                                           : QStringLiteral("Please select USB drive."));
+        showAlert(this, tvk::text("format.alert.no_card"),
+                  tvk::text(m_usbDiskArray.isEmpty() ? "format.no_drive" : "format.select_drive"));
         return;
     }
     if (!volume->writable()) {
@@ -207,7 +206,7 @@ void TVKFormatWindowController::confirmFormat(const TKUSBDiskEntity &volume)
 
 void TVKFormatWindowController::doFormat(const TKUSBDiskEntity &volume)
 {
-    showProgressBar(QStringLiteral("Formatting..."));
+    showProgressBar(tvk::text("format.step.start"));
     ui->formatButton->setEnabled(false);
     m_closeWhenStopped = false;
     m_formatter->start(volume);

@@ -36,7 +36,6 @@ public:
 
     // Searches the volumes on a worker thread and refills the list; then `completion`.
     void loadUSBVolumes(std::function<void()> completion = {});
-    const QList<TKUSBDiskEntity> &usbDiskArray() const { return m_usbDiskArray; }
     std::optional<TKUSBDiskEntity> selectedUSBDisk() const;
     std::optional<TKUSBDiskEntity> selectUSBByDevFile(const QString &deviceName);
     void updateSelectedDiskInfo();

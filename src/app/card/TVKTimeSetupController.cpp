@@ -40,16 +40,16 @@ TVKTimeSetupController::TVKTimeSetupController(VolumeSource *volumes, QWidget *p
     connect(ui->saveButton, &QPushButton::clicked, this, &TVKTimeSetupController::onSaveConfigFile);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::close);
     if (volumes) {
-        onInitDIalog(*volumes);
+        showCardAndNow(*volumes);
     } else {
         LsblkVolumeSource system;
-        onInitDIalog(system);
+        showCardAndNow(system);
     }
 }
 
 TVKTimeSetupController::~TVKTimeSetupController() = default;
 
-void TVKTimeSetupController::onInitDIalog(VolumeSource &volumes)
+void TVKTimeSetupController::showCardAndNow(VolumeSource &volumes)
 {
     // Only a card that already holds the file is written to without asking.
     if (const auto card = usbVolumeURLContainingPath(volumes, QLatin1String(kTimesetFileName)))
@@ -172,8 +172,8 @@ void TVKTimeSetupController::doWriteConfigFile(const QString &path)
 {
     // A file that could not be written is said so; the user can try another place.
     if (const auto written = writeTimesetFile(path, m_selectedDate, m_selectedTime); !written) {
-        showAlert(this, QStringLiteral("Warn"), written.failure().text());
+        showAlert(this, tvk::text("setting.alert.warn"), written.failure().text());
         return;
     }
-    showAlertSheet(this, QStringLiteral("TAVIK"), tvk::text("time.filesave"), [this] { close(); });
+    showAlertSheet(this, tvk::text("time.saved"), tvk::text("time.filesave"), [this] { close(); });
 }

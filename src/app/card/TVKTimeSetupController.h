@@ -41,7 +41,8 @@ public:
     void doWriteConfigFile(const QString &path);
 
 private:
-    void onInitDIalog(VolumeSource &volumes);
+    // Finds the card that already holds the clock file and picks the time now.
+    void showCardAndNow(VolumeSource &volumes);
     void daySelectedFromPicker();
     void timeSelectedFromPicker();
     void timeSelectedFromClickTimePicker();

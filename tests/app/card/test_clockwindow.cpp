@@ -30,7 +30,7 @@ private slots:
         window.showWindow();
         QCOMPARE(window.settingFilePath(), path);
         window.onSaveConfigFile();
-        QCOMPARE(dismissAlert(window), "TAVIK|" + tvk::text("time.filesave"));
+        QCOMPARE(dismissAlert(window), tvk::text("time.saved") + '|' + tvk::text("time.filesave"));
         QVERIFY(!window.isVisible());
         // The time of opening, 19 bytes, nothing of the old tail.
         QCOMPARE(readFile(path), *timesetText(window.selectedDate(), window.selectedTime()));

@@ -158,7 +158,8 @@ private slots:
         const QString cannot = tvk::text("msg.cannot_format") + '|' + display + '\n';
         const QList<FakeVolume> card{volume(dir.path())};
         QTest::newRow("no volume")
-            << QList<FakeVolume>{} << 0 << true << "TAVIK|There is no USB drive.";
+            << QList<FakeVolume>{} << 0 << true
+            << tvk::text("format.alert.no_card") + '|' + tvk::text("format.no_drive");
         QTest::newRow("write-protected card")
             << QList<FakeVolume>{volume(dir.path(), 7948206080, true)} << 0 << true
             << cannot + tvk::text("msg.write_protected_disk");
