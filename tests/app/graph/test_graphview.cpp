@@ -13,7 +13,7 @@
 
 namespace {
 
-enum class Ink { Red, Green, Blue, Label, White, Orange };
+enum class Ink { Red, Green, Blue, Label, White, Orange, Panel };
 
 bool has(const QImage &image, int x, int y, Ink ink)
 {
@@ -25,6 +25,8 @@ bool has(const QImage &image, int x, int y, Ink ink)
                c.value() > 80;
     case Ink::White:
         return c == Qt::white;
+    case Ink::Panel:
+        return c == GSensorChart::panelColor();
     case Ink::Orange:
         return rgb[0] > 180 && rgb[1] > 80 && rgb[1] < 160 && rgb[2] < 60;
     default: {
@@ -35,25 +37,16 @@ bool has(const QImage &image, int x, int y, Ink ink)
     }
 }
 
-// The rows (or columns) where the ink shows, within a column (or row).
-QList<int> rowsOf(const QImage &image, int x, Ink ink)
+// Where the ink shows along column x (its rows) or, with x < 0, along row y (its columns).
+QList<int> inkAt(const QImage &image, Ink ink, int x, int y = 0)
 {
-    QList<int> rows;
-    for (int y = 0; y < image.height(); ++y) {
-        if (has(image, x, y, ink))
-            rows << y;
+    QList<int> at;
+    const int length = x >= 0 ? image.height() : image.width();
+    for (int i = 0; i < length; ++i) {
+        if (x >= 0 ? has(image, x, i, ink) : has(image, i, y, ink))
+            at << i;
     }
-    return rows;
-}
-
-QList<int> columnsOf(const QImage &image, int y, Ink ink, int from = 0)
-{
-    QList<int> columns;
-    for (int x = from; x < image.width(); ++x) {
-        if (has(image, x, y, ink))
-            columns << x;
-    }
-    return columns;
+    return at;
 }
 
 double middle(const QList<int> &at)
@@ -138,7 +131,7 @@ private slots:
         const QList<int> &label = labels[qRound(2 - g)];
         QList<int> rows; // over a few columns: a threshold is dashed
         for (int x = size.width() / 2; x < size.width() / 2 + 8; ++x)
-            rows << rowsOf(image, x, Ink::Red);
+            rows << inkAt(image, Ink::Red, x);
         std::sort(rows.begin(), rows.end());
         const double line = middle(rows);
         QVERIFY2(std::abs(middle(label) + 2 - line) <= 3,
@@ -169,26 +162,13 @@ private slots:
         view.updateTimePosition(position);
         const QSize size(640, 136);
         const QImage image = windowChart(view, size);
-        const double bar = middle(columnsOf(image, size.height() / 4, Ink::White));
-        const int atZero = qRound(middle(rowsOf(image, 40, Ink::Red)));
-        const QList<int> zeroRun = columnsOf(image, atZero, Ink::Red);
+        const double bar = middle(inkAt(image, Ink::White, -1, size.height() / 4));
+        const int atZero = qRound(middle(inkAt(image, Ink::Red, 40)));
+        const QList<int> zeroRun = inkAt(image, Ink::Red, -1, atZero);
         QVERIFY(!zeroRun.isEmpty());
         QVERIFY2(std::abs(bar - zeroRun.last()) <= 2,
                  qPrintable(QStringLiteral("bar %1, change %2").arg(bar).arg(zeroRun.last())));
-        QCOMPARE(rowsOf(image, qRound(bar), Ink::White).size(), size.height() - 16);
-    }
-
-    // Before a recording is played the chart shows its scale and nothing that moves.
-    void noRecordingNoLinesNorBar()
-    {
-        GraphView view;
-        view.updateTimePosition(0.5);
-        const QImage image = windowChart(view, QSize(480, 96));
-        QCOMPARE(labelRows(image).size(), 5);
-        for (int x = 20; x < 480; x += 7) {
-            for (const Ink ink : {Ink::Red, Ink::Green, Ink::Blue, Ink::White})
-                QVERIFY(rowsOf(image, x, ink).isEmpty());
-        }
+        QCOMPARE(inkAt(image, Ink::White, qRound(bar)).size(), size.height() - 16);
     }
 
     // The evidence folder's chart is the window's, on the same panel, scale and colours.
@@ -198,22 +178,12 @@ private slots:
         for (int i = 0; i < 600; ++i)
             values.append({float(i % 40) / 20 - 1, float(i % 90) / 60, 1 + float(i % 7) / 10});
         const QImage evidence = EvidencePictures::gSensorImage(values, -1);
-        // The panel: the dark rectangle across the middle of the picture, seen in its middle
-        // row and in its margin left of the scale.
-        const auto isPanel = [&](int x, int y) {
-            return evidence.pixelColor(x, y) == GSensorChart::panelColor();
-        };
-        int left = 0, right = evidence.width() - 1;
-        while (!isPanel(left, evidence.height() / 2))
-            ++left;
-        while (!isPanel(right, evidence.height() / 2))
-            --right;
-        int top = evidence.height() / 2, bottom = top;
-        while (top > 0 && isPanel(left + 1, top - 1))
-            --top;
-        while (bottom < evidence.height() - 1 && isPanel(left + 1, bottom + 1))
-            ++bottom;
-        const QRect panel(QPoint(left, top), QPoint(right, bottom));
+        // The panel: the dark rectangle across the middle, seen along its middle row and down
+        // its margin left of the scale.
+        const QList<int> across = inkAt(evidence, Ink::Panel, -1, evidence.height() / 2);
+        const QList<int> down = inkAt(evidence, Ink::Panel, across.value(0) + 1);
+        QVERIFY(!across.isEmpty() && !down.isEmpty());
+        const QRect panel(QPoint(across.first(), down.first()), QPoint(across.last(), down.last()));
         QVERIFY(panel.width() > 1000 && panel.height() > 300);
         GraphView view;
         view.setGraphData(values);
@@ -249,7 +219,7 @@ private slots:
         const QImage image = EvidencePictures::gSensorImage(values, peak);
         int spike = -1, top = image.height();
         for (int x = 0; x < image.width(); ++x) {
-            const QList<int> rows = rowsOf(image, x, Ink::Blue);
+            const QList<int> rows = inkAt(image, Ink::Blue, x);
             if (!rows.isEmpty() && rows.first() < top && rows.first() > 40) {
                 top = rows.first();
                 spike = x;
@@ -257,7 +227,7 @@ private slots:
         }
         QList<int> marked;
         for (int y = 0; y < image.height(); ++y)
-            marked << columnsOf(image, y, Ink::Orange);
+            marked << inkAt(image, Ink::Orange, -1, y);
         std::sort(marked.begin(), marked.end());
         const double mark = marked.isEmpty() ? -100 : marked[marked.size() / 2];
         QVERIFY2(std::abs(mark - spike) <= 2,
