@@ -85,10 +85,11 @@ private slots:
                      {{centre.x(), frame.bottom() + 1}, {}}};
         for (const auto &c : cases) {
             QCOMPARE(CustomWindow::resizeEdges(c.point, size), c.edges);
-            // Thirty points inwards every edge is left behind.
+            // Every edge is left behind 8 points in from a side, 30 from a corner.
             const QPointF towards = centre - c.point;
+            const double step = qPopulationCount(uint(c.edges.toInt())) == 1 ? 8 : 30;
             const QPoint inwards =
-                c.point + (towards * 30 / std::hypot(towards.x(), towards.y())).toPoint();
+                c.point + (towards * step / std::hypot(towards.x(), towards.y())).toPoint();
             if (frame.contains(c.point))
                 QCOMPARE(CustomWindow::resizeEdges(inwards, size), Qt::Edges());
         }
