@@ -1,85 +1,57 @@
 #include "render/EvidencePictures.h"
 
 #include "core/common/cformat.h"
-#include "core/plot/plotcolumns.h"
 #include "render/ChartDrawing.h"
+#include "render/GSensorChart.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cmath>
 
 namespace {
 
 constexpr QSize kGraphSize(1200, 420);
-constexpr double kGraphRange = 2.0; // g each way, as the player's graph
+// The chart on the window's dark panel, so that it reads as the driver saw it, with room for
+// the caption above and the seconds below.
+constexpr QRectF kPanel(40, 40, 1140, 340);
 
-struct GraphArea
+void drawSeconds(QPainter &p, const GSensorChart &chart, qsizetype samples)
 {
-    QRectF plot;
-    qsizetype count;
-    double xOf(qsizetype i) const
-    {
-        return plot.left() + plot.width() * double(i) / double(std::max<qsizetype>(1, count - 1));
-    }
-    double yOf(double g) const
-    {
-        const double clamped = std::clamp(g, -kGraphRange, kGraphRange);
-        return plot.center().y() - clamped / kGraphRange * plot.height() / 2;
-    }
-};
-
-void drawGrid(QPainter &p, const GraphArea &area)
-{
+    const QRectF area = chart.plotArea();
     p.setFont(pictures::pictureFont(13));
-    for (int g = -2; g <= 2; ++g) {
-        p.setPen(QPen(g == 0 ? Qt::gray : QColor(220, 220, 220), 1));
-        p.drawLine(QPointF(area.plot.left(), area.yOf(g)), QPointF(area.plot.right(), area.yOf(g)));
-        p.setPen(Qt::black);
-        p.drawText(QRectF(0, area.yOf(g) - 10, area.plot.left() - 8, 20),
-                   Qt::AlignRight | Qt::AlignVCenter, tvk::cformat("%+d g", g));
-    }
-    // Seconds along the bottom, at the camera's ten samples a second, every ten seconds or
-    // a multiple of ten spaced wide enough for the labels.
-    qsizetype step = 100;
-    while (area.xOf(step) - area.xOf(0) < 70 && step < area.count)
-        step *= 2;
-    for (qsizetype i = 0; i < area.count; i += step) {
-        p.drawText(QRectF(area.xOf(i) - 30, area.plot.bottom() + 4, 60, 20), Qt::AlignHCenter,
-                   QStringLiteral("%1 s").arg(i / 10));
+    p.setPen(Qt::black);
+    for (const gsensorplot::TimeTick &tick : gsensorplot::timeTicks(samples, area.width(), 70)) {
+        const double x = chart.at({tick.x, 0}).x();
+        p.drawText(QRectF(x - 30, kPanel.bottom() + 4, 60, 20), Qt::AlignHCenter, tick.label);
     }
 }
 
-void drawAxes(QPainter &p, const QList<TVKGSensor> &samples, const GraphArea &area)
+void drawLegend(QPainter &p)
 {
-    const struct
-    {
-        float TVKGSensor::*axis;
-        QColor color;
-        const char *name;
-    } axes[] = {{&TVKGSensor::x, QColor(200, 30, 30), "X"},
-                {&TVKGSensor::y, QColor(30, 150, 30), "Y"},
-                {&TVKGSensor::z, QColor(30, 60, 200), "Z"}};
-    int legend = 0;
-    for (const auto &a : axes) {
-        QPainterPath path;
-        const auto columns = plotColumns(samples, a.axis, qsizetype(area.plot.width()));
-        for (const PlotColumn &c : columns) {
-            const double start = area.xOf(c.first);
-            const double end = area.xOf(c.first + c.count - 1);
-            const double middle = (start + end) / 2;
-            const QPointF opening(start, area.yOf(c.opening));
-            path.isEmpty() ? path.moveTo(opening) : path.lineTo(opening);
-            if (c.count > 1) {
-                path.lineTo(middle, area.yOf(c.lowComesFirst ? c.low : c.high));
-                path.lineTo(middle, area.yOf(c.lowComesFirst ? c.high : c.low));
-                path.lineTo(end, area.yOf(c.closing));
-            }
-        }
-        p.setPen(QPen(a.color, 1.5));
-        p.drawPath(path);
-        p.drawText(QPointF(area.plot.right() - 90 + 30 * legend++, 26), QLatin1String(a.name));
+    p.setFont(pictures::pictureFont(13));
+    double x = kPanel.right() - 90;
+    for (const char axis : {'X', 'Y', 'Z'}) {
+        p.fillRect(QRectF(x - 4, 10, 22, 22), GSensorChart::panelColor());
+        p.setPen(GSensorChart::axisColor(axis));
+        p.drawText(QRectF(x - 4, 10, 22, 22), Qt::AlignCenter, QString(QLatin1Char(axis)));
+        x += 30;
     }
+}
+
+void drawPeak(QPainter &p, const GSensorChart &chart, const TVKGSensor &s, double x)
+{
+    const QColor orange(230, 120, 0);
+    const QRectF area = chart.plotArea();
+    p.save();
+    p.setClipRect(kPanel);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(orange, 2, Qt::DashLine));
+    const double at = chart.at({x, 0}).x();
+    p.drawLine(QPointF(at, area.top()), QPointF(at, area.bottom()));
+    p.setBrush(orange);
+    for (const float v : {s.x, s.y, s.z})
+        p.drawEllipse(chart.at({x, v}), 4, 4);
+    p.restore();
 }
 
 } // namespace
@@ -89,23 +61,21 @@ QImage EvidencePictures::gSensorImage(const QList<TVKGSensor> &samples, qsizetyp
     QImage image = pictures::whiteImage(kGraphSize.width(), kGraphSize.height());
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const GraphArea area{QRectF(60, 40, kGraphSize.width() - 80, kGraphSize.height() - 80),
-                         samples.size()};
-    drawGrid(p, area);
+    p.fillRect(kPanel, GSensorChart::panelColor());
+    const GSensorChart chart(kPanel);
+    gsensorplot::Plot plot = gsensorplot::plot(samples, {}, 0, chart.columns());
+    plot.position.reset(); // a picture has no play position
+    chart.paint(&p, plot);
     if (samples.isEmpty()) {
         pictures::drawCaption(p, QStringLiteral("G-sensor: no samples in the recording"));
         return image;
     }
-    drawAxes(p, samples, area);
+    drawSeconds(p, chart, samples.size());
+    drawLegend(p);
     if (peak >= 0 && peak < samples.size()) {
         const TVKGSensor &s = samples[peak];
+        drawPeak(p, chart, s, gsensorplot::sampleX(peak, samples.size()));
         const double g = std::hypot(s.x, s.y, s.z - 1.0);
-        p.setPen(QPen(QColor(230, 120, 0), 2, Qt::DashLine));
-        p.drawLine(QPointF(area.xOf(peak), area.plot.top()),
-                   QPointF(area.xOf(peak), area.plot.bottom()));
-        p.setBrush(QColor(230, 120, 0));
-        for (const float v : {s.x, s.y, s.z})
-            p.drawEllipse(QPointF(area.xOf(peak), area.yOf(v)), 4, 4);
         pictures::drawCaption(p, tvk::cformat("G-sensor (X red, Y green, Z blue): peak %.2f g at "
                                               "%.1f s",
                                               g, double(peak) / 10));

@@ -1,54 +1,92 @@
-// The G-sensor chart drawn into an image. A 240 x 116 chart: area 200 x 100 from (20, 8) up,
-// one unit 25 high; in the image (y down) the line of value v runs along y = 58 - 25 v.
+// The G-sensor chart as a user reads it in the window and in an evidence folder: a value level
+// with its label on the scale, the scale filling the chart, the play position on the moment it
+// stands for, the peak marked where it happened, and the evidence chart drawn as the window's.
 #include "app/telemetry/GraphView.h"
+#include "render/EvidencePictures.h"
+#include "render/GSensorChart.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTest>
-#include <QVBoxLayout>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
-const QRectF kBounds(0, 0, 240, 116);
-
-// The chart in a taller image, so that what is drawn beyond its bounds shows too.
-QImage draw(const GraphView &view, QSize size = QSize(240, 160))
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    view.paint(&painter, kBounds);
-    return image;
-}
-
-enum class Ink { Red, Green, Blue };
+enum class Ink { Red, Green, Blue, Label, White, Orange, Panel };
 
 bool has(const QImage &image, int x, int y, Ink ink)
 {
     const QColor c = image.pixelColor(x, y);
-    const int channels[] = {c.red(), c.green(), c.blue()};
-    const int i = static_cast<int>(ink);
-    const int others = std::max(channels[(i + 1) % 3], channels[(i + 2) % 3]);
-    // Dominant, also where the line crosses the grey grid.
-    return c.alpha() > 60 && channels[i] - others > 60;
-}
-
-// The rows of one column where the ink shows.
-QList<int> rowsOf(const QImage &image, int x, Ink ink)
-{
-    QList<int> rows;
-    for (int y = 0; y < image.height(); ++y) {
-        if (has(image, x, y, ink))
-            rows << y;
+    const int rgb[] = {c.red(), c.green(), c.blue()};
+    switch (ink) {
+    case Ink::Label: // light grey on the dark panel
+        return std::max({rgb[0], rgb[1], rgb[2]}) - std::min({rgb[0], rgb[1], rgb[2]}) < 24 &&
+               c.value() > 80;
+    case Ink::White:
+        return c == Qt::white;
+    case Ink::Panel:
+        return c == GSensorChart::panelColor();
+    case Ink::Orange:
+        return rgb[0] > 180 && rgb[1] > 80 && rgb[1] < 160 && rgb[2] < 60;
+    default: {
+        // Dominant, also where the line crosses the faint grid.
+        const int i = static_cast<int>(ink);
+        return rgb[i] - std::max(rgb[(i + 1) % 3], rgb[(i + 2) % 3]) > 60;
     }
-    return rows;
+    }
 }
 
-bool isWhite(const QImage &image, int x, int y)
+// Where the ink shows along column x (its rows) or, with x < 0, along row y (its columns).
+QList<int> inkAt(const QImage &image, Ink ink, int x, int y = 0)
 {
-    return image.pixelColor(x, y) == Qt::white;
+    QList<int> at;
+    const int length = x >= 0 ? image.height() : image.width();
+    for (int i = 0; i < length; ++i) {
+        if (x >= 0 ? has(image, x, i, ink) : has(image, i, y, ink))
+            at << i;
+    }
+    return at;
+}
+
+double middle(const QList<int> &at)
+{
+    return at.isEmpty() ? -100 : (at.first() + at.last()) / 2.0;
+}
+
+// The window's chart, on the dark panel it sits on.
+QImage windowChart(const GraphView &view, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(GSensorChart::panelColor());
+    QPainter painter(&image);
+    view.paint(&painter, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
+// The labels of the scale from top to bottom, as runs of rows of the left margin with ink.
+QList<QList<int>> labelRows(const QImage &image)
+{
+    QList<QList<int>> labels;
+    int last = -10;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < 18 && !ink; ++x)
+            ink = has(image, x, y, Ink::Label);
+        if (!ink)
+            continue;
+        if (y > last + 1)
+            labels.append(QList<int>());
+        labels.last() << y;
+        last = y;
+    }
+    return labels;
+}
+
+// X on a value, Y and Z off the scale, out of the way.
+QList<TVKGSensor> steady(float x, qsizetype count = 50)
+{
+    return QList<TVKGSensor>(count, TVKGSensor(x, 10, 10));
 }
 
 } // namespace
@@ -58,57 +96,154 @@ class TestGraphView : public QObject
     Q_OBJECT
 
 private slots:
-    // Four samples spread over the width, each a quarter: X steps through -2, -1, 1 and 2
-    // while Y stays on -0.5 and Z on 1.5; the cursor stands at the middle.
-    void linesAndCursorLandWhereTheSamplesSay()
+    void valueLevelWithItsLabel_data()
     {
-        GraphView view;
-        view.setGraphData(
-            {{-2, -0.5f, 1.5f}, {-1, -0.5f, 1.5f}, {1, -0.5f, 1.5f}, {2, -0.5f, 1.5f}});
-        view.updateTimePosition(0.5);
-        const QImage image = draw(view);
-        const auto lineAt = [](double value) {
-            return 58 - 25 * value;
-        };
-        const auto near = [](const QList<int> &rows, double y) {
-            return !rows.isEmpty() && std::abs((rows.first() + rows.last()) / 2.0 - y) <= 1.0;
-        };
-        for (auto [column, x] : {std::pair{40, -2.0}, {100, -1.0}, {150, 1.0}, {210, 2.0}}) {
-            QVERIFY2(near(rowsOf(image, column, Ink::Red), lineAt(x)),
-                     qPrintable(QString::number(column)));
-            QVERIFY(near(rowsOf(image, column, Ink::Green), lineAt(-0.5)));
-            QVERIFY(near(rowsOf(image, column, Ink::Blue), lineAt(1.5)));
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<float>("g");
+        QTest::addColumn<bool>("asThreshold");
+        for (const QSize size : {QSize(480, 96), QSize(640, 136), QSize(900, 240)}) {
+            for (const float g : {2.0f, 1.0f, 0.0f, -1.0f, -2.0f}) {
+                for (const bool threshold : {false, true}) {
+                    QTest::addRow("%dx%d %+.0f%s", size.width(), size.height(), double(g),
+                                  threshold ? " threshold" : "")
+                        << size << g << threshold;
+                }
+            }
         }
-        for (int y : {8, 45, 70, 107})
-            QVERIFY(isWhite(image, 120, y) && !isWhite(image, 123, y));
     }
 
-    // What the player window shows: a recording with braking, curves and a bump, on the dark
-    // panel of the window.
-    void renderPicture()
+    // The five labels stand whole and apart, and a line at a label's value runs level with it;
+    // the scale spans the chart's height.
+    void valueLevelWithItsLabel()
     {
-        QList<TVKGSensor> samples;
-        for (int i = 0; i < 900; ++i) {
-            const double t = i / 10.0;
-            const double braking = t > 52 && t < 58 ? -0.9 * std::sin((t - 52) / 6 * M_PI) : 0;
-            const double bump = t > 70 && t < 71.5 ? 0.7 * std::sin((t - 70) * 9) : 0;
-            samples << TVKGSensor(static_cast<float>(0.06 * std::sin(t * 0.8) + braking),
-                                  static_cast<float>(0.45 * std::sin(t / 7) + 0.03 * std::sin(t)),
-                                  static_cast<float>(1.0 + 0.04 * std::sin(t * 0.6) + bump));
+        QFETCH(QSize, size);
+        QFETCH(float, g);
+        QFETCH(bool, asThreshold);
+        GraphView view;
+        if (asThreshold)
+            view.setThresholdLines({{'X', g}});
+        else
+            view.setGraphData(steady(g));
+        const QImage image = windowChart(view, size);
+        const QList<QList<int>> labels = labelRows(image);
+        QCOMPARE(labels.size(), 5);
+        QVERIFY(labels.first().first() > 0 && labels.last().last() < size.height() - 1);
+        const QList<int> &label = labels[qRound(2 - g)];
+        QList<int> rows; // over a few columns: a threshold is dashed
+        for (int x = size.width() / 2; x < size.width() / 2 + 8; ++x)
+            rows << inkAt(image, Ink::Red, x);
+        std::sort(rows.begin(), rows.end());
+        const double line = middle(rows);
+        QVERIFY2(std::abs(middle(label) + 2 - line) <= 3,
+                 qPrintable(QStringLiteral("label %1, line %2").arg(middle(label)).arg(line)));
+        if (std::abs(g) == 2)
+            QVERIFY(g > 0 ? line < 12 : line > size.height() - 12);
+    }
+
+    void playPositionOnTheMomentItShows_data()
+    {
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<double>("position");
+        QTest::newRow("a short recording, a quarter in") << 8 << 0.25;
+        QTest::newRow("a minute, halfway") << 600 << 0.5;
+        QTest::newRow("an hour, late") << 36000 << 0.9;
+    }
+
+    // A brake at the play position's moment: the bar stands on the change in the line.
+    void playPositionOnTheMomentItShows()
+    {
+        QFETCH(int, samples);
+        QFETCH(double, position);
+        QList<TVKGSensor> values = steady(0, samples);
+        for (qsizetype i = qsizetype(samples * position); i < samples; ++i)
+            values[i].x = -1;
+        GraphView view;
+        view.setGraphData(values);
+        view.updateTimePosition(position);
+        const QSize size(640, 136);
+        const QImage image = windowChart(view, size);
+        const double bar = middle(inkAt(image, Ink::White, -1, size.height() / 4));
+        const int atZero = qRound(middle(inkAt(image, Ink::Red, 40)));
+        const QList<int> zeroRun = inkAt(image, Ink::Red, -1, atZero);
+        QVERIFY(!zeroRun.isEmpty());
+        QVERIFY2(std::abs(bar - zeroRun.last()) <= 2,
+                 qPrintable(QStringLiteral("bar %1, change %2").arg(bar).arg(zeroRun.last())));
+        QCOMPARE(inkAt(image, Ink::White, qRound(bar)).size(), size.height() - 16);
+    }
+
+    // The evidence folder's chart is the window's, on the same panel, scale and colours.
+    void evidenceChartIsTheWindows()
+    {
+        QList<TVKGSensor> values;
+        for (int i = 0; i < 600; ++i)
+            values.append({float(i % 40) / 20 - 1, float(i % 90) / 60, 1 + float(i % 7) / 10});
+        const QImage evidence = EvidencePictures::gSensorImage(values, -1);
+        // The panel: the dark rectangle across the middle, seen along its middle row and down
+        // its margin left of the scale.
+        const QList<int> across = inkAt(evidence, Ink::Panel, -1, evidence.height() / 2);
+        const QList<int> down = inkAt(evidence, Ink::Panel, across.value(0) + 1);
+        QVERIFY(!across.isEmpty() && !down.isEmpty());
+        const QRect panel(QPoint(across.first(), down.first()), QPoint(across.last(), down.last()));
+        QVERIFY(panel.width() > 1000 && panel.height() > 300);
+        GraphView view;
+        view.setGraphData(values);
+        view.updateTimePosition(1); // the bar past the lines' end, where it is left out below
+        const QImage window = windowChart(view, panel.size());
+        const int barAt = panel.width() - 21;
+        for (int y = 0; y < panel.height(); ++y) {
+            for (int x = 0; x < panel.width(); ++x) {
+                if (x >= barAt - 1 && x <= barAt + 3)
+                    continue;
+                QVERIFY2(window.pixel(x, y) == evidence.pixel(panel.x() + x, panel.y() + y),
+                         qPrintable(QStringLiteral("at %1, %2").arg(x).arg(y)));
+            }
         }
-        QWidget panel;
-        panel.setStyleSheet(QStringLiteral("background: #1a1f26"));
-        auto *layout = new QVBoxLayout(&panel);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto *view = new GraphView(&panel);
-        layout->addWidget(view);
-        panel.resize(640, 136);
-        view->setGraphData(samples);
-        view->updateTimePosition(0.62);
-        panel.show();
-        const QImage image = panel.grab().toImage();
-        QVERIFY(image.save(QStringLiteral(TAVIK_BUILD_DIR "/graph.png")));
-        QVERIFY(isWhite(image, 20 + qRound(600 * 0.62), 60));
+    }
+
+    void evidenceMarksThePeakWhereItHappened_data()
+    {
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<int>("peak");
+        QTest::newRow("early") << 600 << 30;
+        QTest::newRow("late in a long recording") << 9000 << 8500;
+        QTest::newRow("last sample") << 120 << 119;
+    }
+
+    // The orange mark stands on the spike of Z, and the caption stays clear of the legend.
+    void evidenceMarksThePeakWhereItHappened()
+    {
+        QFETCH(int, samples);
+        QFETCH(int, peak);
+        QList<TVKGSensor> values(samples, TVKGSensor(0, 0, 1));
+        values[peak].z = 1.8f;
+        const QImage image = EvidencePictures::gSensorImage(values, peak);
+        int spike = -1, top = image.height();
+        for (int x = 0; x < image.width(); ++x) {
+            const QList<int> rows = inkAt(image, Ink::Blue, x);
+            if (!rows.isEmpty() && rows.first() < top && rows.first() > 40) {
+                top = rows.first();
+                spike = x;
+            }
+        }
+        QList<int> marked;
+        for (int y = 0; y < image.height(); ++y)
+            marked << inkAt(image, Ink::Orange, -1, y);
+        std::sort(marked.begin(), marked.end());
+        const double mark = marked.isEmpty() ? -100 : marked[marked.size() / 2];
+        QVERIFY2(std::abs(mark - spike) <= 2,
+                 qPrintable(QStringLiteral("mark %1, spike %2").arg(mark).arg(spike)));
+        int captionEnd = 0, legendStart = image.width();
+        for (int y = 0; y < 36; ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                const bool grey = c.red() == c.green() && c.green() == c.blue();
+                if (grey && c.value() < 200) // the caption's black
+                    captionEnd = std::max(captionEnd, x);
+                if (c == GSensorChart::panelColor())
+                    legendStart = std::min(legendStart, x);
+            }
+        }
+        QVERIFY(captionEnd > 100 && captionEnd < legendStart);
     }
 };
 

@@ -1,5 +1,5 @@
 // The player window's layout and looks on a desktop-sized offscreen screen: the borders that
-// resize the borderless window, the start-up frame on small screens, a click on the position
+// resize the borderless window, its frame kept on small screens, a click on the position
 // groove, and the control row at the minimum size.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
@@ -56,66 +56,79 @@ private slots:
 
     void resizeEdges_data()
     {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<Qt::Edges>("edges");
-        // A 1020 x 640 frame: a 6-point band on each side, corners reaching 18 along the sides.
-        QTest::newRow("inside") << QPoint(500, 300) << Qt::Edges();
-        QTest::newRow("left") << QPoint(2, 300) << Qt::Edges(Qt::LeftEdge);
-        QTest::newRow("right") << QPoint(1017, 300) << Qt::Edges(Qt::RightEdge);
-        QTest::newRow("top") << QPoint(500, 0) << Qt::Edges(Qt::TopEdge);
-        QTest::newRow("bottom") << QPoint(500, 639) << Qt::Edges(Qt::BottomEdge);
-        QTest::newRow("top left") << QPoint(1, 1) << (Qt::TopEdge | Qt::LeftEdge);
-        QTest::newRow("along the top near the right")
-            << QPoint(1008, 2) << (Qt::TopEdge | Qt::RightEdge);
-        QTest::newRow("along the left near the bottom")
-            << QPoint(3, 628) << (Qt::BottomEdge | Qt::LeftEdge);
-        QTest::newRow("bottom right") << QPoint(1019, 639) << (Qt::BottomEdge | Qt::RightEdge);
-        QTest::newRow("just past the band") << QPoint(6, 300) << Qt::Edges();
-        QTest::newRow("outside") << QPoint(-1, 300) << Qt::Edges();
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("smallest frame") << CustomWindow::minimumFrameSize();
+        QTest::newRow("large frame") << QSize(1600, 1000);
     }
 
+    // A press grabs the edges it is near, both at a corner, and none inside or outside; the
+    // grip is narrow enough to leave the window's controls to their clicks.
     void resizeEdges()
     {
-        QFETCH(QPoint, point);
-        QFETCH(Qt::Edges, edges);
-        QCOMPARE(CustomWindow::resizeEdges(point, QSize(1020, 640)), edges);
+        QFETCH(QSize, size);
+        const QRect frame(QPoint(0, 0), size);
+        const QPoint centre = frame.center();
+        QCOMPARE(CustomWindow::resizeEdges(centre, size), Qt::Edges());
+        const struct
+        {
+            QPoint point;
+            Qt::Edges edges;
+        } cases[] = {{{0, centre.y()}, Qt::LeftEdge},
+                     {{frame.right(), centre.y()}, Qt::RightEdge},
+                     {{centre.x(), 0}, Qt::TopEdge},
+                     {{centre.x(), frame.bottom()}, Qt::BottomEdge},
+                     {frame.topLeft(), Qt::TopEdge | Qt::LeftEdge},
+                     {frame.topRight(), Qt::TopEdge | Qt::RightEdge},
+                     {frame.bottomLeft(), Qt::BottomEdge | Qt::LeftEdge},
+                     {frame.bottomRight(), Qt::BottomEdge | Qt::RightEdge},
+                     {{-1, centre.y()}, {}},
+                     {{centre.x(), frame.bottom() + 1}, {}}};
+        for (const auto &c : cases) {
+            QCOMPARE(CustomWindow::resizeEdges(c.point, size), c.edges);
+            // Every edge is left behind 8 points in from a side, 30 from a corner.
+            const QPointF towards = centre - c.point;
+            const double step = qPopulationCount(uint(c.edges.toInt())) == 1 ? 8 : 30;
+            const QPoint inwards =
+                c.point + (towards * step / std::hypot(towards.x(), towards.y())).toPoint();
+            if (frame.contains(c.point))
+                QCOMPARE(CustomWindow::resizeEdges(inwards, size), Qt::Edges());
+        }
     }
 
-    void startUpFrameFitsTheAvailableArea_data()
+    void framesStayOnTheScreen_data()
     {
         QTest::addColumn<QRect>("available");
         QTest::addColumn<QRect>("frame");
-        QTest::newRow("desktop") << QRect(0, 0, 1600, 1000) << QRect(290, 180, 1020, 640);
-        QTest::newRow("top panel") << QRect(0, 32, 1920, 1048) << QRect(450, 236, 1020, 640);
+        QTest::newRow("desktop") << QRect(0, 0, 1600, 1000) << QRect(100, 100, 800, 600);
+        QTest::newRow("top panel") << QRect(0, 32, 1920, 1048) << QRect(1500, 900, 1020, 640);
         // 1600 x 1000 at a scale factor of 2 leaves 800 x 500 points.
-        QTest::newRow("scale 2") << QRect(0, 0, 800, 500) << QRect(0, 0, 800, 500);
-        QTest::newRow("scale 2 with a panel") << QRect(0, 24, 800, 476) << QRect(0, 24, 800, 476);
-        QTest::newRow("only narrow") << QRect(10, 0, 900, 1000) << QRect(10, 180, 900, 640);
+        QTest::newRow("scale 2") << QRect(0, 0, 800, 500) << QRect(-50, 30, 800, 500);
+        QTest::newRow("scale 2 with a panel") << QRect(0, 24, 800, 476) << QRect(0, 0, 900, 600);
+        QTest::newRow("only narrow") << QRect(10, 0, 900, 1000) << QRect(290, 180, 1428, 896);
     }
 
-    void startUpFrameFitsTheAvailableArea()
+    // The first frame is the smallest that fits, centred; a zoomed frame moves (never shrinks)
+    // to show as much as fits, its top-left corner always on the screen.
+    void framesStayOnTheScreen()
     {
         QFETCH(QRect, available);
         QFETCH(QRect, frame);
-        QCOMPARE(CustomWindow::frameCentredIn(available, CustomWindow::minimumFrameSize()), frame);
-    }
+        const QRect first =
+            CustomWindow::frameCentredIn(available, CustomWindow::minimumFrameSize());
+        QVERIFY(available.contains(first));
+        QCOMPARE(first.size(), CustomWindow::minimumFrameSize().boundedTo(available.size()));
+        QVERIFY(std::abs((first.left() - available.left()) - (available.right() - first.right())) <=
+                1);
+        QVERIFY(std::abs((first.top() - available.top()) - (available.bottom() - first.bottom())) <=
+                1);
 
-    void zoomedFrameStaysOnTheScreen_data()
-    {
-        QTest::addColumn<QRect>("frame");
-        QTest::addColumn<QRect>("kept");
-        const QRect available(0, 0, 1600, 1000);
-        QTest::newRow("inside") << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
-        QTest::newRow("past the right and bottom edges")
-            << QRect(290, 180, 1428, 896) << QRect(172, 104, 1428, 896);
-        QTest::newRow("larger than the area")
-            << QRect(-50, 300, 1700, 1100) << QRect(0, 0, 1700, 1100);
-    }
-
-    void zoomedFrameStaysOnTheScreen()
-    {
-        QFETCH(QRect, frame);
-        QTEST(CustomWindow::keptInside(frame, QRect(0, 0, 1600, 1000)), "kept");
+        const QRect kept = CustomWindow::keptInside(frame, available);
+        QCOMPARE(kept.size(), frame.size());
+        QVERIFY(available.contains(kept.topLeft()));
+        if (available.contains(frame))
+            QCOMPARE(kept, frame);
+        const QRect shown = kept & available;
+        QCOMPARE(shown.size(), frame.size().boundedTo(available.size()));
     }
 
     void doubleClickOnTheHeadBarMaximisesAndRestores()

@@ -6,11 +6,11 @@
 #include "core/card/Volumes.h"
 #include "core/common/log.h"
 #include "core/common/strings.h"
+#include "core/coretestsetup.h"
 #include "core/settings/SettingsRecord.h"
 #include "volumefixtures.h"
 
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -103,10 +103,7 @@ class TestCardFormatter : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        tvk::initApplicationIdentity();
-        QSettings().clear();
-        QVERIFY(tvk::installStringTable());
+        QVERIFY(initCoreTest());
         tvk::setLogSink([](const QString &) {});
         qputenv("PATH", "/usr/sbin:/sbin:" + qgetenv("PATH"));
         for (const char *tool : {"mkfs.fat", "fsck.fat", "mdir", "mcopy"})

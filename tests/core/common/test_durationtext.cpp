@@ -1,22 +1,14 @@
 // Lengths of time as the clock proposal and other messages write them.
 #include "core/common/durationtext.h"
-#include "core/common/strings.h"
+#include "core/coretestsetup.h"
 
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 class TestDurationText : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        tvk::initApplicationIdentity();
-        QSettings().clear();
-        QVERIFY(tvk::installStringTable());
-    }
+    void initTestCase() { QVERIFY(initCoreTest()); }
 
     void text_data()
     {

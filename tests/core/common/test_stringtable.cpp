@@ -3,12 +3,12 @@
 #include "core/common/cformat.h"
 #include "core/common/log.h"
 #include "core/common/strings.h"
+#include "core/coretestsetup.h"
 
 #include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 
@@ -16,13 +16,7 @@ class TestStringTable : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        tvk::initApplicationIdentity();
-        QSettings().clear();
-        QVERIFY(tvk::installStringTable());
-    }
+    void initTestCase() { QVERIFY(initCoreTest()); }
 
     void everyKeyUsedInTheCodeHasAText()
     {

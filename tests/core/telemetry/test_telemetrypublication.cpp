@@ -1,5 +1,5 @@
 // Publication of a recording's telemetry: one step, never a mix, empty after a failure;
-// the alignment of GPS records to G-sensor samples; the log lines of an extraction.
+// the alignment of GPS records to G-sensor samples; where the index lies, as logged.
 #include "core/common/log.h"
 #include "core/telemetry/TVKTelemetryBuilder.h"
 #include "rawrecording.h"
@@ -95,7 +95,8 @@ private slots:
         QVERIFY(seen > 0);
     }
 
-    void logLines()
+    // The diagnostic line of an extraction names where the file's index lies.
+    void indexPlaceIsLogged()
     {
         QStringList lines;
         tvk::setLogSink([&](const QString &line) { lines << line; });
@@ -104,15 +105,12 @@ private slots:
         QVERIFY(writeFile(path, r.bytes()));
         TVKBlackBoxData blackBox;
         QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()));
-        QVERIFY(!blackBox.ExtractStreamInformation("/nonexistent.avi"));
         tvk::setLogSink({});
         const quint32 s = quint32(4 + r.movi.size());
-        QCOMPARE(
-            lines,
-            (QStringList{
-                "#############################   START",
-                QStringLiteral("Listmovsize=0x%1 IdxAddr=0x%2").arg(s, 0, 16).arg(14148 + s, 0, 16),
-                "#############################  FINISH", "#############################   START"}));
+        QVERIFY2(lines.contains(QStringLiteral("Listmovsize=0x%1 IdxAddr=0x%2")
+                                    .arg(s, 0, 16)
+                                    .arg(14148 + s, 0, 16)),
+                 qPrintable(lines.join(u'\n')));
     }
 
     void parsingIntoThePublishedTelemetry()
