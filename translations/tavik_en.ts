@@ -1668,6 +1668,258 @@ Formatting erases every recording on this card. Its config.bin is put back after
     </message>
     <!-- card index: end -->
     <!-- errors and exports: begin -->
+    <message id="alert.warning">
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message id="msg.write_fail">
+        <source>The file could not be written.</source>
+        <translation>The file could not be written.</translation>
+    </message>
+    <message id="msg.system_words">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="tool.standard_output">
+        <source>standard output</source>
+        <translation>standard output</translation>
+    </message>
+    <message id="tool.output_not_replaced">
+        <source>not a regular file; not replaced</source>
+        <translation>not a regular file; not replaced</translation>
+    </message>
+    <message id="tool.not_a_folder">
+        <source>not a folder</source>
+        <translation>not a folder</translation>
+    </message>
+    <message id="tool.choose_one_of">
+        <source>choose one of %1</source>
+        <translation>choose one of %1</translation>
+    </message>
+    <message id="tool.gpx_or_kml">
+        <source>choose one of --gpx and --kml</source>
+        <translation>choose one of --gpx and --kml</translation>
+    </message>
+    <message id="tool.trip_km">
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message id="tool.trip_recordings">
+        <source>%1 recordings</source>
+        <translation>%1 recordings</translation>
+    </message>
+    <message id="tool.trip_count">
+        <source>%1 trips</source>
+        <translation>%1 trips</translation>
+    </message>
+    <message id="tool.clock_no_fix">
+        <source>no fix</source>
+        <translation>no fix</translation>
+    </message>
+    <message id="tool.clock_zone">
+        <source>zone %1 (config.bin)</source>
+        <translation>zone %1 (config.bin)</translation>
+    </message>
+    <message id="tool.clock_median">
+        <source>median offset %1 s: %2</source>
+        <translation>median offset %1 s: %2</translation>
+    </message>
+    <message id="tool.clock_right">
+        <source>the camera&apos;s clock is right</source>
+        <translation>the camera&apos;s clock is right</translation>
+    </message>
+    <message id="tool.clock_ahead">
+        <source>the camera&apos;s clock is %1 s ahead</source>
+        <translation>the camera&apos;s clock is %1 s ahead</translation>
+    </message>
+    <message id="tool.clock_behind">
+        <source>the camera&apos;s clock is %1 s behind</source>
+        <translation>the camera&apos;s clock is %1 s behind</translation>
+    </message>
+    <message id="tool.drv_truncated">
+        <source>the header promises %1 records, the file holds %2</source>
+        <translation>the header promises %1 records, the file holds %2</translation>
+    </message>
+    <message id="tool.drv_nothing">
+        <source>no records, nothing exported</source>
+        <translation>no records, nothing exported</translation>
+    </message>
+    <message id="tool.evidence_not_written">
+        <source>evidence not written: %1</source>
+        <translation>evidence not written: %1</translation>
+    </message>
+    <message id="evidence.copy_differs">
+        <source>the copy differs from %1</source>
+        <translation>the copy differs from %1</translation>
+    </message>
+    <message id="evidence.not_read_back">
+        <source>cannot be read back</source>
+        <translation>cannot be read back</translation>
+    </message>
+    <message id="evidence.no_pictures">
+        <source>the pictures could not be drawn</source>
+        <translation>the pictures could not be drawn</translation>
+    </message>
+    <message id="print.no_queue">
+        <source>The printer&apos;s queue was not found.</source>
+        <translation>The printer&apos;s queue was not found.</translation>
+    </message>
+    <message id="print.not_submitted">
+        <source>The print service did not take the job.</source>
+        <translation>The print service did not take the job.</translation>
+    </message>
+    <message id="report.title">
+        <source>Evidence: %1</source>
+        <translation>Evidence: %1</translation>
+    </message>
+    <message id="report.recording">
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message id="report.partner">
+        <source>Partner recording</source>
+        <translation>Partner recording</translation>
+    </message>
+    <message id="report.no_partner">
+        <source>none on the card</source>
+        <translation>none on the card</translation>
+    </message>
+    <message id="report.partner_refused">
+        <source>none taken: %1</source>
+        <translation>none taken: %1</translation>
+    </message>
+    <message id="report.start">
+        <source>Start (camera clock)</source>
+        <translation>Start (camera clock)</translation>
+    </message>
+    <message id="report.peak">
+        <source>Peak G-sensor reading</source>
+        <translation>Peak G-sensor reading</translation>
+    </message>
+    <message id="report.peak_value">
+        <source>%1 g (X %2, Y %3, Z %4) at %5 s</source>
+        <translation>%1 g (X %2, Y %3, Z %4) at %5 s</translation>
+    </message>
+    <message id="report.no_gsensor">
+        <source>no G-sensor data</source>
+        <translation>no G-sensor data</translation>
+    </message>
+    <message id="report.place_wgs84">
+        <source>Place (WGS 84)</source>
+        <translation>Place (WGS 84)</translation>
+    </message>
+    <message id="report.place">
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message id="report.no_fix">
+        <source>no GPS fix in the recording</source>
+        <translation>no GPS fix in the recording</translation>
+    </message>
+    <message id="report.speed">
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message id="report.speed_value">
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message id="report.gps_time">
+        <source>GPS time (UTC)</source>
+        <translation>GPS time (UTC)</translation>
+    </message>
+    <message id="report.clock">
+        <source>Camera clock against GPS</source>
+        <translation>Camera clock against GPS</translation>
+    </message>
+    <message id="report.clock_value">
+        <source>%1 s (positive: the camera&apos;s clock is ahead)</source>
+        <translation>%1 s (positive: the camera&apos;s clock is ahead)</translation>
+    </message>
+    <message id="report.clock_with_note">
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message id="report.clock_unknown">
+        <source>unknown: no valid GPS fix</source>
+        <translation>unknown: no valid GPS fix</translation>
+    </message>
+    <message id="report.camera_settings">
+        <source>Camera settings</source>
+        <translation>Camera settings</translation>
+    </message>
+    <message id="report.no_config">
+        <source>no config.bin on the card</source>
+        <translation>no config.bin on the card</translation>
+    </message>
+    <message id="report.thresholds_driving">
+        <source>G-sensor thresholds, driving</source>
+        <translation>G-sensor thresholds, driving</translation>
+    </message>
+    <message id="report.thresholds_parked">
+        <source>G-sensor thresholds, parked</source>
+        <translation>G-sensor thresholds, parked</translation>
+    </message>
+    <message id="report.thresholds_value">
+        <source>X %1 g, Y %2 g, Z %3 g</source>
+        <translation>X %1 g, Y %2 g, Z %3 g</translation>
+    </message>
+    <message id="report.event_recording">
+        <source>G-sensor event recording</source>
+        <translation>G-sensor event recording</translation>
+    </message>
+    <message id="report.on">
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message id="report.off">
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message id="report.time_zone">
+        <source>Camera time zone</source>
+        <translation>Camera time zone</translation>
+    </message>
+    <message id="report.zone_value">
+        <source>UTC%1</source>
+        <translation>UTC%1</translation>
+    </message>
+    <message id="report.zone_not_set">
+        <source>not set (time_gmt %1)</source>
+        <translation>not set (time_gmt %1)</translation>
+    </message>
+    <message id="report.zone_summer_time">
+        <source>%1, summer time included</source>
+        <translation>%1, summer time included</translation>
+    </message>
+    <message id="report.gsensor">
+        <source>G-sensor</source>
+        <translation>G-sensor</translation>
+    </message>
+    <message id="report.gsensor_graph">
+        <source>G-sensor graph</source>
+        <translation>G-sensor graph</translation>
+    </message>
+    <message id="report.route">
+        <source>Route</source>
+        <translation>Route</translation>
+    </message>
+    <message id="report.files">
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message id="report.no_telemetry">
+        <source>%1 carries no telemetry: no CSV or GPX was made for it.</source>
+        <translation>%1 carries no telemetry: no CSV or GPX was made for it.</translation>
+    </message>
+    <message id="report.sums">
+        <source>%1 holds the SHA-256 of every file; check them with %2.</source>
+        <translation>%1 holds the SHA-256 of every file; check them with %2.</translation>
+    </message>
+    <message id="msg.short_write">
+        <source>only %1 of %2 bytes could be written</source>
+        <translation>only %1 of %2 bytes could be written</translation>
+    </message>
     <!-- errors and exports: end -->
     <!-- -->
     <!-- recordings and telemetry: begin -->

@@ -1622,6 +1622,258 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <translation>연도는 녹화 파일 이름에 쓸 수 있는 %1에서 %2 사이여야 합니다.</translation>
     </message>
     <!-- errors and exports: begin -->
+    <message id="alert.warning">
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message id="msg.write_fail">
+        <source>The file could not be written.</source>
+        <translation>파일을 쓰지 못했습니다.</translation>
+    </message>
+    <message id="msg.system_words">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="tool.standard_output">
+        <source>standard output</source>
+        <translation>표준 출력</translation>
+    </message>
+    <message id="tool.output_not_replaced">
+        <source>not a regular file; not replaced</source>
+        <translation>일반 파일이 아니어서 바꾸지 않았습니다</translation>
+    </message>
+    <message id="tool.not_a_folder">
+        <source>not a folder</source>
+        <translation>폴더가 아닙니다</translation>
+    </message>
+    <message id="tool.choose_one_of">
+        <source>choose one of %1</source>
+        <translation>%1 중 하나를 고르십시오</translation>
+    </message>
+    <message id="tool.gpx_or_kml">
+        <source>choose one of --gpx and --kml</source>
+        <translation>--gpx와 --kml 중 하나를 고르십시오</translation>
+    </message>
+    <message id="tool.trip_km">
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message id="tool.trip_recordings">
+        <source>%1 recordings</source>
+        <translation>녹화 %1개</translation>
+    </message>
+    <message id="tool.trip_count">
+        <source>%1 trips</source>
+        <translation>주행 %1건</translation>
+    </message>
+    <message id="tool.clock_no_fix">
+        <source>no fix</source>
+        <translation>위치 없음</translation>
+    </message>
+    <message id="tool.clock_zone">
+        <source>zone %1 (config.bin)</source>
+        <translation>시간대 %1 (config.bin)</translation>
+    </message>
+    <message id="tool.clock_median">
+        <source>median offset %1 s: %2</source>
+        <translation>차이의 중앙값 %1초: %2</translation>
+    </message>
+    <message id="tool.clock_right">
+        <source>the camera&apos;s clock is right</source>
+        <translation>카메라 시계가 맞습니다</translation>
+    </message>
+    <message id="tool.clock_ahead">
+        <source>the camera&apos;s clock is %1 s ahead</source>
+        <translation>카메라 시계가 %1초 빠릅니다</translation>
+    </message>
+    <message id="tool.clock_behind">
+        <source>the camera&apos;s clock is %1 s behind</source>
+        <translation>카메라 시계가 %1초 느립니다</translation>
+    </message>
+    <message id="tool.drv_truncated">
+        <source>the header promises %1 records, the file holds %2</source>
+        <translation>머리말에는 기록이 %1개라고 되어 있지만 파일에는 %2개가 있습니다</translation>
+    </message>
+    <message id="tool.drv_nothing">
+        <source>no records, nothing exported</source>
+        <translation>기록이 없어 아무것도 내보내지 않았습니다</translation>
+    </message>
+    <message id="tool.evidence_not_written">
+        <source>evidence not written: %1</source>
+        <translation>증거를 쓰지 못했습니다: %1</translation>
+    </message>
+    <message id="evidence.copy_differs">
+        <source>the copy differs from %1</source>
+        <translation>사본이 %1와 다릅니다</translation>
+    </message>
+    <message id="evidence.not_read_back">
+        <source>cannot be read back</source>
+        <translation>다시 읽을 수 없습니다</translation>
+    </message>
+    <message id="evidence.no_pictures">
+        <source>the pictures could not be drawn</source>
+        <translation>그림을 그리지 못했습니다</translation>
+    </message>
+    <message id="print.no_queue">
+        <source>The printer&apos;s queue was not found.</source>
+        <translation>프린터 대기열을 찾지 못했습니다.</translation>
+    </message>
+    <message id="print.not_submitted">
+        <source>The print service did not take the job.</source>
+        <translation>인쇄 서비스가 작업을 받지 않았습니다.</translation>
+    </message>
+    <message id="report.title">
+        <source>Evidence: %1</source>
+        <translation>증거: %1</translation>
+    </message>
+    <message id="report.recording">
+        <source>Recording</source>
+        <translation>녹화</translation>
+    </message>
+    <message id="report.partner">
+        <source>Partner recording</source>
+        <translation>짝 녹화</translation>
+    </message>
+    <message id="report.no_partner">
+        <source>none on the card</source>
+        <translation>카드에 없음</translation>
+    </message>
+    <message id="report.partner_refused">
+        <source>none taken: %1</source>
+        <translation>가져오지 않음: %1</translation>
+    </message>
+    <message id="report.start">
+        <source>Start (camera clock)</source>
+        <translation>시작 (카메라 시계)</translation>
+    </message>
+    <message id="report.peak">
+        <source>Peak G-sensor reading</source>
+        <translation>G-센서 최대값</translation>
+    </message>
+    <message id="report.peak_value">
+        <source>%1 g (X %2, Y %3, Z %4) at %5 s</source>
+        <translation>%1 g (X %2, Y %3, Z %4), %5초</translation>
+    </message>
+    <message id="report.no_gsensor">
+        <source>no G-sensor data</source>
+        <translation>G-센서 데이터 없음</translation>
+    </message>
+    <message id="report.place_wgs84">
+        <source>Place (WGS 84)</source>
+        <translation>위치 (WGS 84)</translation>
+    </message>
+    <message id="report.place">
+        <source>Place</source>
+        <translation>위치</translation>
+    </message>
+    <message id="report.no_fix">
+        <source>no GPS fix in the recording</source>
+        <translation>녹화에 GPS 위치 없음</translation>
+    </message>
+    <message id="report.speed">
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message id="report.speed_value">
+        <source>%1 km/h</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message id="report.gps_time">
+        <source>GPS time (UTC)</source>
+        <translation>GPS 시각 (UTC)</translation>
+    </message>
+    <message id="report.clock">
+        <source>Camera clock against GPS</source>
+        <translation>GPS와 비교한 카메라 시계</translation>
+    </message>
+    <message id="report.clock_value">
+        <source>%1 s (positive: the camera&apos;s clock is ahead)</source>
+        <translation>%1초 (양수: 카메라 시계가 빠름)</translation>
+    </message>
+    <message id="report.clock_with_note">
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message id="report.clock_unknown">
+        <source>unknown: no valid GPS fix</source>
+        <translation>알 수 없음: 유효한 GPS 위치 없음</translation>
+    </message>
+    <message id="report.camera_settings">
+        <source>Camera settings</source>
+        <translation>카메라 설정</translation>
+    </message>
+    <message id="report.no_config">
+        <source>no config.bin on the card</source>
+        <translation>카드에 config.bin 없음</translation>
+    </message>
+    <message id="report.thresholds_driving">
+        <source>G-sensor thresholds, driving</source>
+        <translation>G-센서 기준값, 주행 중</translation>
+    </message>
+    <message id="report.thresholds_parked">
+        <source>G-sensor thresholds, parked</source>
+        <translation>G-센서 기준값, 주차 중</translation>
+    </message>
+    <message id="report.thresholds_value">
+        <source>X %1 g, Y %2 g, Z %3 g</source>
+        <translation>X %1 g, Y %2 g, Z %3 g</translation>
+    </message>
+    <message id="report.event_recording">
+        <source>G-sensor event recording</source>
+        <translation>G-센서 이벤트 녹화</translation>
+    </message>
+    <message id="report.on">
+        <source>on</source>
+        <translation>켬</translation>
+    </message>
+    <message id="report.off">
+        <source>off</source>
+        <translation>끔</translation>
+    </message>
+    <message id="report.time_zone">
+        <source>Camera time zone</source>
+        <translation>카메라 시간대</translation>
+    </message>
+    <message id="report.zone_value">
+        <source>UTC%1</source>
+        <translation>UTC%1</translation>
+    </message>
+    <message id="report.zone_not_set">
+        <source>not set (time_gmt %1)</source>
+        <translation>설정 안 됨 (time_gmt %1)</translation>
+    </message>
+    <message id="report.zone_summer_time">
+        <source>%1, summer time included</source>
+        <translation>%1, 서머타임 포함</translation>
+    </message>
+    <message id="report.gsensor">
+        <source>G-sensor</source>
+        <translation>G-센서</translation>
+    </message>
+    <message id="report.gsensor_graph">
+        <source>G-sensor graph</source>
+        <translation>G-센서 그래프</translation>
+    </message>
+    <message id="report.route">
+        <source>Route</source>
+        <translation>경로</translation>
+    </message>
+    <message id="report.files">
+        <source>Files</source>
+        <translation>파일</translation>
+    </message>
+    <message id="report.no_telemetry">
+        <source>%1 carries no telemetry: no CSV or GPX was made for it.</source>
+        <translation>%1에는 텔레메트리가 없어 CSV나 GPX를 만들지 않았습니다.</translation>
+    </message>
+    <message id="report.sums">
+        <source>%1 holds the SHA-256 of every file; check them with %2.</source>
+        <translation>%1에 모든 파일의 SHA-256이 있습니다. %2로 확인하십시오.</translation>
+    </message>
+    <message id="msg.short_write">
+        <source>only %1 of %2 bytes could be written</source>
+        <translation>%2바이트 중 %1바이트만 쓸 수 있었습니다</translation>
+    </message>
     <!-- errors and exports: end -->
     <!-- -->
     <!-- recordings and telemetry: begin -->

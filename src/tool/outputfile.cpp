@@ -1,31 +1,29 @@
 #include "tool/outputfile.h"
 
+#include "core/common/replacefile.h"
+#include "core/common/strings.h"
 #include "tool/command.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
-QString writeOutputFile(const QString &path, const std::function<bool(QIODevice &)> &write)
+tvk::Result<void> writeOutputFile(const QString &path,
+                                  const std::function<tvk::Result<void>(QIODevice &)> &write)
 {
-    if (path == QLatin1String("-")) {
-        toolOut().flush();
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || !write(out) || !out.flush())
-            return QStringLiteral("standard output: %1").arg(out.errorString());
+    if (path != QLatin1String("-"))
+        return replaceFile(path, write);
+    toolOut().flush();
+    QFile out;
+    if (out.open(stdout, QIODevice::WriteOnly) && write(out) && out.flush())
         return {};
-    }
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return QStringLiteral("%1: not a regular file; not replaced").arg(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    if (!write(file)) {
-        file.cancelWriting();
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    }
-    if (!file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    return {};
+    return tvk::Failure{QT_TRID_NOOP("msg.file_open_fail"), tvk::text("tool.standard_output"),
+                        out.errorString()};
+}
+
+QString outputFailureText(const tvk::Failure &failure)
+{
+    if (failure.code == kNotReplacedCode)
+        return tvk::Failure{QT_TRID_NOOP("tool.output_not_replaced"), failure.subject}.text();
+    return tvk::Failure{
+        QT_TRID_NOOP("msg.system_words"), failure.subject, {}, {failure.reasonOrMessage()}}
+        .text();
 }

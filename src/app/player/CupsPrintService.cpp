@@ -21,14 +21,14 @@ int lastError()
 
 } // namespace
 
-int CupsPrintService::findPrinter(const QString &printer)
+tvk::Result<void> CupsPrintService::findPrinter(const QString &printer)
 {
     cups_dest_t *dest =
         cupsGetNamedDest(CUPS_HTTP_DEFAULT, queueName(printer).constData(), nullptr);
     if (!dest)
-        return lastError();
+        return tvk::Failure{QT_TRID_NOOP("print.no_queue"), printer, {}, {}, lastError()};
     cupsFreeDests(1, dest);
-    return 0;
+    return {};
 }
 
 std::optional<QStringList> CupsPrintService::documentFormats(const QString &printer)
@@ -56,17 +56,17 @@ std::optional<QStringList> CupsPrintService::documentFormats(const QString &prin
     return formats;
 }
 
-PrintService::Submission CupsPrintService::submitFile(const QString &printer, const QString &path,
-                                                      const QString &title, const QString &format,
-                                                      const Options &options)
+tvk::Result<int> CupsPrintService::submitFile(const QString &printer, const QString &path,
+                                              const QString &title, const QString &format,
+                                              const Options &options)
 {
-    Submission result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = IPP_STATUS_ERROR_DOCUMENT_ACCESS;
-        result.message = file.errorString();
-        return result;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return tvk::Failure{QT_TRID_NOOP("print.not_submitted"),
+                            path,
+                            file.errorString(),
+                            {},
+                            IPP_STATUS_ERROR_DOCUMENT_ACCESS};
     const QByteArray data = file.readAll();
     const QByteArray queue = queueName(printer);
     const QByteArray name = title.toUtf8();
@@ -89,13 +89,15 @@ PrintService::Submission CupsPrintService::submitFile(const QString &printer, co
         sent = cupsFinishDocument(CUPS_HTTP_DEFAULT, queue.constData()) == IPP_STATUS_OK && written;
     }
     cupsFreeOptions(count, cupsOptions);
-    if (job > 0 && sent) {
-        result.jobId = job;
-        return result;
-    }
-    result.error = lastError();
-    result.message = QString::fromUtf8(cupsLastErrorString());
+    if (job > 0 && sent)
+        return job;
+    // Taken before the cancel, which would put its own status in its place.
+    const tvk::Failure failure{QT_TRID_NOOP("print.not_submitted"),
+                               printer,
+                               QString::fromUtf8(cupsLastErrorString()),
+                               {},
+                               lastError()};
     if (job > 0)
         cupsCancelJob2(CUPS_HTTP_DEFAULT, queue.constData(), job, 0);
-    return result;
+    return failure;
 }

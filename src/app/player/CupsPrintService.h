@@ -7,8 +7,8 @@
 class CupsPrintService : public PrintService
 {
 public:
-    int findPrinter(const QString &printer) override;
+    tvk::Result<void> findPrinter(const QString &printer) override;
     std::optional<QStringList> documentFormats(const QString &printer) override;
-    Submission submitFile(const QString &printer, const QString &path, const QString &title,
-                          const QString &format, const Options &options) override;
+    tvk::Result<int> submitFile(const QString &printer, const QString &path, const QString &title,
+                                const QString &format, const Options &options) override;
 };

@@ -2,6 +2,8 @@
 
 #include "app/controls/TVKAlert.h"
 #include "app/controls/TVKNotice.h"
+#include "core/common/devicefailure.h"
+#include "core/common/replacefile.h"
 #include "core/common/strings.h"
 #include "core/player/VideoPlayer.h"
 
@@ -12,7 +14,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QUrl>
 
 TVKFrameCapture::TVKFrameCapture(QWidget *window, VideoPlayer *player1, QObject *parent)
@@ -72,15 +73,20 @@ bool TVKFrameCapture::saveCapture(const QString &snapshotPath, const QString &ta
         return false;
     }
     // The old file stays whole until the new one is complete.
-    QSaveFile file(target);
-    QImageWriter writer(&file, format);
-    if (format == "jpeg")
-        writer.setQuality(95);
-    if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
-        const QString reason = writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                            : file.errorString();
-        file.cancelWriting();
-        alert(QDir::toNativeSeparators(target) + QStringLiteral(": ") + reason);
+    const tvk::Result<void> saved =
+        replaceFile(target, [&image, &format](QIODevice &out) -> tvk::Result<void> {
+            QImageWriter writer(&out, format);
+            if (format == "jpeg")
+                writer.setQuality(95);
+            if (writer.write(image))
+                return {};
+            return writer.error() != QImageWriter::UnknownError
+                       ? tvk::Failure{QT_TRID_NOOP("capture.save_failed"), {}, writer.errorString()}
+                       : deviceFailure(out);
+        });
+    if (!saved) {
+        alert(QDir::toNativeSeparators(target) + QStringLiteral(": ") +
+              saved.failure().reasonOrMessage());
         return false;
     }
     emit captureSaved(target);
@@ -92,6 +98,6 @@ bool TVKFrameCapture::saveCapture(const QString &snapshotPath, const QString &ta
 
 void TVKFrameCapture::alert(const QString &reason)
 {
-    showAlert(m_window, QStringLiteral("Warning"),
+    showAlert(m_window, tvk::text("alert.warning"),
               tvk::text("capture.save_failed") + QLatin1Char('\n') + reason);
 }

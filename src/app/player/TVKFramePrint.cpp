@@ -33,7 +33,7 @@ void TVKFramePrint::print()
         return;
     m_snapshotPath = m_capture->snapshot(kPrintSnapshotName);
     if (m_snapshotPath.isEmpty()) {
-        showAlert(m_window, QStringLiteral("Warning"), tvk::text("capture.no_frame"));
+        showAlert(m_window, tvk::text("alert.warning"), tvk::text("capture.no_frame"));
         return;
     }
     auto *dialog = new QPrintDialog(loadPrintInfo(), m_window);
@@ -69,12 +69,16 @@ void TVKFramePrint::printPanelDidEnd(int returnCode)
         QImageReader reader(m_snapshotPath);
         if (!renderOnPage(printer, reader.read())) {
             result.outcome = PrintResult::Failed;
-            result.message = reader.errorString();
+            result.failure = tvk::Failure{QT_TRID_NOOP("print.failed"), {}, reader.errorString()};
         }
     }
-    if (result.outcome == PrintResult::Failed)
-        showAlert(m_window, QStringLiteral("Warning"),
-                  tvk::text("print.failed") + QLatin1Char('\n') + result.message);
+    if (result.outcome == PrintResult::Failed && result.failure) {
+        // The service's own words, or what it could not find.
+        const tvk::Failure &f = *result.failure;
+        showAlert(m_window, tvk::text("alert.warning"),
+                  tvk::text("print.failed") + QLatin1Char('\n') +
+                      (f.reason.isEmpty() ? f.subject : f.reason));
+    }
     emit printFinished(result);
 }
 

@@ -3,6 +3,7 @@
 #include "app/clip/ClipExportDialog.h"
 #include "app/controls/TVKAlert.h"
 #include "app/controls/TVKNotice.h"
+#include "core/common/replacefile.h"
 #include "core/common/standardfolders.h"
 #include "core/common/strings.h"
 #include "core/trips/triproute.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -65,7 +65,8 @@ std::optional<TVKExportActions::RouteJob> TVKExportActions::routeJob(bool wholeT
     return job;
 }
 
-QString TVKExportActions::writeRoute(RouteCache &cache, const RouteJob &job, const QString &path)
+tvk::Result<void> TVKExportActions::writeRoute(RouteCache &cache, const RouteJob &job,
+                                               const QString &path)
 {
     QStringList paths;
     for (const TVKMedia &m : job.recordings)
@@ -79,15 +80,12 @@ QString TVKExportActions::writeRoute(RouteCache &cache, const RouteJob &job, con
         anyPoint = anyPoint || !routes[i].isEmpty();
     }
     if (!anyPoint)
-        return tvk::text(job.wholeTrip ? "trips.no_trip_route" : "trips.no_route");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return tvk::Failure{job.wholeTrip ? QT_TRID_NOOP("trips.no_trip_route")
+                                          : QT_TRID_NOOP("trips.no_route")};
     const bool kml = path.endsWith(QLatin1String(".kml"), Qt::CaseInsensitive);
-    const bool written = kml ? writeRouteKml(file, {track}) : writeRouteGpx(file, {track});
-    if (!written || !file.commit())
-        return file.errorString();
-    return {};
+    return replaceFile(path, [&track, kml](QIODevice &out) {
+        return kml ? writeRouteKml(out, {track}) : writeRouteGpx(out, {track});
+    });
 }
 
 void TVKExportActions::startRouteExport(bool wholeTrip, const QString &path)
@@ -97,7 +95,7 @@ void TVKExportActions::startRouteExport(bool wholeTrip, const QString &path)
         return;
     // The files are read off the interface thread: a trip may be an hour of recordings.
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    m_route = new QFutureWatcher<QString>(this);
+    m_route = new QFutureWatcher<tvk::Result<void>>(this);
     connect(m_route, &QFutureWatcherBase::finished, this, [this, path] { routeDone(path); });
     m_route->setFuture(QtConcurrent::run(
         [cache = m_cache, job = *job, path] { return writeRoute(*cache, job, path); }));
@@ -105,18 +103,19 @@ void TVKExportActions::startRouteExport(bool wholeTrip, const QString &path)
 
 void TVKExportActions::routeDone(const QString &path)
 {
-    const QString error = m_route->result();
+    const tvk::Result<void> written = m_route->result();
     m_route->deleteLater();
     m_route = nullptr;
     QGuiApplication::restoreOverrideCursor();
     const QString title = QGuiApplication::applicationDisplayName();
-    if (!error.isEmpty())
+    if (!written)
         showAlert(m_window, title,
-                  tvk::text("trips.route_not_written").arg(QFileInfo(path).fileName(), error));
+                  tvk::text("trips.route_not_written")
+                      .arg(QFileInfo(path).fileName(), written.failure().reasonOrMessage()));
     else
         showNoticeSheet(m_window, title,
                         tvk::text("trips.route_written").arg(QDir::toNativeSeparators(path)));
-    emit routeFinished(path, error);
+    emit routeFinished(path, written);
 }
 
 QString TVKExportActions::startFolder() const

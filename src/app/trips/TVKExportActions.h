@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
 #include "core/trips/trips.h"
@@ -51,10 +52,10 @@ public:
     void chooseClip();
 
 signals:
-    // The evidence folder is written (`error` empty) or not.
-    void evidenceFinished(const QString &out, const QString &error);
-    // The route file is written (`error` empty) or not.
-    void routeFinished(const QString &path, const QString &error);
+    // The evidence folder is written, or the failure that stopped it.
+    void evidenceFinished(const QString &out, const tvk::Result<void> &result);
+    // The route file is written, or the failure that stopped it.
+    void routeFinished(const QString &path, const tvk::Result<void> &result);
 
 private:
     // What a route export takes from the window, for a worker to read and write.
@@ -65,7 +66,8 @@ private:
         bool wholeTrip = false;
     };
     std::optional<RouteJob> routeJob(bool wholeTrip) const;
-    static QString writeRoute(RouteCache &cache, const RouteJob &job, const QString &path);
+    static tvk::Result<void> writeRoute(RouteCache &cache, const RouteJob &job,
+                                        const QString &path);
     void routeDone(const QString &path);
     void updateMenu();
     void evidenceDone(const QString &out);
@@ -75,7 +77,7 @@ private:
     Source m_source;
     std::shared_ptr<RouteCache> m_cache;
     QMenu *m_menu;
-    QFutureWatcher<QString> *m_evidence = nullptr;
-    QFutureWatcher<QString> *m_route = nullptr;
+    QFutureWatcher<tvk::Result<void>> *m_evidence = nullptr;
+    QFutureWatcher<tvk::Result<void>> *m_route = nullptr;
     QPointer<QProgressDialog> m_busy;
 };

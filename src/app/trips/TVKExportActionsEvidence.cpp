@@ -39,7 +39,7 @@ void TVKExportActions::startEvidence(const QString &out)
     m_busy->setMinimumDuration(0);
     m_busy->setAutoClose(false);
     m_busy->show();
-    m_evidence = new QFutureWatcher<QString>(this);
+    m_evidence = new QFutureWatcher<tvk::Result<void>>(this);
     connect(m_evidence, &QFutureWatcherBase::finished, this, [this, out] { evidenceDone(out); });
     m_evidence->setFuture(QtConcurrent::run(
         [recording, out] { return exportEvidence(recording, out, EvidencePictures()); }));
@@ -47,16 +47,17 @@ void TVKExportActions::startEvidence(const QString &out)
 
 void TVKExportActions::evidenceDone(const QString &out)
 {
-    const QString error = m_evidence->result();
+    const tvk::Result<void> written = m_evidence->result();
     m_evidence->deleteLater();
     m_evidence = nullptr;
     if (m_busy)
         m_busy->deleteLater();
     const QString title = QGuiApplication::applicationDisplayName();
-    if (error.isEmpty())
+    if (written)
         showNoticeSheet(m_window, title,
                         tvk::text("trips.evidence_written").arg(QDir::toNativeSeparators(out)));
     else
-        showAlert(m_window, title, tvk::text("trips.evidence_failed").arg(error));
-    emit evidenceFinished(out, error);
+        showAlert(m_window, title,
+                  tvk::text("trips.evidence_failed").arg(written.failure().text()));
+    emit evidenceFinished(out, written);
 }

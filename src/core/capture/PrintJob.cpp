@@ -11,9 +11,10 @@ PrintResult printCapturedFrame(PrintService &service, PrintRequest request)
                                 "destination wasn't kPMDestinationPrinter"));
         return {PrintResult::RenderOnPage, 0, {}};
     }
-    if (const int error = service.findPrinter(request.printer)) {
-        tvk::log(QStringLiteral("Got an error from PMSessionGetCurrentPrinter (%1)").arg(error));
-        return {PrintResult::Failed, 0, request.printer};
+    if (const tvk::Result<void> found = service.findPrinter(request.printer); !found) {
+        tvk::log(QStringLiteral("Got an error from PMSessionGetCurrentPrinter (%1)")
+                     .arg(found.failure().code));
+        return {PrintResult::Failed, 0, found.failure()};
     }
     // A queue that cannot list its types is still a printer: Qt's own output reaches it.
     const std::optional<QStringList> formats = service.documentFormats(request.printer);
@@ -23,11 +24,12 @@ PrintResult printCapturedFrame(PrintService &service, PrintRequest request)
         tvk::log(QStringLiteral("MIME type %1 isn't supported by the printer").arg(type));
         return {PrintResult::RenderOnPage, 0, {}};
     }
-    const PrintService::Submission job =
+    const tvk::Result<int> job =
         service.submitFile(request.printer, request.filePath, request.title, type, request.options);
-    if (job.jobId <= 0) {
-        tvk::log(QStringLiteral("PMPrinterPrintWithFile returned error %1").arg(job.error));
-        return {PrintResult::Failed, 0, job.message};
+    if (!job) {
+        tvk::log(
+            QStringLiteral("PMPrinterPrintWithFile returned error %1").arg(job.failure().code));
+        return {PrintResult::Failed, 0, job.failure()};
     }
-    return {PrintResult::Submitted, job.jobId, {}};
+    return {PrintResult::Submitted, *job, {}};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/result.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -15,19 +17,15 @@ public:
     virtual ~PrintService() = default;
 
     using Options = QList<QPair<QString, QString>>;
-    struct Submission
-    {
-        int jobId = 0; // 0 when the job was refused
-        int error = 0;
-        QString message;
-    };
 
-    // 0 when the queue exists, else the service's error code.
-    virtual int findPrinter(const QString &printer) = 0;
+    // Whether the queue exists; a failure's `code` is the service's status.
+    virtual tvk::Result<void> findPrinter(const QString &printer) = 0;
     // The MIME types the queue takes; nothing when it cannot say.
     virtual std::optional<QStringList> documentFormats(const QString &printer) = 0;
-    virtual Submission submitFile(const QString &printer, const QString &path, const QString &title,
-                                  const QString &format, const Options &options) = 0;
+    // The job's number; a failure's `code` is the service's status, `reason` its words.
+    virtual tvk::Result<int> submitFile(const QString &printer, const QString &path,
+                                        const QString &title, const QString &format,
+                                        const Options &options) = 0;
 };
 
 inline constexpr char kPrintFileType[] = "image/jpeg";
@@ -51,7 +49,7 @@ struct PrintResult
     };
     Outcome outcome = Failed;
     int jobId = 0;
-    QString message; // why it failed
+    std::optional<tvk::Failure> failure; // why it failed
 };
 
 // The steps of a confirmed print: fit to page, the destination must be a printer that takes

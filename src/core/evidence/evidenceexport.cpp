@@ -26,13 +26,12 @@ std::optional<RoutePoint> pointNear(const QList<RoutePoint> &route, quint32 ms)
     return best;
 }
 
-bool writeTelemetry(EvidenceFolder &folder, const TVKMedia &media, const TVKTelemetry &t,
+void writeTelemetry(EvidenceFolder &folder, const TVKMedia &media, const TVKTelemetry &t,
                     const QString &csvName, const QString &gpxName)
 {
     const QList<RouteTrack> track{{media.mediaName(), {{media.fileName(), routeOf(t)}}}};
-    return folder.writeFile(csvName, [&t](QIODevice &out) {
-        return writeTelemetryCsv(out, t);
-    }) && folder.writeFile(gpxName, [&track](QIODevice &out) { return writeRouteGpx(out, track); });
+    folder.writeFile(csvName, [&t](QIODevice &out) { return writeTelemetryCsv(out, t); });
+    folder.writeFile(gpxName, [&track](QIODevice &out) { return writeRouteGpx(out, track); });
 }
 
 } // namespace
@@ -69,18 +68,19 @@ PartnerRecording partnerRecording(const QString &path)
     }
     // A link to anything, a pipe or a file of /proc is no recording of the card.
     if (const tvk::Result<void> checked = checkRecordingFile(found); !checked)
-        return {QString(), checked.failure().text()};
-    return {found, QString()};
+        return {QString(), checked.failure()};
+    return {found, std::nullopt};
 }
 
-QString exportEvidence(const QString &path, const QString &out, const EvidencePainter &painter)
+tvk::Result<void> exportEvidence(const QString &path, const QString &out,
+                                 const EvidencePainter &painter)
 {
-    if (const tvk::Result<void> checked = checkRecordingFile(path); !checked)
-        return checked.failure().text();
+    if (tvk::Result<void> checked = checkRecordingFile(path); !checked)
+        return checked;
     const TVKMedia media(QFileInfo(path).absoluteFilePath());
     EvidenceFolder folder(out);
-    if (!folder.error().isEmpty())
-        return folder.error();
+    if (tvk::Result<void> status = folder.status(); !status)
+        return status;
 
     EvidenceFacts facts;
     facts.recording = media;
@@ -136,7 +136,7 @@ QString exportEvidence(const QString &path, const QString &out, const EvidencePa
     const QByteArray graph = painter.gSensorPng(main.m_GSensors, peak);
     const QByteArray map = painter.routePng(route, facts.place ? &*facts.place : nullptr);
     if (graph.isEmpty() || map.isEmpty())
-        return QStringLiteral("%1: the pictures could not be drawn").arg(out);
+        return tvk::Failure{QT_TRID_NOOP("evidence.no_pictures"), out};
     facts.graphFile = folder.claimName(QStringLiteral("gsensor.png"));
     facts.mapFile = folder.claimName(QStringLiteral("route.png"));
     facts.sumsFile = folder.claimName(QStringLiteral("SHA256SUMS"));
@@ -146,5 +146,5 @@ QString exportEvidence(const QString &path, const QString &out, const EvidencePa
     facts.files << facts.graphFile << facts.mapFile << facts.sumsFile;
     folder.writeFile(report, evidenceReportHtml(facts));
     folder.finish(facts.sumsFile);
-    return folder.error();
+    return folder.status();
 }

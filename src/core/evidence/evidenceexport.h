@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "core/route/routepoints.h"
 #include "core/telemetry/TVKTelemetry.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // The pictures of an evidence folder, drawn by whoever has a painter (Qt Gui); the core only
 // decides what goes into the folder.
@@ -24,7 +27,7 @@ public:
 struct PartnerRecording
 {
     QString path; // empty when there is none
-    QString refused;
+    std::optional<tvk::Failure> refused;
 };
 PartnerRecording partnerRecording(const QString &path);
 
@@ -32,5 +35,6 @@ PartnerRecording partnerRecording(const QString &path);
 // checkRecordingFile) into the folder `out` (absent or empty):
 // the recording and its partner copied and verified, each one's telemetry as CSV and GPX,
 // the G-sensor graph and the route as PNG, report.html and SHA256SUMS. The folder appears
-// only when complete. Returns an error text with the reason, or an empty string.
-QString exportEvidence(const QString &path, const QString &out, const EvidencePainter &painter);
+// only when complete.
+tvk::Result<void> exportEvidence(const QString &path, const QString &out,
+                                 const EvidencePainter &painter);

@@ -1,5 +1,6 @@
 #include "core/evidence/evidencefolder.h"
 
+#include "core/common/devicefailure.h"
 #include "core/common/partialfolder.h"
 #include "core/common/result.h"
 #include "core/common/textescape.h"
@@ -102,11 +103,11 @@ EvidenceFolder::EvidenceFolder(const QString &target)
     if (exists &&
         (!S_ISDIR(own.st_mode) || !QDir(m_target).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
                                                           QDir::Hidden | QDir::System))) {
-        failWith(QT_TRID_NOOP("msg.evidence_target_taken"), target);
+        fail(tvk::Failure{QT_TRID_NOOP("msg.evidence_target_taken"), target});
         return;
     }
     if (!QDir().mkpath(parent)) {
-        failWith(QT_TRID_NOOP("msg.evidence_write_fail"), parent);
+        fail(tvk::Failure{QT_TRID_NOOP("msg.evidence_write_fail"), parent});
         return;
     }
     // An empty mount point cannot be renamed over: the folder is built inside it instead.
@@ -118,13 +119,13 @@ EvidenceFolder::EvidenceFolder(const QString &target)
     QByteArray work = QFile::encodeName(
         QDir(home).filePath(QLatin1String(kPartialFolderPrefix) + QLatin1String("XXXXXX")));
     if (!::mkdtemp(work.data())) {
-        failWith(QT_TRID_NOOP("msg.evidence_write_fail"), home, systemReason());
+        fail(tvk::Failure{QT_TRID_NOOP("msg.evidence_write_fail"), home, systemReason()});
         return;
     }
     m_work = QFile::decodeName(work);
     m_lock = lockFolder(m_work, LOCK_EX | LOCK_NB);
     if (m_lock < 0)
-        failWith(QT_TRID_NOOP("msg.evidence_write_fail"), m_work, systemReason());
+        fail(tvk::Failure{QT_TRID_NOOP("msg.evidence_write_fail"), m_work, systemReason()});
 }
 
 EvidenceFolder::~EvidenceFolder()
@@ -142,16 +143,23 @@ void EvidenceFolder::removeWork()
     m_lock = -1;
 }
 
-bool EvidenceFolder::fail(const QString &message)
+tvk::Result<void> EvidenceFolder::status() const
 {
-    if (m_error.isEmpty())
-        m_error = message;
+    if (m_failure)
+        return *m_failure;
+    return {};
+}
+
+bool EvidenceFolder::fail(tvk::Failure failure)
+{
+    if (!m_failure)
+        m_failure = std::move(failure);
     return false;
 }
 
-bool EvidenceFolder::failWith(const char *key, const QString &subject, const QString &reason)
+bool EvidenceFolder::failOn(const QString &path, const QString &reason)
 {
-    return fail(tvk::Failure{key, subject, reason}.text());
+    return fail(tvk::Failure{QT_TRID_NOOP("msg.system_words"), path, {}, {reason}});
 }
 
 QString EvidenceFolder::claimName(const QString &wanted)
@@ -173,63 +181,69 @@ QString EvidenceFolder::pathOf(const QString &name) const
 
 bool EvidenceFolder::copyVerified(const QString &source, const QString &name)
 {
-    if (!m_error.isEmpty())
+    if (m_failure)
         return false;
     QFile in(source);
     QFile out(pathOf(name));
     if (!in.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: %2").arg(source, in.errorString()));
+        return failOn(source, in.errorString());
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(QStringLiteral("%1: %2").arg(out.fileName(), out.errorString()));
+        return failOn(out.fileName(), out.errorString());
     QCryptographicHash hash(QCryptographicHash::Sha256);
     QByteArray block;
     while (!(block = in.read(kBlock)).isEmpty()) {
         hash.addData(block);
         if (!writeAll(out, block))
-            return fail(QStringLiteral("%1: %2").arg(out.fileName(), out.errorString()));
+            return failOn(out.fileName(), out.errorString());
     }
     if (in.error() != QFileDevice::NoError || !in.atEnd())
-        return fail(QStringLiteral("%1: %2").arg(source, in.errorString()));
+        return failOn(source, in.errorString());
     // Read back from the medium's view, not what is still in our buffers.
     if (!out.flush() || ::fsync(out.handle()) != 0)
-        return fail(QStringLiteral("%1: %2").arg(out.fileName(), out.errorString()));
+        return failOn(out.fileName(), out.errorString());
     out.close();
     const QByteArray sum = hash.result().toHex();
     if (fileSha256(out.fileName()) != sum)
-        return fail(QStringLiteral("%1: the copy differs from %2").arg(out.fileName(), source));
+        return fail(
+            tvk::Failure{QT_TRID_NOOP("evidence.copy_differs"), out.fileName(), {}, {source}});
     m_sums.append({name, sum});
     return true;
 }
 
-bool EvidenceFolder::writeFile(const QString &name, const std::function<bool(QIODevice &)> &write)
+bool EvidenceFolder::writeFile(const QString &name,
+                               const std::function<tvk::Result<void>(QIODevice &)> &write)
 {
-    if (!m_error.isEmpty())
+    if (m_failure)
         return false;
     QFile out(pathOf(name));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(QStringLiteral("%1: %2").arg(out.fileName(), out.errorString()));
+        return failOn(out.fileName(), out.errorString());
     if (!write(out) || !out.flush() || ::fsync(out.handle()) != 0) {
         // A writer that gave up on its own leaves the device without a reason of its own.
         return out.error() != QFileDevice::NoError
-                   ? fail(QStringLiteral("%1: %2").arg(out.fileName(), out.errorString()))
-                   : failWith(QT_TRID_NOOP("msg.evidence_write_fail"), out.fileName());
+                   ? failOn(out.fileName(), out.errorString())
+                   : fail(tvk::Failure{QT_TRID_NOOP("msg.evidence_write_fail"), out.fileName()});
     }
     out.close();
     const QByteArray sum = fileSha256(out.fileName());
     if (sum.isEmpty())
-        return fail(QStringLiteral("%1: cannot be read back").arg(out.fileName()));
+        return fail(tvk::Failure{QT_TRID_NOOP("evidence.not_read_back"), out.fileName()});
     m_sums.append({name, sum});
     return true;
 }
 
 bool EvidenceFolder::writeFile(const QString &name, const QByteArray &bytes)
 {
-    return writeFile(name, [&bytes](QIODevice &out) { return writeAll(out, bytes); });
+    return writeFile(name, [&bytes](QIODevice &out) -> tvk::Result<void> {
+        if (!writeAll(out, bytes))
+            return deviceFailure(out);
+        return {};
+    });
 }
 
 bool EvidenceFolder::finish(const QString &sumsName)
 {
-    if (!m_error.isEmpty())
+    if (m_failure)
         return false;
     QByteArray sums;
     for (const auto &[name, sum] : m_sums)
@@ -237,7 +251,7 @@ bool EvidenceFolder::finish(const QString &sumsName)
     QFile file(pathOf(sumsName));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, sums) ||
         !file.flush() || ::fsync(file.handle()) != 0)
-        return fail(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()));
+        return failOn(file.fileName(), file.errorString());
     file.close();
     const QByteArray work = QFile::encodeName(m_work);
     if (m_inside) {
@@ -246,11 +260,13 @@ bool EvidenceFolder::finish(const QString &sumsName)
         for (const auto &[name, sum] : m_sums) {
             const QByteArray to = QFile::encodeName(QDir(m_target).filePath(name));
             if (::rename(QFile::encodeName(pathOf(name)).constData(), to.constData()) != 0)
-                return failWith(QT_TRID_NOOP("msg.evidence_write_fail"), m_target, systemReason());
+                return fail(tvk::Failure{QT_TRID_NOOP("msg.evidence_write_fail"), m_target,
+                                         systemReason()});
         }
         const QByteArray to = QFile::encodeName(QDir(m_target).filePath(sumsName));
         if (::rename(QFile::encodeName(pathOf(sumsName)).constData(), to.constData()) != 0)
-            return failWith(QT_TRID_NOOP("msg.evidence_write_fail"), m_target, systemReason());
+            return fail(
+                tvk::Failure{QT_TRID_NOOP("msg.evidence_write_fail"), m_target, systemReason()});
         removeWork();
         return true;
     }
@@ -258,7 +274,8 @@ bool EvidenceFolder::finish(const QString &sumsName)
     ::chmod(work.constData(), 0755);
     // rename() takes the place of an empty folder in one step.
     if (::rename(work.constData(), QFile::encodeName(m_target).constData()) != 0)
-        return failWith(QT_TRID_NOOP("msg.evidence_write_fail"), m_target, systemReason());
+        return fail(
+            tvk::Failure{QT_TRID_NOOP("msg.evidence_write_fail"), m_target, systemReason()});
     m_work.clear();
     ::close(m_lock);
     m_lock = -1;

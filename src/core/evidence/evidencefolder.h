@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/common/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QSet>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QIODevice;
 
@@ -16,14 +19,14 @@ class QIODevice;
 class EvidenceFolder
 {
 public:
-    // Refuses a target that exists and is not an empty folder. Check error() afterwards.
+    // Refuses a target that exists and is not an empty folder. Check status() afterwards.
     explicit EvidenceFolder(const QString &target);
     ~EvidenceFolder();
     EvidenceFolder(const EvidenceFolder &) = delete;
     EvidenceFolder &operator=(const EvidenceFolder &) = delete;
 
-    // The first failure, with its real reason; empty while all went well.
-    const QString &error() const { return m_error; }
+    // The first failure, with its real reason.
+    tvk::Result<void> status() const;
 
     // A file name of the folder no other file has (letter case aside, as on a card): `wanted`
     // itself, or with "-2", "-3"... before its extension.
@@ -32,7 +35,7 @@ public:
     // Copies a file byte for byte, reads the copy back and compares it with the original.
     bool copyVerified(const QString &source, const QString &name);
     // Writes a file through `write`, then reads it back for its checksum.
-    bool writeFile(const QString &name, const std::function<bool(QIODevice &)> &write);
+    bool writeFile(const QString &name, const std::function<tvk::Result<void>(QIODevice &)> &write);
     bool writeFile(const QString &name, const QByteArray &bytes);
 
     // Writes the checksums of every file written, under `sumsName`, and puts the folder in
@@ -40,8 +43,9 @@ public:
     bool finish(const QString &sumsName);
 
 private:
-    bool fail(const QString &message);
-    bool failWith(const char *key, const QString &subject, const QString &reason = {});
+    bool fail(tvk::Failure failure);
+    // The system's own words about `path`, as they are.
+    bool failOn(const QString &path, const QString &reason);
     QString pathOf(const QString &name) const;
     void removeWork();
 
@@ -51,7 +55,7 @@ private:
     bool m_inside = false; // built inside the target, a mount point, and moved in file by file
     QSet<QString> m_names; // folded to lower case
     QList<std::pair<QString, QByteArray>> m_sums; // name, SHA-256 hex
-    QString m_error;
+    std::optional<tvk::Failure> m_failure;
 };
 
 // The SHA-256 of a file, read in blocks; empty when it cannot be read whole.

@@ -26,35 +26,38 @@ qsizetype peakSample(const QList<TVKGSensor> &samples)
 
 namespace {
 
+using tvk::text;
+
 // Names are shown with their control characters made visible, as on the terminal.
-QString row(const QString &label, const QString &value)
+QString row(const char *label, const QString &value)
 {
     return QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n")
-        .arg(label.toHtmlEscaped(), tvk::terminalText(value).toHtmlEscaped());
+        .arg(text(label).toHtmlEscaped(), tvk::terminalText(value).toHtmlEscaped());
 }
 
 QString thresholds(qint32 x, qint32 y, qint32 z)
 {
-    return tvk::cformat("X %.2f g, Y %.2f g, Z %.2f g", x / 100.0, y / 100.0, z / 100.0);
+    return text("report.thresholds_value")
+        .arg(tvk::cformat("%.2f", x / 100.0), tvk::cformat("%.2f", y / 100.0),
+             tvk::cformat("%.2f", z / 100.0));
 }
 
 QString settingsRows(const std::optional<SettingsRecord> &settings)
 {
     if (!settings)
-        return row(QStringLiteral("Camera settings"), QStringLiteral("no config.bin on the card"));
+        return row("report.camera_settings", text("report.no_config"));
     const SettingsRecord &s = *settings;
     const std::optional<int> zone = cardZoneSeconds(s);
-    QString zoneValue = zone ? QStringLiteral("UTC%1").arg(zoneText(*zone))
-                             : QStringLiteral("not set (time_gmt %1)").arg(s.time_gmt);
+    QString zoneValue = zone ? text("report.zone_value").arg(zoneText(*zone))
+                             : text("report.zone_not_set").arg(s.time_gmt);
     if (zone && s.summer_time == 1)
-        zoneValue += QStringLiteral(", summer time included");
-    return row(QStringLiteral("G-sensor thresholds, driving"),
+        zoneValue = text("report.zone_summer_time").arg(zoneValue);
+    return row("report.thresholds_driving",
                thresholds(s.gsen_x_threshold, s.gsen_y_threshold, s.gsen_z_threshold)) +
-           row(QStringLiteral("G-sensor thresholds, parked"),
+           row("report.thresholds_parked",
                thresholds(s.parkmode_x_threshold, s.parkmode_y_threshold, s.parkmode_z_threshold)) +
-           row(QStringLiteral("G-sensor event recording"),
-               s.g_sensor_enable ? QStringLiteral("on") : QStringLiteral("off")) +
-           row(QStringLiteral("Camera time zone"), zoneValue);
+           row("report.event_recording", text(s.g_sensor_enable ? "report.on" : "report.off")) +
+           row("report.time_zone", zoneValue);
 }
 
 QString eventRows(const EvidenceFacts &f)
@@ -62,71 +65,84 @@ QString eventRows(const EvidenceFacts &f)
     QString rows;
     if (f.peak) {
         const TVKGSensor &p = *f.peak;
-        rows += row(QStringLiteral("Peak G-sensor reading"),
-                    tvk::cformat("%.2f g (X %+.2f, Y %+.2f, Z %+.2f) at %.1f s",
-                                 std::hypot(p.x, p.y, p.z - 1.0), double(p.x), double(p.y),
-                                 double(p.z), f.peakSeconds));
+        rows +=
+            row("report.peak",
+                text("report.peak_value")
+                    .arg(tvk::cformat("%.2f", std::hypot(p.x, p.y, p.z - 1.0)),
+                         tvk::cformat("%+.2f", double(p.x)), tvk::cformat("%+.2f", double(p.y)),
+                         tvk::cformat("%+.2f", double(p.z)), tvk::cformat("%.1f", f.peakSeconds)));
     } else {
-        rows += row(QStringLiteral("Peak G-sensor reading"), QStringLiteral("no G-sensor data"));
+        rows += row("report.peak", text("report.no_gsensor"));
     }
     if (f.place) {
         const RoutePoint &p = *f.place;
-        rows += row(QStringLiteral("Place (WGS 84)"),
-                    tvk::cformat("%.6f, %.6f", p.latitude, p.longitude));
-        rows += row(QStringLiteral("Speed"), tvk::cformat("%.0f km/h", p.metresPerSecond * 3.6));
+        rows += row("report.place_wgs84", tvk::cformat("%.6f, %.6f", p.latitude, p.longitude));
+        rows += row("report.speed",
+                    text("report.speed_value").arg(tvk::cformat("%.0f", p.metresPerSecond * 3.6)));
         if (p.utc.isValid())
-            rows += row(QStringLiteral("GPS time (UTC)"),
-                        p.utc.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+            rows += row("report.gps_time", p.utc.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     } else {
-        rows += row(QStringLiteral("Place"), QStringLiteral("no GPS fix in the recording"));
+        rows += row("report.place", text("report.no_fix"));
     }
     return rows;
+}
+
+QString clockValue(const EvidenceFacts &f)
+{
+    if (!f.clockOffsetSeconds)
+        return text("report.clock_unknown");
+    const QString offset =
+        text("report.clock_value").arg(tvk::cformat("%+.1f", *f.clockOffsetSeconds));
+    return f.clockZoneGuessed
+               ? text("report.clock_with_note").arg(offset, text("evidence.clock_zone_guessed"))
+               : offset;
+}
+
+QString partnerValue(const EvidenceFacts &f)
+{
+    if (!f.partnerName.isEmpty())
+        return f.partnerName;
+    return f.partnerRefused ? text("report.partner_refused").arg(f.partnerRefused->text())
+                            : text("report.no_partner");
 }
 
 } // namespace
 
 QByteArray evidenceReportHtml(const EvidenceFacts &f)
 {
-    const QString title =
-        QStringLiteral("Evidence: %1").arg(tvk::terminalText(f.recording.fileName()));
+    const QString title = text("report.title").arg(tvk::terminalText(f.recording.fileName()));
     QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
                                   "<title>%1</title>\n<style>body{font-family:sans-serif;"
                                   "max-width:60em;margin:2em auto}th{text-align:left;"
                                   "padding-right:2em}img{max-width:100%}</style></head>\n"
                                   "<body><h1>%1</h1>\n<table>\n")
                        .arg(title.toHtmlEscaped());
-    html += row(QStringLiteral("Recording"), f.recording.fileName());
+    html += row("report.recording", f.recording.fileName());
+    html += row("report.partner", partnerValue(f));
     html +=
-        row(QStringLiteral("Partner recording"),
-            !f.partnerName.isEmpty()     ? f.partnerName
-            : f.partnerRefused.isEmpty() ? QStringLiteral("none on the card")
-                                         : QStringLiteral("none taken: %1").arg(f.partnerRefused));
-    html += row(QStringLiteral("Start (camera clock)"),
-                nameTime(f.recording).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        row("report.start", nameTime(f.recording).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     html += eventRows(f);
-    html += row(QStringLiteral("Camera clock against GPS"),
-                f.clockOffsetSeconds
-                    ? tvk::cformat("%+.1f s (positive: the camera's clock is ahead)",
-                                   *f.clockOffsetSeconds) +
-                          (f.clockZoneGuessed
-                               ? QStringLiteral("; ") + tvk::text("evidence.clock_zone_guessed")
-                               : QString())
-                    : QStringLiteral("unknown: no valid GPS fix"));
+    html += row("report.clock", clockValue(f));
     html += settingsRows(f.settings);
-    html += QStringLiteral("</table>\n<h2>G-sensor</h2><img src=\"%1\" alt=\"G-sensor "
-                           "graph\">\n<h2>Route</h2><img src=\"%2\" alt=\"Route\">\n"
-                           "<h2>Files</h2><ul>\n")
-                .arg(tvk::relativeHref(f.graphFile), tvk::relativeHref(f.mapFile));
+    html += QStringLiteral("</table>\n<h2>%1</h2><img src=\"%2\" alt=\"%3\">\n<h2>%4</h2><img "
+                           "src=\"%5\" alt=\"%6\">\n<h2>%7</h2><ul>\n")
+                .arg(text("report.gsensor").toHtmlEscaped(), tvk::relativeHref(f.graphFile),
+                     text("report.gsensor_graph").toHtmlEscaped(),
+                     text("report.route").toHtmlEscaped(), tvk::relativeHref(f.mapFile),
+                     text("report.route").toHtmlEscaped(), text("report.files").toHtmlEscaped());
     for (const QString &file : f.files)
         html += QStringLiteral("<li><a href=\"%1\">%2</a></li>\n")
                     .arg(tvk::relativeHref(file), tvk::terminalText(file).toHtmlEscaped());
     html += QStringLiteral("</ul>\n");
     for (const QString &name : f.withoutTelemetry)
-        html += QStringLiteral("<p>%1 carries no telemetry: no CSV or GPX was made for it.</p>\n")
-                    .arg(tvk::terminalText(name).toHtmlEscaped());
+        html += QStringLiteral("<p>%1</p>\n")
+                    .arg(text("report.no_telemetry")
+                             .toHtmlEscaped()
+                             .arg(tvk::terminalText(name).toHtmlEscaped()));
     const QString sums = tvk::terminalText(f.sumsFile).toHtmlEscaped();
-    html += QStringLiteral("<p>%1 holds the SHA-256 of every file; check them with "
-                           "<code>sha256sum -c %1</code>.</p></body></html>\n")
-                .arg(sums);
+    html += QStringLiteral("<p>%1</p></body></html>\n")
+                .arg(text("report.sums")
+                         .toHtmlEscaped()
+                         .arg(sums, QStringLiteral("<code>sha256sum -c %1</code>").arg(sums)));
     return html.toUtf8();
 }

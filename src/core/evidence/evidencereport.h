@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/TVKMedia.h"
+#include "core/common/result.h"
 #include "core/route/routepoints.h"
 #include "core/settings/FileData.h"
 
@@ -15,8 +16,8 @@ qsizetype peakSample(const QList<TVKGSensor> &samples);
 struct EvidenceFacts
 {
     TVKMedia recording;
-    QString partnerName;    // empty without a partner
-    QString partnerRefused; // why a file of the partner's name was not taken
+    QString partnerName;                        // empty without a partner
+    std::optional<tvk::Failure> partnerRefused; // why a file of the partner's name was not taken
     std::optional<TVKGSensor> peak;
     double peakSeconds = 0;          // from the recording's first record
     std::optional<RoutePoint> place; // the fix nearest the peak, or the first one

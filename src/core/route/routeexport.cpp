@@ -1,6 +1,7 @@
 #include "core/route/routeexport.h"
 
 #include "core/common/cformat.h"
+#include "core/common/devicefailure.h"
 #include "core/common/textescape.h"
 
 #include <QIODevice>
@@ -96,32 +97,60 @@ void writeKmlRuns(QXmlStreamWriter &xml, const QList<RoutePoint> &points)
 
 } // namespace
 
-bool writeRouteGpx(QIODevice &out, const QList<RouteTrack> &tracks)
+GpxTrackWriter::GpxTrackWriter(QIODevice &out, bool statesEncoding)
+    : m_out(out), m_xml(&out), m_statesEncoding(statesEncoding)
+{}
+
+void GpxTrackWriter::begin()
 {
-    QXmlStreamWriter xml(&out);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeDefaultNamespace(kGpxNs);
-    xml.writeNamespace(kTpxNs, QStringLiteral("gpxtpx"));
-    xml.writeStartElement(kGpxNs, QStringLiteral("gpx"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
-    xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("tavik-tool"));
-    for (const RouteTrack &track : tracks) {
-        xml.writeStartElement(QStringLiteral("trk"));
-        xml.writeTextElement(QStringLiteral("name"), tvk::xmlText(track.name));
-        for (const RouteSegment &segment : track.segments) {
-            xml.writeStartElement(QStringLiteral("trkseg"));
-            for (const RoutePoint &p : segment.points)
-                writeGpxPoint(xml, p);
-            xml.writeEndElement();
-        }
-        xml.writeEndElement();
-    }
-    xml.writeEndDocument();
-    return !xml.hasError();
+    if (m_begun)
+        return;
+    m_begun = true;
+    if (m_statesEncoding)
+        m_xml.writeStartDocument();
+    else
+        m_xml.writeProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version=\"1.0\""));
+    m_xml.setAutoFormatting(true);
+    m_xml.writeDefaultNamespace(kGpxNs);
+    m_xml.writeNamespace(kTpxNs, QStringLiteral("gpxtpx"));
+    m_xml.writeStartElement(kGpxNs, QStringLiteral("gpx"));
+    m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    m_xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("tavik-tool"));
 }
 
-bool writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks)
+void GpxTrackWriter::write(const RouteTrack &track)
+{
+    begin();
+    m_xml.writeStartElement(QStringLiteral("trk"));
+    m_xml.writeTextElement(QStringLiteral("name"), tvk::xmlText(track.name));
+    for (const RouteSegment &segment : track.segments) {
+        m_xml.writeStartElement(QStringLiteral("trkseg"));
+        for (const RoutePoint &p : segment.points)
+            writeGpxPoint(m_xml, p);
+        m_xml.writeEndElement();
+    }
+    m_xml.writeEndElement();
+}
+
+tvk::Result<void> GpxTrackWriter::finish()
+{
+    if (m_begun)
+        m_xml.writeEndDocument();
+    if (m_xml.hasError())
+        return deviceFailure(m_out);
+    return {};
+}
+
+tvk::Result<void> writeRouteGpx(QIODevice &out, const QList<RouteTrack> &tracks)
+{
+    GpxTrackWriter gpx(out);
+    gpx.begin();
+    for (const RouteTrack &track : tracks)
+        gpx.write(track);
+    return gpx.finish();
+}
+
+tvk::Result<void> writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks)
 {
     QXmlStreamWriter xml(&out);
     xml.setAutoFormatting(true);
@@ -165,5 +194,7 @@ bool writeRouteKml(QIODevice &out, const QList<RouteTrack> &tracks)
     }
     xml.writeEndElement();
     xml.writeEndDocument();
-    return !xml.hasError();
+    if (xml.hasError())
+        return deviceFailure(out);
+    return {};
 }

@@ -1,5 +1,6 @@
 #include "core/telemetry/telemetrycsv.h"
 
+#include "core/common/devicefailure.h"
 #include "core/telemetry/NmeaCoordinate.h"
 
 #include <QIODevice>
@@ -85,14 +86,19 @@ QByteArray telemetryCsvRows(const TVKTelemetry &t, const QByteArray &prefix)
     return rows;
 }
 
-bool writeTelemetryCsvRows(QIODevice &out, const TVKTelemetry &t, const QByteArray &prefix)
+tvk::Result<void> writeTelemetryCsvRows(QIODevice &out, const TVKTelemetry &t,
+                                        const QByteArray &prefix)
 {
-    return produceRows(
-        t, prefix, [&out](const QByteArray &piece) { return out.write(piece) == piece.size(); });
+    if (!produceRows(t, prefix,
+                     [&out](const QByteArray &piece) { return out.write(piece) == piece.size(); }))
+        return deviceFailure(out);
+    return {};
 }
 
-bool writeTelemetryCsv(QIODevice &out, const TVKTelemetry &t)
+tvk::Result<void> writeTelemetryCsv(QIODevice &out, const TVKTelemetry &t)
 {
     const QByteArray title = QByteArray(kTelemetryCsvTitle) + '\n';
-    return out.write(title) == title.size() && writeTelemetryCsvRows(out, t);
+    if (out.write(title) != title.size())
+        return deviceFailure(out);
+    return writeTelemetryCsvRows(out, t);
 }

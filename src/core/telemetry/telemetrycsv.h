@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "core/telemetry/TVKTelemetry.h"
 
 #include <QByteArray>
@@ -16,9 +17,9 @@ inline constexpr char kTelemetryCsvTitle[] = "t,x,y,z,gps_t,latitude,longitude,s
 // impossible, those columns stay empty.
 QByteArray telemetryCsvRows(const TVKTelemetry &telemetry, const QByteArray &prefix = {});
 // The same rows written to `out` as they are made, a piece of about 64 KiB at a time, so that
-// the table of a long recording is never held whole. False when the device failed.
-bool writeTelemetryCsvRows(QIODevice &out, const TVKTelemetry &telemetry,
-                           const QByteArray &prefix = {});
+// the table of a long recording is never held whole. Fails when the device did.
+tvk::Result<void> writeTelemetryCsvRows(QIODevice &out, const TVKTelemetry &telemetry,
+                                        const QByteArray &prefix = {});
 
-// The title and the rows. False when the device failed.
-bool writeTelemetryCsv(QIODevice &out, const TVKTelemetry &telemetry);
+// The title and the rows. Fails when the device did.
+tvk::Result<void> writeTelemetryCsv(QIODevice &out, const TVKTelemetry &telemetry);

@@ -54,12 +54,15 @@ void writeJson(const ClockReport &report)
 void writeText(const ClockReport &report)
 {
     for (const ClockReading &r : report.recordings) {
-        toolOut() << (r.offsetSeconds ? tvk::cformat("%+8.1f s  ", *r.offsetSeconds)
-                                      : QStringLiteral("  no fix    "))
-                  << tvk::terminalText(r.path) << '\n';
+        // The offsets' column is as wide as "%+8.1f s  ".
+        toolOut()
+            << (r.offsetSeconds
+                    ? tvk::cformat("%+8.1f s  ", *r.offsetSeconds)
+                    : (QStringLiteral("  ") + tvk::text("tool.clock_no_fix")).leftJustified(12))
+            << tvk::terminalText(r.path) << '\n';
     }
     if (report.zoneSource == ClockZoneSource::Settings)
-        toolOut() << "zone " << zoneText(report.zoneSeconds) << " (config.bin)\n";
+        toolOut() << tvk::text("tool.clock_zone").arg(zoneText(report.zoneSeconds)) << '\n';
     else if (report.zoneSource == ClockZoneSource::Guessed)
         toolOut() << tvk::text("clock.zone_guessed").arg(zoneText(report.zoneSeconds)) << '\n';
     if (!report.medianOffsetSeconds) {
@@ -67,12 +70,12 @@ void writeText(const ClockReport &report)
         return;
     }
     const double median = *report.medianOffsetSeconds;
-    toolOut() << tvk::cformat("median offset %+.1f s: ", median)
-              << (std::abs(median) <= kClockToleranceSeconds
-                      ? QStringLiteral("the camera's clock is right")
-                      : tvk::cformat("the camera's clock is %.1f s %s", std::abs(median),
-                                     median > 0 ? "ahead" : "behind"))
-              << '\n';
+    const QString off = tvk::cformat("%.1f", std::abs(median));
+    const QString verdict = std::abs(median) <= kClockToleranceSeconds
+                                ? tvk::text("tool.clock_right")
+                            : median > 0 ? tvk::text("tool.clock_ahead").arg(off)
+                                         : tvk::text("tool.clock_behind").arg(off);
+    toolOut() << tvk::text("tool.clock_median").arg(tvk::cformat("%+.1f", median), verdict) << '\n';
 }
 
 int runClock(const QCommandLineParser &line)
@@ -80,7 +83,7 @@ int runClock(const QCommandLineParser &line)
     const QString folder = line.positionalArguments().first();
     const bool json = line.isSet(toolJsonOption());
     if (!QFileInfo(folder).isDir())
-        return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
+        return toolFailure(tvk::Failure{QT_TRID_NOOP("tool.not_a_folder"), folder}.text());
 
     const QString root = QFileInfo(folder).absoluteFilePath();
     QList<TVKMedia> fronts;

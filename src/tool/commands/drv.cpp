@@ -47,8 +47,14 @@ int runDrv(const QCommandLineParser &line)
         return toolFailure(read.failure().text());
     const DrivingRecordFile &file = *read;
     if (file.truncated())
-        toolErr() << "tavik-tool: " << input << ": the header promises " << file.recordCount
-                  << " records, the file holds " << file.records.size() << Qt::endl;
+        toolErr() << "tavik-tool: "
+                  << tvk::Failure{QT_TRID_NOOP("tool.drv_truncated"),
+                                  input,
+                                  {},
+                                  {QString::number(file.recordCount),
+                                   QString::number(file.records.size())}}
+                         .text()
+                  << Qt::endl;
 
     const QStringList titles = drivingRecordColumnTitles();
     if (csv.isEmpty()) {
@@ -57,7 +63,8 @@ int runDrv(const QCommandLineParser &line)
     }
     // As in the application, an empty table exports nothing.
     if (file.records.isEmpty()) {
-        toolErr() << "tavik-tool: " << input << ": no records, nothing exported" << Qt::endl;
+        toolErr() << "tavik-tool: " << tvk::Failure{QT_TRID_NOOP("tool.drv_nothing"), input}.text()
+                  << Qt::endl;
         return 0;
     }
     if (const auto written = writeDrivingRecordCsv(csv, file.records, titles); !written)

@@ -15,7 +15,7 @@ namespace {
 
 struct Extraction
 {
-    QString error; // empty when the file was a recording
+    std::optional<tvk::Failure> failure; // none when the file was a recording
     TVKTelemetryPtr telemetry;
 };
 
@@ -24,7 +24,7 @@ Extraction extract(const QString &path)
     TVKBlackBoxData blackBox;
     const tvk::Result<void> done =
         blackBox.ExtractStreamInformation(QFile::encodeName(path).constData());
-    return {done.ok() ? QString() : done.failure().text(), blackBox.snapshot()};
+    return {done ? std::nullopt : std::optional(done.failure()), blackBox.snapshot()};
 }
 
 QStringList formatOptionNames()
@@ -62,7 +62,7 @@ int runTelemetry(const QCommandLineParser &line)
     if (!format)
         return toolCommandUsageError(
             QStringLiteral("telemetry"),
-            QStringLiteral("choose one of %1").arg(formatOptionNames().join(QLatin1String(", "))));
+            tvk::text("tool.choose_one_of").arg(formatOptionNames().join(QLatin1String(", "))));
     QStringList paths = line.positionalArguments();
     paths.removeDuplicates(); // a file is one entry of the output
 
@@ -77,9 +77,9 @@ int runTelemetry(const QCommandLineParser &line)
             running.push_back(QtConcurrent::run(extract, paths.at(started++)));
         const Extraction done = running.front().result();
         running.pop_front();
-        writer->recording(path, done.error.isEmpty(), *done.telemetry);
-        if (!done.error.isEmpty())
-            status = toolFailure(done.error);
+        writer->recording(path, !done.failure, *done.telemetry);
+        if (done.failure)
+            status = toolFailure(done.failure->text());
         else if (done.telemetry->recovered)
             toolErr() << "tavik-tool: " << path << ": " << tvk::text("msg.telemetry_recovered")
                       << Qt::endl;

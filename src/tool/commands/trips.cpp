@@ -78,13 +78,13 @@ void writeText(const QList<TripRoute> &routes)
         const TVKTrip &t = route.trip;
         toolOut() << t.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << " - "
                   << t.start.addSecs(t.seconds()).toString(QStringLiteral("HH:mm:ss"))
-                  << tvk::cformat("  %lld:%02lld  %.1f km  ", t.seconds() / 60, t.seconds() % 60,
-                                  route.km)
-                  << t.recordings.size() << " recordings\n";
+                  << tvk::cformat("  %lld:%02lld  ", t.seconds() / 60, t.seconds() % 60)
+                  << tvk::text("tool.trip_km").arg(tvk::cformat("%.1f", route.km)) << "  "
+                  << tvk::text("tool.trip_recordings").arg(t.recordings.size()) << '\n';
         for (const TVKMedia &m : t.recordings)
             toolOut() << "  " << tvk::terminalText(m.path()) << '\n';
     }
-    toolOut() << routes.size() << " trips\n";
+    toolOut() << tvk::text("tool.trip_count").arg(routes.size()) << '\n';
 }
 
 const QCommandLineOption kGpxOut(QStringLiteral("gpx"),
@@ -99,8 +99,7 @@ int runTrips(const QCommandLineParser &line)
     const QString folder = line.positionalArguments().first();
     const bool json = line.isSet(toolJsonOption());
     if (line.isSet(kGpxOut) && line.isSet(kKmlOut))
-        return toolCommandUsageError(QStringLiteral("trips"),
-                                     QStringLiteral("choose one of --gpx and --kml"));
+        return toolCommandUsageError(QStringLiteral("trips"), tvk::text("tool.gpx_or_kml"));
     const QString format = line.isSet(kGpxOut)   ? QStringLiteral("--gpx")
                            : line.isSet(kKmlOut) ? QStringLiteral("--kml")
                                                  : QString();
@@ -112,7 +111,7 @@ int runTrips(const QCommandLineParser &line)
         return toolCommandUsageError(QStringLiteral("trips"),
                                      tvk::text("trips.json_and_route_on_stdout"));
     if (!QFileInfo(folder).isDir())
-        return toolFailure(QStringLiteral("%1: not a folder").arg(folder));
+        return toolFailure(tvk::Failure{QT_TRID_NOOP("tool.not_a_folder"), folder}.text());
 
     const tvk::Result<QList<TVKMedia>> medias =
         walkCardFolder(QFileInfo(folder).absoluteFilePath());
@@ -125,16 +124,17 @@ int runTrips(const QCommandLineParser &line)
     if (!output.isEmpty()) {
         QList<RouteTrack> tracks;
         for (const TripRoute &route : routes) {
-            tracks.append({QStringLiteral("Trip %1").arg(
-                               route.trip.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
-                           route.segments});
+            tracks.append(
+                {tvk::text("trips.track_name")
+                     .arg(route.trip.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+                 route.segments});
         }
-        const QString error = writeOutputFile(output, [&](QIODevice &device) {
+        const tvk::Result<void> written = writeOutputFile(output, [&](QIODevice &device) {
             return format == QLatin1String("--gpx") ? writeRouteGpx(device, tracks)
                                                     : writeRouteKml(device, tracks);
         });
-        if (!error.isEmpty())
-            return toolFailure(error);
+        if (!written)
+            return toolFailure(outputFailureText(written.failure()));
     }
     if (json)
         writeJson(routes);

@@ -25,7 +25,8 @@ public:
             m_out->write(kTelemetryCsvTitle);
             m_out->write("\n");
         }
-        writeTelemetryCsvRows(*m_out, t, m_many ? tvk::csvTextCell(path) + ',' : QByteArray());
+        (void)writeTelemetryCsvRows(*m_out, t,
+                                    m_many ? tvk::csvTextCell(path) + ',' : QByteArray());
     }
 
 private:

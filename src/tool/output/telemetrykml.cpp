@@ -22,7 +22,7 @@ public:
     void finish() override
     {
         if (!m_track.segments.isEmpty())
-            writeRouteKml(*m_out, {m_track});
+            (void)writeRouteKml(*m_out, {m_track});
     }
 
 private:

@@ -1,4 +1,5 @@
 // tavik-tool evidence FILE OUT: the evidence folder of a recording and its partner.
+#include "core/common/strings.h"
 #include "render/EvidencePictures.h"
 #include "tool/command.h"
 #include "tool/paint/picturecommands.h"
@@ -14,9 +15,8 @@ int runEvidence(const QCommandLineParser &line)
     const QStringList args = line.positionalArguments();
     // A file-size limit must fail the write and let the half folder be removed, not kill us.
     std::signal(SIGXFSZ, SIG_IGN);
-    const QString error = exportEvidence(args[0], args[1], EvidencePictures());
-    if (!error.isEmpty())
-        return toolFailure(QStringLiteral("evidence not written: %1").arg(error));
+    if (const tvk::Result<void> done = exportEvidence(args[0], args[1], EvidencePictures()); !done)
+        return toolFailure(tvk::text("tool.evidence_not_written").arg(done.failure().text()));
     for (const QString &name : QDir(args[1]).entryList(QDir::Files, QDir::Name))
         toolOut() << QDir(args[1]).filePath(name) << '\n';
     return 0;

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 // Mean difference of two pictures' channels, 0 to 255; -1 when their sizes differ.
 static double meanDifference(const QImage &a, const QImage &b)
 {
@@ -141,16 +143,21 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("diskFull");
-        QTest::newRow("no image format") << "frame.txt" << false;
-        QTest::newRow("disk full, the old file kept") << "old.png" << true;
+        QTest::addColumn<bool>("pipe"); // a pipe in the way, left as it is
+        QTest::newRow("no image format") << "frame.txt" << false << false;
+        QTest::newRow("disk full, the old file kept") << "old.png" << true << false;
+        QTest::newRow("a pipe in the way") << "pipe.png" << false << true;
     }
 
     void failedSaveIsAlerted()
     {
         QFETCH(QString, name);
         QFETCH(bool, diskFull);
+        QFETCH(bool, pipe);
         const QString target = m_out.filePath(name);
         QVERIFY(writeFile(m_out.filePath(QStringLiteral("old.png")), "old picture"));
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
         m_opened.clear();
         captureTo(target, diskFull);
         QString alert;
@@ -158,6 +165,8 @@ private slots:
         QVERIFY2(alert.startsWith(tvk::text("capture.save_failed")), qPrintable(alert));
         QVERIFY(m_opened.isEmpty());
         QCOMPARE(readFile(m_out.filePath(QStringLiteral("old.png"))), QByteArray("old picture"));
+        if (pipe)
+            QVERIFY(!QFileInfo(target).isFile());
     }
 
     void snapshotGoneWithTheProgram()

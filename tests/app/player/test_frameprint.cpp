@@ -95,6 +95,9 @@ private slots:
         const PrintResult result =
             printCapturedFrame(service, {toPrinter, printer, jpeg, QStringLiteral("steps"), {}});
         QCOMPARE(int(result.outcome), outcome);
+        // A failure names the queue it could not find.
+        QCOMPARE(result.failure ? result.failure->subject : QString(),
+                 outcome == PrintResult::Failed ? printer : QString());
         QCOMPARE(m_log, logLine.isEmpty() ? QStringList() : QStringList{logLine});
         QFile::remove(m_cupsd.output(QStringLiteral("photo")));
     }

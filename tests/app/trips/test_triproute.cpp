@@ -3,11 +3,14 @@
 #include "app/apptestsetup.h"
 #include "app/trips/TVKExportActions.h"
 #include "app/trips/TVKTripRouteLayer.h"
+#include "core/common/replacefile.h"
 #include "core/trips/tripcard.h"
 
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QWidget>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -179,13 +182,43 @@ private slots:
         actions.startRouteExport(wholeTrip, out + ".second"); // refused while the first runs
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished.size(), 1);
-        QCOMPARE(finished[0][1].toString(), QString());
+        QVERIFY(finished[0][1].value<tvk::Result<void>>());
         QVERIFY(!actions.isWritingRoute() && !QFileInfo::exists(out + ".second"));
         QFile written(out);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QByteArray text = written.readAll();
         // A point a line of GPX, a gx:coord of KML.
         QCOMPARE(int(text.count(file.endsWith(".kml") ? "<gx:coord>" : "<trkpt ")), points);
+    }
+
+    // A pipe or a folder where the route would go is refused and left as it was.
+    void nonRegularTargetIsLeftAlone_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("a pipe") << true;
+        QTest::newRow("a folder") << false;
+    }
+
+    void nonRegularTargetIsLeftAlone()
+    {
+        QFETCH(bool, pipe);
+        QTemporaryDir dir;
+        const QString recording =
+            writeCardRecording(dir.path(), "alwa_20261017_083000_F", 20, 9 * 3600, 0);
+        const QString out = dir.filePath("route.gpx");
+        QVERIFY(pipe ? ::mkfifo(QFile::encodeName(out).constData(), 0600) == 0 : QDir().mkdir(out));
+        QWidget window;
+        TVKExportActions actions(
+            &window, {[&] { return recording; }, [] { return std::optional<TVKTrip>(); }, {}},
+            std::make_shared<RouteCache>());
+        QSignalSpy finished(&actions, &TVKExportActions::routeFinished);
+        actions.startRouteExport(false, out);
+        QVERIFY(finished.wait(10000));
+        const auto written = finished[0][1].value<tvk::Result<void>>();
+        QVERIFY(!written);
+        QCOMPARE(written.failure().code, kNotReplacedCode);
+        QCOMPARE(QFileInfo(out).isDir(), !pipe);
+        QVERIFY(!QFileInfo(out).isFile());
     }
 };
 

@@ -54,8 +54,8 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("command");
         for (const char *kind : {"fifo", "device", "folder", "link to a fifo"}) {
-            for (const char *command :
-                 {"timeset", "drv --csv", "config defaults", "config set", "telemetry", "drv"})
+            for (const char *command : {"timeset", "drv --csv", "config defaults", "config set",
+                                        "telemetry", "drv", "trips --gpx", "trips --kml"})
                 QTest::addRow("%s, %s", command, kind) << kind << command;
         }
     }
@@ -73,14 +73,48 @@ private slots:
             args = {"drv", m_drv, "--csv", path};
         else if (command == "config set")
             args << path << "vid_brightness=2";
+        else if (command.startsWith("trips"))
+            args = {"trips", m_dir.path(), args[1], path};
         else
             args << path;
         const ProcessRun run = runTool(args);
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains("Not a regular file") || run.err.contains("Is a directory"),
+        QVERIFY2(run.err.toLower().contains("not a regular file") ||
+                     run.err.contains("Is a directory"),
                  run.err.constData());
         QCOMPARE(run.err.count('\n'), 1);
         QCOMPARE(kindOf(path), before);
+    }
+
+    // A writer's own failure comes back as it is; a device cut short (a size limit, a full
+    // card) fails with the system's reason. Either way the old file stays whole.
+    void failedWritesKeepTheOldFile_data()
+    {
+        QTest::addColumn<bool>("writerGivesUp");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("writer gives up") << true << "mine";
+        QTest::newRow("file too large") << false << "File too large";
+    }
+
+    void failedWritesKeepTheOldFile()
+    {
+        QFETCH(bool, writerGivesUp);
+        QFETCH(QString, reason);
+        const QString path = m_dir.filePath("kept.txt");
+        QVERIFY(writeFile(path, "old"));
+        const FileSizeLimit limit(100000);
+        const tvk::Result<void> written =
+            replaceFile(path, [writerGivesUp](QIODevice &out) -> tvk::Result<void> {
+                // Small writes, as an XML writer makes them; past the limit unless it gives up.
+                for (int i = 0; i < (writerGivesUp ? 1000 : 30000); ++i)
+                    out.write("line\n");
+                if (writerGivesUp)
+                    return tvk::Failure{"msg.write_fail", {}, QStringLiteral("mine")};
+                return {};
+            });
+        QVERIFY(!written);
+        QCOMPARE(written.failure().reason, reason);
+        QCOMPARE(readFile(path), "old");
     }
 
     void outputIsNotTheInput()
