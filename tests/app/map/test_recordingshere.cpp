@@ -161,6 +161,30 @@ private slots:
         state = evaluate(*m_view, QStringLiteral("placesState()")).toMap();
         QCOMPARE(state["drives"].toInt(), 0);
     }
+
+    // Pictures of both views for a person to look at, on request only.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("TAVIK_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("TAVIK_SCREENSHOT_DIR not set");
+        const auto save = [&](const QString &name) {
+            QTest::qWait(1500); // the page paints on its own
+            return m_host->grab().save(folder + u'/' + name);
+        };
+        double latitude = 0, longitude = 0;
+        DemoPassCard::placeAt(300, &latitude, &longitude);
+        QSignalSpy shown(m_panel, &CardIndexPanel::passesShown);
+        clickOffer(latitude, longitude);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, 20000);
+        evaluate(*m_view, QStringLiteral("routeMap.setView(L.latLng(%1, %2), 17); "
+                                         "routeMap.fire('click', {latlng: L.latLng(%1, %2)}); true")
+                              .arg(latitude, 0, 'f', 7)
+                              .arg(longitude, 0, 'f', 7));
+        QVERIFY(save(QStringLiteral("recordings-here.png")));
+        m_panel->allDrivesButton()->click();
+        QVERIFY(save(QStringLiteral("all-drives.png")));
+    }
 };
 
 QTEST_MAIN(TestRecordingsHere)
