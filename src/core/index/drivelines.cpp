@@ -1,6 +1,7 @@
 #include "core/index/drivelines.h"
 
 #include "core/catalogue/TVKMedia.h"
+#include "core/index/packedroute.h"
 
 #include <QHash>
 
@@ -32,29 +33,24 @@ tvk::Result<QList<DriveLines>> indexedDrives(CardIndex &index, int every)
     if (tvk::Result<void> done = trips->finish(); !done)
         return done.failure();
 
-    tvk::Result<SqliteStatement> points = index.db().prepare(
-        "SELECT r.trip, r.id, p.seq, p.latitude, p.longitude, r.points FROM recordings r "
-        "JOIN points p ON p.recording = r.id WHERE r.side = ?1 AND r.trip IS NOT NULL "
-        "ORDER BY r.start, r.id, p.seq");
-    if (!points)
-        return points.failure();
-    points->bind(1, qint64(TVKMedia::Front));
-    qint64 recording = -1;
-    QList<QPointF> *line = nullptr;
-    while (points->next()) {
-        const auto drive = byId.constFind(points->integer(0));
+    tvk::Result<SqliteStatement> routes =
+        index.db().prepare("SELECT trip, route FROM recordings WHERE side = ?1 AND points > 0 "
+                           "AND trip IS NOT NULL ORDER BY start, id");
+    if (!routes)
+        return routes.failure();
+    routes->bind(1, qint64(TVKMedia::Front));
+    while (routes->next()) {
+        const auto drive = byId.constFind(routes->integer(0));
         if (drive == byId.cend())
             continue;
-        if (points->integer(1) != recording) {
-            recording = points->integer(1);
-            drives[*drive].lines.append(QList<QPointF>());
-            line = &drives[*drive].lines.last();
-        }
-        const qint64 seq = points->integer(2);
-        addPoint(*line, QPointF(points->real(4), points->real(3)), seq, every,
-                 seq + 1 >= points->integer(5));
+        const QList<IndexedPoint> points = unpackRoute(routes->blob(1));
+        QList<QPointF> line;
+        for (qsizetype seq = 0; seq < points.size(); ++seq)
+            addPoint(line, QPointF(points[seq].longitude, points[seq].latitude), seq, every,
+                     seq + 1 == points.size());
+        drives[*drive].lines.append(line);
     }
-    if (tvk::Result<void> done = points->finish(); !done)
+    if (tvk::Result<void> done = routes->finish(); !done)
         return done.failure();
     return drives;
 }
