@@ -21,8 +21,10 @@ CREATE TABLE recordings(
     length_ms INTEGER NOT NULL,
     clock_offset_s REAL,
     points INTEGER NOT NULL,
-    route BLOB,
     trip INTEGER);
+CREATE TABLE routes(
+    recording INTEGER PRIMARY KEY,
+    route BLOB NOT NULL);
 CREATE VIRTUAL TABLE point_boxes USING rtree(id, min_lat, max_lat, min_lon, max_lon);
 CREATE TABLE trips(
     id INTEGER PRIMARY KEY,

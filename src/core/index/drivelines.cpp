@@ -33,9 +33,10 @@ tvk::Result<QList<DriveLines>> indexedDrives(CardIndex &index, int every)
     if (tvk::Result<void> done = trips->finish(); !done)
         return done.failure();
 
-    tvk::Result<SqliteStatement> routes =
-        index.db().prepare("SELECT trip, route FROM recordings WHERE side = ?1 AND points > 0 "
-                           "AND trip IS NOT NULL ORDER BY start, id");
+    tvk::Result<SqliteStatement> routes = index.db().prepare(
+        "SELECT r.trip, t.route FROM recordings r JOIN routes t ON t.recording = r.id "
+        "WHERE r.side = ?1 AND r.points > 0 AND r.trip IS NOT NULL "
+        "ORDER BY r.start, r.id");
     if (!routes)
         return routes.failure();
     routes->bind(1, qint64(TVKMedia::Front));

@@ -8,7 +8,8 @@
 tvk::Result<void> adoptIndexedRoutes(CardIndex &index, RouteCache &cache)
 {
     tvk::Result<SqliteStatement> select =
-        index.db().prepare("SELECT path, size, mtime_ms, route FROM recordings ORDER BY id");
+        index.db().prepare("SELECT r.path, r.size, r.mtime_ms, t.route FROM recordings r "
+                           "LEFT JOIN routes t ON t.recording = r.id ORDER BY r.id");
     if (!select)
         return select.failure();
     while (select->next()) {

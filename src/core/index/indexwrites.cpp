@@ -69,6 +69,8 @@ tvk::Result<void> IndexWriter::forgetOne(const QString &relative)
             !done)
             return done;
     }
+    if (tvk::Result<void> done = runWith(db, "DELETE FROM routes WHERE recording = ?1", id); !done)
+        return done;
     return runWith(db, "DELETE FROM recordings WHERE id = ?1", id);
 }
 
@@ -91,9 +93,9 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
     const QString relative = m_index.relativePath(r.path);
     if (tvk::Result<void> done = forgetOne(relative); !done)
         return done;
-    tvk::Result<SqliteStatement> insert = db.prepare(
-        "INSERT INTO recordings(path, size, mtime_ms, kind, side, start, length_ms, "
-        "clock_offset_s, points, route) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)");
+    tvk::Result<SqliteStatement> insert =
+        db.prepare("INSERT INTO recordings(path, size, mtime_ms, kind, side, start, length_ms, "
+                   "clock_offset_s, points) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     if (!insert)
         return insert.failure();
     insert->bind(1, relative).bind(2, r.size).bind(3, r.modifiedMs);
@@ -108,10 +110,18 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
         insert->bindNull(8);
     // Beyond the ids the R*Tree can tell apart: the route is kept to what fits.
     const QList<IndexedPoint> points = r.points.mid(0, kMaxRoutePoints);
-    insert->bind(9, qint64(points.size())).bindBlob(10, packRoute(points));
+    insert->bind(9, qint64(points.size()));
     if (tvk::Result<void> done = insert->run(); !done)
         return done;
     const qint64 recording = db.lastInsertId();
+    // Apart from the recordings: their table stays small enough to count and scan at once.
+    tvk::Result<SqliteStatement> route =
+        db.prepare("INSERT INTO routes(recording, route) VALUES(?1, ?2)");
+    if (!route)
+        return route.failure();
+    if (tvk::Result<void> done = route->bind(1, recording).bindBlob(2, packRoute(points)).run();
+        !done)
+        return done;
     tvk::Result<SqliteStatement> box =
         db.prepare("INSERT INTO point_boxes(id, min_lat, max_lat, min_lon, max_lon) "
                    "VALUES(?1, ?2, ?2, ?3, ?3)");

@@ -78,8 +78,8 @@ tvk::Result<QList<PlacePass>> findPasses(CardIndex &index, double latitude, doub
 {
     const Box box = boxAround(latitude, longitude, radiusMetres);
     tvk::Result<SqliteStatement> select = index.db().prepare(
-        "SELECT b.id, r.path, r.start, r.route FROM point_boxes b "
-        "JOIN recordings r ON r.id = b.id >> 20 "
+        "SELECT b.id, r.path, r.start, t.route FROM point_boxes b "
+        "JOIN recordings r ON r.id = b.id >> 20 JOIN routes t ON t.recording = r.id "
         "WHERE b.max_lat >= ?1 AND b.min_lat <= ?2 AND b.max_lon >= ?3 AND b.min_lon <= ?4 "
         "AND r.side = ?5");
     if (!select)

@@ -39,8 +39,8 @@ tvk::Result<QList<Row>> indexedRows(CardIndex &index)
 
 tvk::Result<QHash<QString, QList<RoutePoint>>> routesByPath(CardIndex &index)
 {
-    tvk::Result<SqliteStatement> select =
-        index.db().prepare("SELECT path, route FROM recordings WHERE points > 0");
+    tvk::Result<SqliteStatement> select = index.db().prepare(
+        "SELECT r.path, t.route FROM recordings r JOIN routes t ON t.recording = r.id");
     if (!select)
         return select.failure();
     QHash<QString, QList<RoutePoint>> routes;

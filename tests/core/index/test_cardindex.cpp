@@ -104,6 +104,9 @@ private slots:
                  0);
         QCOMPARE(count(**index, "SELECT count(*) FROM point_boxes"),
                  count(**index, "SELECT coalesce(sum(points), 0) FROM recordings"));
+        QCOMPARE(count(**index, "SELECT count(*) FROM routes WHERE recording NOT IN "
+                                "(SELECT id FROM recordings)"),
+                 0);
     }
 
     // A walk stopped early has not seen the card: what it did not reach is not gone.
