@@ -107,6 +107,10 @@ CardIndexPanel::~CardIndexPanel()
 
 void CardIndexPanel::setFolder(const QString &folder)
 {
+    // The same folder listed again while its update runs: that update goes on (stopping it
+    // would wait for its batch on this thread).
+    if (folder == m_folder && m_indexer->isRunning())
+        return;
     m_folder = folder;
     m_search = nullptr;
     m_drives = nullptr;

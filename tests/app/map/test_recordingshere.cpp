@@ -57,6 +57,7 @@ private slots:
         m_panel = new CardIndexPanel(m_view, m_host.get(), m_cache.path(), m_host.get());
         m_view->setGeometry(0, 0, 600, 500);
         m_panel->passPanel()->setGeometry(600, 0, 400, 500);
+        m_panel->allDrivesButton()->move(8, 470);
         m_host->resize(1000, 500);
         m_host->show();
         QVERIFY(waitForPage(*m_view));
