@@ -7,6 +7,7 @@
 #include "app/controls/TKVideoBackgroundImageView.h"
 #include "app/controls/TVKAlert.h"
 #include "app/controls/TVKNotice.h"
+#include "app/index/CardIndexInstall.h"
 #include "app/player/CardOfferBar.h"
 #include "app/player/CupsPrintService.h"
 #include "app/player/CustomWindow.h"
@@ -168,6 +169,7 @@ void TVKAppDelegate::setupInitialValues()
     connect(offer, &CardOfferBar::settingsRequested, this, &TVKAppDelegate::showSettingsOf);
     m_tripPanel = new TVKTripPanel(m_window, m_ui, m_mediaList, m_playback, this);
     connect(this, &TVKAppDelegate::mediaListShown, m_tripPanel, &TVKTripPanel::catalogueChanged);
+    installCardIndex(this);
     m_strip = new TVKFullScreenStrip(m_ui, m_playback, this);
     connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_playback,
             &TVKPlayback::jumpBackward);

@@ -1,9 +1,12 @@
 #include "app/telemetry/TVKMapView.h"
 
+#include "app/index/MapPageChannel.h"
 #include "core/common/cformat.h"
+#include "core/index/drivelines.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QWebChannel>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
@@ -59,6 +62,13 @@ TVKMapView::TVKMapView(QWidget *parent) : QWebEngineView(parent)
     auto *mapPage = new MapPage(mapProfile(), this);
     mapPage->setBackgroundColor(QColor(0x1a, 0x1f, 0x26));
     setPage(mapPage);
+    // Only this one object is published to the page.
+    m_channel = new MapPageChannel(this);
+    auto *channel = new QWebChannel(this);
+    channel->registerObject(QString::fromLatin1(MapPageChannel::kName), m_channel);
+    mapPage->setWebChannel(channel);
+    connect(m_channel, &MapPageChannel::recordingsHereRequested, this,
+            &TVKMapView::recordingsHereRequested);
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QWebEngineView::loadStarted, this, [this] { m_loaded = false; });
     connect(this, &QWebEngineView::loadFinished, this, &TVKMapView::pageLoadFinished);
@@ -103,21 +113,28 @@ QString TVKMapView::latLagScript(double lat, double lng)
 
 QString TVKMapView::debugScript(const QString &text)
 {
-    QString quoted;
-    quoted.reserve(text.size() + 2);
+    return QStringLiteral("TVKDebug(%1)").arg(quoted(text));
+}
+
+QString TVKMapView::quoted(const QString &text)
+{
+    QString literal;
+    literal.reserve(text.size() + 2);
+    literal += QLatin1Char('\'');
     for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u == u'\\' || u == u'\'') {
-            quoted += QLatin1Char('\\');
-            quoted += c;
+            literal += QLatin1Char('\\');
+            literal += c;
         } else if (u < 0x20 || u == 0x7f || u == 0x2028 || u == 0x2029) {
             // Line ends would end the string literal; other controls are kept but escaped.
-            quoted += tvk::cformat("\\u%04x", static_cast<unsigned>(u));
+            literal += tvk::cformat("\\u%04x", static_cast<unsigned>(u));
         } else {
-            quoted += c;
+            literal += c;
         }
     }
-    return QStringLiteral("TVKDebug('%1')").arg(quoted);
+    literal += QLatin1Char('\'');
+    return literal;
 }
 
 QString TVKMapView::routeScript(const QList<QPointF> &points)
@@ -132,6 +149,60 @@ QString TVKMapView::routeScript(const QList<QPointF> &points)
             script += QLatin1Char(',');
         first = false;
         script += tvk::cformat("[%.6f,%.6f]", point.y(), point.x());
+    }
+    script += QStringLiteral("])");
+    return script;
+}
+
+void TVKMapView::showPlace(double lat, double lng, double radiusMetres)
+{
+    if (!std::isfinite(lat) || !std::isfinite(lng) || !std::isfinite(radiusMetres))
+        return;
+    call(tvk::cformat("showPlace(%.7f,%.7f,%.1f)", lat, lng, radiusMetres));
+}
+
+void TVKMapView::clearPlace()
+{
+    call(QStringLiteral("showPlace(null)"));
+}
+
+void TVKMapView::setPlaceOffer(const QString &text)
+{
+    call(QStringLiteral("setPlaceOffer(%1)").arg(quoted(text)));
+}
+
+void TVKMapView::setAllDrives(const QList<DriveLines> &drives)
+{
+    call(allDrivesScript(drives));
+}
+
+QString TVKMapView::allDrivesScript(const QList<DriveLines> &drives)
+{
+    if (drives.isEmpty())
+        return QStringLiteral("setAllDrives(null)");
+    QString script = QStringLiteral("setAllDrives([");
+    for (qsizetype d = 0; d < drives.size(); ++d) {
+        if (d > 0)
+            script += QLatin1Char(',');
+        script += QStringLiteral("{label:%1,lines:[").arg(quoted(drives[d].start));
+        bool firstLine = true;
+        for (const QList<QPointF> &line : drives[d].lines) {
+            if (!firstLine)
+                script += QLatin1Char(',');
+            firstLine = false;
+            script += QLatin1Char('[');
+            bool first = true;
+            for (const QPointF &point : line) {
+                if (!std::isfinite(point.x()) || !std::isfinite(point.y()))
+                    continue;
+                if (!first)
+                    script += QLatin1Char(',');
+                first = false;
+                script += tvk::cformat("[%.6f,%.6f]", point.y(), point.x());
+            }
+            script += QLatin1Char(']');
+        }
+        script += QStringLiteral("]}");
     }
     script += QStringLiteral("])");
     return script;

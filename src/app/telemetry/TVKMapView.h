@@ -6,6 +6,9 @@
 #include <QUrl>
 #include <QWebEngineView>
 
+class MapPageChannel;
+struct DriveLines;
+
 // The route map page in a web view, driven by script calls. Calls made before the page has
 // loaded wait for it: the first position of a recording comes right after start-up.
 class TVKMapView : public QWebEngineView
@@ -30,6 +33,17 @@ public:
     // An empty list clears the route.
     void setRoute(const QList<QPointF> &points);
 
+    // The place the user asked about, with a circle of the radius searched; no radius clears it.
+    void showPlace(double lat, double lng, double radiusMetres);
+    void clearPlace();
+    // The offer a click on the map makes; an empty text makes clicks offer nothing.
+    void setPlaceOffer(const QString &text);
+    // Every drive of the card at once, each in its own colour; an empty list takes them away.
+    void setAllDrives(const QList<DriveLines> &drives);
+
+    // The object the page reaches the program through.
+    MapPageChannel *pageChannel() const { return m_channel; }
+
     // Runs a call of a page function; like the calls above it waits for the page to load,
     // and only the newest waiting call of each function is kept.
     void callScript(const QString &script) { call(script); }
@@ -41,10 +55,15 @@ public:
     static QString latLagScript(double lat, double lng);
     static QString debugScript(const QString &text);
     static QString routeScript(const QList<QPointF> &points);
+    static QString allDrivesScript(const QList<DriveLines> &drives);
+    // A text as a script string literal, safe inside any call.
+    static QString quoted(const QString &text);
 
 signals:
     // Each script text at the moment it is run in the page.
     void scriptSent(const QString &script);
+    // The user chose "Recordings here" at this place.
+    void recordingsHereRequested(double lat, double lng);
 
 private:
     void call(const QString &script);
@@ -54,4 +73,5 @@ private:
     QStringList m_pending;
     QString m_lastScript;
     bool m_loaded = false;
+    MapPageChannel *m_channel = nullptr;
 };

@@ -22,18 +22,9 @@ CREATE TABLE recordings(
     clock_offset_s REAL,
     points INTEGER NOT NULL,
     trip INTEGER);
-CREATE TABLE points(
-    id INTEGER PRIMARY KEY,
-    recording INTEGER NOT NULL,
-    seq INTEGER NOT NULL,
-    offset_ms INTEGER NOT NULL,
-    camera_ms INTEGER NOT NULL,
-    utc_ms INTEGER,
-    latitude REAL NOT NULL,
-    longitude REAL NOT NULL,
-    speed_mps REAL NOT NULL,
-    heading REAL NOT NULL);
-CREATE INDEX points_of_recording ON points(recording, seq);
+CREATE TABLE routes(
+    recording INTEGER PRIMARY KEY,
+    route BLOB NOT NULL);
 CREATE VIRTUAL TABLE point_boxes USING rtree(id, min_lat, max_lat, min_lon, max_lon);
 CREATE TABLE trips(
     id INTEGER PRIMARY KEY,

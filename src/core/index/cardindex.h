@@ -7,10 +7,11 @@
 
 #include <memory>
 
-// The index of one card: its recordings, their route points (one a second, in an R*Tree),
+// The index of one card: its recordings, their route points (one a second, packed one blob a
+// recording, each point also a box of an R*Tree),
 // events, trips and clock offsets, in an SQLite file of the user's cache, never on the card.
 // Two programs may hold it at once: each waits for the other's write instead of failing.
-inline constexpr int kCardIndexSchemaVersion = 2;
+inline constexpr int kCardIndexSchemaVersion = 3;
 inline constexpr int kCardIndexBusyMs = 60000;
 
 class CardIndex

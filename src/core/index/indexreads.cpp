@@ -1,45 +1,34 @@
 #include "core/index/indexreads.h"
 
+#include "core/index/packedroute.h"
+
 #include <QFileInfo>
 #include <QHash>
 
 tvk::Result<void> adoptIndexedRoutes(CardIndex &index, RouteCache &cache)
 {
-    tvk::Result<SqliteStatement> select = index.db().prepare(
-        "SELECT r.id, r.path, r.size, r.mtime_ms, p.latitude, p.longitude, p.utc_ms, "
-        "p.speed_mps, p.camera_ms FROM recordings r LEFT JOIN points p ON p.recording = r.id "
-        "ORDER BY r.id, p.seq");
+    tvk::Result<SqliteStatement> select =
+        index.db().prepare("SELECT r.path, r.size, r.mtime_ms, t.route FROM recordings r "
+                           "LEFT JOIN routes t ON t.recording = r.id ORDER BY r.id");
     if (!select)
         return select.failure();
-    qint64 current = -1, size = 0, modifiedMs = 0;
-    QString path;
-    QList<RoutePoint> route;
-    const auto hand = [&] {
-        if (current >= 0)
-            cache.adopt(index.absolutePath(path), size,
-                        QDateTime::fromMSecsSinceEpoch(modifiedMs, Qt::UTC), std::move(route));
-        route = {};
-    };
     while (select->next()) {
-        if (select->integer(0) != current) {
-            hand();
-            current = select->integer(0);
-            path = select->text(1);
-            size = select->integer(2);
-            modifiedMs = select->integer(3);
+        const QList<IndexedPoint> points = unpackRoute(select->blob(3));
+        QList<RoutePoint> route;
+        route.reserve(points.size());
+        for (const IndexedPoint &point : points) {
+            RoutePoint p;
+            p.latitude = point.latitude;
+            p.longitude = point.longitude;
+            if (point.utcMs)
+                p.utc = QDateTime::fromMSecsSinceEpoch(*point.utcMs, Qt::UTC);
+            p.metresPerSecond = point.metresPerSecond;
+            p.cameraMs = point.cameraMs;
+            route.append(p);
         }
-        if (select->isNull(4))
-            continue; // a recording without a route
-        RoutePoint p;
-        p.latitude = select->real(4);
-        p.longitude = select->real(5);
-        if (!select->isNull(6))
-            p.utc = QDateTime::fromMSecsSinceEpoch(select->integer(6), Qt::UTC);
-        p.metresPerSecond = select->real(7);
-        p.cameraMs = quint32(select->integer(8));
-        route.append(p);
+        cache.adopt(index.absolutePath(select->text(0)), select->integer(1),
+                    QDateTime::fromMSecsSinceEpoch(select->integer(2), Qt::UTC), std::move(route));
     }
-    hand();
     return select->finish();
 }
 

@@ -1,6 +1,7 @@
 #include "core/index/indexupdate.h"
 
 #include "core/catalogue/TVKMediaList.h"
+#include "core/index/foldertimes.h"
 #include "core/index/indexedrecording.h"
 #include "core/index/indexwrites.h"
 
@@ -47,6 +48,58 @@ QFuture<IndexedRecording> extractBatch(const QList<Pending> &pending, qsizetype 
     });
 }
 
+tvk::Result<IndexUpdateReport> countsOf(CardIndex &index, IndexUpdateReport report)
+{
+    const tvk::Result<qint64> points =
+        index.db().integer("SELECT coalesce(sum(points), 0) FROM recordings");
+    const tvk::Result<qint64> trips = index.db().integer("SELECT count(*) FROM trips");
+    if (!points)
+        return points.failure();
+    if (!trips)
+        return trips.failure();
+    report.points = *points;
+    report.trips = *trips;
+    return report;
+}
+
+tvk::Result<void> storeFolderTimes(CardIndex &index, const std::optional<QByteArray> &times)
+{
+    if (!times)
+        return index.db().exec("DELETE FROM card WHERE key = 'folders'");
+    tvk::Result<SqliteStatement> store =
+        index.db().prepare("INSERT OR REPLACE INTO card(key, value) VALUES('folders', ?1)");
+    if (!store)
+        return store.failure();
+    return store->bind(1, QString::fromLatin1(times->toBase64())).run();
+}
+
+// The report of an index whose card has not changed since its last whole walk; nothing when
+// the card must be walked.
+tvk::Result<std::optional<IndexUpdateReport>> unchangedSinceLastWalk(CardIndex &index)
+{
+    tvk::Result<SqliteStatement> select = index.db().prepare(
+        "SELECT value FROM card WHERE key = 'folders' AND EXISTS (SELECT 1 FROM card "
+        "WHERE key = 'trips' AND value = 'current')");
+    if (!select)
+        return select.failure();
+    const QByteArray stored =
+        select->next() ? QByteArray::fromBase64(select->text(0).toLatin1()) : QByteArray();
+    if (tvk::Result<void> done = select->finish(); !done)
+        return done.failure();
+    if (!folderTimesMatch(index.folder(), stored))
+        return std::optional<IndexUpdateReport>();
+    const tvk::Result<qint64> recordings = index.db().integer("SELECT count(*) FROM recordings");
+    if (!recordings)
+        return recordings.failure();
+    IndexUpdateReport report;
+    report.recordings = report.unchanged = *recordings;
+    report.walked = false;
+    tvk::Result<IndexUpdateReport> counted = countsOf(index, report);
+    if (!counted)
+        return counted.failure();
+    return std::optional<IndexUpdateReport>(*counted);
+}
+
 } // namespace
 
 namespace {
@@ -55,6 +108,17 @@ tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
                                           const std::function<void(qsizetype, qsizetype)> &progress,
                                           const std::atomic<bool> *cancel)
 {
+    const qint64 walkStart = QDateTime::currentMSecsSinceEpoch();
+    if (!index.wasRebuilt()) {
+        tvk::Result<std::optional<IndexUpdateReport>> unchanged = unchangedSinceLastWalk(index);
+        if (!unchanged)
+            return unchanged.failure();
+        if (*unchanged)
+            return **unchanged;
+    }
+    // Until this walk is whole and written, the folders' times vouch for nothing.
+    if (tvk::Result<void> done = storeFolderTimes(index, std::nullopt); !done)
+        return done.failure();
     IndexUpdateReport report;
     report.rebuilt = index.wasRebuilt();
     WalkReport walk;
@@ -117,16 +181,13 @@ tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
         if (tvk::Result<void> done = writer.regroupTrips(); !done)
             return done.failure();
     }
-    const tvk::Result<qint64> points =
-        index.db().integer("SELECT coalesce(sum(points), 0) FROM recordings");
-    const tvk::Result<qint64> trips = index.db().integer("SELECT count(*) FROM trips");
-    if (!points)
-        return points.failure();
-    if (!trips)
-        return trips.failure();
-    report.points = *points;
-    report.trips = *trips;
-    return report;
+    if (wholeWalk && !(cancel && *cancel)) {
+        if (tvk::Result<void> done =
+                storeFolderTimes(index, folderTimes(index.folder(), walkStart));
+            !done)
+            return done.failure();
+    }
+    return countsOf(index, report);
 }
 
 } // namespace

@@ -17,6 +17,7 @@ struct IndexUpdateReport
     qsizetype points = 0; // route points in the index afterwards
     qsizetype trips = 0;
     bool rebuilt = false; // the file was of another version or damaged and started again
+    bool walked = true;   // false when the folders' times showed nothing had changed
 
     bool changedAnything() const { return added || changed || removed; }
 };
@@ -25,10 +26,11 @@ struct IndexUpdateReport
 // is written, and each is one transaction.
 inline constexpr qsizetype kIndexBatch = 64;
 
-// Brings the index up to date with the card's folder: reads the recordings that are new or
-// changed (on the background pool), forgets removed ones and regroups the trips. The card is
-// only read. `progress` hears (done, total) from the calling thread; the update stops between
-// batches once `cancel` is set, leaving every batch written whole.
+// Brings the index up to date with the card's folder. When no folder of the card has changed
+// its time since the last whole walk, nothing is walked (see foldertimes.h). Otherwise reads the
+// recordings that are new or changed (on the background pool), forgets removed ones and regroups
+// the trips. The card is only read. `progress` hears (done, total) from the calling thread; the
+// update stops between batches once `cancel` is set, leaving every batch written whole.
 tvk::Result<IndexUpdateReport>
 updateCardIndex(CardIndex &index,
                 const std::function<void(qsizetype done, qsizetype total)> &progress = {},

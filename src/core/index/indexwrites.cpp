@@ -1,5 +1,6 @@
 #include "core/index/indexwrites.h"
 
+#include "core/index/packedroute.h"
 #include "core/route/routepoints.h"
 #include "core/trips/trips.h"
 
@@ -51,20 +52,26 @@ tvk::Result<bool> IndexWriter::tripsCurrent()
 tvk::Result<void> IndexWriter::forgetOne(const QString &relative)
 {
     SqliteDb &db = m_index.db();
-    tvk::Result<SqliteStatement> find = db.prepare("SELECT id FROM recordings WHERE path = ?1");
+    tvk::Result<SqliteStatement> find =
+        db.prepare("SELECT id, points FROM recordings WHERE path = ?1");
     if (!find)
         return find.failure();
     find->bind(1, relative);
-    const qint64 id = find->next() ? find->integer(0) : -1;
+    const bool found = find->next();
+    const qint64 id = found ? find->integer(0) : -1;
+    const qint64 points = found ? find->integer(1) : 0;
     if (tvk::Result<void> done = find->finish(); !done || id < 0)
         return done;
-    for (const char *sql :
-         {"DELETE FROM point_boxes WHERE id IN (SELECT id FROM points WHERE recording = ?1)",
-          "DELETE FROM points WHERE recording = ?1", "DELETE FROM recordings WHERE id = ?1"}) {
-        if (tvk::Result<void> done = runWith(db, sql, id); !done)
+    // The R*Tree finds its rows by id alone: one delete a point.
+    for (qint64 seq = 0; seq < points; ++seq) {
+        if (tvk::Result<void> done =
+                runWith(db, "DELETE FROM point_boxes WHERE id = ?1", routePointId(id, seq));
+            !done)
             return done;
     }
-    return {};
+    if (tvk::Result<void> done = runWith(db, "DELETE FROM routes WHERE recording = ?1", id); !done)
+        return done;
+    return runWith(db, "DELETE FROM recordings WHERE id = ?1", id);
 }
 
 tvk::Result<void> IndexWriter::forget(const QStringList &relativePaths)
@@ -101,32 +108,28 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
         insert->bind(8, *r.clockOffsetSeconds);
     else
         insert->bindNull(8);
-    insert->bind(9, qint64(r.points.size()));
+    // Beyond the ids the R*Tree can tell apart: the route is kept to what fits.
+    const QList<IndexedPoint> points = r.points.mid(0, kMaxRoutePoints);
+    insert->bind(9, qint64(points.size()));
     if (tvk::Result<void> done = insert->run(); !done)
         return done;
     const qint64 recording = db.lastInsertId();
-    tvk::Result<SqliteStatement> point =
-        db.prepare("INSERT INTO points(recording, seq, offset_ms, utc_ms, latitude, longitude, "
-                   "speed_mps, heading, camera_ms) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    // Apart from the recordings: their table stays small enough to count and scan at once.
+    tvk::Result<SqliteStatement> route =
+        db.prepare("INSERT INTO routes(recording, route) VALUES(?1, ?2)");
+    if (!route)
+        return route.failure();
+    if (tvk::Result<void> done = route->bind(1, recording).bindBlob(2, packRoute(points)).run();
+        !done)
+        return done;
     tvk::Result<SqliteStatement> box =
         db.prepare("INSERT INTO point_boxes(id, min_lat, max_lat, min_lon, max_lon) "
                    "VALUES(?1, ?2, ?2, ?3, ?3)");
-    if (!point)
-        return point.failure();
     if (!box)
         return box.failure();
-    for (qsizetype i = 0; i < r.points.size(); ++i) {
-        const IndexedPoint &p = r.points[i];
-        point->bind(1, recording).bind(2, qint64(i)).bind(3, p.offsetMs);
-        if (p.utcMs)
-            point->bind(4, *p.utcMs);
-        else
-            point->bindNull(4);
-        point->bind(5, p.latitude).bind(6, p.longitude).bind(7, p.metresPerSecond);
-        point->bind(8, p.heading).bind(9, qint64(p.cameraMs));
-        if (tvk::Result<void> done = point->run(); !done)
-            return done;
-        box->bind(1, db.lastInsertId()).bind(2, p.latitude).bind(3, p.longitude);
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const IndexedPoint &p = points[i];
+        box->bind(1, routePointId(recording, i)).bind(2, p.latitude).bind(3, p.longitude);
         if (tvk::Result<void> done = box->run(); !done)
             return done;
     }

@@ -1,6 +1,7 @@
 #include "core/index/placesearch.h"
 
 #include "core/catalogue/TVKMedia.h"
+#include "core/index/packedroute.h"
 #include "core/route/routepoints.h"
 
 #include <QHash>
@@ -9,6 +10,8 @@
 #include <cmath>
 
 namespace {
+
+static_assert(kRouteSeqBits == 20, "the search joins a point box to its recording by id >> 20");
 
 constexpr double kMetresPerDegreeLatitude = 111320;
 
@@ -75,9 +78,8 @@ tvk::Result<QList<PlacePass>> findPasses(CardIndex &index, double latitude, doub
 {
     const Box box = boxAround(latitude, longitude, radiusMetres);
     tvk::Result<SqliteStatement> select = index.db().prepare(
-        "SELECT p.recording, p.seq, p.offset_ms, p.latitude, p.longitude, p.speed_mps, "
-        "p.heading, r.path, r.start FROM point_boxes b JOIN points p ON p.id = b.id "
-        "JOIN recordings r ON r.id = p.recording "
+        "SELECT b.id, r.path, r.start, t.route FROM point_boxes b "
+        "JOIN recordings r ON r.id = b.id >> 20 JOIN routes t ON t.recording = r.id "
         "WHERE b.max_lat >= ?1 AND b.min_lat <= ?2 AND b.max_lon >= ?3 AND b.min_lon <= ?4 "
         "AND r.side = ?5");
     if (!select)
@@ -89,15 +91,19 @@ tvk::Result<QList<PlacePass>> findPasses(CardIndex &index, double latitude, doub
     place.longitude = longitude;
     QList<Candidate> inside;
     while (select->next()) {
+        const qint64 id = select->integer(0);
+        const std::optional<IndexedPoint> point = unpackPoint(select->blob(3), seqOfPoint(id));
+        if (!point)
+            continue;
         RoutePoint p;
-        p.latitude = select->real(3);
-        p.longitude = select->real(4);
+        p.latitude = point->latitude;
+        p.longitude = point->longitude;
         const double distance = distanceMetres(place, p);
         if (distance > radiusMetres)
             continue;
-        inside.append({select->integer(0), select->integer(1), select->integer(2), distance,
-                       select->real(5), select->real(6), p.latitude, p.longitude, select->text(7),
-                       select->text(8)});
+        inside.append({recordingOfPoint(id), seqOfPoint(id), point->offsetMs, distance,
+                       point->metresPerSecond, point->heading, p.latitude, p.longitude,
+                       select->text(1), select->text(2)});
     }
     if (tvk::Result<void> done = select->finish(); !done)
         return done.failure();

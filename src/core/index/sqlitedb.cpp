@@ -53,6 +53,13 @@ SqliteStatement &SqliteStatement::bind(int index, const QString &value)
     return *this;
 }
 
+SqliteStatement &SqliteStatement::bindBlob(int index, QByteArrayView value)
+{
+    sqlite3_bind_blob64(m_statement, index, value.data(), sqlite3_uint64(value.size()),
+                        SQLITE_TRANSIENT);
+    return *this;
+}
+
 SqliteStatement &SqliteStatement::bindNull(int index)
 {
     sqlite3_bind_null(m_statement, index);
@@ -104,6 +111,12 @@ QString SqliteStatement::text(int column) const
 {
     const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
     return QString::fromUtf8(bytes, sqlite3_column_bytes(m_statement, column));
+}
+
+QByteArrayView SqliteStatement::blob(int column) const
+{
+    const auto *bytes = static_cast<const char *>(sqlite3_column_blob(m_statement, column));
+    return QByteArrayView(bytes, bytes ? sqlite3_column_bytes(m_statement, column) : 0);
 }
 
 bool SqliteStatement::isNull(int column) const

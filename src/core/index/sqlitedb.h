@@ -24,6 +24,7 @@ public:
     SqliteStatement &bind(int index, double value);
     SqliteStatement &bind(int index, const QString &value);
     SqliteStatement &bindNull(int index);
+    SqliteStatement &bindBlob(int index, QByteArrayView value);
 
     // True while a row is there to read; a failure ends the walk and is kept.
     bool next();
@@ -35,6 +36,8 @@ public:
     qint64 integer(int column) const;
     double real(int column) const;
     QString text(int column) const;
+    // The bytes of a blob column, valid until the next step.
+    QByteArrayView blob(int column) const;
     bool isNull(int column) const;
 
 private:

@@ -1,4 +1,5 @@
 #include "core/index/indexwrites.h"
+#include "core/index/packedroute.h"
 #include "core/route/routepoints.h"
 #include "core/trips/triproute.h"
 #include "core/trips/trips.h"
@@ -38,25 +39,21 @@ tvk::Result<QList<Row>> indexedRows(CardIndex &index)
 
 tvk::Result<QHash<QString, QList<RoutePoint>>> routesByPath(CardIndex &index)
 {
-    tvk::Result<SqliteStatement> select =
-        index.db().prepare("SELECT r.path, p.latitude, p.longitude, p.utc_ms FROM points p "
-                           "JOIN recordings r ON r.id = p.recording ORDER BY p.recording, p.seq");
+    tvk::Result<SqliteStatement> select = index.db().prepare(
+        "SELECT r.path, t.route FROM recordings r JOIN routes t ON t.recording = r.id");
     if (!select)
         return select.failure();
     QHash<QString, QList<RoutePoint>> routes;
-    QString path;
-    QList<RoutePoint> *route = nullptr;
     while (select->next()) {
-        if (!route || select->text(0) != path) {
-            path = select->text(0);
-            route = &routes[index.absolutePath(path)];
+        QList<RoutePoint> &route = routes[index.absolutePath(select->text(0))];
+        for (const IndexedPoint &point : unpackRoute(select->blob(1))) {
+            RoutePoint p;
+            p.latitude = point.latitude;
+            p.longitude = point.longitude;
+            if (point.utcMs)
+                p.utc = QDateTime::fromMSecsSinceEpoch(*point.utcMs, Qt::UTC);
+            route.append(p);
         }
-        RoutePoint p;
-        p.latitude = select->real(1);
-        p.longitude = select->real(2);
-        if (!select->isNull(3))
-            p.utc = QDateTime::fromMSecsSinceEpoch(select->integer(3), Qt::UTC);
-        route->append(p);
     }
     if (tvk::Result<void> done = select->finish(); !done)
         return done.failure();

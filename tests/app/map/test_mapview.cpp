@@ -3,6 +3,7 @@
 #include "app/controls/AppResources.h"
 #include "app/player/TVKTelemetryPanel.h"
 #include "app/telemetry/GraphView.h"
+#include "core/index/drivelines.h"
 #include "mapprobe.h"
 
 #include <QImage>
@@ -85,6 +86,13 @@ private slots:
         QTest::newRow("route without broken points")
             << TVKMapView::routeScript({{126.9875, 37.525}, {nan, 1.0}, {-70.6, -33.8}})
             << "setRoute([[37.525000,126.987500],[-33.800000,-70.600000]])";
+        QTest::newRow("no drives") << TVKMapView::allDrivesScript({}) << "setAllDrives(null)";
+        QTest::newRow("drives with a hostile label")
+            << TVKMapView::allDrivesScript(
+                   {{"x');alert('1", "", 0, {{{126.9875, 37.525}, {nan, 1.0}}, {}}},
+                    {"2026-10-18T08:00:00", "", 0, {{{-70.6, -33.8}}}}})
+            << "setAllDrives([{label:'x\\');alert(\\'1',lines:[[[37.525000,126.987500]],[]]},"
+               "{label:'2026-10-18T08:00:00',lines:[[[-33.800000,-70.600000]]]}])";
     }
 
     void scripts()
