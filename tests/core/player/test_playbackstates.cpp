@@ -164,6 +164,26 @@ private slots:
         QCOMPARE(r.p1.time(), 30000);
     }
 
+    // A swap waits for a seek to settle; the seek would otherwise move the exchanged players.
+    void swapWaitsForTheSeek()
+    {
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        QSignalSpy swaps(&r.playback, &TVKPlayback::swapStarted);
+        r.playback.seekTo(0.5);
+        r.playback.swapViews();
+        QCOMPARE(swaps.count(), 0);
+        r.clock->advance(300);
+        QCOMPARE(r.playback.state(), State::Playing);
+        r.playback.swapViews();
+        QCOMPARE(swaps.count(), 1);
+        r.clock->advance(1700);
+        QCOMPARE(r.playback.state(), State::Playing);
+        QCOMPARE(r.files(), QStringList({kTwoPairs[1], kTwoPairs[0]}));
+        QCOMPARE(r.p1.time(), 30000);
+        QCOMPARE(r.p2.time(), 30000);
+    }
+
     void telemetryComesFromTheFrontRecording_data()
     {
         QTest::addColumn<QStringList>("names");
