@@ -1993,6 +1993,10 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- settings pages: end -->
     <!-- -->
     <!-- playback: begin -->
+    <message id="playback.loading">
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
     <!-- playback: end -->
     <!-- -->
     <!-- charts and tests: begin -->

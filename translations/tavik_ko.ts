@@ -1947,6 +1947,10 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- settings pages: end -->
     <!-- -->
     <!-- playback: begin -->
+    <message id="playback.loading">
+        <source>Loading...</source>
+        <translation>불러오는 중...</translation>
+    </message>
     <!-- playback: end -->
     <!-- -->
     <!-- charts and tests: begin -->

@@ -76,7 +76,7 @@ qint64 pairedFront(const TVKMediaList *list)
 
 double timeToFirstFrames(TVKAppDelegate &app, qint64 row)
 {
-    app.playback()->stopPlay();
+    app.playback()->stop();
     app.playback()->catalogueReplaced(); // so that the click starts the row anew
     QTest::qWait(300);
     QTableView *table = app.ui().mediaListTableView;
@@ -85,7 +85,7 @@ double timeToFirstFrames(TVKAppDelegate &app, qint64 row)
     QSignalSpy first2(app.video2View(), &VLCVideoView::firstFrameShown);
     QElapsedTimer clock;
     clock.start();
-    app.playback()->changeAndPlay(row); // what the double click does
+    app.playback()->playRow(row); // what the double click does
     if (!QTest::qWaitFor([&] { return first1.count() && first2.count(); }, 15000))
         return -1;
     return clock.nsecsElapsed() / 1e6;
@@ -195,7 +195,7 @@ int main(int argc, char **argv)
     const double before = cpuSecondsOfTree(getpid());
     QTest::qWait(seconds * 1000);
     const double ours = cpuSecondsOfTree(getpid()) - before;
-    delegate.playback()->stopPlay();
+    delegate.playback()->stop();
 
     const double theirs = cvlcCpu({pair->frontMedia->path(), pair->rearMedia->path()}, seconds);
     // Two players decoding burn a twentieth of a second of CPU each second at least; a

@@ -142,7 +142,7 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     gsensorZField->setProperty("axis", QStringLiteral("z"));
     speedField = field("speedField", readouts);
     hdopField = field("hdopField", readouts);
-    sateliteField = field("sateliteField", readouts);
+    satelliteField = field("satelliteField", readouts);
     readoutGrid->addWidget(gsensorXField, 0, 0, 1, 2);
     readoutGrid->addWidget(gsensorYField, 1, 0, 1, 2);
     readoutGrid->addWidget(gsensorZField, 2, 0, 1, 2);
@@ -150,7 +150,7 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     {
         const char *caption;
         QLabel *value;
-    } gps[] = {{"SPEED", speedField}, {"HDOP", hdopField}, {"SAT", sateliteField}};
+    } gps[] = {{"SPEED", speedField}, {"HDOP", hdopField}, {"SAT", satelliteField}};
     for (int i = 0; i < 3; ++i) {
         auto *caption = field("readoutCaption", readouts, QLatin1String(gps[i].caption));
         readoutGrid->addWidget(caption, 3 + i, 0);

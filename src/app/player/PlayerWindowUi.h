@@ -66,7 +66,7 @@ struct PlayerWindowUi
     QLabel *gsensorZField = nullptr;
     QLabel *speedField = nullptr;
     QLabel *hdopField = nullptr;
-    QLabel *sateliteField = nullptr;
+    QLabel *satelliteField = nullptr;
 
     // Media controls.
     QSlider *videoPositionSlider = nullptr;

@@ -1,6 +1,7 @@
 #include "app/player/TVKAppDelegate.h"
 
 #include "app/card/UDisksVolumeLabeller.h"
+#include "app/controls/PMProgressIndicator.h"
 #include "app/controls/TKElidedLabel.h"
 #include "app/controls/TKImageButton.h"
 #include "app/controls/TKThreePartImageView.h"
@@ -12,7 +13,6 @@
 #include "app/player/CupsPrintService.h"
 #include "app/player/CustomWindow.h"
 #include "app/player/HeadBarButton.h"
-#include "app/player/PMProgressIndicator.h"
 #include "app/player/TVKFrameCapture.h"
 #include "app/player/TVKFramePrint.h"
 #include "app/player/TVKFullScreenStrip.h"
@@ -21,6 +21,7 @@
 #include "app/player/TVKMediaListModel.h"
 #include "app/player/TVKPlayerController.h"
 #include "app/player/TVKTelemetryPanel.h"
+#include "app/player/TripWidgets.h"
 #include "app/player/VLCMediaPlayer.h"
 #include "app/player/VLCVideoView.h"
 #include "app/telemetry/GraphView.h"
@@ -52,6 +53,9 @@ TVKAppDelegate::TVKAppDelegate(PlayerFactory factory, QObject *parent)
         };
     }
     m_window = new CustomWindow;
+    buildWidgets();
+    connectParts();
+    placeWindow();
 }
 
 TVKAppDelegate::~TVKAppDelegate()
@@ -60,7 +64,7 @@ TVKAppDelegate::~TVKAppDelegate()
     delete m_window;
 }
 
-void TVKAppDelegate::awakeFromNib()
+void TVKAppDelegate::buildWidgets()
 {
     m_ui.setupUi(m_window);
     m_window->setTitleBar(m_ui.headBox);
@@ -125,15 +129,15 @@ void TVKAppDelegate::awakeFromNib()
     connect(m_model, &TVKMediaListModel::folderDropped, this, &TVKAppDelegate::openFolder);
 }
 
-void TVKAppDelegate::setupInitialValues()
+void TVKAppDelegate::connectParts()
 {
-    m_mediaList->setDelegate(this);
+    connect(m_mediaList, &TVKMediaList::catalogueChanged, this, &TVKAppDelegate::showCatalogue);
     m_telemetryPanel =
         new TVKTelemetryPanel({m_ui.graphView, m_ui.mapWebView, m_ui.gsensorXField,
                                m_ui.gsensorYField, m_ui.gsensorZField, m_ui.speedField,
-                               m_ui.hdopField, m_ui.sateliteField, m_ui.mapPositionField},
+                               m_ui.hdopField, m_ui.satelliteField, m_ui.mapPositionField},
                               m_player1, this);
-    m_playback = new TVKPlayback(m_mediaList, m_player1, m_player2, {}, this);
+    m_playback = new TVKPlayback(m_mediaList, m_player1, m_player2, {}, {}, this);
     m_controller = new TVKPlayerController(
         {m_window, &m_ui, m_playback, m_video1View, m_video2View, m_loading, m_telemetryPanel},
         this);
@@ -151,7 +155,7 @@ void TVKAppDelegate::setupInitialValues()
     // when the first picture arrives.
     connect(m_video1View, &VLCVideoView::firstFrameShown, m_controller,
             &TVKPlayerController::measureScale);
-    connect(m_window, &CustomWindow::closing, m_playback, &TVKPlayback::stopPlay);
+    connect(m_window, &CustomWindow::closing, m_playback, &TVKPlayback::stop);
     connectControls();
 
     // Saving and printing the main player's frame from the head bar; more controls in the
@@ -167,7 +171,7 @@ void TVKAppDelegate::setupInitialValues()
     CardOfferBar *offer = installCardOffer(m_ui, m_window, m_mediaList);
     connect(offer, &CardOfferBar::openRequested, this, &TVKAppDelegate::openFolder);
     connect(offer, &CardOfferBar::settingsRequested, this, &TVKAppDelegate::showSettingsOf);
-    m_tripPanel = new TVKTripPanel(m_window, m_ui, m_mediaList, m_playback, this);
+    m_tripPanel = new TVKTripPanel(addTripWidgets(m_window, m_ui), m_mediaList, m_playback, this);
     connect(this, &TVKAppDelegate::mediaListShown, m_tripPanel, &TVKTripPanel::catalogueChanged);
     installCardIndex(this);
     m_strip = new TVKFullScreenStrip(m_ui, m_playback, this);
@@ -228,7 +232,7 @@ void TVKAppDelegate::connectControls()
             &TVKAppDelegate::closeWindow);
 }
 
-void TVKAppDelegate::applicationDidFinishLaunching()
+void TVKAppDelegate::placeWindow()
 {
     QSettings settings;
     tvk::recordPreferredLanguages(settings);
@@ -241,9 +245,6 @@ void TVKAppDelegate::applicationDidFinishLaunching()
 
 void TVKAppDelegate::launch(const QString &folder)
 {
-    awakeFromNib();
-    setupInitialValues();
-    applicationDidFinishLaunching();
     m_window->show();
     if (!folder.isEmpty())
         openFolder(folder);
@@ -253,7 +254,7 @@ void TVKAppDelegate::die()
 {
     if (!m_playback)
         return;
-    m_playback->stopPlay();
+    m_playback->stop();
     delete m_controller;
     m_controller = nullptr;
     delete m_playback;

@@ -25,7 +25,7 @@ class VideoPlayer;
 
 // The controller of the player window: start-up, the recording list or the route map on the
 // right, the folder choice and the window's life.
-class TVKAppDelegate : public QObject, public TVKMediaListDelegate
+class TVKAppDelegate : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int rightViewMode READ rightViewMode NOTIFY rightViewModeChanged)
@@ -35,10 +35,7 @@ public:
     explicit TVKAppDelegate(PlayerFactory factory = {}, QObject *parent = nullptr);
     ~TVKAppDelegate() override;
 
-    // Start-up, in this order; `launch` runs all three and shows the window.
-    void awakeFromNib();
-    void setupInitialValues();
-    void applicationDidFinishLaunching();
+    // Shows the window, and opens a folder when one is given.
     void launch(const QString &folder = {});
 
     CustomWindow *window() const { return m_window; }
@@ -80,8 +77,6 @@ public:
     // Termination: playback stops and the players go before their views.
     void die();
 
-    void mediaListChanged(TVKMediaList *list) override;
-
 signals:
     void rightViewModeChanged(int mode);
     // The catalogue has published a new list and the window shows it.
@@ -91,6 +86,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Set-up, in this order: the widgets, the parts bound to them, the window's frame.
+    void buildWidgets();
+    void connectParts();
+    void placeWindow();
+    // A walk has published its catalogue.
+    void showCatalogue();
     void keepAsLastDialog(QWidget *dialog);
     void layoutMapContainer();
     void layoutWindow();

@@ -75,7 +75,7 @@ void TVKAppDelegate::openRecording(const QString &path)
         for (qint64 row = 0; row < m_mediaList->count(); ++row) {
             if (QFileInfo(m_mediaList->mediaAtIndex(row)->path()).absoluteFilePath() == wanted) {
                 m_ui.mediaListTableView->selectRow(int(row));
-                m_playback->changeAndPlay(row);
+                m_playback->playRow(row);
                 return;
             }
         }
@@ -94,7 +94,7 @@ void TVKAppDelegate::openMediaDirectoryDialog()
         openFolder(folder);
 }
 
-void TVKAppDelegate::mediaListChanged(TVKMediaList *)
+void TVKAppDelegate::showCatalogue()
 {
     m_playback->catalogueReplaced();
     m_rightViewMode = 0;

@@ -1,6 +1,6 @@
 #include "app/player/TVKLoadingIndicator.h"
 
-#include "app/player/PMProgressIndicator.h"
+#include "app/controls/PMProgressIndicator.h"
 
 #include <QTimer>
 

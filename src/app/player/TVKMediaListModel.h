@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/controls/MediaCellRoles.h"
+
 #include <QAbstractTableModel>
 
 class TVKMediaList;
@@ -9,10 +11,7 @@ class TVKMediaListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    // The file name in four pieces for the list's drawing: what comes before the time of day,
-    // the time of day ("hhmiss"), the side ("_F", "_R") and the extension with its dot; the
-    // middle two empty when the name does not carry a known time and side.
-    static constexpr int NamePartsRole = Qt::UserRole + 1;
+    static constexpr int NamePartsRole = kNamePartsRole;
 
     explicit TVKMediaListModel(const TVKMediaList *list, QObject *parent = nullptr);
 

@@ -8,6 +8,7 @@
 #include "app/player/TVKLoadingIndicator.h"
 #include "app/player/TVKTelemetryPanel.h"
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
 #include "core/player/TVKPlayInfo.h"
 #include "core/player/TVKPlayback.h"
 #include "core/player/VideoPlayer.h"
@@ -57,10 +58,10 @@ void TVKPlayerController::bindState()
         ui.playButtonForFullScreen->setImageName(image);
     });
     connect(info, &TVKPlayInfo::positionChanged, this, [this](double position) {
-        m_parts.telemetryPanel->updateGsensorUIByPlayPositon(position);
+        m_parts.telemetryPanel->updateGsensorUIByPlayPosition(position);
         m_parts.telemetryPanel->updateGpsUIByPlayPosition(position);
     });
-    connect(core, &TVKPlayback::sliderValueChanged, this, [this, &ui](double position) {
+    connect(core, &TVKPlayback::shownPositionChanged, this, [this, &ui](double position) {
         const int value =
             static_cast<int>(std::lround(position * ui.videoPositionSlider->maximum()));
         m_updatingSliders = true;
@@ -69,15 +70,16 @@ void TVKPlayerController::bindState()
         m_updatingSliders = false;
     });
     connect(core, &TVKPlayback::timeChanged, this, &TVKPlayerController::showTimes);
-    connect(core, &TVKPlayback::volumeChanged, this, [&ui](quint64 volume) {
+    connect(core, &TVKPlayback::volumeChanged, this, [&ui](int volume) {
         const QSignalBlocker block(ui.volumeSlider);
-        ui.volumeSlider->setValue(static_cast<int>(volume));
+        ui.volumeSlider->setValue(volume);
     });
-    connect(core, &TVKPlayback::logosChanged, this,
-            [&ui](const QString &mainLogo, const QString &smallLogo) {
-                ui.player1BackgroundView->setLogoImage(mainLogo);
-                ui.player2BackgroundView->setLogoImage(smallLogo);
-            });
+    connect(core, &TVKPlayback::sidesChanged, this, [&ui](bool mainIsRear) {
+        ui.player1BackgroundView->setLogoImage(mainIsRear ? QStringLiteral("v1_rear_logo")
+                                                          : QStringLiteral("v1_front_logo"));
+        ui.player2BackgroundView->setLogoImage(mainIsRear ? QStringLiteral("v2_front_logo")
+                                                          : QStringLiteral("v2_rear_logo"));
+    });
     connect(core, &TVKPlayback::partnerChanged, this, [this, &ui](bool shown) {
         m_hasPartner = shown;
         updateEnabled();
@@ -95,14 +97,14 @@ void TVKPlayerController::bindState()
                                                 : QStringLiteral("icon_sound_front_n"));
     });
     connect(core, &TVKPlayback::loadingStarted, this,
-            [this] { m_parts.loading->showLoading(QStringLiteral("Loading...")); });
+            [this] { m_parts.loading->showLoading(tvk::text("playback.loading")); });
     connect(core, &TVKPlayback::loadingEnded, m_parts.loading, &TVKLoadingIndicator::hideLoading);
     connect(m_parts.loading, &TVKLoadingIndicator::gaveUp, core, &TVKPlayback::abandonStart);
     connect(core, &TVKPlayback::telemetryPublished, m_parts.telemetryPanel,
             &TVKTelemetryPanel::setTelemetry);
     connect(core, &TVKPlayback::controlsReset, m_parts.telemetryPanel, &TVKTelemetryPanel::reset);
-    connect(core, &TVKPlayback::windowScaleStepRequested, this,
-            &TVKPlayerController::setVideoScaleIndex);
+    // Every start leaves full screen and keeps the window at least at its minimum size.
+    connect(core, &TVKPlayback::playStarted, this, [this] { stepWindowSize(0); });
     connect(core, &TVKPlayback::swapStarted, this, &TVKPlayerController::animateSwap);
     connect(core, &TVKPlayback::rowSelected, this, [&ui](qint64 row) {
         QTableView *table = ui.mediaListTableView;
@@ -125,7 +127,7 @@ void TVKPlayerController::showTimes(qint64 time, qint64 remaining)
 
 void TVKPlayerController::measureScale()
 {
-    m_parts.playback->updatePlayInfoScale(m_parts.ui->videoContainerView->height());
+    m_parts.playback->setVideoAreaHeight(m_parts.ui->videoContainerView->height());
 }
 
 void TVKPlayerController::animateSwap()

@@ -29,8 +29,9 @@ public:
 
     TVKPlayback *playback() const { return m_parts.playback; }
 
-    // Resizes the window by a step of a fifth of its minimum size, or switches full screen.
-    void setVideoScaleIndex(int step);
+    // Resizes the window by a step of a fifth of its minimum size, or switches full screen;
+    // 0 leaves full screen and keeps the minimum.
+    void stepWindowSize(int step);
     // The main view's height over the video's, measured again.
     void measureScale();
     // The list's selected row, -1 when none.
@@ -45,6 +46,8 @@ private:
     void bindKeys();
     void showTimes(qint64 time, qint64 remaining);
     void animateSwap();
+    // The window grows or shrinks only around a playing picture.
+    void stepWindowSizeWhilePlaying(int step);
     void updateEnabled();
 
     Parts m_parts;

@@ -28,36 +28,36 @@ void TVKPlayerController::bindControls()
     const struct
     {
         TKImageButton *button;
-        void (TVKPlayback::*action)();
+        std::function<void()> action;
         const char *tip;
     } buttons[] = {
-        {ui.jumpBackwardButton, &TVKPlayback::jumpBackward, "player.jump_backward"},
-        {ui.jumpForwardButton, &TVKPlayback::jumpForward, "player.jump_forward"},
-        {ui.volumeDownButton, &TVKPlayback::volumeDown, "player.volume_down"},
-        {ui.volumeUpButton, &TVKPlayback::volumeUp, "player.volume_up"},
-        {ui.speedDownButton, &TVKPlayback::decreaseSpeed, "player.speed_down"},
-        {ui.speedUpButton, &TVKPlayback::increaseSpeed, "player.speed_up"},
-        {ui.sizeDownButton, &TVKPlayback::sizeDown, "player.size_down"},
-        {ui.sizeUpButton, &TVKPlayback::sizeUp, "player.size_up"},
-        {ui.swapButton, &TVKPlayback::swapPlayer, "player.swap"},
+        {ui.jumpBackwardButton, [core] { core->jumpBackward(); }, "player.jump_backward"},
+        {ui.jumpForwardButton, [core] { core->jumpForward(); }, "player.jump_forward"},
+        {ui.volumeDownButton, [core] { core->stepVolume(-1); }, "player.volume_down"},
+        {ui.volumeUpButton, [core] { core->stepVolume(1); }, "player.volume_up"},
+        {ui.speedDownButton, [core] { core->changeSpeed(-1); }, "player.speed_down"},
+        {ui.speedUpButton, [core] { core->changeSpeed(1); }, "player.speed_up"},
+        {ui.sizeDownButton, [this] { stepWindowSizeWhilePlaying(-1); }, "player.size_down"},
+        {ui.sizeUpButton, [this] { stepWindowSizeWhilePlaying(1); }, "player.size_up"},
+        {ui.swapButton, [core] { core->swapViews(); }, "player.swap"},
     };
     for (const auto &b : buttons) {
         connect(b.button, &QAbstractButton::clicked, core, b.action);
         b.button->setToolTip(tvk::text(b.tip));
     }
     connect(ui.audioToggleButton, &QAbstractButton::clicked, core,
-            [core, &ui] { core->toggleAudioChoice(ui.audioToggleButton->isChecked()); });
+            [core, &ui] { core->hearRearCamera(ui.audioToggleButton->isChecked()); });
     ui.audioToggleButton->setToolTip(tvk::text("player.sound_choice"));
-    connect(ui.volumeSlider, &QSlider::valueChanged, core, &TVKPlayback::volumeSliderMoved);
+    connect(ui.volumeSlider, &QSlider::valueChanged, core, &TVKPlayback::setVolume);
     for (QSlider *slider : {ui.videoPositionSlider, ui.videoPositionSliderForFullScreen}) {
         connect(slider, &QSlider::valueChanged, this, [this, slider](int value) {
             if (!m_updatingSliders)
-                m_parts.playback->videoPositionSliderMoved(double(value) / slider->maximum());
+                m_parts.playback->seekTo(double(value) / slider->maximum());
         });
     }
     // A double click, or Enter, on a row.
     connect(ui.mediaListTableView, &QAbstractItemView::activated, core,
-            [core](const QModelIndex &index) { core->changeAndPlay(index.row()); });
+            [core](const QModelIndex &index) { core->playRow(index.row()); });
     ui.mediaListTableView->installEventFilter(this);
 }
 
@@ -109,15 +109,28 @@ void TVKPlayerController::bindKeys()
     // Keys of a media player; the window has no menu bar to carry them.
     connect(new QShortcut(QKeySequence(Qt::Key_Space), m_parts.window), &QShortcut::activated, this,
             [this] { m_parts.playback->playOrStartSelected(selectedRow()); });
+    TVKPlayback *core = m_parts.playback;
     const struct
     {
         Qt::Key key;
-        void (TVKPlayback::*action)();
+        std::function<void()> action;
     } keys[] = {
-        {Qt::Key_Right, &TVKPlayback::jumpForward},
-        {Qt::Key_Left, &TVKPlayback::jumpBackward},
-        {Qt::Key_Up, &TVKPlayback::volumeUp},
-        {Qt::Key_Down, &TVKPlayback::volumeDown},
+        {Qt::Key_Right,
+         [core] {
+             core->jumpForward();
+         }},
+        {Qt::Key_Left,
+         [core] {
+             core->jumpBackward();
+         }},
+        {Qt::Key_Up,
+         [core] {
+             core->stepVolume(1);
+         }},
+        {Qt::Key_Down,
+         [core] {
+             core->stepVolume(-1);
+         }},
     };
     for (const auto &k : keys) {
         auto *shortcut = new QShortcut(QKeySequence(k.key), m_parts.window);
@@ -125,7 +138,13 @@ void TVKPlayerController::bindKeys()
     }
 }
 
-void TVKPlayerController::setVideoScaleIndex(int step)
+void TVKPlayerController::stepWindowSizeWhilePlaying(int step)
+{
+    if (m_parts.playback->isPlaying(m_parts.playback->player1()))
+        stepWindowSize(step);
+}
+
+void TVKPlayerController::stepWindowSize(int step)
 {
     CustomWindow *window = m_parts.window;
     const QSize minimum = CustomWindow::minimumFrameSize();

@@ -38,7 +38,7 @@ void TVKTelemetryPanel::reset()
     m_fields.gsensorZField->setText(readout::resetAxisText('Z'));
     m_fields.speedField->clear();
     m_fields.hdopField->clear();
-    m_fields.sateliteField->clear();
+    m_fields.satelliteField->clear();
     if (m_fields.positionField)
         m_fields.positionField->clear();
     // The notice speaks of one recording: a start or nothing playing does not carry it, so
@@ -46,7 +46,7 @@ void TVKTelemetryPanel::reset()
     m_fields.mapWebView->setNoGps(false);
 }
 
-void TVKTelemetryPanel::updateGsensorUIByPlayPositon(double position)
+void TVKTelemetryPanel::updateGsensorUIByPlayPosition(double position)
 {
     // The position given is the picture's, also while a seek settles and the player lags.
     m_fields.graphView->updateTimePosition(position);
@@ -64,7 +64,7 @@ void TVKTelemetryPanel::updateGpsUIByPlayPosition(double position)
         m_fields.mapWebView->setNoGps(true);
         m_fields.mapWebView->debug(QLatin1String(readout::kNoGpsDebugText));
     } else if (gps.hasGps) {
-        m_fields.mapWebView->setLatLag(gps.latitude, gps.longitude);
+        m_fields.mapWebView->moveMarker(gps.latitude, gps.longitude);
         if (m_fields.positionField)
             m_fields.positionField->setText(
                 tvk::cformat("%.6f° %c   %.6f° %c", std::fabs(gps.latitude),
@@ -79,7 +79,7 @@ void TVKTelemetryPanel::updateGpsUIByPlayPosition(double position)
     if (gps.hdop)
         m_fields.hdopField->setText(*gps.hdop);
     if (gps.satellites)
-        m_fields.sateliteField->setText(*gps.satellites);
+        m_fields.satelliteField->setText(*gps.satellites);
 }
 
 QString TVKTelemetryPanel::recoveredNote() const

@@ -26,7 +26,7 @@ public:
         QLabel *gsensorZField;
         QLabel *speedField;
         QLabel *hdopField;
-        QLabel *sateliteField;
+        QLabel *satelliteField;
         QLabel *positionField; // under the map; may be null
     };
     TVKTelemetryPanel(const Fields &fields, const VideoPlayer *player1, QObject *parent = nullptr);
@@ -37,7 +37,7 @@ public:
     // The readouts of a fresh start.
     void reset();
 
-    void updateGsensorUIByPlayPositon(double position);
+    void updateGsensorUIByPlayPosition(double position);
     void updateGpsUIByPlayPosition(double position);
 
 private:

@@ -38,7 +38,7 @@ public:
     void pause() override;
     void stop() override;
     bool isPlaying() const override;
-    int state() const override { return m_state; }
+    State state() const override { return m_state; }
     float position() const override;
     void setPosition(float position) override;
     qint64 time() const override;
@@ -78,7 +78,7 @@ private:
     libvlc_media_t *m_media = nullptr;
     QPointer<VLCVideoView> m_view;
     QString m_path;
-    int m_state = Stopped;
+    State m_state = Stopped;
     bool m_atEnd = false;
     qint64 m_pendingSeek = -1;
     qint64 m_lengthAtEnd = 0;

@@ -1,6 +1,6 @@
 #include "app/settings/TVKLoadingSheet.h"
 
-#include "app/player/PMProgressIndicator.h"
+#include "app/controls/PMProgressIndicator.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -86,9 +86,9 @@ void TVKMapView::loadMapPage()
     load(pageUrl());
 }
 
-void TVKMapView::setLatLag(double lat, double lng)
+void TVKMapView::moveMarker(double latitude, double longitude)
 {
-    call(latLagScript(lat, lng));
+    call(markerScript(latitude, longitude));
 }
 
 void TVKMapView::debug(const QString &text)
@@ -106,9 +106,9 @@ void TVKMapView::setRoute(const QList<QPointF> &points)
     call(routeScript(points));
 }
 
-QString TVKMapView::latLagScript(double lat, double lng)
+QString TVKMapView::markerScript(double latitude, double longitude)
 {
-    return tvk::cformat("setLatLag('%lf','%lf')", lng, lat);
+    return tvk::cformat("setLatLag('%lf','%lf')", longitude, latitude);
 }
 
 QString TVKMapView::debugScript(const QString &text)

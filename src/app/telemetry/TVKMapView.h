@@ -23,8 +23,8 @@ public:
     // (Re)loads the map page; the constructor already does.
     void loadMapPage();
 
-    // Moves the marker. The page takes the longitude first: setLatLag('lng','lat').
-    void setLatLag(double lat, double lng);
+    // Moves the marker to a place in decimal degrees.
+    void moveMarker(double latitude, double longitude);
     // Passes a diagnostic text to the page's console.
     void debug(const QString &text);
     // Shows or hides the page's notice that the recording has no GPS data.
@@ -52,7 +52,8 @@ public:
     // The last script text run in the page.
     QString lastScript() const { return m_lastScript; }
 
-    static QString latLagScript(double lat, double lng);
+    // The page's own function takes the longitude first.
+    static QString markerScript(double latitude, double longitude);
     static QString debugScript(const QString &text);
     static QString routeScript(const QList<QPointF> &points);
     static QString allDrivesScript(const QList<DriveLines> &drives);

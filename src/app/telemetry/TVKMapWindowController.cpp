@@ -36,7 +36,7 @@ void TVKMapWindowController::moveWindowRightBy(const QRect &frame)
 
 void TVKMapWindowController::updateMapLat(double lat, double lng)
 {
-    ui->mapWebView->setLatLag(lat, lng);
+    ui->mapWebView->moveMarker(lat, lng);
 }
 
 QPoint TVKMapWindowController::originRightOf(const QRect &frame)

@@ -1,30 +1,22 @@
 #include "app/trips/TVKTripList.h"
 
-#include "app/player/PlayerWindowUi.h"
-#include "app/player/TVKMediaCellDelegate.h"
 #include "app/trips/TVKTripListModel.h"
 #include "core/catalogue/TVKMediaList.h"
 #include "core/common/strings.h"
 #include "core/player/TVKPlayback.h"
 
-#include <QBoxLayout>
+#include <QAbstractButton>
 #include <QEvent>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QSettings>
-#include <QTableView>
-#include <QToolButton>
 #include <QTreeView>
 #include <QtConcurrent/QtConcurrentRun>
 
-TVKTripList::TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlayback *playback,
+TVKTripList::TVKTripList(const Widgets &widgets, TVKMediaList *mediaList, TVKPlayback *playback,
                          QObject *parent)
-    : QObject(parent), m_ui(ui), m_mediaList(mediaList), m_playback(playback),
-      m_model(new TVKTripListModel(this))
+    : QObject(parent), m_flatList(widgets.flatList), m_mediaList(mediaList), m_playback(playback),
+      m_model(new TVKTripListModel(this)), m_view(widgets.tree), m_switch(widgets.byTripSwitch)
 {
-    // The tree shares the flat list's cell and covers it; the flat list stays underneath, so
-    // the window's list and map switch need not know about trips.
-    m_view = new QTreeView(ui.mediaListBox);
     m_view->setObjectName(QStringLiteral("tripListView"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -35,7 +27,6 @@ TVKTripList::TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlaybac
     m_view->setTextElideMode(Qt::ElideMiddle);
     m_view->setIndentation(8);
     m_view->setIconSize(QSize(16, 16));
-    m_view->setItemDelegate(new TVKMediaCellDelegate(m_view));
     // Mode, date and time as wide as their texts (a trip's bold range too); the name takes the
     // rest and is shortened in the middle.
     m_view->header()->setStretchLastSection(true);
@@ -43,20 +34,14 @@ TVKTripList::TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlaybac
     m_view->header()->setSectionsClickable(false);
     for (int column = 0; column < 3; ++column)
         m_view->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    if (auto *grid = qobject_cast<QGridLayout *>(ui.mediaListBox->layout()))
-        grid->addWidget(m_view, 0, 0);
     m_view->hide();
 
-    auto *button = new QToolButton(ui.sideButtonBox);
-    button->setObjectName(QStringLiteral("tripListButton"));
-    button->setText(tvk::text("trips.by_trip"));
-    button->setToolTip(tvk::text("trips.by_trip_tip"));
-    button->setCheckable(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    ui.sideButtonBox->layout()->addWidget(button);
-    m_switch = button;
+    m_switch->setText(tvk::text("trips.by_trip"));
+    m_switch->setToolTip(tvk::text("trips.by_trip_tip"));
+    m_switch->setCheckable(true);
+    m_switch->setFocusPolicy(Qt::NoFocus);
 
-    ui.mediaListTableView->installEventFilter(this);
+    m_flatList->installEventFilter(this);
     connect(m_switch, &QAbstractButton::toggled, this, &TVKTripList::setByTrip);
     connect(m_view, &QAbstractItemView::activated, this, &TVKTripList::activated);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -79,16 +64,14 @@ void TVKTripList::updateVisibility()
 {
     // An empty catalogue leaves the flat list in view: its note says why nothing is listed
     // (no folder, a folder being read, none in it, or one that could not be read).
-    m_view->setVisible(m_byTrip && m_ui.mediaListTableView->isVisible() &&
-                       m_mediaList->count() > 0);
+    m_view->setVisible(m_byTrip && m_flatList->isVisible() && m_mediaList->count() > 0);
     if (m_view->isVisible())
         m_view->raise();
 }
 
 bool TVKTripList::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ui.mediaListTableView &&
-        (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+    if (watched == m_flatList && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
         updateVisibility();
     return QObject::eventFilter(watched, event);
 }
@@ -151,7 +134,7 @@ void TVKTripList::activated(const QModelIndex &index)
     if (row < 0 && m_model->rowCount(index.siblingAtColumn(0)) > 0)
         row = m_model->catalogueRow(m_model->index(0, 0, index.siblingAtColumn(0)));
     if (row >= 0)
-        m_playback->changeAndPlay(row);
+        m_playback->playRow(row);
 }
 
 void TVKTripList::selectionChanged()

@@ -6,11 +6,11 @@
 #include <QObject>
 
 class QAbstractButton;
+class QAbstractItemView;
 class QTreeView;
 class TVKMediaList;
 class TVKPlayback;
 class TVKTripListModel;
-struct PlayerWindowUi;
 
 // The player window's list by trip: a tree over the catalogue laid over the flat list, switched
 // by a button beside the list and map buttons. The flat list is the default; the choice is kept
@@ -20,7 +20,14 @@ class TVKTripList : public QObject
 {
     Q_OBJECT
 public:
-    TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlayback *playback,
+    // The window's widgets: the tree laid over the flat list, and the switch between them.
+    struct Widgets
+    {
+        QTreeView *tree;
+        QAbstractButton *byTripSwitch;
+        QAbstractItemView *flatList;
+    };
+    TVKTripList(const Widgets &widgets, TVKMediaList *mediaList, TVKPlayback *playback,
                 QObject *parent = nullptr);
 
     bool isByTrip() const { return m_byTrip; }
@@ -54,7 +61,7 @@ private:
     void activated(const QModelIndex &index);
     void selectionChanged();
 
-    PlayerWindowUi &m_ui;
+    QAbstractItemView *m_flatList;
     TVKMediaList *m_mediaList;
     TVKPlayback *m_playback;
     TVKTripListModel *m_model;

@@ -1,7 +1,7 @@
 #include "app/trips/TVKTripListModel.h"
 
+#include "app/controls/MediaCellRoles.h"
 #include "app/controls/NamedImage.h"
-#include "app/player/TVKMediaListModel.h"
 #include "core/catalogue/MediaListCells.h"
 #include "core/common/countedtext.h"
 #include "core/common/strings.h"
@@ -195,7 +195,7 @@ QVariant TVKTripListModel::recordingData(qint64 row, int column, int role) const
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(medialist::column(column).alignment);
-    case TVKMediaListModel::NamePartsRole:
+    case kNamePartsRole:
         return medialist::nameParts(media);
     default:
         return {};

@@ -1,9 +1,6 @@
 #include "app/trips/TVKTripPanel.h"
 
 #include "app/card/TVKTimeSetupController.h"
-#include "app/controls/TKImageButton.h"
-#include "app/player/HeadBarButton.h"
-#include "app/player/PlayerWindowUi.h"
 #include "app/telemetry/GraphView.h"
 #include "app/trips/TVKClockReadout.h"
 #include "app/trips/TVKExportActions.h"
@@ -15,21 +12,19 @@
 #include "core/settings/cardsettings.h"
 #include "core/settings/gsensorthresholds.h"
 
-#include <QBoxLayout>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QMenu>
 
-TVKTripPanel::TVKTripPanel(QWidget *window, PlayerWindowUi &ui, TVKMediaList *mediaList,
-                           TVKPlayback *playback, QObject *parent)
-    : QObject(parent), m_ui(ui), m_mediaList(mediaList), m_playback(playback),
-      m_list(new TVKTripList(ui, mediaList, playback, this)),
-      m_layer(new TVKTripRouteLayer(ui.mapWebView, this))
+TVKTripPanel::TVKTripPanel(const Widgets &widgets, TVKMediaList *mediaList, TVKPlayback *playback,
+                           QObject *parent)
+    : QObject(parent), m_graph(widgets.graph), m_mediaList(mediaList), m_playback(playback),
+      m_list(new TVKTripList(widgets.list, mediaList, playback, this)),
+      m_layer(new TVKTripRouteLayer(widgets.map, this))
 {
-    auto *clockLine = new QLabel(ui.mapContainerView);
-    clockLine->setObjectName(QStringLiteral("clockOffsetField"));
+    QLabel *clockLine = widgets.clockLine;
     clockLine->setWordWrap(true);
     clockLine->setContentsMargins(10, 2, 10, 4);
-    ui.mapContainerView->layout()->addWidget(clockLine);
     m_clock = new TVKClockReadout(clockLine, this);
 
     TVKExportActions::Source source{[this] { return playingPath(); },
@@ -42,9 +37,8 @@ TVKTripPanel::TVKTripPanel(QWidget *window, PlayerWindowUi &ui, TVKMediaList *me
                                     [this] {
                                         return !routeOf(*m_playback->telemetry()).isEmpty();
                                     }};
-    m_export = new TVKExportActions(window, source, m_layer->cache(), this);
-    TKImageButton *exportButton =
-        addHeadBarButton(ui, "exportButton", "icon_export_n", "trips.export");
+    m_export = new TVKExportActions(widgets.window, source, m_layer->cache(), this);
+    QAbstractButton *exportButton = widgets.exportButton;
     connect(exportButton, &QAbstractButton::clicked, this, [this, exportButton] {
         m_export->menu()->popup(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
     });
@@ -65,8 +59,8 @@ void TVKTripPanel::catalogueChanged()
     m_layer->clear();
     m_clock->catalogueChanged(m_mediaList->directoryPath(), m_mediaList->medias());
     const std::optional<SettingsRecord> settings = cardSettingsAbove(m_mediaList->directoryPath());
-    m_ui.graphView->setThresholdLines(settings ? drivingThresholdLines(*settings)
-                                               : QList<GSensorThresholdLine>());
+    m_graph->setThresholdLines(settings ? drivingThresholdLines(*settings)
+                                        : QList<GSensorThresholdLine>());
 }
 
 QString TVKTripPanel::playingPath() const

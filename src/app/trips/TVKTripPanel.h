@@ -1,20 +1,22 @@
 #pragma once
 
+#include "app/trips/TVKTripList.h"
 #include "core/trips/trips.h"
 
 #include <QObject>
 #include <QPointer>
 
+class GraphView;
+class QAbstractButton;
 class QLabel;
 class QWidget;
+class TVKMapView;
 class TVKClockReadout;
 class TVKExportActions;
 class TVKMediaList;
 class TVKPlayback;
 class TVKTimeSetupController;
-class TVKTripList;
 class TVKTripRouteLayer;
-struct PlayerWindowUi;
 
 // What the player window shows of drives: the list by trip, the whole trip on the map, the
 // exports, the camera's clock against the GPS time and the card's G-sensor thresholds on the
@@ -23,8 +25,18 @@ class TVKTripPanel : public QObject
 {
     Q_OBJECT
 public:
-    TVKTripPanel(QWidget *window, PlayerWindowUi &ui, TVKMediaList *mediaList,
-                 TVKPlayback *playback, QObject *parent = nullptr);
+    // The window's widgets it fills and follows; the window places them.
+    struct Widgets
+    {
+        QWidget *window; // dialogs of the exports open over it
+        TVKMapView *map;
+        GraphView *graph;
+        QLabel *clockLine;
+        QAbstractButton *exportButton;
+        TVKTripList::Widgets list;
+    };
+    TVKTripPanel(const Widgets &widgets, TVKMediaList *mediaList, TVKPlayback *playback,
+                 QObject *parent = nullptr);
 
     TVKTripList *tripList() const { return m_list; }
     TVKTripRouteLayer *routeLayer() const { return m_layer; }
@@ -41,7 +53,7 @@ private:
     void showTripOf(const QString &path);
     void showChosenTrip(int trip);
 
-    PlayerWindowUi &m_ui;
+    GraphView *m_graph;
     TVKMediaList *m_mediaList;
     QPointer<TVKPlayback> m_playback; // goes before the window does
     TVKTripList *m_list;

@@ -156,8 +156,7 @@ void TVKMediaList::publish(quint64 generation, QFutureWatcher<Contents> *watcher
         return;
     m_walk = nullptr;
     m_contents = watcher->result();
-    if (m_delegate)
-        m_delegate->mediaListChanged(this);
+    emit catalogueChanged();
 }
 
 QList<TVKMedia> TVKMediaList::collect(const QString &folder, WalkReport &report,

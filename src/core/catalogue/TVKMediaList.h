@@ -13,16 +13,6 @@
 #include <atomic>
 #include <memory>
 
-class TVKMediaList;
-
-class TVKMediaListDelegate
-{
-public:
-    virtual ~TVKMediaListDelegate() = default;
-    // Told on the interface thread each time a walk has published its catalogue.
-    virtual void mediaListChanged(TVKMediaList *list) = 0;
-};
-
 // The time-ordered catalogue of the recordings below one folder, with their front/rear pairs.
 // Lives on the interface thread. A walk builds its catalogue privately on a worker thread and
 // the catalogue is replaced in one step when the walk ends, so readers never see a half-built
@@ -46,9 +36,6 @@ public:
 
     explicit TVKMediaList(QObject *parent = nullptr);
     ~TVKMediaList() override;
-
-    void setDelegate(TVKMediaListDelegate *delegate) { m_delegate = delegate; }
-    TVKMediaListDelegate *delegate() const { return m_delegate; }
 
     // Stores the folder and, for a non-null path, starts a walk; returns at once.
     void setDirectoryPath(const QString &path);
@@ -87,10 +74,13 @@ public:
     static QList<TVKMedia> collect(const QString &folder, WalkReport &report,
                                    const std::atomic<bool> *cancel = nullptr);
 
+signals:
+    // Emitted each time a walk has published its catalogue.
+    void catalogueChanged();
+
 private:
     void publish(quint64 generation, QFutureWatcher<Contents> *watcher);
 
-    TVKMediaListDelegate *m_delegate = nullptr;
     QString m_directoryPath;
     Contents m_contents;
     quint64 m_generation = 0;

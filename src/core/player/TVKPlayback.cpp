@@ -26,22 +26,44 @@ TVKTelemetryPtr extractFile(const QString &path)
     return telemetry && *telemetry ? *telemetry : TVKTelemetry::empty();
 }
 
+bool showsLoading(TVKPlayback::State state)
+{
+    using State = TVKPlayback::State;
+    return state == State::ExtractingTelemetry || state == State::Starting ||
+           state == State::Opening;
+}
+
 } // namespace
 
+TVKPlayback::Executor TVKPlayback::threadPoolExecutor()
+{
+    return [](QObject *context, std::function<TVKTelemetryPtr()> job,
+              std::function<void(TVKTelemetryPtr)> done) {
+        auto *watcher = new QFutureWatcher<TVKTelemetryPtr>(context);
+        QObject::connect(watcher, &QFutureWatcherBase::finished, context,
+                         [watcher, done = std::move(done)] {
+                             watcher->deleteLater();
+                             done(watcher->result());
+                         });
+        watcher->setFuture(QtConcurrent::run(std::move(job)));
+    };
+}
+
 TVKPlayback::TVKPlayback(TVKMediaList *mediaList, VideoPlayer *player1, VideoPlayer *player2,
-                         std::shared_ptr<TaskScheduler> scheduler, QObject *parent)
+                         std::shared_ptr<TaskScheduler> scheduler, Executor executor,
+                         QObject *parent)
     : QObject(parent), m_mediaList(mediaList), m_player1(player1), m_player2(player2),
       m_scheduler(scheduler ? std::move(scheduler) : std::make_shared<EventLoopScheduler>()),
-      m_extractor(extractFile), m_playInfo(new TVKPlayInfo(this)),
-      m_blackBoxData(std::make_unique<TVKBlackBoxData>())
+      m_executor(executor ? std::move(executor) : threadPoolExecutor()), m_extractor(extractFile),
+      m_playInfo(new TVKPlayInfo(this)), m_blackBoxData(std::make_unique<TVKBlackBoxData>())
 {
     for (VideoPlayer *player : {m_player1, m_player2}) {
-        connect(player, &VideoPlayer::stateChanged, this, &TVKPlayback::mediaPlayerStateChanged);
+        connect(player, &VideoPlayer::stateChanged, this, &TVKPlayback::onPlayerStateChanged);
         connect(player, &VideoPlayer::timeChanged, this,
-                [this, player] { mediaPlayerTimeChanged(player); });
+                [this, player] { onPlayerTimeChanged(player); });
     }
     connect(m_playInfo, &TVKPlayInfo::positionChanged, this,
-            [this](double position) { setSliderValue(std::min(position, 1.0)); });
+            [this](double position) { setShownPosition(std::min(position, 1.0)); });
     connect(m_playInfo, &TVKPlayInfo::audioMediaDirectionChanged, this,
             &TVKPlayback::updateAudioUI);
 }
@@ -58,12 +80,35 @@ bool TVKPlayback::waitingForPlayStart() const
     return m_state == State::ExtractingTelemetry || m_state == State::Starting;
 }
 
+bool TVKPlayback::isMoving() const
+{
+    return m_state == State::Seeking || m_state == State::Swapping;
+}
+
+bool TVKPlayback::isSwapping() const
+{
+    return m_state == State::Swapping || m_state == State::SwapSettling;
+}
+
 void TVKPlayback::setState(State state)
 {
     if (m_state == state)
         return;
+    const State left = m_state;
     m_state = state;
+    if (showsLoading(left) && !showsLoading(state))
+        emit loadingEnded();
+    // Back from another moment, the readouts follow the next report at once.
+    if (left == State::Seeking || left == State::Swapping)
+        m_reportsSincePosition = 0;
     emit stateChanged(state);
+}
+
+TVKPlayback::State TVKPlayback::restingState() const
+{
+    if (m_player1->isPlaying())
+        return State::Playing;
+    return m_player1->position() >= kEndPosition ? State::AtEnd : State::Paused;
 }
 
 void TVKPlayback::later(double seconds, std::function<void()> task)
@@ -71,13 +116,13 @@ void TVKPlayback::later(double seconds, std::function<void()> task)
     m_scheduler->runAfter(static_cast<int>(seconds * 1000), this, std::move(task));
 }
 
-void TVKPlayback::setSliderValue(double position)
+void TVKPlayback::setShownPosition(double position)
 {
     position = std::clamp(position, 0.0, 1.0);
-    if (position == m_sliderValue)
+    if (position == m_shownPosition)
         return;
-    m_sliderValue = position;
-    emit sliderValueChanged(position);
+    m_shownPosition = position;
+    emit shownPositionChanged(position);
 }
 
 bool TVKPlayback::isPlaying(const VideoPlayer *player) const
@@ -106,8 +151,7 @@ bool TVKPlayback::playAtIndex(qint64 index)
     }
     m_mediaIndex = index;
     emit rowSelected(index);
-    updateVideoUI();
-    m_loadingShown = true;
+    loadRow();
     emit loadingStarted();
 
     // Telemetry comes from the front recording, whichever player holds it.
@@ -115,12 +159,11 @@ bool TVKPlayback::playAtIndex(qint64 index)
         isRearMediaPath(m_player1->media()) ? m_player2->media() : m_player1->media();
     const QString frontPath = isRearMediaPath(front) ? QString() : front;
     const quint64 generation = ++m_startGeneration;
-    auto *watcher = new QFutureWatcher<TVKTelemetryPtr>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
-        watcher->deleteLater();
-        finishStart(generation, watcher->result());
-    });
-    watcher->setFuture(QtConcurrent::run(m_extractor, frontPath));
+    m_executor(
+        this, [extract = m_extractor, frontPath] { return extract(frontPath); },
+        [this, generation](TVKTelemetryPtr telemetry) {
+            finishStart(generation, std::move(telemetry));
+        });
     return true;
 }
 
@@ -139,9 +182,9 @@ void TVKPlayback::finishStart(quint64 generation, TVKTelemetryPtr telemetry)
         m_player2->play();
         m_hasRearMedia = true;
     }
-    m_bPlayNext = false;
     m_startSettled = false;
     m_lastReportedTime = 0;
+    m_reportsSincePosition = 0;
     emit playStarted(m_mediaIndex);
 }
 
@@ -151,13 +194,11 @@ void TVKPlayback::abandonStart()
         return;
     ++m_startGeneration;
     setState(State::Failed);
-    m_loadingShown = false;
-    emit loadingEnded();
     clearShown();
     emit playStartFailed(m_player1->media());
 }
 
-void TVKPlayback::updateVideoUI()
+void TVKPlayback::loadRow()
 {
     const TVKMedia *entry = m_mediaList->mediaAtIndex(m_mediaIndex);
     if (!entry)
@@ -173,23 +214,19 @@ void TVKPlayback::updateVideoUI()
         m_player2->stop();
         m_player2->setMedia({});
     }
-    showLogos();
+    showSides();
     emit partnerChanged(m_player2->hasMedia());
 }
 
-void TVKPlayback::showLogos()
+void TVKPlayback::showSides()
 {
-    // A player without media shows the logo of the side it would show.
-    const bool mainRear = isRearMediaPath(m_player1->media());
-    emit logosChanged(mainRear ? QStringLiteral("v1_rear_logo") : QStringLiteral("v1_front_logo"),
-                      mainRear ? QStringLiteral("v2_front_logo") : QStringLiteral("v2_rear_logo"));
+    emit sidesChanged(isRearMediaPath(m_player1->media()));
 }
 
 void TVKPlayback::initMediaControlView()
 {
-    setSliderValue(0.0);
+    setShownPosition(0.0);
     emit timeChanged(0, shownRemainingTime(0, m_player1->length()));
-    emit windowScaleStepRequested(0);
     m_playInfo->setSpeed(1.0);
     m_player1->setRate(1.0f);
     m_player2->setRate(1.0f);
@@ -203,96 +240,4 @@ void TVKPlayback::updateVideoViewVisibility()
     const bool p2 = m_player2->hasMedia() && m_player2->isPlaying();
     emit videoVisibilityChanged(p1 || m_player1->state() == VideoPlayer::Paused,
                                 p2 || m_player2->state() == VideoPlayer::Paused);
-}
-
-void TVKPlayback::mediaPlayerStateChanged()
-{
-    updateVideoViewVisibility();
-    if (waitingForPlayStart() &&
-        (m_player1->state() == VideoPlayer::Error || m_player2->state() == VideoPlayer::Error)) {
-        abandonStart();
-        return;
-    }
-    const bool p1 = m_player1->hasMedia() && m_player1->isPlaying();
-    const bool p2 = m_player2->hasMedia() && m_player2->isPlaying();
-    const bool pausedBoth = m_player1->state() == VideoPlayer::Paused &&
-                            (!m_player2->hasMedia() || m_player2->state() == VideoPlayer::Paused);
-    if (!m_player1->hasMedia())
-        return;
-    if (m_state != State::Failed && !waitingForPlayStart() &&
-        (m_player1->state() == VideoPlayer::Error || endedTooSoon())) {
-        failBroken();
-        return;
-    }
-    if (pausedBoth) {
-        didFinishPlay();
-        return;
-    }
-    if (!p1 || (m_player2->hasMedia() && !p2))
-        return;
-    if (m_state == State::Starting) {
-        didStartPlayer();
-        startTimerPlayNext();
-        m_preparingPlayNext = false;
-    } else {
-        if (!waitingForPlayStart())
-            setState(State::Playing);
-        // A swap keeps both silent until its end, whatever the players report meanwhile.
-        if (!m_swapping)
-            updateAudioUI();
-    }
-}
-
-void TVKPlayback::didStartPlayer()
-{
-    setState(State::Playing);
-    m_playInfo->setSpeed(m_player1->rate());
-    m_playInfo->setIsPlaying(isPlaying(m_player1));
-    chooseAudioAuto();
-    // Every start: recordings of the two cameras differ in size.
-    if (m_player1->hasVideoOut() && m_player1->videoSize().width() > 0)
-        updatePlayInfoScale(m_videoAreaHeight);
-}
-
-void TVKPlayback::didFinishPlay()
-{
-    m_playInfo->setPosition(m_player1->position());
-    m_playInfo->setIsPlaying(isPlaying(m_player1));
-    if (waitingForPlayStart() || m_state == State::Advancing || m_state == State::Failed)
-        return;
-    setState(m_player1->position() >= kEndPosition ? State::AtEnd : State::Paused);
-}
-
-void TVKPlayback::mediaPlayerTimeChanged(VideoPlayer *sender)
-{
-    // A failed recording's last reports would fill what was cleared again.
-    if (m_state == State::Failed)
-        return;
-    updateVideoViewVisibility();
-    m_preparingPlayNext = false;
-    if (m_loadingShown) {
-        m_loadingShown = false;
-        emit loadingEnded();
-        chooseAudioAuto();
-        watchFirstSecond();
-    }
-    m_playInfo->setIsPlaying(isPlaying(m_player1));
-    if (sender == m_player1) {
-        if (m_player1->position() < kEndPosition)
-            m_lastReportedTime = m_player1->time();
-        // While a seek or swap settles the players still report where they were.
-        if (m_moving)
-            showTime(m_movingPosition);
-        else
-            emit timeChanged(m_player1->time(),
-                             shownRemainingTime(m_player1->time(), m_player1->length()));
-    }
-    if (m_moving) {
-        m_tick = -1;
-        m_playInfo->setPosition(m_movingPosition);
-    } else if (sender == m_player1) {
-        m_tick = (m_tick + 1) % 3;
-        if (m_tick == 0)
-            m_playInfo->setPosition(m_player1->position());
-    }
 }

@@ -5,29 +5,29 @@
 #include "core/player/VideoPlayer.h"
 #include "core/telemetry/TVKBlackBoxData.h"
 
-void TVKPlayback::startTimerPlayNext()
+void TVKPlayback::startEndWatch()
 {
     const quint64 watch = ++m_watches;
     m_endWatch = watch;
-    later(1.0, [this, watch] { timerPlayNext(watch); });
+    later(1.0, [this, watch] { lookAtEnd(watch); });
 }
 
-void TVKPlayback::timerPlayNext(quint64 watch)
+void TVKPlayback::lookAtEnd(quint64 watch)
 {
     if (watch != m_endWatch)
         return; // replaced or stopped
-    later(1.0, [this, watch] { timerPlayNext(watch); });
-    if (m_preparingPlayNext || m_player1->state() != VideoPlayer::Paused ||
+    later(1.0, [this, watch] { lookAtEnd(watch); });
+    const bool resting =
+        m_state == State::Playing || m_state == State::Paused || m_state == State::AtEnd;
+    if (!resting || m_player1->state() != VideoPlayer::Paused ||
         m_player1->position() < kEndPosition)
         return;
-    m_preparingPlayNext = true;
     setState(State::Advancing);
-    // Void once anything has replaced this watch: an advance that already ran, a stop, a
-    // failure or another start; a second look of the watch meanwhile must not advance twice.
+    // Void once anything has replaced this watch or left the advance: a stop, a failure,
+    // another start, or the user going back into the recording.
     later(1.0, [this, watch] {
-        if (watch != m_endWatch || m_bPlayNext)
+        if (watch != m_endWatch || m_state != State::Advancing)
             return;
-        m_bPlayNext = true;
         if (!playNext())
             setState(State::AtEnd);
     });
@@ -42,7 +42,7 @@ bool TVKPlayback::playNext()
     return playAtIndex(next);
 }
 
-void TVKPlayback::stopPlay()
+void TVKPlayback::stop()
 {
     // A start still reading telemetry is void once its players are unloaded.
     ++m_startGeneration;
@@ -51,8 +51,6 @@ void TVKPlayback::stopPlay()
         player->pause();
         player->setMedia({});
     }
-    m_loadingShown = false;
-    emit loadingEnded();
     m_playInfo->setIsPlaying(false);
     setState(State::Idle);
 }
@@ -107,10 +105,6 @@ void TVKPlayback::failBroken()
         if (player->isPlaying())
             player->pause();
     }
-    if (m_loadingShown) {
-        m_loadingShown = false;
-        emit loadingEnded();
-    }
     m_playInfo->setIsPlaying(false);
     setState(State::Failed);
     clearShown();
@@ -119,10 +113,9 @@ void TVKPlayback::failBroken()
 
 void TVKPlayback::stopAndClear()
 {
-    stopPlay();
+    stop();
     m_mediaIndex = -1;
-    m_moving = m_seekPending = false;
     clearShown();
     emit partnerChanged(false);
-    showLogos();
+    showSides();
 }

@@ -14,26 +14,39 @@ void TVKPlayback::playBoth()
         m_player2->play();
 }
 
-void TVKPlayback::syncVideoPositionDelay(double seconds)
+void TVKPlayback::alignPartnerLater(double seconds)
 {
-    if (m_player1->hasMedia() && m_player2->hasMedia())
-        later(seconds, [this] { settleSeek(); });
-    else
-        m_moving = false;
+    // Both cameras began at the same moment: the same time is the same picture, whatever
+    // each file's length (or its lack of one) makes of a position.
+    const quint64 generation = m_startGeneration;
+    later(seconds, [this, generation] {
+        if (generation == m_startGeneration && !isMoving())
+            m_player2->setTime(m_player1->time());
+    });
+}
+
+void TVKPlayback::beginSeek()
+{
+    m_soughtPosition = m_targetPosition;
+    if (!m_player1->hasMedia() || !m_player2->hasMedia())
+        return; // a single player is where it was sent at once
+    setState(State::Seeking);
+    const quint64 generation = m_startGeneration;
+    later(0.3, [this, generation] {
+        if (generation == m_startGeneration && m_state == State::Seeking)
+            settleSeek();
+    });
 }
 
 void TVKPlayback::settleSeek()
 {
     // A drag that went on while this seek settled ends where it was let go, not between.
-    if (m_seekPending) {
-        m_seekPending = false;
-        seekBoth(m_movingPosition);
+    if (m_targetPosition != m_soughtPosition) {
+        seekBoth(m_targetPosition);
         return;
     }
-    m_moving = false;
-    // Both cameras began at the same moment: the same time is the same picture, whatever
-    // each file's length (or its lack of one) makes of a position.
     m_player2->setTime(m_player1->time());
+    setState(restingState());
 }
 
 void TVKPlayback::seekBoth(double position)
@@ -42,24 +55,24 @@ void TVKPlayback::seekBoth(double position)
     m_movingLength = m_player1->length();
     showPosition(position);
     if (position >= kEndPosition) {
-        m_moving = false;
         m_player1->setTime(m_player1->length());
         m_player2->setTime(m_player2->length());
+        if (m_state == State::Seeking)
+            setState(restingState());
         return;
     }
-    m_moving = true;
     m_player1->setPosition(static_cast<float>(position));
     m_player2->setPosition(static_cast<float>(position));
-    syncVideoPositionDelay(0.3);
+    beginSeek();
 }
 
 void TVKPlayback::showPosition(double position)
 {
     // A paused player reports no time: what is shown follows the seek's target at once.
-    m_movingPosition = std::clamp(position, 0.0, 1.0);
-    setSliderValue(m_movingPosition);
-    m_playInfo->setPosition(m_movingPosition);
-    showTime(m_movingPosition);
+    m_targetPosition = std::clamp(position, 0.0, 1.0);
+    setShownPosition(m_targetPosition);
+    m_playInfo->setPosition(m_targetPosition);
+    showTime(m_targetPosition);
 }
 
 void TVKPlayback::showTime(double position)
@@ -72,14 +85,14 @@ void TVKPlayback::showTime(double position)
     emit timeChanged(time, shownRemainingTime(time, m_movingLength));
 }
 
-void TVKPlayback::changeAndPlay(qint64 selectedRow)
+void TVKPlayback::playRow(qint64 row)
 {
     tvk::log(tvk::cformat("selectedRow=%ld,mediaIndex=%ld,isPlaying=%d,count=%ld",
-                          static_cast<long>(selectedRow), static_cast<long>(m_mediaIndex),
+                          static_cast<long>(row), static_cast<long>(m_mediaIndex),
                           m_playInfo->isPlaying() ? 1 : 0,
                           static_cast<long>(m_mediaList->count())));
-    if (selectedRow != m_mediaIndex) {
-        playAtIndex(selectedRow);
+    if (row != m_mediaIndex) {
+        playAtIndex(row);
         return;
     }
     if (m_player1->state() == VideoPlayer::Paused) {
@@ -88,10 +101,10 @@ void TVKPlayback::changeAndPlay(qint64 selectedRow)
     }
     playBoth();
     if (m_player2->hasMedia())
-        syncVideoPositionDelay(0.1);
+        alignPartnerLater(0.1);
 }
 
-void TVKPlayback::clickPlayButton()
+void TVKPlayback::togglePause()
 {
     if (!m_player1->hasMedia())
         return;
@@ -103,14 +116,14 @@ void TVKPlayback::clickPlayButton()
         return;
     }
     if (m_player1->position() >= kEndPosition) {
-        if (m_sliderValue >= kEndPosition) {
+        if (m_shownPosition >= kEndPosition) {
             // At the end with the slider at the end: the recording starts again, telemetry too.
             m_player1->setMedia({});
             m_player2->setMedia({});
             playAtIndex(m_mediaIndex);
             return;
         }
-        const qint64 target = static_cast<qint64>(m_sliderValue * double(m_player1->length()));
+        const qint64 target = static_cast<qint64>(m_shownPosition * double(m_player1->length()));
         m_player1->setTime(target);
         m_player2->setTime(target);
         later(0.1, [this] { playBoth(); });
@@ -118,35 +131,37 @@ void TVKPlayback::clickPlayButton()
     }
     playBoth();
     if (m_player2->hasMedia())
-        syncVideoPositionDelay(0.3);
+        alignPartnerLater(0.3);
 }
 
 void TVKPlayback::playOrStartSelected(qint64 selectedRow)
 {
     if (m_player1->hasMedia())
-        clickPlayButton();
+        togglePause();
     else if (selectedRow >= 0)
         playAtIndex(selectedRow);
 }
 
-void TVKPlayback::videoPositionSliderMoved(double slider)
+void TVKPlayback::seekTo(double position)
 {
     tvk::log(tvk::cformat("[%s] position slider moved:%lf <=> %lf", "D ", m_playInfo->position(),
-                          slider));
+                          position));
+    // Until the players have started there is no moment to go to.
+    if (waitingForPlayStart())
+        return;
     m_playInfo->setIsPlaying(isPlaying(m_player1));
-    if (m_moving) {
-        m_seekPending = true;
-        showPosition(slider);
+    if (isMoving()) {
+        showPosition(position);
         return;
     }
-    seekBoth(slider);
+    seekBoth(position);
 }
 
 void TVKPlayback::jumpForward()
 {
     tvk::log(QStringLiteral("[D ] _player1.time=%1,remainingTime.stringValue=%2")
                  .arg(timeString(m_player1->time()), timeString(m_player1->remainingTime())));
-    if (m_moving || !m_player1->hasMedia())
+    if (isMoving() || waitingForPlayStart() || !m_player1->hasMedia())
         return;
     m_startSettled = true;
     m_movingLength = m_player1->length();
@@ -156,19 +171,18 @@ void TVKPlayback::jumpForward()
         m_player2->setTime(m_player2->length());
         return;
     }
-    m_moving = true;
     const qint64 target = m_player1->time() + 10000;
     if (m_movingLength > 0)
         showPosition(double(target) / double(m_movingLength));
     else
         emit timeChanged(target, 0); // no length: nothing to place on the slider
     m_player1->setTime(m_movingLength > 0 ? std::min(m_movingLength, target) : target);
-    syncVideoPositionDelay(0.3);
+    beginSeek();
 }
 
 void TVKPlayback::jumpBackward()
 {
-    if (m_moving || !m_player1->hasMedia())
+    if (isMoving() || waitingForPlayStart() || !m_player1->hasMedia())
         return;
     m_startSettled = true;
     m_movingLength = m_player1->length();
@@ -177,57 +191,9 @@ void TVKPlayback::jumpBackward()
         m_player1->setTime(0);
         m_player2->setTime(0);
     } else {
-        m_moving = true;
         showPosition(double(m_player1->time() - 10000) / double(m_movingLength));
         m_player1->jumpBackward(10);
-        syncVideoPositionDelay(0.3);
+        beginSeek();
     }
     updateAudioUI();
-}
-
-void TVKPlayback::swapPlayer()
-{
-    // Paused on a moment, the user swaps to see it from the other camera: the swap keeps the
-    // pause.
-    const bool paused = m_state == State::Paused && m_player1->state() == VideoPlayer::Paused &&
-                        m_player2->state() == VideoPlayer::Paused;
-    if ((!paused && (!isPlaying(m_player1) || !isPlaying(m_player2))) || m_swapping)
-        return;
-    m_swapping = true;
-    m_startSettled = true;
-    const float remembered = m_player1->position();
-    // Until the exchanged players are sought, the time shown stays where the swap began.
-    m_movingLength = m_player1->length();
-
-    m_player1->pause();
-    m_player2->pause();
-    const QString main = m_player1->media();
-    m_player1->setMedia(m_player2->media());
-    m_player2->setMedia(main);
-    m_player1->play();
-    m_player2->play();
-    showLogos();
-    m_moving = true;
-    m_movingPosition = remembered;
-    emit swapStarted();
-
-    m_player1->setMute(true);
-    m_player2->setMute(true);
-    later(0.8, [this] {
-        m_moving = false;
-        m_seekPending = false;
-        m_player1->setPosition(static_cast<float>(m_movingPosition));
-        m_player2->setPosition(static_cast<float>(m_movingPosition));
-    });
-    later(1.7, [this, paused] {
-        // Not at the seek itself: a player paused at once keeps showing the picture it
-        // had before the seek.
-        if (paused) {
-            m_player1->pause();
-            m_player2->pause();
-        }
-        m_swapping = false;
-        updateAudioUI();
-        updatePlayInfoScale(m_videoAreaHeight); // the other camera's picture has its own size
-    });
 }

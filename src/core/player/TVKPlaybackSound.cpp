@@ -35,56 +35,38 @@ void TVKPlayback::updateAudioUI()
     for (VideoPlayer *player : {m_player1, m_player2}) {
         player->setMute(player != heard);
         if (player == heard)
-            player->setVolume(static_cast<int>(m_volume));
+            player->setVolume(m_volume);
     }
 }
 
-void TVKPlayback::toggleAudioChoice(bool rear)
+void TVKPlayback::hearRearCamera(bool rear)
 {
     m_playInfo->setAudioMediaDirection(rear ? TVKMedia::Rear : TVKMedia::Front);
 }
 
-void TVKPlayback::setVolume(quint64 volume)
+void TVKPlayback::setVolume(int volume)
 {
-    m_volume = std::min<quint64>(volume, 200);
+    m_volume = std::clamp(volume, 0, kMaxVolume);
     emit volumeChanged(m_volume);
     updateAudioUI();
 }
 
-void TVKPlayback::volumeSliderMoved(int value)
+void TVKPlayback::stepVolume(int steps)
 {
-    setVolume(static_cast<quint64>(std::max(0, value)));
+    setVolume(m_volume + 10 * steps);
 }
 
-void TVKPlayback::volumeUp()
+void TVKPlayback::changeSpeed(int step)
 {
-    setVolume(std::min<quint64>(200, m_volume + 10));
-}
-
-void TVKPlayback::volumeDown()
-{
-    setVolume(m_volume >= 10 ? m_volume - 10 : 0);
-}
-
-void TVKPlayback::increaseSpeed()
-{
-    if (m_playInfo->speed() + 1.0 > 2.0)
+    const double speed = m_playInfo->speed() + step;
+    if (step == 0 || speed < 1.0 || speed > 2.0)
         return;
     for (VideoPlayer *player : {m_player1, m_player2})
-        player->setRate(player->rate() + 1.0f);
-    m_playInfo->setSpeed(m_playInfo->speed() + 1.0);
+        player->setRate(player->rate() + static_cast<float>(step));
+    m_playInfo->setSpeed(speed);
 }
 
-void TVKPlayback::decreaseSpeed()
-{
-    if (m_playInfo->speed() <= 1.0)
-        return;
-    for (VideoPlayer *player : {m_player1, m_player2})
-        player->setRate(player->rate() - 1.0f);
-    m_playInfo->setSpeed(m_playInfo->speed() - 1.0);
-}
-
-void TVKPlayback::updatePlayInfoScale(int height)
+void TVKPlayback::setVideoAreaHeight(int height)
 {
     m_videoAreaHeight = height;
     // Paused pictures are resized too (leaving full screen): measured whenever one is shown.
@@ -93,16 +75,4 @@ void TVKPlayback::updatePlayInfoScale(int height)
     const int videoHeight = m_player1->videoSize().height();
     if (videoHeight > 0)
         m_playInfo->setScale(double(height) / videoHeight);
-}
-
-void TVKPlayback::sizeUp()
-{
-    if (isPlaying(m_player1))
-        emit windowScaleStepRequested(1);
-}
-
-void TVKPlayback::sizeDown()
-{
-    if (isPlaying(m_player1))
-        emit windowScaleStepRequested(-1);
 }

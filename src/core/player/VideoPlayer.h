@@ -5,21 +5,19 @@
 #include <QSize>
 #include <QString>
 
-// What the player window needs of a video player. States use the numbering the window tests
-// against: 6 means paused, and also resting at the end of the media.
+// What the player window needs of a video player.
 class VideoPlayer : public QObject
 {
     Q_OBJECT
 public:
     enum State {
-        Stopped = 0,
-        Opening = 1,
-        Buffering = 2,
-        Ended = 3,
-        Error = 4,
-        Playing = 5,
-        Paused = 6,
+        Stopped,
+        Opening,
+        Error,
+        Playing,
+        Paused, // also resting at the end of the media
     };
+    Q_ENUM(State)
 
     using QObject::QObject;
 
@@ -34,7 +32,7 @@ public:
     virtual void stop() = 0;
 
     virtual bool isPlaying() const = 0;
-    virtual int state() const = 0;
+    virtual State state() const = 0;
     virtual float position() const = 0;
     virtual void setPosition(float position) = 0;
     // Milliseconds.

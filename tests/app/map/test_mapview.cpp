@@ -72,11 +72,11 @@ private slots:
         QTest::addColumn<QString>("expected");
         const double nan = std::numeric_limits<double>::quiet_NaN();
         QTest::newRow("north-east")
-            << TVKMapView::latLagScript(37.525, 126.9875) << "setLatLag('126.987500','37.525000')";
+            << TVKMapView::markerScript(37.525, 126.9875) << "setLatLag('126.987500','37.525000')";
         QTest::newRow("south-west")
-            << TVKMapView::latLagScript(-33.8, -70.6) << "setLatLag('-70.600000','-33.800000')";
+            << TVKMapView::markerScript(-33.8, -70.6) << "setLatLag('-70.600000','-33.800000')";
         // 1/128 ends in an exact 5 at the seventh decimal: C rounds such ties to even.
-        QTest::newRow("tie rounds to even") << TVKMapView::latLagScript(0.0078125, -0.0078125)
+        QTest::newRow("tie rounds to even") << TVKMapView::markerScript(0.0078125, -0.0078125)
                                             << "setLatLag('-0.007812','0.007812')";
         QTest::newRow("quote") << TVKMapView::debugScript("it's") << "TVKDebug('it\\'s')";
         QTest::newRow("backslash")
@@ -109,8 +109,8 @@ private slots:
         QSignalSpy sent(&view, &TVKMapView::scriptSent);
         QVERIFY(!view.isPageLoaded());
         view.setRoute(kRoute);
-        view.setLatLag(10.0, 20.0);
-        view.setLatLag(37.525, 126.9875);
+        view.moveMarker(10.0, 20.0);
+        view.moveMarker(37.525, 126.9875);
         QCOMPARE(sent.count(), 0);
 
         QVERIFY(waitForPage(view));
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(mapState(*view)["routeLength"].toInt(), 3);
         QVERIFY(mapState(*view)["markerInView"].toBool() == false);
 
-        view->setLatLag(-33.8, -70.6);
+        view->moveMarker(-33.8, -70.6);
         QCOMPARE(sent.last().at(0).toString(), "setLatLag('-70.600000','-33.800000')");
         QCOMPARE(pointOf(mapState(*view)["position"]), QPointF(-33.8, -70.6));
         QTRY_VERIFY(mapState(*view)["markerInView"].toBool());
@@ -142,7 +142,7 @@ private slots:
         QVariantMap state = mapState(*view);
         QVERIFY(state["noGps"].toBool() && !state["markerVisible"].toBool());
 
-        view->setLatLag(37.525, 126.9875);
+        view->moveMarker(37.525, 126.9875);
         state = mapState(*view);
         QVERIFY(!state["noGps"].toBool() && state["markerVisible"].toBool());
         QTRY_VERIFY(mapState(*view)["markerInView"].toBool());
@@ -151,9 +151,9 @@ private slots:
         QCOMPARE(mapState(*view)["routeLength"].toInt(), 0);
 
         // Receivers without a fix report 0,0, and broken numbers must not move the car anywhere.
-        view->setLatLag(0.0, 0.0);
-        view->setLatLag(std::nan(""), 10.0);
-        view->setLatLag(91.0, 10.0);
+        view->moveMarker(0.0, 0.0);
+        view->moveMarker(std::nan(""), 10.0);
+        view->moveMarker(91.0, 10.0);
         QCOMPARE(pointOf(mapState(*view)["position"]), QPointF(37.525, 126.9875));
         view->setRoute({{126.9875, 37.525}, {0.0, 0.0}, {126.99, 37.53}});
         QCOMPARE(mapState(*view)["routeLength"].toInt(), 2);
@@ -182,7 +182,7 @@ private slots:
         TVKMapView view;
         view.resize(0, 0);
         view.setRoute(kRoute);
-        view.setLatLag(37.5262, 126.9900);
+        view.moveMarker(37.5262, 126.9900);
         QVERIFY(waitForPage(view));
         view.resize(480, 400);
         view.show();
@@ -198,7 +198,7 @@ private slots:
     {
         auto view = loadedView();
         view->setRoute(kRoute);
-        view->setLatLag(37.5262, 126.9900);
+        view->moveMarker(37.5262, 126.9900);
         QTRY_VERIFY_WITH_TIMEOUT(mapState(*view)["offline"].toBool(), 15000);
         QVERIFY(m_blocker.blocked > 0);
         const QVariantMap state = mapState(*view);

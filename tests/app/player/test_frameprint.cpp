@@ -62,7 +62,7 @@ private slots:
                                             m_capture.get(), std::make_unique<CupsPrintService>());
         tvk::setLogSink([this](const QString &line) { m_log << line; });
         // The paused picture is printed.
-        m_card.app->playback()->clickPlayButton();
+        m_card.app->playback()->togglePause();
         QTRY_VERIFY(!m_card.app->player1()->isPlaying());
     }
 

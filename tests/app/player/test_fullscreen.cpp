@@ -86,7 +86,7 @@ private slots:
         QVERIFY(!window()->isFullScreen());
         QTRY_COMPARE(window()->geometry(), launchFrame());
         window()->enterFullscreen();
-        m_f.player()->sizeDown();
+        ui().sizeDownButton->click();
         QVERIFY(!window()->isFullScreen());
         QTRY_COMPARE(window()->geometry(), launchFrame());
     }
@@ -111,9 +111,9 @@ private slots:
             m_f.p2()->tick(100);
             m_f.p1()->tick(100);
         }
-        m_f.player()->clickPlayButton(); // pause
+        m_f.player()->togglePause(); // pause
         QTRY_VERIFY(!m_f.player()->playInfo()->isPlaying());
-        m_f.player()->videoPositionSliderMoved(0.5);
+        m_f.player()->seekTo(0.5);
         auto *time =
             ui().mediaControlBoxForFullScreen->findChild<QLabel *>("timeFieldForFullScreen");
         auto *remaining =
@@ -122,7 +122,7 @@ private slots:
         QTRY_COMPARE(ui().timeField->text(), QString("00:30"));
         QCOMPARE(time->text(), ui().timeField->text());
         QCOMPARE(remaining->text(), ui().remainingField->text());
-        m_f.player()->stopPlay();
+        m_f.player()->stop();
     }
 
     void cleanupTestCase() { m_f.app.reset(); }

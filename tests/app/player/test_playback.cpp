@@ -2,11 +2,11 @@
 // controls, and the controls reach the core.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
+#include "app/controls/PMProgressIndicator.h"
 #include "app/controls/TKImageButton.h"
 #include "app/controls/TKImageButtonCell.h"
 #include "app/controls/TKVideoBackgroundImageView.h"
 #include "app/player/CustomWindow.h"
-#include "app/player/PMProgressIndicator.h"
 #include "app/player/TVKLoadingIndicator.h"
 #include "app/player/VLCVideoView.h"
 #include "app/telemetry/GraphView.h"
@@ -121,7 +121,7 @@ private slots:
         list->selectRow(0);
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(selectedRow(list), 1);
-        QCOMPARE(f.player()->volume(), quint64(70));
+        QCOMPARE(f.player()->volume(), 70);
         QTest::keyClick(list, Qt::Key_Space); // nothing loaded: the selected row plays
         QTRY_COMPARE(f.player()->mediaIndex(), 1);
         QTRY_VERIFY(!f.player()->waitingForPlayStart());
@@ -130,7 +130,7 @@ private slots:
         QTRY_COMPARE(f.player()->mediaIndex(), 2);
         f.app->window()->setFocus(); // elsewhere the arrows keep the volume
         QTest::keyClick(f.app->window(), Qt::Key_Down);
-        QCOMPARE(f.player()->volume(), quint64(60));
+        QCOMPARE(f.player()->volume(), 60);
     }
 
     void controlsThatCannotActAreDisabled()

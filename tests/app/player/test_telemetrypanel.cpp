@@ -66,7 +66,7 @@ private slots:
         telemetry->m_NMEAs = {fix('N', 'E'), fix('S', 'W')};
         p.panel.setTelemetry(telemetry);
         QCOMPARE(p.graph.values().size(), 2);
-        p.panel.updateGsensorUIByPlayPositon(0.2);
+        p.panel.updateGsensorUIByPlayPosition(0.2);
         p.panel.updateGpsUIByPlayPosition(0.2);
         QCOMPARE(p.texts(), QStringList({"X=+0.25", "Y=-0.50", "Z=0.00", "57 Km/h", "0.9", "8"}));
         QCOMPARE(p.map.lastScript(), "setLatLag('126.987500','37.525000')");
@@ -83,7 +83,7 @@ private slots:
         p.panel.setTelemetry(TVKTelemetry::empty());
         p.panel.reset();
         for (double position : {0.1, 0.5, 1.0}) {
-            p.panel.updateGsensorUIByPlayPositon(position);
+            p.panel.updateGsensorUIByPlayPosition(position);
             p.panel.updateGpsUIByPlayPosition(position);
             QCOMPARE(p.map.lastScript(), "TVKDebug('GPS Data Count=Zero')");
         }

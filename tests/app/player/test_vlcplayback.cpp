@@ -101,7 +101,7 @@ private slots:
         QTRY_VERIFY(!player->isMoving());
         QTRY_VERIFY(player->isPlaying(m_app->player1()) && player->isPlaying(m_app->player2()));
         QVERIFY(!m_app->player1()->isMuted());
-        player->swapPlayer();
+        player->swapViews();
         QCOMPARE(m_app->player1()->media(), rear);
         QCOMPARE(m_app->player2()->media(), front);
         QTRY_VERIFY_WITH_TIMEOUT(!player->isSwapping(), 4000);

@@ -11,18 +11,19 @@
 
 namespace {
 
-// A catalogue with a delegate that notes every publication.
-struct Catalogue : TVKMediaListDelegate
+// A catalogue that notes every publication.
+struct Catalogue
 {
     TVKMediaList list;
     QList<qint64> counts; // the list's size at each publication
     QStringList folders;
 
-    Catalogue() { list.setDelegate(this); }
-    void mediaListChanged(TVKMediaList *changed) override
+    Catalogue()
     {
-        counts << changed->count();
-        folders << changed->directoryPath();
+        QObject::connect(&list, &TVKMediaList::catalogueChanged, &list, [this] {
+            counts << list.count();
+            folders << list.directoryPath();
+        });
     }
     // Gives the folder to the catalogue and waits for the published result.
     bool walk(const QString &folder)

@@ -49,7 +49,7 @@ public:
         setState(Stopped);
     }
     bool isPlaying() const override { return m_state == Playing; }
-    int state() const override { return m_state; }
+    State state() const override { return m_state; }
     float position() const override
     {
         return m_ended ? 1.0f : length() > 0 ? float(m_time) / float(length()) : 0.0f;
@@ -105,7 +105,7 @@ public:
     bool ended() const { return m_ended; }
 
 private:
-    void setState(int state)
+    void setState(State state)
     {
         m_state = state;
         QTimer::singleShot(0, this, [this] { emit stateChanged(); });
@@ -119,7 +119,7 @@ private:
     }
 
     QString m_media;
-    int m_state = Stopped;
+    State m_state = Stopped;
     bool m_ended = false;
     qint64 m_time = 0;
     float m_rate = 1.0f;

@@ -29,7 +29,11 @@ struct Rig
     TVKMediaList list;
     ScriptedVideoPlayer p1, p2;
     std::shared_ptr<ManualScheduler> clock = std::make_shared<ManualScheduler>();
-    TVKPlayback playback{&list, &p1, &p2, clock};
+    // The telemetry is read at once and handed back when the clock next moves.
+    TVKPlayback playback{&list, &p1, &p2, clock,
+                         [clock = clock](QObject *context, auto job, auto done) {
+                             clock->runAfter(0, context, [done, result = job()] { done(result); });
+                         }};
     std::shared_ptr<QStringList> extracted = std::make_shared<QStringList>();
 
     explicit Rig(const QStringList &names)
@@ -42,9 +46,12 @@ struct Rig
         });
     }
     bool start(qint64 row) { return playback.playAtIndex(row) && playing(); }
+    // The start completes and the first picture is reported.
     bool playing()
     {
-        return QTest::qWaitFor([this] { return playback.state() == State::Playing; }, 5000);
+        clock->advance(0);
+        p1.tick(0);
+        return playback.state() == State::Playing;
     }
     QStringList files() const
     {
@@ -128,31 +135,77 @@ private slots:
         QCOMPARE(r.playback.state(), State::Playing);
     }
 
+    // The user goes back into the recording while its end waits to advance: it stays.
+    void goingBackCancelsTheAdvance_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("seek back") << "seek";
+        QTest::newRow("slider back, then play") << "resume";
+    }
+
+    void goingBackCancelsTheAdvance()
+    {
+        QFETCH(QString, action);
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        r.runToEnd();
+        r.clock->advance(1000);
+        QCOMPARE(r.playback.state(), State::Advancing);
+        if (action == "seek") {
+            r.playback.seekTo(0.5);
+            QCOMPARE(r.playback.state(), State::Seeking);
+        } else {
+            r.playback.setShownPosition(0.5);
+            r.playback.togglePause();
+        }
+        r.clock->advance(3000);
+        QCOMPARE(r.playback.mediaIndex(), 0);
+        QCOMPARE(r.playback.state(), State::Playing);
+        QCOMPARE(r.p1.time(), 30000);
+    }
+
+    // A swap waits for a seek to settle; the seek would otherwise move the exchanged players.
+    void swapWaitsForTheSeek()
+    {
+        Rig r(kTwoPairs);
+        QVERIFY(r.start(0));
+        QSignalSpy swaps(&r.playback, &TVKPlayback::swapStarted);
+        r.playback.seekTo(0.5);
+        r.playback.swapViews();
+        QCOMPARE(swaps.count(), 0);
+        r.clock->advance(300);
+        QCOMPARE(r.playback.state(), State::Playing);
+        r.playback.swapViews();
+        QCOMPARE(swaps.count(), 1);
+        r.clock->advance(1700);
+        QCOMPARE(r.playback.state(), State::Playing);
+        QCOMPARE(r.files(), QStringList({kTwoPairs[1], kTwoPairs[0]}));
+        QCOMPARE(r.p1.time(), 30000);
+        QCOMPARE(r.p2.time(), 30000);
+    }
+
     void telemetryComesFromTheFrontRecording_data()
     {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("extracted");
-        QTest::addColumn<QString>("mainLogo");
         QTest::newRow("rear with its front partner")
-            << kTwoPairs << QStringList{kTwoPairs[1], kTwoPairs[0]} << cardPath(kTwoPairs[0])
-            << "v1_rear_logo";
+            << kTwoPairs << QStringList{kTwoPairs[1], kTwoPairs[0]} << cardPath(kTwoPairs[0]);
         QTest::newRow("rear alone: no telemetry")
-            << QStringList{kTwoPairs[1], kTwoPairs[2]} << QStringList{kTwoPairs[1], ""} << ""
-            << "v1_rear_logo";
+            << QStringList{kTwoPairs[1], kTwoPairs[2]} << QStringList{kTwoPairs[1], ""} << "";
     }
 
     void telemetryComesFromTheFrontRecording()
     {
         QFETCH(QStringList, names);
         Rig r(names);
-        QSignalSpy logos(&r.playback, &TVKPlayback::logosChanged);
+        QSignalSpy sides(&r.playback, &TVKPlayback::sidesChanged);
         QSignalSpy partner(&r.playback, &TVKPlayback::partnerChanged);
         QVERIFY(r.start(names.indexOf(kTwoPairs[1])));
         QTEST(r.files(), "files");
         QFETCH(QString, extracted);
         QCOMPARE(*r.extracted, QStringList{extracted});
-        QTEST(logos.last().first().toString(), "mainLogo");
+        QVERIFY(sides.last().first().toBool()); // the rear camera in the main view
         QCOMPARE(partner.last().first().toBool(), r.p2.hasMedia());
         QCOMPARE(r.playback.hasRearMedia(), r.p2.hasMedia());
     }
@@ -164,13 +217,13 @@ private slots:
         QVERIFY(r.start(1)); // rear in the main view
         r.p1.tick(100);
         QCOMPARE(r.playback.playInfo()->audioMediaDirection(), int(TVKMedia::Rear));
-        r.playback.toggleAudioChoice(true);
+        r.playback.hearRearCamera(true);
         QVERIFY(!r.p1.isMuted() && r.p2.isMuted());
 
         QSignalSpy swaps(&r.playback, &TVKPlayback::swapStarted);
-        r.playback.swapPlayer();
+        r.playback.swapViews();
         r.clock->advance(50);
-        r.playback.swapPlayer();
+        r.playback.swapViews();
         QCOMPARE(swaps.count(), 1);
         QCOMPARE(r.files(), QStringList({kTwoPairs[0], kTwoPairs[1]}));
         QVERIFY(r.p1.isMuted() && r.p2.isMuted());
@@ -197,8 +250,8 @@ private slots:
         r.runToEnd();
         QCOMPARE(r.playback.playInfo()->position(), 1.0);
         QVERIFY(!r.playback.playInfo()->isPlaying());
-        r.playback.setSliderValue(slider);
-        r.playback.clickPlayButton();
+        r.playback.setShownPosition(slider);
+        r.playback.togglePause();
         if (slider == 1.0) {
             QCOMPARE(r.playback.state(), State::ExtractingTelemetry);
             QVERIFY(r.playing());
@@ -241,21 +294,23 @@ private slots:
     {
         Rig r({kOne});
         TVKPlayback &p = r.playback;
-        QCOMPARE(p.volume(), quint64(70));
+        QCOMPARE(p.volume(), 70);
         p.setVolume(195);
-        p.volumeUp();
-        QCOMPARE(p.volume(), quint64(200));
+        p.stepVolume(1);
+        QCOMPARE(p.volume(), 200);
         p.setVolume(5);
-        p.volumeDown();
-        QCOMPARE(p.volume(), quint64(0));
+        p.stepVolume(-1);
+        QCOMPARE(p.volume(), 0);
+        p.setVolume(-20);
+        QCOMPARE(p.volume(), 0);
 
         QVERIFY(r.start(0));
-        p.increaseSpeed();
-        p.increaseSpeed();
+        p.changeSpeed(1);
+        p.changeSpeed(1);
         QCOMPARE(p.playInfo()->speed(), 2.0);
         QCOMPARE(r.p1.rate(), 2.0f);
-        p.decreaseSpeed();
-        p.decreaseSpeed();
+        p.changeSpeed(-1);
+        p.changeSpeed(-1);
         QCOMPARE(p.playInfo()->speed(), 1.0);
         QCOMPARE(r.p1.rate(), 1.0f);
     }
@@ -311,17 +366,17 @@ private slots:
         r.p1.setTime(action == "start" ? 5000 : 30000);
         r.p2.setTime(r.p1.time());
         if (paused) {
-            r.playback.clickPlayButton();
+            r.playback.togglePause();
             r.clock->advance(0);
             QCOMPARE(r.playback.state(), State::Paused);
         }
         QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
         TVKPlayback &p = r.playback;
         if (action == "slider") {
-            p.videoPositionSliderMoved(0.25);
+            p.seekTo(0.25);
         } else if (action == "drag") {
             for (const double value : {0.25, 0.4, 0.6, 0.75})
-                p.videoPositionSliderMoved(value);
+                p.seekTo(value);
         } else {
             action == "forward" ? p.jumpForward() : p.jumpBackward();
         }
@@ -332,7 +387,7 @@ private slots:
         QCOMPARE(r.p1.time(), expected);
         QCOMPARE(r.p2.time(), expected);
         QCOMPARE(p.playInfo()->position(), double(expected) / 60000);
-        QCOMPARE(p.sliderValue(), double(expected) / 60000);
+        QCOMPARE(p.shownPosition(), double(expected) / 60000);
         QCOMPARE(times.last(), QVariantList({expected, expected - 60000}));
     }
 
@@ -340,12 +395,12 @@ private slots:
     {
         Rig r(kTwoPairs);
         QVERIFY(r.start(0));
-        r.playback.updatePlayInfoScale(720);
+        r.playback.setVideoAreaHeight(720);
         QCOMPARE(r.playback.playInfo()->scale(), 1.0);
         r.p1.setTime(30000);
         r.p2.setTime(30000);
         QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
-        r.playback.swapPlayer();
+        r.playback.swapViews();
         for (int i = 0; i < 17; ++i) { // the exchanged players start from 0 meanwhile
             r.p2.tick(100);
             r.p1.tick(100);
@@ -384,7 +439,7 @@ private slots:
         r.p1.tick(100);
         QFETCH(bool, jumpToEnd);
         if (jumpToEnd)
-            r.playback.videoPositionSliderMoved(1.0);
+            r.playback.seekTo(1.0);
         for (int i = 0; i < 10 && !r.p1.ended(); ++i) {
             r.p1.tick(100);
             r.clock->advance(100);
@@ -394,7 +449,7 @@ private slots:
         QCOMPARE(failed.count(), broken ? 1 : 0);
         // Nothing of a recording that could not be played stays on the slider.
         if (broken)
-            QCOMPARE(r.playback.sliderValue(), 0.0);
+            QCOMPARE(r.playback.shownPosition(), 0.0);
         if (broken)
             QCOMPARE(failed.first().first().toString(), cardPath(kOne));
         QCOMPARE(r.playback.mediaIndex(), broken ? 0 : 1);
@@ -443,15 +498,16 @@ private slots:
         QVERIFY(r.start(0));
         r.p1.setTime(20000);
         r.p2.setTime(20000);
-        r.playback.clickPlayButton();
-        QTRY_COMPARE(r.playback.state(), State::Paused);
-        r.playback.swapPlayer();
+        r.playback.togglePause();
+        r.clock->advance(0);
+        QCOMPARE(r.playback.state(), State::Paused);
+        r.playback.swapViews();
         r.clock->advance(1700);
         QCoreApplication::processEvents();
         QCOMPARE(r.files(),
                  QStringList({"alwa_20240131_120000_R.avi", "alwa_20240131_120000_F.avi"}));
-        QCOMPARE(r.p1.state(), int(VideoPlayer::Paused));
-        QCOMPARE(r.p2.state(), int(VideoPlayer::Paused));
+        QCOMPARE(r.p1.state(), VideoPlayer::Paused);
+        QCOMPARE(r.p2.state(), VideoPlayer::Paused);
         QCOMPARE(r.p1.time(), 20000);
         QCOMPARE(r.p2.time(), 20000);
     }
@@ -482,13 +538,15 @@ private slots:
             r.clock->advance(100);
         }
         if (action == "pause" || action == "resume") {
-            r.playback.clickPlayButton();
-            QTRY_COMPARE(r.playback.state(), State::Paused);
+            r.playback.togglePause();
+            r.clock->advance(0);
+            QCOMPARE(r.playback.state(), State::Paused);
         }
         if (action == "resume") {
             r.p2.setTime(1500); // the rear decoder stopped elsewhere
-            r.playback.clickPlayButton();
-            QTRY_VERIFY(r.p1.isPlaying());
+            r.playback.togglePause();
+            r.clock->advance(0);
+            QVERIFY(r.p1.isPlaying());
         }
         if (action == "forward")
             r.playback.jumpForward();
@@ -547,7 +605,7 @@ private slots:
     {
         Rig r(kTwoPairs);
         QVERIFY(r.start(0));
-        r.playback.videoPositionSliderMoved(0.5);
+        r.playback.seekTo(0.5);
         QSignalSpy telemetry(&r.playback, &TVKPlayback::telemetryPublished);
         QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
         QSignalSpy partner(&r.playback, &TVKPlayback::partnerChanged);
@@ -558,7 +616,7 @@ private slots:
         QVERIFY(telemetry.first().first().value<TVKTelemetryPtr>()->m_GSensors.isEmpty());
         QCOMPARE(times.last(), QVariantList({0LL, 0LL}));
         QCOMPARE(partner.last().first().toBool(), false);
-        QCOMPARE(r.playback.sliderValue(), 0.0);
+        QCOMPARE(r.playback.shownPosition(), 0.0);
         QCOMPARE(r.playback.playInfo()->scale(), 0.0);
     }
 
@@ -576,7 +634,8 @@ private slots:
         QSignalSpy failed(&r.playback, &TVKPlayback::playStartFailed);
         r.p1.neverStarts = true;
         QVERIFY(r.playback.playAtIndex(0));
-        QVERIFY(QTest::qWaitFor([&] { return r.playback.state() == State::Starting; }));
+        r.clock->advance(0);
+        QCOMPARE(r.playback.state(), State::Starting);
         if (error) {
             r.p1.fail();
             r.clock->advance(0);
@@ -594,9 +653,9 @@ private slots:
     {
         Rig r(kTwoPairs);
         QVERIFY(r.playback.playAtIndex(0));
-        r.playback.stopPlay();
+        r.playback.stop();
         QCOMPARE(r.playback.state(), State::Idle);
-        QTest::qWait(50);
+        r.clock->advance(0);
         QVERIFY(!r.p1.hasMedia()); // the extraction's result did not start anything
         QCOMPARE(r.playback.state(), State::Idle);
     }

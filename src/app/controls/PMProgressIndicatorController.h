@@ -16,7 +16,7 @@ class PMProgressIndicatorController : public QObject
 {
     Q_OBJECT
 public:
-    static PMProgressIndicatorController *sharedInstance();
+    PMProgressIndicatorController();
 
     void addProgressIndicator(PMProgressIndicator *indicator);
     void removeProgressIndicator(PMProgressIndicator *indicator);
@@ -30,7 +30,6 @@ public:
     const QPixmap &composedIcon() const { return m_composed; }
 
 private:
-    PMProgressIndicatorController();
     void scheduleDraw(int milliseconds);
     void announceLauncherProgress(bool visible, double progress);
 
@@ -42,3 +41,7 @@ private:
     double m_spinOffset = 0;
     bool m_announced = false;
 };
+
+// The mirror of the application's icon: one, like the icon itself (QGuiApplication::windowIcon),
+// made on first use and kept for the life of the process.
+PMProgressIndicatorController &applicationIconProgress();

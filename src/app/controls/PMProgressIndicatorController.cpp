@@ -1,7 +1,7 @@
-#include "app/player/PMProgressIndicatorController.h"
+#include "app/controls/PMProgressIndicatorController.h"
 
 #include "app/controls/NamedImage.h"
-#include "app/player/PMProgressIndicator.h"
+#include "app/controls/PMProgressIndicator.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -27,11 +27,10 @@ qint64 steadyMs()
 }
 } // namespace
 
-PMProgressIndicatorController *PMProgressIndicatorController::sharedInstance()
+PMProgressIndicatorController &applicationIconProgress()
 {
-    // Made on first use and kept for the life of the process.
     static auto *instance = new PMProgressIndicatorController;
-    return instance;
+    return *instance;
 }
 
 PMProgressIndicatorController::PMProgressIndicatorController()

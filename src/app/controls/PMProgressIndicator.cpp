@@ -1,6 +1,6 @@
-#include "app/player/PMProgressIndicator.h"
+#include "app/controls/PMProgressIndicator.h"
 
-#include "app/player/PMProgressIndicatorController.h"
+#include "app/controls/PMProgressIndicatorController.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -34,11 +34,11 @@ void PMProgressIndicator::setDoubleValue(double value)
     if (!m_indeterminate && m_max > m_min)
         QProgressBar::setValue(static_cast<int>((value - m_min) / (m_max - m_min) * 1000));
     if (m_drawDockProgress) {
-        auto *dock = PMProgressIndicatorController::sharedInstance();
-        dock->addProgressIndicator(this);
+        PMProgressIndicatorController &dock = applicationIconProgress();
+        dock.addProgressIndicator(this);
         const double f = (value - m_min) / (m_max - m_min);
         if (f > m_max - 0.00001 || f < m_min + 0.00001)
-            dock->removeProgressIndicator(this);
+            dock.removeProgressIndicator(this);
     }
     if (m_progressText)
         updateProgressText();
@@ -112,9 +112,9 @@ void PMProgressIndicator::updateProgressText()
 void PMProgressIndicator::setDrawDockProgress(bool draw)
 {
     m_drawDockProgress = draw;
-    auto *dock = PMProgressIndicatorController::sharedInstance();
+    PMProgressIndicatorController &dock = applicationIconProgress();
     if (draw)
-        dock->addProgressIndicator(this);
+        dock.addProgressIndicator(this);
     else
-        dock->removeProgressIndicator(this);
+        dock.removeProgressIndicator(this);
 }
