@@ -1,6 +1,7 @@
 #include "app/trips/TVKTripPanel.h"
 
 #include "app/card/TVKTimeSetupController.h"
+#include "app/clip/ClipMarker.h"
 #include "app/controls/TKImageButton.h"
 #include "app/player/HeadBarButton.h"
 #include "app/player/PlayerWindowUi.h"
@@ -42,6 +43,12 @@ TVKTripPanel::TVKTripPanel(QWidget *window, PlayerWindowUi &ui, TVKMediaList *me
                                     [this] {
                                         return !routeOf(*m_playback->telemetry()).isEmpty();
                                     }};
+    auto *marker =
+        new ClipMarker(window, {ui.videoPositionSlider, ui.videoPositionSliderForFullScreen}, this);
+    connect(m_playback, &TVKPlayback::rowSelected, marker, &ClipMarker::clear);
+    source.marks = [marker] {
+        return marker->marks();
+    };
     m_export = new TVKExportActions(window, source, m_layer->cache(), this);
     TKImageButton *exportButton =
         addHeadBarButton(ui, "exportButton", "icon_export_n", "trips.export");
