@@ -64,10 +64,7 @@ tvk::Result<void> exportClip(const Plan &plan, const ExportOptions &options, con
     for (qint64 n = 0; n < total; ++n) {
         if (cancel && cancel->load())
             return tvk::Failure{QT_TRID_NOOP("msg.clip_cancelled"), out};
-        const Canvas canvas = (*composer)->compose(n);
-        if (paint)
-            paint(canvas);
-        (*composer)->convert((*encoder)->picture());
+        (*composer)->compose(n, (*encoder)->picture(), paint);
         if (auto done = (*encoder)->addPicture(); !done)
             return done;
         if (auto done = (*composer)->soundUntil(n + 1, **encoder); !done)
