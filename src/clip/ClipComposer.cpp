@@ -1,5 +1,7 @@
 #include "clip/ClipComposer.h"
 
+#include "clip/RangeCopy.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -119,23 +121,33 @@ bool ClipComposer::place(Camera &camera, const std::optional<clip::Source> &sour
         fillBlack(target, area);
         return false;
     }
+    uint8_t *planes[4] = {};
+    int strides[4] = {};
+    pictureArea(target, area, planes, strides);
+    if (clip::canCopyToLimitedRange(picture, area.width(), area.height())) {
+        clip::copyToLimitedRange(picture, planes, strides);
+        return true;
+    }
     // Kept by hand: libav's own cache never matches the full-range JPEG formats.
     const QSize from(picture->width, picture->height);
+    // A full-range picture is scaled as it is, on libswscale's quick path, and brought into
+    // the encoder's range afterwards: its range conversion while scaling costs more than both.
+    const bool full = picture->format == AV_PIX_FMT_YUVJ420P;
     if (!camera.scale || camera.from != from || camera.to != area.size() ||
         camera.format != picture->format) {
         camera.scale.reset(sws_getContext(
-            from.width(), from.height(), AVPixelFormat(picture->format), area.width(),
-            area.height(), AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr));
+            from.width(), from.height(), full ? AV_PIX_FMT_YUV420P : AVPixelFormat(picture->format),
+            area.width(), area.height(), AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr,
+            nullptr));
         camera.from = from;
         camera.to = area.size();
         camera.format = picture->format;
     }
     // Straight into the encoder's picture: no colour conversion beyond the one it needs.
-    uint8_t *planes[4] = {};
-    int strides[4] = {};
-    pictureArea(target, area, planes, strides);
     sws_scale(camera.scale.get(), picture->data, picture->linesize, 0, picture->height, planes,
               strides);
+    if (full)
+        clip::toLimitedRange(planes, strides, area.width(), area.height());
     return true;
 }
 
