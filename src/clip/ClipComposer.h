@@ -6,9 +6,10 @@
 
 #include <vector>
 
-// Puts each frame of a clip together: the pictures of both cameras at their places in one
-// canvas, then the canvas in the encoder's format; and the sound of the chosen camera, sample
-// by sample in step with the frames, silence where it did not record.
+// Puts each frame of a clip together: the pictures of both cameras at their places, straight
+// in the encoder's format, and the overlay over them; and the sound of the chosen camera,
+// sample by sample in step with the frames, silence where it did not record. Frames and sound
+// may be asked for on two threads: they share nothing but the plan.
 class ClipComposer
 {
 public:

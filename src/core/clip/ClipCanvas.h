@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// One composed frame of a clip, in 32-bit 0xffRRGGBB pixels, before it is encoded: the caller
-// paints its overlay on it.
+// The parts of a composed frame of a clip that its overlay covers, in 32-bit 0xffRRGGBB
+// pixels, before it is encoded: the caller paints its overlay on them.
 namespace clip {
 
 struct Canvas
