@@ -91,7 +91,7 @@ RecordingReader *ClipComposer::readerFor(Camera &camera, const clip::Source &sou
     if (camera.path != source.path) {
         camera.path = source.path;
         auto opened =
-            RecordingReader::open(source.path, sourceMs, sound ? &m_soundFormat : nullptr);
+            RecordingReader::open(source.path, sourceMs, sound ? &m_soundFormat : nullptr, !sound);
         camera.reader = opened ? std::move(*opened) : nullptr;
     }
     return camera.reader.get();
