@@ -2098,6 +2098,26 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- index window: end -->
     <!-- -->
     <!-- clip marks: begin -->
+    <message id="clip.done">
+        <source>The clip is written: %1</source>
+        <translation>The clip is written: %1</translation>
+    </message>
+    <message id="clip.play">
+        <source>Play Clip</source>
+        <translation>Play Clip</translation>
+    </message>
+    <message id="clip.show_folder">
+        <source>Show in Folder</source>
+        <translation>Show in Folder</translation>
+    </message>
+    <message id="clip.close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="clip.marks_in_use">
+        <source>From the marks on the position slider</source>
+        <translation>From the marks on the position slider</translation>
+    </message>
     <!-- clip marks: end -->
     <!-- -->
     <!-- world ready: begin -->

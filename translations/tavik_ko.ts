@@ -2052,6 +2052,26 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- index window: end -->
     <!-- -->
     <!-- clip marks: begin -->
+    <message id="clip.done">
+        <source>The clip is written: %1</source>
+        <translation>클립을 저장했습니다: %1</translation>
+    </message>
+    <message id="clip.play">
+        <source>Play Clip</source>
+        <translation>클립 재생</translation>
+    </message>
+    <message id="clip.show_folder">
+        <source>Show in Folder</source>
+        <translation>폴더에서 보기</translation>
+    </message>
+    <message id="clip.close">
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message id="clip.marks_in_use">
+        <source>From the marks on the position slider</source>
+        <translation>재생 위치 막대의 표시 구간</translation>
+    </message>
     <!-- clip marks: end -->
     <!-- -->
     <!-- world ready: begin -->

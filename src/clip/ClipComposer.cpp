@@ -1,6 +1,9 @@
 #include "clip/ClipComposer.h"
 
+#include "clip/RangeCopy.h"
+
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -63,9 +66,6 @@ tvk::Result<std::unique_ptr<ClipComposer>> ClipComposer::open(const clip::Plan &
     canvas->height = composer->m_frame.size.height();
     if (const int code = av_frame_get_buffer(canvas, 0); code < 0)
         return tvk::Failure{QT_TRID_NOOP("msg.clip_read_fail"), {}, av::errorText(code)};
-    composer->m_toEncoder.reset(sws_getContext(canvas->width, canvas->height, AV_PIX_FMT_BGRA,
-                                               canvas->width, canvas->height, AV_PIX_FMT_YUV420P,
-                                               SWS_BILINEAR, nullptr, nullptr, nullptr));
     return composer;
 }
 
@@ -91,51 +91,107 @@ RecordingReader *ClipComposer::readerFor(Camera &camera, const clip::Source &sou
     if (camera.path != source.path) {
         camera.path = source.path;
         auto opened =
-            RecordingReader::open(source.path, sourceMs, sound ? &m_soundFormat : nullptr);
+            RecordingReader::open(source.path, sourceMs, sound ? &m_soundFormat : nullptr, !sound);
         camera.reader = opened ? std::move(*opened) : nullptr;
     }
     return camera.reader.get();
 }
 
-void ClipComposer::fillBlack(const QRect &area)
+void ClipComposer::fillBlack(AVFrame *picture, const QRect &area)
 {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto *row = reinterpret_cast<quint32 *>(m_canvas->data[0] + y * m_canvas->linesize[0]);
-        std::fill(row + area.left(), row + area.left() + area.width(), 0xff000000u);
+    // Black of limited-range video, as the encoder is given.
+    for (int plane = 0; plane < 3; ++plane) {
+        const int shift = plane ? 1 : 0;
+        const int value = plane ? 128 : 16;
+        for (int y = area.top() >> shift; y <= area.bottom() >> shift; ++y)
+            std::memset(picture->data[plane] + y * picture->linesize[plane] +
+                            (area.left() >> shift),
+                        value, size_t(area.width() >> shift));
     }
 }
 
 bool ClipComposer::place(Camera &camera, const std::optional<clip::Source> &source, qint64 sourceMs,
-                         const QRect &area)
+                         const QRect &area, AVFrame *target)
 {
     if (area.isEmpty())
         return true;
     RecordingReader *reader = source ? readerFor(camera, *source, sourceMs, false) : nullptr;
     const AVFrame *picture = reader ? reader->pictureAt(sourceMs) : nullptr;
     if (!picture) {
-        fillBlack(area);
+        fillBlack(target, area);
         return false;
+    }
+    uint8_t *planes[4] = {};
+    int strides[4] = {};
+    pictureArea(target, area, planes, strides);
+    if (clip::canCopyToLimitedRange(picture, area.width(), area.height())) {
+        clip::copyToLimitedRange(picture, planes, strides);
+        return true;
     }
     // Kept by hand: libav's own cache never matches the full-range JPEG formats.
     const QSize from(picture->width, picture->height);
+    // A full-range picture is scaled as it is, on libswscale's quick path, and brought into
+    // the encoder's range afterwards: its range conversion while scaling costs more than both.
+    const bool full = picture->format == AV_PIX_FMT_YUVJ420P;
     if (!camera.scale || camera.from != from || camera.to != area.size() ||
         camera.format != picture->format) {
         camera.scale.reset(sws_getContext(
-            from.width(), from.height(), AVPixelFormat(picture->format), area.width(),
-            area.height(), AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr));
+            from.width(), from.height(), full ? AV_PIX_FMT_YUV420P : AVPixelFormat(picture->format),
+            area.width(), area.height(), AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr,
+            nullptr));
         camera.from = from;
         camera.to = area.size();
         camera.format = picture->format;
     }
-    uint8_t *target[4] = {m_canvas->data[0] + area.top() * m_canvas->linesize[0] + area.left() * 4,
-                          nullptr, nullptr, nullptr};
-    const int stride[4] = {m_canvas->linesize[0], 0, 0, 0};
-    sws_scale(camera.scale.get(), picture->data, picture->linesize, 0, picture->height, target,
-              stride);
+    // Straight into the encoder's picture: no colour conversion beyond the one it needs.
+    sws_scale(camera.scale.get(), picture->data, picture->linesize, 0, picture->height, planes,
+              strides);
+    if (full)
+        clip::toLimitedRange(planes, strides, area.width(), area.height());
     return true;
 }
 
-clip::Canvas ClipComposer::compose(qint64 n)
+void ClipComposer::pictureArea(AVFrame *picture, const QRect &area, uint8_t **planes, int *strides)
+{
+    for (int plane = 0; plane < 3; ++plane) {
+        const int shift = plane ? 1 : 0;
+        planes[plane] = picture->data[plane] + (area.top() >> shift) * picture->linesize[plane] +
+                        (area.left() >> shift);
+        strides[plane] = picture->linesize[plane];
+    }
+}
+
+SwsContext *ClipComposer::areaScale(const QSize &size, bool toCanvas)
+{
+    for (const AreaScale &known : m_areaScales) {
+        if (known.size == size && known.toCanvas == toCanvas)
+            return known.scale.get();
+    }
+    const AVPixelFormat yuv = AV_PIX_FMT_YUV420P, rgb = AV_PIX_FMT_BGRA;
+    m_areaScales.push_back(
+        {size, toCanvas,
+         av::Scale(sws_getContext(size.width(), size.height(), toCanvas ? yuv : rgb, size.width(),
+                                  size.height(), toCanvas ? rgb : yuv, SWS_BILINEAR, nullptr,
+                                  nullptr, nullptr))});
+    return m_areaScales.back().scale.get();
+}
+
+void ClipComposer::convertArea(AVFrame *picture, const QRect &area, bool toCanvas)
+{
+    uint8_t *planes[4] = {};
+    int strides[4] = {};
+    pictureArea(picture, area, planes, strides);
+    uint8_t *canvas[4] = {m_canvas->data[0] + area.top() * m_canvas->linesize[0] + area.left() * 4,
+                          nullptr, nullptr, nullptr};
+    const int canvasStride[4] = {m_canvas->linesize[0], 0, 0, 0};
+    SwsContext *scale = areaScale(area.size(), toCanvas);
+    if (toCanvas)
+        sws_scale(scale, planes, strides, 0, area.height(), canvas, canvasStride);
+    else
+        sws_scale(scale, canvas, canvasStride, 0, area.height(), planes, strides);
+}
+
+void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &paint)
 {
     const qint64 clipMs = frameMs(n);
     const clip::Segment &segment = m_plan.segmentAt(clipMs);
@@ -149,15 +205,28 @@ clip::Canvas ClipComposer::compose(qint64 n)
     canvas.frame = m_frame;
     canvas.clipMs = clipMs;
     // The front first: the rear inset lies on top of it.
-    canvas.frontMissing = !place(m_front, segment.front, at(segment.front), m_frame.front);
-    canvas.rearMissing = !place(m_rear, segment.rear, at(segment.rear), m_frame.rear);
-    return canvas;
-}
-
-void ClipComposer::convert(AVFrame *picture)
-{
-    sws_scale(m_toEncoder.get(), m_canvas->data, m_canvas->linesize, 0, m_canvas->height,
-              picture->data, picture->linesize);
+    canvas.frontMissing = !place(m_front, segment.front, at(segment.front), m_frame.front, picture);
+    canvas.rearMissing = !place(m_rear, segment.rear, at(segment.rear), m_frame.rear, picture);
+    if (!paint)
+        return;
+    // Only what the overlay covers makes the trip to RGB and back; on even lines and columns,
+    // as the picture's colour is shared by 2x2 pixels.
+    const QRect whole(QPoint(0, 0), m_frame.size);
+    QList<QRect> areas;
+    for (const QRect &area : paint.areas(canvas)) {
+        const QRect even = QRect(QPoint(area.left() & ~1, area.top() & ~1),
+                                 QPoint(area.right() | 1, area.bottom() | 1)) &
+                           whole;
+        if (!even.isEmpty())
+            areas.append(even);
+    }
+    if (areas.isEmpty())
+        return;
+    for (const QRect &area : areas)
+        convertArea(picture, area, true);
+    paint.paint(canvas);
+    for (const QRect &area : areas)
+        convertArea(picture, area, false);
 }
 
 tvk::Result<void> ClipComposer::soundUntil(qint64 frames, ClipEncoder &encoder)

@@ -6,9 +6,10 @@
 
 #include <vector>
 
-// Puts each frame of a clip together: the pictures of both cameras at their places in one
-// canvas, then the canvas in the encoder's format; and the sound of the chosen camera, sample
-// by sample in step with the frames, silence where it did not record.
+// Puts each frame of a clip together: the pictures of both cameras at their places, straight
+// in the encoder's format, and the overlay over them; and the sound of the chosen camera,
+// sample by sample in step with the frames, silence where it did not record. Frames and sound
+// may be asked for on two threads: they share nothing but the plan.
 class ClipComposer
 {
 public:
@@ -21,8 +22,8 @@ public:
     // The clip's time of frame `n`, in ms.
     qint64 frameMs(qint64 n) const;
 
-    clip::Canvas compose(qint64 n);
-    void convert(AVFrame *picture);
+    // Puts frame `n` together in `picture`, the encoder's: both cameras, then the overlay.
+    void compose(qint64 n, AVFrame *picture, const clip::PaintFrame &paint);
     // Hands the encoder the sound up to the start of frame `frames`.
     tvk::Result<void> soundUntil(qint64 frames, ClipEncoder &encoder);
 
@@ -39,10 +40,21 @@ private:
     ClipComposer() = default;
     RecordingReader *readerFor(Camera &camera, const clip::Source &source, qint64 sourceMs,
                                bool sound);
+    // A scaler between the picture and the canvas for an area of the overlay.
+    struct AreaScale
+    {
+        QSize size;
+        bool toCanvas = false;
+        av::Scale scale;
+    };
     // Draws a camera at `sourceMs` into its place; false when there is no picture.
     bool place(Camera &camera, const std::optional<clip::Source> &source, qint64 sourceMs,
-               const QRect &area);
-    void fillBlack(const QRect &area);
+               const QRect &area, AVFrame *target);
+    static void fillBlack(AVFrame *picture, const QRect &area);
+    // The planes of an area (even corners) of a yuv420p picture.
+    static void pictureArea(AVFrame *picture, const QRect &area, uint8_t **planes, int *strides);
+    SwsContext *areaScale(const QSize &size, bool toCanvas);
+    void convertArea(AVFrame *picture, const QRect &area, bool toCanvas);
 
     clip::Plan m_plan;
     clip::ExportOptions m_options;
@@ -51,8 +63,8 @@ private:
     qint64 m_frames = 0;
     RecordingReader::SoundFormat m_soundFormat;
     bool m_soundFromRear = false;
-    av::Frame m_canvas;
-    av::Scale m_toEncoder;
+    av::Frame m_canvas; // the overlay's, holding the frame's pixels in its areas only
+    std::vector<AreaScale> m_areaScales;
     Camera m_front;
     Camera m_rear;
     Camera m_sound;

@@ -147,6 +147,12 @@ tvk::Result<void> ClipEncoder::addPicture()
     return done;
 }
 
+tvk::Result<void> ClipEncoder::addPicture(AVFrame *picture)
+{
+    picture->pts = m_pictures++;
+    return encode(m_video.get(), m_videoStream, picture);
+}
+
 tvk::Result<void> ClipEncoder::addSound(void **planes, int count)
 {
     if (!m_audio)

@@ -27,6 +27,8 @@ public:
     // A picture in yuv420p of the clip's size, to be filled and handed to addPicture().
     AVFrame *picture() { return m_picture.get(); }
     tvk::Result<void> addPicture();
+    // Encodes a picture of the clip's size and format made elsewhere.
+    tvk::Result<void> addPicture(AVFrame *picture);
     // Sound in planar floats; it is encoded in the encoder's frames as they fill.
     tvk::Result<void> addSound(void **planes, int count);
     // Encodes what is left and completes the file.

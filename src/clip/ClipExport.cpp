@@ -2,6 +2,7 @@
 
 #include "clip/ClipComposer.h"
 #include "clip/ClipEncoder.h"
+#include "clip/ComposeAhead.h"
 #include "core/common/replacefile.h"
 
 #include <QFile>
@@ -61,15 +62,22 @@ tvk::Result<void> exportClip(const Plan &plan, const ExportOptions &options, con
         return encoder.failure();
 
     const qint64 total = (*composer)->frameCount();
+    ClipComposer *frames = composer->get();
+    // Declared after the composer and the encoder: stopped before either goes.
+    ComposeAhead ahead(
+        settings.size.width(), settings.size.height(), total,
+        [frames, &paint](qint64 n, AVFrame *picture) { frames->compose(n, picture, paint); });
     for (qint64 n = 0; n < total; ++n) {
         if (cancel && cancel->load())
             return tvk::Failure{QT_TRID_NOOP("msg.clip_cancelled"), out};
-        const Canvas canvas = (*composer)->compose(n);
-        if (paint)
-            paint(canvas);
-        (*composer)->convert((*encoder)->picture());
-        if (auto done = (*encoder)->addPicture(); !done)
-            return done;
+        AVFrame *picture = ahead.next();
+        if (!picture)
+            return tvk::Failure{QT_TRID_NOOP("msg.clip_write_fail"), out,
+                                av::errorText(AVERROR(ENOMEM))};
+        auto added = (*encoder)->addPicture(picture);
+        ahead.done(picture);
+        if (!added)
+            return added;
         if (auto done = (*composer)->soundUntil(n + 1, **encoder); !done)
             return done;
         if (progress)

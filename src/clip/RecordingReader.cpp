@@ -30,10 +30,11 @@ av::Codec openDecoder(const AVStream *stream)
 RecordingReader::~RecordingReader() = default;
 
 tvk::Result<std::unique_ptr<RecordingReader>>
-RecordingReader::open(const QString &path, qint64 offsetMs, const SoundFormat *sound)
+RecordingReader::open(const QString &path, qint64 offsetMs, const SoundFormat *sound, bool pictures)
 {
     std::unique_ptr<RecordingReader> reader(new RecordingReader);
     reader->m_path = path;
+    reader->m_keepPictures = pictures;
     AVFormatContext *input = nullptr;
     const QByteArray name = path.toUtf8();
     if (const int code = avformat_open_input(&input, name.constData(), nullptr, nullptr); code < 0)
@@ -114,7 +115,8 @@ bool RecordingReader::readPacket()
         m_ended = true;
         return false;
     }
-    if (packet->stream_index == m_videoStream)
+    // A reader of sound would otherwise hold every picture of its recording until it ends.
+    if (packet->stream_index == m_videoStream && m_keepPictures)
         m_pictures.push_back(std::move(packet));
     else if (packet->stream_index == m_audioStream && m_audio)
         decodeSound(packet.get());

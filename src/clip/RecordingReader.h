@@ -20,9 +20,9 @@ public:
     };
 
     // `offsetMs` is where the reader starts; `sound` is the format to deliver sound in, or
-    // null for pictures only.
-    static tvk::Result<std::unique_ptr<RecordingReader>> open(const QString &path, qint64 offsetMs,
-                                                              const SoundFormat *sound);
+    // null for pictures only; a reader of sound only (`pictures` false) keeps no pictures.
+    static tvk::Result<std::unique_ptr<RecordingReader>>
+    open(const QString &path, qint64 offsetMs, const SoundFormat *sound, bool pictures = true);
     ~RecordingReader();
 
     QSize size() const;
@@ -57,6 +57,7 @@ private:
     int m_audioStream = -1;
     AVRational m_frameRate{30, 1};
     bool m_intraOnly = false;
+    bool m_keepPictures = true;
     bool m_ended = false;       // the file is read to its end
     bool m_flushed = false;     // the decoder was told so
     qint64 m_pictureIndex = -1; // frame number of m_picture

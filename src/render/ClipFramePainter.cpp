@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 #include <memory>
 
@@ -13,29 +14,46 @@ clip::PaintFrame clipFramePainter(const clip::Plan &plan, const ClipOverlay::Ite
         clip::Telemetry telemetry;
         std::unique_ptr<ClipOverlay> overlay;
         bool readouts = false;
+        QList<QRect> areas;
     };
     auto state = std::make_shared<State>();
     state->plan = plan;
     state->readouts = items.time || items.speed || items.gforce || items.map;
     state->overlay = std::make_unique<ClipOverlay>(items, items.map ? state->telemetry.route(plan)
                                                                     : QList<RoutePoint>());
-    return [state](const clip::Canvas &canvas) {
+    clip::PaintFrame overlay;
+    overlay.areas = [state](const clip::Canvas &canvas) {
         QList<QRectF> missing;
         if (canvas.frontMissing)
             missing.append(canvas.frame.front);
         if (canvas.rearMissing)
             missing.append(canvas.frame.rear);
-        if (missing.isEmpty() && !state->readouts)
-            return;
-        if (state->readouts)
-            state->overlay->setReadout(state->telemetry.at(state->plan, canvas.clipMs));
         state->overlay->setMissing(missing);
         const bool inset =
             canvas.frame.rear.isValid() && canvas.frame.front.contains(canvas.frame.rear);
         state->overlay->setKeepClear(inset ? QRectF(canvas.frame.rear) : QRectF());
+        state->areas.clear();
+        if (!missing.isEmpty() || state->readouts) {
+            const QRectF frame(QPointF(0, 0), canvas.frame.size);
+            for (const QRectF &area : state->overlay->areas(frame))
+                state->areas.append(area.toAlignedRect() & frame.toRect());
+        }
+        return state->areas;
+    };
+    overlay.paint = [state](const clip::Canvas &canvas) {
+        if (state->areas.isEmpty())
+            return;
+        if (state->readouts)
+            state->overlay->setReadout(state->telemetry.at(state->plan, canvas.clipMs));
         QImage image(canvas.bits, canvas.frame.size.width(), canvas.frame.size.height(),
                      canvas.bytesPerLine, QImage::Format_RGB32);
         QPainter painter(&image);
+        // Outside its areas the canvas holds no picture; nothing drawn there would be seen.
+        QRegion region;
+        for (const QRect &area : state->areas)
+            region += area;
+        painter.setClipRegion(region);
         state->overlay->paint(&painter, QRectF(QPointF(0, 0), canvas.frame.size));
     };
+    return overlay;
 }

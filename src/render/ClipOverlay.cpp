@@ -43,20 +43,36 @@ void ClipOverlay::paint(QPainter *painter, const QRectF &frame) const
         //% "No recording"
         painter->drawText(area, Qt::AlignCenter, qtTrId("clip.no_recording"));
     }
-    const double band = bandHeight(frame.height());
-    if (m_items.time || m_items.speed || m_items.gforce)
-        paintBand(painter, QRectF(frame.left(), frame.top(), frame.width(), band));
-    if (m_items.map && m_route.size() > 1) {
-        const double side = std::round(frame.height() * 0.28);
-        const double margin = std::round(band / 3);
-        // Bottom right, clear of the camera's stamp at the bottom left; below the band on the
-        // left when the rear inset sits there.
-        QRectF map(frame.right() - side - margin, frame.bottom() - side - margin, side, side);
-        if (map.intersects(m_keepClear))
-            map.moveTopLeft(QPointF(frame.left() + margin, frame.top() + band + margin));
-        paintMap(painter, map);
-    }
+    if (hasBand())
+        paintBand(painter,
+                  QRectF(frame.left(), frame.top(), frame.width(), bandHeight(frame.height())));
+    if (hasMap())
+        paintMap(painter, mapArea(frame));
     painter->restore();
+}
+
+QRectF ClipOverlay::mapArea(const QRectF &frame) const
+{
+    const double band = bandHeight(frame.height());
+    const double side = std::round(frame.height() * 0.28);
+    const double margin = std::round(band / 3);
+    // Bottom right, clear of the camera's stamp at the bottom left; below the band on the
+    // left when the rear inset sits there.
+    QRectF map(frame.right() - side - margin, frame.bottom() - side - margin, side, side);
+    if (map.intersects(m_keepClear))
+        map.moveTopLeft(QPointF(frame.left() + margin, frame.top() + band + margin));
+    return map;
+}
+
+QList<QRectF> ClipOverlay::areas(const QRectF &frame) const
+{
+    QList<QRectF> out = m_missing;
+    if (hasBand())
+        out.append(QRectF(frame.left(), frame.top(), frame.width(), bandHeight(frame.height())));
+    // The map's frame line is a pen's width wide, half of it outside.
+    if (hasMap())
+        out.append(mapArea(frame).adjusted(-1, -1, 1, 1));
+    return out;
 }
 
 void ClipOverlay::paintBand(QPainter *painter, const QRectF &band) const

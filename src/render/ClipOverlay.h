@@ -31,6 +31,8 @@ public:
     void setKeepClear(const QRectF &area) { m_keepClear = area; }
 
     void paint(QPainter *painter, const QRectF &frame) const;
+    // Where paint() draws in `frame`, with the readout, missing areas and keep-clear set.
+    QList<QRectF> areas(const QRectF &frame) const;
 
     // The band's height in a frame of `height` pixels, so that callers know what it covers.
     static double bandHeight(double height);
@@ -39,6 +41,9 @@ private:
     void paintBand(QPainter *painter, const QRectF &band) const;
     void paintGforce(QPainter *painter, const QRectF &area) const;
     void paintMap(QPainter *painter, const QRectF &area) const;
+    bool hasBand() const { return m_items.time || m_items.speed || m_items.gforce; }
+    bool hasMap() const { return m_items.map && m_route.size() > 1; }
+    QRectF mapArea(const QRectF &frame) const;
 
     Items m_items;
     QList<RoutePoint> m_route;

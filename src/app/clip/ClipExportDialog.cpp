@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -37,6 +38,7 @@ ClipExportDialog::ClipExportDialog(const QString &recording, QWidget *parent)
       m_speed(new QCheckBox), m_gforce(new QCheckBox), m_map(new QCheckBox),
       m_from(new QDateTimeEdit), m_to(new QDateTimeEdit), m_pages(new QStackedWidget),
       m_progress(new QProgressBar), m_left(new QLabel),
+      m_marksNote(new QLabel(tvk::text("clip.marks_in_use"))), m_written(new QLabel),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Cancel)),
       m_cancel(std::make_shared<std::atomic<bool>>(false))
 {
@@ -86,6 +88,9 @@ ClipExportDialog::ClipExportDialog(const QString &recording, QWidget *parent)
 
     auto *choices = new QWidget;
     auto *form = new QFormLayout(choices);
+    m_marksNote->setObjectName(QStringLiteral("clipMarksNote"));
+    m_marksNote->hide();
+    form->addRow(m_marksNote);
     form->addRow(tvk::text("clip.from"), m_from);
     form->addRow(tvk::text("clip.to"), m_to);
     form->addRow(tvk::text("clip.layout"), m_layout);
@@ -104,8 +109,31 @@ ClipExportDialog::ClipExportDialog(const QString &recording, QWidget *parent)
     column->addWidget(new QLabel(tvk::text("clip.writing")));
     column->addWidget(m_progress);
     column->addWidget(m_left);
+    // Once written: the clip can be watched at once or found to be sent.
+    auto *written = new QWidget;
+    auto *writtenColumn = new QVBoxLayout(written);
+    m_written->setObjectName(QStringLiteral("clipWritten"));
+    m_written->setWordWrap(true);
+    m_written->setTextFormat(Qt::PlainText);
+    auto *play = new QPushButton(tvk::text("clip.play"));
+    play->setObjectName(QStringLiteral("clipPlay"));
+    connect(play, &QPushButton::clicked, this,
+            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_out)); });
+    auto *folder = new QPushButton(tvk::text("clip.show_folder"));
+    folder->setObjectName(QStringLiteral("clipShowFolder"));
+    connect(folder, &QPushButton::clicked, this, [this] {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(m_out).absolutePath()));
+    });
+    auto *actions = new QHBoxLayout;
+    actions->addWidget(play);
+    actions->addWidget(folder);
+    actions->addStretch(1);
+    writtenColumn->addWidget(m_written);
+    writtenColumn->addLayout(actions);
+    writtenColumn->addStretch(1);
     m_pages->addWidget(choices);
     m_pages->addWidget(working);
+    m_pages->addWidget(written);
 
     QPushButton *exportButton =
         m_buttons->addButton(tvk::text("clip.export"), QDialogButtonBox::AcceptRole);
@@ -129,6 +157,16 @@ ClipExportDialog::~ClipExportDialog()
         cancel();
         m_watcher->waitForFinished();
     }
+}
+
+void ClipExportDialog::useMarks(const clip::Marks &marks)
+{
+    const auto range = clip::markedRange(marks, m_pairFrom, m_pairTo);
+    if (!range)
+        return;
+    m_from->setDateTime(range->from);
+    m_to->setDateTime(range->to);
+    m_marksNote->show();
 }
 
 ClipExportDialog::Job ClipExportDialog::job() const
@@ -158,22 +196,21 @@ void ClipExportDialog::chooseFile()
         start(out);
 }
 
-QString ClipExportDialog::run(const Job &job, const QString &out,
-                              const std::shared_ptr<std::atomic<bool>> &cancel,
-                              const std::function<void(qint64, qint64)> &progress)
+tvk::Result<void> ClipExportDialog::run(const Job &job, const QString &out,
+                                        const std::shared_ptr<std::atomic<bool>> &cancel,
+                                        const std::function<void(qint64, qint64)> &progress)
 {
     const bool range = job.from.isValid();
     auto recordings = range ? clip::recordingsBelow(cardFolderOfRecording(job.recording))
                             : clip::pairOf(job.recording);
     if (!recordings)
-        return recordings.failure().text();
+        return recordings.failure();
     const auto plan =
         range ? clip::planRange(*recordings, job.from, job.to) : clip::planPair(*recordings);
     if (!plan)
-        return plan.failure().text();
-    const auto done = clip::exportClip(*plan, job.options, out, clipFramePainter(*plan, job.items),
-                                       progress, cancel.get());
-    return done ? QString() : done.failure().text();
+        return plan.failure();
+    return clip::exportClip(*plan, job.options, out, clipFramePainter(*plan, job.items), progress,
+                            cancel.get());
 }
 
 void ClipExportDialog::start(const QString &out)
@@ -188,7 +225,7 @@ void ClipExportDialog::start(const QString &out)
     }
     m_progress->setRange(0, 0);
     m_clock.start();
-    m_watcher = new QFutureWatcher<QString>(this);
+    m_watcher = new QFutureWatcher<tvk::Result<void>>(this);
     connect(m_watcher, &QFutureWatcherBase::finished, this, [this, out] { done(out); });
     // Progress crosses to the interface thread as queued calls, a few per second at most.
     auto progress = [this, last = std::make_shared<std::atomic<qint64>>(-1)](qint64 n,
@@ -217,20 +254,30 @@ void ClipExportDialog::showProgress(qint64 done, qint64 total)
 
 void ClipExportDialog::done(const QString &out)
 {
-    const QString error = m_watcher->result();
+    const tvk::Result<void> result = m_watcher->result();
     m_watcher->deleteLater();
     m_watcher = nullptr;
-    emit finished(out, error);
-    if (!error.isEmpty()) {
-        // A cancel is the user's own doing: nothing to tell.
-        if (m_cancel->load()) {
-            reject();
-            return;
-        }
-        showAlert(parentWidget(), QStringLiteral("TAVIK"), tvk::text("clip.failed").arg(error));
-        reject();
+    emit finished(out, result);
+    if (result) {
+        showWritten(out);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(out).absolutePath()));
-    accept();
+    // A cancel is the user's own doing: nothing to tell.
+    if (!m_cancel->load())
+        showAlert(parentWidget(), QStringLiteral("TAVIK"),
+                  tvk::text("clip.failed").arg(result.failure().text()));
+    reject();
+}
+
+void ClipExportDialog::showWritten(const QString &out)
+{
+    m_out = out;
+    m_written->setText(tvk::text("clip.done").arg(QDir::toNativeSeparators(out)));
+    m_pages->setCurrentIndex(2);
+    for (QAbstractButton *button : m_buttons->buttons()) {
+        if (m_buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+            button->hide();
+        else
+            button->setText(tvk::text("clip.close"));
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clip/ClipExport.h"
+#include "core/clip/ClipMarks.h"
 #include "render/ClipOverlay.h"
 
 #include <QDialog>
@@ -22,7 +23,7 @@ class QStackedWidget;
 // "Export clip…": a recording and its partner, or a stretch of the card's clock around them,
 // as one MP4 with both cameras and the telemetry drawn in. The clip is made off the interface
 // thread while playback goes on; its progress shows the time left and it can be cancelled.
-// Once written, the file is shown in the file manager.
+// Once written, the dialog offers to play the clip or to show it in the file manager.
 class ClipExportDialog : public QDialog
 {
     Q_OBJECT
@@ -31,14 +32,17 @@ public:
     ClipExportDialog(const QString &recording, QWidget *parent = nullptr);
     ~ClipExportDialog() override;
 
+    // Starts the range at the marks set on the position slider, when they mark anything.
+    void useMarks(const clip::Marks &marks);
+
     // Starts the export to `out` with the dialog's choices; the dialog shows its progress.
     void start(const QString &out);
     bool isRunning() const { return m_watcher != nullptr; }
     void cancel() { m_cancel->store(true); }
 
 signals:
-    // The clip is written (`error` empty) or not.
-    void finished(const QString &out, const QString &error);
+    // The clip is written to `out`, or why not (a cancel: "msg.clip_cancelled").
+    void finished(const QString &out, const tvk::Result<void> &result);
 
 private:
     struct Job
@@ -49,12 +53,13 @@ private:
         ClipOverlay::Items items;
     };
     Job job() const;
-    static QString run(const Job &job, const QString &out,
-                       const std::shared_ptr<std::atomic<bool>> &cancel,
-                       const std::function<void(qint64, qint64)> &progress);
+    static tvk::Result<void> run(const Job &job, const QString &out,
+                                 const std::shared_ptr<std::atomic<bool>> &cancel,
+                                 const std::function<void(qint64, qint64)> &progress);
     void chooseFile();
     void showProgress(qint64 done, qint64 total);
     void done(const QString &out);
+    void showWritten(const QString &out);
 
     QString m_recording;
     QDateTime m_pairFrom, m_pairTo;
@@ -67,8 +72,11 @@ private:
     QStackedWidget *m_pages;
     QProgressBar *m_progress;
     QLabel *m_left;
+    QLabel *m_marksNote;
+    QLabel *m_written;
+    QString m_out;
     QDialogButtonBox *m_buttons;
     QElapsedTimer m_clock;
     std::shared_ptr<std::atomic<bool>> m_cancel;
-    QFutureWatcher<QString> *m_watcher = nullptr;
+    QFutureWatcher<tvk::Result<void>> *m_watcher = nullptr;
 };

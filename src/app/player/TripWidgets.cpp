@@ -32,5 +32,6 @@ TVKTripPanel::Widgets addTripWidgets(QWidget *window, PlayerWindowUi &ui)
     TKImageButton *exportButton =
         addHeadBarButton(ui, "exportButton", "icon_export_n", "trips.export");
     return {window,    ui.mapWebView, ui.graphView,
-            clockLine, exportButton,  {tree, byTrip, ui.mediaListTableView}};
+            clockLine, exportButton,  {tree, byTrip, ui.mediaListTableView},
+            {ui.videoPositionSlider, ui.videoPositionSliderForFullScreen}};
 }

@@ -153,6 +153,8 @@ void TVKExportActions::chooseClip()
         return;
     // Not modal: playback goes on while the clip is written.
     auto *dialog = new ClipExportDialog(recording, m_window);
+    if (m_source.marks)
+        dialog->useMarks(m_source.marks());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

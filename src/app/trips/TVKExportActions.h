@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/result.h"
+#include "core/clip/ClipMarks.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/route/routeexport.h"
 #include "core/trips/trips.h"
@@ -31,6 +32,8 @@ public:
         std::function<std::optional<TVKTrip>()> trip;
         // Whether the playing recording has a route to export (none: assumed so).
         std::function<bool()> hasRoute;
+        // The in and out marks on the position slider (none: not marked).
+        std::function<clip::Marks()> marks = {};
     };
     TVKExportActions(QWidget *window, Source source, std::shared_ptr<RouteCache> cache,
                      QObject *parent = nullptr);

@@ -1,6 +1,7 @@
 #include "app/trips/TVKTripPanel.h"
 
 #include "app/card/TVKTimeSetupController.h"
+#include "app/clip/ClipMarker.h"
 #include "app/telemetry/GraphView.h"
 #include "app/trips/TVKClockReadout.h"
 #include "app/trips/TVKExportActions.h"
@@ -37,6 +38,11 @@ TVKTripPanel::TVKTripPanel(const Widgets &widgets, TVKMediaList *mediaList, TVKP
                                     [this] {
                                         return !routeOf(*m_playback->telemetry()).isEmpty();
                                     }};
+    auto *marker = new ClipMarker(widgets.window, widgets.positionSliders, this);
+    connect(m_playback, &TVKPlayback::rowSelected, marker, &ClipMarker::clear);
+    source.marks = [marker] {
+        return marker->marks();
+    };
     m_export = new TVKExportActions(widgets.window, source, m_layer->cache(), this);
     QAbstractButton *exportButton = widgets.exportButton;
     connect(exportButton, &QAbstractButton::clicked, this, [this, exportButton] {

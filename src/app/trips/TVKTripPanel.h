@@ -3,12 +3,14 @@
 #include "app/trips/TVKTripList.h"
 #include "core/trips/trips.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
 class GraphView;
 class QAbstractButton;
 class QLabel;
+class QSlider;
 class QWidget;
 class TVKMapView;
 class TVKClockReadout;
@@ -34,6 +36,7 @@ public:
         QLabel *clockLine;
         QAbstractButton *exportButton;
         TVKTripList::Widgets list;
+        QList<QSlider *> positionSliders; // where the clip's marks are set and shown
     };
     TVKTripPanel(const Widgets &widgets, TVKMediaList *mediaList, TVKPlayback *playback,
                  QObject *parent = nullptr);

@@ -1,5 +1,6 @@
 // The clip dialog on the sample card: it starts with the pair's whole length, writes the clip
-// with the chosen layout in the background and then shows its folder; a cancel leaves no file.
+// with the chosen layout in the background and then offers to play it or show its folder; marks
+// on the position slider give the range; a cancel leaves no file.
 #include "app/apptestsetup.h"
 #include "app/clip/ClipExportDialog.h"
 #include "core/testsupport.h"
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDesktopServices>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QUrl>
 
@@ -44,14 +46,51 @@ private slots:
                 1000 / 30);
     }
 
-    void writes_and_shows_the_folder_data()
+    void starts_at_the_marks_data()
+    {
+        QTest::addColumn<double>("in"); // negative: not set
+        QTest::addColumn<double>("out");
+        QTest::addColumn<int>("fromMs"); // from 08:30:12
+        QTest::addColumn<int>("toMs");
+        QTest::addColumn<bool>("noted");
+        QTest::newRow("both") << 0.25 << 0.75 << 1000 << 3000 << true;
+        QTest::newRow("in only") << 0.5 << -1.0 << 2000 << 4000 << true;
+        QTest::newRow("none") << -1.0 << -1.0 << 0 << 4000 << false;
+    }
+    void starts_at_the_marks()
+    {
+        QFETCH(double, in);
+        QFETCH(double, out);
+        QFETCH(int, fromMs);
+        QFETCH(int, toMs);
+        QFETCH(bool, noted);
+        clip::Marks marks;
+        if (in >= 0)
+            marks.setIn(in);
+        if (out >= 0)
+            marks.setOut(out);
+        ClipExportDialog dialog(m_event);
+        dialog.useMarks(marks);
+        const QDateTime start(QDate(2026, 10, 17), QTime(8, 30, 12), Qt::UTC);
+        // The pair is 4 s in whole frames of 1/30 s, so marks fall within a frame of the second.
+        const auto near = [](const QDateTime &a, const QDateTime &b) {
+            return std::abs(a.msecsTo(b)) < 1000 / 30;
+        };
+        QVERIFY(near(dialog.findChild<QDateTimeEdit *>("clipFrom")->dateTime(),
+                     start.addMSecs(fromMs)));
+        QVERIFY(
+            near(dialog.findChild<QDateTimeEdit *>("clipTo")->dateTime(), start.addMSecs(toMs)));
+        QCOMPARE(dialog.findChild<QWidget *>("clipMarksNote")->isVisibleTo(&dialog), noted);
+    }
+
+    void writes_then_plays_or_shows_the_folder_data()
     {
         QTest::addColumn<int>("layout");
         QTest::addColumn<QString>("size");
         QTest::newRow("rear only") << 3 << "640x360";
         QTest::newRow("front with inset") << 1 << "960x540";
     }
-    void writes_and_shows_the_folder()
+    void writes_then_plays_or_shows_the_folder()
     {
         QFETCH(int, layout);
         QFETCH(QString, size);
@@ -66,12 +105,18 @@ private slots:
         dialog.start(out);
         QVERIFY(dialog.isRunning());
         QVERIFY(finished.wait(300000));
-        QCOMPARE(finished.first().at(1).toString(), QString());
+        QVERIFY(finished.first().at(1).value<tvk::Result<void>>().ok());
         const ProcessRun probe =
             runProgram("ffprobe", {"-v", "error", "-select_streams", "v", "-show_entries",
                                    "stream=width,height,nb_frames", "-of", "csv=p=0", out});
         QCOMPARE(QString::fromUtf8(probe.out).trimmed(), QString(size).replace('x', ',') + ",60");
-        QCOMPARE(m_shown, QList<QUrl>{QUrl::fromLocalFile(m_dir.path())});
+        // Nothing is opened unasked; each button opens its own.
+        QVERIFY(m_shown.isEmpty());
+        QVERIFY(dialog.findChild<QWidget *>("clipWritten")->isVisibleTo(&dialog));
+        dialog.findChild<QPushButton *>("clipPlay")->click();
+        dialog.findChild<QPushButton *>("clipShowFolder")->click();
+        QCOMPARE(m_shown,
+                 (QList<QUrl>{QUrl::fromLocalFile(out), QUrl::fromLocalFile(m_dir.path())}));
         QFile::remove(out);
     }
 
@@ -83,7 +128,9 @@ private slots:
         dialog.start(m_dir.filePath("cancelled.mp4"));
         dialog.cancel();
         QVERIFY(finished.wait(300000));
-        QVERIFY(!finished.first().at(1).toString().isEmpty());
+        const auto result = finished.first().at(1).value<tvk::Result<void>>();
+        QVERIFY(!result.ok());
+        QCOMPARE(QByteArray(result.failure().key), QByteArray("msg.clip_cancelled"));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(m_shown.isEmpty());
     }

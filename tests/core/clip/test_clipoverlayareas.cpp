@@ -1,0 +1,111 @@
+// The clip's overlay draws inside the areas it names and nowhere else: the exporter turns
+// only those parts of a frame into pixels to paint on, so anything drawn outside them would be
+// lost, and anything named but not drawn costs time for nothing.
+#include "core/clip/ClipLayout.h"
+#include "render/ClipOverlay.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QTest>
+
+Q_DECLARE_METATYPE(clip::Layout)
+Q_DECLARE_METATYPE(clip::Corner)
+
+namespace {
+
+QList<RoutePoint> route()
+{
+    QList<RoutePoint> points;
+    for (int i = 0; i < 20; ++i)
+        points.append({37.5 + i * 1e-4, 127.0 + (i % 5) * 1e-4, {}, 10, 0, 0});
+    return points;
+}
+
+} // namespace
+
+class TestClipOverlayAreas : public QObject
+{
+    Q_OBJECT
+private slots:
+    void drawn_inside_its_areas_data()
+    {
+        QTest::addColumn<clip::Layout>("layout");
+        QTest::addColumn<clip::Corner>("corner");
+        QTest::addColumn<bool>("frontMissing");
+        QTest::addColumn<bool>("rearMissing");
+        QTest::addColumn<bool>("readouts");
+        QTest::newRow("side by side")
+            << clip::Layout::SideBySide << clip::Corner::BottomRight << false << false << true;
+        QTest::newRow("inset bottom right, map moves")
+            << clip::Layout::Inset << clip::Corner::BottomRight << false << false << true;
+        QTest::newRow("inset top left")
+            << clip::Layout::Inset << clip::Corner::TopLeft << false << false << true;
+        QTest::newRow("rear missing")
+            << clip::Layout::SideBySide << clip::Corner::BottomRight << false << true << true;
+        QTest::newRow("both missing, no readouts")
+            << clip::Layout::SideBySide << clip::Corner::BottomRight << true << true << false;
+        QTest::newRow("front only, nothing")
+            << clip::Layout::FrontOnly << clip::Corner::BottomRight << false << false << false;
+    }
+    void drawn_inside_its_areas()
+    {
+        QFETCH(clip::Layout, layout);
+        QFETCH(clip::Corner, corner);
+        QFETCH(bool, frontMissing);
+        QFETCH(bool, rearMissing);
+        QFETCH(bool, readouts);
+        const clip::Frame frame = clip::frameFor(layout, corner, QSize(960, 540), QSize(640, 360));
+        ClipOverlay overlay({readouts, readouts, readouts, readouts}, route());
+        clip::Readout readout;
+        readout.clock = QDateTime(QDate(2026, 10, 17), QTime(8, 30, 5), Qt::UTC);
+        readout.speed = QStringLiteral("88 km/h");
+        readout.gx = 2.0; // beyond the circle's full scale: the dot stays on its edge
+        readout.gy = -2.0;
+        readout.gz = 1.0;
+        readout.position = route().at(19);
+        readout.headingDegrees = 45;
+        overlay.setReadout(readout);
+        QList<QRectF> missing;
+        if (frontMissing)
+            missing.append(frame.front);
+        if (rearMissing)
+            missing.append(frame.rear);
+        overlay.setMissing(missing);
+        const bool inset = frame.rear.isValid() && frame.front.contains(frame.rear);
+        overlay.setKeepClear(inset ? QRectF(frame.rear) : QRectF());
+
+        QImage image(frame.size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        const QRectF whole(QPointF(0, 0), frame.size);
+        overlay.paint(&painter, whole);
+        painter.end();
+        QRegion named;
+        for (const QRectF &area : overlay.areas(whole))
+            named += area.toAlignedRect();
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(row[x]) == 0)
+                    continue;
+                ++drawn;
+                if (!named.contains(QPoint(x, y)))
+                    QFAIL(qPrintable(
+                        QStringLiteral("drawn outside its areas at %1,%2").arg(x).arg(y)));
+            }
+        }
+        QCOMPARE(drawn > 0, readouts || !missing.isEmpty());
+        QCOMPARE(named.isEmpty(), drawn == 0);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    TestClipOverlayAreas test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "test_clipoverlayareas.moc"
