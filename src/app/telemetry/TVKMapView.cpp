@@ -1,9 +1,15 @@
 #include "app/telemetry/TVKMapView.h"
 
+#include "app/telemetry/MapSettingsDialog.h"
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
+#include "core/map/TileServer.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QSettings>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
@@ -22,6 +28,9 @@ QWebEngineProfile *mapProfile()
         if (!QCoreApplication::applicationVersion().isEmpty())
             agent += QLatin1Char('/') + QCoreApplication::applicationVersion();
         made->setHttpUserAgent(agent);
+        made->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+        made->setHttpCacheMaximumSize(
+            int(qint64(tileserver::load(QSettings()).cacheMegabytes) * 1024 * 1024));
         return made;
     }();
     return profile;
@@ -59,7 +68,8 @@ TVKMapView::TVKMapView(QWidget *parent) : QWebEngineView(parent)
     auto *mapPage = new MapPage(mapProfile(), this);
     mapPage->setBackgroundColor(QColor(0x1a, 0x1f, 0x26));
     setPage(mapPage);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    setAccessibleName(tvk::text("map.view_name"));
+    addMapActions();
     connect(this, &QWebEngineView::loadStarted, this, [this] { m_loaded = false; });
     connect(this, &QWebEngineView::loadFinished, this, &TVKMapView::pageLoadFinished);
     loadMapPage();
@@ -74,6 +84,43 @@ void TVKMapView::loadMapPage()
 {
     m_loaded = false;
     load(pageUrl());
+}
+
+void TVKMapView::addMapActions()
+{
+    // The page's own menu (back, reload, inspect) has no use on a map; its settings have.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *settings = new QAction(tvk::text("map.settings_action"), this);
+    settings->setObjectName(QStringLiteral("mapSettingsAction"));
+    connect(settings, &QAction::triggered, this, [this] {
+        auto *dialog = new MapSettingsDialog(window());
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+    auto *clear = new QAction(tvk::text("map.clear_cache"), this);
+    clear->setObjectName(QStringLiteral("clearMapCacheAction"));
+    connect(clear, &QAction::triggered, this, &TVKMapView::clearTileCache);
+    addActions({settings, clear});
+}
+
+void TVKMapView::useTileServer(const TileServer &server)
+{
+    mapProfile()->setHttpCacheMaximumSize(int(qint64(server.cacheMegabytes) * 1024 * 1024));
+    const auto widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (auto *view = qobject_cast<TVKMapView *>(widget))
+            view->call(tileserver::script(server));
+    }
+}
+
+void TVKMapView::clearTileCache()
+{
+    mapProfile()->clearHttpCache();
+}
+
+qint64 TVKMapView::tileCacheLimit()
+{
+    return mapProfile()->httpCacheMaximumSize();
 }
 
 void TVKMapView::setLatLag(double lat, double lng)
@@ -163,6 +210,9 @@ void TVKMapView::pageLoadFinished(bool ok)
     if (!ok)
         return;
     m_loaded = true;
+    // A server of the user's own replaces the default one before anything is drawn.
+    if (const TileServer server = tileserver::load(QSettings()); !server.isDefault())
+        run(tileserver::script(server));
     const QStringList waiting = std::exchange(m_pending, {});
     for (const QString &script : waiting)
         run(script);
