@@ -26,6 +26,7 @@ TVKTripList::TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlaybac
     // the window's list and map switch need not know about trips.
     m_view = new QTreeView(ui.mediaListBox);
     m_view->setObjectName(QStringLiteral("tripListView"));
+    m_view->setAccessibleName(tvk::text("access.trip_list"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -36,8 +37,8 @@ TVKTripList::TVKTripList(PlayerWindowUi &ui, TVKMediaList *mediaList, TVKPlaybac
     m_view->setIndentation(8);
     m_view->setIconSize(QSize(16, 16));
     m_view->setItemDelegate(new TVKMediaCellDelegate(m_view));
-    // Mode, date and time as wide as their texts (a trip's bold range too); the name takes the
-    // rest and is shortened in the middle.
+    // Mode, date and time as wide as their texts; the name takes the rest and is shortened in
+    // the middle.
     m_view->header()->setStretchLastSection(true);
     m_view->header()->setHighlightSections(false);
     m_view->header()->setSectionsClickable(false);
@@ -111,6 +112,10 @@ void TVKTripList::publish(QFutureWatcher<QList<TVKTrip>> *watcher, const QList<T
         return;
     m_watcher = nullptr;
     m_model->setCatalogue(medias, watcher->result());
+    // A trip's row is drawn across every column and so does not widen the time column: the
+    // recordings' names keep the room the flat list gives them.
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        m_view->setFirstColumnSpanned(row, {}, m_model->catalogueRow(m_model->index(row, 0)) < 0);
     updateVisibility();
     followPlayback(m_playback->mediaIndex());
     emit tripsPublished();
