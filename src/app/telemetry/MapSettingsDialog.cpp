@@ -61,13 +61,13 @@ MapSettingsDialog::MapSettingsDialog(QWidget *parent)
     connect(reset, &QPushButton::clicked, this, [this] {
         TileServer server;
         server.cacheMegabytes = m_cache->value();
-        show(server);
+        showServer(server);
     });
     connect(clear, &QPushButton::clicked, this, &MapSettingsDialog::clearCache);
-    show(tileserver::load(QSettings()));
+    showServer(tileserver::load(QSettings()));
 }
 
-void MapSettingsDialog::show(const TileServer &server)
+void MapSettingsDialog::showServer(const TileServer &server)
 {
     m_url->setText(server.urlTemplate);
     m_attribution->setText(server.attribution);

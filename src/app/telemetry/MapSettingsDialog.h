@@ -20,7 +20,7 @@ public:
     void accept() override;
 
 private:
-    void show(const TileServer &server);
+    void showServer(const TileServer &server);
     void clearCache();
 
     QLineEdit *m_url;
