@@ -2121,6 +2121,106 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- clip marks: end -->
     <!-- -->
     <!-- world ready: begin -->
+    <message id="map.view_name">
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message id="map.settings_action">
+        <source>Map settings…</source>
+        <translation>Map settings…</translation>
+    </message>
+    <message id="map.settings_title">
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message id="map.tile_url">
+        <source>Tile server:</source>
+        <translation>Tile server:</translation>
+    </message>
+    <message id="map.tile_url_hint">
+        <source>Empty: the default server</source>
+        <translation>Empty: the default server</translation>
+    </message>
+    <message id="map.attribution">
+        <source>Attribution:</source>
+        <translation>Attribution:</translation>
+    </message>
+    <message id="map.attribution_hint">
+        <source>Whose map the tiles show, as its licence asks</source>
+        <translation>Whose map the tiles show, as its licence asks</translation>
+    </message>
+    <message id="map.cache_size">
+        <source>Disk cache:</source>
+        <translation>Disk cache:</translation>
+    </message>
+    <message id="map.cache_unit">
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message id="map.clear_cache">
+        <source>Clear map cache</source>
+        <translation>Clear map cache</translation>
+    </message>
+    <message id="map.cache_cleared">
+        <source>The map tiles kept on disk are deleted.</source>
+        <translation>The map tiles kept on disk are deleted.</translation>
+    </message>
+    <message id="map.default_server">
+        <source>Default server</source>
+        <translation>Default server</translation>
+    </message>
+    <message id="map.tile_url_places">
+        <source>The tile server address needs the places {z}, {x} and {y}.</source>
+        <translation>The tile server address needs the places {z}, {x} and {y}.</translation>
+    </message>
+    <message id="map.tile_url_invalid">
+        <source>The tile server address must be an http or https address.</source>
+        <translation>The tile server address must be an http or https address.</translation>
+    </message>
+    <message id="map.settings_unsaved">
+        <source>The map settings could not be saved.</source>
+        <translation>The map settings could not be saved.</translation>
+    </message>
+    <message id="access.clock_button">
+        <source>Set the camera’s clock</source>
+        <translation>Set the camera’s clock</translation>
+    </message>
+    <message id="access.settings_button">
+        <source>Camera settings</source>
+        <translation>Camera settings</translation>
+    </message>
+    <message id="access.minimize">
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
+    <message id="access.close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="access.position">
+        <source>Position in the recording</source>
+        <translation>Position in the recording</translation>
+    </message>
+    <message id="access.volume">
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message id="access.trip_list">
+        <source>Recordings by trip</source>
+        <translation>Recordings by trip</translation>
+    </message>
+    <message id="access.driving_log">
+        <source>Records of the driving log</source>
+        <translation>Records of the driving log</translation>
+    </message>
+    <message id="access.date">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="access.time">
+        <source>Time of day</source>
+        <translation>Time of day</translation>
+    </message>
     <!-- world ready: end -->
     <!-- -->
 </context>

@@ -2075,6 +2075,106 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- clip marks: end -->
     <!-- -->
     <!-- world ready: begin -->
+    <message id="map.view_name">
+        <source>Map</source>
+        <translation>지도</translation>
+    </message>
+    <message id="map.settings_action">
+        <source>Map settings…</source>
+        <translation>지도 설정…</translation>
+    </message>
+    <message id="map.settings_title">
+        <source>Map</source>
+        <translation>지도</translation>
+    </message>
+    <message id="map.tile_url">
+        <source>Tile server:</source>
+        <translation>타일 서버:</translation>
+    </message>
+    <message id="map.tile_url_hint">
+        <source>Empty: the default server</source>
+        <translation>비워 두면 기본 서버</translation>
+    </message>
+    <message id="map.attribution">
+        <source>Attribution:</source>
+        <translation>저작권 표시:</translation>
+    </message>
+    <message id="map.attribution_hint">
+        <source>Whose map the tiles show, as its licence asks</source>
+        <translation>타일 지도의 저작권자 (라이선스가 요구하는 표시)</translation>
+    </message>
+    <message id="map.cache_size">
+        <source>Disk cache:</source>
+        <translation>디스크 캐시:</translation>
+    </message>
+    <message id="map.cache_unit">
+        <source> MB</source>
+        <translation> MB</translation>
+    </message>
+    <message id="map.clear_cache">
+        <source>Clear map cache</source>
+        <translation>지도 캐시 지우기</translation>
+    </message>
+    <message id="map.cache_cleared">
+        <source>The map tiles kept on disk are deleted.</source>
+        <translation>디스크에 저장된 지도 타일을 삭제했습니다.</translation>
+    </message>
+    <message id="map.default_server">
+        <source>Default server</source>
+        <translation>기본 서버</translation>
+    </message>
+    <message id="map.tile_url_places">
+        <source>The tile server address needs the places {z}, {x} and {y}.</source>
+        <translation>타일 서버 주소에는 {z}, {x}, {y} 자리가 있어야 합니다.</translation>
+    </message>
+    <message id="map.tile_url_invalid">
+        <source>The tile server address must be an http or https address.</source>
+        <translation>타일 서버 주소는 http 또는 https 주소여야 합니다.</translation>
+    </message>
+    <message id="map.settings_unsaved">
+        <source>The map settings could not be saved.</source>
+        <translation>지도 설정을 저장하지 못했습니다.</translation>
+    </message>
+    <message id="access.clock_button">
+        <source>Set the camera’s clock</source>
+        <translation>카메라 시계 맞추기</translation>
+    </message>
+    <message id="access.settings_button">
+        <source>Camera settings</source>
+        <translation>카메라 설정</translation>
+    </message>
+    <message id="access.minimize">
+        <source>Minimise</source>
+        <translation>최소화</translation>
+    </message>
+    <message id="access.close">
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message id="access.position">
+        <source>Position in the recording</source>
+        <translation>재생 위치</translation>
+    </message>
+    <message id="access.volume">
+        <source>Volume</source>
+        <translation>음량</translation>
+    </message>
+    <message id="access.trip_list">
+        <source>Recordings by trip</source>
+        <translation>주행별 녹화 영상</translation>
+    </message>
+    <message id="access.driving_log">
+        <source>Records of the driving log</source>
+        <translation>주행 기록 목록</translation>
+    </message>
+    <message id="access.date">
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message id="access.time">
+        <source>Time of day</source>
+        <translation>시각</translation>
+    </message>
     <!-- world ready: end -->
     <!-- -->
 </context>

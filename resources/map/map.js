@@ -25,9 +25,10 @@
     map.createPane('position').style.zIndex = 620;
 
     // Map tiles, and the fall-back to a coordinate grid when they cannot be fetched.
+    var TILE_ATTRIBUTION = '&copy; <a href="https://www.openstreetmap.org/copyright">OpenStreetMap</a> contributors';
     var tiles = L.tileLayer(TILE_URL, {
         maxZoom: 19,
-        attribution: '&copy; <a href="https://www.openstreetmap.org/copyright">OpenStreetMap</a> contributors'
+        attribution: TILE_ATTRIBUTION
     }).addTo(map);
     var graticule = L.graticule({
         labelTop: function () {
@@ -179,6 +180,20 @@
         fitRoute();
     }
 
+    // A tile server of the user's own ('' for the default one). Its attribution is the user's
+    // plain text, so it is shown as text; the grid takes over again if it delivers nothing.
+    function setTileServer(url, attribution) {
+        var text = document.createElement('span');
+        text.textContent = attribution || '';
+        var shown = url ? text.innerHTML : TILE_ATTRIBUTION;
+        map.attributionControl.removeAttribution(tiles.options.attribution);
+        tiles.options.attribution = shown;
+        map.attributionControl.addAttribution(shown);
+        tileLoaded = false;
+        failuresInRow = 0;
+        tiles.setUrl(url || TILE_URL);
+    }
+
     // Diagnostics go to the console only; the user sees the page's own notices.
     function TVKDebug(text) {
         console.log(String(text));
@@ -210,6 +225,7 @@
     window.setNoGps = setNoGps;
     window.setRoute = setRoute;
     window.mapState = mapState;
+    window.setTileServer = setTileServer;
     // For the page's other layers (the trip's route).
     window.routeMap = map;
 })();

@@ -29,6 +29,8 @@ TVKTimeSetupController::TVKTimeSetupController(VolumeSource *volumes, QWidget *p
     setWindowTitle(tvk::text("time.window_title"));
     ui->timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     ui->datePicker->setGridVisible(true);
+    ui->datePicker->setAccessibleName(tvk::text("access.date"));
+    ui->timePicker->setAccessibleName(tvk::text("access.time"));
     connect(ui->datePicker, &QCalendarWidget::selectionChanged, this,
             &TVKTimeSetupController::daySelectedFromPicker);
     connect(ui->timePicker, &QTimeEdit::timeChanged, this,

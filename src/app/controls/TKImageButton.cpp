@@ -96,6 +96,18 @@ void TKImageButton::leaveEvent(QEvent *event)
     QAbstractButton::leaveEvent(event);
 }
 
+bool TKImageButton::event(QEvent *event)
+{
+    // A button of pictures only has no text a screen reader could say; its tooltip says what
+    // it does. A name given on purpose is kept.
+    if (event->type() == QEvent::ToolTipChange &&
+        (accessibleName().isEmpty() || accessibleName() == m_nameFromTip)) {
+        m_nameFromTip = toolTip();
+        setAccessibleName(m_nameFromTip);
+    }
+    return QAbstractButton::event(event);
+}
+
 void TKImageButton::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange)

@@ -34,6 +34,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -46,4 +47,5 @@ private:
     QString m_rolloverImage;
     QString m_pressedImage;
     int m_numberOfCaptures = 0;
+    QString m_nameFromTip;
 };

@@ -2,6 +2,7 @@
 
 #include "app/card/UDisksVolumeLabeller.h"
 #include "app/controls/PMProgressIndicator.h"
+#include "app/controls/ControlTip.h"
 #include "app/controls/TKElidedLabel.h"
 #include "app/controls/TKImageButton.h"
 #include "app/controls/TKThreePartImageView.h"
@@ -230,6 +231,17 @@ void TVKAppDelegate::connectControls()
             &TVKAppDelegate::openMediaDirectoryDialog);
     connect(new QShortcut(QKeySequence::Quit, m_window), &QShortcut::activated, this,
             &TVKAppDelegate::closeWindow);
+    // What a screen reader says for controls that show only a picture, and the keys beside
+    // what they do.
+    tvk::setControlTip(m_ui.openFolderButton, tvk::text("player.open_folder"), QKeySequence::Open);
+    tvk::setControlTip(m_ui.clockButton, tvk::text("access.clock_button"));
+    tvk::setControlTip(m_ui.settingsButton, tvk::text("access.settings_button"));
+    tvk::setControlTip(m_ui.minimizeButton, tvk::text("access.minimize"));
+    tvk::setControlTip(m_ui.closeButton, tvk::text("access.close"), QKeySequence::Quit);
+    m_ui.videoPositionSlider->setAccessibleName(tvk::text("access.position"));
+    m_ui.videoPositionSliderForFullScreen->setAccessibleName(tvk::text("access.position"));
+    m_ui.volumeSlider->setAccessibleName(tvk::text("access.volume"));
+    m_ui.mediaListTableView->setAccessibleName(tvk::text("player.recordings"));
 }
 
 void TVKAppDelegate::placeWindow()

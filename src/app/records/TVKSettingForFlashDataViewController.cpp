@@ -24,6 +24,7 @@ TVKSettingForFlashDataViewController::TVKSettingForFlashDataViewController(QWidg
     ui->setupUi(this);
     QTableView *table = ui->tableView;
     table->setModel(m_model);
+    table->setAccessibleName(tvk::text("access.driving_log"));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();

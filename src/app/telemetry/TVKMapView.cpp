@@ -1,11 +1,17 @@
 #include "app/telemetry/TVKMapView.h"
 
 #include "app/index/MapPageChannel.h"
+#include "app/telemetry/MapSettingsDialog.h"
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
 #include "core/index/drivelines.h"
+#include "core/map/TileServer.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QSettings>
 #include <QWebChannel>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -25,6 +31,9 @@ QWebEngineProfile *mapProfile()
         if (!QCoreApplication::applicationVersion().isEmpty())
             agent += QLatin1Char('/') + QCoreApplication::applicationVersion();
         made->setHttpUserAgent(agent);
+        made->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
+        made->setHttpCacheMaximumSize(
+            int(qint64(tileserver::load(QSettings()).cacheMegabytes) * 1024 * 1024));
         return made;
     }();
     return profile;
@@ -69,7 +78,8 @@ TVKMapView::TVKMapView(QWidget *parent) : QWebEngineView(parent)
     mapPage->setWebChannel(channel);
     connect(m_channel, &MapPageChannel::recordingsHereRequested, this,
             &TVKMapView::recordingsHereRequested);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    setAccessibleName(tvk::text("map.view_name"));
+    addMapActions();
     connect(this, &QWebEngineView::loadStarted, this, [this] { m_loaded = false; });
     connect(this, &QWebEngineView::loadFinished, this, &TVKMapView::pageLoadFinished);
     loadMapPage();
@@ -84,6 +94,43 @@ void TVKMapView::loadMapPage()
 {
     m_loaded = false;
     load(pageUrl());
+}
+
+void TVKMapView::addMapActions()
+{
+    // The page's own menu (back, reload, inspect) has no use on a map; its settings have.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto *settings = new QAction(tvk::text("map.settings_action"), this);
+    settings->setObjectName(QStringLiteral("mapSettingsAction"));
+    connect(settings, &QAction::triggered, this, [this] {
+        auto *dialog = new MapSettingsDialog(window());
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
+    auto *clear = new QAction(tvk::text("map.clear_cache"), this);
+    clear->setObjectName(QStringLiteral("clearMapCacheAction"));
+    connect(clear, &QAction::triggered, this, &TVKMapView::clearTileCache);
+    addActions({settings, clear});
+}
+
+void TVKMapView::useTileServer(const TileServer &server)
+{
+    mapProfile()->setHttpCacheMaximumSize(int(qint64(server.cacheMegabytes) * 1024 * 1024));
+    const auto widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (auto *view = qobject_cast<TVKMapView *>(widget))
+            view->call(tileserver::script(server));
+    }
+}
+
+void TVKMapView::clearTileCache()
+{
+    mapProfile()->clearHttpCache();
+}
+
+qint64 TVKMapView::tileCacheLimit()
+{
+    return mapProfile()->httpCacheMaximumSize();
 }
 
 void TVKMapView::moveMarker(double latitude, double longitude)
@@ -234,6 +281,9 @@ void TVKMapView::pageLoadFinished(bool ok)
     if (!ok)
         return;
     m_loaded = true;
+    // A server of the user's own replaces the default one before anything is drawn.
+    if (const TileServer server = tileserver::load(QSettings()); !server.isDefault())
+        run(tileserver::script(server));
     const QStringList waiting = std::exchange(m_pending, {});
     for (const QString &script : waiting)
         run(script);

@@ -8,6 +8,7 @@
 
 class MapPageChannel;
 struct DriveLines;
+struct TileServer;
 
 // The route map page in a web view, driven by script calls. Calls made before the page has
 // loaded wait for it: the first position of a recording comes right after start-up.
@@ -48,6 +49,13 @@ public:
     // and only the newest waiting call of each function is kept.
     void callScript(const QString &script) { call(script); }
 
+    // Points every map at `server` and sets the size of the tiles' disk cache.
+    static void useTileServer(const TileServer &server);
+    // Deletes the tiles kept on disk; a map without network shows its grid again.
+    static void clearTileCache();
+    // The most the disk cache of tiles may hold, in bytes.
+    static qint64 tileCacheLimit();
+
     bool isPageLoaded() const { return m_loaded; }
     // The last script text run in the page.
     QString lastScript() const { return m_lastScript; }
@@ -70,6 +78,7 @@ private:
     void call(const QString &script);
     void run(const QString &script);
     void pageLoadFinished(bool ok);
+    void addMapActions();
 
     QStringList m_pending;
     QString m_lastScript;

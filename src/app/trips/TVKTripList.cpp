@@ -18,6 +18,7 @@ TVKTripList::TVKTripList(const Widgets &widgets, TVKMediaList *mediaList, TVKPla
       m_model(new TVKTripListModel(this)), m_view(widgets.tree), m_switch(widgets.byTripSwitch)
 {
     m_view->setObjectName(QStringLiteral("tripListView"));
+    m_view->setAccessibleName(tvk::text("access.trip_list"));
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -27,8 +28,8 @@ TVKTripList::TVKTripList(const Widgets &widgets, TVKMediaList *mediaList, TVKPla
     m_view->setTextElideMode(Qt::ElideMiddle);
     m_view->setIndentation(8);
     m_view->setIconSize(QSize(16, 16));
-    // Mode, date and time as wide as their texts (a trip's bold range too); the name takes the
-    // rest and is shortened in the middle.
+    // Mode, date and time as wide as their texts; the name takes the rest and is shortened in
+    // the middle.
     m_view->header()->setStretchLastSection(true);
     m_view->header()->setHighlightSections(false);
     m_view->header()->setSectionsClickable(false);
@@ -94,6 +95,10 @@ void TVKTripList::publish(QFutureWatcher<QList<TVKTrip>> *watcher, const QList<T
         return;
     m_watcher = nullptr;
     m_model->setCatalogue(medias, watcher->result());
+    // A trip's row is drawn across every column and so does not widen the time column: the
+    // recordings' names keep the room the flat list gives them.
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        m_view->setFirstColumnSpanned(row, {}, m_model->catalogueRow(m_model->index(row, 0)) < 0);
     updateVisibility();
     followPlayback(m_playback->mediaIndex());
     emit tripsPublished();

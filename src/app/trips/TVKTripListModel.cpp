@@ -154,7 +154,11 @@ QVariant TVKTripListModel::tripData(const TVKTrip &trip, int column, int role) c
     const auto events = int(eventMoments.size());
     switch (column) {
     case 0:
-        return tvk::text("trips.trip");
+        // The trip row spans the whole width: its date, range and summary are read in one
+        // line and leave the columns as wide as a recording's texts.
+        return QStringList{tvk::text("trips.trip"), tripData(trip, 1, role).toString(),
+                           tripData(trip, 2, role).toString(), tripData(trip, 3, role).toString()}
+            .join(QStringLiteral("  "));
     case 1:
         return trip.start.toString(QStringLiteral("yyyy-MM-dd"));
     case 2:

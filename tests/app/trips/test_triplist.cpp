@@ -101,7 +101,7 @@ private slots:
                            groupTrips(medias, [](const TVKMedia &) { return 60000; }).trips);
         QTEST(rowsText(model), "rows");
         QTEST(model.index(0, 3).data().toString(), "summary");
-        QCOMPARE(model.index(0, 0).data().toString(), "Trip");
+        QVERIFY(model.index(0, 0).data().toString().startsWith("Trip  2026-10-17  08:30–"));
         QCOMPARE(model.tripOf(model.index(0, 0)), 0);
     }
 
@@ -117,6 +117,43 @@ private slots:
                            groupTrips(medias, [](const TVKMedia &) { return 59993; }).trips);
         QCOMPARE(model.index(0, 2).data().toString(), "08:30–08:36");
         QCOMPARE(model.index(0, 3).data().toString(), "6 min · 6 files");
+    }
+
+    // The list by trip shows each recording's name whole where the flat list does: a trip's
+    // row, drawn across the columns, does not widen the time column with its range.
+    void namesWholeByTrip()
+    {
+        QSettings().setValue(TVKTripList::kByTripKey, true);
+        QTemporaryDir dir;
+        for (const QString &name : QStringList{"alwa_20261017_083000_F", "motion_20261017_083100_F",
+                                               "motion_20261017_083100_R",
+                                               "event_20261017_083200_F", "alwa_20261017_083200_R"})
+            QVERIFY(!writeCardRecording(dir.path(), name, 5, 0, 0).isEmpty());
+        auto app = openWindow(dir.path());
+        TVKTripList *list = app->tripPanel()->tripList();
+        QTRY_VERIFY(list->view()->isVisible() && list->trips().size() == 2);
+        QTreeView *view = list->view();
+        view->expandAll();
+        TVKTripListModel *model = list->model();
+        int names = 0;
+        // Recordings of a trip sit under its row; parking recordings stand between trips.
+        for (int top = 0; top < model->rowCount(); ++top) {
+            const QModelIndex entry = model->index(top, 0);
+            const bool trip = model->catalogueRow(entry) < 0;
+            QCOMPARE(view->isFirstColumnSpanned(top, {}), trip);
+            if (trip)
+                QVERIFY(view->visualRect(entry).width() >= view->sizeHintForIndex(entry).width());
+            const int rows = trip ? model->rowCount(entry) : 1;
+            for (int row = 0; row < rows; ++row) {
+                const QModelIndex name =
+                    trip ? model->index(row, 3, entry) : entry.siblingAtColumn(3);
+                QVERIFY2(view->visualRect(name).width() >= view->sizeHintForIndex(name).width(),
+                         qPrintable(name.data().toString()));
+                ++names;
+            }
+        }
+        QCOMPARE(names, 5);
+        QSettings().remove(TVKTripList::kByTripKey);
     }
 
     // With the list by trip chosen, a folder without recordings (or none at all) still says
