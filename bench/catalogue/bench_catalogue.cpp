@@ -104,13 +104,9 @@ double timeWalk(const QString &root, qsizetype *count)
 // ticks of a 1 ms timer on the interface thread.
 double longestInterfaceStall(const QString &root)
 {
-    struct Delegate : TVKMediaListDelegate
-    {
-        bool done = false;
-        void mediaListChanged(TVKMediaList *) override { done = true; }
-    } delegate;
+    bool done = false;
     TVKMediaList list;
-    list.setDelegate(&delegate);
+    QObject::connect(&list, &TVKMediaList::catalogueChanged, [&done] { done = true; });
     QElapsedTimer clock;
     clock.start();
     qint64 last = 0, longest = 0;
@@ -124,7 +120,7 @@ double longestInterfaceStall(const QString &root)
     tick.start();
     last = clock.nsecsElapsed();
     list.setDirectoryPath(root);
-    while (!delegate.done)
+    while (!done)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     return longest / 1e6;
 }

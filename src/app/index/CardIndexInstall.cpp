@@ -30,7 +30,7 @@ void seekWhenStarted(TVKAppDelegate *window, const QString &path, double offsetS
                          const qint64 length = window->player1()->length();
                          if (!media || canonical(media->path()) != path || length <= 0)
                              return;
-                         window->playback()->videoPositionSliderMoved(
+                         window->playback()->seekTo(
                              std::clamp(offsetSeconds * 1000 / double(length), 0.0, 1.0));
                      });
 }
