@@ -84,8 +84,7 @@ public:
     // The slots of the group a recording's name belongs to, as findMediaPairWithFileName finds.
     static PairSlots findPairSlots(const PairIndexes &pairs, const QString &fileName);
     // Its first two steps: the recordings in start-time order, not yet paired.
-    static QList<TVKMedia> collect(const QString &folder, WalkReport &report,
-                                   const std::atomic<bool> *cancel = nullptr);
+    static Walk collect(const QString &folder, const std::atomic<bool> *cancel = nullptr);
 
 private:
     void publish(quint64 generation, QFutureWatcher<Contents> *watcher);
