@@ -72,7 +72,7 @@ GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, Hemisphere
     const qsizetype n = records.size();
     if (n > 0) {
         const qsizetype i = onScreen >= 0 ? onScreen : sampleIndex(position, n);
-        const _AVI_GPS_DATA_T &record = records[i].data();
+        const AviGpsRecord &record = records[i].data();
         double lat = std::fabs(record.fLatitude);
         double lon = std::fabs(record.fLongitude);
         if (onScreen >= 0) {

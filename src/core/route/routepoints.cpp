@@ -11,12 +11,12 @@ constexpr double kEarthRadiusMetres = 6371008.8;
 // Faster than any car: a record claiming more is corrupt.
 constexpr double kMaxMetresPerSecond = 200;
 
-double speedOf(const _AVI_GPS_DATA_T &r)
+double speedOf(const AviGpsRecord &r)
 {
     return r.KM == '9' ? r.fSpeed / 3.6 : r.fSpeed * 0.44704;
 }
 
-QDateTime utcOf(const _SYSTEMTIME &t)
+QDateTime utcOf(const SystemTime &t)
 {
     const QDateTime utc(QDate(t.wYear, t.wMonth, t.wDay),
                         QTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds), Qt::UTC);
@@ -42,7 +42,7 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
     const qint64 base = firstRecordTime(telemetry).value_or(0);
     QList<RoutePoint> route;
     for (qsizetype i = 0; i < telemetry.m_GpsRecords.size(); ++i) {
-        const _AVI_GPS_DATA_T &r = telemetry.m_GpsRecords[i].data();
+        const AviGpsRecord &r = telemetry.m_GpsRecords[i].data();
         if (r.fLatitude == 0 && r.fLongitude == 0)
             continue; // no position yet
         const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);

@@ -67,7 +67,7 @@ bool TVKBlackBoxData::ParseNMEA(char *buffer, qsizetype bufferSize)
     return parsed;
 }
 
-bool TVKBlackBoxData::ParseGSensor(const _AVI_GSENSOR_DATA_T &record)
+bool TVKBlackBoxData::ParseGSensor(const AviGSensorRecord &record)
 {
     QMutexLocker lock(&m_mutex);
     TVKTelemetryBuilder builder(*m_telemetry);
@@ -76,7 +76,7 @@ bool TVKBlackBoxData::ParseGSensor(const _AVI_GSENSOR_DATA_T &record)
     return parsed;
 }
 
-TVKNMEASentenceParser TVKBlackBoxData::m_NMEAParser() const
+TVKNMEASentenceParser TVKBlackBoxData::parserAtLastFix() const
 {
     TVKNMEASentenceParser parser;
     parser.m_Current = snapshot()->lastFix;

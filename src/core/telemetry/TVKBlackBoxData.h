@@ -50,15 +50,15 @@ public:
     // (the buffer's line ends become NUL), or one G-sensor record to m_GSensors. Each call
     // publishes the extended telemetry.
     bool ParseNMEA(char *buffer, qsizetype bufferSize);
-    bool ParseGSensor(const _AVI_GSENSOR_DATA_T &record);
+    bool ParseGSensor(const AviGSensorRecord &record);
 
     // The arrays of the published telemetry (implicitly shared copies).
-    QList<TVKAviGSensorData> m_vGSensorData() const { return snapshot()->m_vGSensorData; }
-    QList<TVKGSensor> m_GSensors() const { return snapshot()->m_GSensors; }
-    QList<TVKGpsData> m_NMEAs() const { return snapshot()->m_NMEAs; }
-    QList<TVKAviGpsData> m_vGpsData() const { return snapshot()->m_vGpsData; }
+    QList<TVKAviGSensorData> gSensorRecords() const { return snapshot()->m_vGSensorData; }
+    QList<TVKGSensor> gSensorSamples() const { return snapshot()->m_GSensors; }
+    QList<TVKGpsData> fixes() const { return snapshot()->m_NMEAs; }
+    QList<TVKAviGpsData> gpsRecordsPerSample() const { return snapshot()->m_vGpsData; }
     // A parser holding the last fix of the published recording.
-    TVKNMEASentenceParser m_NMEAParser() const;
+    TVKNMEASentenceParser parserAtLastFix() const;
 
 private:
     mutable QMutex m_mutex;

@@ -42,20 +42,20 @@ bool TVKTelemetryBuilder::ParseNMEA(char *buffer, qsizetype bufferSize)
     return true;
 }
 
-bool TVKTelemetryBuilder::ParseGSensor(const _AVI_GSENSOR_DATA_T &record)
+bool TVKTelemetryBuilder::ParseGSensor(const AviGSensorRecord &record)
 {
     m_telemetry.m_GSensors.append(TVKGSensor::fromRecord(record));
     return true;
 }
 
-void TVKTelemetryBuilder::addGpsRecord(_AVI_GPS_DATA_T record)
+void TVKTelemetryBuilder::addGpsRecord(AviGpsRecord record)
 {
     ParseNMEA(record.RawData, record.textLength());
     m_telemetry.m_GpsRecords.append(TVKAviGpsData(record));
     m_telemetry.m_GpsRecordNMEAEnds.append(m_telemetry.m_NMEAs.size());
 }
 
-void TVKTelemetryBuilder::addGSensorRecord(const _AVI_GSENSOR_DATA_T &record)
+void TVKTelemetryBuilder::addGSensorRecord(const AviGSensorRecord &record)
 {
     m_telemetry.m_vGSensorData.append(TVKAviGSensorData(record));
     ParseGSensor(record);

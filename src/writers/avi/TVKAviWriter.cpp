@@ -71,16 +71,16 @@ void TVKAviWriter::addAudio(quint32 ms, const QByteArray &samples)
         add(ms, Audio, samples);
 }
 
-void TVKAviWriter::addGps(quint32 ms, const _AVI_GPS_DATA_T &record)
+void TVKAviWriter::addGps(quint32 ms, const AviGpsRecord &record)
 {
-    QByteArray payload(_AVI_GPS_DATA_T::kSize, Qt::Uninitialized);
+    QByteArray payload(AviGpsRecord::kSize, Qt::Uninitialized);
     record.toBytes(payload.data());
     add(ms, Telemetry, std::move(payload));
 }
 
-void TVKAviWriter::addGSensor(quint32 ms, const _AVI_GSENSOR_DATA_T &record)
+void TVKAviWriter::addGSensor(quint32 ms, const AviGSensorRecord &record)
 {
-    QByteArray payload(_AVI_GSENSOR_DATA_T::kSize, Qt::Uninitialized);
+    QByteArray payload(AviGSensorRecord::kSize, Qt::Uninitialized);
     record.toBytes(payload.data());
     add(ms, Telemetry, std::move(payload));
 }

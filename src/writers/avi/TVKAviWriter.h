@@ -53,8 +53,8 @@ public:
     void addVideoFrame(quint32 ms, const QByteArray &jpeg);
     // Interleaved little-endian 16-bit samples; a whole number of sample frames.
     void addAudio(quint32 ms, const QByteArray &samples);
-    void addGps(quint32 ms, const _AVI_GPS_DATA_T &record);
-    void addGSensor(quint32 ms, const _AVI_GSENSOR_DATA_T &record);
+    void addGps(quint32 ms, const AviGpsRecord &record);
+    void addGSensor(quint32 ms, const AviGSensorRecord &record);
 
     // Writes the held chunks earlier than `beforeMs`, in time order.
     bool flush(quint32 beforeMs);

@@ -87,13 +87,13 @@ private slots:
         QVERIFY(interval > 0);
         QCOMPARE(drv.records.size(),
                  qsizetype(std::floor(m_model.drive().parkedTime()) / interval + 1));
-        const _FLASH_SAVE_VALUE_STRUCT &first = drv.records.first();
+        const DrivingRecordImage &first = drv.records.first();
         // A Saturday in 2026, at Gwanghwamun: 37 degrees 34.5 minutes north.
         QCOMPARE(QList<int>({first.seq, first.weekDay, first.yearSince1900, first.gpsValid,
                              first.latitudeInt, first.longitudeInt}),
                  QList<int>({1, 6, 126, 1, 3734, 12658}));
         for (qsizetype i = 1; i < drv.records.size(); ++i) {
-            const _FLASH_SAVE_VALUE_STRUCT &r = drv.records[i];
+            const DrivingRecordImage &r = drv.records[i];
             QCOMPARE(r.seq, i + 1);
             QVERIFY(r.maxSpeed >= r.curSpeed);
             QVERIFY(r.drivingDistance >= drv.records[i - 1].drivingDistance);
@@ -174,8 +174,8 @@ private slots:
         QCOMPARE(t->m_GpsRecords.size(), gps);
         QCOMPARE(t->m_NMEAs.size(), gps * 4); // RMC, GGA and the two GSA sentences
         for (int i = 0; i < gps; ++i) {
-            const _AVI_GPS_DATA_T written = model.gpsRecord(slot * kSeconds + i);
-            const _AVI_GPS_DATA_T &read = t->m_GpsRecords[i].data();
+            const AviGpsRecord written = model.gpsRecord(slot * kSeconds + i);
+            const AviGpsRecord &read = t->m_GpsRecords[i].data();
             QCOMPARE(read.nTimestamp, written.nTimestamp);
             QCOMPARE(read.nLen, written.nLen);
             QCOMPARE(read.fLatitude, written.fLatitude);

@@ -7,8 +7,8 @@ namespace {
 
 TVKAviGpsData gpsRecord(char km)
 {
-    _AVI_GPS_DATA_T record;
-    record.header = _AVI_GPS_DATA_T::kHeader;
+    AviGpsRecord record;
+    record.header = AviGpsRecord::kHeader;
     record.fLatitude = 3731.5;
     record.fLongitude = 12659.25;
     record.fSpeed = 57;
@@ -89,7 +89,7 @@ private slots:
     {
         TVKTelemetry telemetry;
         telemetry.m_GpsRecords = {gpsRecord('9'), gpsRecord('9')};
-        _AVI_GPS_DATA_T damaged = telemetry.m_GpsRecords[1].data();
+        AviGpsRecord damaged = telemetry.m_GpsRecords[1].data();
         damaged.fLatitude = 100065; // 1000.65 degrees
         telemetry.m_GpsRecords[1] = TVKAviGpsData(damaged);
         readout::HemisphereFlags flags;

@@ -66,9 +66,9 @@ struct RawRecording
     }
 };
 
-inline QByteArray gpsPayload(const _AVI_GPS_DATA_T &record)
+inline QByteArray gpsPayload(const AviGpsRecord &record)
 {
-    QByteArray bytes(_AVI_GPS_DATA_T::kSize, '\0');
+    QByteArray bytes(AviGpsRecord::kSize, '\0');
     record.toBytes(bytes.data());
     return bytes;
 }
@@ -80,7 +80,7 @@ inline QByteArray gpsPayload(quint32 ms, const QByteArray &text)
 
 inline QByteArray gSensorPayload(quint32 ms, qint32 x)
 {
-    QByteArray bytes(_AVI_GSENSOR_DATA_T::kSize, '\0');
+    QByteArray bytes(AviGSensorRecord::kSize, '\0');
     telemetry::gSensorRecord(ms, x, 0, 256).toBytes(bytes.data());
     return bytes;
 }

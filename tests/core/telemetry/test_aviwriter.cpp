@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(t->m_GpsRecords.size(), written.gps.size());
         for (qsizetype i = 0; i < written.gps.size(); ++i) {
             // The text comes back with its line ends turned into NUL.
-            _AVI_GPS_DATA_T expected = written.gps[i];
+            AviGpsRecord expected = written.gps[i];
             std::replace(std::begin(expected.RawData), std::end(expected.RawData), '\r', '\0');
             std::replace(std::begin(expected.RawData), std::end(expected.RawData), '\n', '\0');
             QVERIFY(t->m_GpsRecords[i].data() == expected);
@@ -86,7 +86,7 @@ private slots:
         // RMC and GGA in every record; the fixes keep the southern, western position.
         QCOMPARE(t->m_NMEAs.size(), 2 * written.gps.size());
         QVERIFY(t->lastFix.NS == 'S' && t->lastFix.EW == 'W');
-        QCOMPARE(t->lastFix.Now, (_SYSTEMTIME{2014, 5, 0, 26, 8, 14, 15, 0}));
+        QCOMPARE(t->lastFix.Now, (SystemTime{2014, 5, 0, 26, 8, 14, 15, 0}));
         // Each sample has the GPS record that covers it; the samples after the last have none.
         QCOMPARE(t->m_vGpsData.size(), written.gSensor.size() - 4);
     }

@@ -128,11 +128,11 @@ private slots:
         // 508 bytes of sentences, the last one cut by the end of RawData, and nLen claiming
         // far more. The next chunk holds a complete sentence that must not be reached.
         QByteArray text;
-        while (text.size() + kGga.size() <= _AVI_GPS_DATA_T::kRawDataSize)
+        while (text.size() + kGga.size() <= AviGpsRecord::kRawDataSize)
             text += kGga;
         const int whole = int(text.size() / kGga.size());
-        text += kRmc.first(_AVI_GPS_DATA_T::kRawDataSize - text.size());
-        _AVI_GPS_DATA_T record = telemetry::gpsRecord(1000, text, 3731.5, 12659.25, 57);
+        text += kRmc.first(AviGpsRecord::kRawDataSize - text.size());
+        AviGpsRecord record = telemetry::gpsRecord(1000, text, 3731.5, 12659.25, 57);
         record.nLen = 0xFFFFFFFF;
         RawRecording r;
         r.add("02sb", gpsPayload(record));
@@ -141,7 +141,7 @@ private slots:
         const TVKTelemetryPtr t = extractBytes(r.bytes(), &ok);
         QVERIFY(ok);
         QCOMPARE(t->m_NMEAs.size(), whole);
-        QCOMPARE(t->lastFix.Now, _SYSTEMTIME()); // no RMC was parsed
+        QCOMPARE(t->lastFix.Now, SystemTime()); // no RMC was parsed
     }
 
     void recordCutByTheEndOfTheFile()
