@@ -122,7 +122,5 @@ DrivingRecordPosition drivingRecordPosition(const DrivingRecordImage &record)
 {
     const double lat = QLocale::c().toDouble(drivingRecordCellText(record, 0, 5));
     const double lng = QLocale::c().toDouble(drivingRecordCellText(record, 0, 6));
-    DrivingRecordPosition position{0, 0};
-    degreesFromNmeaCoordinate(lat, lng, &position.latitude, &position.longitude);
-    return position;
+    return DrivingRecordPosition{degreesFromNmeaValue(lat), degreesFromNmeaValue(lng)};
 }

@@ -13,7 +13,7 @@ constexpr double kMaxMetresPerSecond = 200;
 
 double speedOf(const AviGpsRecord &r)
 {
-    return r.KM == '9' ? r.fSpeed / 3.6 : r.fSpeed * 0.44704;
+    return r.speedInKmh() ? r.speed() / 3.6 : r.speed() * 0.44704;
 }
 
 QDateTime utcOf(const SystemTime &t)
@@ -29,9 +29,9 @@ std::optional<quint32> firstRecordTime(const TVKTelemetry &t)
 {
     std::optional<quint32> first;
     if (!t.m_vGSensorData.isEmpty())
-        first = t.m_vGSensorData.first().data().timestamp;
+        first = t.m_vGSensorData.first().data().timestampMs();
     if (!t.m_GpsRecords.isEmpty()) {
-        const quint32 gps = t.m_GpsRecords.first().data().nTimestamp;
+        const quint32 gps = t.m_GpsRecords.first().data().timestampMs();
         first = first ? std::min(*first, gps) : gps;
     }
     return first;
@@ -43,11 +43,12 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
     QList<RoutePoint> route;
     for (qsizetype i = 0; i < telemetry.m_GpsRecords.size(); ++i) {
         const AviGpsRecord &r = telemetry.m_GpsRecords[i].data();
-        if (r.fLatitude == 0 && r.fLongitude == 0)
+        if (!r.hasPosition())
             continue; // no position yet
         const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);
         RoutePoint p;
-        degreesFromNmeaCoordinate(r.fLatitude, r.fLongitude, &p.latitude, &p.longitude);
+        p.latitude = degreesFromNmeaValue(r.nmeaLatitude());
+        p.longitude = degreesFromNmeaValue(r.nmeaLongitude());
         if (!isPossiblePosition(p.latitude, p.longitude))
             continue;
         if (fix.NS == 'S')
@@ -58,8 +59,8 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
         p.metresPerSecond = speedOf(r);
         if (p.metresPerSecond > kMaxMetresPerSecond)
             continue;
-        p.cameraMs = r.nTimestamp;
-        p.recordMs = qint64(r.nTimestamp) - base;
+        p.cameraMs = r.timestampMs();
+        p.recordMs = qint64(r.timestampMs()) - base;
         route.append(p);
     }
     return route;

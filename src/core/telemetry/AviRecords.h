@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-// The camera's telemetry records, stored little-endian in the "02sb" chunks of a recording.
-// Their fields keep the camera's names because they describe the bytes.
+// The camera's telemetry records, stored little-endian in the telemetry chunks of a recording
+// (AviLayout.h). Their fields keep the camera's names because they describe the bytes.
 
 // One GPS record: a fixed header and the NMEA text received in that interval.
 struct AviGpsRecord

@@ -10,7 +10,7 @@ public:
     TVKGSensor(float x, float y, float z) : x(x), y(y), z(z) {}
     static TVKGSensor fromRecord(const AviGSensorRecord &record)
     {
-        return {scaled(record.xAxis), scaled(record.yAxis), scaled(record.zAxis)};
+        return {scaled(record.xCounts()), scaled(record.yCounts()), scaled(record.zCounts())};
     }
 
     friend bool operator==(const TVKGSensor &, const TVKGSensor &) = default;

@@ -66,10 +66,10 @@ TVKTelemetryPtr TVKTelemetryBuilder::finish()
     QList<quint32> gpsTimes, gSensorTimes;
     gpsTimes.reserve(m_telemetry.m_GpsRecords.size());
     for (const TVKAviGpsData &gps : std::as_const(m_telemetry.m_GpsRecords))
-        gpsTimes.append(gps.data().nTimestamp);
+        gpsTimes.append(gps.data().timestampMs());
     gSensorTimes.reserve(m_telemetry.m_vGSensorData.size());
     for (const TVKAviGSensorData &sample : std::as_const(m_telemetry.m_vGSensorData))
-        gSensorTimes.append(sample.data().timestamp);
+        gSensorTimes.append(sample.data().timestampMs());
 
     m_telemetry.m_vGpsRecordIndex = alignGpsToGSensor(gpsTimes, gSensorTimes);
     m_telemetry.m_vGpsData.clear();

@@ -61,9 +61,9 @@ private slots:
         QStringList wrong;
         for (int second = 0; second < kSeconds; ++second) {
             for (const double within : {0.05, 0.5, 0.95}) {
-                readout::HemisphereFlags flags;
                 const double position = (second + within) / kSeconds;
-                const readout::GpsReadout shown = readout::gpsReadout(**telemetry, position, flags);
+                const readout::GpsReadout shown =
+                    readout::HemisphereMemory().gpsReadout(**telemetry, position);
                 const QString expected = burntSpeed(r, second);
                 if (shown.speed.value_or(QString()) != expected)
                     wrong << QStringLiteral("%1 s: %2, picture %3")

@@ -67,9 +67,9 @@ private slots:
     void inflatedFilesStopAtTheirShare()
     {
         QFETCH(QByteArray, file);
-        bool ok = false;
-        const TVKTelemetryPtr t = extractBytes(file, &ok);
-        QVERIFY(ok);
+        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(file);
+        QVERIFY(extracted);
+        const TVKTelemetryPtr t = *extracted;
         QVERIFY(!t->isEmpty());
         const qint64 kept = keptBytes(*t);
         QVERIFY2(
