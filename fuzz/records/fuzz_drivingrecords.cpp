@@ -13,14 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!parsed)
         return 0;
     const DrivingRecordFile &file = *parsed;
-    const qsizetype room = std::max<qsizetype>(0, bytes.size() - kDrivingRecordHeaderSize) /
-                           _FLASH_SAVE_VALUE_STRUCT::kSize;
+    const qsizetype room =
+        std::max<qsizetype>(0, bytes.size() - kDrivingRecordHeaderSize) / DrivingRecordImage::kSize;
     if (file.records.size() > room || file.records.size() > qsizetype(file.recordCount))
         std::abort();
     // Rows are alike to the code that renders them: the first few and the last show all it
     // does. Rendering every row cost a few thousand strings an input, each allocation
     // recording its stack under ASan, and held the harness near a thousand runs a second.
-    QList<_FLASH_SAVE_VALUE_STRUCT> sample;
+    QList<DrivingRecordImage> sample;
     QList<qsizetype> rows;
     for (qsizetype row = 0; row < file.records.size(); ++row) {
         if (row < 3 || row == file.records.size() - 1) {

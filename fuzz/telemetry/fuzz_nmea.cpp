@@ -29,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (builder.snapshot()->m_NMEAs.size() > lineEnds)
         std::abort(); // at most one fix per line
 
-    _AVI_GPS_DATA_T record;
+    AviGpsRecord record;
     std::memcpy(record.RawData, bytes.data(),
-                std::min(bytes.size(), size_t(_AVI_GPS_DATA_T::kRawDataSize)));
+                std::min(bytes.size(), size_t(AviGpsRecord::kRawDataSize)));
     record.nLen = static_cast<quint32>(size);
     builder.addGpsRecord(record);
     const TVKTelemetryPtr t = builder.finish();

@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     TVKTelemetry telemetry;
     const QByteArray text = bytes.mid(52);
-    for (qsizetype at = 0; at < text.size(); at += _AVI_GPS_DATA_T::kRawDataSize) {
-        const QByteArray piece = text.mid(at, _AVI_GPS_DATA_T::kRawDataSize);
-        _AVI_GPS_DATA_T record;
+    for (qsizetype at = 0; at < text.size(); at += AviGpsRecord::kRawDataSize) {
+        const QByteArray piece = text.mid(at, AviGpsRecord::kRawDataSize);
+        AviGpsRecord record;
         record.nTimestamp = quint32(at);
         // nLen may claim more than RawData holds, as in a damaged record.
         record.nLen = quint32(piece.size()) + (piece.isEmpty() ? 0 : quint8(piece[0]));

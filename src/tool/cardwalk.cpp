@@ -6,11 +6,11 @@
 
 tvk::Result<QList<TVKMedia>> walkCardFolder(const QString &folder)
 {
-    WalkReport report;
-    QList<TVKMedia> medias = TVKMediaList::collect(folder, report);
+    Walk walk = TVKMediaList::collect(folder);
+    const WalkReport &report = walk.report;
     if (!report.unreadableFolders.isEmpty() && report.unreadableFolders.first().subject == folder)
         return report.unreadableFolders.first();
     for (const QString &problem : walkReportLines(report, folder))
         toolErr() << "tavik-tool: " << tvk::terminalText(problem) << Qt::endl;
-    return medias;
+    return std::move(walk.found);
 }

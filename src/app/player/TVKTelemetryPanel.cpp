@@ -59,7 +59,7 @@ void TVKTelemetryPanel::updateGsensorUIByPlayPosition(double position)
 
 void TVKTelemetryPanel::updateGpsUIByPlayPosition(double position)
 {
-    const readout::GpsReadout gps = readout::gpsReadout(*m_telemetry, position, m_flags);
+    const readout::GpsReadout gps = m_hemispheres.gpsReadout(*m_telemetry, position);
     if (!gps.hasGps && m_telemetry->m_GpsRecords.isEmpty()) {
         m_fields.mapWebView->setNoGps(true);
         m_fields.mapWebView->debug(QLatin1String(readout::kNoGpsDebugText));

@@ -45,5 +45,5 @@ private:
     Fields m_fields;
     const VideoPlayer *m_player1;
     TVKTelemetryPtr m_telemetry;
-    readout::HemisphereFlags m_flags;
+    readout::HemisphereMemory m_hemispheres;
 };

@@ -6,7 +6,7 @@ TVKDrivingRecordModel::TVKDrivingRecordModel(QObject *parent)
     : QAbstractTableModel(parent), m_titles(drivingRecordColumnTitles())
 {}
 
-void TVKDrivingRecordModel::setRecords(QList<_FLASH_SAVE_VALUE_STRUCT> records)
+void TVKDrivingRecordModel::setRecords(QList<DrivingRecordImage> records)
 {
     beginResetModel();
     m_records = std::move(records);

@@ -14,8 +14,8 @@ class TVKDrivingRecordModel : public QAbstractTableModel
 public:
     explicit TVKDrivingRecordModel(QObject *parent = nullptr);
 
-    void setRecords(QList<_FLASH_SAVE_VALUE_STRUCT> records);
-    const QList<_FLASH_SAVE_VALUE_STRUCT> &records() const { return m_records; }
+    void setRecords(QList<DrivingRecordImage> records);
+    const QList<DrivingRecordImage> &records() const { return m_records; }
     const QStringList &titles() const { return m_titles; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -24,6 +24,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QList<_FLASH_SAVE_VALUE_STRUCT> m_records;
+    QList<DrivingRecordImage> m_records;
     QStringList m_titles;
 };

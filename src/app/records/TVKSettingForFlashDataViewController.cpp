@@ -35,7 +35,7 @@ TVKSettingForFlashDataViewController::TVKSettingForFlashDataViewController(QWidg
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setDefaultAlignment(Qt::AlignCenter);
     // Wide enough for the title and for the longest text a cell can hold.
-    _FLASH_SAVE_VALUE_STRUCT widest{};
+    DrivingRecordImage widest{};
     widest.seq = 65535;
     widest.latitudeInt = 9999;
     widest.latitudeFrac = widest.longitudeFrac = 9999;
@@ -150,7 +150,7 @@ QList<QPointF> TVKSettingForFlashDataViewController::routeOf(const TVKDrivingRec
 {
     constexpr qsizetype kMostPoints = 4000;
     QList<QPointF> points;
-    for (const _FLASH_SAVE_VALUE_STRUCT &record : model.records()) {
+    for (const DrivingRecordImage &record : model.records()) {
         if (record.gpsValid != 1)
             continue;
         const DrivingRecordPosition p = drivingRecordPosition(record);

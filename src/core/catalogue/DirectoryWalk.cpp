@@ -76,8 +76,8 @@ dev_t deviceFilesDevice()
 class FolderWalk
 {
 public:
-    FolderWalk(QList<TVKMedia> &medias, WalkReport &report, const std::atomic<bool> *cancel)
-        : m_medias(medias), m_report(report), m_cancel(cancel)
+    FolderWalk(Walk &walk, const std::atomic<bool> *cancel)
+        : m_medias(walk.found), m_report(walk.report), m_cancel(cancel)
     {}
 
     // False when the walk is to end: cancelled or at the limit.
@@ -206,11 +206,11 @@ private:
 
 } // namespace
 
-void eachDir(const QString &folder, QList<TVKMedia> &medias, WalkReport *report,
-             const std::atomic<bool> *cancel)
+Walk walkFolder(const QString &folder, const std::atomic<bool> *cancel)
 {
-    WalkReport ignored;
-    FolderWalk(medias, report ? *report : ignored, cancel).walk(QFile::encodeName(folder));
+    Walk walk;
+    FolderWalk(walk, cancel).walk(QFile::encodeName(folder));
+    return walk;
 }
 
 QStringList walkReportLines(const WalkReport &report, const QString &folder)

@@ -32,9 +32,15 @@ struct WalkReport
 // recordings left out for their names. Empty when the walk did all it should.
 QStringList walkReportLines(const WalkReport &report, const QString &folder);
 
-// Collects the accepted recordings of a folder tree into the list, in the order the file
-// system lists each folder. Links are followed, but each folder (device and inode) is entered
-// once, pseudo file systems (proc, sysfs, devtmpfs, cgroup and their kin) not at all, and only
-// regular files are taken as recordings. The walk ends early once `cancel` is set.
-void eachDir(const QString &folder, QList<TVKMedia> &medias, WalkReport *report = nullptr,
-             const std::atomic<bool> *cancel = nullptr);
+// The accepted recordings of a folder tree and what the walk could not do.
+struct Walk
+{
+    QList<TVKMedia> found;
+    WalkReport report;
+};
+
+// Collects the accepted recordings of a folder tree, in the order the file system lists each
+// folder. Links are followed, but each folder (device and inode) is entered once, pseudo file
+// systems (proc, sysfs, devtmpfs, cgroup and their kin) not at all, and only regular files are
+// taken as recordings. The walk ends early once `cancel` is set.
+Walk walkFolder(const QString &folder, const std::atomic<bool> *cancel = nullptr);

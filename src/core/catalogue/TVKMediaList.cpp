@@ -159,13 +159,11 @@ void TVKMediaList::publish(quint64 generation, QFutureWatcher<Contents> *watcher
     emit catalogueChanged();
 }
 
-QList<TVKMedia> TVKMediaList::collect(const QString &folder, WalkReport &report,
-                                      const std::atomic<bool> *cancel)
+Walk TVKMediaList::collect(const QString &folder, const std::atomic<bool> *cancel)
 {
-    QList<TVKMedia> found;
-    eachDir(folder, found, &report, cancel);
-    sortByStartTime(found);
-    return found;
+    Walk walk = walkFolder(folder, cancel);
+    sortByStartTime(walk.found);
+    return walk;
 }
 
 TVKMediaList::PairIndexes TVKMediaList::pairIndexes(const QList<TVKMedia> &medias)
@@ -191,9 +189,10 @@ TVKMediaList::PairSlots TVKMediaList::findPairSlots(const PairIndexes &pairs,
 
 TVKMediaList::Contents TVKMediaList::walk(const QString &folder, const std::atomic<bool> *cancel)
 {
+    Walk collected = collect(folder, cancel);
     Contents contents;
-    QList<TVKMedia> found = collect(folder, contents.report, cancel);
-    contents.adopt(std::move(found));
+    contents.report = std::move(collected.report);
+    contents.adopt(std::move(collected.found));
     return contents;
 }
 

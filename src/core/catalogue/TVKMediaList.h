@@ -71,8 +71,7 @@ public:
     // The slots of the group a recording's name belongs to, as findMediaPairWithFileName finds.
     static PairSlots findPairSlots(const PairIndexes &pairs, const QString &fileName);
     // Its first two steps: the recordings in start-time order, not yet paired.
-    static QList<TVKMedia> collect(const QString &folder, WalkReport &report,
-                                   const std::atomic<bool> *cancel = nullptr);
+    static Walk collect(const QString &folder, const std::atomic<bool> *cancel = nullptr);
 
 signals:
     // Emitted each time a walk has published its catalogue.

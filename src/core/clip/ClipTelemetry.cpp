@@ -25,7 +25,7 @@ Readout Telemetry::at(const Plan &plan, qint64 clipMs)
         return out;
     if (source->path != m_lastPath) {
         // The window starts each recording with the hemispheres unknown.
-        m_flags = {};
+        m_hemispheres = {};
         m_lastPath = source->path;
     }
     const TVKTelemetry &telemetry = of(source->path);
@@ -38,7 +38,7 @@ Readout Telemetry::at(const Plan &plan, qint64 clipMs)
         out.gy = g.y;
         out.gz = g.z;
     }
-    const readout::GpsReadout gps = readout::gpsReadout(telemetry, position, m_flags);
+    const readout::GpsReadout gps = m_hemispheres.gpsReadout(telemetry, position);
     out.speed = gps.speed.value_or(QString());
     if (gps.hasGps) {
         out.position = RoutePoint{gps.latitude, gps.longitude, {}, 0, 0};

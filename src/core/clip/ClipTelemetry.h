@@ -38,7 +38,7 @@ private:
 
     QHash<QString, TVKTelemetryPtr> m_telemetry;
     QHash<QString, QList<RoutePoint>> m_routes;
-    readout::HemisphereFlags m_flags;
+    readout::HemisphereMemory m_hemispheres;
     QString m_lastPath;
 };
 

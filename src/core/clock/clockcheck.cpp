@@ -67,7 +67,7 @@ std::optional<FirstValidFix> firstValidFix(const TVKTelemetry &telemetry)
 {
     const std::optional<quint32> base = firstRecordTime(telemetry);
     for (const TVKAviGpsData &record : telemetry.m_GpsRecords) {
-        const _AVI_GPS_DATA_T &r = record.data();
+        const AviGpsRecord &r = record.data();
         // The extraction left the text's line ends as NUL.
         const QByteArrayView text(r.RawData, r.textLength());
         qsizetype start = 0;

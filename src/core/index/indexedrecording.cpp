@@ -9,38 +9,22 @@
 #include <QBuffer>
 #include <QFile>
 
-#include <algorithm>
-
 namespace {
 
 // Recordings up to this size are read whole: the telemetry walk's small reads then cost no
 // system call each.
 constexpr qint64 kReadWholeBytes = 8 << 20;
 
-// Where the recording's own clock starts: its earliest record.
-std::optional<quint32> firstRecordMs(const TVKTelemetry &t)
-{
-    std::optional<quint32> first;
-    if (!t.m_vGSensorData.isEmpty())
-        first = t.m_vGSensorData.first().data().timestamp;
-    if (!t.m_GpsRecords.isEmpty()) {
-        const quint32 gps = t.m_GpsRecords.first().data().nTimestamp;
-        first = first ? std::min(*first, gps) : gps;
-    }
-    return first;
-}
-
 void addPoints(IndexedRecording &out, const TVKTelemetry &telemetry)
 {
     const QList<RoutePoint> route = routeOf(telemetry);
-    const quint32 base = firstRecordMs(telemetry).value_or(0);
     qsizetype record = 0; // the route keeps the records' order: one forward walk finds each
     for (const RoutePoint &p : route) {
         while (record < telemetry.m_GpsRecords.size() &&
-               telemetry.m_GpsRecords[record].data().nTimestamp != p.cameraMs)
+               telemetry.m_GpsRecords[record].data().timestampMs() != p.cameraMs)
             ++record;
         IndexedPoint point;
-        point.offsetMs = qint64(p.cameraMs) - qint64(base);
+        point.offsetMs = p.recordMs;
         point.cameraMs = p.cameraMs;
         if (p.utc.isValid())
             point.utcMs = p.utc.toMSecsSinceEpoch();

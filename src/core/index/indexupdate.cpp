@@ -121,8 +121,9 @@ tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
         return done.failure();
     IndexUpdateReport report;
     report.rebuilt = index.wasRebuilt();
-    WalkReport walk;
-    const QList<TVKMedia> medias = TVKMediaList::collect(index.folder(), walk, cancel);
+    const Walk collected = TVKMediaList::collect(index.folder(), cancel);
+    const WalkReport &walk = collected.report;
+    const QList<TVKMedia> &medias = collected.found;
     if (!walk.unreadableFolders.isEmpty() &&
         walk.unreadableFolders.first().subject == index.folder())
         return walk.unreadableFolders.first();

@@ -34,8 +34,8 @@ qsizetype gpsRecordOfSample(const TVKTelemetry &telemetry, qsizetype sample)
     if (next < 0 || next >= records.size())
         return -1;
     // The same tenths as the alignment compares.
-    const quint32 sampleTenths = samples[sample].data().timestamp / 100;
-    const quint32 recordTenths = records[next].data().nTimestamp / 100;
+    const quint32 sampleTenths = samples[sample].data().timestampMs() / 100;
+    const quint32 recordTenths = records[next].data().timestampMs() / 100;
     return sampleTenths >= recordTenths || next == 0 ? next : next - 1;
 }
 
@@ -58,7 +58,7 @@ std::optional<GSensorTexts> gsensorTexts(const TVKTelemetry &telemetry, double p
     return GSensorTexts{axisText('X', sample.x), axisText('Y', sample.y), axisText('Z', sample.z)};
 }
 
-GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, HemisphereFlags &flags)
+GpsReadout HemisphereMemory::gpsReadout(const TVKTelemetry &telemetry, double position)
 {
     GpsReadout out;
     // The record of the second on screen, found through the G-sensor sample at the position;
@@ -72,30 +72,31 @@ GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, Hemisphere
     const qsizetype n = records.size();
     if (n > 0) {
         const qsizetype i = onScreen >= 0 ? onScreen : sampleIndex(position, n);
-        const _AVI_GPS_DATA_T &record = records[i].data();
-        double lat = std::fabs(record.fLatitude);
-        double lon = std::fabs(record.fLongitude);
+        const AviGpsRecord &record = records[i].data();
+        double lat = std::fabs(record.nmeaLatitude());
+        double lon = std::fabs(record.nmeaLongitude());
         if (onScreen >= 0) {
             const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);
             if (fix.NS == 'N' || fix.NS == 'S')
-                flags.south = fix.NS == 'S';
+                m_south = fix.NS == 'S';
             if (fix.EW == 'E' || fix.EW == 'W')
-                flags.west = fix.EW == 'W';
+                m_west = fix.EW == 'W';
         } else if (i < telemetry.m_NMEAs.size()) {
             const TVKGpsData &fix = telemetry.m_NMEAs[i];
-            flags.south = fix.NS != 'N';
-            flags.west = fix.EW != 'E';
+            m_south = fix.NS != 'N';
+            m_west = fix.EW != 'E';
         }
-        if (flags.south)
+        if (m_south)
             lat = -lat;
-        if (flags.west)
+        if (m_west)
             lon = -lon;
-        degreesFromNmeaCoordinate(lat, lon, &out.latitude, &out.longitude);
+        out.latitude = degreesFromNmeaValue(lat);
+        out.longitude = degreesFromNmeaValue(lon);
         // A damaged record's impossible position moves no marker.
         out.hasGps = isPossiblePosition(out.latitude, out.longitude);
         // The number as recorded, whatever its unit; the camera converts nothing.
-        out.speed =
-            tvk::cformat(record.KM == '9' ? "%d Km/h" : "%d Mi/h", static_cast<int>(record.fSpeed));
+        out.speed = tvk::cformat(record.speedInKmh() ? "%d Km/h" : "%d Mi/h",
+                                 static_cast<int>(record.speed()));
     }
     const qsizetype m = telemetry.m_NMEAs.size();
     if (m > 0) {

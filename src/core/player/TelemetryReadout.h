@@ -31,13 +31,6 @@ struct GSensorTexts
 // Nothing when there are no samples (the fields keep their texts).
 std::optional<GSensorTexts> gsensorTexts(const TVKTelemetry &telemetry, double position);
 
-// The hemispheres last seen; a record without its own fix keeps them.
-struct HemisphereFlags
-{
-    bool south = false;
-    bool west = false;
-};
-
 struct GpsReadout
 {
     bool hasGps = false; // false: the map is told there is no GPS data
@@ -47,7 +40,18 @@ struct GpsReadout
     std::optional<QString> hdop;  // "%.1f"
     std::optional<QString> satellites;
 };
-GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position, HemisphereFlags &flags);
+
+// The map position and speed at play positions in turn. The hemispheres last seen are kept:
+// a record without its own fix shows them, so one memory follows one playback.
+class HemisphereMemory
+{
+public:
+    GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position);
+
+private:
+    bool m_south = false;
+    bool m_west = false;
+};
 
 inline constexpr char kNoGpsDebugText[] = "GPS Data Count=Zero";
 

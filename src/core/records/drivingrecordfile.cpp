@@ -24,13 +24,12 @@ tvk::Result<DrivingRecordFile> fromHeader(const QByteArray &header)
 
 void appendRecords(DrivingRecordFile &file, const QByteArray &body)
 {
-    const qsizetype complete = body.size() / _FLASH_SAVE_VALUE_STRUCT::kSize;
+    const qsizetype complete = body.size() / DrivingRecordImage::kSize;
     const qsizetype count = std::min<qsizetype>(complete, file.recordCount);
     const auto *bytes = reinterpret_cast<const uchar *>(body.constData());
     file.records.reserve(count);
     for (qsizetype i = 0; i < count; ++i)
-        file.records.append(
-            _FLASH_SAVE_VALUE_STRUCT::decode(bytes + i * _FLASH_SAVE_VALUE_STRUCT::kSize));
+        file.records.append(DrivingRecordImage::decode(bytes + i * DrivingRecordImage::kSize));
 }
 
 } // namespace
@@ -49,8 +48,7 @@ tvk::Result<DrivingRecordFile> readDrivingRecordFile(const QString &path)
         return failure;
     }
     // Never more than the header promises, and never more than the file holds.
-    const qint64 promised =
-        static_cast<qint64>(file->recordCount) * _FLASH_SAVE_VALUE_STRUCT::kSize;
+    const qint64 promised = static_cast<qint64>(file->recordCount) * DrivingRecordImage::kSize;
     const qint64 available = std::max<qint64>(0, input.size() - kDrivingRecordHeaderSize);
     appendRecords(*file, input.read(std::min(promised, available)));
     return file;

@@ -13,13 +13,13 @@ inline constexpr char kDrivingRecordFilePath[] = "DrvInfo/tavik_000.drv";
 inline constexpr qsizetype kDrivingRecordHeaderSize = 12;
 // No card file system holds more: FAT32 files stop short of 4 GiB.
 inline constexpr quint32 kMaxDrivingRecords = static_cast<quint32>(
-    (Q_UINT64_C(0xFFFFFFFF) - kDrivingRecordHeaderSize) / _FLASH_SAVE_VALUE_STRUCT::kSize);
+    (Q_UINT64_C(0xFFFFFFFF) - kDrivingRecordHeaderSize) / DrivingRecordImage::kSize);
 
 // The records of one read, published as a whole: the list and its count never disagree.
 struct DrivingRecordFile
 {
     quint32 recordCount = 0; // as the header says
-    QList<_FLASH_SAVE_VALUE_STRUCT> records;
+    QList<DrivingRecordImage> records;
 
     // Fewer bytes than the header promised: the complete records only.
     bool truncated() const { return records.size() < qsizetype(recordCount); }

@@ -36,7 +36,7 @@ QStringList drivingRecordColumnTitles()
     return titles;
 }
 
-QString drivingRecordCellText(const _FLASH_SAVE_VALUE_STRUCT &r, qint64 row, int column)
+QString drivingRecordCellText(const DrivingRecordImage &r, qint64 row, int column)
 {
     static const char *const kWeekDays[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
     switch (column) {
@@ -78,8 +78,7 @@ QString drivingRecordCellText(const _FLASH_SAVE_VALUE_STRUCT &r, qint64 row, int
 namespace {
 
 // The export in pieces of about 64 KiB, each handed to `write` as it fills.
-void produceDrivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
-                             const QStringList &titles,
+void produceDrivingRecordCsv(const QList<DrivingRecordImage> &records, const QStringList &titles,
                              const std::function<void(const QByteArray &)> &write)
 {
     // The titles are the only text; every cell below them is a number, a date or A/V.
@@ -103,8 +102,7 @@ void produceDrivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
 
 } // namespace
 
-QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
-                            const QStringList &titles)
+QByteArray drivingRecordCsv(const QList<DrivingRecordImage> &records, const QStringList &titles)
 {
     QByteArray text;
     produceDrivingRecordCsv(records, titles, [&text](const QByteArray &piece) { text += piece; });
@@ -112,7 +110,7 @@ QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
 }
 
 tvk::Result<void> writeDrivingRecordCsv(const QString &path,
-                                        const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                                        const QList<DrivingRecordImage> &records,
                                         const QStringList &titles)
 {
     return replaceFileContents(path, [&](const std::function<void(const QByteArray &)> &write) {
@@ -120,11 +118,9 @@ tvk::Result<void> writeDrivingRecordCsv(const QString &path,
     });
 }
 
-DrivingRecordPosition drivingRecordPosition(const _FLASH_SAVE_VALUE_STRUCT &record)
+DrivingRecordPosition drivingRecordPosition(const DrivingRecordImage &record)
 {
     const double lat = QLocale::c().toDouble(drivingRecordCellText(record, 0, 5));
     const double lng = QLocale::c().toDouble(drivingRecordCellText(record, 0, 6));
-    DrivingRecordPosition position{0, 0};
-    degreesFromNmeaCoordinate(lat, lng, &position.latitude, &position.longitude);
-    return position;
+    return DrivingRecordPosition{degreesFromNmeaValue(lat), degreesFromNmeaValue(lng)};
 }

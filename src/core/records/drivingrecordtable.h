@@ -27,15 +27,14 @@ extern const std::array<DrivingRecordColumn, kDrivingRecordColumnCount> drivingR
 QStringList drivingRecordColumnTitles();
 
 // The text of one cell; `row` counts from 0. A column of 15 or more gives "X".
-QString drivingRecordCellText(const _FLASH_SAVE_VALUE_STRUCT &record, qint64 row, int column);
+QString drivingRecordCellText(const DrivingRecordImage &record, qint64 row, int column);
 
 // The whole export: the title line, then one line per record, "\n" after each, UTF-8 without
 // byte order mark, cells neither quoted nor escaped.
-QByteArray drivingRecordCsv(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
-                            const QStringList &titles);
+QByteArray drivingRecordCsv(const QList<DrivingRecordImage> &records, const QStringList &titles);
 // Replaces the file's whole content with the export.
 tvk::Result<void> writeDrivingRecordCsv(const QString &path,
-                                        const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+                                        const QList<DrivingRecordImage> &records,
                                         const QStringList &titles);
 
 // The record's position in decimal degrees, read back from the texts of the latitude and
@@ -45,4 +44,4 @@ struct DrivingRecordPosition
     double latitude;
     double longitude;
 };
-DrivingRecordPosition drivingRecordPosition(const _FLASH_SAVE_VALUE_STRUCT &record);
+DrivingRecordPosition drivingRecordPosition(const DrivingRecordImage &record);

@@ -7,7 +7,7 @@ namespace {
 // Calls v(field, offset) for every field, in record order.
 template <class Record, class Visitor> void visitFields(Record &r, Visitor &&v)
 {
-#define TVK_FIELD(x) v(r.x, offsetof(_FLASH_SAVE_VALUE_STRUCT, x))
+#define TVK_FIELD(x) v(r.x, offsetof(DrivingRecordImage, x))
     TVK_FIELD(seq);
     TVK_FIELD(weekDay);
     TVK_FIELD(gpsValid);
@@ -36,16 +36,16 @@ template <class Record, class Visitor> void visitFields(Record &r, Visitor &&v)
 
 } // namespace
 
-_FLASH_SAVE_VALUE_STRUCT _FLASH_SAVE_VALUE_STRUCT::decode(const uchar *bytes)
+DrivingRecordImage DrivingRecordImage::decode(const uchar *bytes)
 {
-    _FLASH_SAVE_VALUE_STRUCT record{};
+    DrivingRecordImage record{};
     visitFields(record, [bytes](auto &field, std::size_t offset) {
         field = qFromLittleEndian<std::remove_reference_t<decltype(field)>>(bytes + offset);
     });
     return record;
 }
 
-QByteArray _FLASH_SAVE_VALUE_STRUCT::encode() const
+QByteArray DrivingRecordImage::encode() const
 {
     QByteArray bytes(kSize, '\0');
     auto *image = reinterpret_cast<uchar *>(bytes.data());

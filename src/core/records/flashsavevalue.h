@@ -7,7 +7,7 @@
 
 // One 40-byte driving record of DrvInfo/tavik_000.drv. Decoded field by field from its
 // little-endian byte image; the layout is proven below, never relied on for raw copies.
-struct _FLASH_SAVE_VALUE_STRUCT
+struct DrivingRecordImage
 {
     quint16 seq;
     quint8 weekDay; // 0 Sunday .. 6 Saturday
@@ -36,13 +36,12 @@ struct _FLASH_SAVE_VALUE_STRUCT
     static constexpr qsizetype kSize = 40;
 
     // The record at the start of `bytes`, which must hold at least kSize bytes.
-    static _FLASH_SAVE_VALUE_STRUCT decode(const uchar *bytes);
+    static DrivingRecordImage decode(const uchar *bytes);
     QByteArray encode() const;
 };
 
-#define TVK_FLASH_AT(field, offset)                                                                \
-    static_assert(offsetof(_FLASH_SAVE_VALUE_STRUCT, field) == (offset))
-static_assert(sizeof(_FLASH_SAVE_VALUE_STRUCT) == _FLASH_SAVE_VALUE_STRUCT::kSize);
+#define TVK_FLASH_AT(field, offset) static_assert(offsetof(DrivingRecordImage, field) == (offset))
+static_assert(sizeof(DrivingRecordImage) == DrivingRecordImage::kSize);
 TVK_FLASH_AT(seq, 0);
 TVK_FLASH_AT(weekDay, 2);
 TVK_FLASH_AT(gpsValid, 3);

@@ -11,12 +11,12 @@ constexpr double kEarthRadiusMetres = 6371008.8;
 // Faster than any car: a record claiming more is corrupt.
 constexpr double kMaxMetresPerSecond = 200;
 
-double speedOf(const _AVI_GPS_DATA_T &r)
+double speedOf(const AviGpsRecord &r)
 {
-    return r.KM == '9' ? r.fSpeed / 3.6 : r.fSpeed * 0.44704;
+    return r.speedInKmh() ? r.speed() / 3.6 : r.speed() * 0.44704;
 }
 
-QDateTime utcOf(const _SYSTEMTIME &t)
+QDateTime utcOf(const SystemTime &t)
 {
     const QDateTime utc(QDate(t.wYear, t.wMonth, t.wDay),
                         QTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds), Qt::UTC);
@@ -29,9 +29,9 @@ std::optional<quint32> firstRecordTime(const TVKTelemetry &t)
 {
     std::optional<quint32> first;
     if (!t.m_vGSensorData.isEmpty())
-        first = t.m_vGSensorData.first().data().timestamp;
+        first = t.m_vGSensorData.first().data().timestampMs();
     if (!t.m_GpsRecords.isEmpty()) {
-        const quint32 gps = t.m_GpsRecords.first().data().nTimestamp;
+        const quint32 gps = t.m_GpsRecords.first().data().timestampMs();
         first = first ? std::min(*first, gps) : gps;
     }
     return first;
@@ -42,12 +42,13 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
     const qint64 base = firstRecordTime(telemetry).value_or(0);
     QList<RoutePoint> route;
     for (qsizetype i = 0; i < telemetry.m_GpsRecords.size(); ++i) {
-        const _AVI_GPS_DATA_T &r = telemetry.m_GpsRecords[i].data();
-        if (r.fLatitude == 0 && r.fLongitude == 0)
+        const AviGpsRecord &r = telemetry.m_GpsRecords[i].data();
+        if (!r.hasPosition())
             continue; // no position yet
         const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);
         RoutePoint p;
-        degreesFromNmeaCoordinate(r.fLatitude, r.fLongitude, &p.latitude, &p.longitude);
+        p.latitude = degreesFromNmeaValue(r.nmeaLatitude());
+        p.longitude = degreesFromNmeaValue(r.nmeaLongitude());
         if (!isPossiblePosition(p.latitude, p.longitude))
             continue;
         if (fix.NS == 'S')
@@ -58,8 +59,8 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
         p.metresPerSecond = speedOf(r);
         if (p.metresPerSecond > kMaxMetresPerSecond)
             continue;
-        p.cameraMs = r.nTimestamp;
-        p.recordMs = qint64(r.nTimestamp) - base;
+        p.cameraMs = r.timestampMs();
+        p.recordMs = qint64(r.timestampMs()) - base;
         route.append(p);
     }
     return route;

@@ -25,73 +25,73 @@ template <typename T> void put(char *image, size_t offset, T value)
 
 } // namespace
 
-_AVI_GPS_DATA_T _AVI_GPS_DATA_T::fromBytes(const char *bytes, qsizetype size)
+AviGpsRecord AviGpsRecord::fromBytes(const char *bytes, qsizetype size)
 {
     char image[kSize] = {};
     std::memcpy(image, bytes, static_cast<size_t>(std::clamp<qsizetype>(size, 0, kSize)));
-    _AVI_GPS_DATA_T r;
-    r.header = take<qint32>(image, offsetof(_AVI_GPS_DATA_T, header));
-    r.nTimestamp = take<quint32>(image, offsetof(_AVI_GPS_DATA_T, nTimestamp));
-    r.nLen = take<quint32>(image, offsetof(_AVI_GPS_DATA_T, nLen));
-    r.sig = take<quint32>(image, offsetof(_AVI_GPS_DATA_T, sig));
-    r.fLatitude = take<double>(image, offsetof(_AVI_GPS_DATA_T, fLatitude));
-    r.fLongitude = take<double>(image, offsetof(_AVI_GPS_DATA_T, fLongitude));
-    r.fSpeed = take<quint32>(image, offsetof(_AVI_GPS_DATA_T, fSpeed));
-    r.distance = take<quint32>(image, offsetof(_AVI_GPS_DATA_T, distance));
-    r.NS = image[offsetof(_AVI_GPS_DATA_T, NS)];
-    r.EW = image[offsetof(_AVI_GPS_DATA_T, EW)];
-    r.KM = image[offsetof(_AVI_GPS_DATA_T, KM)];
-    r.dummy = image[offsetof(_AVI_GPS_DATA_T, dummy)];
-    std::memcpy(r.RawData, image + offsetof(_AVI_GPS_DATA_T, RawData), kRawDataSize);
+    AviGpsRecord r;
+    r.header = take<qint32>(image, offsetof(AviGpsRecord, header));
+    r.nTimestamp = take<quint32>(image, offsetof(AviGpsRecord, nTimestamp));
+    r.nLen = take<quint32>(image, offsetof(AviGpsRecord, nLen));
+    r.sig = take<quint32>(image, offsetof(AviGpsRecord, sig));
+    r.fLatitude = take<double>(image, offsetof(AviGpsRecord, fLatitude));
+    r.fLongitude = take<double>(image, offsetof(AviGpsRecord, fLongitude));
+    r.fSpeed = take<quint32>(image, offsetof(AviGpsRecord, fSpeed));
+    r.distance = take<quint32>(image, offsetof(AviGpsRecord, distance));
+    r.NS = image[offsetof(AviGpsRecord, NS)];
+    r.EW = image[offsetof(AviGpsRecord, EW)];
+    r.KM = image[offsetof(AviGpsRecord, KM)];
+    r.dummy = image[offsetof(AviGpsRecord, dummy)];
+    std::memcpy(r.RawData, image + offsetof(AviGpsRecord, RawData), kRawDataSize);
     return r;
 }
 
-void _AVI_GPS_DATA_T::toBytes(char *out) const
+void AviGpsRecord::toBytes(char *out) const
 {
-    put(out, offsetof(_AVI_GPS_DATA_T, header), header);
-    put(out, offsetof(_AVI_GPS_DATA_T, nTimestamp), nTimestamp);
-    put(out, offsetof(_AVI_GPS_DATA_T, nLen), nLen);
-    put(out, offsetof(_AVI_GPS_DATA_T, sig), sig);
-    put(out, offsetof(_AVI_GPS_DATA_T, fLatitude), fLatitude);
-    put(out, offsetof(_AVI_GPS_DATA_T, fLongitude), fLongitude);
-    put(out, offsetof(_AVI_GPS_DATA_T, fSpeed), fSpeed);
-    put(out, offsetof(_AVI_GPS_DATA_T, distance), distance);
-    out[offsetof(_AVI_GPS_DATA_T, NS)] = NS;
-    out[offsetof(_AVI_GPS_DATA_T, EW)] = EW;
-    out[offsetof(_AVI_GPS_DATA_T, KM)] = KM;
-    out[offsetof(_AVI_GPS_DATA_T, dummy)] = dummy;
-    std::memcpy(out + offsetof(_AVI_GPS_DATA_T, RawData), RawData, kRawDataSize);
+    put(out, offsetof(AviGpsRecord, header), header);
+    put(out, offsetof(AviGpsRecord, nTimestamp), nTimestamp);
+    put(out, offsetof(AviGpsRecord, nLen), nLen);
+    put(out, offsetof(AviGpsRecord, sig), sig);
+    put(out, offsetof(AviGpsRecord, fLatitude), fLatitude);
+    put(out, offsetof(AviGpsRecord, fLongitude), fLongitude);
+    put(out, offsetof(AviGpsRecord, fSpeed), fSpeed);
+    put(out, offsetof(AviGpsRecord, distance), distance);
+    out[offsetof(AviGpsRecord, NS)] = NS;
+    out[offsetof(AviGpsRecord, EW)] = EW;
+    out[offsetof(AviGpsRecord, KM)] = KM;
+    out[offsetof(AviGpsRecord, dummy)] = dummy;
+    std::memcpy(out + offsetof(AviGpsRecord, RawData), RawData, kRawDataSize);
 }
 
-bool operator==(const _AVI_GPS_DATA_T &a, const _AVI_GPS_DATA_T &b)
+bool operator==(const AviGpsRecord &a, const AviGpsRecord &b)
 {
     // Byte images, so that two NaN coordinates of the same bits compare equal.
-    char left[_AVI_GPS_DATA_T::kSize], right[_AVI_GPS_DATA_T::kSize];
+    char left[AviGpsRecord::kSize], right[AviGpsRecord::kSize];
     a.toBytes(left);
     b.toBytes(right);
     return std::memcmp(left, right, sizeof left) == 0;
 }
 
-_AVI_GSENSOR_DATA_T _AVI_GSENSOR_DATA_T::fromBytes(const char *bytes, qsizetype size)
+AviGSensorRecord AviGSensorRecord::fromBytes(const char *bytes, qsizetype size)
 {
     char image[kSize] = {};
     std::memcpy(image, bytes, static_cast<size_t>(std::clamp<qsizetype>(size, 0, kSize)));
-    _AVI_GSENSOR_DATA_T r;
-    r.header = take<qint32>(image, offsetof(_AVI_GSENSOR_DATA_T, header));
-    r.timestamp = take<quint32>(image, offsetof(_AVI_GSENSOR_DATA_T, timestamp));
-    r.xAxis = take<qint32>(image, offsetof(_AVI_GSENSOR_DATA_T, xAxis));
-    r.yAxis = take<qint32>(image, offsetof(_AVI_GSENSOR_DATA_T, yAxis));
-    r.zAxis = take<qint32>(image, offsetof(_AVI_GSENSOR_DATA_T, zAxis));
-    r.nTemprature = take<qint32>(image, offsetof(_AVI_GSENSOR_DATA_T, nTemprature));
+    AviGSensorRecord r;
+    r.header = take<qint32>(image, offsetof(AviGSensorRecord, header));
+    r.timestamp = take<quint32>(image, offsetof(AviGSensorRecord, timestamp));
+    r.xAxis = take<qint32>(image, offsetof(AviGSensorRecord, xAxis));
+    r.yAxis = take<qint32>(image, offsetof(AviGSensorRecord, yAxis));
+    r.zAxis = take<qint32>(image, offsetof(AviGSensorRecord, zAxis));
+    r.nTemprature = take<qint32>(image, offsetof(AviGSensorRecord, nTemprature));
     return r;
 }
 
-void _AVI_GSENSOR_DATA_T::toBytes(char *out) const
+void AviGSensorRecord::toBytes(char *out) const
 {
-    put(out, offsetof(_AVI_GSENSOR_DATA_T, header), header);
-    put(out, offsetof(_AVI_GSENSOR_DATA_T, timestamp), timestamp);
-    put(out, offsetof(_AVI_GSENSOR_DATA_T, xAxis), xAxis);
-    put(out, offsetof(_AVI_GSENSOR_DATA_T, yAxis), yAxis);
-    put(out, offsetof(_AVI_GSENSOR_DATA_T, zAxis), zAxis);
-    put(out, offsetof(_AVI_GSENSOR_DATA_T, nTemprature), nTemprature);
+    put(out, offsetof(AviGSensorRecord, header), header);
+    put(out, offsetof(AviGSensorRecord, timestamp), timestamp);
+    put(out, offsetof(AviGSensorRecord, xAxis), xAxis);
+    put(out, offsetof(AviGSensorRecord, yAxis), yAxis);
+    put(out, offsetof(AviGSensorRecord, zAxis), zAxis);
+    put(out, offsetof(AviGSensorRecord, nTemprature), nTemprature);
 }

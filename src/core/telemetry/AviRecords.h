@@ -4,10 +4,11 @@
 
 #include <cstddef>
 
-// The camera's telemetry records, stored little-endian in the "02sb" chunks of a recording.
+// The camera's telemetry records, stored little-endian in the telemetry chunks of a recording
+// (AviLayout.h). Their fields keep the camera's names because they describe the bytes.
 
 // One GPS record: a fixed header and the NMEA text received in that interval.
-struct _AVI_GPS_DATA_T
+struct AviGpsRecord
 {
     static constexpr int kHeader = 205; // 0xCD
     static constexpr qsizetype kRawDataSize = 508;
@@ -28,30 +29,40 @@ struct _AVI_GPS_DATA_T
     char RawData[kRawDataSize] = {};
 
     // Decodes up to 552 bytes; what the bytes do not reach stays zero.
-    static _AVI_GPS_DATA_T fromBytes(const char *bytes, qsizetype size);
+    static AviGpsRecord fromBytes(const char *bytes, qsizetype size);
     // The 552-byte image.
     void toBytes(char *out) const;
     // The text length that can be read: nLen, but never beyond RawData.
     qsizetype textLength() const { return nLen < kRawDataSize ? qsizetype(nLen) : kRawDataSize; }
+
+    // The fields by what they mean; the rest of the code reads the record through these.
+    quint32 timestampMs() const { return nTimestamp; }
+    double nmeaLatitude() const { return fLatitude; }   // ddmm.mmmm, no sign
+    double nmeaLongitude() const { return fLongitude; } // dddmm.mmmm, no sign
+    bool hasPosition() const { return fLatitude != 0 || fLongitude != 0; }
+    quint32 speed() const { return fSpeed; }
+    bool speedInKmh() const { return KM == '9'; }
+    char speedUnitLetter() const { return KM; }
+    const char *nmeaText() const { return RawData; }
 };
 
-static_assert(sizeof(_AVI_GPS_DATA_T) == _AVI_GPS_DATA_T::kSize);
-static_assert(offsetof(_AVI_GPS_DATA_T, header) == 0);
-static_assert(offsetof(_AVI_GPS_DATA_T, nTimestamp) == 4);
-static_assert(offsetof(_AVI_GPS_DATA_T, nLen) == 8);
-static_assert(offsetof(_AVI_GPS_DATA_T, sig) == 12);
-static_assert(offsetof(_AVI_GPS_DATA_T, fLatitude) == 16);
-static_assert(offsetof(_AVI_GPS_DATA_T, fLongitude) == 24);
-static_assert(offsetof(_AVI_GPS_DATA_T, fSpeed) == 32);
-static_assert(offsetof(_AVI_GPS_DATA_T, distance) == 36);
-static_assert(offsetof(_AVI_GPS_DATA_T, NS) == 40);
-static_assert(offsetof(_AVI_GPS_DATA_T, EW) == 41);
-static_assert(offsetof(_AVI_GPS_DATA_T, KM) == 42);
-static_assert(offsetof(_AVI_GPS_DATA_T, dummy) == 43);
-static_assert(offsetof(_AVI_GPS_DATA_T, RawData) == 44);
+static_assert(sizeof(AviGpsRecord) == AviGpsRecord::kSize);
+static_assert(offsetof(AviGpsRecord, header) == 0);
+static_assert(offsetof(AviGpsRecord, nTimestamp) == 4);
+static_assert(offsetof(AviGpsRecord, nLen) == 8);
+static_assert(offsetof(AviGpsRecord, sig) == 12);
+static_assert(offsetof(AviGpsRecord, fLatitude) == 16);
+static_assert(offsetof(AviGpsRecord, fLongitude) == 24);
+static_assert(offsetof(AviGpsRecord, fSpeed) == 32);
+static_assert(offsetof(AviGpsRecord, distance) == 36);
+static_assert(offsetof(AviGpsRecord, NS) == 40);
+static_assert(offsetof(AviGpsRecord, EW) == 41);
+static_assert(offsetof(AviGpsRecord, KM) == 42);
+static_assert(offsetof(AviGpsRecord, dummy) == 43);
+static_assert(offsetof(AviGpsRecord, RawData) == 44);
 
 // One three-axis G-sensor sample, 256 counts per unit.
-struct _AVI_GSENSOR_DATA_T
+struct AviGSensorRecord
 {
     static constexpr int kHeader = 171; // 0xAB
     static constexpr qsizetype kSize = 24;
@@ -63,21 +74,28 @@ struct _AVI_GSENSOR_DATA_T
     qint32 zAxis = 0;
     qint32 nTemprature = 0;
 
-    static _AVI_GSENSOR_DATA_T fromBytes(const char *bytes, qsizetype size);
+    static AviGSensorRecord fromBytes(const char *bytes, qsizetype size);
     void toBytes(char *out) const;
 
-    friend bool operator==(const _AVI_GSENSOR_DATA_T &, const _AVI_GSENSOR_DATA_T &) = default;
+    quint32 timestampMs() const { return timestamp; }
+    // Raw counts, 256 per unit.
+    qint32 xCounts() const { return xAxis; }
+    qint32 yCounts() const { return yAxis; }
+    qint32 zCounts() const { return zAxis; }
+    qint32 temperature() const { return nTemprature; }
+
+    friend bool operator==(const AviGSensorRecord &, const AviGSensorRecord &) = default;
 };
 
-static_assert(sizeof(_AVI_GSENSOR_DATA_T) == _AVI_GSENSOR_DATA_T::kSize);
-static_assert(offsetof(_AVI_GSENSOR_DATA_T, header) == 0);
-static_assert(offsetof(_AVI_GSENSOR_DATA_T, timestamp) == 4);
-static_assert(offsetof(_AVI_GSENSOR_DATA_T, xAxis) == 8);
-static_assert(offsetof(_AVI_GSENSOR_DATA_T, yAxis) == 12);
-static_assert(offsetof(_AVI_GSENSOR_DATA_T, zAxis) == 16);
-static_assert(offsetof(_AVI_GSENSOR_DATA_T, nTemprature) == 20);
+static_assert(sizeof(AviGSensorRecord) == AviGSensorRecord::kSize);
+static_assert(offsetof(AviGSensorRecord, header) == 0);
+static_assert(offsetof(AviGSensorRecord, timestamp) == 4);
+static_assert(offsetof(AviGSensorRecord, xAxis) == 8);
+static_assert(offsetof(AviGSensorRecord, yAxis) == 12);
+static_assert(offsetof(AviGSensorRecord, zAxis) == 16);
+static_assert(offsetof(AviGSensorRecord, nTemprature) == 20);
 
-bool operator==(const _AVI_GPS_DATA_T &a, const _AVI_GPS_DATA_T &b);
+bool operator==(const AviGpsRecord &a, const AviGpsRecord &b);
 
 // Whether four bytes can be a RIFF chunk code (letters, digits, spaces): a cut or damaged
 // file is walked chunk by chunk, and anything else ends the walk.

@@ -1,7 +1,7 @@
 #include "core/telemetry/TVKAviGpsData.h"
 
-const _AVI_GPS_DATA_T &TVKAviGpsData::data() const
+const AviGpsRecord &TVKAviGpsData::data() const
 {
-    static const _AVI_GPS_DATA_T zero;
+    static const AviGpsRecord zero;
     return m_data ? *m_data : zero;
 }

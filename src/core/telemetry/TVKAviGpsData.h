@@ -10,16 +10,16 @@ class TVKAviGpsData
 {
 public:
     TVKAviGpsData() = default; // an all-zero record
-    explicit TVKAviGpsData(const _AVI_GPS_DATA_T &data)
-        : m_data(std::make_shared<const _AVI_GPS_DATA_T>(data))
+    explicit TVKAviGpsData(const AviGpsRecord &data)
+        : m_data(std::make_shared<const AviGpsRecord>(data))
     {}
-    static TVKAviGpsData aviGpsDataWithData(const _AVI_GPS_DATA_T &data)
+    static TVKAviGpsData aviGpsDataWithData(const AviGpsRecord &data)
     {
         return TVKAviGpsData(data);
     }
 
-    const _AVI_GPS_DATA_T &data() const;
-    void setData(const _AVI_GPS_DATA_T &data) { *this = TVKAviGpsData(data); }
+    const AviGpsRecord &data() const;
+    void setData(const AviGpsRecord &data) { *this = TVKAviGpsData(data); }
 
     // Whether both hold the very same record (not merely an equal one).
     bool sharesRecordWith(const TVKAviGpsData &other) const { return m_data == other.m_data; }
@@ -30,5 +30,5 @@ public:
     }
 
 private:
-    std::shared_ptr<const _AVI_GPS_DATA_T> m_data;
+    std::shared_ptr<const AviGpsRecord> m_data;
 };

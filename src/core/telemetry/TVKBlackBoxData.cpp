@@ -24,20 +24,19 @@ tvk::Result<void> TVKBlackBoxData::ExtractStreamInformation(const char *path)
         clear();
         return opened.failure();
     }
-    ExtractionInfo info;
-    tvk::Result<TVKTelemetryPtr> telemetry = extract(file, &info);
+    tvk::Result<Extraction> extraction = extractWithIndexPlace(file);
     file.close();
-    if (info.moviSizeRead) {
-        tvk::log(tvk::cformat("Listmovsize=0x%x IdxAddr=0x%llx", info.moviSize,
-                              static_cast<unsigned long long>(info.indexAddress)));
-    }
-    if (!telemetry) {
+    if (!extraction) {
         clear();
-        tvk::Failure failure = telemetry.failure();
+        tvk::Failure failure = extraction.failure();
         failure.subject = QFile::decodeName(path);
         return failure;
     }
-    publish(std::move(*telemetry));
+    if (const std::optional<IndexPlace> &place = extraction->indexPlace) {
+        tvk::log(tvk::cformat("Listmovsize=0x%x IdxAddr=0x%llx", place->moviSize,
+                              static_cast<unsigned long long>(place->indexAddress)));
+    }
+    publish(std::move(extraction->telemetry));
     tvk::log(QStringLiteral("#############################  FINISH"));
     return {};
 }
@@ -67,7 +66,7 @@ bool TVKBlackBoxData::ParseNMEA(char *buffer, qsizetype bufferSize)
     return parsed;
 }
 
-bool TVKBlackBoxData::ParseGSensor(const _AVI_GSENSOR_DATA_T &record)
+bool TVKBlackBoxData::ParseGSensor(const AviGSensorRecord &record)
 {
     QMutexLocker lock(&m_mutex);
     TVKTelemetryBuilder builder(*m_telemetry);
@@ -76,7 +75,7 @@ bool TVKBlackBoxData::ParseGSensor(const _AVI_GSENSOR_DATA_T &record)
     return parsed;
 }
 
-TVKNMEASentenceParser TVKBlackBoxData::m_NMEAParser() const
+TVKNMEASentenceParser TVKBlackBoxData::parserAtLastFix() const
 {
     TVKNMEASentenceParser parser;
     parser.m_Current = snapshot()->lastFix;

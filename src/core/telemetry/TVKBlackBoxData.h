@@ -6,6 +6,8 @@
 
 #include <QMutex>
 
+#include <optional>
+
 class QIODevice;
 
 // The telemetry of the recording being played. An extraction builds the arrays of a file
@@ -15,13 +17,16 @@ class QIODevice;
 class TVKBlackBoxData
 {
 public:
-    // What an extraction found on its way, for the diagnostic lines.
-    struct ExtractionInfo
+    // Where the movi list's size said the index starts, for the diagnostic line.
+    struct IndexPlace
     {
-        bool moviSizeRead = false;
         quint32 moviSize = 0;     // S, the size of the movi list
         quint64 indexAddress = 0; // 14148 + S
-        bool recovered = false;   // the index was missing or cut: the movi list was walked
+    };
+    struct Extraction
+    {
+        TVKTelemetryPtr telemetry;
+        std::optional<IndexPlace> indexPlace; // none when the file is too short to hold it
     };
 
     TVKBlackBoxData();
@@ -36,7 +41,9 @@ public:
     // The extraction itself, without publishing: reads an open, seekable device, and fails as
     // ExtractStreamInformation does. Reads only the index and the telemetry chunks, through
     // bounded buffers.
-    static tvk::Result<TVKTelemetryPtr> extract(QIODevice &file, ExtractionInfo *info = nullptr);
+    static tvk::Result<TVKTelemetryPtr> extract(QIODevice &file);
+    // The same with where the index was looked for.
+    static tvk::Result<Extraction> extractWithIndexPlace(QIODevice &file);
 
     // The published telemetry. Safe from any thread.
     TVKTelemetryPtr snapshot() const;
@@ -50,15 +57,15 @@ public:
     // (the buffer's line ends become NUL), or one G-sensor record to m_GSensors. Each call
     // publishes the extended telemetry.
     bool ParseNMEA(char *buffer, qsizetype bufferSize);
-    bool ParseGSensor(const _AVI_GSENSOR_DATA_T &record);
+    bool ParseGSensor(const AviGSensorRecord &record);
 
     // The arrays of the published telemetry (implicitly shared copies).
-    QList<TVKAviGSensorData> m_vGSensorData() const { return snapshot()->m_vGSensorData; }
-    QList<TVKGSensor> m_GSensors() const { return snapshot()->m_GSensors; }
-    QList<TVKGpsData> m_NMEAs() const { return snapshot()->m_NMEAs; }
-    QList<TVKAviGpsData> m_vGpsData() const { return snapshot()->m_vGpsData; }
+    QList<TVKAviGSensorData> gSensorRecords() const { return snapshot()->m_vGSensorData; }
+    QList<TVKGSensor> gSensorSamples() const { return snapshot()->m_GSensors; }
+    QList<TVKGpsData> fixes() const { return snapshot()->m_NMEAs; }
+    QList<TVKAviGpsData> gpsRecordsPerSample() const { return snapshot()->m_vGpsData; }
     // A parser holding the last fix of the published recording.
-    TVKNMEASentenceParser m_NMEAParser() const;
+    TVKNMEASentenceParser parserAtLastFix() const;
 
 private:
     mutable QMutex m_mutex;

@@ -1,5 +1,6 @@
 // The walks over a recording's chunks (TVKBlackBoxData::extract): through the index when the
 // recording has a whole one, else chunk by chunk through the movi list.
+#include "core/telemetry/AviLayout.h"
 #include "core/telemetry/AviRecords.h"
 #include "core/telemetry/TVKBlackBoxData.h"
 #include "core/telemetry/TVKTelemetryBuilder.h"
@@ -12,15 +13,12 @@
 
 namespace {
 
-// The camera reserves its headers so that the movi list always sits at the same place.
-constexpr qint64 kMoviSizeAt = 14136; // size S of the movi list
-constexpr qint64 kChunkBase = 14140;  // the movi type code; chunk offsets count from here
-constexpr qint64 kIndexBase = 14148;  // first index entry at kIndexBase + S
-constexpr qint64 kRecordBase = 14148; // a chunk's record at kRecordBase + offset
-constexpr qint64 kEntrySize = 16;
 constexpr qint64 kIndexBlock = 64 * 1024; // the index is read in blocks of this size
-// A chunk is its code, its size, then the record.
-static_assert(kRecordBase == kChunkBase + 8);
+
+bool isTelemetryChunk(const char *code)
+{
+    return std::memcmp(code, avi::kTelemetryChunk, 4) == 0;
+}
 
 quint32 le32(const char *p)
 {
@@ -32,8 +30,8 @@ void walkIndex(PositionedReader &reader, TelemetryChunks &chunks, qint64 indexSt
 {
     std::vector<char> block(static_cast<size_t>(std::min(kIndexBlock, fileSize - indexStart)));
     qint64 blockPos = indexStart, blockLength = 0;
-    for (qint64 pos = indexStart; pos <= riffEnd && pos < fileSize; pos += kEntrySize) {
-        if (pos + kEntrySize > blockPos + blockLength) {
+    for (qint64 pos = indexStart; pos <= riffEnd && pos < fileSize; pos += avi::kIndexEntrySize) {
+        if (pos + avi::kIndexEntrySize > blockPos + blockLength) {
             blockPos = pos;
             blockLength = reader.readAt(pos, block.data(),
                                         std::min<qint64>(qint64(block.size()), fileSize - pos));
@@ -41,12 +39,12 @@ void walkIndex(PositionedReader &reader, TelemetryChunks &chunks, qint64 indexSt
                 break;
         }
         const char *entry = block.data() + (pos - blockPos);
-        const qint64 available = std::min(kEntrySize, blockPos + blockLength - pos);
-        if (available < 4 || std::memcmp(entry, "02sb", 4) != 0)
+        const qint64 available = std::min(avi::kIndexEntrySize, blockPos + blockLength - pos);
+        if (available < 4 || !isTelemetryChunk(entry))
             continue;
-        if (available < kEntrySize)
+        if (available < avi::kIndexEntrySize)
             break; // the index ends inside this entry: its offset and size are gone
-        if (!chunks.add(kRecordBase + le32(entry + 8), le32(entry + 12)))
+        if (!chunks.add(avi::kRecordBase + le32(entry + 8), le32(entry + 12)))
             break;
     }
 }
@@ -57,7 +55,7 @@ void walkIndex(PositionedReader &reader, TelemetryChunks &chunks, qint64 indexSt
 void walkMovi(PositionedReader &reader, TelemetryChunks &chunks, qint64 end)
 {
     char head[8];
-    for (qint64 pos = kChunkBase + 4; pos + 8 <= end;) {
+    for (qint64 pos = avi::kMoviTypeAt + 4; pos + 8 <= end;) {
         if (reader.readAt(pos, head, sizeof head) != sizeof head || !isChunkCode(head))
             break;
         if (std::memcmp(head, "LIST", 4) == 0) {
@@ -67,7 +65,7 @@ void walkMovi(PositionedReader &reader, TelemetryChunks &chunks, qint64 end)
         const qint64 size = le32(head + 4);
         if (pos + 8 + size > end)
             break;
-        if (std::memcmp(head, "02sb", 4) == 0 && !chunks.add(pos + 8, quint32(size)))
+        if (isTelemetryChunk(head) && !chunks.add(pos + 8, quint32(size)))
             break;
         pos += 8 + size + (size & 1);
     }
@@ -75,10 +73,16 @@ void walkMovi(PositionedReader &reader, TelemetryChunks &chunks, qint64 end)
 
 } // namespace
 
-tvk::Result<TVKTelemetryPtr> TVKBlackBoxData::extract(QIODevice &file, ExtractionInfo *info)
+tvk::Result<TVKTelemetryPtr> TVKBlackBoxData::extract(QIODevice &file)
 {
-    if (info)
-        *info = ExtractionInfo();
+    tvk::Result<Extraction> extraction = extractWithIndexPlace(file);
+    if (!extraction)
+        return extraction.failure();
+    return std::move(extraction->telemetry);
+}
+
+tvk::Result<TVKBlackBoxData::Extraction> TVKBlackBoxData::extractWithIndexPlace(QIODevice &file)
+{
     const tvk::Failure notARecording{QT_TRID_NOOP("msg.not_a_recording")};
     if (!file.isOpen() || !file.isReadable() || file.isSequential())
         return notARecording;
@@ -92,14 +96,10 @@ tvk::Result<TVKTelemetryPtr> TVKBlackBoxData::extract(QIODevice &file, Extractio
     const qint64 fileSize = file.size();
 
     char moviSize[4];
-    if (reader.readAt(kMoviSizeAt, moviSize, sizeof moviSize) != sizeof moviSize)
-        return TVKTelemetry::empty(); // too short to hold the movi list: nothing to find
-    const qint64 indexStart = kIndexBase + le32(moviSize);
-    if (info) {
-        info->moviSizeRead = true;
-        info->moviSize = le32(moviSize);
-        info->indexAddress = static_cast<quint64>(indexStart);
-    }
+    if (reader.readAt(avi::kMoviSizeAt, moviSize, sizeof moviSize) != sizeof moviSize)
+        return Extraction{TVKTelemetry::empty(), {}}; // too short to hold the movi list
+    const qint64 indexStart = avi::kIndexBase + le32(moviSize);
+    const IndexPlace place{le32(moviSize), static_cast<quint64>(indexStart)};
 
     TVKTelemetryBuilder builder;
     TelemetryChunks chunks(reader, builder, fileSize);
@@ -108,14 +108,12 @@ tvk::Result<TVKTelemetryPtr> TVKBlackBoxData::extract(QIODevice &file, Extractio
     char indexHead[8];
     const bool indexFound = indexStart <= fileSize &&
                             reader.readAt(indexStart - 8, indexHead, 8) == 8 &&
-                            std::memcmp(indexHead, "idx1", 4) == 0;
+                            std::memcmp(indexHead, avi::kIndexChunk, 4) == 0;
     if (indexFound && indexStart + qint64(le32(indexHead + 4)) <= fileSize) {
         walkIndex(reader, chunks, indexStart, riffEnd, fileSize);
     } else {
         walkMovi(reader, chunks, indexFound ? indexStart - 8 : fileSize);
         builder.setRecovered();
-        if (info)
-            info->recovered = true;
     }
-    return builder.finish();
+    return Extraction{builder.finish(), place};
 }

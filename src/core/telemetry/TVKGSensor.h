@@ -8,9 +8,9 @@ class TVKGSensor
 public:
     TVKGSensor() = default;
     TVKGSensor(float x, float y, float z) : x(x), y(y), z(z) {}
-    static TVKGSensor fromRecord(const _AVI_GSENSOR_DATA_T &record)
+    static TVKGSensor fromRecord(const AviGSensorRecord &record)
     {
-        return {scaled(record.xAxis), scaled(record.yAxis), scaled(record.zAxis)};
+        return {scaled(record.xCounts()), scaled(record.yCounts()), scaled(record.zCounts())};
     }
 
     friend bool operator==(const TVKGSensor &, const TVKGSensor &) = default;

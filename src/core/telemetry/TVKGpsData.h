@@ -5,7 +5,7 @@
 #include <array>
 
 // A calendar time as the receiver's RMC sentence gives it (UTC).
-struct _SYSTEMTIME
+struct SystemTime
 {
     quint16 wYear = 0;
     quint16 wMonth = 0;
@@ -16,7 +16,7 @@ struct _SYSTEMTIME
     quint16 wSecond = 0;
     quint16 wMilliseconds = 0;
 
-    friend bool operator==(const _SYSTEMTIME &, const _SYSTEMTIME &) = default;
+    friend bool operator==(const SystemTime &, const SystemTime &) = default;
 };
 
 // One GPS fix as the NMEA parser keeps it. Latitude and Longitude stay in the receiver's
@@ -51,5 +51,5 @@ public:
     double Longitude = 0;
     double SpeedOverGround = 0;
     double CourseOverGround = 0;
-    _SYSTEMTIME Now;
+    SystemTime Now;
 };

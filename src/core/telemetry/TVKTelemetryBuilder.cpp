@@ -42,20 +42,20 @@ bool TVKTelemetryBuilder::ParseNMEA(char *buffer, qsizetype bufferSize)
     return true;
 }
 
-bool TVKTelemetryBuilder::ParseGSensor(const _AVI_GSENSOR_DATA_T &record)
+bool TVKTelemetryBuilder::ParseGSensor(const AviGSensorRecord &record)
 {
     m_telemetry.m_GSensors.append(TVKGSensor::fromRecord(record));
     return true;
 }
 
-void TVKTelemetryBuilder::addGpsRecord(_AVI_GPS_DATA_T record)
+void TVKTelemetryBuilder::addGpsRecord(AviGpsRecord record)
 {
     ParseNMEA(record.RawData, record.textLength());
     m_telemetry.m_GpsRecords.append(TVKAviGpsData(record));
     m_telemetry.m_GpsRecordNMEAEnds.append(m_telemetry.m_NMEAs.size());
 }
 
-void TVKTelemetryBuilder::addGSensorRecord(const _AVI_GSENSOR_DATA_T &record)
+void TVKTelemetryBuilder::addGSensorRecord(const AviGSensorRecord &record)
 {
     m_telemetry.m_vGSensorData.append(TVKAviGSensorData(record));
     ParseGSensor(record);
@@ -66,10 +66,10 @@ TVKTelemetryPtr TVKTelemetryBuilder::finish()
     QList<quint32> gpsTimes, gSensorTimes;
     gpsTimes.reserve(m_telemetry.m_GpsRecords.size());
     for (const TVKAviGpsData &gps : std::as_const(m_telemetry.m_GpsRecords))
-        gpsTimes.append(gps.data().nTimestamp);
+        gpsTimes.append(gps.data().timestampMs());
     gSensorTimes.reserve(m_telemetry.m_vGSensorData.size());
     for (const TVKAviGSensorData &sample : std::as_const(m_telemetry.m_vGSensorData))
-        gSensorTimes.append(sample.data().timestamp);
+        gSensorTimes.append(sample.data().timestampMs());
 
     m_telemetry.m_vGpsRecordIndex = alignGpsToGSensor(gpsTimes, gSensorTimes);
     m_telemetry.m_vGpsData.clear();

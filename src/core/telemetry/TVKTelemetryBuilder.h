@@ -14,15 +14,15 @@ public:
 
     // Parses the record's text (never beyond RawData) and keeps the record, its line ends
     // now NUL.
-    void addGpsRecord(_AVI_GPS_DATA_T record);
-    void addGSensorRecord(const _AVI_GSENSOR_DATA_T &record);
+    void addGpsRecord(AviGpsRecord record);
+    void addGSensorRecord(const AviGSensorRecord &record);
 
     // Feeds exactly `bufferSize` bytes of NMEA text to the parser line by line and stores
     // the fix after every "$G" sentence. Line ends (CR, LF, NUL) are overwritten with NUL.
     // False only for no buffer or no bytes.
     bool ParseNMEA(char *buffer, qsizetype bufferSize);
     // Appends the scaled sample. Always true.
-    bool ParseGSensor(const _AVI_GSENSOR_DATA_T &record);
+    bool ParseGSensor(const AviGSensorRecord &record);
 
     // Aligns and returns the telemetry; the builder is empty afterwards.
     TVKTelemetryPtr finish();

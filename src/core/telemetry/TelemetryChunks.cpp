@@ -8,7 +8,7 @@
 namespace {
 // What one kept item costs in memory: the record or fix itself and its entries in the
 // telemetry's parallel lists (a GPS record is shared between them, with its control block).
-constexpr qint64 kGpsRecordCost = sizeof(_AVI_GPS_DATA_T) + 64;
+constexpr qint64 kGpsRecordCost = sizeof(AviGpsRecord) + 64;
 constexpr qint64 kGSensorCost = sizeof(TVKAviGSensorData) + sizeof(TVKGSensor) +
                                 sizeof(TVKAviGpsData) + sizeof(qsizetype) + 2 * sizeof(quint32);
 constexpr qint64 kSentenceCost = sizeof(TVKGpsData);
@@ -64,29 +64,29 @@ bool TelemetryChunks::add(qint64 recordPos, quint32 size)
     if (recordPos < m_nextFree || recordPos >= m_fileSize || recordPos + qint64(size) > m_fileSize)
         return true;
     m_nextFree = recordPos + qint64(size);
-    char record[_AVI_GPS_DATA_T::kSize];
+    char record[AviGpsRecord::kSize];
     if (size > kLargestGSensorChunk) {
         if (m_costLeft < kGpsRecordCost)
             return false;
         // Only the chunk's own bytes: the rest of a short record stays zero.
-        const qint64 wanted = std::min<qint64>(size, _AVI_GPS_DATA_T::kSize);
+        const qint64 wanted = std::min<qint64>(size, AviGpsRecord::kSize);
         const qint64 n = m_reader.readAt(recordPos, record, wanted);
         if (n <= 0)
             return false;
         const qsizetype before = m_builder.sentenceCount();
-        m_builder.addGpsRecord(_AVI_GPS_DATA_T::fromBytes(record, n));
+        m_builder.addGpsRecord(AviGpsRecord::fromBytes(record, n));
         m_costLeft -= kGpsRecordCost + kSentenceCost * (m_builder.sentenceCount() - before);
         return true;
     }
     // A chunk too short for a whole sample holds none.
-    if (size < _AVI_GSENSOR_DATA_T::kSize)
+    if (size < AviGSensorRecord::kSize)
         return true;
     if (m_costLeft < kGSensorCost)
         return false;
     m_costLeft -= kGSensorCost;
-    const qint64 n = m_reader.readAt(recordPos, record, _AVI_GSENSOR_DATA_T::kSize);
-    if (n < _AVI_GSENSOR_DATA_T::kSize)
+    const qint64 n = m_reader.readAt(recordPos, record, AviGSensorRecord::kSize);
+    if (n < AviGSensorRecord::kSize)
         return false;
-    m_builder.addGSensorRecord(_AVI_GSENSOR_DATA_T::fromBytes(record, n));
+    m_builder.addGSensorRecord(AviGSensorRecord::fromBytes(record, n));
     return true;
 }

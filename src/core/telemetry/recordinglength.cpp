@@ -1,5 +1,6 @@
 #include "core/telemetry/recordinglength.h"
 
+#include "core/telemetry/AviLayout.h"
 #include "core/telemetry/AviRecords.h"
 
 #include <QFile>
@@ -65,7 +66,7 @@ qint64 countVideoFrames(QIODevice &file, qint64 pos, qint64 end)
         const qint64 size = le32At(head + 4);
         if (pos + 8 + size > end)
             break;
-        if (std::memcmp(head, "00dc", 4) == 0 || std::memcmp(head, "00db", 4) == 0)
+        if (std::memcmp(head, avi::kVideoChunk, 4) == 0 || std::memcmp(head, "00db", 4) == 0)
             ++frames;
         pos += 8 + size + (size & 1);
     }

@@ -12,7 +12,7 @@ namespace {
 
 void appendGpsColumns(QByteArray &rows, const TVKTelemetry &t, qsizetype record)
 {
-    const _AVI_GPS_DATA_T &r = t.m_GpsRecords[record].data();
+    const AviGpsRecord &r = t.m_GpsRecords[record].data();
     const TVKGpsData fix = t.fixAfterGpsRecord(record);
     double latitude = 0, longitude = 0;
     degreesFromNmeaCoordinate(r.fLatitude, r.fLongitude, &latitude, &longitude);

@@ -13,7 +13,7 @@ const QCommandLineOption kCsv(QStringLiteral("csv"),
                               QStringLiteral("Export the table as CSV to OUT."),
                               QStringLiteral("OUT"));
 
-void printTable(const QList<_FLASH_SAVE_VALUE_STRUCT> &records, const QStringList &titles)
+void printTable(const QList<DrivingRecordImage> &records, const QStringList &titles)
 {
     QList<QStringList> rows{titles};
     for (qsizetype row = 0; row < records.size(); ++row) {

@@ -23,9 +23,9 @@ QString letter(char c)
     return c ? QString(QLatin1Char(c)) : QString();
 }
 
-void writeUtc(JsonStream &json, const _SYSTEMTIME &t)
+void writeUtc(JsonStream &json, const SystemTime &t)
 {
-    if (t == _SYSTEMTIME()) {
+    if (t == SystemTime()) {
         json.null(); // no RMC time yet
         return;
     }
@@ -56,7 +56,7 @@ void writeTelemetry(JsonStream &json, bool ok, const TVKTelemetry &t)
 {
     json.beginObject().key("gps").beginArray();
     for (const TVKAviGpsData &record : t.m_vGpsData) {
-        const _AVI_GPS_DATA_T &r = record.data();
+        const AviGpsRecord &r = record.data();
         json.beginObject();
         json.key("km").string(letter(r.KM));
         json.key("lat").number(r.fLatitude);

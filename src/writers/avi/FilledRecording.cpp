@@ -1,5 +1,6 @@
 #include "writers/avi/FilledRecording.h"
 
+#include "core/telemetry/AviLayout.h"
 #include "writers/avi/TVKAviWriter.h"
 #include "writers/avi/TelemetryRecords.h"
 
@@ -30,8 +31,10 @@ qint64 writeFilledRecording(const QString &path, qint64 bytes)
     const QByteArray satellites = satelliteSentences();
     const QDateTime start(QDate(2024, 1, 31), QTime(12, 0), Qt::UTC);
     // A frame, a GPS chunk and ten G-sensor chunks, each with its index entry.
-    constexpr qint64 kSecondBytes = (8 + 2 + 16) + (8 + 552 + 16) + 10 * (8 + 24 + 16);
-    const qint64 seconds = (bytes - TVKAviWriter::kMoviTypeAt) / kSecondBytes;
+    constexpr qint64 kSecondBytes = (8 + 2 + avi::kIndexEntrySize) +
+                                    (8 + AviGpsRecord::kSize + avi::kIndexEntrySize) +
+                                    10 * (8 + AviGSensorRecord::kSize + avi::kIndexEntrySize);
+    const qint64 seconds = (bytes - avi::kMoviTypeAt) / kSecondBytes;
     for (qint64 s = 0; s < seconds; ++s) {
         const auto base = quint32(s * 1000);
         writer.addVideoFrame(base, QByteArray(2, 'v'));

@@ -1,5 +1,6 @@
 #include "writers/avi/TVKAviWriter.h"
 
+#include "core/telemetry/AviLayout.h"
 #include "writers/avi/AviHeaders.h"
 
 #include <QFile>
@@ -42,22 +43,17 @@ bool TVKAviWriter::open(QIODevice *device)
     return m_device->seek(0) && writeBytes(headers());
 }
 
-QByteArray TVKAviWriter::chunkCode(Stream stream) const
+const char *TVKAviWriter::chunkCode(Stream stream)
 {
     switch (stream) {
     case Video:
-        return QByteArrayLiteral("00dc");
+        return avi::kVideoChunk;
     case Audio:
-        return QByteArrayLiteral("01wb");
+        return avi::kAudioChunk;
     case Telemetry:
         break;
     }
-    return telemetryChunkCode();
-}
-
-QByteArray TVKAviWriter::telemetryChunkCode() const
-{
-    return m_format.audio ? QByteArrayLiteral("02sb") : QByteArrayLiteral("01sb");
+    return avi::kTelemetryChunk;
 }
 
 void TVKAviWriter::addVideoFrame(quint32 ms, const QByteArray &jpeg)
@@ -71,16 +67,16 @@ void TVKAviWriter::addAudio(quint32 ms, const QByteArray &samples)
         add(ms, Audio, samples);
 }
 
-void TVKAviWriter::addGps(quint32 ms, const _AVI_GPS_DATA_T &record)
+void TVKAviWriter::addGps(quint32 ms, const AviGpsRecord &record)
 {
-    QByteArray payload(_AVI_GPS_DATA_T::kSize, Qt::Uninitialized);
+    QByteArray payload(AviGpsRecord::kSize, Qt::Uninitialized);
     record.toBytes(payload.data());
     add(ms, Telemetry, std::move(payload));
 }
 
-void TVKAviWriter::addGSensor(quint32 ms, const _AVI_GSENSOR_DATA_T &record)
+void TVKAviWriter::addGSensor(quint32 ms, const AviGSensorRecord &record)
 {
-    QByteArray payload(_AVI_GSENSOR_DATA_T::kSize, Qt::Uninitialized);
+    QByteArray payload(AviGSensorRecord::kSize, Qt::Uninitialized);
     record.toBytes(payload.data());
     add(ms, Telemetry, std::move(payload));
 }
@@ -110,14 +106,14 @@ bool TVKAviWriter::flush(quint32 beforeMs)
 
 bool TVKAviWriter::writeChunk(const Pending &chunk)
 {
-    const QByteArray code = chunkCode(chunk.stream);
-    const QByteArray bytes = avi::chunk(code.constData(), chunk.payload);
+    const char *code = chunkCode(chunk.stream);
+    const QByteArray bytes = avi::chunk(code, chunk.payload);
     // idx1 offsets point at the chunk's code, counted from the movi type code.
     const quint64 offset = 4 + m_moviBytes;
-    if (kMoviTypeAt + offset + quint64(bytes.size()) + 8 > kRiffLimit)
+    if (avi::kMoviTypeAt + offset + quint64(bytes.size()) + 8 > kRiffLimit)
         return fail(QStringLiteral("the recording would exceed 4 GiB"));
     avi::IndexEntry entry;
-    std::copy_n(code.constData(), 4, entry.ckid);
+    std::copy_n(code, 4, entry.ckid);
     entry.dwFlags = avi::kKeyFrame;
     entry.dwChunkOffset = static_cast<quint32>(offset);
     entry.dwChunkLength = static_cast<quint32>(chunk.payload.size());
@@ -135,7 +131,7 @@ bool TVKAviWriter::finish()
 {
     if (!flush(std::numeric_limits<quint32>::max()))
         return false;
-    if (!writeBytes(avi::chunk("idx1", m_index)))
+    if (!writeBytes(avi::chunk(avi::kIndexChunk, m_index)))
         return false;
     const qint64 end = m_device->pos();
     if (!m_device->seek(0) || !writeBytes(headers()) || !m_device->seek(end))

@@ -14,8 +14,9 @@ class QFile;
 // Writes a recording as the camera lays it out: an AVI 1.0 file with RIFF "AVI ", the hdrl
 // list (avih, one strl per stream), a JUNK pad that puts the movi list at byte 14132, the
 // chunks of all streams interleaved in time, and idx1 at the end with offsets counted from
-// the movi type code. Streams: MJPEG video ("00dc"), optional 16-bit PCM audio ("01wb") and
-// telemetry ("02sb", or "01sb" when there is no audio stream).
+// the movi type code (core/telemetry/AviLayout.h). Streams: MJPEG video ("00dc"), 16-bit PCM
+// audio ("01wb") and telemetry ("02sb"). Without sound, stream 1 is an empty data stream, so
+// that the telemetry keeps the number the camera gives it and every reader finds it.
 //
 // Chunks are added with a time in milliseconds and written in time order. Everything added
 // is held until flush() or finish(), so a long recording can be written in slices: flush(t)
@@ -34,10 +35,6 @@ public:
         quint16 channels = 1;
     };
 
-    // The camera's fixed layout.
-    static constexpr qint64 kMoviListAt = 14132;
-    static constexpr qint64 kMoviTypeAt = 14140;
-
     TVKAviWriter();
     explicit TVKAviWriter(const Format &format);
     ~TVKAviWriter();
@@ -53,8 +50,8 @@ public:
     void addVideoFrame(quint32 ms, const QByteArray &jpeg);
     // Interleaved little-endian 16-bit samples; a whole number of sample frames.
     void addAudio(quint32 ms, const QByteArray &samples);
-    void addGps(quint32 ms, const _AVI_GPS_DATA_T &record);
-    void addGSensor(quint32 ms, const _AVI_GSENSOR_DATA_T &record);
+    void addGps(quint32 ms, const AviGpsRecord &record);
+    void addGSensor(quint32 ms, const AviGSensorRecord &record);
 
     // Writes the held chunks earlier than `beforeMs`, in time order.
     bool flush(quint32 beforeMs);
@@ -63,8 +60,6 @@ public:
     bool finish();
 
     QString errorString() const { return m_error; }
-    // "02sb", or "01sb" without an audio stream.
-    QByteArray telemetryChunkCode() const;
     const Format &format() const { return m_format; }
 
 private:
@@ -87,7 +82,7 @@ private:
     bool writeChunk(const Pending &chunk);
     bool writeBytes(const QByteArray &bytes);
     QByteArray headers() const;
-    QByteArray chunkCode(Stream stream) const;
+    static const char *chunkCode(Stream stream);
     quint64 durationMs() const;
     bool fail(const QString &message);
 

@@ -1,4 +1,5 @@
 // The header part of a recording (RIFF, hdrl, JUNK, the head of the movi list).
+#include "core/telemetry/AviLayout.h"
 #include "writers/avi/AviHeaders.h"
 #include "writers/avi/TVKAviWriter.h"
 
@@ -55,7 +56,7 @@ QByteArray TVKAviWriter::headers() const
     avih.dwMaxBytesPerSec = clamp32((m_moviBytes * 1000 + duration - 1) / duration);
     avih.dwFlags = avi::kHasIndex | avi::kIsInterleaved;
     avih.dwTotalFrames = clamp32(video.chunks);
-    avih.dwStreams = m_format.audio ? 3 : 2;
+    avih.dwStreams = 3;
     const quint32 largest = std::max({video.largest, audio.largest, telemetry.largest});
     avih.dwSuggestedBufferSize = largest + (largest % 2) + 8;
     avih.dwWidth = m_format.width;
@@ -92,6 +93,10 @@ QByteArray TVKAviWriter::headers() const
         wave.nAvgBytesPerSec = clamp32(quint64(m_format.sampleRate) * blockAlign);
         wave.nBlockAlign = blockAlign;
         hdrl += streamList(auds, wave.toBytes());
+    } else {
+        avi::StreamHeader silence;
+        setCode(silence.fccType, "dats");
+        hdrl += streamList(silence, QByteArray());
     }
 
     // A data stream ('dats'): players list it and leave it alone. Its chunks are spread
@@ -110,11 +115,11 @@ QByteArray TVKAviWriter::headers() const
 
     QByteArray head = QByteArrayLiteral("RIFF") + le32(0) + QByteArrayLiteral("AVI ");
     head += avi::list("hdrl", hdrl);
-    const qint64 pad = kMoviListAt - head.size() - 8;
+    const qint64 pad = avi::kMoviListAt - head.size() - 8;
     Q_ASSERT(pad >= 0);
     head += avi::chunk("JUNK", QByteArray(pad, '\0'));
     head += QByteArrayLiteral("LIST") + le32(clamp32(4 + m_moviBytes)) + QByteArrayLiteral("movi");
-    Q_ASSERT(head.size() == kMoviTypeAt + 4);
+    Q_ASSERT(head.size() == avi::kMoviTypeAt + 4);
 
     const quint64 fileSize = quint64(head.size()) + m_moviBytes + 8 + quint64(m_index.size());
     head.replace(4, 4, le32(clamp32(fileSize - 8)));

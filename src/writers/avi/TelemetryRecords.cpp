@@ -69,13 +69,13 @@ QByteArray ggaSentence(const Fix &fix, const char *talker)
                         format(",1,%02d,%.1f,50.0,M,0.0,M,,", fix.satellites, fix.hdop));
 }
 
-_AVI_GPS_DATA_T gpsRecord(quint32 timestampMs, const QByteArray &nmeaText, double latitudeNmea,
-                          double longitudeNmea, quint32 speed, char km)
+AviGpsRecord gpsRecord(quint32 timestampMs, const QByteArray &nmeaText, double latitudeNmea,
+                       double longitudeNmea, quint32 speed, char km)
 {
-    _AVI_GPS_DATA_T record;
-    record.header = _AVI_GPS_DATA_T::kHeader;
+    AviGpsRecord record;
+    record.header = AviGpsRecord::kHeader;
     record.nTimestamp = timestampMs;
-    const qsizetype length = std::min(nmeaText.size(), _AVI_GPS_DATA_T::kRawDataSize);
+    const qsizetype length = std::min(nmeaText.size(), AviGpsRecord::kRawDataSize);
     record.nLen = static_cast<quint32>(length);
     std::memcpy(record.RawData, nmeaText.constData(), static_cast<size_t>(length));
     record.fLatitude = latitudeNmea;
@@ -85,10 +85,10 @@ _AVI_GPS_DATA_T gpsRecord(quint32 timestampMs, const QByteArray &nmeaText, doubl
     return record;
 }
 
-_AVI_GPS_DATA_T gpsRecord(quint32 timestampMs, const Fix &fix)
+AviGpsRecord gpsRecord(quint32 timestampMs, const Fix &fix)
 {
     const auto kmh = static_cast<quint32>(std::lround(fix.knots * 1.852));
-    _AVI_GPS_DATA_T record =
+    AviGpsRecord record =
         gpsRecord(timestampMs, rmcSentence(fix) + ggaSentence(fix), nmeaCoordinate(fix.latitude),
                   nmeaCoordinate(fix.longitude), kmh, '9');
     record.NS = fix.latitude < 0 ? 'S' : 'N';
@@ -96,10 +96,10 @@ _AVI_GPS_DATA_T gpsRecord(quint32 timestampMs, const Fix &fix)
     return record;
 }
 
-_AVI_GSENSOR_DATA_T gSensorRecord(quint32 timestampMs, qint32 x, qint32 y, qint32 z)
+AviGSensorRecord gSensorRecord(quint32 timestampMs, qint32 x, qint32 y, qint32 z)
 {
-    _AVI_GSENSOR_DATA_T record;
-    record.header = _AVI_GSENSOR_DATA_T::kHeader;
+    AviGSensorRecord record;
+    record.header = AviGSensorRecord::kHeader;
     record.timestamp = timestampMs;
     record.xAxis = x;
     record.yAxis = y;

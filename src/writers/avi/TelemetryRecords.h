@@ -29,11 +29,11 @@ QByteArray rmcSentence(const Fix &fix, const char *talker = "GP");
 QByteArray ggaSentence(const Fix &fix, const char *talker = "GP");
 
 // A GPS record with the given NMEA text (cut to the 508 bytes of RawData).
-_AVI_GPS_DATA_T gpsRecord(quint32 timestampMs, const QByteArray &nmeaText, double latitudeNmea,
-                          double longitudeNmea, quint32 speed, char km = '9');
+AviGpsRecord gpsRecord(quint32 timestampMs, const QByteArray &nmeaText, double latitudeNmea,
+                       double longitudeNmea, quint32 speed, char km = '9');
 // The record the camera makes of one fix: position, speed in km/h and the RMC and GGA
 // sentences of the fix.
-_AVI_GPS_DATA_T gpsRecord(quint32 timestampMs, const Fix &fix);
-_AVI_GSENSOR_DATA_T gSensorRecord(quint32 timestampMs, qint32 x, qint32 y, qint32 z);
+AviGpsRecord gpsRecord(quint32 timestampMs, const Fix &fix);
+AviGSensorRecord gSensorRecord(quint32 timestampMs, qint32 x, qint32 y, qint32 z);
 
 } // namespace telemetry

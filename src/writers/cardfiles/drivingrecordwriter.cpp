@@ -7,28 +7,28 @@
 
 #include <algorithm>
 
-QByteArray drivingRecordFileBytes(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+QByteArray drivingRecordFileBytes(const QList<DrivingRecordImage> &records,
                                   std::optional<quint32> headerCount)
 {
     QByteArray bytes(12, '\0');
     qToLittleEndian<quint32>(headerCount.value_or(static_cast<quint32>(records.size())),
                              bytes.data());
-    for (const _FLASH_SAVE_VALUE_STRUCT &record : records)
+    for (const DrivingRecordImage &record : records)
         bytes += record.encode();
     return bytes;
 }
 
-bool writeDrivingRecordFile(const QString &path, const QList<_FLASH_SAVE_VALUE_STRUCT> &records)
+bool writeDrivingRecordFile(const QString &path, const QList<DrivingRecordImage> &records)
 {
     const QByteArray bytes = drivingRecordFileBytes(records);
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-QList<_FLASH_SAVE_VALUE_STRUCT> sampleDrivingRecords(int count, quint32 seed)
+QList<DrivingRecordImage> sampleDrivingRecords(int count, quint32 seed)
 {
     QRandomGenerator random(seed);
-    QList<_FLASH_SAVE_VALUE_STRUCT> records;
+    QList<DrivingRecordImage> records;
     QDateTime time(QDate(2024, 3, 5), QTime(8, 30, 0), Qt::UTC);
     // Minutes of arc times 10000, from 37 degrees 23.0045 N, 127 degrees 1.5000 E.
     qint64 latitude = (37 * 60 + 23) * 10000LL + 45;
@@ -41,7 +41,7 @@ QList<_FLASH_SAVE_VALUE_STRUCT> sampleDrivingRecords(int count, quint32 seed)
         distance += speed * 10 / 360; // tenths of a km in ten seconds
         latitude += speed / 2;
         longitude += speed / 3;
-        _FLASH_SAVE_VALUE_STRUCT r{};
+        DrivingRecordImage r{};
         r.seq = static_cast<quint16>(i + 1);
         r.weekDay = static_cast<quint8>(time.date().dayOfWeek() % 7);
         r.gpsValid = i % 17 == 5 ? 0 : 1;

@@ -10,11 +10,11 @@
 
 // Writes driving-record files as the camera does: the record count, eight zero bytes, then the
 // 40-byte records. A header count other than the number of records makes damaged files.
-QByteArray drivingRecordFileBytes(const QList<_FLASH_SAVE_VALUE_STRUCT> &records,
+QByteArray drivingRecordFileBytes(const QList<DrivingRecordImage> &records,
                                   std::optional<quint32> headerCount = std::nullopt);
-bool writeDrivingRecordFile(const QString &path, const QList<_FLASH_SAVE_VALUE_STRUCT> &records);
+bool writeDrivingRecordFile(const QString &path, const QList<DrivingRecordImage> &records);
 
 // A plausible drive: one record every ten seconds from the start time, moving north-east at
 // changing speed, with small G-sensor values and a 12 V battery. The same seed gives the same
 // records.
-QList<_FLASH_SAVE_VALUE_STRUCT> sampleDrivingRecords(int count, quint32 seed = 1);
+QList<DrivingRecordImage> sampleDrivingRecords(int count, quint32 seed = 1);

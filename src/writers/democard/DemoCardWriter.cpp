@@ -95,7 +95,7 @@ QString DemoCard::writeCardFiles(const QString &folder) const
 
 QString DemoCard::writeDrivingRecords(const QString &path) const
 {
-    QList<_FLASH_SAVE_VALUE_STRUCT> records;
+    QList<DrivingRecordImage> records;
     const int interval = drivingRecordInterval();
     quint16 top = 0;
     for (int second = 0; interval > 0 && second <= m_drive->parkedTime(); second += interval) {
@@ -103,7 +103,7 @@ QString DemoCard::writeDrivingRecords(const QString &path) const
         const DemoDrive::State state = m_drive->at(second);
         const DemoTelemetry::Sample g = m_telemetry->sample(second * kGSensorRate);
         const QDateTime local = start().addSecs(second);
-        _FLASH_SAVE_VALUE_STRUCT r{};
+        DrivingRecordImage r{};
         r.seq = static_cast<quint16>(records.size() + 1);
         r.weekDay = static_cast<quint8>(local.date().dayOfWeek() % 7);
         r.gpsValid = 1;

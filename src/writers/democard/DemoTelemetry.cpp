@@ -117,10 +117,10 @@ QByteArray DemoTelemetry::nmea(const Fix &f) const
     return text;
 }
 
-_AVI_GPS_DATA_T DemoTelemetry::gpsRecord(int second) const
+AviGpsRecord DemoTelemetry::gpsRecord(int second) const
 {
     const Fix f = fix(second);
-    _AVI_GPS_DATA_T record =
+    AviGpsRecord record =
         telemetry::gpsRecord(cameraClock(second), nmea(f), printedCoordinate(f.latitude, false),
                              printedCoordinate(f.longitude, true),
                              static_cast<quint32>(std::lround(f.knots * 1.852)), '9');
@@ -161,7 +161,7 @@ DemoTelemetry::Sample DemoTelemetry::sample(int tenth) const
     return {counts(x), counts(y), counts(z)};
 }
 
-_AVI_GSENSOR_DATA_T DemoTelemetry::gSensorRecord(int tenth) const
+AviGSensorRecord DemoTelemetry::gSensorRecord(int tenth) const
 {
     const Sample s = sample(tenth);
     return telemetry::gSensorRecord(cameraClock(tenth / 10.0), s.x, s.y, s.z);

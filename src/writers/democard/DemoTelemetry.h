@@ -46,11 +46,11 @@ public:
     // The four sentences of one fix, each ended by CR LF.
     QByteArray nmea(const Fix &fix) const;
     // The camera's record of that second: header, clock, position and speed, and the text.
-    _AVI_GPS_DATA_T gpsRecord(int second) const;
+    AviGpsRecord gpsRecord(int second) const;
 
     // The G-sensor sample at tenth `tenth` of the drive, and its record.
     Sample sample(int tenth) const;
-    _AVI_GSENSOR_DATA_T gSensorRecord(int tenth) const;
+    AviGSensorRecord gSensorRecord(int tenth) const;
 
     // The camera's millisecond clock, which started when it was switched on shortly before
     // the drive.

@@ -12,7 +12,7 @@ namespace {
 
 TVKAviGpsData gpsRecord()
 {
-    _AVI_GPS_DATA_T record;
+    AviGpsRecord record;
     record.fLatitude = 3731.5;
     record.fLongitude = 12659.25;
     record.fSpeed = 57;

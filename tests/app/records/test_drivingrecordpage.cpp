@@ -28,9 +28,9 @@ struct MapStandIn : TVKRecordMap
     }
 };
 
-_FLASH_SAVE_VALUE_STRUCT record(const std::function<void(_FLASH_SAVE_VALUE_STRUCT &)> &edit)
+DrivingRecordImage record(const std::function<void(DrivingRecordImage &)> &edit)
 {
-    _FLASH_SAVE_VALUE_STRUCT r = sampleDrivingRecords(1).first();
+    DrivingRecordImage r = sampleDrivingRecords(1).first();
     edit(r);
     return r;
 }
@@ -65,7 +65,7 @@ private slots:
 
     void rowTexts_data()
     {
-        QTest::addColumn<_FLASH_SAVE_VALUE_STRUCT>("record");
+        QTest::addColumn<DrivingRecordImage>("record");
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
         const auto r = [](auto edit) {
@@ -86,7 +86,7 @@ private slots:
 
     void rowTexts()
     {
-        QFETCH(_FLASH_SAVE_VALUE_STRUCT, record);
+        QFETCH(DrivingRecordImage, record);
         QFETCH(int, column);
         auto page = open(drivingRecordFileBytes({record}));
         QVERIFY(page);
@@ -102,7 +102,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("rows");
-        const QList<_FLASH_SAVE_VALUE_STRUCT> six = sampleDrivingRecords(6);
+        const QList<DrivingRecordImage> six = sampleDrivingRecords(6);
         QTest::newRow("short") << drivingRecordFileBytes(six, 9).left(12 + 40 * 4 + 17) << 4;
         QTest::newRow("no records") << drivingRecordFileBytes({}) << 0;
         QTest::newRow("whole") << drivingRecordFileBytes(six) << 6;
@@ -125,7 +125,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("refused");
-        const QList<_FLASH_SAVE_VALUE_STRUCT> six = sampleDrivingRecords(6);
+        const QList<DrivingRecordImage> six = sampleDrivingRecords(6);
         QTest::newRow("shorter than a header") << QByteArray(7, '\0') << 0 << true;
         QTest::newRow("impossible count") << drivingRecordFileBytes(six, 0xFFFFFFFF) << 0 << true;
         QTest::newRow("records missing")
@@ -161,7 +161,7 @@ private slots:
 
     void mapOfARecord()
     {
-        QList<_FLASH_SAVE_VALUE_STRUCT> records = sampleDrivingRecords(3);
+        QList<DrivingRecordImage> records = sampleDrivingRecords(3);
         records[1].latitudeInt = 3723;
         records[1].latitudeFrac = 45;
         records[2].latitudeInt = records[2].latitudeFrac = 0;

@@ -25,8 +25,7 @@ private slots:
             QVERIFY(QFile::link(next, dir.filePath(QStringLiteral("%1/b").arg(i))));
         }
         touch(dir.filePath("19/alwa_20240131_120000_F.avi"));
-        QList<TVKMedia> found;
-        eachDir(dir.filePath("0"), found);
+        const QList<TVKMedia> found = walkFolder(dir.filePath("0")).found;
         QCOMPARE(found.size(), 1);
     }
 
@@ -41,9 +40,7 @@ private slots:
     void kernelFileSystemsAreNotWalked()
     {
         QFETCH(QString, folder);
-        QList<TVKMedia> found;
-        WalkReport report;
-        eachDir(folder, found, &report);
+        const auto [found, report] = walkFolder(folder);
         QVERIFY(!report.cancelled);
         for (const TVKMedia &media : std::as_const(found))
             QVERIFY2(!media.path().startsWith("/proc/") && !media.path().startsWith("/sys/"),
@@ -58,8 +55,7 @@ private slots:
         QVERIFY(QDir().mkpath(dir.filePath("alwa_20240131_130000_F.avi")));
         touch(dir.filePath("alwa_20240131_140000_F.avi"));
         QVERIFY(QFile::link(fifo, dir.filePath("alwa_20240131_150000_F.avi")));
-        QList<TVKMedia> found;
-        eachDir(dir.path(), found);
+        const QList<TVKMedia> found = walkFolder(dir.path()).found;
         QCOMPARE(found.size(), 1);
         QCOMPARE(found.first().fileName(), "alwa_20240131_140000_F.avi");
     }

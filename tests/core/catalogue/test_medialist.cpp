@@ -222,9 +222,7 @@ private slots:
                          .arg(time.toString("hhmmss"));
         }
         touch(dir, names);
-        QList<TVKMedia> found;
-        WalkReport report;
-        eachDir(dir.path(), found, &report);
+        const auto [found, report] = walkFolder(dir.path());
         QCOMPARE(found.size(), kMaxCatalogueEntries);
         QCOMPARE(report.stoppedAtLimit, extra > 0);
         const ProcessRun run = runTool({"list", dir.path()});
@@ -243,8 +241,7 @@ private slots:
                   << QStringLiteral("b/alwa_20240102_%1_F.avi").arg(time);
         }
         touch(dir, names);
-        QList<TVKMedia> found;
-        eachDir(dir.path(), found);
+        const QList<TVKMedia> found = walkFolder(dir.path()).found;
         QCOMPARE(found.size(), kMaxCatalogueEntries + 1);
     }
 };

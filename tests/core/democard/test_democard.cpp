@@ -87,13 +87,13 @@ private slots:
         QVERIFY(interval > 0);
         QCOMPARE(drv.records.size(),
                  qsizetype(std::floor(m_model.drive().parkedTime()) / interval + 1));
-        const _FLASH_SAVE_VALUE_STRUCT &first = drv.records.first();
+        const DrivingRecordImage &first = drv.records.first();
         // A Saturday in 2026, at Gwanghwamun: 37 degrees 34.5 minutes north.
         QCOMPARE(QList<int>({first.seq, first.weekDay, first.yearSince1900, first.gpsValid,
                              first.latitudeInt, first.longitudeInt}),
                  QList<int>({1, 6, 126, 1, 3734, 12658}));
         for (qsizetype i = 1; i < drv.records.size(); ++i) {
-            const _FLASH_SAVE_VALUE_STRUCT &r = drv.records[i];
+            const DrivingRecordImage &r = drv.records[i];
             QCOMPARE(r.seq, i + 1);
             QVERIFY(r.maxSpeed >= r.curSpeed);
             QVERIFY(r.drivingDistance >= drv.records[i - 1].drivingDistance);
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(probe.status, 0);
         QCOMPARE(probe.err, QByteArray());
         const QJsonArray streams = QJsonDocument::fromJson(probe.out)["streams"].toArray();
-        QCOMPARE(streams.size(), rear ? 2 : 3);
+        QCOMPARE(streams.size(), 3); // the silent rear holds stream 1 empty
         const QSize size = rear ? DemoCard::kRearSize : DemoCard::kFrontSize;
         QCOMPARE(jsonFields(streams[0], {"codec_name", "width", "height", "r_frame_rate",
                                          "nb_read_frames", "duration"}),
@@ -142,7 +142,7 @@ private slots:
                      "codec_name=pcm_s16le sample_rate=16000 channels=1 nb_frames=" +
                          QString::number(kSeconds * 16000));
         const int gps = m_model.hasGps(r) ? kSeconds : 0;
-        QCOMPARE(jsonFields(streams[rear ? 1 : 2], {"codec_type", "nb_read_packets"}),
+        QCOMPARE(jsonFields(streams[2], {"codec_type", "nb_read_packets"}),
                  "codec_type=data nb_read_packets=" + QString::number(gps + kSeconds * 10));
     }
 
@@ -174,8 +174,8 @@ private slots:
         QCOMPARE(t->m_GpsRecords.size(), gps);
         QCOMPARE(t->m_NMEAs.size(), gps * 4); // RMC, GGA and the two GSA sentences
         for (int i = 0; i < gps; ++i) {
-            const _AVI_GPS_DATA_T written = model.gpsRecord(slot * kSeconds + i);
-            const _AVI_GPS_DATA_T &read = t->m_GpsRecords[i].data();
+            const AviGpsRecord written = model.gpsRecord(slot * kSeconds + i);
+            const AviGpsRecord &read = t->m_GpsRecords[i].data();
             QCOMPARE(read.nTimestamp, written.nTimestamp);
             QCOMPARE(read.nLen, written.nLen);
             QCOMPARE(read.fLatitude, written.fLatitude);

@@ -7,8 +7,8 @@ namespace {
 
 TVKAviGpsData gpsRecord(char km)
 {
-    _AVI_GPS_DATA_T record;
-    record.header = _AVI_GPS_DATA_T::kHeader;
+    AviGpsRecord record;
+    record.header = AviGpsRecord::kHeader;
     record.fLatitude = 3731.5;
     record.fLongitude = 12659.25;
     record.fSpeed = 57;
@@ -71,44 +71,44 @@ private slots:
         TVKTelemetry telemetry;
         telemetry.m_vGpsData = {gpsRecord('9'), gpsRecord('K'), gpsRecord('9')};
         telemetry.m_NMEAs = {fix('S', 'W', 0.93, 8), fix('N', 'E', 0.93, 8)};
-        readout::HemisphereFlags flags;
-        const readout::GpsReadout first = readout::gpsReadout(telemetry, 0.0, flags);
+        readout::HemisphereMemory memory;
+        const readout::GpsReadout first = memory.gpsReadout(telemetry, 0.0);
         QVERIFY(first.hasGps);
         QCOMPARE(QPointF(first.latitude, first.longitude), QPointF(-37.525, -126.9875));
         QCOMPARE(*first.speed, "57 Km/h");
-        const readout::GpsReadout second = readout::gpsReadout(telemetry, 0.5, flags);
+        // The third record has no fix of its own: the last hemispheres hold.
+        QCOMPARE(memory.gpsReadout(telemetry, 1.0).latitude, -37.525);
+        const readout::GpsReadout second = memory.gpsReadout(telemetry, 0.5);
         QCOMPARE(QPointF(second.latitude, second.longitude), QPointF(37.525, 126.9875));
         QCOMPARE(QStringList({*second.speed, *second.hdop, *second.satellites}),
                  QStringList({"57 Mi/h", "0.9", "8"}));
-        // The third record has no fix of its own: the last hemispheres hold.
-        flags.south = true;
-        QCOMPARE(readout::gpsReadout(telemetry, 1.0, flags).latitude, -37.525);
+        QCOMPARE(memory.gpsReadout(telemetry, 1.0).latitude, 37.525);
     }
 
     void gpsRecordsWithoutGSensorSamples()
     {
         TVKTelemetry telemetry;
         telemetry.m_GpsRecords = {gpsRecord('9'), gpsRecord('9')};
-        _AVI_GPS_DATA_T damaged = telemetry.m_GpsRecords[1].data();
+        AviGpsRecord damaged = telemetry.m_GpsRecords[1].data();
         damaged.fLatitude = 100065; // 1000.65 degrees
         telemetry.m_GpsRecords[1] = TVKAviGpsData(damaged);
-        readout::HemisphereFlags flags;
-        const readout::GpsReadout first = readout::gpsReadout(telemetry, 0.2, flags);
+        readout::HemisphereMemory memory;
+        const readout::GpsReadout first = memory.gpsReadout(telemetry, 0.2);
         QVERIFY(first.hasGps);
         QCOMPARE(*first.speed, "57 Km/h");
         // An impossible position moves no marker.
-        QVERIFY(!readout::gpsReadout(telemetry, 0.9, flags).hasGps);
+        QVERIFY(!memory.gpsReadout(telemetry, 0.9).hasGps);
     }
 
     void noGpsRecordsStillReadTheFixes()
     {
         TVKTelemetry telemetry;
         telemetry.m_NMEAs = {fix('N', 'E', 1.26, 11)};
-        readout::HemisphereFlags flags;
-        const readout::GpsReadout gps = readout::gpsReadout(telemetry, 0.3, flags);
+        readout::HemisphereMemory memory;
+        const readout::GpsReadout gps = memory.gpsReadout(telemetry, 0.3);
         QVERIFY(!gps.hasGps && !gps.speed);
         QCOMPARE(QStringList({*gps.hdop, *gps.satellites}), QStringList({"1.3", "11"}));
-        const readout::GpsReadout empty = readout::gpsReadout(TVKTelemetry(), 0.3, flags);
+        const readout::GpsReadout empty = memory.gpsReadout(TVKTelemetry(), 0.3);
         QVERIFY(!empty.hasGps && !empty.hdop && !empty.satellites);
     }
 };

@@ -18,9 +18,9 @@ const QByteArray kSampleImage = QByteArray::fromHex("050202017c0305080409"
                                                     "39300000000000006200"
                                                     "000080fe000000017c00");
 
-_FLASH_SAVE_VALUE_STRUCT sampleRecord()
+DrivingRecordImage sampleRecord()
 {
-    return _FLASH_SAVE_VALUE_STRUCT::decode(reinterpret_cast<const uchar *>(kSampleImage.data()));
+    return DrivingRecordImage::decode(reinterpret_cast<const uchar *>(kSampleImage.data()));
 }
 
 } // namespace
@@ -72,7 +72,7 @@ private slots:
 
     void cellEdges()
     {
-        _FLASH_SAVE_VALUE_STRUCT r{};
+        DrivingRecordImage r{};
         r.weekDay = 7;
         QCOMPARE(drivingRecordCellText(r, 0, 4), "-");
         r.gpsValid = 2;
@@ -97,7 +97,7 @@ private slots:
 
     void readsTheWholeFile()
     {
-        const QList<_FLASH_SAVE_VALUE_STRUCT> records = sampleDrivingRecords(50);
+        const QList<DrivingRecordImage> records = sampleDrivingRecords(50);
         const QString path = m_dir.filePath("tavik_000.drv");
         QVERIFY(writeDrivingRecordFile(path, records));
         QCOMPARE(readFile(path).size(), 12 + 50 * 40);
@@ -113,7 +113,7 @@ private slots:
 
     void damagedFiles_data()
     {
-        const QList<_FLASH_SAVE_VALUE_STRUCT> three = sampleDrivingRecords(3);
+        const QList<DrivingRecordImage> three = sampleDrivingRecords(3);
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("outcome"); // "ok", "truncated" or the failure's key
         QTest::addColumn<int>("records");
@@ -162,7 +162,7 @@ private slots:
 
     void exportText()
     {
-        _FLASH_SAVE_VALUE_STRUCT second = sampleRecord();
+        DrivingRecordImage second = sampleRecord();
         second.seq = 518;
         second.gpsValid = 0;
         second.weekDay = 9;
@@ -215,13 +215,13 @@ private slots:
         const DrivingRecordPosition position = drivingRecordPosition(sampleRecord());
         QVERIFY(qAbs(position.latitude - 37.38341) < 0.000005);
         QVERIFY(qAbs(position.longitude - (127 + 1.5 / 60)) < 0.000005);
-        const DrivingRecordPosition zero = drivingRecordPosition(_FLASH_SAVE_VALUE_STRUCT{});
+        const DrivingRecordPosition zero = drivingRecordPosition(DrivingRecordImage{});
         QVERIFY(zero.latitude == 0 && zero.longitude == 0);
     }
 
     void commandLine()
     {
-        const QList<_FLASH_SAVE_VALUE_STRUCT> records = sampleDrivingRecords(30, 5);
+        const QList<DrivingRecordImage> records = sampleDrivingRecords(30, 5);
         const QString path = m_dir.filePath("tool.drv"), csv = m_dir.filePath("tool.csv");
         QVERIFY(writeDrivingRecordFile(path, records));
         QCOMPARE(runTool({"drv", path, "--csv", csv}).status, 0);

@@ -1,6 +1,7 @@
 // Recordings assembled byte by byte, for the damaged and unusual files the writer never makes.
 #pragma once
 
+#include "core/telemetry/AviLayout.h"
 #include "core/telemetry/TVKBlackBoxData.h"
 #include "core/testsupport.h"
 #include "writers/avi/TVKAviWriter.h"
@@ -48,7 +49,7 @@ struct RawRecording
     }
 
     // Where the first index entry lies.
-    qsizetype indexStart() const { return 14140 + 4 + movi.size() + 8; }
+    qsizetype indexStart() const { return avi::kIndexBase + 4 + movi.size(); }
 
     QByteArray bytes() const
     {
@@ -58,17 +59,17 @@ struct RawRecording
         TVKAviWriter writer;
         writer.open(&empty);
         writer.finish();
-        QByteArray file = empty.data().first(TVKAviWriter::kMoviTypeAt + 4);
+        QByteArray file = empty.data().first(avi::kMoviTypeAt + 4);
         file += movi + QByteArray("idx1") + le32(quint32(index.size())) + index + trailer;
         file.replace(4, 4, le32(riffSize.value_or(quint32(file.size() - 8))));
-        file.replace(14136, 4, le32(moviSize.value_or(quint32(4 + movi.size()))));
+        file.replace(avi::kMoviSizeAt, 4, le32(moviSize.value_or(quint32(4 + movi.size()))));
         return file;
     }
 };
 
-inline QByteArray gpsPayload(const _AVI_GPS_DATA_T &record)
+inline QByteArray gpsPayload(const AviGpsRecord &record)
 {
-    QByteArray bytes(_AVI_GPS_DATA_T::kSize, '\0');
+    QByteArray bytes(AviGpsRecord::kSize, '\0');
     record.toBytes(bytes.data());
     return bytes;
 }
@@ -80,7 +81,7 @@ inline QByteArray gpsPayload(quint32 ms, const QByteArray &text)
 
 inline QByteArray gSensorPayload(quint32 ms, qint32 x)
 {
-    QByteArray bytes(_AVI_GSENSOR_DATA_T::kSize, '\0');
+    QByteArray bytes(AviGSensorRecord::kSize, '\0');
     telemetry::gSensorRecord(ms, x, 0, 256).toBytes(bytes.data());
     return bytes;
 }
@@ -90,14 +91,12 @@ inline const QByteArray kRmc =
 inline const QByteArray kGga =
     "$GPGGA,081411.000,3731.5000,N,12659.2500,E,1,08,0.9,50.0,M,0.0,M,,*6B\r\n";
 
-inline TVKTelemetryPtr extractBytes(const QByteArray &file, bool *ok)
+inline tvk::Result<TVKTelemetryPtr> extractBytes(const QByteArray &file)
 {
     QByteArray copy = file;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    const tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(buffer);
-    *ok = telemetry.ok();
-    return telemetry ? *telemetry : TVKTelemetry::empty();
+    return TVKBlackBoxData::extract(buffer);
 }
 
 // A recording with some video and audio around its telemetry.

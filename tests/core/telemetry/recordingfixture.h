@@ -20,8 +20,8 @@ struct RecordingPlan
 
 struct WrittenRecording
 {
-    QList<_AVI_GPS_DATA_T> gps;
-    QList<_AVI_GSENSOR_DATA_T> gSensor;
+    QList<AviGpsRecord> gps;
+    QList<AviGSensorRecord> gSensor;
     int frames = 0;
     int audioBlocks = 0;
 };

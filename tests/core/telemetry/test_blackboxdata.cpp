@@ -94,9 +94,10 @@ private slots:
     void extraction()
     {
         QFETCH(QByteArray, file);
-        bool ok = !QTest::currentDataTag();
-        const TVKTelemetryPtr t = extractBytes(file, &ok);
+        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(file);
+        const bool ok = extracted.ok();
         QTEST(ok, "ok");
+        const TVKTelemetryPtr t = ok ? *extracted : TVKTelemetry::empty();
         QTEST(int(t->m_vGSensorData.size()), "gSensors");
         QCOMPARE(t->m_GSensors.size(), t->m_vGSensorData.size());
         QTEST(int(t->m_GpsRecords.size()), "gpsRecords");
@@ -114,10 +115,9 @@ private slots:
     void recoveryReadsWhatTheIndexWould()
     {
         const QByteArray whole = recordingWith(3, 2).bytes();
-        bool ok = false;
-        const TVKTelemetryPtr intact = extractBytes(whole, &ok);
+        const TVKTelemetryPtr intact = extractBytes(whole).value();
         RawRecording cut = recordingWith(3, 2);
-        const TVKTelemetryPtr recovered = extractBytes(whole.first(cut.indexStart() - 8), &ok);
+        const TVKTelemetryPtr recovered = extractBytes(whole.first(cut.indexStart() - 8)).value();
         TVKTelemetry same = *recovered;
         same.recovered = false;
         QCOMPARE(same, *intact);
@@ -128,20 +128,20 @@ private slots:
         // 508 bytes of sentences, the last one cut by the end of RawData, and nLen claiming
         // far more. The next chunk holds a complete sentence that must not be reached.
         QByteArray text;
-        while (text.size() + kGga.size() <= _AVI_GPS_DATA_T::kRawDataSize)
+        while (text.size() + kGga.size() <= AviGpsRecord::kRawDataSize)
             text += kGga;
         const int whole = int(text.size() / kGga.size());
-        text += kRmc.first(_AVI_GPS_DATA_T::kRawDataSize - text.size());
-        _AVI_GPS_DATA_T record = telemetry::gpsRecord(1000, text, 3731.5, 12659.25, 57);
+        text += kRmc.first(AviGpsRecord::kRawDataSize - text.size());
+        AviGpsRecord record = telemetry::gpsRecord(1000, text, 3731.5, 12659.25, 57);
         record.nLen = 0xFFFFFFFF;
         RawRecording r;
         r.add("02sb", gpsPayload(record));
         r.add("00dc", "\r\n" + kRmc + "\r\n");
-        bool ok = false;
-        const TVKTelemetryPtr t = extractBytes(r.bytes(), &ok);
-        QVERIFY(ok);
+        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(r.bytes());
+        QVERIFY(extracted);
+        const TVKTelemetryPtr t = *extracted;
         QCOMPARE(t->m_NMEAs.size(), whole);
-        QCOMPARE(t->lastFix.Now, _SYSTEMTIME()); // no RMC was parsed
+        QCOMPARE(t->lastFix.Now, SystemTime()); // no RMC was parsed
     }
 
     void recordCutByTheEndOfTheFile()
@@ -162,9 +162,9 @@ private slots:
         r.trailer += QByteArray("02sb") + le32(60) + gps;
         r.entry("02sb", next(), 12);
         r.trailer += QByteArray("02sb") + le32(12) + g;
-        bool ok = false;
-        const TVKTelemetryPtr t = extractBytes(r.bytes(), &ok);
-        QVERIFY(ok);
+        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(r.bytes());
+        QVERIFY(extracted);
+        const TVKTelemetryPtr t = *extracted;
         QCOMPARE(t->m_vGSensorData.size(), 0);
         QCOMPARE(t->m_GpsRecords.size(), 1);
         QCOMPARE(t->m_GpsRecords[0].data().nTimestamp, 2000u);

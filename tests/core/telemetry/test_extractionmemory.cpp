@@ -10,9 +10,9 @@ constexpr qint64 kFileBytes = 8 << 20;
 // A lower estimate of the memory the telemetry takes: its records and fixes alone.
 qint64 keptBytes(const TVKTelemetry &t)
 {
-    return qint64(t.m_GpsRecords.size()) * _AVI_GPS_DATA_T::kSize +
+    return qint64(t.m_GpsRecords.size()) * AviGpsRecord::kSize +
            qint64(t.m_NMEAs.size()) * qint64(sizeof(TVKGpsData)) +
-           qint64(t.m_vGSensorData.size()) * (_AVI_GSENSOR_DATA_T::kSize + 3 * sizeof(float));
+           qint64(t.m_vGSensorData.size()) * (AviGSensorRecord::kSize + 3 * sizeof(float));
 }
 
 // GPS records of `payload` bytes whose text is nothing but three-byte "$G" sentences.
@@ -67,9 +67,9 @@ private slots:
     void inflatedFilesStopAtTheirShare()
     {
         QFETCH(QByteArray, file);
-        bool ok = false;
-        const TVKTelemetryPtr t = extractBytes(file, &ok);
-        QVERIFY(ok);
+        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(file);
+        QVERIFY(extracted);
+        const TVKTelemetryPtr t = *extracted;
         QVERIFY(!t->isEmpty());
         const qint64 kept = keptBytes(*t);
         QVERIFY2(

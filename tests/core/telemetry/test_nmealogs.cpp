@@ -151,7 +151,7 @@ private slots:
             // of the RMC's own second.
             if (rmcTime >= 0 && kind == "TPV" &&
                 isoTimeOfDay(report["time"].toString()) == rmcTime) {
-                const _SYSTEMTIME &t = fix.Now;
+                const SystemTime &t = fix.Now;
                 const QString ours =
                     tvk::cformat("%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", t.wYear, t.wMonth, t.wDay,
                                  t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);

@@ -89,7 +89,7 @@ private slots:
         parser.m_Current.Now.wYear = 1999;
         parser.m_Current.Cnt_GNGSA = 1;
         QVERIFY(parser.parse(sentence.constData()));
-        const _SYSTEMTIME &t = parser.m_Current.Now;
+        const SystemTime &t = parser.m_Current.Now;
         if (now.isEmpty())
             now = {1999, 0, 0, 0, 0, 0, 0};
         QCOMPARE(QList<int>({t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(parser.parse(QByteArray(sentence).constData()));
         const TVKGpsData &fix = parser.m_Current;
         QCOMPARE(fix.SpeedOverGround, 0.0);
-        QCOMPARE(fix.Now, _SYSTEMTIME());
+        QCOMPARE(fix.Now, SystemTime());
         QCOMPARE(fix.HDOP, 0.0);
         QCOMPARE(fix.Latitude, sentence.startsWith("$GPGGA") ? double(4807.038f) : 0.0);
         QCOMPARE(fix.SatelliteUsedAtIndex(2), 0);

@@ -27,7 +27,7 @@ class TestRecordingLength : public QObject
             for (int f = 0; f < fps; ++f)
                 writer.addVideoFrame(quint32(s * 1000 + f * 1000 / fps), QByteArray(100, 'v'));
             writer.addAudio(quint32(s * 1000), QByteArray(3200, '\0'));
-            writer.addGSensor(quint32(s * 1000), _AVI_GSENSOR_DATA_T{});
+            writer.addGSensor(quint32(s * 1000), AviGSensorRecord{});
         }
         if (!cut)
             return writer.finish() ? buffer.data() : QByteArray();

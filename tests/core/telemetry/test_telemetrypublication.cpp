@@ -122,11 +122,11 @@ private slots:
         QVERIFY(blackBox.ParseNMEA(text.data(), text.size()));
         QCOMPARE(text, QByteArray(kGga).replace('\r', '\0').replace('\n', '\0'));
         QVERIFY(blackBox.ParseGSensor(telemetry::gSensorRecord(0, 256, 512, -256)));
-        QCOMPARE(blackBox.m_NMEAs().size(), 1);
-        QCOMPARE(blackBox.m_GSensors(), (QList<TVKGSensor>{{1.0f, 2.0f, -1.0f}}));
+        QCOMPARE(blackBox.fixes().size(), 1);
+        QCOMPARE(blackBox.gSensorSamples(), (QList<TVKGSensor>{{1.0f, 2.0f, -1.0f}}));
         QVERIFY(before->isEmpty() && before->m_NMEAs.isEmpty()); // published data never changes
         blackBox.clear();
-        QVERIFY(blackBox.m_NMEAs().isEmpty());
+        QVERIFY(blackBox.fixes().isEmpty());
     }
 };
 

@@ -41,7 +41,7 @@ private slots:
 
         // Entry j belongs to sample j: the samples after the last record have none.
         QCOMPARE(gps.size(), m_written.gSensor.size() - 4);
-        const _AVI_GPS_DATA_T &written = m_written.gps[0];
+        const AviGpsRecord &written = m_written.gps[0];
         QCOMPARE(gps[0].toObject(), (QJsonObject{{"t", 500},
                                                  {"lat", written.fLatitude},
                                                  {"lon", written.fLongitude},
