@@ -1,5 +1,5 @@
 // Route map of the player window and of the driving-record map window. The application drives
-// it through global functions: setLatLag(lng, lat), TVKDebug(text), setRoute(points) and
+// it through global functions: moveMarker(lat, lng), TVKDebug(text), setRoute(points) and
 // setNoGps(on).
 (function () {
     'use strict';
@@ -142,11 +142,11 @@
             map.removeLayer(marker);
     }
 
-    function setLatLag(lng, lat) {
+    function moveMarker(lat, lng) {
         var latitude = parseFloat(lat);
         var longitude = parseFloat(lng);
         if (!validPosition(latitude, longitude)) {
-            console.log('setLatLag: no position in (' + lng + ', ' + lat + ')');
+            console.log('moveMarker: no position in (' + lat + ', ' + lng + ')');
             return;
         }
         setNoGps(false);
@@ -220,7 +220,7 @@
         };
     }
 
-    window.setLatLag = setLatLag;
+    window.moveMarker = moveMarker;
     window.TVKDebug = TVKDebug;
     window.setNoGps = setNoGps;
     window.setRoute = setRoute;

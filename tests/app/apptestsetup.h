@@ -5,11 +5,14 @@
 
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QThreadPool>
 
 // What every test of the application does first: its own user defaults, the application's
-// images and map page, and the English string table.
+// images and map page, and the English string table. The global pool gets the two threads of
+// a small laptop, so that jobs which hold every thread while waiting on others hang here too.
 inline void initApplicationTest()
 {
+    QThreadPool::globalInstance()->setMaxThreadCount(2);
     QStandardPaths::setTestModeEnabled(true);
     tvk::initApplicationIdentity();
     tvk::initAppResources();

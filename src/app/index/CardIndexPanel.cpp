@@ -3,6 +3,7 @@
 #include "app/index/RecordingsHereList.h"
 #include "app/telemetry/TVKMapView.h"
 #include "core/common/strings.h"
+#include "core/common/waitingjobs.h"
 #include "core/index/indexreads.h"
 #include "core/route/recordingtelemetry.h"
 
@@ -35,7 +36,7 @@ QFutureWatcher<T> *runLatest(QObject *owner, QFutureWatcher<T> *&latest, Work wo
                          latest = nullptr;
                          done(watcher->result());
                      });
-    watcher->setFuture(QtConcurrent::run(std::move(work)));
+    watcher->setFuture(QtConcurrent::run(tvk::waitingJobs(), std::move(work)));
     return watcher;
 }
 
@@ -143,10 +144,11 @@ void CardIndexPanel::indexFinished(const QString &folder)
     m_progressLine->hide();
     if (m_routes) {
         // Later trips and exports find these routes without reading the recordings again.
-        (void)QtConcurrent::run([folder, cacheFolder = m_cacheFolder, routes = m_routes] {
-            if (const std::unique_ptr<CardIndex> index = openIndex(folder, cacheFolder))
-                (void)adoptIndexedRoutes(*index, *routes);
-        });
+        (void)QtConcurrent::run(
+            tvk::waitingJobs(), [folder, cacheFolder = m_cacheFolder, routes = m_routes] {
+                if (const std::unique_ptr<CardIndex> index = openIndex(folder, cacheFolder))
+                    (void)adoptIndexedRoutes(*index, *routes);
+            });
     }
     if (m_allDrives->isChecked())
         loadDrives();

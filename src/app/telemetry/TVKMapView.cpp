@@ -155,7 +155,7 @@ void TVKMapView::setRoute(const QList<QPointF> &points)
 
 QString TVKMapView::markerScript(double latitude, double longitude)
 {
-    return tvk::cformat("setLatLag('%lf','%lf')", longitude, latitude);
+    return tvk::cformat("moveMarker('%lf','%lf')", latitude, longitude);
 }
 
 QString TVKMapView::debugScript(const QString &text)

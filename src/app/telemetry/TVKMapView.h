@@ -60,7 +60,6 @@ public:
     // The last script text run in the page.
     QString lastScript() const { return m_lastScript; }
 
-    // The page's own function takes the longitude first.
     static QString markerScript(double latitude, double longitude);
     static QString debugScript(const QString &text);
     static QString routeScript(const QList<QPointF> &points);

@@ -2,6 +2,7 @@
 
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
+#include "core/common/waitingjobs.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/settings/cardsettings.h"
 
@@ -62,7 +63,7 @@ void TVKClockReadout::catalogueChanged(const QString &folder, const QList<TVKMed
         show();
         emit cardReportPublished();
     });
-    watcher->setFuture(QtConcurrent::run(readCardReport, folder, medias));
+    watcher->setFuture(QtConcurrent::run(tvk::waitingJobs(), readCardReport, folder, medias));
     show();
 }
 

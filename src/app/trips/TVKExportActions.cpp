@@ -6,6 +6,7 @@
 #include "core/common/replacefile.h"
 #include "core/common/standardfolders.h"
 #include "core/common/strings.h"
+#include "core/common/waitingjobs.h"
 #include "core/trips/triproute.h"
 
 #include <QDir>
@@ -97,8 +98,9 @@ void TVKExportActions::startRouteExport(bool wholeTrip, const QString &path)
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     m_route = new QFutureWatcher<tvk::Result<void>>(this);
     connect(m_route, &QFutureWatcherBase::finished, this, [this, path] { routeDone(path); });
-    m_route->setFuture(QtConcurrent::run(
-        [cache = m_cache, job = *job, path] { return writeRoute(*cache, job, path); }));
+    m_route->setFuture(QtConcurrent::run(tvk::waitingJobs(), [cache = m_cache, job = *job, path] {
+        return writeRoute(*cache, job, path);
+    }));
 }
 
 void TVKExportActions::routeDone(const QString &path)

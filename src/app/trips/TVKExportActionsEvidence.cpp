@@ -3,6 +3,7 @@
 #include "app/controls/TVKNotice.h"
 #include "app/trips/TVKExportActions.h"
 #include "core/common/strings.h"
+#include "core/common/waitingjobs.h"
 #include "core/evidence/evidenceexport.h"
 #include "render/EvidencePictures.h"
 
@@ -41,8 +42,9 @@ void TVKExportActions::startEvidence(const QString &out)
     m_busy->show();
     m_evidence = new QFutureWatcher<tvk::Result<void>>(this);
     connect(m_evidence, &QFutureWatcherBase::finished, this, [this, out] { evidenceDone(out); });
-    m_evidence->setFuture(QtConcurrent::run(
-        [recording, out] { return exportEvidence(recording, out, EvidencePictures()); }));
+    m_evidence->setFuture(QtConcurrent::run(tvk::waitingJobs(), [recording, out] {
+        return exportEvidence(recording, out, EvidencePictures());
+    }));
 }
 
 void TVKExportActions::evidenceDone(const QString &out)

@@ -1,6 +1,7 @@
 #include "app/trips/TVKTripRouteLayer.h"
 
 #include "app/telemetry/TVKMapView.h"
+#include "core/common/waitingjobs.h"
 #include "core/trips/triproute.h"
 
 #include <QJsonArray>
@@ -35,8 +36,8 @@ void TVKTripRouteLayer::showTrip(const TVKTrip &trip, const QString &currentPath
         m_watcher = nullptr;
         publish(layerData(trip, watcher->result(), currentPath));
     });
-    watcher->setFuture(
-        QtConcurrent::run([cache = m_cache, paths] { return cache->routes(paths); }));
+    watcher->setFuture(QtConcurrent::run(
+        tvk::waitingJobs(), [cache = m_cache, paths] { return cache->routes(paths); }));
 }
 
 void TVKTripRouteLayer::clear()

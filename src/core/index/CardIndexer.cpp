@@ -1,5 +1,7 @@
 #include "core/index/CardIndexer.h"
 
+#include "core/common/waitingjobs.h"
+
 #include <QPointer>
 #include <QtConcurrent>
 
@@ -51,8 +53,8 @@ void CardIndexer::start(const QString &folder)
             },
             Qt::QueuedConnection);
     };
-    m_watcher->setFuture(
-        QtConcurrent::run([folder, cache = m_cacheFolder, cancel = m_cancel, tell]() -> Outcome {
+    m_watcher->setFuture(QtConcurrent::run(
+        tvk::waitingJobs(), [folder, cache = m_cacheFolder, cancel = m_cancel, tell]() -> Outcome {
             // The connection is made and used on this thread only.
             tvk::Result<std::unique_ptr<CardIndex>> index = CardIndex::open(folder, cache);
             if (!index)

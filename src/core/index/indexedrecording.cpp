@@ -73,3 +73,16 @@ IndexedRecording readIndexedRecording(const TVKMedia &media, qint64 size, qint64
     out.clockOffsetSeconds = rawClockOffset(media, **telemetry);
     return out;
 }
+
+RoutePoint routePointOf(const IndexedPoint &point)
+{
+    RoutePoint p;
+    p.latitude = point.latitude;
+    p.longitude = point.longitude;
+    if (point.utcMs)
+        p.utc = QDateTime::fromMSecsSinceEpoch(*point.utcMs, Qt::UTC);
+    p.metresPerSecond = point.metresPerSecond;
+    p.cameraMs = point.cameraMs;
+    p.recordMs = point.offsetMs;
+    return p;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/TVKMedia.h"
+#include "core/route/routepoints.h"
 
 #include <QList>
 #include <QString>
@@ -18,6 +19,9 @@ struct IndexedPoint
     double metresPerSecond = 0;
     double heading = 0; // degrees clockwise from north, as the receiver gave it
 };
+
+// The route point an indexed point stands for, as a reading of the recording would give it.
+RoutePoint routePointOf(const IndexedPoint &point);
 
 // What the index learns of one recording file, read off the interface thread.
 struct IndexedRecording

@@ -16,16 +16,8 @@ tvk::Result<void> adoptIndexedRoutes(CardIndex &index, RouteCache &cache)
         const QList<IndexedPoint> points = unpackRoute(select->blob(3));
         QList<RoutePoint> route;
         route.reserve(points.size());
-        for (const IndexedPoint &point : points) {
-            RoutePoint p;
-            p.latitude = point.latitude;
-            p.longitude = point.longitude;
-            if (point.utcMs)
-                p.utc = QDateTime::fromMSecsSinceEpoch(*point.utcMs, Qt::UTC);
-            p.metresPerSecond = point.metresPerSecond;
-            p.cameraMs = point.cameraMs;
-            route.append(p);
-        }
+        for (const IndexedPoint &point : points)
+            route.append(routePointOf(point));
         cache.adopt(index.absolutePath(select->text(0)), select->integer(1),
                     QDateTime::fromMSecsSinceEpoch(select->integer(2), Qt::UTC), std::move(route));
     }

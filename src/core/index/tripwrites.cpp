@@ -46,14 +46,8 @@ tvk::Result<QHash<QString, QList<RoutePoint>>> routesByPath(CardIndex &index)
     QHash<QString, QList<RoutePoint>> routes;
     while (select->next()) {
         QList<RoutePoint> &route = routes[index.absolutePath(select->text(0))];
-        for (const IndexedPoint &point : unpackRoute(select->blob(1))) {
-            RoutePoint p;
-            p.latitude = point.latitude;
-            p.longitude = point.longitude;
-            if (point.utcMs)
-                p.utc = QDateTime::fromMSecsSinceEpoch(*point.utcMs, Qt::UTC);
-            route.append(p);
-        }
+        for (const IndexedPoint &point : unpackRoute(select->blob(1)))
+            route.append(routePointOf(point));
     }
     if (tvk::Result<void> done = select->finish(); !done)
         return done.failure();

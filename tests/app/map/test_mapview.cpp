@@ -72,12 +72,12 @@ private slots:
         QTest::addColumn<QString>("expected");
         const double nan = std::numeric_limits<double>::quiet_NaN();
         QTest::newRow("north-east")
-            << TVKMapView::markerScript(37.525, 126.9875) << "setLatLag('126.987500','37.525000')";
+            << TVKMapView::markerScript(37.525, 126.9875) << "moveMarker('37.525000','126.987500')";
         QTest::newRow("south-west")
-            << TVKMapView::markerScript(-33.8, -70.6) << "setLatLag('-70.600000','-33.800000')";
+            << TVKMapView::markerScript(-33.8, -70.6) << "moveMarker('-33.800000','-70.600000')";
         // 1/128 ends in an exact 5 at the seventh decimal: C rounds such ties to even.
         QTest::newRow("tie rounds to even") << TVKMapView::markerScript(0.0078125, -0.0078125)
-                                            << "setLatLag('-0.007812','0.007812')";
+                                            << "moveMarker('0.007812','-0.007812')";
         QTest::newRow("quote") << TVKMapView::debugScript("it's") << "TVKDebug('it\\'s')";
         QTest::newRow("backslash")
             << TVKMapView::debugScript("C:\\card") << "TVKDebug('C:\\\\card')";
@@ -117,7 +117,7 @@ private slots:
         // The older position was replaced while waiting; the order is kept.
         QCOMPARE(sent.count(), 2);
         QCOMPARE(sent.at(0).at(0).toString(), TVKMapView::routeScript(kRoute));
-        QCOMPARE(sent.at(1).at(0).toString(), "setLatLag('126.987500','37.525000')");
+        QCOMPARE(sent.at(1).at(0).toString(), "moveMarker('37.525000','126.987500')");
         QCOMPARE(view.lastScript(), sent.at(1).at(0).toString());
         const QVariantMap state = mapState(view);
         QCOMPARE(pointOf(state["position"]), QPointF(37.525, 126.9875));
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(mapState(*view)["markerInView"].toBool() == false);
 
         view->moveMarker(-33.8, -70.6);
-        QCOMPARE(sent.last().at(0).toString(), "setLatLag('-70.600000','-33.800000')");
+        QCOMPARE(sent.last().at(0).toString(), "moveMarker('-33.800000','-70.600000')");
         QCOMPARE(pointOf(mapState(*view)["position"]), QPointF(-33.8, -70.6));
         QTRY_VERIFY(mapState(*view)["markerInView"].toBool());
 

@@ -69,9 +69,9 @@ private slots:
         p.panel.updateGsensorUIByPlayPosition(0.2);
         p.panel.updateGpsUIByPlayPosition(0.2);
         QCOMPARE(p.texts(), QStringList({"X=+0.25", "Y=-0.50", "Z=0.00", "57 Km/h", "0.9", "8"}));
-        QCOMPARE(p.map.lastScript(), "setLatLag('126.987500','37.525000')");
+        QCOMPARE(p.map.lastScript(), "moveMarker('37.525000','126.987500')");
         p.panel.updateGpsUIByPlayPosition(0.9);
-        QCOMPARE(p.map.lastScript(), "setLatLag('-126.987500','-37.525000')");
+        QCOMPARE(p.map.lastScript(), "moveMarker('-37.525000','-126.987500')");
         p.panel.reset();
         QCOMPARE(p.texts(), QStringList({"X=+0.00", "Y=+0.00", "Z=+0.00", "", "", ""}));
     }

@@ -17,6 +17,34 @@ private slots:
         m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), m_cache.path());
     }
 
+    void tripsFromTheIndexAsFromTheFiles_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("gpx") << "--gpx";
+        QTest::newRow("kml") << "--kml";
+    }
+
+    void tripsFromTheIndexAsFromTheFiles()
+    {
+        // Routes taken from the index must be the ones a reading of the recordings gives.
+        QFETCH(QString, format);
+        QTemporaryDir out, freshCache;
+        QProcessEnvironment fresh = m_environment;
+        fresh.insert(QStringLiteral("XDG_CACHE_HOME"), freshCache.path());
+        const QString read = out.filePath(QStringLiteral("read")),
+                      indexed = out.filePath(QStringLiteral("indexed"));
+        QCOMPARE(runTool({QStringLiteral("trips"), m_card.path(), format, read}, fresh).status, 0);
+        QCOMPARE(runTool({QStringLiteral("index"), m_card.path()}, m_environment).status, 0);
+        QCOMPARE(runTool({QStringLiteral("trips"), m_card.path(), format, indexed}, m_environment)
+                     .status,
+                 0);
+        QFile a(read), b(indexed);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        const QByteArray fromFiles = a.readAll();
+        QVERIFY(fromFiles.count("<when>") + fromFiles.count("<time>") > 2);
+        QCOMPARE(b.readAll(), fromFiles);
+    }
+
     void findAnswersInTheScriptsShape_data()
     {
         QTest::addColumn<double>("metres"); // along the loop; negative: far from it
