@@ -2,7 +2,7 @@
 // A recording laid out as the camera writes it (30 video frames, five audio blocks, one GPS
 // record and ten G-sensor samples per second), and the median of timings, for the benchmarks.
 
-#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/AviWriter.h"
 #include "writers/avi/TelemetryRecords.h"
 
 #include <QDateTime>
@@ -12,7 +12,7 @@
 
 inline bool writeCameraRecording(const QString &path, int seconds, int frameBytes)
 {
-    TVKAviWriter writer;
+    AviWriter writer;
     if (!writer.open(path))
         return false;
     QByteArray frame(frameBytes, 'v');

@@ -5,7 +5,7 @@
 //   bench_catalogue [--keep DIR]
 #include "benchgoal.h"
 #include "cameracard.h"
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -95,7 +95,7 @@ double timeWalk(const QString &root, qsizetype *count)
 {
     QElapsedTimer t;
     t.start();
-    const TVKMediaList::Contents contents = TVKMediaList::walk(root);
+    const MediaList::Contents contents = MediaList::walk(root);
     *count = contents.medias.size();
     return t.nsecsElapsed() / 1e6;
 }
@@ -105,8 +105,8 @@ double timeWalk(const QString &root, qsizetype *count)
 double longestInterfaceStall(const QString &root)
 {
     bool done = false;
-    TVKMediaList list;
-    QObject::connect(&list, &TVKMediaList::catalogueChanged, [&done] { done = true; });
+    MediaList list;
+    QObject::connect(&list, &MediaList::catalogueChanged, [&done] { done = true; });
     QElapsedTimer clock;
     clock.start();
     qint64 last = 0, longest = 0;

@@ -7,8 +7,8 @@
 // is the reference run.
 #include "benchgoal.h"
 #include "childpeak.h"
+#include "writers/avi/AviWriter.h"
 #include "writers/avi/FilledRecording.h"
-#include "writers/avi/TVKAviWriter.h"
 #include "writers/avi/TelemetryRecords.h"
 
 #include <QByteArray>
@@ -98,7 +98,7 @@ QByteArray smallChunks(qint64 size, bool gps)
 
 bool cameraRecording(const QString &path, int seconds)
 {
-    TVKAviWriter writer;
+    AviWriter writer;
     if (!writer.open(path))
         return false;
     const QByteArray frame(60000, 'v');

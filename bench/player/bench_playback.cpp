@@ -4,12 +4,12 @@
 // -s "-ac" for a headless machine, so that cvlc, run as "nobody" when we are root, may draw).
 //   bench_playback [CARD]
 #include "app/controls/AppResources.h"
-#include "app/player/TVKAppDelegate.h"
-#include "app/player/VLCVideoView.h"
+#include "app/player/PlayerWindow.h"
+#include "app/player/VideoView.h"
 #include "benchgoal.h"
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/common/strings.h"
-#include "core/player/TVKPlayback.h"
+#include "core/player/Playback.h"
 #include "core/player/VideoPlayer.h"
 
 #include <QApplication>
@@ -63,26 +63,26 @@ double cpuSecondsOfTree(pid_t root)
     return total;
 }
 
-qint64 pairedFront(const TVKMediaList *list)
+qint64 pairedFront(const MediaList *list)
 {
     for (qint64 i = 0; i < list->count(); ++i) {
-        const TVKMedia *m = list->mediaAtIndex(i);
-        const TVKMediaPair *pair = list->findMediaPairWithFileName(m->mediaName());
+        const MediaFile *m = list->mediaAtIndex(i);
+        const MediaPair *pair = list->findMediaPairWithFileName(m->mediaName());
         if (m->isFrontMedia() && pair && pair->rearMedia)
             return i;
     }
     return -1;
 }
 
-double timeToFirstFrames(TVKAppDelegate &app, qint64 row)
+double timeToFirstFrames(PlayerWindow &app, qint64 row)
 {
     app.playback()->stop();
     app.playback()->catalogueReplaced(); // so that the click starts the row anew
     QTest::qWait(300);
     QTableView *table = app.ui().mediaListTableView;
     table->selectRow(int(row));
-    QSignalSpy first1(app.video1View(), &VLCVideoView::firstFrameShown);
-    QSignalSpy first2(app.video2View(), &VLCVideoView::firstFrameShown);
+    QSignalSpy first1(app.video1View(), &VideoView::firstFrameShown);
+    QSignalSpy first2(app.video2View(), &VideoView::firstFrameShown);
     QElapsedTimer clock;
     clock.start();
     app.playback()->playRow(row); // what the double click does
@@ -162,14 +162,14 @@ int main(int argc, char **argv)
         if (QProcess::execute(QStringLiteral(TAVIK_TOOL_PATH), demo) != 0)
             return goals.failed("cannot write the sample card");
     }
-    TVKAppDelegate delegate;
+    PlayerWindow delegate;
     delegate.launch(card);
     if (!QTest::qWaitFor([&] { return delegate.mediaList()->count() > 0; }, 10000))
         return goals.failed("the catalogue stayed empty");
     const qint64 row = pairedFront(delegate.mediaList());
     if (row < 0)
         return goals.failed(qPrintable(QStringLiteral("no front and rear pair in ") + card));
-    const TVKMediaPair *pair = delegate.mediaList()->findMediaPairWithFileName(
+    const MediaPair *pair = delegate.mediaList()->findMediaPairWithFileName(
         delegate.mediaList()->mediaAtIndex(row)->mediaName());
     std::printf("pair: %s + %s\n", qPrintable(pair->frontMedia->fileName()),
                 qPrintable(pair->rearMedia->fileName()));

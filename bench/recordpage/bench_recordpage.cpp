@@ -3,9 +3,9 @@
 // interface thread meanwhile and while the table scrolls to its end.
 //   bench_recordpage [RECORDS] [RUNS]
 #include "app/controls/AppResources.h"
-#include "app/records/TVKDrivingRecordModel.h"
-#include "app/records/TVKSettingForFlashDataViewController.h"
-#include "app/settings/TVKSettingController.h"
+#include "app/records/DrivingRecordModel.h"
+#include "app/records/DrivingRecordPage.h"
+#include "app/settings/SettingsWindow.h"
 #include "benchgoal.h"
 #include "core/card/VolumeLabeller.h"
 #include "core/card/VolumeSource.h"
@@ -51,7 +51,7 @@ private:
 class KeepLabel : public VolumeLabeller
 {
 public:
-    tvk::Result<void> setLabel(const TKUSBDiskEntity &, const QString &) override { return {}; }
+    tvk::Result<void> setLabel(const UsbDisk &, const QString &) override { return {}; }
 };
 
 // The longest time between two ticks of a 1 ms timer while it runs.
@@ -119,10 +119,10 @@ int main(int argc, char **argv)
 
     std::vector<double> opens, openGaps, scrollGaps;
     for (int run = 0; run < runs; ++run) {
-        TVKSettingEnvironment environment;
+        SettingsEnvironment environment;
         environment.volumes = &volumes;
         environment.labeller = &labeller;
-        TVKSettingController window(environment);
+        SettingsWindow window(environment);
         window.showWindow();
         while (window.lastSelectedTabIndex() != 0)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
@@ -132,8 +132,7 @@ int main(int argc, char **argv)
         QElapsedTimer clock;
         clock.start();
         segment->click();
-        auto *page =
-            qobject_cast<TVKSettingForFlashDataViewController *>(window.targetController());
+        auto *page = qobject_cast<DrivingRecordPage *>(window.targetController());
         while (!page || page->model()->rowCount() != count)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         page->tableView()->viewport()->repaint();

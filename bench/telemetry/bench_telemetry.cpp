@@ -5,7 +5,7 @@
 // Goals: at least 10 times faster than ffprobe, within 2 times the floor.
 #include "benchgoal.h"
 #include "camerarecording.h"
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -95,7 +95,7 @@ int main(int argc, char **argv)
     const auto extraction = [&] {
         QFile file(path);
         file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        const TVKTelemetryPtr t = TVKBlackBoxData::extract(file).value();
+        const RecordedTelemetryPtr t = BlackBoxData::extract(file).value();
         samples = t->m_GSensors.size();
         fixes = t->m_NMEAs.size();
     };

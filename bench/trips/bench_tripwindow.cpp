@@ -5,13 +5,13 @@
 // page alone drawing the same data handed to it directly, timed the same way.
 //   bench_tripwindow [--keep DIR]     (QT_QPA_PLATFORM=offscreen is fine)
 #include "app/apptestsetup.h"
+#include "app/player/PlayerWindow.h"
 #include "app/player/PlayerWindowUi.h"
-#include "app/player/TVKAppDelegate.h"
-#include "app/telemetry/TVKMapView.h"
-#include "app/trips/TVKTripList.h"
-#include "app/trips/TVKTripListModel.h"
-#include "app/trips/TVKTripPanel.h"
-#include "app/trips/TVKTripRouteLayer.h"
+#include "app/telemetry/MapView.h"
+#include "app/trips/TripList.h"
+#include "app/trips/TripListModel.h"
+#include "app/trips/TripPanel.h"
+#include "app/trips/TripRouteLayer.h"
 #include "benchgoal.h"
 #include "daycard.h"
 
@@ -40,7 +40,7 @@ bool waitFor(const std::function<bool()> &done, int ms = 60000)
 }
 
 // The page's count of drawn trip points; the script runs after every call sent before it.
-int drawnPoints(TVKMapView *map)
+int drawnPoints(MapView *map)
 {
     int points = -1;
     map->page()->runJavaScript(QStringLiteral("tripState().points"),
@@ -50,10 +50,10 @@ int drawnPoints(TVKMapView *map)
 }
 
 // Milliseconds from `start` until the page has drawn the trip sent in its wake.
-double timeToDrawn(TVKMapView *map, const std::function<void()> &start, int *points)
+double timeToDrawn(MapView *map, const std::function<void()> &start, int *points)
 {
     bool sent = false;
-    const auto connection = QObject::connect(map, &TVKMapView::scriptSent, [&](const QString &s) {
+    const auto connection = QObject::connect(map, &MapView::scriptSent, [&](const QString &s) {
         sent = sent || s.startsWith(QLatin1String("setTripRoute({"));
     });
     QElapsedTimer t;
@@ -88,11 +88,11 @@ int main(int argc, char **argv)
         if (const QString error = writeDayCard(root, recordings); !error.isEmpty())
             return goals.failed(qPrintable(error));
     }
-    QSettings().setValue(QLatin1String(TVKTripList::kByTripKey), true);
-    TVKAppDelegate window;
+    QSettings().setValue(QLatin1String(TripList::kByTripKey), true);
+    PlayerWindow window;
     window.launch(root);
-    TVKTripList *list = window.tripPanel()->tripList();
-    TVKMapView *map = window.ui().mapWebView;
+    TripList *list = window.tripPanel()->tripList();
+    MapView *map = window.ui().mapWebView;
     const int tripCount = recordings / kPerTrip;
     if (!waitFor([&] { return list->trips().size() == tripCount && map->isPageLoaded(); })) {
         return goals.failed(qPrintable(QStringLiteral("%1 trips, page loaded %2")
@@ -102,7 +102,7 @@ int main(int argc, char **argv)
     window.clickMapViewButton();
     const int expected = kPerTrip * 60;
     QJsonObject lastData;
-    QObject::connect(window.tripPanel()->routeLayer(), &TVKTripRouteLayer::published,
+    QObject::connect(window.tripPanel()->routeLayer(), &TripRouteLayer::published,
                      [&](const QJsonObject &data) { lastData = data; });
     const auto choose = [&](int trip) {
         list->view()->setCurrentIndex(list->model()->indexOfTrip(trip));

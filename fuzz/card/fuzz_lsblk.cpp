@@ -17,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)quiet;
     const QByteArray json(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const QList<BlockDevice> devices = parseLsblkJson(json);
-    const QList<TKUSBDiskEntity> entities = usbDiskEntities(devices);
+    const QList<UsbDisk> entities = usbDiskEntities(devices);
     if (entities.size() > usbVolumeURLs(devices).size() ||
         usbVolumeURLs(devices).size() > removableVolumeURLs(devices).size())
         std::abort();
     (void)findCameraDisk(entities);
-    for (const TKUSBDiskEntity &entity : entities) {
+    for (const UsbDisk &entity : entities) {
         if (entity.displayString().isEmpty())
             std::abort();
     }

@@ -1,7 +1,7 @@
 // Recording names come from whatever a card holds: any bytes must parse, pair and sort.
 #include "core/catalogue/DirectoryWalk.h"
+#include "core/catalogue/MediaList.h"
 #include "core/catalogue/MediaSide.h"
-#include "core/catalogue/TVKMediaList.h"
 
 #include <QFile>
 
@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const QList<QByteArray> names = bytes.split('\n');
-    TVKMediaList::Contents contents;
+    MediaList::Contents contents;
     for (const QByteArray &name : names) {
         const QString path = QStringLiteral("/card/") + QFile::decodeName(name);
-        const TVKMedia media(path);
+        const MediaFile media(path);
         (void)media.yyyymmddhhmiss();
         (void)media.mediaGroupName();
         (void)mediaDirectionOfPath(path);
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             contents.addMedia(*accepted);
     }
     std::stable_sort(contents.medias.begin(), contents.medias.end(),
-                     [](const TVKMedia &a, const TVKMedia &b) { return a.compareDate(b) < 0; });
-    for (const TVKMedia &media : std::as_const(contents.medias))
+                     [](const MediaFile &a, const MediaFile &b) { return a.compareDate(b) < 0; });
+    for (const MediaFile &media : std::as_const(contents.medias))
         (void)contents.findMediaPairWithFileName(media.fileName());
     return 0;
 }

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         double values[4];
         std::memcpy(values, bytes.constData(), sizeof values);
         bytes = bytes.mid(sizeof values);
-        facts.peak = TVKGSensor(float(values[0]), float(values[1]), float(values[2]));
+        facts.peak = GSensor(float(values[0]), float(values[1]), float(values[2]));
         facts.peakSeconds = values[3];
         facts.clockOffsetSeconds = values[0] * values[3];
         RoutePoint place;
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QStringList names;
     for (const QByteArray &line : lines)
         names.append(QString::fromUtf8(line));
-    facts.recording = TVKMedia(names.value(0));
+    facts.recording = MediaFile(names.value(0));
     facts.partnerName = names.value(1);
     facts.files = names.mid(2);
     const QString html = QString::fromUtf8(evidenceReportHtml(facts));
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The same report with the markup characters of the names made harmless must hold as
     // many of them: escaped names add none.
     EvidenceFacts plain = facts;
-    plain.recording = TVKMedia(withoutMarkup(names.value(0)));
+    plain.recording = MediaFile(withoutMarkup(names.value(0)));
     plain.partnerName = withoutMarkup(facts.partnerName);
     for (QString &file : plain.files)
         file = withoutMarkup(file);

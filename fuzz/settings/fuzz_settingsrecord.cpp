@@ -3,7 +3,7 @@
 #include "core/settings/FileDataFields.h"
 #include "core/settings/SettingValues.h"
 #include "core/settings/SettingsRecord.h"
-#include "core/settings/TVKValidator.h"
+#include "core/settings/ValueChecks.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         applySaveStep(changed);
     }
-    (void)TVKValidator::validateGsensorThreshold(edit);
+    (void)ValueChecks::validateGsensorThreshold(edit);
     if (filteredCarNumber(edit).size() > 8)
         std::abort();
     return 0;

@@ -3,7 +3,7 @@
 // four bytes as the RIFF size, "AVI " and zeros before the rest, so the input's next four
 // bytes are the movi size and chunk offsets count from its byte 8. Longer inputs are taken
 // as whole files.
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 
 #include <QBuffer>
 
@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray file = fileOf(data, size);
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
-    const tvk::Result<TVKTelemetryPtr> extracted = TVKBlackBoxData::extract(buffer);
+    const tvk::Result<RecordedTelemetryPtr> extracted = BlackBoxData::extract(buffer);
     const bool ok = extracted.ok();
-    const TVKTelemetryPtr t = ok ? *extracted : TVKTelemetry::empty();
+    const RecordedTelemetryPtr t = ok ? *extracted : RecordedTelemetry::empty();
     const bool consistent = t->m_GSensors.size() == t->m_vGSensorData.size() &&
                             t->m_vGpsData.size() <= t->m_vGSensorData.size() &&
                             t->m_vGpsRecordIndex.size() == t->m_vGpsData.size() &&

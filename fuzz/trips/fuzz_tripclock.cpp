@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (length && *length <= 0)
         std::abort();
 
-    TVKTelemetry telemetry;
+    RecordedTelemetry telemetry;
     const QByteArray text = bytes.mid(52);
     for (qsizetype at = 0; at < text.size(); at += AviGpsRecord::kRawDataSize) {
         const QByteArray piece = text.mid(at, AviGpsRecord::kRawDataSize);
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // nLen may claim more than RawData holds, as in a damaged record.
         record.nLen = quint32(piece.size()) + (piece.isEmpty() ? 0 : quint8(piece[0]));
         std::memcpy(record.RawData, piece.constData(), size_t(piece.size()));
-        telemetry.m_GpsRecords.append(TVKAviGpsData(record));
+        telemetry.m_GpsRecords.append(AviGpsData(record));
     }
     const std::optional<FirstValidFix> fix = firstValidFix(telemetry);
     if (fix && (!fix->utc.isValid() || fix->recordMs < 0))

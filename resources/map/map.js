@@ -1,5 +1,5 @@
 // Route map of the player window and of the driving-record map window. The application drives
-// it through global functions: moveMarker(lat, lng), TVKDebug(text), setRoute(points) and
+// it through global functions: moveMarker(lat, lng), showDebugText(text), setRoute(points) and
 // setNoGps(on).
 (function () {
     'use strict';
@@ -195,7 +195,7 @@
     }
 
     // Diagnostics go to the console only; the user sees the page's own notices.
-    function TVKDebug(text) {
+    function showDebugText(text) {
         console.log(String(text));
     }
 
@@ -221,7 +221,7 @@
     }
 
     window.moveMarker = moveMarker;
-    window.TVKDebug = TVKDebug;
+    window.showDebugText = showDebugText;
     window.setNoGps = setNoGps;
     window.setRoute = setRoute;
     window.mapState = mapState;

@@ -1,6 +1,6 @@
 #include "app/controls/AppResources.h"
-#include "app/player/TVKAppDelegate.h"
-#include "app/settings/TVKSettingController.h"
+#include "app/player/PlayerWindow.h"
+#include "app/settings/SettingsWindow.h"
 #include "core/common/strings.h"
 
 #include <QApplication>
@@ -42,7 +42,7 @@ int main(int argc, char **argv)
 
     const QStringList paths = parser.positionalArguments();
     if (parser.isSet(settingsOnly)) {
-        TVKSettingController settings;
+        SettingsWindow settings;
         if (!paths.isEmpty()) {
             if (const auto opened = settings.openSettingFile(paths.first()); !opened) {
                 qCritical("tavik-viewer: %s", qUtf8Printable(opened.failure().text()));
@@ -53,7 +53,7 @@ int main(int argc, char **argv)
         return app.exec();
     }
 
-    TVKAppDelegate delegate;
+    PlayerWindow delegate;
     const QFileInfo opened(paths.value(0));
     if (opened.isFile()) {
         delegate.launch();

@@ -38,7 +38,7 @@ void drawLegend(QPainter &p)
     }
 }
 
-void drawPeak(QPainter &p, const GSensorChart &chart, const TVKGSensor &s, double x)
+void drawPeak(QPainter &p, const GSensorChart &chart, const GSensor &s, double x)
 {
     const QColor orange(230, 120, 0);
     const QRectF area = chart.plotArea();
@@ -56,7 +56,7 @@ void drawPeak(QPainter &p, const GSensorChart &chart, const TVKGSensor &s, doubl
 
 } // namespace
 
-QImage EvidencePictures::gSensorImage(const QList<TVKGSensor> &samples, qsizetype peak)
+QImage EvidencePictures::gSensorImage(const QList<GSensor> &samples, qsizetype peak)
 {
     QImage image = pictures::whiteImage(kGraphSize.width(), kGraphSize.height());
     QPainter p(&image);
@@ -73,7 +73,7 @@ QImage EvidencePictures::gSensorImage(const QList<TVKGSensor> &samples, qsizetyp
     drawSeconds(p, chart, samples.size());
     drawLegend(p);
     if (peak >= 0 && peak < samples.size()) {
-        const TVKGSensor &s = samples[peak];
+        const GSensor &s = samples[peak];
         drawPeak(p, chart, s, gsensorplot::sampleX(peak, samples.size()));
         const double g = std::hypot(s.x, s.y, s.z - 1.0);
         pictures::drawCaption(p, tvk::cformat("G-sensor (X red, Y green, Z blue): peak %.2f g at "
@@ -83,7 +83,7 @@ QImage EvidencePictures::gSensorImage(const QList<TVKGSensor> &samples, qsizetyp
     return image;
 }
 
-QByteArray EvidencePictures::gSensorPng(const QList<TVKGSensor> &samples, qsizetype peak) const
+QByteArray EvidencePictures::gSensorPng(const QList<GSensor> &samples, qsizetype peak) const
 {
     return pictures::pngBytes(gSensorImage(samples, peak));
 }

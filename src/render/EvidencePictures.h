@@ -9,9 +9,9 @@
 class EvidencePictures : public EvidencePainter
 {
 public:
-    QByteArray gSensorPng(const QList<TVKGSensor> &samples, qsizetype peak) const override;
+    QByteArray gSensorPng(const QList<GSensor> &samples, qsizetype peak) const override;
     QByteArray routePng(const QList<RoutePoint> &route, const RoutePoint *event) const override;
 
-    static QImage gSensorImage(const QList<TVKGSensor> &samples, qsizetype peak);
+    static QImage gSensorImage(const QList<GSensor> &samples, qsizetype peak);
     static QImage routeImage(const QList<RoutePoint> &route, const RoutePoint *event);
 };

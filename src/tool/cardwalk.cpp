@@ -1,12 +1,12 @@
 #include "tool/cardwalk.h"
 
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/common/textescape.h"
 #include "tool/command.h"
 
-tvk::Result<QList<TVKMedia>> walkCardFolder(const QString &folder)
+tvk::Result<QList<MediaFile>> walkCardFolder(const QString &folder)
 {
-    Walk walk = TVKMediaList::collect(folder);
+    Walk walk = MediaList::collect(folder);
     const WalkReport &report = walk.report;
     if (!report.unreadableFolders.isEmpty() && report.unreadableFolders.first().subject == folder)
         return report.unreadableFolders.first();

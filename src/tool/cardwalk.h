@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/MediaFile.h"
 #include "core/common/result.h"
 
 #include <QList>
@@ -9,4 +9,4 @@
 // itself cannot be read; every other problem of the walk (an unreadable sub-folder, the
 // catalogue's limit, a name Qt cannot hold) is told on the error stream, one line each, and
 // the walk goes on.
-tvk::Result<QList<TVKMedia>> walkCardFolder(const QString &folder);
+tvk::Result<QList<MediaFile>> walkCardFolder(const QString &folder);

@@ -24,8 +24,7 @@ QString UDisksVolumeLabeller::objectPathFor(const QString &deviceName)
     return path;
 }
 
-tvk::Result<void> UDisksVolumeLabeller::setLabel(const TKUSBDiskEntity &volume,
-                                                 const QString &label)
+tvk::Result<void> UDisksVolumeLabeller::setLabel(const UsbDisk &volume, const QString &label)
 {
     const QString device = volume.deviceFilePath();
     if (!isSafeDeviceName(device))

@@ -7,7 +7,7 @@
 class UDisksVolumeLabeller : public VolumeLabeller
 {
 public:
-    tvk::Result<void> setLabel(const TKUSBDiskEntity &volume, const QString &label) override;
+    tvk::Result<void> setLabel(const UsbDisk &volume, const QString &label) override;
 
     // UDisks2's object path of a block device: /org/freedesktop/UDisks2/block_devices/<name>,
     // with every character other than a letter or digit written as _XX (its hex code).

@@ -1,6 +1,6 @@
 #include "app/clip/ClipExportDialog.h"
 
-#include "app/controls/TVKAlert.h"
+#include "app/controls/Alert.h"
 #include "core/catalogue/CardFolder.h"
 #include "core/clip/ClipRecordings.h"
 #include "core/common/strings.h"

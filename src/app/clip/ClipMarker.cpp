@@ -1,6 +1,6 @@
 #include "app/clip/ClipMarker.h"
 
-#include "app/controls/TKSeekSlider.h"
+#include "app/controls/SeekSlider.h"
 
 #include <QShortcut>
 
@@ -10,7 +10,7 @@ ClipMarker::ClipMarker(QWidget *window, const QList<QSlider *> &sliders, QObject
     : QObject(parent)
 {
     for (QSlider *slider : sliders) {
-        if (auto *seek = qobject_cast<TKSeekSlider *>(slider))
+        if (auto *seek = qobject_cast<SeekSlider *>(slider))
             m_sliders.append(seek);
     }
     // The keys of video editors; a text field with the focus keeps its letters.
@@ -29,7 +29,7 @@ ClipMarker::ClipMarker(QWidget *window, const QList<QSlider *> &sliders, QObject
 
 double ClipMarker::position() const
 {
-    const TKSeekSlider *slider = m_sliders.isEmpty() ? nullptr : m_sliders.first().get();
+    const SeekSlider *slider = m_sliders.isEmpty() ? nullptr : m_sliders.first().get();
     if (!slider || slider->maximum() <= slider->minimum())
         return 0;
     return double(slider->value() - slider->minimum()) / (slider->maximum() - slider->minimum());
@@ -55,7 +55,7 @@ void ClipMarker::clear()
 
 void ClipMarker::show()
 {
-    for (TKSeekSlider *slider : m_sliders) {
+    for (SeekSlider *slider : m_sliders) {
         if (!slider)
             continue;
         const auto value = [slider](std::optional<double> at) -> std::optional<int> {

@@ -8,7 +8,7 @@
 
 class QSlider;
 class QWidget;
-class TKSeekSlider;
+class SeekSlider;
 
 // The in and out marks of a clip on the player's position sliders: I marks the start at the
 // playing position, O the end, X clears both. Every slider given shows the same marks; the
@@ -32,6 +32,6 @@ private:
     double position() const;
     void show();
 
-    QList<QPointer<TKSeekSlider>> m_sliders;
+    QList<QPointer<SeekSlider>> m_sliders;
     clip::Marks m_marks;
 };

@@ -1,6 +1,6 @@
 #include "app/controls/LanguageButton.h"
 
-#include "app/controls/TVKAlert.h"
+#include "app/controls/Alert.h"
 #include "core/common/strings.h"
 
 #include <QActionGroup>

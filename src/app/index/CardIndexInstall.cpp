@@ -1,10 +1,10 @@
 #include "app/index/CardIndexInstall.h"
 
 #include "app/index/CardIndexPanel.h"
-#include "app/player/TVKAppDelegate.h"
-#include "app/trips/TVKTripPanel.h"
-#include "app/trips/TVKTripRouteLayer.h"
-#include "core/player/TVKPlayback.h"
+#include "app/player/PlayerWindow.h"
+#include "app/trips/TripPanel.h"
+#include "app/trips/TripRouteLayer.h"
+#include "core/player/Playback.h"
 #include "core/player/VideoPlayer.h"
 
 #include <QAbstractButton>
@@ -20,13 +20,13 @@ QString canonical(const QString &path)
 }
 
 // Moves to the moment once the recording has started: before, its length is unknown.
-void seekWhenStarted(TVKAppDelegate *window, const QString &path, double offsetSeconds)
+void seekWhenStarted(PlayerWindow *window, const QString &path, double offsetSeconds)
 {
     auto *once = new QObject(window);
-    QObject::connect(window->playback(), &TVKPlayback::playStarted, once,
+    QObject::connect(window->playback(), &Playback::playStarted, once,
                      [window, once, path, offsetSeconds](qint64 index) {
                          once->deleteLater();
-                         const TVKMedia *media = window->mediaList()->mediaAtIndex(index);
+                         const MediaFile *media = window->mediaList()->mediaAtIndex(index);
                          const qint64 length = window->player1()->length();
                          if (!media || canonical(media->path()) != path || length <= 0)
                              return;
@@ -35,10 +35,10 @@ void seekWhenStarted(TVKAppDelegate *window, const QString &path, double offsetS
                      });
 }
 
-void playFrom(TVKAppDelegate *window, const QString &path, double offsetSeconds)
+void playFrom(PlayerWindow *window, const QString &path, double offsetSeconds)
 {
     const QString wanted = canonical(path);
-    TVKMediaList *list = window->mediaList();
+    MediaList *list = window->mediaList();
     for (qint64 row = 0; row < list->count(); ++row) {
         if (canonical(list->mediaAtIndex(row)->path()) != wanted)
             continue;
@@ -54,7 +54,7 @@ void playFrom(TVKAppDelegate *window, const QString &path, double offsetSeconds)
 
 } // namespace
 
-CardIndexPanel *installCardIndex(TVKAppDelegate *window)
+CardIndexPanel *installCardIndex(PlayerWindow *window)
 {
     const PlayerWindowUi &ui = window->ui();
     auto *panel = new CardIndexPanel(ui.mapWebView, ui.mediaListBox, {}, window);
@@ -65,7 +65,7 @@ CardIndexPanel *installCardIndex(TVKAppDelegate *window)
         grid->addWidget(panel->passPanel(), 1, 0);
     if (QLayout *bottom = ui.mapContainerBottomView->layout())
         bottom->addWidget(panel->allDrivesButton());
-    QObject::connect(window, &TVKAppDelegate::mediaListShown, panel,
+    QObject::connect(window, &PlayerWindow::mediaListShown, panel,
                      [window, panel] { panel->setFolder(window->mediaList()->directoryPath()); });
     QObject::connect(panel, &CardIndexPanel::playRequested, window,
                      [window](const QString &path, double offsetSeconds) {

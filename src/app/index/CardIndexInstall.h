@@ -1,9 +1,9 @@
 #pragma once
 
 class CardIndexPanel;
-class TVKAppDelegate;
+class PlayerWindow;
 
 // Puts the card's index into the player window: the progress line under the list, "Recordings
 // here" under the map, "All drives" beside the position; each folder shown is indexed, and a
 // pass chosen plays from its moment.
-CardIndexPanel *installCardIndex(TVKAppDelegate *window);
+CardIndexPanel *installCardIndex(PlayerWindow *window);

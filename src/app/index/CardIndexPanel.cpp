@@ -1,7 +1,7 @@
 #include "app/index/CardIndexPanel.h"
 
 #include "app/index/RecordingsHereList.h"
-#include "app/telemetry/TVKMapView.h"
+#include "app/telemetry/MapView.h"
 #include "core/common/strings.h"
 #include "core/common/waitingjobs.h"
 #include "core/index/indexreads.h"
@@ -42,7 +42,7 @@ QFutureWatcher<T> *runLatest(QObject *owner, QFutureWatcher<T> *&latest, Work wo
 
 } // namespace
 
-CardIndexPanel::CardIndexPanel(TVKMapView *map, QWidget *host, const QString &cacheFolder,
+CardIndexPanel::CardIndexPanel(MapView *map, QWidget *host, const QString &cacheFolder,
                                QObject *parent)
     : QObject(parent), m_map(map), m_cacheFolder(cacheFolder),
       m_indexer(new CardIndexer(cacheFolder, this))
@@ -91,7 +91,7 @@ CardIndexPanel::CardIndexPanel(TVKMapView *map, QWidget *host, const QString &ca
     connect(allDrives, &QToolButton::toggled, this, &CardIndexPanel::setAllDrivesShown);
 
     connect(m_list, &RecordingsHereList::playRequested, this, &CardIndexPanel::playRequested);
-    connect(m_map, &TVKMapView::recordingsHereRequested, this, &CardIndexPanel::searchPlace);
+    connect(m_map, &MapView::recordingsHereRequested, this, &CardIndexPanel::searchPlace);
     connect(m_indexer, &CardIndexer::progress, this, &CardIndexPanel::showProgress);
     connect(m_indexer, &CardIndexer::finished, this,
             [this](const QString &folder) { indexFinished(folder); });

@@ -14,7 +14,7 @@ class QLabel;
 class QProgressBar;
 class RecordingsHereList;
 class RouteCache;
-class TVKMapView;
+class MapView;
 
 // The card's index in the window: it is brought up to date in the background each time a
 // folder is shown, with a quiet progress line; then the routes the window draws come from it,
@@ -26,7 +26,7 @@ class CardIndexPanel : public QObject
 public:
     // `host` parents the widgets until the window places them; `cacheFolder` empty: the
     // user's cache.
-    CardIndexPanel(TVKMapView *map, QWidget *host, const QString &cacheFolder = {},
+    CardIndexPanel(MapView *map, QWidget *host, const QString &cacheFolder = {},
                    QObject *parent = nullptr);
     ~CardIndexPanel() override;
 
@@ -60,7 +60,7 @@ private:
     void indexFailed(const QString &folder, const QString &message);
     void loadDrives();
 
-    TVKMapView *m_map;
+    MapView *m_map;
     QString m_cacheFolder;
     QString m_folder;
     CardIndexer *m_indexer;

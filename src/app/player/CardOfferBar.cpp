@@ -3,7 +3,7 @@
 #include "app/card/CardMountWatcher.h"
 #include "app/player/CustomWindow.h"
 #include "app/player/PlayerWindowUi.h"
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/common/strings.h"
 
 #include <QBoxLayout>
@@ -96,7 +96,7 @@ void CardOfferBar::showLatest()
 }
 
 CardOfferBar *installCardOffer(const PlayerWindowUi &ui, CustomWindow *window,
-                               const TVKMediaList *mediaList)
+                               const MediaList *mediaList)
 {
     auto *bar = new CardOfferBar(ui.backgroundBox);
     if (auto *column = qobject_cast<QBoxLayout *>(ui.backgroundBox->layout()))

@@ -11,7 +11,7 @@ class CustomWindow;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class TVKMediaList;
+class MediaList;
 struct PlayerWindowUi;
 
 // A thin bar under the head bar that offers a camera card mounted while the window is open.
@@ -51,4 +51,4 @@ private:
 // Puts the bar under the window's head bar and feeds it from the system's mount table. The
 // caller opens the folder the bar's openRequested names.
 CardOfferBar *installCardOffer(const PlayerWindowUi &ui, CustomWindow *window,
-                               const TVKMediaList *mediaList);
+                               const MediaList *mediaList);

@@ -1,15 +1,15 @@
 #include "app/player/HeadBarButton.h"
 
-#include "app/controls/TKImageButton.h"
+#include "app/controls/ImageButton.h"
 #include "app/player/PlayerWindowUi.h"
 #include "core/common/strings.h"
 
 #include <QBoxLayout>
 
-TKImageButton *addHeadBarButton(PlayerWindowUi &ui, const char *name, const char *image,
-                                const char *tip)
+ImageButton *addHeadBarButton(PlayerWindowUi &ui, const char *name, const char *image,
+                              const char *tip)
 {
-    auto *button = new TKImageButton(ui.headBox);
+    auto *button = new ImageButton(ui.headBox);
     button->setObjectName(QLatin1String(name));
     button->setImageName(QLatin1String(image));
     button->setFixedSize(32, 32);

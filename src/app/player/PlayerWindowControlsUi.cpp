@@ -1,6 +1,6 @@
 // The media controls under the video and the strip that replaces them in full screen.
-#include "app/controls/TKImageButtonCell.h"
-#include "app/controls/TKThreePartImageView.h"
+#include "app/controls/BezelButton.h"
+#include "app/controls/ThreePartImage.h"
 #include "app/player/PlayerWindowParts.h"
 #include "app/player/PlayerWindowUi.h"
 
@@ -11,7 +11,7 @@ using namespace playerui;
 
 void PlayerWindowUi::buildFullScreenStrip(QWidget *parent)
 {
-    mediaControlBoxForFullScreen = new TKThreePartImageView(parent);
+    mediaControlBoxForFullScreen = new ThreePartImage(parent);
     mediaControlBoxForFullScreen->setObjectName(QStringLiteral("mediaControlBoxForFullScreen"));
     mediaControlBoxForFullScreen->setFixedHeight(36);
     auto *strip = new QHBoxLayout(mediaControlBoxForFullScreen);
@@ -30,7 +30,7 @@ void PlayerWindowUi::buildFullScreenStrip(QWidget *parent)
 // A down button, the value between and an up button: "speedDownButton" with the image
 // "icon_speed_down_n", "speedTextButton", "speedUpButton".
 void PlayerWindowUi::addStepper(QHBoxLayout *row, const char *name, const QString &text,
-                                TKImageButton **down, TKImageButtonCell **value, TKImageButton **up)
+                                ImageButton **down, BezelButton **value, ImageButton **up)
 {
     const auto make = [this, name](const char *which, const char *image) {
         const QByteArray objectName = QByteArray(name) + which + "Button";
@@ -38,7 +38,7 @@ void PlayerWindowUi::addStepper(QHBoxLayout *row, const char *name, const QStrin
         return imageButton(objectName.constData(), imageName.constData(), mediaControlBox);
     };
     *down = make("Down", "down");
-    *value = new TKImageButtonCell(mediaControlBox);
+    *value = new BezelButton(mediaControlBox);
     (*value)->setObjectName(QLatin1String(name) + QStringLiteral("TextButton"));
     (*value)->setText(text);
     // The widest value ("0.00x") keeps room when the row is short.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/controls/TKImageButton.h"
-#include "app/controls/TKSeekSlider.h"
+#include "app/controls/ImageButton.h"
+#include "app/controls/SeekSlider.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -18,10 +18,9 @@ inline QWidget *box(const char *name, QWidget *parent)
     return widget;
 }
 
-inline TKImageButton *imageButton(const char *name, const char *image, QWidget *parent,
-                                  int side = 32)
+inline ImageButton *imageButton(const char *name, const char *image, QWidget *parent, int side = 32)
 {
-    auto *button = new TKImageButton(parent);
+    auto *button = new ImageButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setImageName(QLatin1String(image));
     button->setFixedSize(side, side);
@@ -37,7 +36,7 @@ inline QLabel *field(const char *name, QWidget *parent, const QString &text = {}
 
 inline QSlider *slider(const char *name, QWidget *parent, int maximum)
 {
-    auto *s = new TKSeekSlider(parent);
+    auto *s = new SeekSlider(parent);
     s->setObjectName(QLatin1String(name));
     s->setRange(0, maximum);
     s->setFocusPolicy(Qt::NoFocus);

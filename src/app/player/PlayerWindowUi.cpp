@@ -1,11 +1,11 @@
 #include "app/player/PlayerWindowUi.h"
 
+#include "app/controls/BezelButton.h"
+#include "app/controls/ElidedLabel.h"
+#include "app/controls/ImageButton.h"
 #include "app/controls/LanguageButton.h"
-#include "app/controls/TKElidedLabel.h"
-#include "app/controls/TKImageButton.h"
-#include "app/controls/TKImageButtonCell.h"
-#include "app/controls/TKThreePartImageView.h"
-#include "app/controls/TKVideoBackgroundImageView.h"
+#include "app/controls/ThreePartImage.h"
+#include "app/controls/VideoBackdrop.h"
 #include "app/player/CustomWindow.h"
 #include "app/player/PlayerWindowParts.h"
 
@@ -24,13 +24,13 @@ namespace {
 using namespace playerui;
 
 // A video area: the framed background with its logo, and the host of the video view on top.
-QWidget *videoArea(QWidget *parent, TKVideoBackgroundImageView **background, QWidget **host,
+QWidget *videoArea(QWidget *parent, VideoBackdrop **background, QWidget **host,
                    const char *backgroundName, const char *hostName)
 {
     auto *area = new QWidget(parent);
     auto *grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    *background = new TKVideoBackgroundImageView(area);
+    *background = new VideoBackdrop(area);
     (*background)->setObjectName(QLatin1String(backgroundName));
     grid->addWidget(*background, 0, 0);
     *host = box(hostName, area);
@@ -85,7 +85,7 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     openFolderButton = imageButton("openFolderButton", "icon_folder_n", headBox);
     head->addSpacing(12);
     head->addWidget(openFolderButton);
-    auto *path = new TKElidedLabel(headBox);
+    auto *path = new ElidedLabel(headBox);
     path->setObjectName(QStringLiteral("folderField"));
     folderField = path;
     head->addWidget(folderField, 1);

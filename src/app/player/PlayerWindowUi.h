@@ -9,12 +9,12 @@ class QHBoxLayout;
 class QLabel;
 class QSlider;
 class QTableView;
-class TKImageButton;
-class TKElidedLabel;
-class TKImageButtonCell;
-class TKVideoBackgroundImageView;
-class TKThreePartImageView;
-class TVKMapView;
+class ImageButton;
+class ElidedLabel;
+class BezelButton;
+class VideoBackdrop;
+class ThreePartImage;
+class MapView;
 
 // The widgets of the player window, built in code because the window lays itself out anew
 // for full screen. Names follow the window controller's outlets.
@@ -26,39 +26,39 @@ struct PlayerWindowUi
     QWidget *bodyLeftBox = nullptr;
     QWidget *bodyRightBox = nullptr;
     QWidget *videoBox = nullptr;
-    TKVideoBackgroundImageView *player1BackgroundView = nullptr;
+    VideoBackdrop *player1BackgroundView = nullptr;
     QWidget *videoContainerView = nullptr;
     QWidget *gsensorBox = nullptr;
     GraphView *graphView = nullptr;
     QWidget *mediaControlBox = nullptr;
-    TKThreePartImageView *mediaControlBoxForFullScreen = nullptr;
+    ThreePartImage *mediaControlBoxForFullScreen = nullptr;
     QWidget *sideButtonBox = nullptr;
     QWidget *mediaListBox = nullptr;
     QTableView *mediaListTableView = nullptr; // scrolls itself
     QWidget *mapContainerView = nullptr;
     QWidget *mapContainerTopView = nullptr;
     QWidget *mapContainerBottomView = nullptr;
-    TVKMapView *mapWebView = nullptr;
+    MapView *mapWebView = nullptr;
     QLabel *mapPositionField = nullptr;
     QWidget *subVideoBox = nullptr;
-    TKVideoBackgroundImageView *player2BackgroundView = nullptr;
+    VideoBackdrop *player2BackgroundView = nullptr;
     QWidget *subVideoHost = nullptr;
     QWidget *graphHost = nullptr;
 
     // Head bar.
     QLabel *titleLabel = nullptr;
-    TKElidedLabel *folderField = nullptr;
+    ElidedLabel *folderField = nullptr;
     QWidget *progressHost = nullptr;
-    TKImageButton *openFolderButton = nullptr;
-    TKImageButton *minimizeButton = nullptr;
-    TKImageButton *closeButton = nullptr;
+    ImageButton *openFolderButton = nullptr;
+    ImageButton *minimizeButton = nullptr;
+    ImageButton *closeButton = nullptr;
     LanguageButton *languageButton = nullptr;
-    TKImageButton *clockButton = nullptr;
-    TKImageButton *settingsButton = nullptr;
+    ImageButton *clockButton = nullptr;
+    ImageButton *settingsButton = nullptr;
 
     // Side buttons.
-    TKImageButton *recordButton = nullptr;
-    TKImageButton *informationButton = nullptr;
+    ImageButton *recordButton = nullptr;
+    ImageButton *informationButton = nullptr;
 
     // Readouts.
     QLabel *gsensorXField = nullptr;
@@ -73,29 +73,29 @@ struct PlayerWindowUi
     QSlider *videoPositionSliderForFullScreen = nullptr;
     QLabel *timeField = nullptr;
     QLabel *remainingField = nullptr;
-    TKImageButton *playButton = nullptr;
-    TKImageButton *playButtonForFullScreen = nullptr;
-    TKImageButton *jumpBackwardButton = nullptr;
-    TKImageButton *jumpForwardButton = nullptr;
-    TKImageButton *volumeDownButton = nullptr;
-    TKImageButton *volumeUpButton = nullptr;
+    ImageButton *playButton = nullptr;
+    ImageButton *playButtonForFullScreen = nullptr;
+    ImageButton *jumpBackwardButton = nullptr;
+    ImageButton *jumpForwardButton = nullptr;
+    ImageButton *volumeDownButton = nullptr;
+    ImageButton *volumeUpButton = nullptr;
     QSlider *volumeSlider = nullptr;
-    TKImageButton *audioToggleButton = nullptr;
-    TKImageButton *speedDownButton = nullptr;
-    TKImageButton *speedUpButton = nullptr;
-    TKImageButtonCell *speedTextButton = nullptr;
-    TKImageButton *sizeDownButton = nullptr;
-    TKImageButton *sizeUpButton = nullptr;
-    TKImageButtonCell *sizeTextButton = nullptr;
-    TKImageButton *swapButton = nullptr;
-    TKImageButton *fullScreenButton = nullptr;
-    TKImageButton *exitFullScreenButton = nullptr;
+    ImageButton *audioToggleButton = nullptr;
+    ImageButton *speedDownButton = nullptr;
+    ImageButton *speedUpButton = nullptr;
+    BezelButton *speedTextButton = nullptr;
+    ImageButton *sizeDownButton = nullptr;
+    ImageButton *sizeUpButton = nullptr;
+    BezelButton *sizeTextButton = nullptr;
+    ImageButton *swapButton = nullptr;
+    ImageButton *fullScreenButton = nullptr;
+    ImageButton *exitFullScreenButton = nullptr;
 
     void setupUi(CustomWindow *window);
 
 private:
     void buildMediaControls();
     void buildFullScreenStrip(QWidget *parent);
-    void addStepper(QHBoxLayout *row, const char *name, const QString &text, TKImageButton **down,
-                    TKImageButtonCell **value, TKImageButton **up);
+    void addStepper(QHBoxLayout *row, const char *name, const QString &text, ImageButton **down,
+                    BezelButton **value, ImageButton **up);
 };

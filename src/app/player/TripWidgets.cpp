@@ -1,9 +1,9 @@
 #include "app/player/TripWidgets.h"
 
-#include "app/controls/TKImageButton.h"
+#include "app/controls/ImageButton.h"
 #include "app/player/HeadBarButton.h"
+#include "app/player/MediaItemDelegate.h"
 #include "app/player/PlayerWindowUi.h"
-#include "app/player/TVKMediaCellDelegate.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -12,12 +12,12 @@
 #include <QToolButton>
 #include <QTreeView>
 
-TVKTripPanel::Widgets addTripWidgets(QWidget *window, PlayerWindowUi &ui)
+TripPanel::Widgets addTripWidgets(QWidget *window, PlayerWindowUi &ui)
 {
     // The tree shares the flat list's cell and covers it; the flat list stays underneath, so
     // the window's list and map switch need not know about trips.
     auto *tree = new QTreeView(ui.mediaListBox);
-    tree->setItemDelegate(new TVKMediaCellDelegate(tree));
+    tree->setItemDelegate(new MediaItemDelegate(tree));
     if (auto *grid = qobject_cast<QGridLayout *>(ui.mediaListBox->layout()))
         grid->addWidget(tree, 0, 0);
 
@@ -29,9 +29,13 @@ TVKTripPanel::Widgets addTripWidgets(QWidget *window, PlayerWindowUi &ui)
     clockLine->setObjectName(QStringLiteral("clockOffsetField"));
     ui.mapContainerView->layout()->addWidget(clockLine);
 
-    TKImageButton *exportButton =
+    ImageButton *exportButton =
         addHeadBarButton(ui, "exportButton", "icon_export_n", "trips.export");
-    return {window,    ui.mapWebView, ui.graphView,
-            clockLine, exportButton,  {tree, byTrip, ui.mediaListTableView},
+    return {window,
+            ui.mapWebView,
+            ui.graphView,
+            clockLine,
+            exportButton,
+            {tree, byTrip, ui.mediaListTableView},
             {ui.videoPositionSlider, ui.videoPositionSliderForFullScreen}};
 }

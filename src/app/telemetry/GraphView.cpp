@@ -6,7 +6,7 @@
 
 GraphView::GraphView(QWidget *parent) : QWidget(parent) {}
 
-void GraphView::setGraphData(const QList<TVKGSensor> &values)
+void GraphView::setGraphData(const QList<GSensor> &values)
 {
     m_values = values;
     update();

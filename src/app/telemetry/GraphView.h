@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/settings/gsensorthresholds.h"
-#include "core/telemetry/TVKGSensor.h"
+#include "core/telemetry/GSensor.h"
 
 #include <QList>
 #include <QWidget>
@@ -19,7 +19,7 @@ public:
     explicit GraphView(QWidget *parent = nullptr);
 
     // Keeps the given array itself (shared, not copied) and redraws.
-    void setGraphData(const QList<TVKGSensor> &values);
+    void setGraphData(const QList<GSensor> &values);
     // The play position as a fraction of the recording, 0 to 1.
     void updateTimePosition(double position);
 
@@ -27,7 +27,7 @@ public:
     void setThresholdLines(const QList<GSensorThresholdLine> &lines);
     const QList<GSensorThresholdLine> &thresholdLines() const { return m_thresholds; }
 
-    const QList<TVKGSensor> &values() const { return m_values; }
+    const QList<GSensor> &values() const { return m_values; }
     double timePosition() const { return m_timePosition; }
 
     // Draws the whole chart into bounds: the screen, an image or a printed page.
@@ -39,7 +39,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QList<TVKGSensor> m_values;
+    QList<GSensor> m_values;
     double m_timePosition = 0.0;
     QList<GSensorThresholdLine> m_thresholds;
 };

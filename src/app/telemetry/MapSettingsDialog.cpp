@@ -1,6 +1,6 @@
 #include "app/telemetry/MapSettingsDialog.h"
 
-#include "app/telemetry/TVKMapView.h"
+#include "app/telemetry/MapView.h"
 #include "core/common/strings.h"
 #include "core/map/TileServer.h"
 
@@ -87,13 +87,13 @@ void MapSettingsDialog::accept()
         m_url->setFocus();
         return;
     }
-    TVKMapView::useTileServer(tileserver::load(settings));
+    MapView::useTileServer(tileserver::load(settings));
     QDialog::accept();
 }
 
 void MapSettingsDialog::clearCache()
 {
-    TVKMapView::clearTileCache();
+    MapView::clearTileCache();
     m_note->setText(tvk::text("map.cache_cleared"));
     m_note->show();
 }

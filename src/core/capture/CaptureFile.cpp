@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-TVKCaptureFile::TVKCaptureFile() : m_dir(QDir::tempPath() + QStringLiteral("/tavik-XXXXXX"))
+CaptureFile::CaptureFile() : m_dir(QDir::tempPath() + QStringLiteral("/tavik-XXXXXX"))
 {
     // QTemporaryDir makes its folder with mode 0700; say so rather than rely on it.
     if (m_dir.isValid())
@@ -15,7 +15,7 @@ TVKCaptureFile::TVKCaptureFile() : m_dir(QDir::tempPath() + QStringLiteral("/tav
                                                 QFileDevice::ExeOwner);
 }
 
-QString TVKCaptureFile::preparedPath(const QString &name) const
+QString CaptureFile::preparedPath(const QString &name) const
 {
     if (!m_dir.isValid() || name.isEmpty() || name.contains(QLatin1Char('/')))
         return {};

@@ -7,10 +7,10 @@
 // The snapshot that a capture or a print works on. It lives in a folder that only this user
 // can enter, as a file that only this user can read, and goes with the object at exit: a
 // fixed name in the shared temporary folder could be planted as a link by another user.
-class TVKCaptureFile
+class CaptureFile
 {
 public:
-    TVKCaptureFile();
+    CaptureFile();
 
     bool isValid() const { return m_dir.isValid(); }
     QString folder() const { return m_dir.path(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/card/TKUSBDiskEntity.h"
+#include "core/card/UsbDisk.h"
 #include "core/common/result.h"
 
 #include <QString>
@@ -12,5 +12,5 @@ class VolumeLabeller
 public:
     virtual ~VolumeLabeller() = default;
     // Succeeds when the volume now carries the label.
-    virtual tvk::Result<void> setLabel(const TKUSBDiskEntity &volume, const QString &label) = 0;
+    virtual tvk::Result<void> setLabel(const UsbDisk &volume, const QString &label) = 0;
 };

@@ -46,7 +46,7 @@ QList<QUrl> urlsOf(const QList<const BlockDevice *> &devices)
     return urls;
 }
 
-bool hasConfigFile(const TKUSBDiskEntity &entity)
+bool hasConfigFile(const UsbDisk &entity)
 {
     return QFileInfo::exists(QDir(entity.mountPath()).filePath(QStringLiteral("config.bin")));
 }
@@ -79,22 +79,21 @@ QList<QUrl> usbVolumeURLs(VolumeSource &source)
     return usbVolumeURLs(blockDevices(source));
 }
 
-QList<TKUSBDiskEntity> usbDiskEntities(const QList<BlockDevice> &devices)
+QList<UsbDisk> usbDiskEntities(const QList<BlockDevice> &devices)
 {
-    QList<TKUSBDiskEntity> entities;
+    QList<UsbDisk> entities;
     for (const BlockDevice *device : mountedRemovable(devices, true)) {
         if (device->name.isEmpty())
             continue;
         const QUrl url = mountURL(*device);
         tvk::log(url.toLocalFile());
-        entities.append(TKUSBDiskEntity(device->label, url, device->name, device->model,
-                                        device->size, !device->readOnly, device->isWhole(),
-                                        device->path));
+        entities.append(UsbDisk(device->label, url, device->name, device->model, device->size,
+                                !device->readOnly, device->isWhole(), device->path));
     }
     return entities;
 }
 
-QList<TKUSBDiskEntity> usbDiskEntities(VolumeSource &source)
+QList<UsbDisk> usbDiskEntities(VolumeSource &source)
 {
     return usbDiskEntities(blockDevices(source));
 }
@@ -108,20 +107,20 @@ std::optional<QUrl> usbVolumeURLContainingPath(VolumeSource &source, const QStri
     return std::nullopt;
 }
 
-std::optional<TKUSBDiskEntity> findCameraDisk(const QList<TKUSBDiskEntity> &entities)
+std::optional<UsbDisk> findCameraDisk(const QList<UsbDisk> &entities)
 {
-    const auto isCamera = [](const TKUSBDiskEntity &e) {
+    const auto isCamera = [](const UsbDisk &e) {
         return e.volumeName() == QLatin1String(kCameraVolumeName);
     };
-    const std::function<bool(const TKUSBDiskEntity &)> passes[] = {
-        [&](const TKUSBDiskEntity &e) { return isCamera(e) && e.writable() && hasConfigFile(e); },
-        [&](const TKUSBDiskEntity &e) { return isCamera(e) && e.writable(); },
-        [&](const TKUSBDiskEntity &e) { return isCamera(e); },
-        [](const TKUSBDiskEntity &e) { return e.writable(); },
-        [](const TKUSBDiskEntity &) { return true; },
+    const std::function<bool(const UsbDisk &)> passes[] = {
+        [&](const UsbDisk &e) { return isCamera(e) && e.writable() && hasConfigFile(e); },
+        [&](const UsbDisk &e) { return isCamera(e) && e.writable(); },
+        [&](const UsbDisk &e) { return isCamera(e); },
+        [](const UsbDisk &e) { return e.writable(); },
+        [](const UsbDisk &) { return true; },
     };
     for (const auto &pass : passes) {
-        for (const TKUSBDiskEntity &entity : entities) {
+        for (const UsbDisk &entity : entities) {
             if (pass(entity))
                 return entity;
         }
@@ -129,7 +128,7 @@ std::optional<TKUSBDiskEntity> findCameraDisk(const QList<TKUSBDiskEntity> &enti
     return std::nullopt;
 }
 
-std::optional<TKUSBDiskEntity> findCameraDisk(VolumeSource &source)
+std::optional<UsbDisk> findCameraDisk(VolumeSource &source)
 {
     return findCameraDisk(usbDiskEntities(source));
 }

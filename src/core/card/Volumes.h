@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/card/LsblkParser.h"
-#include "core/card/TKUSBDiskEntity.h"
+#include "core/card/UsbDisk.h"
 #include "core/card/VolumeSource.h"
 
 #include <QList>
@@ -23,16 +23,16 @@ QList<QUrl> removableVolumeURLs(VolumeSource &source);
 QList<QUrl> usbVolumeURLs(const QList<BlockDevice> &devices);
 QList<QUrl> usbVolumeURLs(VolumeSource &source);
 // One entity for each USB volume that has a device name; logs each mount path.
-QList<TKUSBDiskEntity> usbDiskEntities(const QList<BlockDevice> &devices);
-QList<TKUSBDiskEntity> usbDiskEntities(VolumeSource &source);
+QList<UsbDisk> usbDiskEntities(const QList<BlockDevice> &devices);
+QList<UsbDisk> usbDiskEntities(VolumeSource &source);
 // The first USB volume whose root holds an item at the relative path.
 std::optional<QUrl> usbVolumeURLContainingPath(VolumeSource &source, const QString &relativePath);
 
 // The volume most likely to be the camera's card: the first of the list that passes, in pass
 // order, 1) label TAVIK, writable and config.bin at its root; 2) TAVIK and writable;
 // 3) TAVIK; 4) writable; 5) any.
-std::optional<TKUSBDiskEntity> findCameraDisk(const QList<TKUSBDiskEntity> &entities);
-std::optional<TKUSBDiskEntity> findCameraDisk(VolumeSource &source);
+std::optional<UsbDisk> findCameraDisk(const QList<UsbDisk> &entities);
+std::optional<UsbDisk> findCameraDisk(VolumeSource &source);
 
 // The computer's own source (lsblk).
 VolumeSource &systemVolumeSource();

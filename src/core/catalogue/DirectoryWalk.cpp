@@ -20,7 +20,7 @@ bool checkTimeByName(QStringView name, qint64 startPos)
     return name.size() >= startPos + 15;
 }
 
-std::optional<TVKMedia> createMediaByPath(const QString &path, const QString &dir)
+std::optional<MediaFile> createMediaByPath(const QString &path, const QString &dir)
 {
     const QStringView name = recordingNameOf(path);
     if (!hasRecordingNameLength(name.size()))
@@ -37,7 +37,7 @@ std::optional<TVKMedia> createMediaByPath(const QString &path, const QString &di
     }
     if (!endsWithAscii(name, "_F") && !endsWithAscii(name, "_R"))
         return std::nullopt;
-    return TVKMedia(path, dir);
+    return MediaFile(path, dir);
 }
 
 namespace {
@@ -196,7 +196,7 @@ private:
                          QString::fromLocal8Bit(std::strerror(error))});
     }
 
-    QList<TVKMedia> &m_medias;
+    QList<MediaFile> &m_medias;
     WalkReport &m_report;
     const std::atomic<bool> *m_cancel;
     std::set<std::pair<dev_t, ino_t>> m_visited;

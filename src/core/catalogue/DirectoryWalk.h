@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/MediaFile.h"
 #include "core/common/result.h"
 
 #include <QList>
@@ -16,7 +16,7 @@ bool checkTimeByName(QStringView name, qint64 startPos);
 
 // The acceptance filter of recording files: the name's length, prefix room and side suffix.
 // The digits of the time are not examined here. `dir`, when given, is the path's folder.
-std::optional<TVKMedia> createMediaByPath(const QString &path, const QString &dir = QString());
+std::optional<MediaFile> createMediaByPath(const QString &path, const QString &dir = QString());
 
 // What a walk could not do.
 struct WalkReport
@@ -35,7 +35,7 @@ QStringList walkReportLines(const WalkReport &report, const QString &folder);
 // The accepted recordings of a folder tree and what the walk could not do.
 struct Walk
 {
-    QList<TVKMedia> found;
+    QList<MediaFile> found;
     WalkReport report;
 };
 

@@ -17,7 +17,7 @@ const Column &column(int index)
     return columns[std::clamp(index, 0, kColumnCount - 1)];
 }
 
-const char *kindKey(const TVKMedia &media)
+const char *kindKey(const MediaFile &media)
 {
     if (media.isAlwaysMedia())
         return QT_TRID_NOOP("media.always");
@@ -28,7 +28,7 @@ const char *kindKey(const TVKMedia &media)
     return QT_TRID_NOOP("media.unknown");
 }
 
-QString kindImageName(const TVKMedia &media)
+QString kindImageName(const MediaFile &media)
 {
     const char *side = media.isFrontMedia() ? "front" : (media.isRearMedia() ? "rear" : nullptr);
     const char *kind = media.isAlwaysMedia()   ? "alwa"
@@ -40,25 +40,25 @@ QString kindImageName(const TVKMedia &media)
     return QStringLiteral("car_%1_%2").arg(QLatin1String(side), QLatin1String(kind));
 }
 
-QString dateText(const TVKMedia &media)
+QString dateText(const MediaFile &media)
 {
     if (media.year() < 1)
         return {};
     return tvk::cformat("%04d-%02d-%02d", media.year(), media.month(), media.day());
 }
 
-QString timeText(const TVKMedia &media)
+QString timeText(const MediaFile &media)
 {
     if (media.year() < 1)
         return {};
     return tvk::cformat("%02d:%02d:%02d", media.hour(), media.minute(), media.second());
 }
 
-QStringList nameParts(const TVKMedia &media)
+QStringList nameParts(const MediaFile &media)
 {
     const QString &name = media.mediaName();
     const QString tail = u'.' + media.extension();
-    const bool known = media.year() >= 1 && media.mediaDirection() != TVKMedia::UnknownDirection;
+    const bool known = media.year() >= 1 && media.mediaDirection() != MediaFile::UnknownDirection;
     if (!known || name.size() < 8)
         return {name, QString(), QString(), tail};
     return {name.chopped(8), name.right(8).left(6), name.right(2), tail};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/MediaFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,15 +20,15 @@ inline constexpr int kColumnCount = 4;
 const Column &column(int index);
 
 // String-table key of the recording's kind ("media.always", …, "media.unknown").
-const char *kindKey(const TVKMedia &media);
+const char *kindKey(const MediaFile &media);
 // "car_<side>_<kind>", or empty when the side or the kind is unknown.
-QString kindImageName(const TVKMedia &media);
+QString kindImageName(const MediaFile &media);
 // "yyyy-mm-dd" and "hh:mm:ss", empty for an unknown time.
-QString dateText(const TVKMedia &media);
-QString timeText(const TVKMedia &media);
+QString dateText(const MediaFile &media);
+QString timeText(const MediaFile &media);
 // The file name in four pieces: what comes before the time of day, the time of day ("hhmiss"),
 // the side ("_F", "_R") and the extension with its dot; the middle two empty when the name
 // does not carry a known time and side.
-QStringList nameParts(const TVKMedia &media);
+QStringList nameParts(const MediaFile &media);
 
 } // namespace medialist

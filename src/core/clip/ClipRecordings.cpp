@@ -1,6 +1,6 @@
 #include "core/clip/ClipRecordings.h"
 
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/telemetry/recordinglength.h"
 
 #include <QFileInfo>
@@ -9,9 +9,9 @@ namespace clip {
 
 namespace {
 
-std::optional<Recording> recordingOf(const TVKMedia &media)
+std::optional<Recording> recordingOf(const MediaFile &media)
 {
-    if (media.mediaDirection() == TVKMedia::UnknownDirection)
+    if (media.mediaDirection() == MediaFile::UnknownDirection)
         return std::nullopt;
     const QDateTime start(QDate(media.year(), media.month(), media.day()),
                           QTime(media.hour(), media.minute(), media.second()), Qt::UTC);
@@ -26,10 +26,10 @@ std::optional<Recording> recordingOf(const TVKMedia &media)
 
 } // namespace
 
-QList<Recording> recordingsOf(const QList<TVKMedia> &medias)
+QList<Recording> recordingsOf(const QList<MediaFile> &medias)
 {
     QList<Recording> out;
-    for (const TVKMedia &media : medias) {
+    for (const MediaFile &media : medias) {
         if (auto recording = recordingOf(media))
             out.append(*recording);
     }
@@ -40,7 +40,7 @@ tvk::Result<QList<Recording>> recordingsBelow(const QString &folder)
 {
     if (!QFileInfo(folder).isDir())
         return tvk::Failure{QT_TRID_NOOP("msg.clip_no_recording"), folder};
-    return recordingsOf(TVKMediaList::walk(folder).medias);
+    return recordingsOf(MediaList::walk(folder).medias);
 }
 
 tvk::Result<QList<Recording>> pairOf(const QString &recordingPath)
@@ -48,11 +48,11 @@ tvk::Result<QList<Recording>> pairOf(const QString &recordingPath)
     const QFileInfo info(recordingPath);
     if (!info.isFile())
         return tvk::Failure{QT_TRID_NOOP("msg.not_regular_file"), recordingPath};
-    const TVKMediaList::Contents contents = TVKMediaList::walk(info.absolutePath());
-    const TVKMediaPair *pair = contents.findMediaPairWithFileName(info.fileName());
+    const MediaList::Contents contents = MediaList::walk(info.absolutePath());
+    const MediaPair *pair = contents.findMediaPairWithFileName(info.fileName());
     if (!pair)
         return tvk::Failure{QT_TRID_NOOP("msg.not_a_recording"), recordingPath};
-    QList<TVKMedia> medias;
+    QList<MediaFile> medias;
     for (const auto &slot : {pair->frontMedia, pair->rearMedia}) {
         if (slot)
             medias.append(*slot);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/MediaFile.h"
 #include "core/clip/ClipPlan.h"
 #include "core/common/result.h"
 
@@ -8,7 +8,7 @@
 namespace clip {
 
 // The front and rear recordings of a catalogue, with their lengths read from their headers.
-QList<Recording> recordingsOf(const QList<TVKMedia> &medias);
+QList<Recording> recordingsOf(const QList<MediaFile> &medias);
 
 // Every recording below a folder.
 tvk::Result<QList<Recording>> recordingsBelow(const QString &folder);

@@ -7,7 +7,7 @@
 
 namespace clip {
 
-const TVKTelemetry &Telemetry::of(const QString &path)
+const RecordedTelemetry &Telemetry::of(const QString &path)
 {
     auto it = m_telemetry.find(path);
     if (it == m_telemetry.end())
@@ -28,11 +28,11 @@ Readout Telemetry::at(const Plan &plan, qint64 clipMs)
         m_hemispheres = {};
         m_lastPath = source->path;
     }
-    const TVKTelemetry &telemetry = of(source->path);
+    const RecordedTelemetry &telemetry = of(source->path);
     const double position =
         double(source->offsetMs + clipMs - segment.startMs) / double(source->lengthMs);
     if (!telemetry.m_GSensors.isEmpty()) {
-        const TVKGSensor &g =
+        const GSensor &g =
             telemetry.m_GSensors[readout::sampleIndex(position, telemetry.m_GSensors.size())];
         out.gx = g.x;
         out.gy = g.y;

@@ -31,12 +31,12 @@ public:
     QList<RoutePoint> route(const Plan &plan);
 
 private:
-    const TVKTelemetry &of(const QString &path);
+    const RecordedTelemetry &of(const QString &path);
     // The heading from the route's record at the position towards the next one a few metres on.
     static std::optional<double> headingAt(const QList<RoutePoint> &route, double latitude,
                                            double longitude);
 
-    QHash<QString, TVKTelemetryPtr> m_telemetry;
+    QHash<QString, RecordedTelemetryPtr> m_telemetry;
     QHash<QString, QList<RoutePoint>> m_routes;
     readout::HemisphereMemory m_hemispheres;
     QString m_lastPath;

@@ -63,10 +63,10 @@ QDateTime validRmcTime(QByteArrayView sentence)
 
 } // namespace
 
-std::optional<FirstValidFix> firstValidFix(const TVKTelemetry &telemetry)
+std::optional<FirstValidFix> firstValidFix(const RecordedTelemetry &telemetry)
 {
     const std::optional<quint32> base = firstRecordTime(telemetry);
-    for (const TVKAviGpsData &record : telemetry.m_GpsRecords) {
+    for (const AviGpsData &record : telemetry.m_GpsRecords) {
         const AviGpsRecord &r = record.data();
         // The extraction left the text's line ends as NUL.
         const QByteArrayView text(r.RawData, r.textLength());
@@ -86,7 +86,7 @@ std::optional<FirstValidFix> firstValidFix(const TVKTelemetry &telemetry)
     return std::nullopt;
 }
 
-std::optional<double> rawClockOffset(const TVKMedia &media, const TVKTelemetry &telemetry)
+std::optional<double> rawClockOffset(const MediaFile &media, const RecordedTelemetry &telemetry)
 {
     const QDateTime named = nameTime(media);
     const std::optional<FirstValidFix> fix = firstValidFix(telemetry);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/catalogue/TVKMedia.h"
-#include "core/telemetry/TVKTelemetry.h"
+#include "core/catalogue/MediaFile.h"
+#include "core/telemetry/RecordedTelemetry.h"
 
 #include <QDateTime>
 #include <QList>
@@ -16,11 +16,11 @@ struct FirstValidFix
     qint64 recordMs = 0; // the record's time in the recording, from its first record
     QDateTime utc;
 };
-std::optional<FirstValidFix> firstValidFix(const TVKTelemetry &telemetry);
+std::optional<FirstValidFix> firstValidFix(const RecordedTelemetry &telemetry);
 
 // (name time + the fix's record time) - the fix's UTC time, in seconds, before any zone is
 // taken off. Nothing when the name has no time or the recording no valid fix.
-std::optional<double> rawClockOffset(const TVKMedia &media, const TVKTelemetry &telemetry);
+std::optional<double> rawClockOffset(const MediaFile &media, const RecordedTelemetry &telemetry);
 
 struct ClockReading
 {

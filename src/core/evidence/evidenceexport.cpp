@@ -1,6 +1,6 @@
 #include "core/evidence/evidenceexport.h"
 
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/catalogue/recordingfile.h"
 #include "core/clock/clockcheck.h"
 #include "core/evidence/evidencefolder.h"
@@ -26,7 +26,7 @@ std::optional<RoutePoint> pointNear(const QList<RoutePoint> &route, quint32 ms)
     return best;
 }
 
-void writeTelemetry(EvidenceFolder &folder, const TVKMedia &media, const TVKTelemetry &t,
+void writeTelemetry(EvidenceFolder &folder, const MediaFile &media, const RecordedTelemetry &t,
                     const QString &csvName, const QString &gpxName)
 {
     const QList<RouteTrack> track{{media.mediaName(), {{media.fileName(), routeOf(t)}}}};
@@ -38,7 +38,7 @@ void writeTelemetry(EvidenceFolder &folder, const TVKMedia &media, const TVKTele
 
 PartnerRecording partnerRecording(const QString &path)
 {
-    const TVKMedia media(QFileInfo(path).absoluteFilePath());
+    const MediaFile media(QFileInfo(path).absoluteFilePath());
     if (!media.isFrontMedia() && !media.isRearMedia())
         return {};
     const QString other =
@@ -57,11 +57,11 @@ PartnerRecording partnerRecording(const QString &path)
         // folders.
         QDir card(media.dir());
         card.cdUp();
-        const TVKMediaList::Contents contents = TVKMediaList::walk(card.path());
-        const TVKMediaPair *pair = contents.findMediaPairWithFileName(media.fileName());
-        const std::optional<TVKMedia> partner = !pair                  ? std::nullopt
-                                                : media.isFrontMedia() ? pair->rearMedia
-                                                                       : pair->frontMedia;
+        const MediaList::Contents contents = MediaList::walk(card.path());
+        const MediaPair *pair = contents.findMediaPairWithFileName(media.fileName());
+        const std::optional<MediaFile> partner = !pair                  ? std::nullopt
+                                                 : media.isFrontMedia() ? pair->rearMedia
+                                                                        : pair->frontMedia;
         if (!partner)
             return {};
         found = partner->path();
@@ -77,7 +77,7 @@ tvk::Result<void> exportEvidence(const QString &path, const QString &out,
 {
     if (tvk::Result<void> checked = checkRecordingFile(path); !checked)
         return checked;
-    const TVKMedia media(QFileInfo(path).absoluteFilePath());
+    const MediaFile media(QFileInfo(path).absoluteFilePath());
     EvidenceFolder folder(out);
     if (tvk::Result<void> status = folder.status(); !status)
         return status;
@@ -87,17 +87,17 @@ tvk::Result<void> exportEvidence(const QString &path, const QString &out,
     facts.settings = cardSettingsAbove(media.path());
     const PartnerRecording partner = partnerRecording(media.path());
     facts.partnerRefused = partner.refused;
-    QList<TVKMedia> recordings{media};
+    QList<MediaFile> recordings{media};
     if (!partner.path.isEmpty()) {
-        recordings.append(TVKMedia(partner.path));
+        recordings.append(MediaFile(partner.path));
         facts.partnerName = recordings.last().fileName();
     }
     // The front camera's telemetry speaks for the moment, as in the player.
     if (recordings.size() == 2 && recordings[1].isFrontMedia())
         std::swap(recordings[0], recordings[1]);
     // The copies keep the card's names; what we write around them gives way.
-    QList<TVKTelemetryPtr> telemetry;
-    for (const TVKMedia &m : recordings) {
+    QList<RecordedTelemetryPtr> telemetry;
+    for (const MediaFile &m : recordings) {
         telemetry.append(readRecordingTelemetry(m.path()));
         const QString name = folder.claimName(QFileInfo(m.path()).fileName());
         folder.copyVerified(m.path(), name);
@@ -114,7 +114,7 @@ tvk::Result<void> exportEvidence(const QString &path, const QString &out,
         writeTelemetry(folder, recordings[i], *telemetry[i], csv, gpx);
         facts.files << csv << gpx;
     }
-    const TVKTelemetry &main = *telemetry.first();
+    const RecordedTelemetry &main = *telemetry.first();
     const QList<RoutePoint> route = routeOf(main);
     const qsizetype peak = peakSample(main.m_GSensors);
     if (peak >= 0) {

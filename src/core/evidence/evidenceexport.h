@@ -2,7 +2,7 @@
 
 #include "core/common/result.h"
 #include "core/route/routepoints.h"
-#include "core/telemetry/TVKTelemetry.h"
+#include "core/telemetry/RecordedTelemetry.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +16,7 @@ class EvidencePainter
 public:
     virtual ~EvidencePainter() = default;
     // PNG of the three G-sensor axes with sample `peak` marked.
-    virtual QByteArray gSensorPng(const QList<TVKGSensor> &samples, qsizetype peak) const = 0;
+    virtual QByteArray gSensorPng(const QList<GSensor> &samples, qsizetype peak) const = 0;
     // PNG of the route with the place of the event marked (`event` may be null).
     virtual QByteArray routePng(const QList<RoutePoint> &route, const RoutePoint *event) const = 0;
 };

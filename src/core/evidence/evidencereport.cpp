@@ -9,12 +9,12 @@
 
 #include <cmath>
 
-qsizetype peakSample(const QList<TVKGSensor> &samples)
+qsizetype peakSample(const QList<GSensor> &samples)
 {
     qsizetype peak = -1;
     double largest = -1;
     for (qsizetype i = 0; i < samples.size(); ++i) {
-        const TVKGSensor &s = samples[i];
+        const GSensor &s = samples[i];
         const double g = std::hypot(s.x, s.y, s.z - 1.0);
         if (g > largest) {
             largest = g;
@@ -64,7 +64,7 @@ QString eventRows(const EvidenceFacts &f)
 {
     QString rows;
     if (f.peak) {
-        const TVKGSensor &p = *f.peak;
+        const GSensor &p = *f.peak;
         rows +=
             row("report.peak",
                 text("report.peak_value")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/MediaFile.h"
 #include "core/common/result.h"
 #include "core/route/routepoints.h"
 #include "core/settings/FileData.h"
@@ -10,15 +10,15 @@
 #include <optional>
 
 // The sample that strays furthest from rest (0, 0, +1 g); -1 without samples.
-qsizetype peakSample(const QList<TVKGSensor> &samples);
+qsizetype peakSample(const QList<GSensor> &samples);
 
 // What the report of an evidence folder states.
 struct EvidenceFacts
 {
-    TVKMedia recording;
+    MediaFile recording;
     QString partnerName;                        // empty without a partner
     std::optional<tvk::Failure> partnerRefused; // why a file of the partner's name was not taken
-    std::optional<TVKGSensor> peak;
+    std::optional<GSensor> peak;
     double peakSeconds = 0;          // from the recording's first record
     std::optional<RoutePoint> place; // the fix nearest the peak, or the first one
     std::optional<SettingsRecord> settings;

@@ -1,6 +1,6 @@
 #include "core/index/drivelines.h"
 
-#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/MediaFile.h"
 #include "core/index/packedroute.h"
 
 #include <QHash>
@@ -39,7 +39,7 @@ tvk::Result<QList<DriveLines>> indexedDrives(CardIndex &index, int every)
         "ORDER BY r.start, r.id");
     if (!routes)
         return routes.failure();
-    routes->bind(1, qint64(TVKMedia::Front));
+    routes->bind(1, qint64(MediaFile::Front));
     while (routes->next()) {
         const auto drive = byId.constFind(routes->integer(0));
         if (drive == byId.cend())

@@ -2,7 +2,7 @@
 
 #include "core/clock/clockcheck.h"
 #include "core/route/routepoints.h"
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 #include "core/telemetry/recordinglength.h"
 #include "core/trips/trips.h"
 
@@ -15,7 +15,7 @@ namespace {
 // system call each.
 constexpr qint64 kReadWholeBytes = 8 << 20;
 
-void addPoints(IndexedRecording &out, const TVKTelemetry &telemetry)
+void addPoints(IndexedRecording &out, const RecordedTelemetry &telemetry)
 {
     const QList<RoutePoint> route = routeOf(telemetry);
     qsizetype record = 0; // the route keeps the records' order: one forward walk finds each
@@ -39,7 +39,7 @@ void addPoints(IndexedRecording &out, const TVKTelemetry &telemetry)
 
 } // namespace
 
-IndexedRecording readIndexedRecording(const TVKMedia &media, qint64 size, qint64 modifiedMs)
+IndexedRecording readIndexedRecording(const MediaFile &media, qint64 size, qint64 modifiedMs)
 {
     IndexedRecording out;
     out.path = media.path();
@@ -66,7 +66,7 @@ IndexedRecording readIndexedRecording(const TVKMedia &media, qint64 size, qint64
         out.lengthMs = *length;
     if (!device->seek(0))
         return out;
-    const tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(*device);
+    const tvk::Result<RecordedTelemetryPtr> telemetry = BlackBoxData::extract(*device);
     if (!telemetry)
         return out;
     addPoints(out, **telemetry);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/MediaFile.h"
 #include "core/route/routepoints.h"
 
 #include <QList>
@@ -29,8 +29,8 @@ struct IndexedRecording
     QString path; // absolute
     qint64 size = 0;
     qint64 modifiedMs = 0;
-    int kind = TVKMedia::Always;
-    int side = TVKMedia::Front;
+    int kind = MediaFile::Always;
+    int side = MediaFile::Front;
     QString start; // the name's time, "yyyy-MM-ddTHH:mm:ss", camera's clock
     qint64 lengthMs = 0;
     std::optional<double> clockOffsetSeconds; // raw, before the zone is taken off
@@ -38,4 +38,4 @@ struct IndexedRecording
 };
 
 // Reads the recording's header and telemetry in one pass over the file.
-IndexedRecording readIndexedRecording(const TVKMedia &media, qint64 size, qint64 modifiedMs);
+IndexedRecording readIndexedRecording(const MediaFile &media, qint64 size, qint64 modifiedMs);

@@ -1,6 +1,6 @@
 #include "core/index/indexupdate.h"
 
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/index/foldertimes.h"
 #include "core/index/indexedrecording.h"
 #include "core/index/indexwrites.h"
@@ -20,7 +20,7 @@ struct Stored
 
 struct Pending
 {
-    TVKMedia media;
+    MediaFile media;
     qint64 size;
     qint64 modifiedMs;
 };
@@ -121,9 +121,9 @@ tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
         return done.failure();
     IndexUpdateReport report;
     report.rebuilt = index.wasRebuilt();
-    const Walk collected = TVKMediaList::collect(index.folder(), cancel);
+    const Walk collected = MediaList::collect(index.folder(), cancel);
     const WalkReport &walk = collected.report;
-    const QList<TVKMedia> &medias = collected.found;
+    const QList<MediaFile> &medias = collected.found;
     if (!walk.unreadableFolders.isEmpty() &&
         walk.unreadableFolders.first().subject == index.folder())
         return walk.unreadableFolders.first();
@@ -133,7 +133,7 @@ tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
     QList<Pending> pending;
     QStringList gone;
     QSet<QString> present;
-    for (const TVKMedia &media : medias) {
+    for (const MediaFile &media : medias) {
         const QFileInfo info(media.path());
         const QString relative = index.relativePath(media.path());
         present.insert(relative);

@@ -1,6 +1,6 @@
 #include "core/index/placesearch.h"
 
-#include "core/catalogue/TVKMedia.h"
+#include "core/catalogue/MediaFile.h"
 #include "core/index/packedroute.h"
 #include "core/route/routepoints.h"
 
@@ -85,7 +85,7 @@ tvk::Result<QList<PlacePass>> findPasses(CardIndex &index, double latitude, doub
     if (!select)
         return select.failure();
     select->bind(1, box.minLat).bind(2, box.maxLat).bind(3, box.minLon).bind(4, box.maxLon);
-    select->bind(5, qint64(TVKMedia::Front));
+    select->bind(5, qint64(MediaFile::Front));
     RoutePoint place;
     place.latitude = latitude;
     place.longitude = longitude;

@@ -13,7 +13,7 @@ namespace {
 struct Row
 {
     qint64 id;
-    TVKMedia media;
+    MediaFile media;
     qint64 lengthMs;
 };
 
@@ -25,7 +25,7 @@ tvk::Result<QList<Row>> indexedRows(CardIndex &index)
         return select.failure();
     QList<Row> rows;
     while (select->next())
-        rows.append({select->integer(0), TVKMedia(index.absolutePath(select->text(1))),
+        rows.append({select->integer(0), MediaFile(index.absolutePath(select->text(1))),
                      select->integer(2)});
     if (tvk::Result<void> done = select->finish(); !done)
         return done.failure();
@@ -71,15 +71,15 @@ tvk::Result<void> IndexWriter::regroupTrips()
         tvk::Result<QHash<QString, QList<RoutePoint>>> routes = routesByPath(m_index);
         if (!routes)
             return routes.failure();
-        QList<TVKMedia> medias;
+        QList<MediaFile> medias;
         QHash<QString, qint64> lengths, ids;
         for (const Row &row : std::as_const(*rows)) {
             medias.append(row.media);
             lengths.insert(row.media.path(), row.lengthMs);
             ids.insert(row.media.path(), row.id);
         }
-        const QList<TVKTrip> trips =
-            groupTrips(medias, [&lengths](const TVKMedia &m) -> tvk::Result<qint64> {
+        const QList<Trip> trips =
+            groupTrips(medias, [&lengths](const MediaFile &m) -> tvk::Result<qint64> {
                 return lengths.value(m.path());
             }).trips;
         if (tvk::Result<void> done =
@@ -94,9 +94,9 @@ tvk::Result<void> IndexWriter::regroupTrips()
             return insert.failure();
         if (!join)
             return join.failure();
-        for (const TVKTrip &trip : trips) {
+        for (const Trip &trip : trips) {
             QList<QList<RoutePoint>> pieces;
-            for (const TVKMedia &m : trip.routeRecordings())
+            for (const MediaFile &m : trip.routeRecordings())
                 pieces.append(routes->value(m.path()));
             insert->bind(1, wallClock(trip.start)).bind(2, wallClock(trip.end));
             if (tvk::Result<void> done =
@@ -104,7 +104,7 @@ tvk::Result<void> IndexWriter::regroupTrips()
                 !done)
                 return done;
             const qint64 tripId = db.lastInsertId();
-            for (const TVKMedia &m : trip.recordings) {
+            for (const MediaFile &m : trip.recordings) {
                 if (tvk::Result<void> done =
                         join->bind(1, tripId).bind(2, ids.value(m.path())).run();
                     !done)

@@ -21,10 +21,10 @@ qsizetype sampleIndex(double position, qsizetype count)
     return std::min(index, count - 1);
 }
 
-qsizetype gpsRecordOfSample(const TVKTelemetry &telemetry, qsizetype sample)
+qsizetype gpsRecordOfSample(const RecordedTelemetry &telemetry, qsizetype sample)
 {
-    const QList<TVKAviGpsData> &records = telemetry.m_GpsRecords;
-    const QList<TVKAviGSensorData> &samples = telemetry.m_vGSensorData;
+    const QList<AviGpsData> &records = telemetry.m_GpsRecords;
+    const QList<AviGSensorData> &samples = telemetry.m_vGSensorData;
     if (records.isEmpty() || sample < 0 || sample >= samples.size())
         return -1;
     // Samples after the last record are not aligned: the last record is their second's.
@@ -49,16 +49,16 @@ QString resetAxisText(char axis)
     return tvk::cformat("%c=+0.00", axis);
 }
 
-std::optional<GSensorTexts> gsensorTexts(const TVKTelemetry &telemetry, double position)
+std::optional<GSensorTexts> gsensorTexts(const RecordedTelemetry &telemetry, double position)
 {
     const qsizetype n = telemetry.m_GSensors.size();
     if (n == 0)
         return std::nullopt;
-    const TVKGSensor &sample = telemetry.m_GSensors[sampleIndex(position, n)];
+    const GSensor &sample = telemetry.m_GSensors[sampleIndex(position, n)];
     return GSensorTexts{axisText('X', sample.x), axisText('Y', sample.y), axisText('Z', sample.z)};
 }
 
-GpsReadout HemisphereMemory::gpsReadout(const TVKTelemetry &telemetry, double position)
+GpsReadout HemisphereMemory::gpsReadout(const RecordedTelemetry &telemetry, double position)
 {
     GpsReadout out;
     // The record of the second on screen, found through the G-sensor sample at the position;
@@ -66,9 +66,9 @@ GpsReadout HemisphereMemory::gpsReadout(const TVKTelemetry &telemetry, double po
     const qsizetype samples = telemetry.m_vGSensorData.size();
     const qsizetype onScreen =
         samples > 0 ? gpsRecordOfSample(telemetry, sampleIndex(position, samples)) : -1;
-    const QList<TVKAviGpsData> &records = onScreen >= 0 || telemetry.m_vGpsData.isEmpty()
-                                              ? telemetry.m_GpsRecords
-                                              : telemetry.m_vGpsData;
+    const QList<AviGpsData> &records = onScreen >= 0 || telemetry.m_vGpsData.isEmpty()
+                                           ? telemetry.m_GpsRecords
+                                           : telemetry.m_vGpsData;
     const qsizetype n = records.size();
     if (n > 0) {
         const qsizetype i = onScreen >= 0 ? onScreen : sampleIndex(position, n);
@@ -76,13 +76,13 @@ GpsReadout HemisphereMemory::gpsReadout(const TVKTelemetry &telemetry, double po
         double lat = std::fabs(record.nmeaLatitude());
         double lon = std::fabs(record.nmeaLongitude());
         if (onScreen >= 0) {
-            const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);
+            const GpsData fix = telemetry.fixAfterGpsRecord(i);
             if (fix.NS == 'N' || fix.NS == 'S')
                 m_south = fix.NS == 'S';
             if (fix.EW == 'E' || fix.EW == 'W')
                 m_west = fix.EW == 'W';
         } else if (i < telemetry.m_NMEAs.size()) {
-            const TVKGpsData &fix = telemetry.m_NMEAs[i];
+            const GpsData &fix = telemetry.m_NMEAs[i];
             m_south = fix.NS != 'N';
             m_west = fix.EW != 'E';
         }
@@ -100,7 +100,7 @@ GpsReadout HemisphereMemory::gpsReadout(const TVKTelemetry &telemetry, double po
     }
     const qsizetype m = telemetry.m_NMEAs.size();
     if (m > 0) {
-        const TVKGpsData &fix = telemetry.m_NMEAs[sampleIndex(position, m)];
+        const GpsData &fix = telemetry.m_NMEAs[sampleIndex(position, m)];
         out.hdop = tvk::cformat("%.1f", fix.HDOP);
         out.satellites = tvk::cformat("%d", static_cast<int>(fix.SatelliteUsedCount));
     }

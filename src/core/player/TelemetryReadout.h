@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/telemetry/TVKTelemetry.h"
+#include "core/telemetry/RecordedTelemetry.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ namespace readout {
 // the sample (the first before any), an index into m_GpsRecords; -1 without records. The
 // stored alignment (m_vGpsData) pairs a sample with the next record instead, as the exports
 // expect, which on screen would show the following second's fix.
-qsizetype gpsRecordOfSample(const TVKTelemetry &telemetry, qsizetype sample);
+qsizetype gpsRecordOfSample(const RecordedTelemetry &telemetry, qsizetype sample);
 
 // The entry of an array of n (> 0) entries that a position (0 to 1) falls on.
 qsizetype sampleIndex(double position, qsizetype count);
@@ -29,7 +29,7 @@ struct GSensorTexts
     QString x, y, z;
 };
 // Nothing when there are no samples (the fields keep their texts).
-std::optional<GSensorTexts> gsensorTexts(const TVKTelemetry &telemetry, double position);
+std::optional<GSensorTexts> gsensorTexts(const RecordedTelemetry &telemetry, double position);
 
 struct GpsReadout
 {
@@ -46,7 +46,7 @@ struct GpsReadout
 class HemisphereMemory
 {
 public:
-    GpsReadout gpsReadout(const TVKTelemetry &telemetry, double position);
+    GpsReadout gpsReadout(const RecordedTelemetry &telemetry, double position);
 
 private:
     bool m_south = false;

@@ -20,8 +20,7 @@ QList<GridLine> gridLines()
 
 // A column runs through the lowest and highest of its samples in the order they came, so that
 // a peak narrower than a column still shows.
-QList<QPointF> seriesPoints(const QList<TVKGSensor> &samples, float TVKGSensor::*axis,
-                            qsizetype columns)
+QList<QPointF> seriesPoints(const QList<GSensor> &samples, float GSensor::*axis, qsizetype columns)
 {
     const qsizetype n = samples.size();
     QList<QPointF> points;
@@ -46,7 +45,7 @@ double sampleX(qsizetype i, qsizetype n)
     return n > 0 ? static_cast<double>(i) / static_cast<double>(n) : 0.0;
 }
 
-Plot plot(const QList<TVKGSensor> &samples, const QList<GSensorThresholdLine> &thresholds,
+Plot plot(const QList<GSensor> &samples, const QList<GSensorThresholdLine> &thresholds,
           double position, qsizetype columns)
 {
     Plot result;
@@ -57,9 +56,9 @@ Plot plot(const QList<TVKGSensor> &samples, const QList<GSensorThresholdLine> &t
     }
     if (samples.isEmpty())
         return result;
-    result.series = {{'X', seriesPoints(samples, &TVKGSensor::x, columns)},
-                     {'Y', seriesPoints(samples, &TVKGSensor::y, columns)},
-                     {'Z', seriesPoints(samples, &TVKGSensor::z, columns)}};
+    result.series = {{'X', seriesPoints(samples, &GSensor::x, columns)},
+                     {'Y', seriesPoints(samples, &GSensor::y, columns)},
+                     {'Z', seriesPoints(samples, &GSensor::z, columns)}};
     result.position = position;
     return result;
 }

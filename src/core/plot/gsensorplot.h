@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/settings/gsensorthresholds.h"
-#include "core/telemetry/TVKGSensor.h"
+#include "core/telemetry/GSensor.h"
 
 #include <QList>
 #include <QPointF>
@@ -48,7 +48,7 @@ struct Plot
 
 // The plot of the samples reduced to `columns` columns, with the thresholds that fall on the
 // scale and the play position (a fraction of the recording, 0 to 1).
-Plot plot(const QList<TVKGSensor> &samples, const QList<GSensorThresholdLine> &thresholds,
+Plot plot(const QList<GSensor> &samples, const QList<GSensorThresholdLine> &thresholds,
           double position, qsizetype columns);
 
 // Where sample i of n starts along x.

@@ -1,6 +1,6 @@
 #include "core/plot/plotcolumns.h"
 
-QList<PlotColumn> plotColumns(const QList<TVKGSensor> &samples, float TVKGSensor::*axis,
+QList<PlotColumn> plotColumns(const QList<GSensor> &samples, float GSensor::*axis,
                               qsizetype columns)
 {
     const qsizetype n = samples.size();

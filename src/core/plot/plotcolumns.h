@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/telemetry/TVKGSensor.h"
+#include "core/telemetry/GSensor.h"
 
 #include <QList>
 
@@ -22,5 +22,5 @@ struct PlotColumn
 // The samples of one axis reduced to at most `columns` columns (one per sample when there are
 // no more samples than columns), covering every sample once and in order. Painting these costs
 // the picture's width, not the recording's length.
-QList<PlotColumn> plotColumns(const QList<TVKGSensor> &samples, float TVKGSensor::*axis,
+QList<PlotColumn> plotColumns(const QList<GSensor> &samples, float GSensor::*axis,
                               qsizetype columns);

@@ -1,6 +1,6 @@
 #include "core/route/recordingtelemetry.h"
 
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -14,27 +14,27 @@ constexpr qint64 kReadWholeBytes = 8 << 20;
 
 } // namespace
 
-TVKTelemetryPtr readRecordingTelemetry(const QString &path)
+RecordedTelemetryPtr readRecordingTelemetry(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return TVKTelemetry::empty();
+        return RecordedTelemetry::empty();
     // A short recording is read in one go: the index walk's scattered small reads then cost
     // no system call each. (Not mapped: a card pulled out would kill the process.)
     if (file.size() <= kReadWholeBytes) {
         QByteArray bytes = file.readAll();
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
-        tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(buffer);
-        return telemetry ? *telemetry : TVKTelemetry::empty();
+        tvk::Result<RecordedTelemetryPtr> telemetry = BlackBoxData::extract(buffer);
+        return telemetry ? *telemetry : RecordedTelemetry::empty();
     }
-    tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(file);
-    return telemetry ? *telemetry : TVKTelemetry::empty();
+    tvk::Result<RecordedTelemetryPtr> telemetry = BlackBoxData::extract(file);
+    return telemetry ? *telemetry : RecordedTelemetry::empty();
 }
 
-QList<TVKTelemetryPtr> readRecordingTelemetry(const QStringList &paths)
+QList<RecordedTelemetryPtr> readRecordingTelemetry(const QStringList &paths)
 {
-    return QtConcurrent::blockingMapped<QList<TVKTelemetryPtr>>(
+    return QtConcurrent::blockingMapped<QList<RecordedTelemetryPtr>>(
         paths, [](const QString &path) { return readRecordingTelemetry(path); });
 }
 

@@ -9,9 +9,9 @@
 
 // The telemetry of a recording file, read without the diagnostic lines of playback; empty
 // telemetry when the file is not a readable recording.
-TVKTelemetryPtr readRecordingTelemetry(const QString &path);
+RecordedTelemetryPtr readRecordingTelemetry(const QString &path);
 // Many files at once, on the background pool; the result is in the order of `paths`.
-QList<TVKTelemetryPtr> readRecordingTelemetry(const QStringList &paths);
+QList<RecordedTelemetryPtr> readRecordingTelemetry(const QStringList &paths);
 
 // Routes of recordings, kept per file as long as its path, size and modification time stay
 // the same. Safe from any thread.

@@ -25,7 +25,7 @@ QDateTime utcOf(const SystemTime &t)
 
 } // namespace
 
-std::optional<quint32> firstRecordTime(const TVKTelemetry &t)
+std::optional<quint32> firstRecordTime(const RecordedTelemetry &t)
 {
     std::optional<quint32> first;
     if (!t.m_vGSensorData.isEmpty())
@@ -37,7 +37,7 @@ std::optional<quint32> firstRecordTime(const TVKTelemetry &t)
     return first;
 }
 
-QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
+QList<RoutePoint> routeOf(const RecordedTelemetry &telemetry)
 {
     const qint64 base = firstRecordTime(telemetry).value_or(0);
     QList<RoutePoint> route;
@@ -45,7 +45,7 @@ QList<RoutePoint> routeOf(const TVKTelemetry &telemetry)
         const AviGpsRecord &r = telemetry.m_GpsRecords[i].data();
         if (!r.hasPosition())
             continue; // no position yet
-        const TVKGpsData fix = telemetry.fixAfterGpsRecord(i);
+        const GpsData fix = telemetry.fixAfterGpsRecord(i);
         RoutePoint p;
         p.latitude = degreesFromNmeaValue(r.nmeaLatitude());
         p.longitude = degreesFromNmeaValue(r.nmeaLongitude());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/telemetry/TVKTelemetry.h"
+#include "core/telemetry/RecordedTelemetry.h"
 
 #include <QDateTime>
 #include <QList>
@@ -19,11 +19,11 @@ struct RoutePoint
 };
 
 // The earliest time stamp of the recording's telemetry: where its own clock starts.
-std::optional<quint32> firstRecordTime(const TVKTelemetry &telemetry);
+std::optional<quint32> firstRecordTime(const RecordedTelemetry &telemetry);
 
 // The route of one recording: every GPS record with a usable position, in index order. A
 // record without a position yet (0, 0) or with impossible values is left out.
-QList<RoutePoint> routeOf(const TVKTelemetry &telemetry);
+QList<RoutePoint> routeOf(const RecordedTelemetry &telemetry);
 
 // Great-circle distance in metres.
 double distanceMetres(const RoutePoint &a, const RoutePoint &b);

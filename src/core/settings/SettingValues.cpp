@@ -4,7 +4,7 @@
 #include "core/settings/FileDataFields.h"
 #include "core/settings/SettingChoices.h"
 #include "core/settings/SettingsRecord.h"
-#include "core/settings/TVKValidator.h"
+#include "core/settings/ValueChecks.h"
 
 #include <QHash>
 #include <QList>
@@ -144,7 +144,7 @@ tvk::Result<void> setSettingValue(SettingsRecord &record, const QString &name, c
         break;
     case Kind::Threshold:
         // The page shows hundredths as "0.00" and checks what it shows.
-        if (auto checked = TVKValidator::validateGsensorThreshold(
+        if (auto checked = ValueChecks::validateGsensorThreshold(
                 tvk::cformat("%.2f", static_cast<double>(number) / 100));
             !checked)
             return aboutField(name, checked);
@@ -153,7 +153,7 @@ tvk::Result<void> setSettingValue(SettingsRecord &record, const QString &name, c
         if (number % 10 != 0 || number < 0 || number > 100)
             return fieldFailure(name, QT_TRID_NOOP("msg.setting.ratio"), {shown});
         for (const qint64 share : {number, 100 - number}) {
-            if (auto checked = TVKValidator::validateSDCardSizeRatio(share); !checked)
+            if (auto checked = ValueChecks::validateSDCardSizeRatio(share); !checked)
                 return aboutField(name, checked);
         }
         const bool always = name == QLatin1String("sd_mem_always_ratio");

@@ -18,7 +18,7 @@ void findUSBVolume(VolumeSource &volumes, VolumeLabeller &labeller,
     }
     selection = {};
 
-    std::optional<TKUSBDiskEntity> card = findCameraDisk(usbDiskEntities(devices));
+    std::optional<UsbDisk> card = findCameraDisk(usbDiskEntities(devices));
     if (!card)
         return;
     const QString path = QDir(card->mountPath()).filePath(QLatin1String(kSettingFileName));
@@ -33,7 +33,7 @@ void findUSBVolume(VolumeSource &volumes, VolumeLabeller &labeller,
         } else {
             // The renamed volume, found again by its device: a fresh search by label alone
             // could settle on another card while the new label is still being announced.
-            for (const TKUSBDiskEntity &entity : usbDiskEntities(volumes)) {
+            for (const UsbDisk &entity : usbDiskEntities(volumes)) {
                 if (entity.deviceFilePath() == card->deviceFilePath()) {
                     card = entity;
                     break;

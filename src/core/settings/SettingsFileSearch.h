@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/card/TKUSBDiskEntity.h"
+#include "core/card/UsbDisk.h"
 
 #include <QString>
 
@@ -13,7 +13,7 @@ class VolumeSource;
 struct SettingsCardSelection
 {
     QString settingFilePath;
-    std::optional<TKUSBDiskEntity> selectedUSBDisk;
+    std::optional<UsbDisk> selectedUSBDisk;
 };
 
 inline constexpr char kSettingFileName[] = "config.bin";

@@ -9,9 +9,9 @@ namespace {
 // What one kept item costs in memory: the record or fix itself and its entries in the
 // telemetry's parallel lists (a GPS record is shared between them, with its control block).
 constexpr qint64 kGpsRecordCost = sizeof(AviGpsRecord) + 64;
-constexpr qint64 kGSensorCost = sizeof(TVKAviGSensorData) + sizeof(TVKGSensor) +
-                                sizeof(TVKAviGpsData) + sizeof(qsizetype) + 2 * sizeof(quint32);
-constexpr qint64 kSentenceCost = sizeof(TVKGpsData);
+constexpr qint64 kGSensorCost = sizeof(AviGSensorData) + sizeof(GSensor) + sizeof(AviGpsData) +
+                                sizeof(qsizetype) + 2 * sizeof(quint32);
+constexpr qint64 kSentenceCost = sizeof(GpsData);
 // The telemetry may cost at most this many times the file. A recording holding nothing but
 // telemetry, as densely as the camera writes it, costs about 1.7 times its size and is read
 // whole; a file packed to inflate the extraction stops at the bound, so that the whole
@@ -53,7 +53,7 @@ qint64 PositionedReader::readAt(qint64 pos, char *buffer, qint64 size)
     return done;
 }
 
-TelemetryChunks::TelemetryChunks(PositionedReader &reader, TVKTelemetryBuilder &builder,
+TelemetryChunks::TelemetryChunks(PositionedReader &reader, TelemetryBuilder &builder,
                                  qint64 fileSize)
     : m_reader(reader), m_builder(builder), m_fileSize(fileSize),
       m_costLeft(kCostPerFileByte * std::max<qint64>(fileSize, 0) + kSmallFileAllowance)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/telemetry/TVKTelemetryBuilder.h"
+#include "core/telemetry/TelemetryBuilder.h"
 
 #include <QIODevice>
 
@@ -26,7 +26,7 @@ public:
     // A chunk of at most this many bytes holds a G-sensor record; a longer one a GPS record.
     static constexpr quint32 kLargestGSensorChunk = 32;
 
-    TelemetryChunks(PositionedReader &reader, TVKTelemetryBuilder &builder, qint64 fileSize);
+    TelemetryChunks(PositionedReader &reader, TelemetryBuilder &builder, qint64 fileSize);
 
     // Reads the chunk whose record of `size` bytes starts at `recordPos`. A chunk that does not
     // lie inside the file, or that starts before the end of the last chunk read, is skipped.
@@ -35,7 +35,7 @@ public:
 
 private:
     PositionedReader &m_reader;
-    TVKTelemetryBuilder &m_builder;
+    TelemetryBuilder &m_builder;
     qint64 m_fileSize;
     qint64 m_nextFree = 0;
     qint64 m_costLeft; // bytes of memory the kept records may still take

@@ -10,10 +10,10 @@
 
 namespace {
 
-void appendGpsColumns(QByteArray &rows, const TVKTelemetry &t, qsizetype record)
+void appendGpsColumns(QByteArray &rows, const RecordedTelemetry &t, qsizetype record)
 {
     const AviGpsRecord &r = t.m_GpsRecords[record].data();
-    const TVKGpsData fix = t.fixAfterGpsRecord(record);
+    const GpsData fix = t.fixAfterGpsRecord(record);
     double latitude = 0, longitude = 0;
     degreesFromNmeaCoordinate(r.fLatitude, r.fLongitude, &latitude, &longitude);
     char text[128];
@@ -34,7 +34,7 @@ namespace {
 constexpr qsizetype kPiece = 1 << 16;
 
 // Makes the rows, handing each full piece to `write`; false as soon as a write fails.
-bool produceRows(const TVKTelemetry &t, const QByteArray &prefix,
+bool produceRows(const RecordedTelemetry &t, const QByteArray &prefix,
                  const std::function<bool(const QByteArray &)> &write)
 {
     QByteArray rows;
@@ -59,7 +59,7 @@ bool produceRows(const TVKTelemetry &t, const QByteArray &prefix,
         return flushed(true);
     }
     for (qsizetype j = 0; j < t.m_vGSensorData.size(); ++j) {
-        const TVKGSensor &g = t.m_GSensors[j];
+        const GSensor &g = t.m_GSensors[j];
         rows += prefix;
         std::snprintf(text, sizeof text, "%u,%.8g,%.8g,%.8g", t.m_vGSensorData[j].data().timestamp,
                       double(g.x), double(g.y), double(g.z));
@@ -76,7 +76,7 @@ bool produceRows(const TVKTelemetry &t, const QByteArray &prefix,
 
 } // namespace
 
-QByteArray telemetryCsvRows(const TVKTelemetry &t, const QByteArray &prefix)
+QByteArray telemetryCsvRows(const RecordedTelemetry &t, const QByteArray &prefix)
 {
     QByteArray rows;
     produceRows(t, prefix, [&rows](const QByteArray &piece) {
@@ -86,7 +86,7 @@ QByteArray telemetryCsvRows(const TVKTelemetry &t, const QByteArray &prefix)
     return rows;
 }
 
-tvk::Result<void> writeTelemetryCsvRows(QIODevice &out, const TVKTelemetry &t,
+tvk::Result<void> writeTelemetryCsvRows(QIODevice &out, const RecordedTelemetry &t,
                                         const QByteArray &prefix)
 {
     if (!produceRows(t, prefix,
@@ -95,7 +95,7 @@ tvk::Result<void> writeTelemetryCsvRows(QIODevice &out, const TVKTelemetry &t,
     return {};
 }
 
-tvk::Result<void> writeTelemetryCsv(QIODevice &out, const TVKTelemetry &t)
+tvk::Result<void> writeTelemetryCsv(QIODevice &out, const RecordedTelemetry &t)
 {
     const QByteArray title = QByteArray(kTelemetryCsvTitle) + '\n';
     if (out.write(title) != title.size())

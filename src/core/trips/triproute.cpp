@@ -1,6 +1,6 @@
 #include "core/trips/triproute.h"
 
-QList<RoutePiece> routePieces(const QList<TVKMedia> &recordings,
+QList<RoutePiece> routePieces(const QList<MediaFile> &recordings,
                               const QList<QList<RoutePoint>> &routes)
 {
     QList<RoutePiece> pieces;
@@ -9,10 +9,10 @@ QList<RoutePiece> routePieces(const QList<TVKMedia> &recordings,
     return pieces;
 }
 
-QList<RoutePiece> tripRoutePieces(const TVKTrip &trip, const QList<QList<RoutePoint>> &routes)
+QList<RoutePiece> tripRoutePieces(const Trip &trip, const QList<QList<RoutePoint>> &routes)
 {
     QList<RoutePiece> pieces = routePieces(trip.routeRecordings(), routes);
-    const QList<TVKMedia> recordings = trip.routeRecordings();
+    const QList<MediaFile> recordings = trip.routeRecordings();
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         for (qsizetype at = 0; at < trip.recordings.size() && at < trip.lengthsMs.size(); ++at) {
             if (trip.recordings[at].path() == recordings[i].path())

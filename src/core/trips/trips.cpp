@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-QDateTime nameTime(const TVKMedia &media)
+QDateTime nameTime(const MediaFile &media)
 {
     const QDate day(media.year(), media.month(), media.day());
     if (!day.isValid() || media.year() == 0)
@@ -16,40 +16,40 @@ QDateTime nameTime(const TVKMedia &media)
         .addSecs(qint64(media.hour()) * 3600 + media.minute() * 60 + media.second());
 }
 
-QList<TVKMedia> TVKTrip::routeRecordings() const
+QList<MediaFile> Trip::routeRecordings() const
 {
     QSet<QString> withFront;
-    for (const TVKMedia &m : recordings) {
+    for (const MediaFile &m : recordings) {
         if (m.isFrontMedia())
             withFront.insert(m.mediaGroupName());
     }
-    QList<TVKMedia> route;
-    for (const TVKMedia &m : recordings) {
+    QList<MediaFile> route;
+    for (const MediaFile &m : recordings) {
         if (m.isFrontMedia() || !withFront.contains(m.mediaGroupName()))
             route.append(m);
     }
     return route;
 }
 
-bool TVKTrip::contains(const QString &path) const
+bool Trip::contains(const QString &path) const
 {
     return std::any_of(recordings.cbegin(), recordings.cend(),
-                       [&path](const TVKMedia &m) { return m.path() == path; });
+                       [&path](const MediaFile &m) { return m.path() == path; });
 }
 
-TripGrouping groupTrips(const QList<TVKMedia> &medias, const RecordingLength &lengthMs)
+TripGrouping groupTrips(const QList<MediaFile> &medias, const RecordingLength &lengthMs)
 {
     TripGrouping grouping;
-    QList<TVKTrip> &trips = grouping.trips;
-    TVKTrip current;
+    QList<Trip> &trips = grouping.trips;
+    Trip current;
     QSet<QString> groups; // moments already in the current trip
     const auto close = [&] {
         if (!current.recordings.isEmpty())
             trips.append(std::move(current));
-        current = TVKTrip();
+        current = Trip();
         groups.clear();
     };
-    for (const TVKMedia &media : medias) {
+    for (const MediaFile &media : medias) {
         if (media.isMotionMedia()) {
             close();
             continue;
@@ -79,7 +79,7 @@ TripGrouping groupTrips(const QList<TVKMedia> &medias, const RecordingLength &le
     return grouping;
 }
 
-TripGrouping groupTrips(const QList<TVKMedia> &medias)
+TripGrouping groupTrips(const QList<MediaFile> &medias)
 {
-    return groupTrips(medias, [](const TVKMedia &m) { return recordingLengthMs(m.path()); });
+    return groupTrips(medias, [](const MediaFile &m) { return recordingLengthMs(m.path()); });
 }

@@ -86,12 +86,12 @@ int runClock(const QCommandLineParser &line)
         return toolFailure(tvk::Failure{QT_TRID_NOOP("tool.not_a_folder"), folder}.text());
 
     const QString root = QFileInfo(folder).absoluteFilePath();
-    QList<TVKMedia> fronts;
+    QList<MediaFile> fronts;
     QStringList paths;
-    const tvk::Result<QList<TVKMedia>> medias = walkCardFolder(root);
+    const tvk::Result<QList<MediaFile>> medias = walkCardFolder(root);
     if (!medias)
         return toolFailure(medias.failure().text());
-    for (const TVKMedia &m : *medias) {
+    for (const MediaFile &m : *medias) {
         if (m.isFrontMedia()) {
             fronts.append(m);
             paths.append(m.path());
@@ -106,7 +106,7 @@ int runClock(const QCommandLineParser &line)
     if (raw.size() != paths.size()) {
         // Each recording's telemetry is dropped as soon as its offset is known: a card's worth
         // of it is never held at once.
-        raw = QtConcurrent::blockingMapped<QList<ClockReading>>(fronts, [](const TVKMedia &m) {
+        raw = QtConcurrent::blockingMapped<QList<ClockReading>>(fronts, [](const MediaFile &m) {
             return ClockReading{m.path(), rawClockOffset(m, *readRecordingTelemetry(m.path()))};
         });
     }

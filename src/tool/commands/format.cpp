@@ -1,8 +1,8 @@
 // tavik-tool format DEVICE --yes: formats a mounted USB card for the camera (FAT32, label
 // TAVIK) and puts its config.bin back, printing the steps as the format window shows them.
+#include "core/card/CardFormatter.h"
 #include "core/card/FormatCommands.h"
 #include "core/card/LsblkVolumeSource.h"
-#include "core/card/TVKCardFormatter.h"
 #include "core/card/Volumes.h"
 #include "tool/command.h"
 
@@ -20,8 +20,8 @@ int runFormat(const QCommandLineParser &line)
         device = device.mid(5);
 
     LsblkVolumeSource volumes;
-    std::optional<TKUSBDiskEntity> chosen;
-    for (const TKUSBDiskEntity &entity : usbDiskEntities(volumes)) {
+    std::optional<UsbDisk> chosen;
+    for (const UsbDisk &entity : usbDiskEntities(volumes)) {
         if (entity.deviceFilePath() == device)
             chosen = entity;
     }
@@ -35,13 +35,13 @@ int runFormat(const QCommandLineParser &line)
     toolOut() << chosen->displayString() << "  FAT32, cluster "
               << clusterSizeText(clusterSizeByVolumeSize(chosen->volumeSize())) << Qt::endl;
     ShellCommandRunner commands;
-    TVKCardFormatter formatter(volumes, commands);
+    CardFormatter formatter(volumes, commands);
     QEventLoop loop;
-    TVKFormatOutcome result;
-    QObject::connect(&formatter, &TVKCardFormatter::stepMessage, &formatter,
+    FormatOutcome result;
+    QObject::connect(&formatter, &CardFormatter::stepMessage, &formatter,
                      [](const QString &message) { toolOut() << message << Qt::endl; });
-    QObject::connect(&formatter, &TVKCardFormatter::finished, &formatter,
-                     [&](const TVKFormatOutcome &outcome) {
+    QObject::connect(&formatter, &CardFormatter::finished, &formatter,
+                     [&](const FormatOutcome &outcome) {
                          result = outcome;
                          loop.quit();
                      });

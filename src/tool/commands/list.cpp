@@ -1,5 +1,5 @@
 // tavik-tool list DIR [--json]: the recording catalogue of a folder, in catalogue order.
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/common/strings.h"
 #include "core/common/textescape.h"
 #include "tool/cardwalk.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-void writePathOrNull(JsonStream &json, const QList<TVKMedia> &medias, qsizetype index)
+void writePathOrNull(JsonStream &json, const QList<MediaFile> &medias, qsizetype index)
 {
     if (index >= 0)
         json.string(medias[index].path());
@@ -24,18 +24,18 @@ void writePathOrNull(JsonStream &json, const QList<TVKMedia> &medias, qsizetype 
 
 // Keys in alphabetical order, as the catalogue's JSON has always had them. The pairs are
 // made on a second thread while the recordings are written.
-void writeCatalogueJson(const QList<TVKMedia> &medias)
+void writeCatalogueJson(const QList<MediaFile> &medias)
 {
-    TVKMediaList::PairIndexes pairs;
+    MediaList::PairIndexes pairs;
     QList<QStringView> groups;
     std::thread pairing([&pairs, &groups, &medias] {
-        pairs = TVKMediaList::pairIndexes(medias);
+        pairs = MediaList::pairIndexes(medias);
         groups = pairs.keys();
         std::sort(groups.begin(), groups.end());
     });
     JsonStream json(toolOutDevice());
     json.beginObject().key("medias").beginArray();
-    for (const TVKMedia &m : medias) {
+    for (const MediaFile &m : medias) {
         json.beginObject();
         json.key("dir").string(m.dir());
         json.key("direction").integer(m.mediaDirection());
@@ -51,7 +51,7 @@ void writeCatalogueJson(const QList<TVKMedia> &medias)
     pairing.join();
     json.endArray().key("pairs").beginObject();
     for (const QStringView group : std::as_const(groups)) {
-        const TVKMediaList::PairSlots pair = pairs.value(group);
+        const MediaList::PairSlots pair = pairs.value(group);
         json.key(group).beginObject();
         writePathOrNull(json.key("front"), medias, pair.front);
         writePathOrNull(json.key("rear"), medias, pair.rear);
@@ -60,21 +60,21 @@ void writeCatalogueJson(const QList<TVKMedia> &medias)
     json.endObject().endObject().newline();
 }
 
-const char *kindWord(const TVKMedia &m)
+const char *kindWord(const MediaFile &m)
 {
     switch (m.mediaDivision()) {
-    case TVKMedia::Always:
+    case MediaFile::Always:
         return "always";
-    case TVKMedia::Motion:
+    case MediaFile::Motion:
         return "motion";
-    case TVKMedia::Event:
+    case MediaFile::Event:
         return "event";
     default:
         return "unknown";
     }
 }
 
-const char *sideWord(const TVKMedia &m)
+const char *sideWord(const MediaFile &m)
 {
     return m.isFrontMedia() ? "front" : (m.isRearMedia() ? "rear" : "-");
 }
@@ -93,25 +93,25 @@ int runList(const QCommandLineParser &line)
 {
     const QString folder = line.positionalArguments().first();
     const bool json = line.isSet(toolJsonOption());
-    const tvk::Result<QList<TVKMedia>> walked = walkCardFolder(folder);
+    const tvk::Result<QList<MediaFile>> walked = walkCardFolder(folder);
     if (!walked)
         return toolFailure(walked.failure().text());
-    const QList<TVKMedia> &medias = *walked;
+    const QList<MediaFile> &medias = *walked;
     if (json) {
         writeCatalogueJson(medias); // a failed write is told when the command ends
         return 0;
     }
-    const TVKMediaList::PairIndexes pairs = TVKMediaList::pairIndexes(medias);
+    const MediaList::PairIndexes pairs = MediaList::pairIndexes(medias);
     // One line per recording, written as bytes: a card holds tens of thousands.
     QIODevice *out = toolOutDevice();
     QByteArray lines;
     lines.reserve((1 << 16) + 4096); // one buffer, written out and reused
-    for (const TVKMedia &m : medias) {
+    for (const MediaFile &m : medias) {
         char text[96];
         lines.append(text, m.writeYyyymmddhhmiss(text));
         appendPadded(lines, kindWord(m), 6);
         appendPadded(lines, sideWord(m), 5);
-        const TVKMediaList::PairSlots pair = TVKMediaList::findPairSlots(pairs, m.mediaName());
+        const MediaList::PairSlots pair = MediaList::findPairSlots(pairs, m.mediaName());
         lines += pair.front >= 0 && pair.rear >= 0 ? "  pair  " : "        ";
         lines += tvk::terminalText(m.path()).toUtf8();
         lines += '\n';

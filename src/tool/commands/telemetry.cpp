@@ -1,7 +1,7 @@
 // tavik-tool telemetry FILE... [--json|--csv|--gpx|--kml]: the telemetry embedded in recordings.
 // Several files are extracted at once on every core and written in the order given.
 #include "core/common/strings.h"
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 #include "tool/command.h"
 #include "tool/output/telemetryformats.h"
 
@@ -16,12 +16,12 @@ namespace {
 struct Extraction
 {
     std::optional<tvk::Failure> failure; // none when the file was a recording
-    TVKTelemetryPtr telemetry;
+    RecordedTelemetryPtr telemetry;
 };
 
 Extraction extract(const QString &path)
 {
-    TVKBlackBoxData blackBox;
+    BlackBoxData blackBox;
     const tvk::Result<void> done =
         blackBox.ExtractStreamInformation(QFile::encodeName(path).constData());
     return {done ? std::nullopt : std::optional(done.failure()), blackBox.snapshot()};

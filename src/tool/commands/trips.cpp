@@ -17,16 +17,16 @@ namespace {
 
 struct TripRoute
 {
-    TVKTrip trip;
+    Trip trip;
     QList<RouteSegment> segments;
     double km = 0;
 };
 
-QList<TripRoute> tripRoutes(const QString &folder, const QList<TVKTrip> &trips)
+QList<TripRoute> tripRoutes(const QString &folder, const QList<Trip> &trips)
 {
     QStringList paths;
-    for (const TVKTrip &trip : trips) {
-        for (const TVKMedia &m : trip.routeRecordings())
+    for (const Trip &trip : trips) {
+        for (const MediaFile &m : trip.routeRecordings())
             paths.append(m.path());
     }
     RouteCache cache;
@@ -36,8 +36,8 @@ QList<TripRoute> tripRoutes(const QString &folder, const QList<TVKTrip> &trips)
     const QList<QList<RoutePoint>> routes = cache.routes(paths);
     QList<TripRoute> out;
     qsizetype next = 0;
-    for (const TVKTrip &trip : trips) {
-        const QList<TVKMedia> recordings = trip.routeRecordings();
+    for (const Trip &trip : trips) {
+        const QList<MediaFile> recordings = trip.routeRecordings();
         const PlausibleRoute plausible =
             plausibleRoute(tripRoutePieces(trip, routes.mid(next, recordings.size())));
         next += recordings.size();
@@ -60,7 +60,7 @@ void writeJson(const QList<TripRoute> &routes)
 {
     toolOut() << "{\"trips\": [";
     for (qsizetype i = 0; i < routes.size(); ++i) {
-        const TVKTrip &trip = routes[i].trip;
+        const Trip &trip = routes[i].trip;
         toolOut() << (i ? ", " : "") << "{\"start\": " << jsonString(isoText(trip.start))
                   << ", \"end\": " << jsonString(isoText(trip.start.addSecs(trip.seconds())))
                   << ", \"seconds\": " << trip.seconds()
@@ -75,13 +75,13 @@ void writeJson(const QList<TripRoute> &routes)
 void writeText(const QList<TripRoute> &routes)
 {
     for (const TripRoute &route : routes) {
-        const TVKTrip &t = route.trip;
+        const Trip &t = route.trip;
         toolOut() << t.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << " - "
                   << t.start.addSecs(t.seconds()).toString(QStringLiteral("HH:mm:ss"))
                   << tvk::cformat("  %lld:%02lld  ", t.seconds() / 60, t.seconds() % 60)
                   << tvk::text("tool.trip_km").arg(tvk::cformat("%.1f", route.km)) << "  "
                   << tvk::text("tool.trip_recordings").arg(t.recordings.size()) << '\n';
-        for (const TVKMedia &m : t.recordings)
+        for (const MediaFile &m : t.recordings)
             toolOut() << "  " << tvk::terminalText(m.path()) << '\n';
     }
     toolOut() << tvk::text("tool.trip_count").arg(routes.size()) << '\n';
@@ -113,7 +113,7 @@ int runTrips(const QCommandLineParser &line)
     if (!QFileInfo(folder).isDir())
         return toolFailure(tvk::Failure{QT_TRID_NOOP("tool.not_a_folder"), folder}.text());
 
-    const tvk::Result<QList<TVKMedia>> medias =
+    const tvk::Result<QList<MediaFile>> medias =
         walkCardFolder(QFileInfo(folder).absoluteFilePath());
     if (!medias)
         return toolFailure(medias.failure().text());

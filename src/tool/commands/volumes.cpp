@@ -27,7 +27,7 @@ private:
     QByteArray m_json;
 };
 
-QJsonObject entityJson(const TKUSBDiskEntity &e)
+QJsonObject entityJson(const UsbDisk &e)
 {
     return QJsonObject{
         {QStringLiteral("device"), e.deviceFilePath()},
@@ -61,12 +61,12 @@ int runVolumes(const QCommandLineParser &line)
         output = *read;
     }
     RecordedVolumeSource source(output);
-    const QList<TKUSBDiskEntity> entities = usbDiskEntities(source);
-    const std::optional<TKUSBDiskEntity> camera = findCameraDisk(entities);
+    const QList<UsbDisk> entities = usbDiskEntities(source);
+    const std::optional<UsbDisk> camera = findCameraDisk(entities);
 
     if (json) {
         QJsonArray list;
-        for (const TKUSBDiskEntity &entity : entities)
+        for (const UsbDisk &entity : entities)
             list.append(entityJson(entity));
         const QJsonObject object{
             {QStringLiteral("volumes"), list},
@@ -75,7 +75,7 @@ int runVolumes(const QCommandLineParser &line)
         toolOut() << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
         return 0;
     }
-    for (const TKUSBDiskEntity &e : entities) {
+    for (const UsbDisk &e : entities) {
         toolOut() << (camera && *camera == e ? "* " : "  ") << e.deviceFilePath() << "   "
                   << e.mountPath() << "   " << e.displayString() << "   "
                   << (e.writable() ? "writable" : "read-only") << ", "

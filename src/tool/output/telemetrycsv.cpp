@@ -15,7 +15,7 @@ public:
     CsvWriter(QIODevice *out, bool many) : m_out(out), m_many(many) {}
 
     // The title line comes with the first readable recording: nothing is written without one.
-    void recording(const QString &path, bool ok, const TVKTelemetry &t) override
+    void recording(const QString &path, bool ok, const RecordedTelemetry &t) override
     {
         if (!ok)
             return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/telemetry/TVKTelemetry.h"
+#include "core/telemetry/RecordedTelemetry.h"
 
 #include <QList>
 #include <QString>
@@ -16,7 +16,7 @@ class TelemetryWriter
 public:
     virtual ~TelemetryWriter() = default;
     // `ok`: the file was a recording; the telemetry is empty otherwise.
-    virtual void recording(const QString &path, bool ok, const TVKTelemetry &telemetry) = 0;
+    virtual void recording(const QString &path, bool ok, const RecordedTelemetry &telemetry) = 0;
     virtual void finish() {}
 };
 

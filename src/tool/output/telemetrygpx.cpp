@@ -13,7 +13,7 @@ class GpxWriter : public TelemetryWriter
 public:
     explicit GpxWriter(QIODevice *out) : m_gpx(*out, false) {}
 
-    void recording(const QString &path, bool ok, const TVKTelemetry &t) override
+    void recording(const QString &path, bool ok, const RecordedTelemetry &t) override
     {
         if (ok)
             m_gpx.write({QFileInfo(path).completeBaseName(), {{QString(), routeOf(t)}}});

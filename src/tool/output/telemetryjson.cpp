@@ -35,7 +35,7 @@ void writeUtc(JsonStream &json, const SystemTime &t)
     json.string(QString::fromLatin1(text));
 }
 
-void writeFix(JsonStream &json, const TVKGpsData &fix)
+void writeFix(JsonStream &json, const GpsData &fix)
 {
     json.beginObject();
     json.key("cog").number(asFloat(fix.CourseOverGround));
@@ -52,10 +52,10 @@ void writeFix(JsonStream &json, const TVKGpsData &fix)
     json.endObject();
 }
 
-void writeTelemetry(JsonStream &json, bool ok, const TVKTelemetry &t)
+void writeTelemetry(JsonStream &json, bool ok, const RecordedTelemetry &t)
 {
     json.beginObject().key("gps").beginArray();
-    for (const TVKAviGpsData &record : t.m_vGpsData) {
+    for (const AviGpsData &record : t.m_vGpsData) {
         const AviGpsRecord &r = record.data();
         json.beginObject();
         json.key("km").string(letter(r.KM));
@@ -67,7 +67,7 @@ void writeTelemetry(JsonStream &json, bool ok, const TVKTelemetry &t)
     }
     json.endArray().key("gsensor").beginArray();
     for (qsizetype j = 0; j < t.m_vGSensorData.size(); ++j) {
-        const TVKGSensor &g = t.m_GSensors[j];
+        const GSensor &g = t.m_GSensors[j];
         json.beginObject();
         json.key("t").integer(t.m_vGSensorData[j].data().timestamp);
         json.key("x").number(asFloat(g.x));
@@ -76,7 +76,7 @@ void writeTelemetry(JsonStream &json, bool ok, const TVKTelemetry &t)
         json.endObject();
     }
     json.endArray().key("nmea").beginArray();
-    for (const TVKGpsData &fix : t.m_NMEAs)
+    for (const GpsData &fix : t.m_NMEAs)
         writeFix(json, fix);
     json.endArray().key("ok").boolean(ok).endObject();
 }
@@ -90,7 +90,7 @@ public:
             m_json.beginObject();
     }
 
-    void recording(const QString &path, bool ok, const TVKTelemetry &telemetry) override
+    void recording(const QString &path, bool ok, const RecordedTelemetry &telemetry) override
     {
         if (m_many)
             m_json.key(path);

@@ -13,7 +13,7 @@ class KmlWriter : public TelemetryWriter
 public:
     explicit KmlWriter(QIODevice *out) : m_out(out) {}
 
-    void recording(const QString &path, bool ok, const TVKTelemetry &t) override
+    void recording(const QString &path, bool ok, const RecordedTelemetry &t) override
     {
         if (ok)
             m_track.segments.append({QFileInfo(path).fileName(), routeOf(t)});

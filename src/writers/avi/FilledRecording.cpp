@@ -1,7 +1,7 @@
 #include "writers/avi/FilledRecording.h"
 
 #include "core/telemetry/AviLayout.h"
-#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/AviWriter.h"
 #include "writers/avi/TelemetryRecords.h"
 
 #include <QDateTime>
@@ -23,9 +23,9 @@ QByteArray satelliteSentences()
 qint64 writeFilledRecording(const QString &path, qint64 bytes)
 {
     // One tiny frame a second, so that the headers give the recording its length.
-    TVKAviWriter::Format format;
+    AviWriter::Format format;
     format.frameRate = 1;
-    TVKAviWriter writer(format);
+    AviWriter writer(format);
     if (!writer.open(path))
         return -1;
     const QByteArray satellites = satelliteSentences();

@@ -1,6 +1,6 @@
 #include "writers/cardfiles/plannedrecording.h"
 
-#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/AviWriter.h"
 #include "writers/avi/TelemetryRecords.h"
 
 #include <QDir>
@@ -34,12 +34,12 @@ QString writePlannedRecording(const PlannedRecording &plan)
 {
     if (!QDir().mkpath(QFileInfo(plan.path).absolutePath()))
         return QStringLiteral("%1: cannot create its folder").arg(plan.path);
-    TVKAviWriter::Format format;
+    AviWriter::Format format;
     format.width = 64;
     format.height = 36;
     format.frameRate = 1;
     format.audio = true; // the camera's telemetry is stream 2, after video and audio
-    TVKAviWriter writer(format);
+    AviWriter writer(format);
     if (!writer.open(plan.path))
         return writer.errorString();
     const double metresPerDegreeEast = kMetresPerDegree * std::cos(plan.latitude * M_PI / 180);

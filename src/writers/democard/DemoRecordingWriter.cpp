@@ -1,6 +1,6 @@
 #include "writers/democard/DemoRecordingWriter.h"
 
-#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/AviWriter.h"
 #include "writers/democard/DemoAudio.h"
 #include "writers/democard/DemoFrameRenderer.h"
 
@@ -14,14 +14,14 @@ QString DemoRecordingWriter::write(const DemoCard::Recording &recording, const Q
     const int seconds = m_card.options().slotSeconds;
     const double from = double(recording.slot) * seconds;
     const QSize size = recording.rear ? DemoCard::kRearSize : DemoCard::kFrontSize;
-    TVKAviWriter::Format format;
+    AviWriter::Format format;
     format.width = static_cast<quint32>(size.width());
     format.height = static_cast<quint32>(size.height());
     format.frameRate = DemoCard::kFrameRate;
     format.audio = !recording.rear;
     format.sampleRate = DemoAudio::kSampleRate;
     format.channels = 1;
-    TVKAviWriter writer(format);
+    AviWriter writer(format);
     if (!writer.open(path))
         return writer.errorString();
 

@@ -4,14 +4,14 @@
 // windows.
 
 #include "app/apptestsetup.h"
-#include "app/card/TVKFormatWindowController.h"
-#include "app/card/TVKTimeSetupController.h"
+#include "app/card/ClockWindow.h"
+#include "app/card/FormatWindow.h"
 #include "app/player/CustomWindow.h"
-#include "app/player/TVKAppDelegate.h"
+#include "app/player/PlayerWindow.h"
 #include "app/settings/settingswindowfixture.h"
-#include "app/telemetry/TVKMapWindowController.h"
-#include "app/trips/TVKTripList.h"
-#include "app/trips/TVKTripPanel.h"
+#include "app/telemetry/MapWindow.h"
+#include "app/trips/TripList.h"
+#include "app/trips/TripPanel.h"
 #include "core/player/ScriptedVideoPlayer.h"
 #include "core/trips/tripcard.h"
 
@@ -33,7 +33,7 @@ inline void useLanguage(const QString &language)
 inline QStringList windowNames()
 {
     QStringList names{QStringLiteral("player"), QStringLiteral("player by trip")};
-    for (int page = 0; page < TVKSettingController::kPageCount; ++page)
+    for (int page = 0; page < SettingsWindow::kPageCount; ++page)
         names << QStringLiteral("settings page %1").arg(page);
     names << QStringLiteral("clock") << QStringLiteral("format") << QStringLiteral("map");
     return names;
@@ -45,8 +45,8 @@ struct OpenedWindow
     QTemporaryDir dir;
     std::unique_ptr<SettingsCard> card;
     std::unique_ptr<QWidget> window;
-    std::unique_ptr<TVKAppDelegate> player;
-    std::unique_ptr<TVKSettingController> settings;
+    std::unique_ptr<PlayerWindow> player;
+    std::unique_ptr<SettingsWindow> settings;
 
     QWidget *widget() const
     {
@@ -69,18 +69,18 @@ struct OpenedWindow
                 return false;
             settings->changeViewController(name.section(u' ', -1).toInt());
         } else if (name == QLatin1String("clock")) {
-            auto clock = std::make_unique<TVKTimeSetupController>(&card->volumes);
+            auto clock = std::make_unique<ClockWindow>(&card->volumes);
             clock->showWindow();
             window = std::move(clock);
         } else if (name == QLatin1String("format")) {
-            auto format = std::make_unique<TVKFormatWindowController>(&card->volumes);
-            QSignalSpy loaded(format.get(), &TVKFormatWindowController::volumesLoaded);
+            auto format = std::make_unique<FormatWindow>(&card->volumes);
+            QSignalSpy loaded(format.get(), &FormatWindow::volumesLoaded);
             format->showWindow();
             if (!loaded.wait(5000))
                 return false;
             window = std::move(format);
         } else if (name == QLatin1String("map")) {
-            window = std::make_unique<TVKMapWindowController>();
+            window = std::make_unique<MapWindow>();
             window->show();
         }
         return widget() && QTest::qWaitForWindowExposed(widget());
@@ -88,17 +88,17 @@ struct OpenedWindow
 
     bool openPlayer(bool byTrip)
     {
-        QSettings().setValue(QLatin1String(TVKTripList::kByTripKey), byTrip);
+        QSettings().setValue(QLatin1String(TripList::kByTripKey), byTrip);
         for (const QString &name :
              QStringList{"alwa_20261017_083000_F", "alwa_20261017_083000_R",
                          "event_20261017_083100_F", "motion_20261017_090000_F"}) {
             if (writeCardRecording(dir.path(), name, 5, 0, 0).isEmpty())
                 return false;
         }
-        player = std::make_unique<TVKAppDelegate>(
-            [](VLCVideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
+        player = std::make_unique<PlayerWindow>(
+            [](VideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
         player->launch(dir.path());
-        TVKTripList *trips = player->tripPanel()->tripList();
+        TripList *trips = player->tripPanel()->tripList();
         return QTest::qWaitFor([&] { return trips->trips().size() == 1; }, 10000) &&
                QTest::qWaitForWindowExposed(player->window()) &&
                (!byTrip || QTest::qWaitFor([&] { return trips->view()->isVisible(); }, 5000));

@@ -1,8 +1,8 @@
 // The clock window on a card folder: where it writes, the two time controls in step, the
 // today box in the card's zone, the proposal, and a write that fails.
 #include "app/apptestsetup.h"
-#include "app/card/TVKTimeSetupController.h"
-#include "app/controls/TKClockFaceView.h"
+#include "app/card/ClockWindow.h"
+#include "app/controls/ClockFace.h"
 #include "app/settings/settingswindowfixture.h"
 #include "core/card/TimeSetFile.h"
 
@@ -26,7 +26,7 @@ private slots:
         SettingsCard card({});
         const QString path = card.dir.filePath("timeset.cfg");
         writeFile(path, "2001/01/01 00:00:00 and an old tail");
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         window.showWindow();
         QCOMPARE(window.settingFilePath(), path);
         window.onSaveConfigFile();
@@ -40,7 +40,7 @@ private slots:
     void asksWhereWithoutACardFile()
     {
         SettingsCard card({});
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         window.showWindow();
         QVERIFY(window.settingFilePath().isEmpty());
         window.onSaveConfigFile();
@@ -54,10 +54,10 @@ private slots:
     void timeControlsInStep()
     {
         SettingsCard card({});
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         window.showWindow();
         auto *text = window.findChild<QTimeEdit *>("timePicker");
-        auto *face = window.findChild<TKClockFaceView *>("clockTimePicker");
+        auto *face = window.findChild<ClockFace *>("clockTimePicker");
         text->setTime(QTime(22, 15, 0));
         QCOMPARE(face->time(), QTime(22, 15, 0));
         // The minute hand points to 3 o'clock; dragged to 6 o'clock it shows half past.
@@ -73,7 +73,7 @@ private slots:
     void todayBox()
     {
         SettingsCard card({});
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         window.showWindow();
         window.findChild<QCalendarWidget *>("datePicker")->setSelectedDate(QDate(2020, 2, 29));
         QCOMPARE(window.selectedDate(), QDate(2020, 2, 29));
@@ -99,7 +99,7 @@ private slots:
     {
         QFETCH(int, zone);
         SettingsCard card({});
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         window.showWindow();
         QVERIFY(window.proposeCorrection(-8100, zone));
         window.findChild<QCalendarWidget *>("datePicker")->setSelectedDate(QDate(2020, 2, 29));
@@ -127,7 +127,7 @@ private slots:
         QFETCH(double, offset);
         QFETCH(QString, amount);
         SettingsCard card({});
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         QVERIFY(window.proposeCorrection(offset, 3600));
         const QString note = window.findChild<QLabel *>("proposalNote")->text();
         QVERIFY2(note.contains(amount), qPrintable(note));
@@ -155,10 +155,10 @@ private slots:
         QFETCH(QTime, start);
         QFETCH(QList<int>, degrees);
         SettingsCard card({});
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         window.showWindow();
         window.findChild<QTimeEdit *>("timePicker")->setTime(start);
-        auto *face = window.findChild<TKClockFaceView *>("clockTimePicker");
+        auto *face = window.findChild<ClockFace *>("clockTimePicker");
         const QPointF centre = QRectF(face->rect()).center();
         const double r = (qMin(face->width(), face->height()) / 2.0 - 4) * 0.7;
         const auto at = [&](int angle) {
@@ -175,7 +175,7 @@ private slots:
     void failedWriteIsShown()
     {
         SettingsCard card({});
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         window.showWindow();
         window.doWriteConfigFile("/proc/timeset.cfg");
         QVERIFY(dismissAlert(window).startsWith("Warn|/proc/timeset.cfg"));

@@ -1,10 +1,10 @@
 // The format window on stand-in volumes and commands: what it shows, the confirmation, the
 // step messages and the alerts of each ending; one run formats a disk image with mkfs.fat.
 #include "app/apptestsetup.h"
-#include "app/card/TVKFormatWindowController.h"
+#include "app/card/FormatWindow.h"
 #include "app/settings/settingswindowfixture.h"
+#include "core/card/CardFormatter.h"
 #include "core/card/ShellCommand.h"
-#include "core/card/TVKCardFormatter.h"
 #include "core/card/Volumes.h"
 
 #include <QLabel>
@@ -70,13 +70,13 @@ class TestFormatWindow : public QObject
     WatchedSource source;
     StandInCommands commands;
 
-    std::unique_ptr<TVKFormatWindowController> open(const QList<FakeVolume> &volumes)
+    std::unique_ptr<FormatWindow> open(const QList<FakeVolume> &volumes)
     {
         source.setJson(lsblkJsonFor(volumes));
         commands = StandInCommands{};
         commands.source = &source;
-        auto window = std::make_unique<TVKFormatWindowController>(&source, &commands);
-        QSignalSpy loaded(window.get(), &TVKFormatWindowController::volumesLoaded);
+        auto window = std::make_unique<FormatWindow>(&source, &commands);
+        QSignalSpy loaded(window.get(), &FormatWindow::volumesLoaded);
         window->showWindow();
         return loaded.wait(5000) ? std::move(window) : nullptr;
     }
@@ -182,7 +182,7 @@ private slots:
             commands.formatResult =
                 tvk::Failure{"msg.cannot_format", {}, "not authorized", {}, failure};
         commands.jsonAfterMount = comesBack ? lsblkJsonFor(volumes) : lsblkJsonFor({});
-        QSignalSpy finished(window.get(), &TVKFormatWindowController::formatFinished);
+        QSignalSpy finished(window.get(), &FormatWindow::formatFinished);
         window->onFormat();
         if (!answer(*window, true).isEmpty())
             QVERIFY(finished.wait(10000));
@@ -208,7 +208,7 @@ private slots:
         QFETCH(bool, stops);
         auto opened = open({volume(dir.path())});
         QVERIFY(opened);
-        QPointer<TVKFormatWindowController> window = opened.release();
+        QPointer<FormatWindow> window = opened.release();
         window->setAttribute(Qt::WA_DeleteOnClose);
         commands.jsonAfterMount = lsblkJsonFor({volume(dir.path())});
         bool stayed = false, cancelEnabled = true;
@@ -227,7 +227,7 @@ private slots:
             source.reached = closeWindow;
         else
             commands.watched = step, commands.reached = closeWindow;
-        QSignalSpy finished(window.data(), &TVKFormatWindowController::formatFinished);
+        QSignalSpy finished(window.data(), &FormatWindow::formatFinished);
         window->onFormat();
         QVERIFY(!answer(*window, true).isEmpty());
         QVERIFY(finished.wait(10000));
@@ -260,10 +260,10 @@ private slots:
         QVERIFY(window);
         commands.realFormat = true;
         commands.jsonAfterMount = lsblkJsonFor({after});
-        auto *formatter = window->findChild<TVKCardFormatter *>();
+        auto *formatter = window->findChild<CardFormatter *>();
         formatter->setBackupRoot(dir.filePath("backup"));
-        QSignalSpy steps(formatter, &TVKCardFormatter::stepMessage);
-        QSignalSpy finished(window.get(), &TVKFormatWindowController::formatFinished);
+        QSignalSpy steps(formatter, &CardFormatter::stepMessage);
+        QSignalSpy finished(window.get(), &FormatWindow::formatFinished);
         window->onFormat();
         QVERIFY(!answer(*window, true).isEmpty());
         QVERIFY(finished.wait(180000));

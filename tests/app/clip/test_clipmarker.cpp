@@ -2,7 +2,7 @@
 // slider, and the slider draws them where its handle would stand for that position.
 #include "app/apptestsetup.h"
 #include "app/clip/ClipMarker.h"
-#include "app/controls/TKSeekSlider.h"
+#include "app/controls/SeekSlider.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -47,9 +47,9 @@ private slots:
         QFETCH(int, out);
         QWidget window;
         auto *layout = new QHBoxLayout(&window);
-        auto *main = new TKSeekSlider;
-        auto *full = new TKSeekSlider;
-        for (TKSeekSlider *slider : {main, full}) {
+        auto *main = new SeekSlider;
+        auto *full = new SeekSlider;
+        for (SeekSlider *slider : {main, full}) {
             slider->setRange(0, 10000);
             slider->setFocusPolicy(Qt::NoFocus);
             layout->addWidget(slider);
@@ -64,7 +64,7 @@ private slots:
         }
         const std::optional<int> wantIn = in < 0 ? std::nullopt : std::optional<int>(in);
         const std::optional<int> wantOut = out < 0 ? std::nullopt : std::optional<int>(out);
-        for (TKSeekSlider *slider : {main, full}) {
+        for (SeekSlider *slider : {main, full}) {
             QCOMPARE(slider->inMark(), wantIn);
             QCOMPARE(slider->outMark(), wantOut);
         }
@@ -82,7 +82,7 @@ private slots:
     {
         QFETCH(int, in);
         QFETCH(int, out);
-        TKSeekSlider slider;
+        SeekSlider slider;
         slider.setRange(0, 10000);
         slider.resize(400, 24);
         const QImage plain = slider.grab().toImage();

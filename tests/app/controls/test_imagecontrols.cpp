@@ -1,8 +1,8 @@
 // Image buttons and video backgrounds drawn from the application's artwork.
 #include "app/controls/AppResources.h"
+#include "app/controls/ImageButton.h"
 #include "app/controls/NamedImage.h"
-#include "app/controls/TKImageButton.h"
-#include "app/controls/TKVideoBackgroundImageView.h"
+#include "app/controls/VideoBackdrop.h"
 
 #include <QPainter>
 #include <QTest>
@@ -34,7 +34,7 @@ private slots:
         QFETCH(int, entries);
         QFETCH(int, exits);
         QFETCH(bool, down);
-        TKImageButton button;
+        ImageButton button;
         button.setImageName("icon_pause_n");
         button.setEnabled(enabled);
         for (int i = 0; i < entries; ++i)
@@ -48,7 +48,7 @@ private slots:
 
     void buttonWithoutRolloverArtKeepsItsImage()
     {
-        TKImageButton button;
+        ImageButton button;
         button.setImageName("information_p");
         button.pointerEntered();
         QCOMPARE(button.currentImage(), "information_p");
@@ -58,7 +58,7 @@ private slots:
 
     void videoBackgroundCentresItsLogo()
     {
-        TKVideoBackgroundImageView view;
+        VideoBackdrop view;
         view.setBackgroundNineImageName("v1");
         const auto paint = [&view] {
             QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);

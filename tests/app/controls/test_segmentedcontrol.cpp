@@ -1,6 +1,6 @@
 // The segmented control from the keyboard: one Tab stop, arrows to choose, a visible mark.
 #include "app/apptestsetup.h"
-#include "app/controls/TKSegmentedControl.h"
+#include "app/controls/SegmentedButtons.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,7 +17,7 @@ class TestSegmentedControl : public QObject
     {
         QWidget window;
         QLineEdit *before = new QLineEdit(&window);
-        TKSegmentedControl *control = new TKSegmentedControl(&window);
+        SegmentedButtons *control = new SegmentedButtons(&window);
         QLineEdit *after = new QLineEdit(&window);
         Row()
         {
@@ -71,7 +71,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&row.window));
         row.control->setSelectedSegment(from);
         row.control->setFocus();
-        QSignalSpy clicked(row.control, &TKSegmentedControl::segmentClicked);
+        QSignalSpy clicked(row.control, &SegmentedButtons::segmentClicked);
         for (int key : keys)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QTEST(row.control->selectedSegment(), "to");

@@ -84,9 +84,9 @@ QList<QList<int>> labelRows(const QImage &image)
 }
 
 // X on a value, Y and Z off the scale, out of the way.
-QList<TVKGSensor> steady(float x, qsizetype count = 50)
+QList<GSensor> steady(float x, qsizetype count = 50)
 {
-    return QList<TVKGSensor>(count, TVKGSensor(x, 10, 10));
+    return QList<GSensor>(count, GSensor(x, 10, 10));
 }
 
 } // namespace
@@ -154,7 +154,7 @@ private slots:
     {
         QFETCH(int, samples);
         QFETCH(double, position);
-        QList<TVKGSensor> values = steady(0, samples);
+        QList<GSensor> values = steady(0, samples);
         for (qsizetype i = qsizetype(samples * position); i < samples; ++i)
             values[i].x = -1;
         GraphView view;
@@ -174,7 +174,7 @@ private slots:
     // The evidence folder's chart is the window's, on the same panel, scale and colours.
     void evidenceChartIsTheWindows()
     {
-        QList<TVKGSensor> values;
+        QList<GSensor> values;
         for (int i = 0; i < 600; ++i)
             values.append({float(i % 40) / 20 - 1, float(i % 90) / 60, 1 + float(i % 7) / 10});
         const QImage evidence = EvidencePictures::gSensorImage(values, -1);
@@ -214,7 +214,7 @@ private slots:
     {
         QFETCH(int, samples);
         QFETCH(int, peak);
-        QList<TVKGSensor> values(samples, TVKGSensor(0, 0, 1));
+        QList<GSensor> values(samples, GSensor(0, 0, 1));
         values[peak].z = 1.8f;
         const QImage image = EvidencePictures::gSensorImage(values, peak);
         int spike = -1, top = image.height();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/telemetry/TVKMapView.h"
+#include "app/telemetry/MapView.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -32,7 +32,7 @@ inline QVariant evaluate(QWebEngineView &view, const QString &script)
 }
 
 // Waits for the view's page to finish loading.
-inline bool waitForPage(TVKMapView &view)
+inline bool waitForPage(MapView &view)
 {
     if (view.isPageLoaded())
         return true;

@@ -48,27 +48,27 @@ private slots:
         QCOMPARE(stored.urlTemplate, accepted ? url : QString());
         QCOMPARE(stored.cacheMegabytes, accepted ? 300 : TileServer::kDefaultCacheMegabytes);
         if (accepted)
-            QCOMPARE(TVKMapView::tileCacheLimit(), 300 * 1024 * 1024);
+            QCOMPARE(MapView::tileCacheLimit(), 300 * 1024 * 1024);
     }
 
     // The page takes the server's address and shows the attribution as text, not as markup.
     void pageFollows()
     {
         QSettings().remove(QStringLiteral("map"));
-        TVKMapView view;
+        MapView view;
         view.resize(400, 300);
         view.show();
         QVERIFY(waitForPage(view));
         TileServer server;
         server.urlTemplate = QStringLiteral("https://tiles.invalid/{z}/{x}/{y}.png");
         server.attribution = QStringLiteral("<b>Club</b> tiles");
-        TVKMapView::useTileServer(server);
+        MapView::useTileServer(server);
         QCOMPARE(evaluate(view, "routeMap.attributionControl.getContainer().textContent")
                      .toString()
                      .contains("<b>Club</b> tiles"),
                  true);
         QTRY_VERIFY(mapState(view).value("offline").toBool());
-        TVKMapView::useTileServer(TileServer());
+        MapView::useTileServer(TileServer());
         QVERIFY(evaluate(view, "routeMap.attributionControl.getContainer().textContent")
                     .toString()
                     .contains("OpenStreetMap"));

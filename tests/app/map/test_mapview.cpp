@@ -1,7 +1,7 @@
 // The map view: the script texts, calls that wait for the page, and the page's functions
 // read back from the page itself, offline.
 #include "app/controls/AppResources.h"
-#include "app/player/TVKTelemetryPanel.h"
+#include "app/player/TelemetryPanel.h"
 #include "app/telemetry/GraphView.h"
 #include "core/index/drivelines.h"
 #include "mapprobe.h"
@@ -20,9 +20,9 @@ namespace {
 
 const QList<QPointF> kRoute = {{126.9875, 37.525}, {126.9900, 37.5262}, {126.9931, 37.5281}};
 
-std::unique_ptr<TVKMapView> loadedView()
+std::unique_ptr<MapView> loadedView()
 {
-    auto view = std::make_unique<TVKMapView>();
+    auto view = std::make_unique<MapView>();
     view->resize(480, 400);
     view->show();
     if (!waitForPage(*view))
@@ -56,13 +56,13 @@ private:
 private slots:
     void initTestCase()
     {
-        TVKMapView probe;
+        MapView probe;
         probe.page()->profile()->setUrlRequestInterceptor(&m_blocker);
     }
 
     void cleanupTestCase()
     {
-        TVKMapView probe;
+        MapView probe;
         probe.page()->profile()->setUrlRequestInterceptor(nullptr);
     }
 
@@ -72,23 +72,23 @@ private slots:
         QTest::addColumn<QString>("expected");
         const double nan = std::numeric_limits<double>::quiet_NaN();
         QTest::newRow("north-east")
-            << TVKMapView::markerScript(37.525, 126.9875) << "moveMarker('37.525000','126.987500')";
+            << MapView::markerScript(37.525, 126.9875) << "moveMarker('37.525000','126.987500')";
         QTest::newRow("south-west")
-            << TVKMapView::markerScript(-33.8, -70.6) << "moveMarker('-33.800000','-70.600000')";
+            << MapView::markerScript(-33.8, -70.6) << "moveMarker('-33.800000','-70.600000')";
         // 1/128 ends in an exact 5 at the seventh decimal: C rounds such ties to even.
-        QTest::newRow("tie rounds to even") << TVKMapView::markerScript(0.0078125, -0.0078125)
-                                            << "moveMarker('0.007812','-0.007812')";
-        QTest::newRow("quote") << TVKMapView::debugScript("it's") << "TVKDebug('it\\'s')";
+        QTest::newRow("tie rounds to even")
+            << MapView::markerScript(0.0078125, -0.0078125) << "moveMarker('0.007812','-0.007812')";
+        QTest::newRow("quote") << MapView::debugScript("it's") << "showDebugText('it\\'s')";
         QTest::newRow("backslash")
-            << TVKMapView::debugScript("C:\\card") << "TVKDebug('C:\\\\card')";
-        QTest::newRow("line end") << TVKMapView::debugScript("a\nb") << "TVKDebug('a\\u000ab')";
-        QTest::newRow("no route") << TVKMapView::routeScript({}) << "setRoute([])";
+            << MapView::debugScript("C:\\card") << "showDebugText('C:\\\\card')";
+        QTest::newRow("line end") << MapView::debugScript("a\nb") << "showDebugText('a\\u000ab')";
+        QTest::newRow("no route") << MapView::routeScript({}) << "setRoute([])";
         QTest::newRow("route without broken points")
-            << TVKMapView::routeScript({{126.9875, 37.525}, {nan, 1.0}, {-70.6, -33.8}})
+            << MapView::routeScript({{126.9875, 37.525}, {nan, 1.0}, {-70.6, -33.8}})
             << "setRoute([[37.525000,126.987500],[-33.800000,-70.600000]])";
-        QTest::newRow("no drives") << TVKMapView::allDrivesScript({}) << "setAllDrives(null)";
+        QTest::newRow("no drives") << MapView::allDrivesScript({}) << "setAllDrives(null)";
         QTest::newRow("drives with a hostile label")
-            << TVKMapView::allDrivesScript(
+            << MapView::allDrivesScript(
                    {{"x');alert('1", "", 0, {{{126.9875, 37.525}, {nan, 1.0}}, {}}},
                     {"2026-10-18T08:00:00", "", 0, {{{-70.6, -33.8}}}}})
             << "setAllDrives([{label:'x\\');alert(\\'1',lines:[[[37.525000,126.987500]],[]]},"
@@ -103,10 +103,10 @@ private slots:
 
     void callsWaitForThePage()
     {
-        TVKMapView view;
+        MapView view;
         view.resize(480, 400);
         view.show();
-        QSignalSpy sent(&view, &TVKMapView::scriptSent);
+        QSignalSpy sent(&view, &MapView::scriptSent);
         QVERIFY(!view.isPageLoaded());
         view.setRoute(kRoute);
         view.moveMarker(10.0, 20.0);
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(waitForPage(view));
         // The older position was replaced while waiting; the order is kept.
         QCOMPARE(sent.count(), 2);
-        QCOMPARE(sent.at(0).at(0).toString(), TVKMapView::routeScript(kRoute));
+        QCOMPARE(sent.at(0).at(0).toString(), MapView::routeScript(kRoute));
         QCOMPARE(sent.at(1).at(0).toString(), "moveMarker('37.525000','126.987500')");
         QCOMPARE(view.lastScript(), sent.at(1).at(0).toString());
         const QVariantMap state = mapState(view);
@@ -128,7 +128,7 @@ private slots:
     void pageFunctions()
     {
         auto view = loadedView();
-        QSignalSpy sent(view.get(), &TVKMapView::scriptSent);
+        QSignalSpy sent(view.get(), &MapView::scriptSent);
         view->setRoute(kRoute);
         QCOMPARE(mapState(*view)["routeLength"].toInt(), 3);
         QVERIFY(mapState(*view)["markerInView"].toBool() == false);
@@ -168,9 +168,9 @@ private slots:
         auto view = loadedView();
         GraphView graph;
         QLabel x, y, z, speed, hdop, satellites;
-        TVKTelemetryPanel panel(
-            {&graph, view.get(), &x, &y, &z, &speed, &hdop, &satellites, nullptr}, nullptr);
-        panel.setTelemetry(TVKTelemetry::empty());
+        TelemetryPanel panel({&graph, view.get(), &x, &y, &z, &speed, &hdop, &satellites, nullptr},
+                             nullptr);
+        panel.setTelemetry(RecordedTelemetry::empty());
         panel.updateGpsUIByPlayPosition(0.5);
         QTRY_VERIFY(mapState(*view)["noGps"].toBool());
         panel.reset();
@@ -179,7 +179,7 @@ private slots:
 
     void routeGivenWhileHidden()
     {
-        TVKMapView view;
+        MapView view;
         view.resize(0, 0);
         view.setRoute(kRoute);
         view.moveMarker(37.5262, 126.9900);

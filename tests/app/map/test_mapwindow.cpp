@@ -1,6 +1,6 @@
 // The map window: beside the window that opens it, and the position it passes on.
 #include "app/controls/AppResources.h"
-#include "app/telemetry/TVKMapWindowController.h"
+#include "app/telemetry/MapWindow.h"
 #include "mapprobe.h"
 
 #include <QStandardPaths>
@@ -29,7 +29,7 @@ private slots:
     void opensBesideWithoutCovering()
     {
         QFETCH(QRect, frame);
-        TVKMapWindowController window;
+        MapWindow window;
         window.show();
         window.moveWindowRightBy(frame);
         const QRect map = window.frameGeometry();
@@ -42,10 +42,10 @@ private slots:
     // The record page asks for the map right after creating the window, before its page loaded.
     void updateMapLatReachesThePage()
     {
-        TVKMapWindowController window;
+        MapWindow window;
         window.show();
         window.updateMapLat(37.525, 126.9875);
-        TVKMapView *view = window.mapWebView();
+        MapView *view = window.mapWebView();
         QVERIFY(waitForPage(*view));
         const QVariantList position = mapState(*view)["position"].toList();
         QCOMPARE(position, (QVariantList{37.525, 126.9875}));

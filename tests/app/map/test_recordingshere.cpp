@@ -32,7 +32,7 @@ private:
     TileBlocker m_blocker;
     QTemporaryDir m_card, m_cache;
     std::unique_ptr<QWidget> m_host;
-    TVKMapView *m_view = nullptr;
+    MapView *m_view = nullptr;
     CardIndexPanel *m_panel = nullptr;
 
     // A click on the map where the place is, then on the offer the page makes there.
@@ -52,7 +52,7 @@ private slots:
         QVERIFY(m_card.isValid() && m_cache.isValid());
         QCOMPARE(DemoPassCard::write(m_card.path()), QString());
         m_host = std::make_unique<QWidget>();
-        m_view = new TVKMapView(m_host.get());
+        m_view = new MapView(m_host.get());
         m_view->page()->profile()->setUrlRequestInterceptor(&m_blocker);
         m_panel = new CardIndexPanel(m_view, m_host.get(), m_cache.path(), m_host.get());
         m_view->setGeometry(0, 0, 600, 500);
@@ -71,7 +71,7 @@ private slots:
     void cleanupTestCase()
     {
         m_host.reset();
-        TVKMapView probe;
+        MapView probe;
         probe.page()->profile()->setUrlRequestInterceptor(nullptr);
     }
 
@@ -84,7 +84,7 @@ private slots:
         // Only the one object is published, and numbers that are no place are dropped there.
         QCOMPARE(evaluate(*m_view, QStringLiteral("typeof qt.webChannelTransport")).toString(),
                  QStringLiteral("object"));
-        QSignalSpy asked(m_view, &TVKMapView::recordingsHereRequested);
+        QSignalSpy asked(m_view, &MapView::recordingsHereRequested);
         m_view->pageChannel()->recordingsHere(91, 0);
         m_view->pageChannel()->recordingsHere(qQNaN(), 0);
         QCOMPARE(asked.size(), 0);

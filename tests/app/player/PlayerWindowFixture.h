@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/player/TVKAppDelegate.h"
+#include "app/player/PlayerWindow.h"
+#include "core/player/Playback.h"
 #include "core/player/ScriptedVideoPlayer.h"
-#include "core/player/TVKPlayback.h"
 #include "core/testsupport.h"
 
 #include <memory>
@@ -11,11 +11,11 @@
 struct PlayerWindowFixture
 {
     QTemporaryDir dir;
-    std::unique_ptr<TVKAppDelegate> app;
+    std::unique_ptr<PlayerWindow> app;
 
     ScriptedVideoPlayer *p1() const { return static_cast<ScriptedVideoPlayer *>(app->player1()); }
     ScriptedVideoPlayer *p2() const { return static_cast<ScriptedVideoPlayer *>(app->player2()); }
-    TVKPlayback *player() const { return app->playback(); }
+    Playback *player() const { return app->playback(); }
     QString path(const QString &name) const { return dir.filePath(name); }
 
     // Writes empty files under the given names and opens the folder.
@@ -25,8 +25,8 @@ struct PlayerWindowFixture
             if (!QDir().mkpath(QFileInfo(path(name)).path()) || !writeFile(path(name), {}))
                 return false;
         }
-        app = std::make_unique<TVKAppDelegate>(
-            [](VLCVideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
+        app = std::make_unique<PlayerWindow>(
+            [](VideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
         app->launch(dir.path());
         return QTest::qWaitFor([&] { return app->mediaList()->count() == names.size(); }, 10000);
     }

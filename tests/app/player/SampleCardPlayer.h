@@ -3,9 +3,9 @@
 // the first front recording playing in both views.
 #include "app/apptestsetup.h"
 #include "app/player/CustomWindow.h"
-#include "app/player/TVKAppDelegate.h"
-#include "app/player/VLCVideoView.h"
-#include "core/player/TVKPlayback.h"
+#include "app/player/PlayerWindow.h"
+#include "app/player/VideoView.h"
+#include "core/player/Playback.h"
 #include "core/player/VideoPlayer.h"
 #include "core/testsupport.h"
 
@@ -31,7 +31,7 @@ public:
                      QStringLiteral("6")})
                 .status != 0)
             return false;
-        app = std::make_unique<TVKAppDelegate>();
+        app = std::make_unique<PlayerWindow>();
         app->launch(card);
         return QTest::qWaitFor([this] { return app->mediaList()->count() > 0; }, 10000);
     }
@@ -43,7 +43,7 @@ public:
         while (row < app->mediaList()->count() &&
                !app->mediaList()->mediaAtIndex(row)->isFrontMedia())
             ++row;
-        QSignalSpy shown(app->video1View(), &VLCVideoView::firstFrameShown);
+        QSignalSpy shown(app->video1View(), &VideoView::firstFrameShown);
         if (!app->playback()->playAtIndex(row))
             return false;
         return QTest::qWaitFor(
@@ -54,7 +54,7 @@ public:
             15000);
     }
 
-    std::unique_ptr<TVKAppDelegate> app;
+    std::unique_ptr<PlayerWindow> app;
 
 private:
     QTemporaryDir m_card;

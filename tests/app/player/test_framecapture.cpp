@@ -1,6 +1,6 @@
 // Saving the main player's picture through the real libVLC on the sample card.
 #include "SampleCardPlayer.h"
-#include "app/player/TVKFrameCapture.h"
+#include "app/player/FrameCapture.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -43,7 +43,7 @@ public slots:
 
 private:
     SampleCardPlayer m_card;
-    std::unique_ptr<TVKFrameCapture> m_capture;
+    std::unique_ptr<FrameCapture> m_capture;
     QTemporaryDir m_out;
     QStringList m_opened;
 
@@ -93,7 +93,7 @@ private slots:
     {
         QVERIFY(m_card.open());
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-        m_capture = std::make_unique<TVKFrameCapture>(m_card.app->window(), m_card.app->player1());
+        m_capture = std::make_unique<FrameCapture>(m_card.app->window(), m_card.app->player1());
     }
 
     void captureOnlyWhilePlaying()

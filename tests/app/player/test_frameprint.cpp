@@ -3,8 +3,8 @@
 #include "PrivateCupsd.h"
 #include "SampleCardPlayer.h"
 #include "app/player/CupsPrintService.h"
-#include "app/player/TVKFrameCapture.h"
-#include "app/player/TVKFramePrint.h"
+#include "app/player/FrameCapture.h"
+#include "app/player/FramePrint.h"
 #include "core/common/log.h"
 
 #include <QComboBox>
@@ -22,8 +22,8 @@ public:
 private:
     SampleCardPlayer m_card;
     PrivateCupsd m_cupsd;
-    std::unique_ptr<TVKFrameCapture> m_capture;
-    std::unique_ptr<TVKFramePrint> m_print;
+    std::unique_ptr<FrameCapture> m_capture;
+    std::unique_ptr<FramePrint> m_print;
     QTemporaryDir m_out;
     QStringList m_log;
 
@@ -31,7 +31,7 @@ private:
     // outcome comes back.
     int printThroughDialog(const QString &pdfFile = {})
     {
-        QSignalSpy finished(m_print.get(), &TVKFramePrint::printFinished);
+        QSignalSpy finished(m_print.get(), &FramePrint::printFinished);
         m_print->print();
         QPrintDialog *dialog = nullptr;
         for (auto *open : m_card.app->window()->findChildren<QPrintDialog *>())
@@ -56,10 +56,10 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(m_card.open());
         QVERIFY(m_card.playFirstFront());
-        m_capture = std::make_unique<TVKFrameCapture>(m_card.app->window(), m_card.app->player1());
+        m_capture = std::make_unique<FrameCapture>(m_card.app->window(), m_card.app->player1());
         m_print =
-            std::make_unique<TVKFramePrint>(m_card.app->window(), m_card.app->player1(),
-                                            m_capture.get(), std::make_unique<CupsPrintService>());
+            std::make_unique<FramePrint>(m_card.app->window(), m_card.app->player1(),
+                                         m_capture.get(), std::make_unique<CupsPrintService>());
         tvk::setLogSink([this](const QString &line) { m_log << line; });
         // The paused picture is printed.
         m_card.app->playback()->togglePause();

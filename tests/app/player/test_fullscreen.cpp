@@ -3,12 +3,12 @@
 // stops under the top of the available area.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
-#include "app/controls/TKImageButton.h"
-#include "app/controls/TKThreePartImageView.h"
+#include "app/controls/ImageButton.h"
+#include "app/controls/ThreePartImage.h"
 #include "app/player/CustomWindow.h"
 #include "app/player/PlayerWindowUi.h"
-#include "core/player/TVKPlayInfo.h"
-#include "core/player/TVKPlayback.h"
+#include "core/player/PlayInfo.h"
+#include "core/player/Playback.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -2,15 +2,15 @@
 // controls, and the controls reach the core.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
-#include "app/controls/PMProgressIndicator.h"
-#include "app/controls/TKImageButton.h"
-#include "app/controls/TKImageButtonCell.h"
-#include "app/controls/TKVideoBackgroundImageView.h"
+#include "app/controls/BezelButton.h"
+#include "app/controls/ImageButton.h"
+#include "app/controls/ProgressIndicator.h"
+#include "app/controls/VideoBackdrop.h"
 #include "app/player/CustomWindow.h"
-#include "app/player/TVKLoadingIndicator.h"
-#include "app/player/VLCVideoView.h"
+#include "app/player/LoadingIndicator.h"
+#include "app/player/VideoView.h"
 #include "app/telemetry/GraphView.h"
-#include "core/player/TVKPlayInfo.h"
+#include "core/player/PlayInfo.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -24,11 +24,11 @@ const QStringList kTwoPairs{"alwa_20240131_120000_F.avi", "alwa_20240131_120000_
 const QString kOne = "alwa_20240131_120000_F.avi";
 
 // G-sensor samples whose X is their own index: the readout names the sample on screen.
-TVKTelemetryPtr countingSamples(const QString &)
+RecordedTelemetryPtr countingSamples(const QString &)
 {
-    auto telemetry = std::make_shared<TVKTelemetry>();
+    auto telemetry = std::make_shared<RecordedTelemetry>();
     for (int i = 0; i < 100; ++i)
-        telemetry->m_GSensors.append(TVKGSensor(float(i), 0.0f, 1.0f));
+        telemetry->m_GSensors.append(GSensor(float(i), 0.0f, 1.0f));
     return telemetry;
 }
 
@@ -95,7 +95,7 @@ private slots:
         QVERIFY(f.start(0));
         f.p1()->tick(100);
         f.app->ui().playButton->click();
-        QTRY_COMPARE(f.player()->state(), TVKPlayback::State::Paused);
+        QTRY_COMPARE(f.player()->state(), Playback::State::Paused);
         const PlayerWindowUi &ui = f.app->ui();
         ui.videoPositionSlider->setValue(ui.videoPositionSlider->maximum() / 4);
         QCOMPARE(ui.timeField->text(), "00:15");
@@ -179,7 +179,7 @@ private slots:
 
     void theLoadingBarRuns()
     {
-        PMProgressIndicator bar;
+        ProgressIndicator bar;
         bar.resize(200, 6);
         bar.setIndeterminate(true);
         bar.show();
@@ -205,15 +205,15 @@ private slots:
         QVERIFY(f.open({kOne}));
         f.p1()->neverStarts = true;
         QVERIFY(f.player()->playAtIndex(0));
-        QTRY_VERIFY(f.player()->state() == TVKPlayback::State::Starting);
-        f.app->loadingIndicator()->updateLoadingWindow(TVKLoadingIndicator::kTickMilliseconds /
+        QTRY_VERIFY(f.player()->state() == Playback::State::Starting);
+        f.app->loadingIndicator()->updateLoadingWindow(LoadingIndicator::kTickMilliseconds /
                                                        1000.0);
         QTRY_VERIFY(f.app->window()->findChild<QMessageBox *>("alertSheet"));
         QVERIFY(f.app->window()
                     ->findChild<QMessageBox *>("alertSheet")
                     ->informativeText()
                     .contains(kOne));
-        QCOMPARE(f.player()->state(), TVKPlayback::State::Failed);
+        QCOMPARE(f.player()->state(), Playback::State::Failed);
     }
 
     void newFolderWhileLoadingDropsTheStart()

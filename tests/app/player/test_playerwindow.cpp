@@ -3,7 +3,7 @@
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
 #include "app/player/CustomWindow.h"
-#include "app/player/TVKMediaListModel.h"
+#include "app/player/MediaListModel.h"
 #include "core/common/log.h"
 #include "core/common/strings.h"
 
@@ -66,7 +66,7 @@ private slots:
     {
         PlayerWindowFixture f;
         QVERIFY(f.open({"alwa_20240131_120000_F.avi"}));
-        TVKAppDelegate &app = *f.app;
+        PlayerWindow &app = *f.app;
         QCOMPARE(app.rightViewMode(), 0);
         app.clickMapViewButton();
         app.clickMapViewButton();
@@ -79,7 +79,7 @@ private slots:
 
         // A new folder brings the list back once it has been read.
         app.clickMapViewButton();
-        QSignalSpy shown(&app, &TVKAppDelegate::mediaListShown);
+        QSignalSpy shown(&app, &PlayerWindow::mediaListShown);
         app.openFolder(f.dir.path());
         QVERIFY(shown.wait(10000));
         QCOMPARE(app.rightViewMode(), 0);
@@ -93,9 +93,9 @@ private slots:
         QVERIFY(writeFile(other.filePath("alwa_20240131_120000_F.avi"), {}));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(other.path())});
-        TVKMediaListModel *model = f.app->mediaListModel();
+        MediaListModel *model = f.app->mediaListModel();
         QVERIFY(model->canDropMimeData(&data, Qt::CopyAction, -1, -1, {}));
-        QSignalSpy shown(f.app.get(), &TVKAppDelegate::mediaListShown);
+        QSignalSpy shown(f.app.get(), &PlayerWindow::mediaListShown);
         QVERIFY(model->dropMimeData(&data, Qt::CopyAction, -1, -1, {}));
         QVERIFY(shown.wait(10000));
         QCOMPARE(f.app->mediaList()->directoryPath(), other.path());

@@ -1,8 +1,8 @@
 // The telemetry readouts and map calls that follow the play position.
 #include "app/controls/AppResources.h"
-#include "app/player/TVKTelemetryPanel.h"
+#include "app/player/TelemetryPanel.h"
 #include "app/telemetry/GraphView.h"
-#include "app/telemetry/TVKMapView.h"
+#include "app/telemetry/MapView.h"
 #include "core/player/ScriptedVideoPlayer.h"
 
 #include <QLabel>
@@ -10,19 +10,19 @@
 
 namespace {
 
-TVKAviGpsData gpsRecord()
+AviGpsData gpsRecord()
 {
     AviGpsRecord record;
     record.fLatitude = 3731.5;
     record.fLongitude = 12659.25;
     record.fSpeed = 57;
     record.KM = '9';
-    return TVKAviGpsData(record);
+    return AviGpsData(record);
 }
 
-TVKGpsData fix(char ns, char ew)
+GpsData fix(char ns, char ew)
 {
-    TVKGpsData f;
+    GpsData f;
     f.NS = ns;
     f.EW = ew;
     f.HDOP = 0.93;
@@ -42,11 +42,10 @@ private:
     struct Panel
     {
         GraphView graph;
-        TVKMapView map;
+        MapView map;
         QLabel x, y, z, speed, hdop, sats, position;
         ScriptedVideoPlayer player;
-        TVKTelemetryPanel panel{{&graph, &map, &x, &y, &z, &speed, &hdop, &sats, &position},
-                                &player};
+        TelemetryPanel panel{{&graph, &map, &x, &y, &z, &speed, &hdop, &sats, &position}, &player};
         QStringList texts() const
         {
             return {x.text(), y.text(), z.text(), speed.text(), hdop.text(), sats.text()};
@@ -60,8 +59,8 @@ private slots:
     {
         Panel p;
         QTRY_VERIFY_WITH_TIMEOUT(p.map.isPageLoaded(), 20000);
-        auto telemetry = std::make_shared<TVKTelemetry>();
-        telemetry->m_GSensors = {TVKGSensor(0.25f, -0.5f, 0.0f), TVKGSensor(1, 1, 1)};
+        auto telemetry = std::make_shared<RecordedTelemetry>();
+        telemetry->m_GSensors = {GSensor(0.25f, -0.5f, 0.0f), GSensor(1, 1, 1)};
         telemetry->m_vGpsData = {gpsRecord(), gpsRecord()};
         telemetry->m_NMEAs = {fix('N', 'E'), fix('S', 'W')};
         p.panel.setTelemetry(telemetry);
@@ -80,12 +79,12 @@ private slots:
     {
         Panel p;
         QTRY_VERIFY_WITH_TIMEOUT(p.map.isPageLoaded(), 20000);
-        p.panel.setTelemetry(TVKTelemetry::empty());
+        p.panel.setTelemetry(RecordedTelemetry::empty());
         p.panel.reset();
         for (double position : {0.1, 0.5, 1.0}) {
             p.panel.updateGsensorUIByPlayPosition(position);
             p.panel.updateGpsUIByPlayPosition(position);
-            QCOMPARE(p.map.lastScript(), "TVKDebug('GPS Data Count=Zero')");
+            QCOMPARE(p.map.lastScript(), "showDebugText('GPS Data Count=Zero')");
         }
         QCOMPARE(p.texts(), QStringList({"X=+0.00", "Y=+0.00", "Z=+0.00", "", "", ""}));
     }

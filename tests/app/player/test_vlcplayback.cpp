@@ -1,10 +1,10 @@
 // The real libVLC on sample-card recordings, offscreen and without sound output.
 #include "app/apptestsetup.h"
 #include "app/player/CustomWindow.h"
-#include "app/player/TVKAppDelegate.h"
-#include "app/player/VLCVideoView.h"
-#include "core/player/TVKPlayInfo.h"
-#include "core/player/TVKPlayback.h"
+#include "app/player/PlayerWindow.h"
+#include "app/player/VideoView.h"
+#include "core/player/PlayInfo.h"
+#include "core/player/Playback.h"
 #include "core/player/VideoPlayer.h"
 #include "core/testsupport.h"
 
@@ -26,15 +26,15 @@ public:
 
 private:
     QTemporaryDir m_card;
-    std::unique_ptr<TVKAppDelegate> m_app;
+    std::unique_ptr<PlayerWindow> m_app;
 
     // Row of the first front recording of a consecutive pair, and of the next front one.
     qint64 firstPairedFront() const
     {
-        const TVKMediaList *list = m_app->mediaList();
+        const MediaList *list = m_app->mediaList();
         for (qint64 i = 0; i + 3 < list->count(); ++i) {
-            const TVKMedia *m = list->mediaAtIndex(i);
-            const TVKMediaPair *pair = list->findMediaPairWithFileName(m->mediaName());
+            const MediaFile *m = list->mediaAtIndex(i);
+            const MediaPair *pair = list->findMediaPairWithFileName(m->mediaName());
             if (m->isFrontMedia() && m->isAlwaysMedia() && pair->rearMedia &&
                 list->mediaAtIndex(i + 2)->isFrontMedia())
                 return i;
@@ -44,8 +44,8 @@ private:
 
     bool startAndShowFrames(qint64 row)
     {
-        QSignalSpy first1(m_app->video1View(), &VLCVideoView::firstFrameShown);
-        QSignalSpy first2(m_app->video2View(), &VLCVideoView::firstFrameShown);
+        QSignalSpy first1(m_app->video1View(), &VideoView::firstFrameShown);
+        QSignalSpy first2(m_app->video2View(), &VideoView::firstFrameShown);
         if (!m_app->playback()->playAtIndex(row))
             return false;
         return QTest::qWaitFor([&] { return first1.count() > 0 && first2.count() > 0; }, 15000);
@@ -57,7 +57,7 @@ private slots:
         initApplicationTest();
         const QString card = m_card.filePath("card");
         QCOMPARE(runTool({"demo-card", card, "--seconds", "6"}).status, 0);
-        m_app = std::make_unique<TVKAppDelegate>();
+        m_app = std::make_unique<PlayerWindow>();
         m_app->launch(card);
         QTRY_VERIFY_WITH_TIMEOUT(m_app->mediaList()->count() > 4, 10000);
     }
@@ -67,7 +67,7 @@ private slots:
         const qint64 row = firstPairedFront();
         QVERIFY(row >= 0);
         QVERIFY(startAndShowFrames(row));
-        TVKPlayback *player = m_app->playback();
+        Playback *player = m_app->playback();
         QTRY_VERIFY(!player->waitingForPlayStart());
         QVERIFY(player->isPlaying(m_app->player1()) && player->isPlaying(m_app->player2()));
         QVERIFY(m_app->video1View()->isVisible() && m_app->video2View()->isVisible());
@@ -81,7 +81,7 @@ private slots:
 
     void seekMovesBothPlayers()
     {
-        TVKPlayback *player = m_app->playback();
+        Playback *player = m_app->playback();
         QVERIFY(player->isPlaying(m_app->player1()));
         m_app->ui().videoPositionSlider->setValue(5000);
         QTRY_VERIFY_WITH_TIMEOUT(!player->isMoving(), 3000);
@@ -94,7 +94,7 @@ private slots:
 
     void swapExchangesAndTheHeardCameraFollows()
     {
-        TVKPlayback *player = m_app->playback();
+        Playback *player = m_app->playback();
         const QString front = m_app->player1()->media();
         const QString rear = m_app->player2()->media();
         m_app->ui().videoPositionSlider->setValue(1000);
@@ -115,12 +115,12 @@ private slots:
     {
         const qint64 row = firstPairedFront();
         QVERIFY(startAndShowFrames(row));
-        TVKPlayback *player = m_app->playback();
+        Playback *player = m_app->playback();
         QTRY_VERIFY(!player->waitingForPlayStart());
         QVERIFY(player->hasRearMedia());
         // Six seconds of recording, then the end watch advances within two seconds.
         QTRY_COMPARE_WITH_TIMEOUT(player->mediaIndex(), row + 2, 15000);
-        const TVKMedia *next = m_app->mediaList()->mediaAtIndex(row + 2);
+        const MediaFile *next = m_app->mediaList()->mediaAtIndex(row + 2);
         QTRY_COMPARE(m_app->player1()->media(), next->path());
         QVERIFY(next->isFrontMedia());
         QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(m_app->player1()), 10000);
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(QDir().mkpath(cut.filePath("DCIM")));
         QStringList names;
         for (qint64 i = 0; i < m_app->mediaList()->count() && names.size() < 2; ++i) {
-            const TVKMedia *media = m_app->mediaList()->mediaAtIndex(i);
+            const MediaFile *media = m_app->mediaList()->mediaAtIndex(i);
             QFile whole(media->path());
             if (!media->isFrontMedia() || !whole.open(QIODevice::ReadOnly))
                 continue;
@@ -143,14 +143,14 @@ private slots:
         QCOMPARE(names.size(), 2);
         m_app->openFolder(cut.path());
         QTRY_COMPARE_WITH_TIMEOUT(m_app->mediaList()->count(), 2, 10000);
-        TVKPlayback *player = m_app->playback();
+        Playback *player = m_app->playback();
         QVERIFY(player->playAtIndex(0));
-        QTRY_COMPARE_WITH_TIMEOUT(player->state(), TVKPlayback::State::Failed, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(player->state(), Playback::State::Failed, 10000);
         auto *alert = m_app->window()->findChild<QMessageBox *>("alertSheet");
         QVERIFY(alert && alert->informativeText().contains(names.first()));
         QTest::qWait(3000); // the end watch would have moved on by now
         QCOMPARE(player->mediaIndex(), 0);
-        QCOMPARE(player->state(), TVKPlayback::State::Failed);
+        QCOMPARE(player->state(), Playback::State::Failed);
         alert->close();
     }
 

@@ -3,13 +3,13 @@
 // groove, and the control row at the minimum size.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
-#include "app/controls/TKElidedLabel.h"
-#include "app/controls/TKImageButton.h"
-#include "app/controls/TKSeekSlider.h"
+#include "app/controls/ElidedLabel.h"
+#include "app/controls/ImageButton.h"
+#include "app/controls/SeekSlider.h"
 #include "app/player/CustomWindow.h"
+#include "app/player/MediaItemDelegate.h"
 #include "app/player/PlayerWindowUi.h"
-#include "app/player/TVKMediaCellDelegate.h"
-#include "app/player/VLCVideoView.h"
+#include "app/player/VideoView.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -160,7 +160,7 @@ private slots:
         slider->setValue(0);
         const QPoint point(int(slider->width() * fraction), slider->height() / 2);
         QTest::mouseClick(slider, Qt::LeftButton, {}, point);
-        QCOMPARE(slider->value(), static_cast<TKSeekSlider *>(slider)->valueAt(point));
+        QCOMPARE(slider->value(), static_cast<SeekSlider *>(slider)->valueAt(point));
         // Within a handle's half width of the click.
         QVERIFY2(std::abs(slider->value() / 10000.0 - fraction) < 10.0 / slider->width(),
                  qPrintable(QString::number(slider->value())));
@@ -229,7 +229,7 @@ private slots:
         byTrip->setChecked(true);
         QTRY_VERIFY(tree->isVisible() && tree->model()->rowCount() > 0);
         tree->expandAll();
-        QVERIFY(qobject_cast<TVKMediaCellDelegate *>(tree->itemDelegate()));
+        QVERIFY(qobject_cast<MediaItemDelegate *>(tree->itemDelegate()));
         const auto *view = static_cast<QAbstractItemView *>(tree);
         for (int column : {1, 2}) {
             QTRY_VERIFY2(tree->header()->sectionSize(column) >= view->sizeHintForColumn(column),
@@ -246,16 +246,16 @@ private slots:
     void fillChoiceIsRemembered()
     {
         QSettings().remove("video/fillView");
-        QVERIFY(!VLCVideoView::storedFillScreen()); // the whole picture unless chosen
-        auto *front = m_f.app->ui().videoContainerView->findChild<VLCVideoView *>();
-        auto *rear = m_f.app->ui().subVideoHost->findChild<VLCVideoView *>();
+        QVERIFY(!VideoView::storedFillScreen()); // the whole picture unless chosen
+        auto *front = m_f.app->ui().videoContainerView->findChild<VideoView *>();
+        auto *rear = m_f.app->ui().subVideoHost->findChild<VideoView *>();
         QVERIFY(front && rear);
         front->fillButton()->click();
         QVERIFY(front->fillScreen() && rear->fillScreen());
-        QVERIFY(VLCVideoView::storedFillScreen());
+        QVERIFY(VideoView::storedFillScreen());
         rear->fillButton()->click();
         QVERIFY(!front->fillScreen() && !rear->fillScreen());
-        QVERIFY(!VLCVideoView::storedFillScreen());
+        QVERIFY(!VideoView::storedFillScreen());
     }
 
     // A folder's problems stand below its rows: the last row stays in sight.

@@ -1,9 +1,9 @@
 // The driving-record page on files written by the camera's file writer: the rows, damaged and
 // empty files, the map of a record and the export against the command line's.
 #include "app/apptestsetup.h"
-#include "app/records/TVKDrivingRecordModel.h"
-#include "app/records/TVKRecordMap.h"
-#include "app/records/TVKSettingForFlashDataViewController.h"
+#include "app/records/DrivingRecordModel.h"
+#include "app/records/DrivingRecordPage.h"
+#include "app/records/RecordMap.h"
 #include "app/settings/settingswindowfixture.h"
 #include "writers/cardfiles/drivingrecordwriter.h"
 
@@ -13,7 +13,7 @@
 
 namespace {
 
-struct MapStandIn : TVKRecordMap
+struct MapStandIn : RecordMap
 {
     QStringList *calls;
     explicit MapStandIn(QStringList *c) : calls(c) {}
@@ -45,14 +45,14 @@ class TestDrivingRecordPage : public QObject
     QStringList mapCalls;
 
     // The page on a file, as the settings window shows it the first time.
-    std::unique_ptr<TVKSettingForFlashDataViewController> open(const QByteArray &bytes)
+    std::unique_ptr<DrivingRecordPage> open(const QByteArray &bytes)
     {
         const QString path = dir.filePath("tavik_000.drv");
         writeFile(path, bytes);
-        auto page = std::make_unique<TVKSettingForFlashDataViewController>();
+        auto page = std::make_unique<DrivingRecordPage>();
         page->setMapFactory([this] { return std::make_unique<MapStandIn>(&mapCalls); });
         page->setFlashDataFilePath(path);
-        QSignalSpy published(page.get(), &TVKSettingForFlashDataViewController::recordsPublished);
+        QSignalSpy published(page.get(), &DrivingRecordPage::recordsPublished);
         SettingsRecord settings{};
         page->setFileData(&settings);
         if (!published.wait(5000))
@@ -142,7 +142,7 @@ private slots:
         QVERIFY(page->note().isEmpty());
         const QString path = dir.filePath("other.drv");
         writeFile(path, bytes);
-        QSignalSpy published(page.get(), &TVKSettingForFlashDataViewController::recordsPublished);
+        QSignalSpy published(page.get(), &DrivingRecordPage::recordsPublished);
         page->setFlashDataFilePath(path);
         page->loadFlashDataFile();
         QVERIFY(published.wait(5000));
@@ -186,7 +186,7 @@ private slots:
         QVERIFY(page);
         const QString csv = dir.filePath("export.csv");
         writeFile(csv, QByteArray(100000, 'x')); // a longer old file leaves nothing behind
-        QSignalSpy done(page.get(), &TVKSettingForFlashDataViewController::exportFinished);
+        QSignalSpy done(page.get(), &DrivingRecordPage::exportFinished);
         page->doWriteCSVFile(csv);
         QVERIFY(done.wait(5000));
         QVERIFY(done.first().first().value<tvk::Result<void>>().ok());
@@ -202,7 +202,7 @@ private slots:
         auto page = open(drivingRecordFileBytes(sampleDrivingRecords(3)));
         QVERIFY(page);
         const QString csv = dir.filePath("no folder/export.csv");
-        QSignalSpy done(page.get(), &TVKSettingForFlashDataViewController::exportFinished);
+        QSignalSpy done(page.get(), &DrivingRecordPage::exportFinished);
         page->doWriteCSVFile(csv);
         QVERIFY(done.wait(5000));
         const auto written = done.first().first().value<tvk::Result<void>>();
@@ -214,7 +214,7 @@ private slots:
 
     void noFileOnTheCard()
     {
-        TVKSettingForFlashDataViewController page;
+        DrivingRecordPage page;
         page.show();
         SettingsRecord settings{};
         page.setFileData(&settings);

@@ -3,7 +3,7 @@
 // settings window opened on it as a user would: the window driven through its own controls.
 
 #include "app/apptestsetup.h"
-#include "app/settings/TVKSettingController.h"
+#include "app/settings/SettingsWindow.h"
 #include "core/card/VolumeLabeller.h"
 #include "core/card/volumefixtures.h"
 #include "core/settings/SettingsRecord.h"
@@ -20,7 +20,7 @@
 class AcceptingLabeller : public VolumeLabeller
 {
 public:
-    tvk::Result<void> setLabel(const TKUSBDiskEntity &, const QString &) override { return {}; }
+    tvk::Result<void> setLabel(const UsbDisk &, const QString &) override { return {}; }
 };
 
 inline QByteArray recordBytes(const std::function<void(SettingsRecord &)> &edit = {})
@@ -50,21 +50,21 @@ struct SettingsCard
     }
     QString configPath() const { return dir.filePath(QStringLiteral("config.bin")); }
 
-    std::unique_ptr<TVKSettingController> open(const QTimeZone &zone = QTimeZone::utc())
+    std::unique_ptr<SettingsWindow> open(const QTimeZone &zone = QTimeZone::utc())
     {
-        TVKSettingEnvironment environment;
+        SettingsEnvironment environment;
         environment.volumes = &volumes;
         environment.labeller = &labeller;
         environment.zone = zone;
         environment.documentsFolder = dir.path();
-        auto window = std::make_unique<TVKSettingController>(environment);
+        auto window = std::make_unique<SettingsWindow>(environment);
         window->showWindow();
         return window;
     }
 };
 
 // Waits for the window's first page, which comes only after the background read.
-inline bool firstPageShown(TVKSettingController &window)
+inline bool firstPageShown(SettingsWindow &window)
 {
     return QTest::qWaitFor([&] { return window.lastSelectedTabIndex() == 0; }, 5000);
 }

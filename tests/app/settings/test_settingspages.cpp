@@ -1,11 +1,11 @@
 // The settings pages as a keyboard and a careful eye find them: the G-sensor fields follow the
 // sensor, a refused switch keeps the selector, the Tab order, and nothing jumps or surprises.
-#include "app/card/TVKFormatWindowController.h"
-#include "app/controls/TKSegmentedControl.h"
-#include "app/settings/TVKLoadingSheet.h"
+#include "app/card/FormatWindow.h"
+#include "app/controls/SegmentedButtons.h"
+#include "app/settings/LoadingOverlay.h"
 #include "core/settings/FileDataFields.h"
 #include "core/settings/SettingValues.h"
-#include "core/settings/TVKValidator.h"
+#include "core/settings/ValueChecks.h"
 #include "settingswindowfixture.h"
 
 #include <QApplication>
@@ -103,7 +103,7 @@ private slots:
         if (page == 1)
             applyChange(window->targetController(), "seg:gsensorSensitivityDrivingSeg=5");
         applyChange(window->targetController(), change);
-        auto *selector = window->findChild<TKSegmentedControl *>("functionSegmentedControl");
+        auto *selector = window->findChild<SegmentedButtons *>("functionSegmentedControl");
         selector->findChild<QPushButton *>("segment5")->click();
         QVERIFY(!dismissAlert(*window).isEmpty());
         QCOMPARE(int(window->lastSelectedTabIndex()), page);
@@ -155,7 +155,7 @@ private slots:
         const QString name = control.section(u':', 1);
         auto *combo = shown->findChild<QComboBox *>(name);
         const int choices =
-            combo ? combo->count() : shown->findChild<TKSegmentedControl *>(name)->segmentCount();
+            combo ? combo->count() : shown->findChild<SegmentedButtons *>(name)->segmentCount();
         QVERIFY(choices > 1);
         QSet<qint64> stored;
         for (int choice = 0; choice < choices; ++choice) {
@@ -186,12 +186,12 @@ private slots:
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto *selector = window->findChild<TKSegmentedControl *>("functionSegmentedControl");
+        auto *selector = window->findChild<SegmentedButtons *>("functionSegmentedControl");
         QCOMPARE(QApplication::focusWidget(), selector);
         QTest::keyClick(selector, Qt::Key_Return);
         QTest::keyClick(selector, Qt::Key_Enter);
         for (QWidget *top : QApplication::topLevelWidgets())
-            QVERIFY(!qobject_cast<TVKFormatWindowController *>(top) || !top->isVisible());
+            QVERIFY(!qobject_cast<FormatWindow *>(top) || !top->isVisible());
 
         QTest::keyClick(selector, Qt::Key_Right);
         QCOMPARE(window->lastSelectedTabIndex(), 1);
@@ -222,7 +222,7 @@ private slots:
         window->changeViewController(3);
         QWidget *page = window->targetController();
         QCoreApplication::processEvents();
-        const QList<TKSegmentedControl *> controls = page->findChildren<TKSegmentedControl *>();
+        const QList<SegmentedButtons *> controls = page->findChildren<SegmentedButtons *>();
         QList<QPoint> before;
         for (const QWidget *control : controls)
             before << control->mapTo(page, QPoint());

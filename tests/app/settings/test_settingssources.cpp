@@ -1,9 +1,9 @@
 // Where the settings window's files come from: the card copy open in the player when no card
 // is inserted, the driving log of whichever settings file is shown, and the log's map window,
 // which goes with the settings window.
-#include "app/records/TVKDrivingRecordModel.h"
-#include "app/records/TVKRecordMap.h"
-#include "app/records/TVKSettingForFlashDataViewController.h"
+#include "app/records/DrivingRecordModel.h"
+#include "app/records/DrivingRecordPage.h"
+#include "app/records/RecordMap.h"
 #include "core/records/drivingrecordfile.h"
 #include "settingswindowfixture.h"
 #include "writers/cardfiles/drivingrecordwriter.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-struct MapStandIn : TVKRecordMap
+struct MapStandIn : RecordMap
 {
     bool *alive;
     explicit MapStandIn(bool *a) : alive(a) { *alive = true; }
@@ -38,19 +38,18 @@ void copyOfACard(const QString &folder, quint32 bitrate, int logRows)
     }
 }
 
-TVKSettingForFlashDataViewController *logPage(TVKSettingController &window)
+DrivingRecordPage *logPage(SettingsWindow &window)
 {
-    window.changeViewController(TVKSettingController::kDriveInfoPage);
-    return qobject_cast<TVKSettingForFlashDataViewController *>(window.targetController());
+    window.changeViewController(SettingsWindow::kDriveInfoPage);
+    return qobject_cast<DrivingRecordPage *>(window.targetController());
 }
 
 // The log page once its file has been read (or found missing).
-bool logShown(TVKSettingController &window, int rows)
+bool logShown(SettingsWindow &window, int rows)
 {
     return QTest::qWaitFor(
         [&] {
-            auto *page =
-                qobject_cast<TVKSettingForFlashDataViewController *>(window.targetController());
+            auto *page = qobject_cast<DrivingRecordPage *>(window.targetController());
             return page && page->model()->rowCount() == rows;
         },
         5000);
@@ -86,12 +85,12 @@ private slots:
             copyOfACard(copy, 2, 4);
         const QString player = QDir(copy).filePath(shown);
         QDir().mkpath(player);
-        TVKSettingEnvironment environment;
+        SettingsEnvironment environment;
         environment.volumes = &card.volumes;
         environment.labeller = &card.labeller;
         environment.documentsFolder = card.dir.path();
         environment.playerFolder = player;
-        TVKSettingController window(environment);
+        SettingsWindow window(environment);
         window.showWindow();
         QVERIFY(firstPageShown(window));
         if (offered) {

@@ -1,5 +1,5 @@
-#include "app/controls/TKSegmentedControl.h"
-#include "core/settings/TVKValidator.h"
+#include "app/controls/SegmentedButtons.h"
+#include "core/settings/ValueChecks.h"
 #include "settingswindowfixture.h"
 
 #include <QFileDialog>
@@ -154,7 +154,7 @@ private slots:
         window->changeViewController(3);
         window->changeViewController(1); // a fresh page, showing the value kept in the record
         const auto *segments =
-            window->targetController()->findChild<TKSegmentedControl *>("osdOptionSeg");
+            window->targetController()->findChild<SegmentedButtons *>("osdOptionSeg");
         QCOMPARE(segments->selectedSegment(), 3);
         window->onCloseCmd();
         QCOMPARE(readFile(card.configPath()), before);
@@ -173,11 +173,11 @@ private slots:
         window->changeViewController(2);
         window->onSaveDefaultSetting();
         const auto *day =
-            window->targetController()->findChild<TKSegmentedControl *>("drivingDaySeg");
+            window->targetController()->findChild<SegmentedButtons *>("drivingDaySeg");
         QCOMPARE(day->selectedSegment(), 0);
         window->changeViewController(0); // another page's field was reset too
         const auto *quality =
-            window->targetController()->findChild<TKSegmentedControl *>("videoEncodingBitrate");
+            window->targetController()->findChild<SegmentedButtons *>("videoEncodingBitrate");
         QCOMPARE(quality->selectedSegment(), 1);
         QCOMPARE(window->filedata()->time_gmt, 22);
         QCOMPARE(window->filedata()->summer_time, 1u);
@@ -240,7 +240,7 @@ private slots:
         QTest::addColumn<int>("stays"); // the page shown afterwards
         const QString refused = tvk::text("setting.input_refused") + '|';
         const QString range =
-            refused + TVKValidator::validateGsensorThreshold("0.01").failure().message();
+            refused + ValueChecks::validateGsensorThreshold("0.01").failure().message();
         QTest::newRow("custom threshold")
             << 1 << "text:gsensorSensitivityThresholdYDrivingField=0.01" << range << 1;
         QTest::newRow("card share") << 3 << "slider:memeryRatioSlider=9"

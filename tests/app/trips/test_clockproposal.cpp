@@ -1,9 +1,9 @@
 // The camera's clock against the GPS time: the line under the map, and the clock window
 // proposing the time now in the card's zone when the clock is off by more than 2 s.
 #include "app/apptestsetup.h"
-#include "app/card/TVKTimeSetupController.h"
+#include "app/card/ClockWindow.h"
 #include "app/settings/settingswindowfixture.h"
-#include "app/trips/TVKClockReadout.h"
+#include "app/trips/ClockReadout.h"
 
 #include <QLabel>
 #include <QTimeEdit>
@@ -42,7 +42,7 @@ private slots:
         QFETCH(QDateTime, proposed);
         QFETCH(QString, note);
         SettingsCard card({});
-        TVKTimeSetupController window(&card.volumes);
+        ClockWindow window(&card.volumes);
         const QDate openedDate = window.selectedDate();
         const QTime openedTime = window.selectedTime();
         QCOMPARE(window.proposeCorrection(offset, zone, nowUtc), proposed.isValid());
@@ -98,7 +98,7 @@ private slots:
             if (median.isValid())
                 card->medianOffsetSeconds = median.toDouble();
         }
-        QTEST(TVKClockReadout::lineText(reading, card), "text");
+        QTEST(ClockReadout::lineText(reading, card), "text");
     }
 };
 

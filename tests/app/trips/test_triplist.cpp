@@ -2,13 +2,13 @@
 // switch between it and the flat list, remembered, with a double-click playing a recording.
 #include "app/apptestsetup.h"
 #include "app/player/CustomWindow.h"
-#include "app/player/TVKAppDelegate.h"
+#include "app/player/PlayerWindow.h"
 #include "app/telemetry/GraphView.h"
-#include "app/trips/TVKTripList.h"
-#include "app/trips/TVKTripListModel.h"
-#include "app/trips/TVKTripPanel.h"
+#include "app/trips/TripList.h"
+#include "app/trips/TripListModel.h"
+#include "app/trips/TripPanel.h"
+#include "core/player/Playback.h"
 #include "core/player/ScriptedVideoPlayer.h"
-#include "core/player/TVKPlayback.h"
 #include "core/trips/tripcard.h"
 
 #include <QAbstractButton>
@@ -22,7 +22,7 @@
 namespace {
 
 // The rows as text: a trip as T(<its catalogue rows>), a recording of no trip as its row.
-QString rowsText(const TVKTripListModel &model)
+QString rowsText(const TripListModel &model)
 {
     QStringList out;
     for (int r = 0; r < model.rowCount(); ++r) {
@@ -43,10 +43,10 @@ QString rowsText(const TVKTripListModel &model)
     return out.join(' ');
 }
 
-std::unique_ptr<TVKAppDelegate> openWindow(const QString &folder)
+std::unique_ptr<PlayerWindow> openWindow(const QString &folder)
 {
-    auto app = std::make_unique<TVKAppDelegate>(
-        [](VLCVideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
+    auto app = std::make_unique<PlayerWindow>(
+        [](VideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
     app->launch(folder);
     return app;
 }
@@ -93,12 +93,12 @@ private slots:
     void rows()
     {
         QFETCH(QStringList, names);
-        QList<TVKMedia> medias;
+        QList<MediaFile> medias;
         for (const QString &name : names)
-            medias.append(TVKMedia("/card/DCIM/" + name + ".avi"));
-        TVKTripListModel model;
+            medias.append(MediaFile("/card/DCIM/" + name + ".avi"));
+        TripListModel model;
         model.setCatalogue(medias,
-                           groupTrips(medias, [](const TVKMedia &) { return 60000; }).trips);
+                           groupTrips(medias, [](const MediaFile &) { return 60000; }).trips);
         QTEST(rowsText(model), "rows");
         QTEST(model.index(0, 3).data().toString(), "summary");
         QVERIFY(model.index(0, 0).data().toString().startsWith("Trip  2026-10-17  08:30–"));
@@ -108,13 +108,13 @@ private slots:
     // Recordings of 1798 frames of 33,367 us end just short of their minute.
     void rangeEndsWithTheLastRecording()
     {
-        QList<TVKMedia> medias;
+        QList<MediaFile> medias;
         for (int minute = 30; minute < 36; ++minute)
             medias.append(
-                TVKMedia("/card/DCIM/alwa_20261017_08" + QString::number(minute) + "00_F.avi"));
-        TVKTripListModel model;
+                MediaFile("/card/DCIM/alwa_20261017_08" + QString::number(minute) + "00_F.avi"));
+        TripListModel model;
         model.setCatalogue(medias,
-                           groupTrips(medias, [](const TVKMedia &) { return 59993; }).trips);
+                           groupTrips(medias, [](const MediaFile &) { return 59993; }).trips);
         QCOMPARE(model.index(0, 2).data().toString(), "08:30–08:36");
         QCOMPARE(model.index(0, 3).data().toString(), "6 min · 6 files");
     }
@@ -123,18 +123,18 @@ private slots:
     // row, drawn across the columns, does not widen the time column with its range.
     void namesWholeByTrip()
     {
-        QSettings().setValue(TVKTripList::kByTripKey, true);
+        QSettings().setValue(TripList::kByTripKey, true);
         QTemporaryDir dir;
         for (const QString &name : QStringList{"alwa_20261017_083000_F", "motion_20261017_083100_F",
                                                "motion_20261017_083100_R",
                                                "event_20261017_083200_F", "alwa_20261017_083200_R"})
             QVERIFY(!writeCardRecording(dir.path(), name, 5, 0, 0).isEmpty());
         auto app = openWindow(dir.path());
-        TVKTripList *list = app->tripPanel()->tripList();
+        TripList *list = app->tripPanel()->tripList();
         QTRY_VERIFY(list->view()->isVisible() && list->trips().size() == 2);
         QTreeView *view = list->view();
         view->expandAll();
-        TVKTripListModel *model = list->model();
+        TripListModel *model = list->model();
         int names = 0;
         // Recordings of a trip sit under its row; parking recordings stand between trips.
         for (int top = 0; top < model->rowCount(); ++top) {
@@ -153,7 +153,7 @@ private slots:
             }
         }
         QCOMPARE(names, 5);
-        QSettings().remove(TVKTripList::kByTripKey);
+        QSettings().remove(TripList::kByTripKey);
     }
 
     // With the list by trip chosen, a folder without recordings (or none at all) still says
@@ -170,7 +170,7 @@ private slots:
     {
         QFETCH(bool, exists);
         QFETCH(QString, note);
-        QSettings().setValue(TVKTripList::kByTripKey, true);
+        QSettings().setValue(TripList::kByTripKey, true);
         QTemporaryDir dir;
         const QString folder = exists ? dir.path() : dir.filePath("gone");
         auto app = openWindow(folder);
@@ -185,20 +185,20 @@ private slots:
         QVERIFY(label->isVisible());
         if (!note.isEmpty())
             QCOMPARE(label->text(), note);
-        QSettings().remove(TVKTripList::kByTripKey);
+        QSettings().remove(TripList::kByTripKey);
     }
 
     // The flat list first; the choice of the list by trip is kept for the next window.
     void switchesAndRemembers()
     {
-        QSettings().remove(TVKTripList::kByTripKey);
+        QSettings().remove(TripList::kByTripKey);
         QTemporaryDir dir;
         for (const QString &name : QStringList{"alwa_20261017_083000_F", "alwa_20261017_083100_F",
                                                "motion_20261017_090000_F"})
             QVERIFY(!writeCardRecording(dir.path(), name, 5, 0, 0).isEmpty());
         QVERIFY(writeCardSettings(dir.path(), 28, false));
         auto app = openWindow(dir.path());
-        TVKTripList *list = app->tripPanel()->tripList();
+        TripList *list = app->tripPanel()->tripList();
         QVERIFY(QTest::qWaitFor([&] { return list->trips().size() == 1; }, 10000));
         QTableView *table = app->ui().mediaListTableView;
         QVERIFY(table->isVisible());
@@ -225,7 +225,7 @@ private slots:
         // Shown once the folder is read: an empty list leaves its note in sight.
         QTRY_VERIFY(again->tripPanel()->tripList()->view()->isVisible());
         again->tripPanel()->tripList()->switchButton()->click();
-        QVERIFY(!QSettings().value(TVKTripList::kByTripKey).toBool());
+        QVERIFY(!QSettings().value(TripList::kByTripKey).toBool());
     }
 };
 

@@ -1,8 +1,8 @@
 // The whole trip on the map, as the data handed to the page: the playing recording's part
 // highlighted and a marker where each event recording starts; and routes read from files.
 #include "app/apptestsetup.h"
-#include "app/trips/TVKExportActions.h"
-#include "app/trips/TVKTripRouteLayer.h"
+#include "app/trips/ExportActions.h"
+#include "app/trips/TripRouteLayer.h"
 #include "core/common/replacefile.h"
 #include "core/trips/tripcard.h"
 
@@ -15,20 +15,20 @@
 namespace {
 
 // A trip of the named recordings (in "dir/" + name + ".avi"), each a minute long.
-TVKTrip tripOf(const QStringList &names)
+Trip tripOf(const QStringList &names)
 {
-    QList<TVKMedia> medias;
+    QList<MediaFile> medias;
     for (const QString &name : names)
-        medias.append(TVKMedia("/card/DCIM/" + name + ".avi"));
-    return groupTrips(medias, [](const TVKMedia &) { return 60000; }).trips.value(0);
+        medias.append(MediaFile("/card/DCIM/" + name + ".avi"));
+    return groupTrips(medias, [](const MediaFile &) { return 60000; }).trips.value(0);
 }
 
 // Two points a route, the second a second later and 0.001° east; none for a name in `noFix`.
-QList<QList<RoutePoint>> routesOf(const TVKTrip &trip, const QStringList &noFix)
+QList<QList<RoutePoint>> routesOf(const Trip &trip, const QStringList &noFix)
 {
     QList<QList<RoutePoint>> routes;
     double lng = 127.0;
-    for (const TVKMedia &m : trip.routeRecordings()) {
+    for (const MediaFile &m : trip.routeRecordings()) {
         QList<RoutePoint> route;
         if (!noFix.contains(m.mediaName())) {
             for (const double east : {0.0, 0.001}) {
@@ -112,11 +112,11 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QString, current);
         QFETCH(QStringList, noFix);
-        const TVKTrip trip = tripOf(names);
+        const Trip trip = tripOf(names);
         const QString currentPath =
             current.isEmpty() ? QString() : "/card/DCIM/" + current + ".avi";
         const QJsonObject data =
-            TVKTripRouteLayer::layerData(trip, routesOf(trip, noFix), currentPath);
+            TripRouteLayer::layerData(trip, routesOf(trip, noFix), currentPath);
         QTEST(partsText(data), "parts");
         QTEST(eventsText(data), "events");
         QCOMPARE(data["key"].toString(), "2026-10-17T08:30:00Z");
@@ -126,17 +126,17 @@ private slots:
     void readsRoutesOfFiles()
     {
         QTemporaryDir dir;
-        QList<TVKMedia> medias;
+        QList<MediaFile> medias;
         for (const QString &name :
              QStringList{"alwa_20261017_083000_F", "event_20261017_083100_F"}) {
             const QString path = writeCardRecording(dir.path(), name, 20, 9 * 3600, 0);
             QVERIFY(!path.isEmpty());
-            medias.append(TVKMedia(path));
+            medias.append(MediaFile(path));
         }
-        const TVKTrip trip = groupTrips(medias).trips.value(0);
+        const Trip trip = groupTrips(medias).trips.value(0);
         QCOMPARE(trip.recordings.size(), 2);
-        TVKTripRouteLayer layer(nullptr);
-        QSignalSpy published(&layer, &TVKTripRouteLayer::published);
+        TripRouteLayer layer(nullptr);
+        QSignalSpy published(&layer, &TripRouteLayer::published);
         layer.showTrip(trip, medias[1].path());
         QVERIFY(published.wait(10000));
         const QJsonObject data = published.last().first().toJsonObject();
@@ -163,19 +163,19 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, points);
         QTemporaryDir dir;
-        QList<TVKMedia> medias;
+        QList<MediaFile> medias;
         for (const QString &name :
              QStringList{"alwa_20261017_083000_F", "alwa_20261017_083100_F"}) {
-            medias.append(TVKMedia(writeCardRecording(dir.path(), name, 20, 9 * 3600, 0)));
+            medias.append(MediaFile(writeCardRecording(dir.path(), name, 20, 9 * 3600, 0)));
             QVERIFY(QFileInfo::exists(medias.last().path()));
         }
-        const TVKTrip trip = groupTrips(medias).trips.value(0);
+        const Trip trip = groupTrips(medias).trips.value(0);
         QWidget window;
-        TVKExportActions actions(
+        ExportActions actions(
             &window,
-            {[&] { return medias[0].path(); }, [&] { return std::optional<TVKTrip>(trip); }, {}},
+            {[&] { return medias[0].path(); }, [&] { return std::optional<Trip>(trip); }, {}},
             std::make_shared<RouteCache>());
-        QSignalSpy finished(&actions, &TVKExportActions::routeFinished);
+        QSignalSpy finished(&actions, &ExportActions::routeFinished);
         const QString out = dir.filePath(file);
         actions.startRouteExport(wholeTrip, out);
         QVERIFY(actions.isWritingRoute());
@@ -208,10 +208,10 @@ private slots:
         const QString out = dir.filePath("route.gpx");
         QVERIFY(pipe ? ::mkfifo(QFile::encodeName(out).constData(), 0600) == 0 : QDir().mkdir(out));
         QWidget window;
-        TVKExportActions actions(
-            &window, {[&] { return recording; }, [] { return std::optional<TVKTrip>(); }, {}},
-            std::make_shared<RouteCache>());
-        QSignalSpy finished(&actions, &TVKExportActions::routeFinished);
+        ExportActions actions(&window,
+                              {[&] { return recording; }, [] { return std::optional<Trip>(); }, {}},
+                              std::make_shared<RouteCache>());
+        QSignalSpy finished(&actions, &ExportActions::routeFinished);
         actions.startRouteExport(false, out);
         QVERIFY(finished.wait(10000));
         const auto written = finished[0][1].value<tvk::Result<void>>();

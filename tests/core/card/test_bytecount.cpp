@@ -1,6 +1,6 @@
 // Byte counts as the volume list shows them, and the display string of a volume.
 #include "core/card/ByteCount.h"
-#include "core/card/TKUSBDiskEntity.h"
+#include "core/card/UsbDisk.h"
 
 #include <QTest>
 
@@ -51,8 +51,8 @@ private slots:
     void displayString()
     {
         const auto entity = [](const QString &label, const QString &model, quint64 size) {
-            return TKUSBDiskEntity(label, QUrl::fromLocalFile("/media/user/TAVIK"), "sdb1", model,
-                                   size, true, false, "/dev/sdb1");
+            return UsbDisk(label, QUrl::fromLocalFile("/media/user/TAVIK"), "sdb1", model, size,
+                           true, false, "/dev/sdb1");
         };
         QCOMPARE(entity("TAVIK", "Card Reader", 7948206080).displayString(),
                  "[7.4 GB] TAVIK <Card Reader>");

@@ -1,8 +1,8 @@
 // The card format sequence for real: mkfs.fat with the real arguments on a disk image standing
 // in for the card, unmount and mount played on a folder standing in for the mount point, the
 // result read back with fsck.fat and mtools. Then the refusals and the failures.
+#include "core/card/CardFormatter.h"
 #include "core/card/FormatCommands.h"
-#include "core/card/TVKCardFormatter.h"
 #include "core/card/Volumes.h"
 #include "core/common/log.h"
 #include "core/common/strings.h"
@@ -38,7 +38,7 @@ struct StandInCard : CommandRunner
     QString mount = dir.filePath("mnt");
     Source source;
     QString stopAt; // "lsblk" or the start of a command
-    TVKCardFormatter *running = nullptr;
+    CardFormatter *running = nullptr;
     std::optional<bool> stopAccepted;
     qsizetype eraseSignals = 0;
     QByteArray jsonAfterMount;
@@ -67,31 +67,31 @@ struct StandInCard : CommandRunner
         return file.open(QIODevice::WriteOnly) && file.resize(qint64(size)) ? file.fileName()
                                                                             : QString();
     }
-    TKUSBDiskEntity show(const QList<FakeVolume> &before, const QList<FakeVolume> &after)
+    UsbDisk show(const QList<FakeVolume> &before, const QList<FakeVolume> &after)
     {
         source.setJson(lsblkJsonFor(before));
         jsonAfterMount = lsblkJsonFor(after);
         return usbDiskEntities(source).first();
     }
     // Formats through the signals, as the window does.
-    TVKFormatOutcome format(const TKUSBDiskEntity &volume)
+    FormatOutcome format(const UsbDisk &volume)
     {
-        TVKCardFormatter formatter(source, *this);
+        CardFormatter formatter(source, *this);
         running = &formatter;
         if (stopAt == "lsblk")
             source.onQuery = [this] {
                 stopAccepted = running->cancel();
             };
         formatter.setBackupRoot(dir.filePath("tmp"));
-        QSignalSpy stepSpy(&formatter, &TVKCardFormatter::stepMessage);
-        QSignalSpy finishedSpy(&formatter, &TVKCardFormatter::finished);
-        QSignalSpy eraseSpy(&formatter, &TVKCardFormatter::eraseStarted);
+        QSignalSpy stepSpy(&formatter, &CardFormatter::stepMessage);
+        QSignalSpy finishedSpy(&formatter, &CardFormatter::finished);
+        QSignalSpy eraseSpy(&formatter, &CardFormatter::eraseStarted);
         if (!formatter.start(volume) || !finishedSpy.wait(180000))
             return {};
         eraseSignals = eraseSpy.size();
         for (const QList<QVariant> &step : std::as_const(stepSpy))
             steps << step.at(0).toString();
-        return finishedSpy.at(0).at(0).value<TVKFormatOutcome>();
+        return finishedSpy.at(0).at(0).value<FormatOutcome>();
     }
 };
 
@@ -147,7 +147,7 @@ private slots:
         FakeVolume after = before;
         after.label = "TAVIK";
 
-        const TVKFormatOutcome outcome = card.format(card.show({before}, {after}));
+        const FormatOutcome outcome = card.format(card.show({before}, {after}));
         QVERIFY2(outcome.succeeded,
                  qPrintable(outcome.messageText + u' ' + outcome.informativeText));
         QCOMPARE(outcome.messageText, tvk::text("msg.format_complete"));
@@ -227,9 +227,9 @@ private slots:
         const QString device = refused.section(u'|', 0, 0), reason = refused.section(u'|', 1);
         StandInCard card;
         card.source.setJson(json);
-        const TKUSBDiskEntity volume("TAVIK", QUrl::fromLocalFile(card.mount), device, QString(),
-                                     4 << 20, true, false, "/dev/" + device);
-        const TVKFormatOutcome outcome = card.format(volume);
+        const UsbDisk volume("TAVIK", QUrl::fromLocalFile(card.mount), device, QString(), 4 << 20,
+                             true, false, "/dev/" + device);
+        const FormatOutcome outcome = card.format(volume);
         QVERIFY(!outcome.succeeded);
         QCOMPARE(outcome.messageText, tvk::text("msg.cannot_format"));
         if (reason == "write")
@@ -261,8 +261,8 @@ private slots:
         QVERIFY(writeFile(card.mount + "/config.bin", QByteArray(428, '\x42')));
         card.formatOutcome = shellOutcomeFromExit(exitCode, false, errorOutput, true);
         const FakeVolume volume{"sdb1", "TAVIK", card.mount};
-        const TKUSBDiskEntity entity = card.show({volume}, {volume});
-        const TVKFormatOutcome outcome = card.format(entity);
+        const UsbDisk entity = card.show({volume}, {volume});
+        const FormatOutcome outcome = card.format(entity);
         QVERIFY(!outcome.succeeded);
         QCOMPARE(outcome.messageText, tvk::text("msg.cannot_format"));
         QCOMPARE(outcome.informativeText, entity.displayString() + informative);
@@ -285,7 +285,7 @@ private slots:
         formatted.size = quint64(1) << 30;
         formatted.path = card.image(formatted.size);
         const FakeVolume stick{"sdc1", "TAVIK", other};
-        const TVKFormatOutcome outcome = card.format(card.show({formatted, stick}, {stick}));
+        const FormatOutcome outcome = card.format(card.show({formatted, stick}, {stick}));
         QVERIFY(!outcome.succeeded);
         QVERIFY(!outcome.volume);
         QCOMPARE(outcome.messageText, "config.bin copy fail");
@@ -302,7 +302,7 @@ private slots:
         QVERIFY(writeFile(card.mount + "/config.bin", QByteArray(428, '\x11')));
         QVERIFY(writeFile(card.dir.filePath("tmp"), "x")); // a file where the backups should go
         const FakeVolume volume{"sdb1", "TAVIK", card.mount};
-        const TVKFormatOutcome outcome = card.format(card.show({volume}, {volume}));
+        const FormatOutcome outcome = card.format(card.show({volume}, {volume}));
         QVERIFY(!outcome.succeeded);
         QCOMPARE(outcome.messageText, "config.bin copy fail");
         QVERIFY(card.commands.isEmpty());
@@ -329,10 +329,10 @@ private slots:
         const QByteArray config(428, '\x5a');
         QVERIFY(writeFile(card.mount + "/config.bin", config));
         const FakeVolume volume{"sdb1", "TAVIK", card.mount};
-        const TKUSBDiskEntity entity = card.show({volume}, {volume});
+        const UsbDisk entity = card.show({volume}, {volume});
         card.formatOutcome = tvk::Result<void>{};
         card.stopAt = stopAt;
-        const TVKFormatOutcome outcome = card.format(entity);
+        const FormatOutcome outcome = card.format(entity);
         QCOMPARE(card.stopAccepted, std::optional<bool>(stops));
         QCOMPARE(outcome.cancelled, stops);
         QCOMPARE(outcome.succeeded, !stops);
@@ -345,9 +345,9 @@ private slots:
     {
         StandInCard card;
         card.source.setJson(recordedLsblk("lsblk-vm.json"));
-        TVKCardFormatter formatter(card.source, card);
-        const TKUSBDiskEntity volume("TAVIK", QUrl(), "sdb1", QString(), 1, true, false, QString());
-        QSignalSpy finished(&formatter, &TVKCardFormatter::finished);
+        CardFormatter formatter(card.source, card);
+        const UsbDisk volume("TAVIK", QUrl(), "sdb1", QString(), 1, true, false, QString());
+        QSignalSpy finished(&formatter, &CardFormatter::finished);
         QVERIFY(formatter.start(volume));
         QVERIFY(!formatter.start(volume));
         QVERIFY(finished.wait(10000));

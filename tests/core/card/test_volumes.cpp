@@ -55,7 +55,7 @@ private slots:
         QVERIFY(!source.lsblkJson().value().isEmpty());
         QTEST(paths(removableVolumeURLs(source)), "removable");
         QTEST(paths(usbVolumeURLs(source)), "usb");
-        const std::optional<TKUSBDiskEntity> camera = findCameraDisk(source);
+        const std::optional<UsbDisk> camera = findCameraDisk(source);
         QTEST(camera ? camera->deviceFilePath() : QString(), "camera");
     }
 
@@ -81,9 +81,9 @@ private slots:
         QFETCH(QString, file);
         QFETCH(int, index);
         FakeVolumeSource source(recordedLsblk(file));
-        const QList<TKUSBDiskEntity> all = usbDiskEntities(source);
+        const QList<UsbDisk> all = usbDiskEntities(source);
         QVERIFY(index < all.size());
-        const TKUSBDiskEntity &e = all[index];
+        const UsbDisk &e = all[index];
         QTEST(QStringList({e.deviceFilePath(), e.mountPath(), e.displayString(),
                            QLatin1String(e.writable() ? "rw" : "ro"),
                            QLatin1String(e.mediaWhole() ? "whole" : "part"), e.key()})
@@ -137,17 +137,17 @@ private slots:
     {
         QFETCH(QStringList, volumes);
         QTemporaryDir dir;
-        QList<TKUSBDiskEntity> entities;
+        QList<UsbDisk> entities;
         for (const QString &description : volumes) {
             const QStringList parts = description.split(u' ');
             const QString root = dir.filePath(parts[0]);
             QDir().mkpath(root);
             if (parts[3] == "config")
                 QVERIFY(writeFile(root + "/config.bin", {}));
-            entities << TKUSBDiskEntity(parts[1], QUrl::fromLocalFile(root), parts[0], QString(),
-                                        7948206080, parts[2] == "w", false, "/dev/" + parts[0]);
+            entities << UsbDisk(parts[1], QUrl::fromLocalFile(root), parts[0], QString(),
+                                7948206080, parts[2] == "w", false, "/dev/" + parts[0]);
         }
-        const std::optional<TKUSBDiskEntity> chosen = findCameraDisk(entities);
+        const std::optional<UsbDisk> chosen = findCameraDisk(entities);
         QTEST(chosen ? chosen->deviceFilePath() : QString(), "chosen");
     }
 

@@ -1,6 +1,6 @@
 // Folders an attacker or an unlucky user gives the catalogue: link mazes, the kernel's own
 // file systems, pipes named like recordings, folders that cannot be read, a walk stopped.
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/testsupport.h"
 
 #include <fcntl.h>
@@ -25,7 +25,7 @@ private slots:
             QVERIFY(QFile::link(next, dir.filePath(QStringLiteral("%1/b").arg(i))));
         }
         touch(dir.filePath("19/alwa_20240131_120000_F.avi"));
-        const QList<TVKMedia> found = walkFolder(dir.filePath("0")).found;
+        const QList<MediaFile> found = walkFolder(dir.filePath("0")).found;
         QCOMPARE(found.size(), 1);
     }
 
@@ -42,7 +42,7 @@ private slots:
         QFETCH(QString, folder);
         const auto [found, report] = walkFolder(folder);
         QVERIFY(!report.cancelled);
-        for (const TVKMedia &media : std::as_const(found))
+        for (const MediaFile &media : std::as_const(found))
             QVERIFY2(!media.path().startsWith("/proc/") && !media.path().startsWith("/sys/"),
                      qPrintable(media.path()));
     }
@@ -55,7 +55,7 @@ private slots:
         QVERIFY(QDir().mkpath(dir.filePath("alwa_20240131_130000_F.avi")));
         touch(dir.filePath("alwa_20240131_140000_F.avi"));
         QVERIFY(QFile::link(fifo, dir.filePath("alwa_20240131_150000_F.avi")));
-        const QList<TVKMedia> found = walkFolder(dir.path()).found;
+        const QList<MediaFile> found = walkFolder(dir.path()).found;
         QCOMPARE(found.size(), 1);
         QCOMPARE(found.first().fileName(), "alwa_20240131_140000_F.avi");
     }
@@ -64,7 +64,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString missing = dir.filePath("gone");
-        const TVKMediaList::Contents contents = TVKMediaList::walk(missing);
+        const MediaList::Contents contents = MediaList::walk(missing);
         QCOMPARE(contents.report.unreadableFolders.size(), 1);
         QCOMPARE(contents.report.unreadableFolders.first().subject, missing);
         const ProcessRun run = runTool({"list", missing});
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(fd >= 0 && ::close(fd) == 0);
         touch(dir.filePath("alwa_20240131_130000_F.avi"));
 
-        const TVKMediaList::Contents contents = TVKMediaList::walk(dir.path());
+        const MediaList::Contents contents = MediaList::walk(dir.path());
         QCOMPARE(contents.medias.size(), 1);
         QCOMPARE(contents.report.unnamedRecordings.size(), 1);
         QProcessEnvironment plainC = QProcessEnvironment::systemEnvironment();
@@ -127,14 +127,14 @@ private slots:
     void walkIsCancelled()
     {
         const std::atomic<bool> cancel = true;
-        const TVKMediaList::Contents contents = TVKMediaList::walk("/", &cancel);
+        const MediaList::Contents contents = MediaList::walk("/", &cancel);
         QVERIFY(contents.report.cancelled);
         QVERIFY(contents.medias.isEmpty());
 
         // A newer folder stops the walk of the older one; only the newer is published.
         QTemporaryDir dir;
         touch(dir.filePath("alwa_20240131_120000_F.avi"));
-        TVKMediaList list;
+        MediaList list;
         list.setDirectoryPath("/");
         list.setDirectoryPath(dir.path());
         QTRY_VERIFY_WITH_TIMEOUT(!list.isWalking(), 10000);

@@ -1,6 +1,6 @@
 // Recording names: kind, side and time from the name, ordering, and the player-side test.
+#include "core/catalogue/MediaFile.h"
 #include "core/catalogue/MediaSide.h"
-#include "core/catalogue/TVKMedia.h"
 
 #include <QTest>
 
@@ -48,7 +48,7 @@ private slots:
     void parsePath()
     {
         QFETCH(QString, name);
-        const TVKMedia media("/card/DCIM/" + name);
+        const MediaFile media("/card/DCIM/" + name);
         QTEST(media.mediaDivision(), "division");
         QTEST(media.mediaDirection(), "direction");
         QTEST(media.yyyymmddhhmiss(), "time");
@@ -60,9 +60,9 @@ private slots:
 
     void groupAndShortName()
     {
-        QCOMPARE(TVKMedia("/card/alwa_20240131_235959_F.avi").mediaGroupName(),
+        QCOMPARE(MediaFile("/card/alwa_20240131_235959_F.avi").mediaGroupName(),
                  "alwa_20240131_235959");
-        TVKMedia empty;
+        MediaFile empty;
         QVERIFY(!empty.parseTimeByName("alwa_2024", 5)); // a short name changes nothing
         QCOMPARE(empty.year(), 0);
     }
@@ -91,7 +91,7 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, second);
         QFETCH(int, order);
-        const TVKMedia a("/c/" + first), b("/c/" + second);
+        const MediaFile a("/c/" + first), b("/c/" + second);
         QCOMPARE(a.compareDate(b), order);
         QCOMPARE(b.compareDate(a), -order);
     }

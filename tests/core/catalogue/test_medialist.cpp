@@ -1,7 +1,7 @@
 // The catalogue walk: acceptance, order, pairs, the per-folder cap, publication in one step,
 // outdated walks and link loops.
 #include "core/catalogue/DirectoryWalk.h"
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/testsupport.h"
 
 #include <QDir>
@@ -14,13 +14,13 @@ namespace {
 // A catalogue that notes every publication.
 struct Catalogue
 {
-    TVKMediaList list;
+    MediaList list;
     QList<qint64> counts; // the list's size at each publication
     QStringList folders;
 
     Catalogue()
     {
-        QObject::connect(&list, &TVKMediaList::catalogueChanged, &list, [this] {
+        QObject::connect(&list, &MediaList::catalogueChanged, &list, [this] {
             counts << list.count();
             folders << list.directoryPath();
         });
@@ -35,7 +35,7 @@ struct Catalogue
     QStringList names() const
     {
         QStringList names;
-        for (const TVKMedia &m : list.medias())
+        for (const MediaFile &m : list.medias())
             names << m.fileName();
         return names;
     }
@@ -105,18 +105,18 @@ private slots:
                     "event_20240131_115900_F.AVI", "motion_20241301_120000_F.avi"});
         Catalogue c;
         QVERIFY(c.walk(dir.path()));
-        const TVKMediaPair *both =
+        const MediaPair *both =
             c.list.findMediaPairWithFileName(dir.filePath("alwa_20240131_120000_R.avi"));
         QVERIFY(both && both->frontMedia && both->rearMedia);
         QCOMPARE(both->frontMedia->mediaName(), "alwa_20240131_120000_F");
         QCOMPARE(both->rearMedia->mediaName(), "alwa_20240131_120000_R");
         QCOMPARE(c.list.findMediaPairWithFileName("alwa_20240131_120000_F"), both);
-        const TVKMediaPair *event = c.list.findMediaPairWithFileName("event_20240131_115900_F");
+        const MediaPair *event = c.list.findMediaPairWithFileName("event_20240131_115900_F");
         QVERIFY(event && event->frontMedia && !event->rearMedia);
         // Unknown side: listed, grouped, in neither slot.
-        const TVKMediaPair *unknown = c.list.findMediaPairWithFileName("motion_20241301_120000_F");
+        const MediaPair *unknown = c.list.findMediaPairWithFileName("motion_20241301_120000_F");
         QVERIFY(unknown && !unknown->frontMedia && !unknown->rearMedia);
-        for (const TVKMedia &m : c.list.medias())
+        for (const MediaFile &m : c.list.medias())
             QVERIFY(c.list.mediaPairDic().contains(m.mediaGroupName()));
         QVERIFY(!c.list.mediaAtIndex(-1) && !c.list.mediaAtIndex(c.list.count()));
         QVERIFY(c.list.mediaAtIndex(0));
@@ -129,7 +129,7 @@ private slots:
         Catalogue c;
         QVERIFY(c.walk(dir.path()));
         QCOMPARE(c.list.count(), 2);
-        const TVKMediaPair *pair = c.list.findMediaPairWithFileName("alwa_20240131_120000_F");
+        const MediaPair *pair = c.list.findMediaPairWithFileName("alwa_20240131_120000_F");
         QVERIFY(pair && pair->frontMedia);
         QCOMPARE(pair->frontMedia->path(), c.list.medias().last().path());
     }
@@ -241,7 +241,7 @@ private slots:
                   << QStringLiteral("b/alwa_20240102_%1_F.avi").arg(time);
         }
         touch(dir, names);
-        const QList<TVKMedia> found = walkFolder(dir.path()).found;
+        const QList<MediaFile> found = walkFolder(dir.path()).found;
         QCOMPARE(found.size(), kMaxCatalogueEntries + 1);
     }
 };

@@ -2,10 +2,10 @@
 // the right streams, durations and frame counts, our extraction reads back exactly the
 // telemetry the drive produced, the catalogue lists exactly the recordings and pairs, the card
 // files read back, and the same seed gives the same bytes.
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/records/drivingrecordfile.h"
 #include "core/settings/SettingsRecord.h"
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 #include "core/testsupport.h"
 #include "writers/democard/DemoCard.h"
 
@@ -161,9 +161,9 @@ private slots:
         const DemoCard::Recording &r = recording(slot, false);
         QFile file(pathOf(r));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const tvk::Result<TVKTelemetryPtr> extracted = TVKBlackBoxData::extract(file);
+        const tvk::Result<RecordedTelemetryPtr> extracted = BlackBoxData::extract(file);
         QVERIFY(extracted);
-        const TVKTelemetryPtr t = *extracted;
+        const RecordedTelemetryPtr t = *extracted;
         const DemoTelemetry &model = m_model.telemetry();
 
         QCOMPARE(t->m_vGSensorData.size(), kSeconds * 10);
@@ -182,7 +182,7 @@ private slots:
             QCOMPARE(read.fSpeed, written.fSpeed);
 
             const DemoTelemetry::Fix fix = model.fix(slot * kSeconds + i);
-            const TVKGpsData parsed = t->fixAfterGpsRecord(i);
+            const GpsData parsed = t->fixAfterGpsRecord(i);
             QVERIFY(std::fabs(parsed.Latitude -
                               DemoTelemetry::printedCoordinate(fix.latitude, false)) < 1e-3);
             QVERIFY(std::fabs(parsed.Longitude -
@@ -243,9 +243,9 @@ private slots:
 
     void catalogueListsTheRecordingsAndPairs()
     {
-        const TVKMediaList::Contents contents = TVKMediaList::walk(m_card);
+        const MediaList::Contents contents = MediaList::walk(m_card);
         QStringList listed;
-        for (const TVKMedia &m : contents.medias)
+        for (const MediaFile &m : contents.medias)
             listed << QDir(m_card).relativeFilePath(m.path());
         QStringList expected;
         for (const DemoCard::Recording &r : m_model.recordings())
@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(listed, expected); // catalogue order is the drive's order, front before rear
         QCOMPARE(contents.mediaPairDic.size(), 7);
         for (const DemoCard::Recording &r : m_model.recordings()) {
-            const TVKMediaPair *pair = contents.findMediaPairWithFileName(pathOf(r));
+            const MediaPair *pair = contents.findMediaPairWithFileName(pathOf(r));
             QVERIFY(pair);
             QCOMPARE(bool(pair->frontMedia), r.slot != 4);
             QCOMPARE(bool(pair->rearMedia), r.slot != 5);

@@ -1,6 +1,6 @@
 // What the program reads from the index instead of the recordings: the same routes and
 // clock offsets, and nothing stale once a file changed.
-#include "core/catalogue/TVKMediaList.h"
+#include "core/catalogue/MediaList.h"
 #include "core/index/indexreads.h"
 #include "core/index/indexupdate.h"
 #include "passcard.h"
@@ -84,10 +84,10 @@ private slots:
         auto index = CardIndex::open(m_card.path(), m_cache.path());
         QVERIFY(index);
         QStringList paths;
-        QList<TVKMedia> medias;
+        QList<MediaFile> medias;
         for (const QString &path : DemoPassCard::recordingPaths(DemoPassCard::drives().last())) {
             paths.append(m_card.path() + u'/' + path);
-            medias.append(TVKMedia(paths.last()));
+            medias.append(MediaFile(paths.last()));
         }
         const auto readings = indexedClockReadings(**index, paths);
         QVERIFY(readings && readings->has_value());

@@ -2,9 +2,9 @@
 // widgets.
 #include "ManualScheduler.h"
 #include "ScriptedVideoPlayer.h"
-#include "core/catalogue/TVKMediaList.h"
-#include "core/player/TVKPlayInfo.h"
-#include "core/player/TVKPlayback.h"
+#include "core/catalogue/MediaList.h"
+#include "core/player/PlayInfo.h"
+#include "core/player/Playback.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +13,7 @@
 
 namespace {
 
-using State = TVKPlayback::State;
+using State = Playback::State;
 
 const QStringList kTwoPairs{"alwa_20240131_120000_F.avi", "alwa_20240131_120000_R.avi",
                             "alwa_20240131_120100_F.avi", "alwa_20240131_120100_R.avi"};
@@ -26,23 +26,23 @@ QString cardPath(const QString &name)
 
 struct Rig
 {
-    TVKMediaList list;
+    MediaList list;
     ScriptedVideoPlayer p1, p2;
     std::shared_ptr<ManualScheduler> clock = std::make_shared<ManualScheduler>();
     // The telemetry is read at once and handed back when the clock next moves.
-    TVKPlayback playback{&list, &p1, &p2, clock,
-                         [clock = clock](QObject *context, auto job, auto done) {
-                             clock->runAfter(0, context, [done, result = job()] { done(result); });
-                         }};
+    Playback playback{&list, &p1, &p2, clock,
+                      [clock = clock](QObject *context, auto job, auto done) {
+                          clock->runAfter(0, context, [done, result = job()] { done(result); });
+                      }};
     std::shared_ptr<QStringList> extracted = std::make_shared<QStringList>();
 
     explicit Rig(const QStringList &names)
     {
         for (const QString &name : names)
-            list.addMedia(TVKMedia(cardPath(name)));
+            list.addMedia(MediaFile(cardPath(name)));
         playback.setExtractor([seen = extracted](const QString &path) {
             seen->append(path); // one start at a time: never two extractions at once
-            return TVKTelemetry::empty();
+            return RecordedTelemetry::empty();
         });
     }
     bool start(qint64 row) { return playback.playAtIndex(row) && playing(); }
@@ -95,7 +95,7 @@ private slots:
     void endAdvancesPastTheRearPartnerAndStopsAtTheLastRow()
     {
         Rig r(kTwoPairs);
-        QSignalSpy states(&r.playback, &TVKPlayback::stateChanged);
+        QSignalSpy states(&r.playback, &Playback::stateChanged);
         QVERIFY(r.start(0));
         QCOMPARE(r.files(), kTwoPairs.mid(0, 2));
         QVERIFY(r.playback.hasRearMedia());
@@ -169,7 +169,7 @@ private slots:
     {
         Rig r(kTwoPairs);
         QVERIFY(r.start(0));
-        QSignalSpy swaps(&r.playback, &TVKPlayback::swapStarted);
+        QSignalSpy swaps(&r.playback, &Playback::swapStarted);
         r.playback.seekTo(0.5);
         r.playback.swapViews();
         QCOMPARE(swaps.count(), 0);
@@ -199,8 +199,8 @@ private slots:
     {
         QFETCH(QStringList, names);
         Rig r(names);
-        QSignalSpy sides(&r.playback, &TVKPlayback::sidesChanged);
-        QSignalSpy partner(&r.playback, &TVKPlayback::partnerChanged);
+        QSignalSpy sides(&r.playback, &Playback::sidesChanged);
+        QSignalSpy partner(&r.playback, &Playback::partnerChanged);
         QVERIFY(r.start(names.indexOf(kTwoPairs[1])));
         QTEST(r.files(), "files");
         QFETCH(QString, extracted);
@@ -216,11 +216,11 @@ private slots:
         ScriptedVideoPlayer::pathsWithSound = {cardPath(kTwoPairs[0]), cardPath(kTwoPairs[1])};
         QVERIFY(r.start(1)); // rear in the main view
         r.p1.tick(100);
-        QCOMPARE(r.playback.playInfo()->audioMediaDirection(), int(TVKMedia::Rear));
+        QCOMPARE(r.playback.playInfo()->audioMediaDirection(), int(MediaFile::Rear));
         r.playback.hearRearCamera(true);
         QVERIFY(!r.p1.isMuted() && r.p2.isMuted());
 
-        QSignalSpy swaps(&r.playback, &TVKPlayback::swapStarted);
+        QSignalSpy swaps(&r.playback, &Playback::swapStarted);
         r.playback.swapViews();
         r.clock->advance(50);
         r.playback.swapViews();
@@ -293,7 +293,7 @@ private slots:
     void volumeAndSpeedSteps()
     {
         Rig r({kOne});
-        TVKPlayback &p = r.playback;
+        Playback &p = r.playback;
         QCOMPARE(p.volume(), 70);
         p.setVolume(195);
         p.stepVolume(1);
@@ -330,7 +330,7 @@ private slots:
         Rig r(kTwoPairs);
         if (withSound >= 0)
             ScriptedVideoPlayer::pathsWithSound = {cardPath(kTwoPairs[withSound])};
-        QSignalSpy choice(&r.playback, &TVKPlayback::soundChoiceChanged);
+        QSignalSpy choice(&r.playback, &Playback::soundChoiceChanged);
         QVERIFY(r.start(0));
         r.p1.tick(100);
         QTEST(r.playback.playInfo()->audioMediaDirection(), "direction");
@@ -370,8 +370,8 @@ private slots:
             r.clock->advance(0);
             QCOMPARE(r.playback.state(), State::Paused);
         }
-        QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
-        TVKPlayback &p = r.playback;
+        QSignalSpy times(&r.playback, &Playback::timeChanged);
+        Playback &p = r.playback;
         if (action == "slider") {
             p.seekTo(0.25);
         } else if (action == "drag") {
@@ -399,7 +399,7 @@ private slots:
         QCOMPARE(r.playback.playInfo()->scale(), 1.0);
         r.p1.setTime(30000);
         r.p2.setTime(30000);
-        QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
+        QSignalSpy times(&r.playback, &Playback::timeChanged);
         r.playback.swapViews();
         for (int i = 0; i < 17; ++i) { // the exchanged players start from 0 meanwhile
             r.p2.tick(100);
@@ -434,7 +434,7 @@ private slots:
         Rig r({kOne, "alwa_20240131_120100_F.avi"});
         r.p1.lengthMs = length;
         r.p1.endsAt = endsAt;
-        QSignalSpy failed(&r.playback, &TVKPlayback::playStartFailed);
+        QSignalSpy failed(&r.playback, &Playback::playStartFailed);
         QVERIFY(r.start(0));
         r.p1.tick(100);
         QFETCH(bool, jumpToEnd);
@@ -467,7 +467,7 @@ private slots:
         QFETCH(bool, noVideo);
         Rig r({kOne});
         r.p1.noVideo = noVideo;
-        QSignalSpy noPicture(&r.playback, &TVKPlayback::noPicture);
+        QSignalSpy noPicture(&r.playback, &Playback::noPicture);
         QVERIFY(r.start(0));
         for (int i = 0; i < 12; ++i) {
             r.p1.tick(100);
@@ -481,7 +481,7 @@ private slots:
     {
         Rig r({kOne, "alwa_20240131_120100_F.avi"});
         r.p1.lengthMs = 0;
-        QSignalSpy failed(&r.playback, &TVKPlayback::playStartFailed);
+        QSignalSpy failed(&r.playback, &Playback::playStartFailed);
         QVERIFY(r.start(0));
         for (int i = 0; i < 30; ++i) {
             r.p1.tick(100);
@@ -575,7 +575,7 @@ private slots:
         QFETCH(qint64, at);
         Rig r({kOne});
         r.p1.lengthMs = 59967;
-        QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
+        QSignalSpy times(&r.playback, &Playback::timeChanged);
         QVERIFY(r.start(0));
         if (at > 0) {
             r.p1.setTime(at - 100);
@@ -606,14 +606,14 @@ private slots:
         Rig r(kTwoPairs);
         QVERIFY(r.start(0));
         r.playback.seekTo(0.5);
-        QSignalSpy telemetry(&r.playback, &TVKPlayback::telemetryPublished);
-        QSignalSpy times(&r.playback, &TVKPlayback::timeChanged);
-        QSignalSpy partner(&r.playback, &TVKPlayback::partnerChanged);
+        QSignalSpy telemetry(&r.playback, &Playback::telemetryPublished);
+        QSignalSpy times(&r.playback, &Playback::timeChanged);
+        QSignalSpy partner(&r.playback, &Playback::partnerChanged);
         r.playback.stopAndClear();
         QCOMPARE(r.playback.state(), State::Idle);
         QCOMPARE(r.playback.mediaIndex(), -1);
         QCOMPARE(telemetry.count(), 1);
-        QVERIFY(telemetry.first().first().value<TVKTelemetryPtr>()->m_GSensors.isEmpty());
+        QVERIFY(telemetry.first().first().value<RecordedTelemetryPtr>()->m_GSensors.isEmpty());
         QCOMPARE(times.last(), QVariantList({0LL, 0LL}));
         QCOMPARE(partner.last().first().toBool(), false);
         QCOMPARE(r.playback.shownPosition(), 0.0);
@@ -631,7 +631,7 @@ private slots:
     {
         QFETCH(bool, error);
         Rig r({kOne, "alwa_20240131_120100_F.avi"});
-        QSignalSpy failed(&r.playback, &TVKPlayback::playStartFailed);
+        QSignalSpy failed(&r.playback, &Playback::playStartFailed);
         r.p1.neverStarts = true;
         QVERIFY(r.playback.playAtIndex(0));
         r.clock->advance(0);

@@ -2,7 +2,7 @@
 // every recording of the sample card written by the real `tavik-tool demo-card`: early,
 // in the middle and late in each second, as a user pauses anywhere.
 #include "core/player/TelemetryReadout.h"
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 #include "core/testsupport.h"
 #include "writers/democard/DemoCard.h"
 
@@ -57,7 +57,7 @@ private slots:
         const DemoCard::Recording &r = m_model.recordings().at(recording);
         QFile file(QDir(m_dir.filePath("card")).filePath(r.path));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const tvk::Result<TVKTelemetryPtr> telemetry = TVKBlackBoxData::extract(file);
+        const tvk::Result<RecordedTelemetryPtr> telemetry = BlackBoxData::extract(file);
         QVERIFY(telemetry && *telemetry && !(*telemetry)->m_GpsRecords.isEmpty());
         QStringList wrong;
         for (int second = 0; second < kSeconds; ++second) {

@@ -5,7 +5,7 @@
 
 namespace {
 
-TVKAviGpsData gpsRecord(char km)
+AviGpsData gpsRecord(char km)
 {
     AviGpsRecord record;
     record.header = AviGpsRecord::kHeader;
@@ -13,12 +13,12 @@ TVKAviGpsData gpsRecord(char km)
     record.fLongitude = 12659.25;
     record.fSpeed = 57;
     record.KM = km;
-    return TVKAviGpsData(record);
+    return AviGpsData(record);
 }
 
-TVKGpsData fix(char ns, char ew, double hdop, quint32 satellites)
+GpsData fix(char ns, char ew, double hdop, quint32 satellites)
 {
-    TVKGpsData f;
+    GpsData f;
     f.NS = ns;
     f.EW = ew;
     f.HDOP = hdop;
@@ -55,20 +55,20 @@ private slots:
 
     void gsensorTextsOfASample()
     {
-        TVKTelemetry telemetry;
-        telemetry.m_GSensors = {TVKGSensor(1, 1, 1), TVKGSensor(0.25f, -0.5f, 0.0f)};
+        RecordedTelemetry telemetry;
+        telemetry.m_GSensors = {GSensor(1, 1, 1), GSensor(0.25f, -0.5f, 0.0f)};
         const auto texts = readout::gsensorTexts(telemetry, 0.75);
         QVERIFY(texts);
         QCOMPARE(QStringList({texts->x, texts->y, texts->z}),
                  QStringList({"X=+0.25", "Y=-0.50", "Z=0.00"}));
-        QVERIFY(!readout::gsensorTexts(TVKTelemetry(), 0.5));
+        QVERIFY(!readout::gsensorTexts(RecordedTelemetry(), 0.5));
         QCOMPARE(readout::resetAxisText('Y'), "Y=+0.00");
         QCOMPARE(readout::axisText('X', -0.001), "X=-0.00"); // the sign of what was measured
     }
 
     void positionSpeedAndHemispheres()
     {
-        TVKTelemetry telemetry;
+        RecordedTelemetry telemetry;
         telemetry.m_vGpsData = {gpsRecord('9'), gpsRecord('K'), gpsRecord('9')};
         telemetry.m_NMEAs = {fix('S', 'W', 0.93, 8), fix('N', 'E', 0.93, 8)};
         readout::HemisphereMemory memory;
@@ -87,11 +87,11 @@ private slots:
 
     void gpsRecordsWithoutGSensorSamples()
     {
-        TVKTelemetry telemetry;
+        RecordedTelemetry telemetry;
         telemetry.m_GpsRecords = {gpsRecord('9'), gpsRecord('9')};
         AviGpsRecord damaged = telemetry.m_GpsRecords[1].data();
         damaged.fLatitude = 100065; // 1000.65 degrees
-        telemetry.m_GpsRecords[1] = TVKAviGpsData(damaged);
+        telemetry.m_GpsRecords[1] = AviGpsData(damaged);
         readout::HemisphereMemory memory;
         const readout::GpsReadout first = memory.gpsReadout(telemetry, 0.2);
         QVERIFY(first.hasGps);
@@ -102,13 +102,13 @@ private slots:
 
     void noGpsRecordsStillReadTheFixes()
     {
-        TVKTelemetry telemetry;
+        RecordedTelemetry telemetry;
         telemetry.m_NMEAs = {fix('N', 'E', 1.26, 11)};
         readout::HemisphereMemory memory;
         const readout::GpsReadout gps = memory.gpsReadout(telemetry, 0.3);
         QVERIFY(!gps.hasGps && !gps.speed);
         QCOMPARE(QStringList({*gps.hdop, *gps.satellites}), QStringList({"1.3", "11"}));
-        const readout::GpsReadout empty = memory.gpsReadout(TVKTelemetry(), 0.3);
+        const readout::GpsReadout empty = memory.gpsReadout(RecordedTelemetry(), 0.3);
         QVERIFY(!empty.hasGps && !empty.hdop && !empty.satellites);
     }
 };

@@ -11,9 +11,9 @@ using namespace gsensorplot;
 namespace {
 
 // X runs through `pattern` over and over; Y is its negation, Z rests on +1 g above it.
-QList<TVKGSensor> samplesOf(const QList<float> &pattern, qsizetype count)
+QList<GSensor> samplesOf(const QList<float> &pattern, qsizetype count)
 {
-    QList<TVKGSensor> samples;
+    QList<GSensor> samples;
     for (qsizetype i = 0; i < count; ++i) {
         const float v = pattern[i % pattern.size()];
         samples.append({v, -v, 1 + v});
@@ -21,9 +21,9 @@ QList<TVKGSensor> samplesOf(const QList<float> &pattern, qsizetype count)
     return samples;
 }
 
-float TVKGSensor::*member(char axis)
+float GSensor::*member(char axis)
 {
-    return axis == 'X' ? &TVKGSensor::x : axis == 'Y' ? &TVKGSensor::y : &TVKGSensor::z;
+    return axis == 'X' ? &GSensor::x : axis == 'Y' ? &GSensor::y : &GSensor::z;
 }
 
 } // namespace
@@ -62,7 +62,7 @@ private slots:
         QFETCH(QList<float>, pattern);
         QFETCH(qsizetype, count);
         QFETCH(qsizetype, columns);
-        const QList<TVKGSensor> samples = samplesOf(pattern, count);
+        const QList<GSensor> samples = samplesOf(pattern, count);
         const Plot p = plot(samples, {}, 0.25, columns);
         QCOMPARE(p.series.size(), 3);
         QCOMPARE(p.position, 0.25);
@@ -101,7 +101,7 @@ private slots:
                 series.points.begin(), series.points.end(),
                 [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
             const auto [lowest, highest] = std::minmax_element(
-                samples.begin(), samples.end(), [&](const TVKGSensor &a, const TVKGSensor &b) {
+                samples.begin(), samples.end(), [&](const GSensor &a, const GSensor &b) {
                     return a.*member(series.axis) < b.*member(series.axis);
                 });
             QCOMPARE(low->y(), double((*lowest).*member(series.axis)));

@@ -16,7 +16,7 @@ public:
     bool fail = false;
     QStringList calls;
 
-    tvk::Result<void> setLabel(const TKUSBDiskEntity &volume, const QString &label) override
+    tvk::Result<void> setLabel(const UsbDisk &volume, const QString &label) override
     {
         calls << volume.deviceFilePath() + u'=' + label;
         if (fail)
@@ -100,8 +100,7 @@ private slots:
         labeller.source.setJson(lsblkJsonFor(labeller.volumes));
         SettingsCardSelection selection{"/old/config.bin", std::nullopt};
         findUSBVolume(labeller.source, labeller, selection);
-        const TKUSBDiskEntity *disk =
-            selection.selectedUSBDisk ? &*selection.selectedUSBDisk : nullptr;
+        const UsbDisk *disk = selection.selectedUSBDisk ? &*selection.selectedUSBDisk : nullptr;
         QCOMPARE(disk ? disk->deviceFilePath() + u',' + disk->volumeName() : QString(), chosen);
         QCOMPARE(selection.settingFilePath,
                  disk ? dir.filePath(disk->deviceFilePath()) + "/config.bin" : QString());

@@ -3,7 +3,7 @@
 #include "core/common/strings.h"
 #include "core/settings/SettingValues.h"
 #include "core/settings/SettingsRecord.h"
-#include "core/settings/TVKValidator.h"
+#include "core/settings/ValueChecks.h"
 
 #include <QStandardPaths>
 #include <QTest>
@@ -53,7 +53,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, message);
-        const tvk::Result<void> result = TVKValidator::validateGsensorThreshold(text);
+        const tvk::Result<void> result = ValueChecks::validateGsensorThreshold(text);
         if (message.isEmpty()) {
             QVERIFY2(result, qPrintable(result ? QString() : result.failure().message()));
         } else if (message == QLatin1String("range")) {

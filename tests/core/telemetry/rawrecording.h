@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/telemetry/AviLayout.h"
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 #include "core/testsupport.h"
-#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/AviWriter.h"
 #include "writers/avi/TelemetryRecords.h"
 
 #include <QBuffer>
@@ -56,7 +56,7 @@ struct RawRecording
         // The writer's headers of an empty recording: hdrl, JUNK, the head of the movi list.
         QBuffer empty;
         empty.open(QIODevice::ReadWrite);
-        TVKAviWriter writer;
+        AviWriter writer;
         writer.open(&empty);
         writer.finish();
         QByteArray file = empty.data().first(avi::kMoviTypeAt + 4);
@@ -91,12 +91,12 @@ inline const QByteArray kRmc =
 inline const QByteArray kGga =
     "$GPGGA,081411.000,3731.5000,N,12659.2500,E,1,08,0.9,50.0,M,0.0,M,,*6B\r\n";
 
-inline tvk::Result<TVKTelemetryPtr> extractBytes(const QByteArray &file)
+inline tvk::Result<RecordedTelemetryPtr> extractBytes(const QByteArray &file)
 {
     QByteArray copy = file;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return TVKBlackBoxData::extract(buffer);
+    return BlackBoxData::extract(buffer);
 }
 
 // A recording with some video and audio around its telemetry.

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/testsupport.h"
-#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/AviWriter.h"
 #include "writers/avi/TelemetryRecords.h"
 
 #include <QList>
@@ -30,12 +30,12 @@ struct WrittenRecording
 // `gSensorPerSecond` G-sensor samples per second.
 inline WrittenRecording writeRecording(const QString &path, const RecordingPlan &plan)
 {
-    TVKAviWriter::Format format;
+    AviWriter::Format format;
     format.width = 160;
     format.height = 120;
     format.audio = plan.audio;
     format.sampleRate = 16000;
-    TVKAviWriter writer(format);
+    AviWriter writer(format);
     WrittenRecording written;
     if (!writer.open(path))
         return written;

@@ -1,6 +1,6 @@
 // The AVI writer: ffprobe reads its recordings with the right streams, counts and durations,
 // and the extraction reads back exactly what was written.
-#include "core/telemetry/TVKBlackBoxData.h"
+#include "core/telemetry/BlackBoxData.h"
 #include "recordingfixture.h"
 
 #include <QJsonArray>
@@ -78,9 +78,9 @@ private slots:
         plan.latitude = -33.85;
         plan.longitude = -151.2;
         const WrittenRecording written = writeRecording(path, plan);
-        TVKBlackBoxData blackBox;
+        BlackBoxData blackBox;
         QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()));
-        const TVKTelemetryPtr t = blackBox.snapshot();
+        const RecordedTelemetryPtr t = blackBox.snapshot();
 
         QCOMPARE(t->m_vGSensorData.size(), written.gSensor.size());
         for (qsizetype i = 0; i < written.gSensor.size(); ++i) {
@@ -106,7 +106,7 @@ private slots:
     void writingInSlicesGivesTheSameFile()
     {
         auto write = [&](const QString &name, bool sliced) {
-            TVKAviWriter writer;
+            AviWriter writer;
             const QString path = m_dir.filePath(name);
             if (!writer.open(path))
                 return QByteArray();

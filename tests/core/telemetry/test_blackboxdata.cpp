@@ -94,10 +94,10 @@ private slots:
     void extraction()
     {
         QFETCH(QByteArray, file);
-        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(file);
+        const tvk::Result<RecordedTelemetryPtr> extracted = extractBytes(file);
         const bool ok = extracted.ok();
         QTEST(ok, "ok");
-        const TVKTelemetryPtr t = ok ? *extracted : TVKTelemetry::empty();
+        const RecordedTelemetryPtr t = ok ? *extracted : RecordedTelemetry::empty();
         QTEST(int(t->m_vGSensorData.size()), "gSensors");
         QCOMPARE(t->m_GSensors.size(), t->m_vGSensorData.size());
         QTEST(int(t->m_GpsRecords.size()), "gpsRecords");
@@ -107,7 +107,7 @@ private slots:
         // The same through the file system (positioned reads instead of seek and read).
         const QString path = m_dir.filePath(QStringLiteral("case.avi"));
         QVERIFY(writeFile(path, file));
-        TVKBlackBoxData blackBox;
+        BlackBoxData blackBox;
         QCOMPARE(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()).ok(), ok);
         QCOMPARE(*blackBox.snapshot(), *t);
     }
@@ -115,10 +115,11 @@ private slots:
     void recoveryReadsWhatTheIndexWould()
     {
         const QByteArray whole = recordingWith(3, 2).bytes();
-        const TVKTelemetryPtr intact = extractBytes(whole).value();
+        const RecordedTelemetryPtr intact = extractBytes(whole).value();
         RawRecording cut = recordingWith(3, 2);
-        const TVKTelemetryPtr recovered = extractBytes(whole.first(cut.indexStart() - 8)).value();
-        TVKTelemetry same = *recovered;
+        const RecordedTelemetryPtr recovered =
+            extractBytes(whole.first(cut.indexStart() - 8)).value();
+        RecordedTelemetry same = *recovered;
         same.recovered = false;
         QCOMPARE(same, *intact);
     }
@@ -137,9 +138,9 @@ private slots:
         RawRecording r;
         r.add("02sb", gpsPayload(record));
         r.add("00dc", "\r\n" + kRmc + "\r\n");
-        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(r.bytes());
+        const tvk::Result<RecordedTelemetryPtr> extracted = extractBytes(r.bytes());
         QVERIFY(extracted);
-        const TVKTelemetryPtr t = *extracted;
+        const RecordedTelemetryPtr t = *extracted;
         QCOMPARE(t->m_NMEAs.size(), whole);
         QCOMPARE(t->lastFix.Now, SystemTime()); // no RMC was parsed
     }
@@ -162,16 +163,16 @@ private slots:
         r.trailer += QByteArray("02sb") + le32(60) + gps;
         r.entry("02sb", next(), 12);
         r.trailer += QByteArray("02sb") + le32(12) + g;
-        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(r.bytes());
+        const tvk::Result<RecordedTelemetryPtr> extracted = extractBytes(r.bytes());
         QVERIFY(extracted);
-        const TVKTelemetryPtr t = *extracted;
+        const RecordedTelemetryPtr t = *extracted;
         QCOMPARE(t->m_vGSensorData.size(), 0);
         QCOMPARE(t->m_GpsRecords.size(), 1);
         QCOMPARE(t->m_GpsRecords[0].data().nTimestamp, 2000u);
         // The GPS record keeps its own 60 bytes only: its cut text ends there, never running
         // into the next chunk, and is rejected.
         QCOMPARE(t->m_NMEAs.size(), 1);
-        QCOMPARE(t->m_NMEAs[0], TVKGpsData());
+        QCOMPARE(t->m_NMEAs[0], GpsData());
     }
 };
 

@@ -8,10 +8,10 @@ namespace {
 constexpr qint64 kFileBytes = 8 << 20;
 
 // A lower estimate of the memory the telemetry takes: its records and fixes alone.
-qint64 keptBytes(const TVKTelemetry &t)
+qint64 keptBytes(const RecordedTelemetry &t)
 {
     return qint64(t.m_GpsRecords.size()) * AviGpsRecord::kSize +
-           qint64(t.m_NMEAs.size()) * qint64(sizeof(TVKGpsData)) +
+           qint64(t.m_NMEAs.size()) * qint64(sizeof(GpsData)) +
            qint64(t.m_vGSensorData.size()) * (AviGSensorRecord::kSize + 3 * sizeof(float));
 }
 
@@ -49,9 +49,9 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("filled.avi"));
         const qint64 seconds = writeFilledRecording(path, kFileBytes);
         QVERIFY(seconds > 0);
-        TVKBlackBoxData blackBox;
+        BlackBoxData blackBox;
         QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()).ok());
-        const TVKTelemetryPtr t = blackBox.snapshot();
+        const RecordedTelemetryPtr t = blackBox.snapshot();
         QCOMPARE(t->m_GpsRecords.size(), seconds);
         QCOMPARE(t->m_vGSensorData.size(), 10 * seconds);
         QCOMPARE(t->m_NMEAs.size(), 6 * seconds); // RMC, GGA, GSA and three GSV
@@ -67,9 +67,9 @@ private slots:
     void inflatedFilesStopAtTheirShare()
     {
         QFETCH(QByteArray, file);
-        const tvk::Result<TVKTelemetryPtr> extracted = extractBytes(file);
+        const tvk::Result<RecordedTelemetryPtr> extracted = extractBytes(file);
         QVERIFY(extracted);
-        const TVKTelemetryPtr t = *extracted;
+        const RecordedTelemetryPtr t = *extracted;
         QVERIFY(!t->isEmpty());
         const qint64 kept = keptBytes(*t);
         QVERIFY2(

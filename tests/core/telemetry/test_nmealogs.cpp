@@ -4,7 +4,7 @@
 // reports gpsd decoded from the same lines (the .chk files).
 #include "core/common/cformat.h"
 #include "core/telemetry/NmeaCoordinate.h"
-#include "core/telemetry/TVKTelemetryBuilder.h"
+#include "core/telemetry/TelemetryBuilder.h"
 #include "core/testsupport.h"
 
 #include <QHash>
@@ -90,15 +90,15 @@ private slots:
             }
         }
         QByteArray whole = log;
-        TVKTelemetryBuilder builder;
+        TelemetryBuilder builder;
         QVERIFY(builder.ParseNMEA(whole.data(), whole.size()));
         QCOMPARE(int(builder.snapshot()->m_NMEAs.size()), expectedFixes);
 
         // Line by line: a rejected sentence leaves the fix as it was.
-        TVKNMEASentenceParser parser;
+        NmeaSentenceParser parser;
         for (const QByteArray &line : inputLines(log)) {
             const QByteArray sentence = line.sliced(std::max<qsizetype>(line.lastIndexOf('$'), 0));
-            const TVKGpsData before = parser.m_Current;
+            const GpsData before = parser.m_Current;
             if (!parser.parse(sentence.constData()))
                 QCOMPARE(parser.m_Current, before);
         }
@@ -113,7 +113,7 @@ private slots:
         }
 
         int comparedPositions = 0, comparedTimes = 0, comparedHdops = 0;
-        TVKTelemetryBuilder lines;
+        TelemetryBuilder lines;
         QByteArray name0;
         qint64 rmcTime = -1; // time of day of the last RMC that our time rule takes
         bool hdopFromThis = false;
@@ -121,7 +121,7 @@ private slots:
             if (line.startsWith('$')) {
                 QByteArray text = line.trimmed() + "\r\n";
                 lines.ParseNMEA(text.data(), text.size());
-                const TVKGpsData &fix = lines.parser().m_Current;
+                const GpsData &fix = lines.parser().m_Current;
                 const QByteArrayList fields = line.trimmed().split('*').first().split(',');
                 name0 = fields[0];
                 const bool gga = name0 == "$GPGGA" || name0 == "$GNGGA";
@@ -146,7 +146,7 @@ private slots:
             }
             const QJsonObject report = QJsonDocument::fromJson(line).object();
             const QString kind = report["class"].toString();
-            const TVKGpsData &fix = lines.parser().m_Current;
+            const GpsData &fix = lines.parser().m_Current;
             // gpsd reports a cycle when it ends, often after later lines; compare the report
             // of the RMC's own second.
             if (rmcTime >= 0 && kind == "TPV" &&

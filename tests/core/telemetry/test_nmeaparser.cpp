@@ -1,12 +1,12 @@
 // The sentence parser: dispatch, the fields of each kind, the GSA toggle and GNS precedence.
-#include "core/telemetry/TVKNMEASentenceParser.h"
+#include "core/telemetry/NmeaSentenceParser.h"
 
 #include <QTest>
 
 namespace {
 
 // Runs sentences through one parser; returns whether the last one was accepted.
-bool feed(TVKNMEASentenceParser &parser, const QByteArrayList &sentences)
+bool feed(NmeaSentenceParser &parser, const QByteArrayList &sentences)
 {
     bool last = false;
     for (const QByteArray &s : sentences)
@@ -49,9 +49,9 @@ private slots:
     void rejected()
     {
         QFETCH(QByteArray, sentence);
-        TVKNMEASentenceParser parser;
+        NmeaSentenceParser parser;
         QVERIFY(parser.parse(kRmc.constData()));
-        const TVKGpsData before = parser.m_Current;
+        const GpsData before = parser.m_Current;
         QVERIFY(!parser.parse(sentence.constData()));
         QCOMPARE(parser.m_Current, before);
         QVERIFY(!parser.parse(static_cast<const char *>(nullptr)));
@@ -85,7 +85,7 @@ private slots:
     {
         QFETCH(QByteArray, sentence);
         QFETCH(QList<int>, now);
-        TVKNMEASentenceParser parser;
+        NmeaSentenceParser parser;
         parser.m_Current.Now.wYear = 1999;
         parser.m_Current.Cnt_GNGSA = 1;
         QVERIFY(parser.parse(sentence.constData()));
@@ -100,8 +100,8 @@ private slots:
 
     void rmcMotionAndGgaPosition()
     {
-        TVKNMEASentenceParser parser;
-        const TVKGpsData &fix = parser.m_Current;
+        NmeaSentenceParser parser;
+        const GpsData &fix = parser.m_Current;
         QVERIFY(parser.parse(kRmc.constData()));
         QCOMPARE(fix.SpeedOverGround, double(22.4f));
         QCOMPARE(fix.CourseOverGround, double(84.4f));
@@ -141,9 +141,9 @@ private slots:
     {
         // Missing fields read as absent (empty): accepted, nothing read past the end.
         QFETCH(QByteArray, sentence);
-        TVKNMEASentenceParser parser;
+        NmeaSentenceParser parser;
         QVERIFY(parser.parse(QByteArray(sentence).constData()));
-        const TVKGpsData &fix = parser.m_Current;
+        const GpsData &fix = parser.m_Current;
         QCOMPARE(fix.SpeedOverGround, 0.0);
         QCOMPARE(fix.Now, SystemTime());
         QCOMPARE(fix.HDOP, 0.0);
@@ -180,9 +180,9 @@ private slots:
     void gsaPairs()
     {
         QFETCH(QByteArrayList, sentences);
-        TVKNMEASentenceParser parser;
+        NmeaSentenceParser parser;
         QVERIFY(feed(parser, sentences));
-        const TVKGpsData &f = parser.m_Current;
+        const GpsData &f = parser.m_Current;
         QTEST(QList<int>({int(f.SatelliteUsedCount_GPS), int(f.SatelliteUsedCount_GLONASS),
                           int(f.SatelliteUsedCount), int(f.Cnt_GNGSA)}),
               "counts");
@@ -191,7 +191,7 @@ private slots:
 
     void gsaChannels()
     {
-        TVKNMEASentenceParser parser;
+        NmeaSentenceParser parser;
         QVERIFY(parser.parse("$GNGSA,A,3,05,,25,321,,,,,,,,,1.5,0.9,1.2*00"));
         const QList<int> expected{5, 0, 25, 65, 0, 0, 0, 0, 0, 0, 0, 0};
         for (int c = 0; c < 12; ++c)
@@ -204,8 +204,8 @@ private slots:
 
     void precedence()
     {
-        TVKNMEASentenceParser parser;
-        const TVKGpsData &fix = parser.m_Current;
+        NmeaSentenceParser parser;
+        const GpsData &fix = parser.m_Current;
         QVERIFY(parser.parse(kGga.constData()));
         QCOMPARE(fix.SatelliteUsedCount, 8u);
         // Once a GSA has been seen the count comes from the GSA pair, not from $GPGGA.
@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(fix.SatelliteUsedCount, 9u);
         QCOMPARE(fix.HDOP, double(1.2f));
         parser.clear();
-        QCOMPARE(parser.m_Current, TVKGpsData());
+        QCOMPARE(parser.m_Current, GpsData());
     }
 };
 

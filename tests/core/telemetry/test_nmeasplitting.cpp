@@ -1,6 +1,6 @@
 // The sentence splitting of a GPS record's text: line ends, the last "$" of a line, "$G"
 // sentences only, text after the last line end, malformed lines.
-#include "core/telemetry/TVKTelemetryBuilder.h"
+#include "core/telemetry/TelemetryBuilder.h"
 
 #include <QTest>
 
@@ -55,9 +55,9 @@ private slots:
     void lines()
     {
         QFETCH(QByteArray, text);
-        TVKTelemetryBuilder builder;
+        TelemetryBuilder builder;
         QVERIFY(builder.ParseNMEA(text.data(), text.size()));
-        const TVKTelemetryPtr t = builder.snapshot();
+        const RecordedTelemetryPtr t = builder.snapshot();
         QTEST(int(t->m_NMEAs.size()), "fixes");
         QTEST(t->lastFix.Latitude == double(3731.5f), "ggaApplied");
         QTEST(t->lastFix.Now.wYear == 2014, "rmcApplied");
@@ -70,7 +70,7 @@ private slots:
         // The count ends the text even inside a line; the bytes after it are not touched.
         QByteArray text = kGga + "\r\n" + kRmc + "\r\n";
         const qsizetype count = kGga.size() + 2 + kRmc.size();
-        TVKTelemetryBuilder builder;
+        TelemetryBuilder builder;
         QVERIFY(builder.ParseNMEA(text.data(), count));
         QCOMPARE(builder.snapshot()->m_NMEAs.size(), 1);
         QCOMPARE(text, kGga + QByteArray(2, '\0') + kRmc + "\r\n");

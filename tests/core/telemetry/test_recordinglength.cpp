@@ -1,7 +1,7 @@
 // The length of a recording from its header, and from its movi list when a crash cut the file
 // before the header's totals and the index were written.
 #include "core/telemetry/recordinglength.h"
-#include "writers/avi/TVKAviWriter.h"
+#include "writers/avi/AviWriter.h"
 
 #include <QBuffer>
 #include <QTest>
@@ -16,11 +16,11 @@ class TestRecordingLength : public QObject
     {
         QBuffer buffer;
         buffer.open(QIODevice::ReadWrite);
-        TVKAviWriter::Format format;
+        AviWriter::Format format;
         format.width = 64;
         format.height = 36;
         format.frameRate = quint32(fps);
-        TVKAviWriter writer(format);
+        AviWriter writer(format);
         if (!writer.open(&buffer))
             return {};
         for (int s = 0; s < seconds; ++s) {

@@ -1,7 +1,7 @@
 // Publication of a recording's telemetry: one step, never a mix, empty after a failure;
 // the alignment of GPS records to G-sensor samples; where the index lies, as logged.
 #include "core/common/log.h"
-#include "core/telemetry/TVKTelemetryBuilder.h"
+#include "core/telemetry/TelemetryBuilder.h"
 #include "rawrecording.h"
 
 #include <atomic>
@@ -44,13 +44,13 @@ private slots:
 
     void failedExtractionEmptiesThePreviousOne()
     {
-        TVKBlackBoxData blackBox;
+        BlackBoxData blackBox;
         QVERIFY(writeFile(m_dir.filePath("good.avi"), recordingWith(3, 2).bytes()));
         QVERIFY(writeFile(m_dir.filePath("bad.avi"), "RIFX"));
         const QByteArray good = QFile::encodeName(m_dir.filePath("good.avi"));
         const QByteArray bad = QFile::encodeName(m_dir.filePath("bad.avi"));
         QVERIFY(blackBox.ExtractStreamInformation(good.constData()));
-        const TVKTelemetryPtr kept = blackBox.snapshot();
+        const RecordedTelemetryPtr kept = blackBox.snapshot();
         QCOMPARE(kept->m_GSensors.size(), 3);
         for (const char *failing : {"/nonexistent/alwa_20240101_000000_F.avi", bad.constData()}) {
             QVERIFY(!blackBox.ExtractStreamInformation(failing));
@@ -67,7 +67,7 @@ private slots:
         const QString b = m_dir.filePath("b.avi");
         QVERIFY(writeFile(a, recordingWith(3, 1).bytes()));
         QVERIFY(writeFile(b, recordingWith(70, 9).bytes()));
-        TVKBlackBoxData blackBox;
+        BlackBoxData blackBox;
         std::atomic<bool> done = false;
         std::thread extractions([&] {
             for (int i = 0; i < 200; ++i)
@@ -79,7 +79,7 @@ private slots:
         int seen = 0;
         QString mixed;
         while (!done && mixed.isEmpty()) {
-            const TVKTelemetryPtr t = blackBox.snapshot();
+            const RecordedTelemetryPtr t = blackBox.snapshot();
             const auto samples = t->m_GSensors.size();
             const bool consistent =
                 (samples == 0 && t->isEmpty() && t->m_NMEAs.isEmpty()) ||
@@ -103,7 +103,7 @@ private slots:
         const QString path = m_dir.filePath("log.avi");
         const RawRecording r = recordingWith(1, 1);
         QVERIFY(writeFile(path, r.bytes()));
-        TVKBlackBoxData blackBox;
+        BlackBoxData blackBox;
         QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()));
         tvk::setLogSink({});
         const quint32 s = quint32(4 + r.movi.size());
@@ -115,15 +115,15 @@ private slots:
 
     void parsingIntoThePublishedTelemetry()
     {
-        TVKBlackBoxData blackBox;
+        BlackBoxData blackBox;
         QByteArray text = kGga;
         QVERIFY(!blackBox.ParseNMEA(nullptr, 10) && !blackBox.ParseNMEA(text.data(), 0));
-        const TVKTelemetryPtr before = blackBox.snapshot();
+        const RecordedTelemetryPtr before = blackBox.snapshot();
         QVERIFY(blackBox.ParseNMEA(text.data(), text.size()));
         QCOMPARE(text, QByteArray(kGga).replace('\r', '\0').replace('\n', '\0'));
         QVERIFY(blackBox.ParseGSensor(telemetry::gSensorRecord(0, 256, 512, -256)));
         QCOMPARE(blackBox.fixes().size(), 1);
-        QCOMPARE(blackBox.gSensorSamples(), (QList<TVKGSensor>{{1.0f, 2.0f, -1.0f}}));
+        QCOMPARE(blackBox.gSensorSamples(), (QList<GSensor>{{1.0f, 2.0f, -1.0f}}));
         QVERIFY(before->isEmpty() && before->m_NMEAs.isEmpty()); // published data never changes
         blackBox.clear();
         QVERIFY(blackBox.fixes().isEmpty());
