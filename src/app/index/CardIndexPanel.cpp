@@ -49,14 +49,17 @@ CardIndexPanel::CardIndexPanel(MapView *map, QWidget *host, const QString &cache
 {
     m_progressLine = new QWidget(host);
     m_progressLine->setObjectName(QStringLiteral("indexProgressLine"));
-    auto *line = new QHBoxLayout(m_progressLine);
+    // The text above its bar and free to wrap: the side column is narrow, Korean longer still.
+    auto *line = new QVBoxLayout(m_progressLine);
     line->setContentsMargins(10, 2, 10, 2);
+    line->setSpacing(2);
     m_progressText = new QLabel(m_progressLine);
+    m_progressText->setWordWrap(true);
     m_progressBar = new QProgressBar(m_progressLine);
     m_progressBar->setTextVisible(false);
     m_progressBar->setFixedHeight(4);
     line->addWidget(m_progressText);
-    line->addWidget(m_progressBar, 1);
+    line->addWidget(m_progressBar);
     m_progressLine->hide();
 
     m_passPanel = new QWidget(host);
@@ -155,13 +158,13 @@ void CardIndexPanel::indexFinished(const QString &folder)
     emit indexCurrent(folder);
 }
 
-void CardIndexPanel::indexFailed(const QString &folder, const QString &message)
+void CardIndexPanel::indexFailed(const QString &folder, const tvk::Failure &failure)
 {
     if (folder != m_folder)
         return;
     // The window works without its index; the reason stays in the line's tooltip.
     m_progressText->setText(tvk::text("index.failed"));
-    m_progressText->setToolTip(message);
+    m_progressText->setToolTip(failure.text());
     m_progressBar->hide();
     m_progressLine->show();
 }
