@@ -57,7 +57,7 @@ signals:
 private:
     void showProgress(qsizetype done, qsizetype total);
     void indexFinished(const QString &folder);
-    void indexFailed(const QString &folder, const QString &message);
+    void indexFailed(const QString &folder, const tvk::Failure &failure);
     void loadDrives();
 
     MapView *m_map;

@@ -38,10 +38,10 @@ void CardIndexer::start(const QString &folder)
         const Outcome outcome = m_watcher->result();
         m_watcher->deleteLater();
         m_watcher = nullptr;
-        if (outcome.report)
-            emit finished(m_folder, *outcome.report);
+        if (outcome)
+            emit finished(m_folder, *outcome);
         else
-            emit failed(m_folder, outcome.message);
+            emit failed(m_folder, outcome.failure());
     });
     const QPointer<CardIndexer> self(this);
     const auto tell = [self, generation](qsizetype done, qsizetype total) {
@@ -58,10 +58,7 @@ void CardIndexer::start(const QString &folder)
             // The connection is made and used on this thread only.
             tvk::Result<std::unique_ptr<CardIndex>> index = CardIndex::open(folder, cache);
             if (!index)
-                return {std::nullopt, index.failure().text()};
-            tvk::Result<IndexUpdateReport> report = updateCardIndex(**index, tell, cancel.get());
-            if (!report)
-                return {std::nullopt, report.failure().text()};
-            return {*report, {}};
+                return index.failure();
+            return updateCardIndex(**index, tell, cancel.get());
         }));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "core/index/indexupdate.h"
 
 #include <QFutureWatcher>
@@ -27,14 +28,10 @@ public:
 signals:
     void progress(qsizetype done, qsizetype total);
     void finished(const QString &folder, const IndexUpdateReport &report);
-    void failed(const QString &folder, const QString &message);
+    void failed(const QString &folder, const tvk::Failure &failure);
 
 private:
-    struct Outcome
-    {
-        std::optional<IndexUpdateReport> report;
-        QString message;
-    };
+    using Outcome = tvk::Result<IndexUpdateReport>;
     void stop();
 
     QString m_cacheFolder;
