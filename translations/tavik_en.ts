@@ -2118,6 +2118,30 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>From the marks on the position slider</source>
         <translation>From the marks on the position slider</translation>
     </message>
+    <message id="tool.clip_bad_layout">
+        <source>--layout: unknown layout &quot;%1&quot;</source>
+        <translation>--layout: unknown layout &quot;%1&quot;</translation>
+    </message>
+    <message id="tool.clip_bad_corner">
+        <source>--corner: unknown corner &quot;%1&quot;</source>
+        <translation>--corner: unknown corner &quot;%1&quot;</translation>
+    </message>
+    <message id="tool.clip_bad_quality">
+        <source>--quality: bad value &quot;%1&quot; (0 to 51)</source>
+        <translation>--quality: bad value &quot;%1&quot; (0 to 51)</translation>
+    </message>
+    <message id="tool.clip_bad_sound">
+        <source>--sound: front or rear, not &quot;%1&quot;</source>
+        <translation>--sound: front or rear, not &quot;%1&quot;</translation>
+    </message>
+    <message id="tool.clip_from_and_to">
+        <source>--from and --to go together</source>
+        <translation>--from and --to go together</translation>
+    </message>
+    <message id="tool.clip_bad_time">
+        <source>--%1: &quot;%2&quot; is not yyyy-MM-dd HH:mm:ss</source>
+        <translation>--%1: &quot;%2&quot; is not yyyy-MM-dd HH:mm:ss</translation>
+    </message>
     <!-- clip marks: end -->
     <!-- -->
     <!-- world ready: begin -->

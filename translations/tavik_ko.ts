@@ -2072,6 +2072,30 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>From the marks on the position slider</source>
         <translation>재생 위치 막대의 표시 구간</translation>
     </message>
+    <message id="tool.clip_bad_layout">
+        <source>--layout: unknown layout &quot;%1&quot;</source>
+        <translation>--layout: 알 수 없는 배치 &quot;%1&quot;</translation>
+    </message>
+    <message id="tool.clip_bad_corner">
+        <source>--corner: unknown corner &quot;%1&quot;</source>
+        <translation>--corner: 알 수 없는 모서리 &quot;%1&quot;</translation>
+    </message>
+    <message id="tool.clip_bad_quality">
+        <source>--quality: bad value &quot;%1&quot; (0 to 51)</source>
+        <translation>--quality: 잘못된 값 &quot;%1&quot; (0에서 51)</translation>
+    </message>
+    <message id="tool.clip_bad_sound">
+        <source>--sound: front or rear, not &quot;%1&quot;</source>
+        <translation>--sound: &quot;%1&quot;이 아니라 front 또는 rear</translation>
+    </message>
+    <message id="tool.clip_from_and_to">
+        <source>--from and --to go together</source>
+        <translation>--from과 --to는 함께 써야 합니다</translation>
+    </message>
+    <message id="tool.clip_bad_time">
+        <source>--%1: &quot;%2&quot; is not yyyy-MM-dd HH:mm:ss</source>
+        <translation>--%1: &quot;%2&quot;은(는) yyyy-MM-dd HH:mm:ss 형식이 아닙니다</translation>
+    </message>
     <!-- clip marks: end -->
     <!-- -->
     <!-- world ready: begin -->

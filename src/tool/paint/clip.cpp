@@ -1,6 +1,7 @@
 // tavik-tool clip FILE|DIR [--from T --to T] [options] OUT.mp4: an MP4 clip with the overlay.
 #include "clip/ClipExport.h"
 #include "core/clip/ClipRecordings.h"
+#include "core/common/strings.h"
 #include "render/ClipFramePainter.h"
 #include "tool/command.h"
 #include "tool/paint/picturecommands.h"
@@ -46,7 +47,7 @@ void stop(int)
 }
 
 // The options as the exporter takes them, or the problem with them.
-std::variant<clip::ExportOptions, QString> readOptions(const QCommandLineParser &line)
+tvk::Result<clip::ExportOptions> readOptions(const QCommandLineParser &line)
 {
     clip::ExportOptions options;
     const auto layout = clip::layoutNamed(line.value(kLayout));
@@ -55,13 +56,13 @@ std::variant<clip::ExportOptions, QString> readOptions(const QCommandLineParser 
     options.quality = line.value(kQuality).toInt(&ok);
     const QString sound = line.value(kSound);
     if (!layout)
-        return QStringLiteral("--layout: unknown layout \"%1\"").arg(line.value(kLayout));
+        return tvk::Failure{QT_TRID_NOOP("tool.clip_bad_layout"), {}, {}, {line.value(kLayout)}};
     if (!corner)
-        return QStringLiteral("--corner: unknown corner \"%1\"").arg(line.value(kCorner));
+        return tvk::Failure{QT_TRID_NOOP("tool.clip_bad_corner"), {}, {}, {line.value(kCorner)}};
     if (!ok || options.quality < 0 || options.quality > 51)
-        return QStringLiteral("--quality: bad value \"%1\" (0 to 51)").arg(line.value(kQuality));
+        return tvk::Failure{QT_TRID_NOOP("tool.clip_bad_quality"), {}, {}, {line.value(kQuality)}};
     if (sound != u"front" && sound != u"rear")
-        return QStringLiteral("--sound: front or rear, not \"%1\"").arg(sound);
+        return tvk::Failure{QT_TRID_NOOP("tool.clip_bad_sound"), {}, {}, {sound}};
     options.layout = *layout;
     options.corner = *corner;
     options.soundFromRear = sound == u"rear";
@@ -96,16 +97,15 @@ int runClip(const QCommandLineParser &line)
 {
     const QStringList args = line.positionalArguments();
     const auto options = readOptions(line);
-    if (const QString *problem = std::get_if<QString>(&options))
-        return toolCommandUsageError(clipCommand().name, *problem);
+    if (!options)
+        return toolCommandUsageError(clipCommand().name, options.failure().message());
     if (line.isSet(kFrom) != line.isSet(kTo))
-        return toolCommandUsageError(clipCommand().name,
-                                     QStringLiteral("--from and --to go together"));
+        return toolCommandUsageError(clipCommand().name, tvk::text("tool.clip_from_and_to"));
     for (const QCommandLineOption *option : {&kFrom, &kTo}) {
         if (line.isSet(*option) && !clip::parseCardTime(line.value(*option)))
-            return toolCommandUsageError(clipCommand().name,
-                                         QStringLiteral("--%1: \"%2\" is not yyyy-MM-dd HH:mm:ss")
-                                             .arg(option->names().first(), line.value(*option)));
+            return toolCommandUsageError(
+                clipCommand().name,
+                tvk::text("tool.clip_bad_time").arg(option->names().first(), line.value(*option)));
     }
     if (QFileInfo(args[0]).isDir() && !line.isSet(kFrom))
         return toolCommandUsageError(clipCommand().name,
@@ -130,8 +130,7 @@ int runClip(const QCommandLineParser &line)
         if (terminal && (done % 15 == 0 || done == total))
             showProgress(done, total, clock);
     };
-    const auto done = clip::exportClip(*plan, std::get<clip::ExportOptions>(options), args[1],
-                                       paint, progress, &g_cancel);
+    const auto done = clip::exportClip(*plan, *options, args[1], paint, progress, &g_cancel);
     if (terminal)
         toolErr() << "\n" << Qt::flush;
     if (!done)
