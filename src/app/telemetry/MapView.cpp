@@ -184,21 +184,30 @@ QString MapView::quoted(const QString &text)
     return literal;
 }
 
-QString MapView::routeScript(const QList<QPointF> &points)
+namespace {
+
+// "[[lat,lng],...]" for the page; a non-number would make the whole call a script error and
+// lose the route, so such points are left out.
+QString pointArray(const QList<QPointF> &points)
 {
-    QString script = QStringLiteral("setRoute([");
+    QString array = QStringLiteral("[");
     bool first = true;
     for (const QPointF &point : points) {
-        // A non-number would make the whole call a script error and lose the route.
         if (!std::isfinite(point.x()) || !std::isfinite(point.y()))
             continue;
         if (!first)
-            script += QLatin1Char(',');
+            array += QLatin1Char(',');
         first = false;
-        script += tvk::cformat("[%.6f,%.6f]", point.y(), point.x());
+        array += tvk::cformat("[%.6f,%.6f]", point.y(), point.x());
     }
-    script += QStringLiteral("])");
-    return script;
+    return array + QLatin1Char(']');
+}
+
+} // namespace
+
+QString MapView::routeScript(const QList<QPointF> &points)
+{
+    return QStringLiteral("setRoute(") + pointArray(points) + QLatin1Char(')');
 }
 
 void MapView::showPlace(double lat, double lng, double radiusMetres)
@@ -237,17 +246,7 @@ QString MapView::allDrivesScript(const QList<DriveLines> &drives)
             if (!firstLine)
                 script += QLatin1Char(',');
             firstLine = false;
-            script += QLatin1Char('[');
-            bool first = true;
-            for (const QPointF &point : line) {
-                if (!std::isfinite(point.x()) || !std::isfinite(point.y()))
-                    continue;
-                if (!first)
-                    script += QLatin1Char(',');
-                first = false;
-                script += tvk::cformat("[%.6f,%.6f]", point.y(), point.x());
-            }
-            script += QLatin1Char(']');
+            script += pointArray(line);
         }
         script += QStringLiteral("]}");
     }
