@@ -264,7 +264,7 @@ void ClipExportDialog::done(const QString &out)
     }
     // A cancel is the user's own doing: nothing to tell.
     if (!m_cancel->load())
-        showAlert(parentWidget(), QStringLiteral("TAVIK"),
+        showAlert(parentWidget(), tvk::text("alert.warning"),
                   tvk::text("clip.failed").arg(result.failure().text()));
     reject();
 }
