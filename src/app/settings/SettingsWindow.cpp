@@ -89,7 +89,7 @@ void SettingsWindow::connectControls()
         labels << tvk::text(page.segmentKey);
     ui->functionSegmentedControl->setLabels(labels);
     connect(ui->functionSegmentedControl, &SegmentedButtons::segmentClicked, this,
-            [this](int segment) { changeViewController(segment); });
+            [this](int segment) { showPage(segment); });
     connect(ui->saveButton, &QPushButton::clicked, this, &SettingsWindow::onSave);
     connect(ui->resetButton, &QPushButton::clicked, this, &SettingsWindow::onSaveDefaultSetting);
     connect(ui->cancelButton, &QPushButton::clicked, this, &SettingsWindow::onCloseCmd);
@@ -148,7 +148,7 @@ void SettingsWindow::readCardRecord()
     ui->openButton->setVisible(!m_card.selectedUSBDisk);
     // The first page shows the record only once the background read has been published.
     if (!reading)
-        changeViewController(0);
+        showPage(0);
 }
 
 void SettingsWindow::findUSBVolume()
@@ -181,7 +181,7 @@ bool SettingsWindow::startReadingCardRecord()
         hideLoading();
         showRecordState();
         if (m_lastSelectedTabIndex < 0)
-            changeViewController(0);
+            showPage(0);
     });
     // A file that cannot be read leaves the record as it was.
     watcher->setFuture(QtConcurrent::run([path, record = m_FileData] {
@@ -261,7 +261,7 @@ QWidget *SettingsWindow::createPage(qint64 index)
     }
 }
 
-void SettingsWindow::changeViewController(qint64 index)
+void SettingsWindow::showPage(qint64 index)
 {
     if (index == m_lastSelectedTabIndex || index < 0 || index >= kPageCount)
         return;

@@ -57,7 +57,7 @@ public:
     QWidget *targetController() const { return m_targetController; }
     LoadingOverlay *loadingSheet() const { return m_loadingSheet; }
 
-    void changeViewController(qint64 index);
+    void showPage(qint64 index);
     tvk::Result<void> validateUserInput();
     bool populate();
 

@@ -20,7 +20,7 @@ bool SettingsWindow::openPlayerCopy()
             // A copy that cannot be read is not offered.
             if (!openSettingFile(folder.path()))
                 return false;
-            changeViewController(0);
+            showPage(0);
             return true;
         }
         if (!folder.cdUp())
@@ -71,5 +71,5 @@ void SettingsWindow::resetDriveInfoPage()
     old->hide();
     old->deleteLater();
     if (shown)
-        changeViewController(kDriveInfoPage);
+        showPage(kDriveInfoPage);
 }

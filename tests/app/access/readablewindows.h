@@ -67,7 +67,7 @@ struct OpenedWindow
             settings = card->open();
             if (!firstPageShown(*settings))
                 return false;
-            settings->changeViewController(name.section(u' ', -1).toInt());
+            settings->showPage(name.section(u' ', -1).toInt());
         } else if (name == QLatin1String("clock")) {
             auto clock = std::make_unique<ClockWindow>(&card->volumes);
             clock->showWindow();

@@ -52,11 +52,11 @@ private slots:
         }));
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(1);
+        window->showPage(1);
         QWidget *page = window->targetController();
         for (const QString &name : driving())
             QTEST(page->findChild<QLineEdit *>(name)->isEnabled(), "editable");
-        window->changeViewController(2);
+        window->showPage(2);
         if (on)
             QVERIFY(!dismissAlert(*window).isEmpty());
         QTEST(int(window->lastSelectedTabIndex()), "shown");
@@ -69,7 +69,7 @@ private slots:
         SettingsCard card(recordBytes());
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(1);
+        window->showPage(1);
         QWidget *page = window->targetController();
         applyChange(page, "chk:gsensorEnableChk=1");
         applyChange(page, "seg:gsensorSensitivityDrivingSeg=5");
@@ -99,7 +99,7 @@ private slots:
         SettingsCard card(recordBytes());
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(page);
+        window->showPage(page);
         if (page == 1)
             applyChange(window->targetController(), "seg:gsensorSensitivityDrivingSeg=5");
         applyChange(window->targetController(), change);
@@ -150,7 +150,7 @@ private slots:
         SettingsCard card(recordBytes());
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(page);
+        window->showPage(page);
         QWidget *shown = window->targetController();
         const QString name = control.section(u':', 1);
         auto *combo = shown->findChild<QComboBox *>(name);
@@ -219,7 +219,7 @@ private slots:
         SettingsCard card(recordBytes());
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(3);
+        window->showPage(3);
         QWidget *page = window->targetController();
         QCoreApplication::processEvents();
         const QList<SegmentedButtons *> controls = page->findChildren<SegmentedButtons *>();

@@ -40,7 +40,7 @@ void copyOfACard(const QString &folder, quint32 bitrate, int logRows)
 
 DrivingRecordPage *logPage(SettingsWindow &window)
 {
-    window.changeViewController(SettingsWindow::kDriveInfoPage);
+    window.showPage(SettingsWindow::kDriveInfoPage);
     return qobject_cast<DrivingRecordPage *>(window.targetController());
 }
 

@@ -131,7 +131,7 @@ private slots:
 
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(page);
+        window->showPage(page);
         for (const QString &change : changes)
             applyChange(window->targetController(), change);
         window->onSave();
@@ -146,13 +146,13 @@ private slots:
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
         QWidget *video = window->targetController();
-        window->changeViewController(0); // the page already shown: nothing happens
+        window->showPage(0); // the page already shown: nothing happens
         QCOMPARE(window->targetController(), video);
 
-        window->changeViewController(1);
+        window->showPage(1);
         applyChange(window->targetController(), "seg:osdOptionSeg=3");
-        window->changeViewController(3);
-        window->changeViewController(1); // a fresh page, showing the value kept in the record
+        window->showPage(3);
+        window->showPage(1); // a fresh page, showing the value kept in the record
         const auto *segments =
             window->targetController()->findChild<SegmentedButtons *>("osdOptionSeg");
         QCOMPARE(segments->selectedSegment(), 3);
@@ -170,12 +170,12 @@ private slots:
         }));
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(2);
+        window->showPage(2);
         window->onSaveDefaultSetting();
         const auto *day =
             window->targetController()->findChild<SegmentedButtons *>("drivingDaySeg");
         QCOMPARE(day->selectedSegment(), 0);
-        window->changeViewController(0); // another page's field was reset too
+        window->showPage(0); // another page's field was reset too
         const auto *quality =
             window->targetController()->findChild<SegmentedButtons *>("videoEncodingBitrate");
         QCOMPARE(quality->selectedSegment(), 1);
@@ -266,11 +266,11 @@ private slots:
         SettingsCard card(recordBytes());
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(page);
+        window->showPage(page);
         if (page == 1)
             applyChange(window->targetController(), "seg:gsensorSensitivityDrivingSeg=5");
         applyChange(window->targetController(), change);
-        window->changeViewController(2);
+        window->showPage(2);
         QTEST(dismissAlert(*window), "alert");
         QTEST(int(window->lastSelectedTabIndex()), "stays");
     }
@@ -293,7 +293,7 @@ private slots:
         QVERIFY(status->isVisibleTo(window.get()));
         QVERIFY(status->text().contains("checksum"));
         for (int page = 1; page <= 5; ++page)
-            window->changeViewController(page);
+            window->showPage(page);
         window->onSave();
         QCOMPARE(dismissAlert(*window).section(u'|', 1), "The file has been saved.");
         const auto read = readRecord(card.configPath());
@@ -352,7 +352,7 @@ private slots:
             card.volumes.setJson(lsblkJsonFor({{"sdb1", "TAVIK", mount}}));
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
-        window->changeViewController(1);
+        window->showPage(1);
         applyChange(window->targetController(), "seg:osdOptionSeg=3");
         {
             FileSizeLimit limit(mount.isEmpty() ? 100 : RLIM_INFINITY);
