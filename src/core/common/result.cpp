@@ -8,9 +8,23 @@ namespace tvk {
 
 QString Failure::message() const
 {
-    QString text = tvk::text(key);
-    for (const QString &arg : args)
-        text = text.arg(arg);
+    // One pass: an argument that itself holds "%2" (a file name) is not filled in again.
+    const QString pattern = tvk::text(key);
+    QString text;
+    text.reserve(pattern.size());
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const qsizetype digit = i + 1;
+        if (pattern[i] == u'%' && digit < pattern.size() && pattern[digit] >= u'1' &&
+            pattern[digit] <= u'9') {
+            const qsizetype n = pattern[digit].unicode() - u'1';
+            if (n < args.size()) {
+                text += args[n];
+                ++i;
+                continue;
+            }
+        }
+        text += pattern[i];
+    }
     return text;
 }
 

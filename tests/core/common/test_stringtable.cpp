@@ -2,6 +2,7 @@
 // start-up logs and stores the preferred languages.
 #include "core/common/cformat.h"
 #include "core/common/log.h"
+#include "core/common/result.h"
 #include "core/common/strings.h"
 #include "core/coretestsetup.h"
 
@@ -20,10 +21,12 @@ private slots:
 
     void everyKeyUsedInTheCodeHasAText()
     {
-        // Keys reach the table through these calls, or are marked where they are stored in
-        // tables of their own.
+        // Keys reach the table through these calls and failures, or are marked where they are
+        // stored in tables of their own; the tool's help texts are keys looked up late.
         static const QRegularExpression use(
-            QStringLiteral("(?:\\btext|\\btextFmt|qtTrId|QT_TRID_NOOP)\\(\\s*\"([^\"]+)\""));
+            QStringLiteral("(?:(?:\\btext|\\btextFmt|qtTrId|QT_TRID_NOOP)\\(|Failure\\{|fail\\(\\{)"
+                           "\\s*\"([^\"]+)\"|"
+                           "QStringLiteral\\(\"(tool\\.help\\.[^\"]+)\""));
         QTranslator table;
         QVERIFY(table.load(QStringLiteral(":/i18n/tavik_en.qm")));
         QStringList missing;
@@ -37,7 +40,8 @@ private slots:
                 QVERIFY(file.open(QIODevice::ReadOnly));
                 const QString source = QString::fromUtf8(file.readAll());
                 for (const auto &match : use.globalMatch(source)) {
-                    const QByteArray key = match.captured(1).toUtf8();
+                    const QByteArray key =
+                        (match.hasCaptured(1) ? match.captured(1) : match.captured(2)).toUtf8();
                     ++keys;
                     // Some texts are the key itself ("English"): ask the table, not qtTrId.
                     if (table.translate(nullptr, key.constData()).isEmpty())
@@ -48,6 +52,14 @@ private slots:
         }
         QVERIFY(keys > 0);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String("\n"))));
+    }
+
+    void failureArgumentsAreFilledInOnce()
+    {
+        // A name that holds "%2" is the user's, not a place for the next argument.
+        const tvk::Failure failure{"tool.democard_bad_length", {}, {}, {"a%2b", "%1"}};
+        QCOMPARE(failure.message(),
+                 QStringLiteral("--a%2b: bad value \"%1\" (recordings last 4 s to 60 min)"));
     }
 
     void everyTextHasAKoreanTextWithTheSamePlaceholders()
