@@ -18,14 +18,6 @@ double degreesFromNmeaValue(double value)
     return d + (hundreds - d) * 100.0 / 60.0;
 }
 
-void degreesFromNmeaCoordinate(double lat, double lng, double *latOut, double *lngOut)
-{
-    if (latOut)
-        *latOut = degreesFromNmeaValue(lat);
-    if (lngOut)
-        *lngOut = degreesFromNmeaValue(lng);
-}
-
 bool isPossiblePosition(double latitude, double longitude)
 {
     return std::isfinite(latitude) && std::isfinite(longitude) && std::abs(latitude) <= 90 &&

@@ -14,8 +14,8 @@ void appendGpsColumns(QByteArray &rows, const RecordedTelemetry &t, qsizetype re
 {
     const AviGpsRecord &r = t.m_GpsRecords[record].data();
     const GpsData fix = t.fixAfterGpsRecord(record);
-    double latitude = 0, longitude = 0;
-    degreesFromNmeaCoordinate(r.fLatitude, r.fLongitude, &latitude, &longitude);
+    const double latitude = degreesFromNmeaValue(r.fLatitude);
+    const double longitude = degreesFromNmeaValue(r.fLongitude);
     char text[128];
     if (isPossiblePosition(latitude, longitude))
         std::snprintf(text, sizeof text, ",%u,%.7f,%.7f,%u,%s\n", r.nTimestamp,
