@@ -218,7 +218,7 @@ void ClipExportDialog::start(const QString &out)
     if (isRunning())
         return;
     m_cancel->store(false);
-    m_pages->setCurrentIndex(1);
+    showPage(1);
     for (QAbstractButton *button : m_buttons->buttons()) {
         if (m_buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
             button->setEnabled(false);
@@ -269,11 +269,23 @@ void ClipExportDialog::done(const QString &out)
     reject();
 }
 
+void ClipExportDialog::showPage(int index)
+{
+    // A stack is as large as its largest page: the short pages would sit in the form's space.
+    for (int i = 0; i < m_pages->count(); ++i) {
+        const auto policy = i == index ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        m_pages->widget(i)->setSizePolicy(policy, policy);
+    }
+    m_pages->setCurrentIndex(index);
+    m_pages->adjustSize();
+    adjustSize();
+}
+
 void ClipExportDialog::showWritten(const QString &out)
 {
     m_out = out;
     m_written->setText(tvk::text("clip.done").arg(QDir::toNativeSeparators(out)));
-    m_pages->setCurrentIndex(2);
+    showPage(2);
     for (QAbstractButton *button : m_buttons->buttons()) {
         if (m_buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
             button->hide();

@@ -59,6 +59,7 @@ private:
     void chooseFile();
     void showProgress(qint64 done, qint64 total);
     void done(const QString &out);
+    void showPage(int index);
     void showWritten(const QString &out);
 
     QString m_recording;

@@ -96,6 +96,8 @@ private slots:
         QFETCH(QString, size);
         m_shown.clear();
         ClipExportDialog dialog(m_event);
+        dialog.show();
+        const int formHeight = dialog.height();
         dialog.findChild<QComboBox *>("clipLayout")->setCurrentIndex(layout);
         // Two seconds keep the test short; the range is then taken from the whole card.
         dialog.findChild<QDateTimeEdit *>("clipTo")->setDateTime(
@@ -113,6 +115,9 @@ private slots:
         // Nothing is opened unasked; each button opens its own.
         QVERIFY(m_shown.isEmpty());
         QVERIFY(dialog.findChild<QWidget *>("clipWritten")->isVisibleTo(&dialog));
+        // The short last page is not left in the form's empty space.
+        QVERIFY2(dialog.height() < formHeight * 2 / 3,
+                 qPrintable(QStringLiteral("%1 of %2").arg(dialog.height()).arg(formHeight)));
         dialog.findChild<QPushButton *>("clipPlay")->click();
         dialog.findChild<QPushButton *>("clipShowFolder")->click();
         QCOMPARE(m_shown,
