@@ -41,7 +41,7 @@ inline bool writeCameraRecording(const QString &path, int seconds, int frameByte
         if (!writer.flush(base + 1000))
             return false;
     }
-    return writer.finish();
+    return bool(writer.finish());
 }
 
 inline double median(std::vector<double> times)

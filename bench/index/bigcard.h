@@ -30,8 +30,8 @@ inline QString writeBigCard(const QString &root, const std::function<void(int)> 
             plan.latitude = 37.45 + (i / kBigCardPerDrive % 20) * 0.009;
             plan.longitude = 126.85 + (i % kBigCardPerDrive) * 0.0068;
             plan.cameraClockMs = quint32(i % kBigCardPerDrive) * 60000;
-            if (const QString error = writePlannedRecording(plan); !error.isEmpty())
-                return error;
+            if (const auto written = writePlannedRecording(plan); !written)
+                return written.failure().text();
         }
         at = at.addSecs(60);
         if (progress && i % 500 == 0)

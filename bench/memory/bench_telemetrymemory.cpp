@@ -115,9 +115,10 @@ bool cameraRecording(const QString &path, int seconds)
         for (int g = 0; g < 10; ++g)
             writer.addGSensor(base + quint32(g * 100),
                               telemetry::gSensorRecord(base + quint32(g * 100), 0, 0, 256));
-        writer.flush(base + 1000);
+        if (!writer.flush(base + 1000))
+            return false;
     }
-    return writer.finish();
+    return bool(writer.finish());
 }
 
 Run runTool(const QStringList &args)
@@ -130,9 +131,9 @@ bool writeCase(const QString &kind, const QString &path)
     if (kind == QLatin1String("camera"))
         return cameraRecording(path, 18);
     if (kind == QLatin1String("filled-64"))
-        return writeFilledRecording(path, 64 << 20) >= 0;
+        return bool(writeFilledRecording(path, 64 << 20));
     if (kind == QLatin1String("filled-128"))
-        return writeFilledRecording(path, 128 << 20) >= 0;
+        return bool(writeFilledRecording(path, 128 << 20));
     const QByteArray bytes = kind == QLatin1String("repeated-3")    ? repeatedIndex(3200000)
                              : kind == QLatin1String("repeated-32") ? repeatedIndex(32000000)
                              : kind == QLatin1String("gps-32")      ? smallChunks(32000000, true)

@@ -34,8 +34,8 @@ inline QString writeDayCard(const QString &root, int recordings = kRecordings)
         plan.utcStart = at.addSecs(-9 * 3600);
         plan.longitude = 126.978 + i * 0.0068; // 600 m a minute, due east
         plan.cameraClockMs = quint32(i) * 60000;
-        if (const QString error = writePlannedRecording(plan); !error.isEmpty())
-            return error;
+        if (const auto written = writePlannedRecording(plan); !written)
+            return written.failure().text();
         at = at.addSecs(60);
     }
     SettingsRecord settings = factoryDefaultRecord();

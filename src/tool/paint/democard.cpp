@@ -1,6 +1,7 @@
 // tavik-tool demo-card DIR [--minutes M] [--seconds S] [--seed N]: a sample camera card.
 #include "writers/democard/DemoCard.h"
 
+#include "core/common/strings.h"
 #include "tool/command.h"
 #include "tool/paint/picturecommands.h"
 
@@ -11,18 +12,18 @@
 namespace {
 
 const QCommandLineOption kMinutes(QStringLiteral("minutes"),
-                                  QStringLiteral("Length of each recording in minutes."),
+                                  QStringLiteral("tool.help.democard_minutes"),
                                   QStringLiteral("M"));
 const QCommandLineOption kSeconds(QStringLiteral("seconds"),
-                                  QStringLiteral("Length of each recording in seconds."),
+                                  QStringLiteral("tool.help.democard_seconds"),
                                   QStringLiteral("S"));
 const QCommandLineOption kSeed(QStringLiteral("seed"),
-                               QStringLiteral("Seed of the traffic and the noise."),
+                               QStringLiteral("tool.help.democard_seed_of_the"),
                                QStringLiteral("N"));
 
-// Reads the options into `options`; an empty answer means they were all good.
-QString readOptions(const QCommandLineParser &line, DemoCard::Options &options)
+tvk::Result<DemoCard::Options> readOptions(const QCommandLineParser &line)
 {
+    DemoCard::Options options;
     for (const QCommandLineOption *option : {&kMinutes, &kSeconds, &kSeed}) {
         if (!line.isSet(*option))
             continue;
@@ -40,33 +41,36 @@ QString readOptions(const QCommandLineParser &line, DemoCard::Options &options)
             options.slotSeconds = int(seconds);
         }
         if (!ok)
-            return QStringLiteral("--%1: bad value \"%2\" (recordings last 4 s to 60 min)")
-                .arg(option->names().first(), value);
+            return tvk::Failure{
+                "tool.democard_bad_length", {}, {}, {option->names().first(), value}};
     }
-    return QString();
+    return options;
 }
 
 int runDemoCard(const QCommandLineParser &line)
 {
     const QString folder = line.positionalArguments().first();
-    DemoCard::Options options;
-    if (const QString problem = readOptions(line, options); !problem.isEmpty())
-        return toolUsageError(problem);
+    const tvk::Result<DemoCard::Options> options = readOptions(line);
+    if (!options)
+        return toolUsageError(options.failure().message());
 
     QElapsedTimer clock;
     clock.start();
-    const DemoCard card(options);
-    const QString error =
-        card.write(folder, [](const QString &file) { toolOut() << "wrote " << file << Qt::endl; });
-    if (!error.isEmpty())
-        return toolFailure(error);
+    const DemoCard card(*options);
+    const tvk::Result<void> written = card.write(folder, [](const QString &file) {
+        toolOut() << tvk::text("tool.democard_wrote").arg(file) << Qt::endl;
+    });
+    if (!written)
+        return toolFailure(written.failure().text());
     qint64 bytes = 0;
     int files = 0;
     for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext(); ++files)
         bytes += QFileInfo(it.next()).size();
-    toolOut() << "sample card in " << QFileInfo(folder).absoluteFilePath() << ": " << files
-              << " files, " << QString::number(double(bytes) / 1e6, 'f', 1) << " MB, "
-              << QString::number(double(clock.elapsed()) / 1000, 'f', 1) << " s\n";
+    toolOut() << tvk::text("tool.democard_done")
+                     .arg(QFileInfo(folder).absoluteFilePath(), QString::number(files),
+                          QString::number(double(bytes) / 1e6, 'f', 1),
+                          QString::number(double(clock.elapsed()) / 1000, 'f', 1))
+              << '\n';
     return 0;
 }
 
@@ -75,7 +79,7 @@ const ToolCommandRegistration registration{{
     demoCardCommand().usage,
     demoCardCommand().description,
     {kMinutes, kSeconds, kSeed},
-    {{QStringLiteral("DIR"), QStringLiteral("The folder to write the card into.")}},
+    {{QStringLiteral("DIR"), QStringLiteral("tool.help.democard_the_folder_to")}},
     runDemoCard,
 }};
 

@@ -26,21 +26,23 @@ AviWriter::AviWriter(const Format &format) : m_format(format)
 
 AviWriter::~AviWriter() = default;
 
-bool AviWriter::open(const QString &path)
+tvk::Result<void> AviWriter::open(const QString &path)
 {
     m_ownFile = std::make_unique<QFile>(path);
     if (!m_ownFile->open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(QStringLiteral("%1: %2").arg(path, m_ownFile->errorString()));
+        return outcome(fail({"msg.file_open_fail", path, m_ownFile->errorString()}));
     return open(m_ownFile.get());
 }
 
-bool AviWriter::open(QIODevice *device)
+tvk::Result<void> AviWriter::open(QIODevice *device)
 {
     m_device = device;
     if (!m_device || !m_device->isWritable() || m_device->isSequential())
-        return fail(QStringLiteral("the device is not a writable file"));
+        return outcome(fail({"writers.device_not_writable"}));
     // Provisional headers; finish() writes them again with the totals.
-    return m_device->seek(0) && writeBytes(headers());
+    if (!m_device->seek(0))
+        return outcome(fail({"msg.write_fail", fileName(), m_device->errorString()}));
+    return outcome(writeBytes(headers()));
 }
 
 const char *AviWriter::chunkCode(Stream stream)
@@ -86,10 +88,15 @@ void AviWriter::add(quint32 ms, Stream stream, QByteArray payload)
     m_pending.push_back({ms, stream, m_sequence++, std::move(payload)});
 }
 
-bool AviWriter::flush(quint32 beforeMs)
+tvk::Result<void> AviWriter::flush(quint32 beforeMs)
+{
+    return outcome(writeHeld(beforeMs));
+}
+
+bool AviWriter::writeHeld(quint32 beforeMs)
 {
     if (!m_device)
-        return fail(QStringLiteral("not open"));
+        return fail({"writers.not_open"});
     // In time order; at one time video before audio before telemetry, each in the order
     // added.
     std::stable_sort(m_pending.begin(), m_pending.end(), [](const Pending &a, const Pending &b) {
@@ -111,7 +118,7 @@ bool AviWriter::writeChunk(const Pending &chunk)
     // idx1 offsets point at the chunk's code, counted from the movi type code.
     const quint64 offset = 4 + m_moviBytes;
     if (avi::kMoviTypeAt + offset + quint64(bytes.size()) + 8 > kRiffLimit)
-        return fail(QStringLiteral("the recording would exceed 4 GiB"));
+        return fail({"writers.over_4_gib"});
     avi::IndexEntry entry;
     std::copy_n(code, 4, entry.ckid);
     entry.dwFlags = avi::kKeyFrame;
@@ -127,33 +134,44 @@ bool AviWriter::writeChunk(const Pending &chunk)
     return writeBytes(bytes);
 }
 
-bool AviWriter::finish()
+tvk::Result<void> AviWriter::finish()
 {
-    if (!flush(std::numeric_limits<quint32>::max()))
-        return false;
-    if (!writeBytes(avi::chunk(avi::kIndexChunk, m_index)))
-        return false;
+    if (!writeHeld(std::numeric_limits<quint32>::max()) ||
+        !writeBytes(avi::chunk(avi::kIndexChunk, m_index)))
+        return outcome(false);
     const qint64 end = m_device->pos();
     if (!m_device->seek(0) || !writeBytes(headers()) || !m_device->seek(end))
-        return fail(QStringLiteral("cannot rewrite the headers"));
+        return outcome(fail({"writers.headers_unwritten", fileName(), m_device->errorString()}));
     if (m_ownFile) {
         if (!m_ownFile->flush())
-            return fail(m_ownFile->errorString());
+            return outcome(fail({"msg.write_fail", fileName(), m_ownFile->errorString()}));
         m_ownFile->close();
     }
-    return true;
+    return {};
 }
 
 bool AviWriter::writeBytes(const QByteArray &bytes)
 {
     if (m_device->write(bytes) != bytes.size())
-        return fail(m_device->errorString());
+        return fail({"msg.write_fail", fileName(), m_device->errorString()});
     return true;
 }
 
-bool AviWriter::fail(const QString &message)
+QString AviWriter::fileName() const
 {
-    if (m_error.isEmpty())
-        m_error = message;
+    return m_ownFile ? m_ownFile->fileName() : QString();
+}
+
+bool AviWriter::fail(tvk::Failure failure)
+{
+    if (!m_failure)
+        m_failure = std::move(failure);
     return false;
+}
+
+tvk::Result<void> AviWriter::outcome(bool ok) const
+{
+    if (ok)
+        return {};
+    return m_failure.value_or(tvk::Failure{"msg.write_fail", fileName()});
 }

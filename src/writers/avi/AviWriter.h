@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "core/telemetry/AviRecords.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QIODevice;
@@ -42,9 +44,9 @@ public:
     AviWriter &operator=(const AviWriter &) = delete;
 
     // Creates or truncates the file and writes provisional headers.
-    bool open(const QString &path);
+    tvk::Result<void> open(const QString &path);
     // The same on a seekable device already open for writing (not owned, left open).
-    bool open(QIODevice *device);
+    tvk::Result<void> open(QIODevice *device);
 
     // One JPEG image (or any placeholder payload) as the next video frame.
     void addVideoFrame(quint32 ms, const QByteArray &jpeg);
@@ -54,12 +56,11 @@ public:
     void addGSensor(quint32 ms, const AviGSensorRecord &record);
 
     // Writes the held chunks earlier than `beforeMs`, in time order.
-    bool flush(quint32 beforeMs);
+    tvk::Result<void> flush(quint32 beforeMs);
     // Writes every held chunk and the index, then the final headers. The device is closed
     // when the writer opened it.
-    bool finish();
+    tvk::Result<void> finish();
 
-    QString errorString() const { return m_error; }
     const Format &format() const { return m_format; }
 
 private:
@@ -84,7 +85,11 @@ private:
     QByteArray headers() const;
     static const char *chunkCode(Stream stream);
     quint64 durationMs() const;
-    bool fail(const QString &message);
+    bool writeHeld(quint32 beforeMs);
+    QString fileName() const;
+    // Keeps the first failure: later ones follow from it.
+    bool fail(tvk::Failure failure);
+    tvk::Result<void> outcome(bool ok) const;
 
     Format m_format;
     std::unique_ptr<QFile> m_ownFile;
@@ -94,5 +99,5 @@ private:
     QByteArray m_index;
     quint64 m_moviBytes = 0; // bytes after the movi type code
     StreamTotals m_totals[3];
-    QString m_error;
+    std::optional<tvk::Failure> m_failure;
 };

@@ -20,14 +20,14 @@ QByteArray satelliteSentences()
 
 } // namespace
 
-qint64 writeFilledRecording(const QString &path, qint64 bytes)
+tvk::Result<qint64> writeFilledRecording(const QString &path, qint64 bytes)
 {
     // One tiny frame a second, so that the headers give the recording its length.
     AviWriter::Format format;
     format.frameRate = 1;
     AviWriter writer(format);
-    if (!writer.open(path))
-        return -1;
+    if (auto opened = writer.open(path); !opened)
+        return opened.failure();
     const QByteArray satellites = satelliteSentences();
     const QDateTime start(QDate(2024, 1, 31), QTime(12, 0), Qt::UTC);
     // A frame, a GPS chunk and ten G-sensor chunks, each with its index entry.
@@ -56,8 +56,10 @@ qint64 writeFilledRecording(const QString &path, qint64 bytes)
                 base + quint32(g * 100),
                 telemetry::gSensorRecord(base + quint32(g * 100), shake, -shake, 256 + shake));
         }
-        if (!writer.flush(base + 1000))
-            return -1;
+        if (auto written = writer.flush(base + 1000); !written)
+            return written.failure();
     }
-    return writer.finish() ? seconds : -1;
+    if (auto finished = writer.finish(); !finished)
+        return finished.failure();
+    return seconds;
 }

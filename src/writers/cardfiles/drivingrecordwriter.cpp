@@ -1,8 +1,9 @@
 #include "writers/cardfiles/drivingrecordwriter.h"
 
+#include "core/common/replacefile.h"
+
 #include <QDateTime>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -18,11 +19,10 @@ QByteArray drivingRecordFileBytes(const QList<DrivingRecordImage> &records,
     return bytes;
 }
 
-bool writeDrivingRecordFile(const QString &path, const QList<DrivingRecordImage> &records)
+tvk::Result<void> writeDrivingRecordFile(const QString &path,
+                                         const QList<DrivingRecordImage> &records)
 {
-    const QByteArray bytes = drivingRecordFileBytes(records);
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return replaceFileContents(path, drivingRecordFileBytes(records));
 }
 
 QList<DrivingRecordImage> sampleDrivingRecords(int count, quint32 seed)

@@ -30,18 +30,18 @@ bool clearFrameCount(const QString &path)
 
 } // namespace
 
-QString writePlannedRecording(const PlannedRecording &plan)
+tvk::Result<void> writePlannedRecording(const PlannedRecording &plan)
 {
     if (!QDir().mkpath(QFileInfo(plan.path).absolutePath()))
-        return QStringLiteral("%1: cannot create its folder").arg(plan.path);
+        return tvk::Failure{"msg.folder_create_fail", QFileInfo(plan.path).absolutePath()};
     AviWriter::Format format;
     format.width = 64;
     format.height = 36;
     format.frameRate = 1;
     format.audio = true; // the camera's telemetry is stream 2, after video and audio
     AviWriter writer(format);
-    if (!writer.open(plan.path))
-        return writer.errorString();
+    if (auto opened = writer.open(plan.path); !opened)
+        return opened;
     const double metresPerDegreeEast = kMetresPerDegree * std::cos(plan.latitude * M_PI / 180);
     for (int s = 0; s < plan.seconds; ++s) {
         const quint32 ms = quint32(s) * 1000;
@@ -76,9 +76,9 @@ QString writePlannedRecording(const PlannedRecording &plan)
                               telemetry::gSensorRecord(clock + quint32(k * 100), x, 0, 256));
         }
     }
-    if (!writer.finish())
-        return writer.errorString();
+    if (auto finished = writer.finish(); !finished)
+        return finished;
     if (!plan.lengthInHeader && !clearFrameCount(plan.path))
-        return QStringLiteral("%1: cannot clear the frame count").arg(plan.path);
+        return tvk::Failure{"msg.write_fail", plan.path};
     return {};
 }

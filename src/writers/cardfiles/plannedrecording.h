@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/result.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -35,5 +37,5 @@ struct PlannedRecording
     QList<PlannedPosition> track;
 };
 
-// Creates the file's folder as needed. Returns an error text, or an empty string.
-QString writePlannedRecording(const PlannedRecording &plan);
+// Creates the file's folder as needed.
+tvk::Result<void> writePlannedRecording(const PlannedRecording &plan);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "core/settings/FileData.h"
 #include "writers/democard/DemoDrive.h"
 #include "writers/democard/DemoRoute.h"
@@ -64,8 +65,8 @@ public:
 
     // Writes the card into `folder`, which must be empty or absent. `progress` hears one line
     // per file written. Returns an error text, or an empty string on success.
-    QString write(const QString &folder,
-                  const std::function<void(const QString &)> &progress) const;
+    tvk::Result<void> write(const QString &folder,
+                            const std::function<void(const QString &)> &progress) const;
 
     const Options &options() const { return m_options; }
     const DemoRoute &route() const { return *m_route; }
@@ -76,9 +77,9 @@ public:
     QDateTime start() const;
 
 private:
-    QString writeCardFiles(const QString &folder) const;
-    QString writeDrivingRecords(const QString &path) const;
-    QString writeDecoys(const QString &folder) const;
+    tvk::Result<void> writeCardFiles(const QString &folder) const;
+    tvk::Result<void> writeDrivingRecords(const QString &path) const;
+    tvk::Result<void> writeDecoys(const QString &folder) const;
 
     Options m_options;
     std::unique_ptr<DemoRoute> m_route;

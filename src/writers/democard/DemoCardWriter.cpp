@@ -1,5 +1,6 @@
 // Writing the sample card: the card files, the recordings (in parallel) and the rest.
 #include "core/card/TimeSetFile.h"
+#include "core/common/replacefile.h"
 #include "core/records/drivingrecordfile.h"
 #include "core/settings/SettingsRecord.h"
 #include "writers/cardfiles/drivingrecordwriter.h"
@@ -12,44 +13,31 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFuture>
-#include <QSaveFile>
 #include <QtConcurrent>
 
 #include <cmath>
+#include <optional>
 
-namespace {
-
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
-    return {};
-}
-
-} // namespace
-
-QString DemoCard::write(const QString &folder,
-                        const std::function<void(const QString &)> &progress) const
+tvk::Result<void> DemoCard::write(const QString &folder,
+                                  const std::function<void(const QString &)> &progress) const
 {
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
-        return QStringLiteral("%1: not a folder").arg(folder);
+        return tvk::Failure{"tool.not_a_folder", folder};
     if (info.exists() && !QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot |
                                                QDir::Hidden | QDir::System))
-        return QStringLiteral("%1: not empty; the sample card is only written into an empty folder")
-            .arg(folder);
+        return tvk::Failure{"writers.card_folder_not_empty", folder};
     const QDir root(folder);
     for (const QString &sub : {QStringLiteral("DCIM/100ALWAY"), QStringLiteral("DCIM/200EVENT"),
                                QStringLiteral("DCIM/300MOTIO"), QStringLiteral("DrvInfo")}) {
         if (!root.mkpath(sub))
-            return QStringLiteral("%1: cannot create folder").arg(root.filePath(sub));
+            return tvk::Failure{"msg.folder_create_fail", root.filePath(sub)};
     }
-    QString error = writeCardFiles(folder);
-    if (error.isEmpty())
-        error = writeDrivingRecords(root.filePath(QLatin1String(kDrivingRecordFilePath)));
-    if (!error.isEmpty())
-        return error;
+    if (auto written = writeCardFiles(folder); !written)
+        return written;
+    if (auto written = writeDrivingRecords(root.filePath(QLatin1String(kDrivingRecordFilePath)));
+        !written)
+        return written;
     progress(
         QStringLiteral("config.bin, timeset.cfg, %1").arg(QLatin1String(kDrivingRecordFilePath)));
 
@@ -57,43 +45,40 @@ QString DemoCard::write(const QString &folder,
     const DemoOsd frontOsd(kFrontSize.height() / 24, false);
     const DemoOsd rearOsd(kRearSize.height() / 22, true);
     const DemoRecordingWriter writer(*this, frontOsd, rearOsd);
-    QList<QFuture<QString>> jobs;
+    QList<QFuture<tvk::Result<void>>> jobs;
     for (const Recording &recording : m_recordings) {
         const QString path = root.filePath(recording.path);
         jobs.append(QtConcurrent::run(
             [&writer, recording, path] { return writer.write(recording, path); }));
     }
+    std::optional<tvk::Failure> failed;
     for (qsizetype i = 0; i < jobs.size(); ++i) {
-        const QString failed = jobs[i].result();
-        if (!failed.isEmpty() && error.isEmpty())
-            error = failed;
-        else if (failed.isEmpty())
+        const tvk::Result<void> written = jobs[i].result();
+        if (written)
             progress(m_recordings[i].path);
+        else if (!failed)
+            failed = written.failure();
     }
-    if (!error.isEmpty())
-        return error;
-    error = writeDecoys(folder);
-    if (error.isEmpty())
+    if (failed)
+        return *failed;
+    auto written = writeDecoys(folder);
+    if (written)
         progress(decoys().join(QStringLiteral(", ")));
-    return error;
+    return written;
 }
 
-QString DemoCard::writeCardFiles(const QString &folder) const
+tvk::Result<void> DemoCard::writeCardFiles(const QString &folder) const
 {
     const QDir root(folder);
-    if (const auto written = writeRecord(settings(), root.filePath(QStringLiteral("config.bin")));
+    if (auto written = writeRecord(settings(), root.filePath(QStringLiteral("config.bin")));
         !written)
-        return written.failure().text();
+        return written;
     // The clock file the camera read when it was switched on, just before the drive.
     const QDateTime on = start().addMSecs(-qint64(DemoTelemetry::cameraClock(0)));
-    if (const auto written =
-            writeTimesetFile(root.filePath(QLatin1String(kTimesetFileName)), on.date(), on.time());
-        !written)
-        return written.failure().text();
-    return {};
+    return writeTimesetFile(root.filePath(QLatin1String(kTimesetFileName)), on.date(), on.time());
 }
 
-QString DemoCard::writeDrivingRecords(const QString &path) const
+tvk::Result<void> DemoCard::writeDrivingRecords(const QString &path) const
 {
     QList<DrivingRecordImage> records;
     const int interval = drivingRecordInterval();
@@ -134,12 +119,10 @@ QString DemoCard::writeDrivingRecords(const QString &path) const
             124 + std::lround(demo::smooth(m_options.seed, demo::BatteryStream, second / 30.0)));
         records.append(r);
     }
-    if (!writeDrivingRecordFile(path, records))
-        return QStringLiteral("%1: cannot write").arg(path);
-    return {};
+    return writeDrivingRecordFile(path, records);
 }
 
-QString DemoCard::writeDecoys(const QString &folder) const
+tvk::Result<void> DemoCard::writeDecoys(const QString &folder) const
 {
     const QDir root(folder);
     const QStringList names = decoys();
@@ -149,14 +132,16 @@ QString DemoCard::writeDecoys(const QString &folder) const
         if (r.division == 2 && !r.rear)
             event = &r;
     }
-    QString error;
     if (event) {
         const DemoOsd osd(kFrontSize.height() / 24, false);
         DemoFrameRenderer renderer(DemoFrameRenderer::Front, kFrontSize, *m_street, *m_traffic, osd,
                                    start(), m_options.seed);
         const QImage still = renderer.render(m_drive->brakeTime())
                                  .scaled(320, 180, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        error = writeFile(root.filePath(names[0]), DemoFrameRenderer::jpeg(still, 80));
+        if (auto written =
+                replaceFileContents(root.filePath(names[0]), DemoFrameRenderer::jpeg(still, 80));
+            !written)
+            return written;
     }
     // The camera's own log of the morning, in its local time.
     auto stamp = [this](double t) {
@@ -181,10 +166,12 @@ QString DemoCard::writeDecoys(const QString &folder) const
     const double parking = std::min(m_drive->parkedTime() + settings().always_mode_timeout, motion);
     log += stamp(parking).toLatin1() + " PARKING MODE\r\n";
     log += stamp(motion).toLatin1() + " MOTION\r\n";
-    if (error.isEmpty())
-        error = writeFile(root.filePath(names[1]), log);
+    if (auto written = replaceFileContents(root.filePath(names[1]), log); !written)
+        return written;
     // Names the catalogue must pass over, left empty as an interrupted write leaves them.
-    for (qsizetype i = 2; error.isEmpty() && i < names.size(); ++i)
-        error = writeFile(root.filePath(names[i]), QByteArray());
-    return error;
+    for (qsizetype i = 2; i < names.size(); ++i) {
+        if (auto written = replaceFileContents(root.filePath(names[i]), QByteArray()); !written)
+            return written;
+    }
+    return {};
 }

@@ -42,7 +42,10 @@ QStringList DemoPassCard::recordingPaths(const Drive &drive)
 
 void DemoPassCard::placeAt(double metres, double *latitude, double *longitude)
 {
-    DemoRoute::toDegrees(loop().at(loop().loopStart() + metres).position, latitude, longitude);
+    const DemoRoute::Degrees place =
+        DemoRoute::toDegrees(loop().at(loop().loopStart() + metres).position);
+    *latitude = place.latitude;
+    *longitude = place.longitude;
 }
 
 QString DemoPassCard::writeRecording(const QString &folder, const Drive &drive, int slot, bool rear)
@@ -57,12 +60,16 @@ QString DemoPassCard::writeRecording(const QString &folder, const Drive &drive, 
         const double metres = drive.fromMetres + (first + s) * kMetresPerSecond;
         const DemoRoute::Pose pose = loop().at(loop().loopStart() + metres);
         PlannedPosition p;
-        DemoRoute::toDegrees(pose.position, &p.latitude, &p.longitude);
+        const DemoRoute::Degrees place = DemoRoute::toDegrees(pose.position);
+        p.latitude = place.latitude;
+        p.longitude = place.longitude;
         p.metresPerSecond = kMetresPerSecond;
         p.course = std::fmod(pose.heading * 180 / M_PI + 360, 360);
         plan.track.append(p);
     }
-    return writePlannedRecording(plan);
+    if (const auto written = writePlannedRecording(plan); !written)
+        return written.failure().text();
+    return {};
 }
 
 QString DemoPassCard::write(const QString &folder)

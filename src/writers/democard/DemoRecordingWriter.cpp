@@ -9,7 +9,8 @@ DemoRecordingWriter::DemoRecordingWriter(const DemoCard &card, const DemoOsd &fr
     : m_card(card), m_frontOsd(frontOsd), m_rearOsd(rearOsd)
 {}
 
-QString DemoRecordingWriter::write(const DemoCard::Recording &recording, const QString &path) const
+tvk::Result<void> DemoRecordingWriter::write(const DemoCard::Recording &recording,
+                                             const QString &path) const
 {
     const int seconds = m_card.options().slotSeconds;
     const double from = double(recording.slot) * seconds;
@@ -22,8 +23,8 @@ QString DemoRecordingWriter::write(const DemoCard::Recording &recording, const Q
     format.sampleRate = DemoAudio::kSampleRate;
     format.channels = 1;
     AviWriter writer(format);
-    if (!writer.open(path))
-        return writer.errorString();
+    if (auto opened = writer.open(path); !opened)
+        return opened;
 
     DemoFrameRenderer renderer(recording.rear ? DemoFrameRenderer::Rear : DemoFrameRenderer::Front,
                                size, m_card.street(), m_card.traffic(),
@@ -53,10 +54,8 @@ QString DemoRecordingWriter::write(const DemoCard::Recording &recording, const Q
             writer.addVideoFrame(static_cast<quint32>(frame * 1000 / DemoCard::kFrameRate),
                                  DemoFrameRenderer::jpeg(image, DemoCard::kJpegQuality));
         }
-        if (!writer.flush(ms + 1000))
-            return writer.errorString();
+        if (auto written = writer.flush(ms + 1000); !written)
+            return written;
     }
-    if (!writer.finish())
-        return writer.errorString();
-    return {};
+    return writer.finish();
 }

@@ -13,7 +13,7 @@ public:
     DemoRecordingWriter(const DemoCard &card, const DemoOsd &frontOsd, const DemoOsd &rearOsd);
 
     // Returns an error text, or an empty string on success.
-    QString write(const DemoCard::Recording &recording, const QString &path) const;
+    tvk::Result<void> write(const DemoCard::Recording &recording, const QString &path) const;
 
 private:
     const DemoCard &m_card;

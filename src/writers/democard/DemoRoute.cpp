@@ -64,12 +64,12 @@ QPointF DemoRoute::toMetres(double latitude, double longitude)
             (latitude - kOriginLatitude) * perDegree};
 }
 
-void DemoRoute::toDegrees(const QPointF &metres, double *latitude, double *longitude)
+DemoRoute::Degrees DemoRoute::toDegrees(const QPointF &metres)
 {
     const double perDegree = kEarthRadius * std::numbers::pi / 180;
-    *latitude = kOriginLatitude + metres.y() / perDegree;
-    *longitude = kOriginLongitude +
-                 metres.x() / (perDegree * std::cos(kOriginLatitude * std::numbers::pi / 180));
+    return {kOriginLatitude + metres.y() / perDegree,
+            kOriginLongitude +
+                metres.x() / (perDegree * std::cos(kOriginLatitude * std::numbers::pi / 180))};
 }
 
 DemoRoute::DemoRoute()

@@ -29,8 +29,13 @@ public:
     // The fastest a car takes the road at s, m/s, slowing early enough for the next bend.
     double speedCap(double s) const;
 
+    struct Degrees
+    {
+        double latitude;
+        double longitude;
+    };
     // Metres east/north to degrees, and back.
-    static void toDegrees(const QPointF &metres, double *latitude, double *longitude);
+    static Degrees toDegrees(const QPointF &metres);
     static QPointF toMetres(double latitude, double longitude);
 
     double loopStart() const { return m_loopStart; }

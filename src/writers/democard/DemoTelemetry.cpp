@@ -77,7 +77,9 @@ DemoTelemetry::Fix DemoTelemetry::fix(int second) const
     // The fix wanders a metre or two about the true position, as fixes do between buildings.
     const QPointF drift(1.6 * demo::smooth(m_seed, demo::GpsDriftStream, t / 19),
                         1.6 * demo::smooth(m_seed, demo::GpsDriftStream + 100, t / 23));
-    DemoRoute::toDegrees(state.position + drift, &f.latitude, &f.longitude);
+    const DemoRoute::Degrees place = DemoRoute::toDegrees(state.position + drift);
+    f.latitude = place.latitude;
+    f.longitude = place.longitude;
     f.knots = state.speed * 3600 / 1852;
     f.course = std::fmod(state.pose.heading * 180 / std::numbers::pi + 360, 360);
     f.altitude = 31 + 7 * demo::smooth(m_seed, demo::GpsDriftStream + 200, state.distance / 600);

@@ -57,8 +57,8 @@ struct RawRecording
         QBuffer empty;
         empty.open(QIODevice::ReadWrite);
         AviWriter writer;
-        writer.open(&empty);
-        writer.finish();
+        if (!writer.open(&empty) || !writer.finish())
+            return {};
         QByteArray file = empty.data().first(avi::kMoviTypeAt + 4);
         file += movi + QByteArray("idx1") + le32(quint32(index.size())) + index + trailer;
         file.replace(4, 4, le32(riffSize.value_or(quint32(file.size() - 8))));

@@ -61,7 +61,8 @@ inline WrittenRecording writeRecording(const QString &path, const RecordingPlan 
             written.gSensor << telemetry::gSensorRecord(t, -512 + s, 3 * g, 256);
             writer.addGSensor(t, written.gSensor.last());
         }
-        writer.flush(base + 1000);
+        if (!writer.flush(base + 1000))
+            return WrittenRecording();
     }
     if (!writer.finish())
         return WrittenRecording();

@@ -117,8 +117,8 @@ private slots:
                 writer.addVideoFrame(s * 1000, QByteArray(101 + int(s), 'j'));
                 writer.addAudio(s * 1000, QByteArray(64, 'a'));
                 writer.addVideoFrame(s * 1000 + 500, QByteArray(77, 'k'));
-                if (sliced)
-                    writer.flush(s * 1000 + 1000);
+                if (sliced && !writer.flush(s * 1000 + 1000))
+                    return QByteArray();
             }
             return writer.finish() ? readFile(path) : QByteArray();
         };

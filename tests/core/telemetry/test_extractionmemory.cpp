@@ -47,7 +47,9 @@ private slots:
     void filledRecordingIsReadWhole()
     {
         const QString path = m_dir.filePath(QStringLiteral("filled.avi"));
-        const qint64 seconds = writeFilledRecording(path, kFileBytes);
+        const tvk::Result<qint64> written = writeFilledRecording(path, kFileBytes);
+        QVERIFY2(written, qPrintable(written ? QString() : written.failure().text()));
+        const qint64 seconds = *written;
         QVERIFY(seconds > 0);
         BlackBoxData blackBox;
         QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()).ok());

@@ -101,7 +101,7 @@ private slots:
         plan.path = dir.filePath("DCIM/" + name + ".avi");
         plan.seconds = 3;
         plan.utcStart = gps;
-        QCOMPARE(writePlannedRecording(plan), QString());
+        QVERIFY(writePlannedRecording(plan));
         const ProcessRun run = runTool({"clock", dir.path(), "--json"});
         QCOMPARE(run.status, 0);
         const QJsonDocument json = QJsonDocument::fromJson(run.out);
@@ -181,7 +181,7 @@ private slots:
         plan.seconds = 10;
         plan.fixFromSecond = 6;
         plan.utcStart = timeOfName("alwa_20261017_083000_F").addSecs(-9 * 3600 - 5);
-        QCOMPARE(writePlannedRecording(plan), QString());
+        QVERIFY(writePlannedRecording(plan));
         const ProcessRun run = runTool({"clock", dir.path(), "--json"});
         QVERIFY2(run.out.contains("\"offset_s\": 5.0"), run.out);
     }

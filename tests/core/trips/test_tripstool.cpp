@@ -26,9 +26,8 @@ class TestTripsTool : public QObject
             r.utcStart = timeOfName(name).addSecs(-9 * 3600);
             const double metresPerDegree = 111320 * std::cos(r.latitude * M_PI / 180);
             r.longitude += departure.secsTo(timeOfName(name)) * 10 / metresPerDegree;
-            const QString error = writePlannedRecording(r);
-            if (!error.isEmpty())
-                return error;
+            if (const auto written = writePlannedRecording(r); !written)
+                return written.failure().text();
         }
         return {};
     }

@@ -30,8 +30,7 @@ inline QString writeCardRecording(const QString &dir, const QString &name, int s
     if (fix)
         plan.utcStart = timeOfName(name).addMSecs(-qint64(zoneSeconds) * 1000 -
                                                   qint64(std::llround(clockError * 1000)));
-    const QString error = writePlannedRecording(plan);
-    return error.isEmpty() ? plan.path : QString();
+    return writePlannedRecording(plan) ? plan.path : QString();
 }
 
 inline bool writeCardSettings(const QString &dir, int timeGmt, bool summerTime)
