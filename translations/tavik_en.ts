@@ -2002,6 +2002,413 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- charts and tests: begin -->
     <!-- charts and tests: end -->
     <!-- -->
+    <!-- tool help and writers: begin -->
+    <message id="tool.help.clock_tells_how_far">
+        <source>Tells how far the camera's clock is off, from the GPS time of its recordings.</source>
+        <translation>Tells how far the camera's clock is off, from the GPS time of its recordings.</translation>
+    </message>
+    <message id="tool.help.card_or_copy">
+        <source>The card or a folder copied from it.</source>
+        <translation>The card or a folder copied from it.</translation>
+    </message>
+    <message id="tool.help.config_force">
+        <source>Set values even in a file whose checksum does not match its contents.</source>
+        <translation>Set values even in a file whose checksum does not match its contents.</translation>
+    </message>
+    <message id="tool.help.config_action">
+        <source>show, set or defaults.</source>
+        <translation>show, set or defaults.</translation>
+    </message>
+    <message id="tool.help.config_file">
+        <source>The settings file (defaults: the file to write).</source>
+        <translation>The settings file (defaults: the file to write).</translation>
+    </message>
+    <message id="tool.help.config_changes">
+        <source>The settings to change (set).</source>
+        <translation>The settings to change (set).</translation>
+    </message>
+    <message id="tool.help.drv_export_the_table">
+        <source>Export the table as CSV to OUT.</source>
+        <translation>Export the table as CSV to OUT.</translation>
+    </message>
+    <message id="tool.help.drv_shows_the_driving">
+        <source>Shows the driving-record log of a tavik_000.drv file, or exports it.</source>
+        <translation>Shows the driving-record log of a tavik_000.drv file, or exports it.</translation>
+    </message>
+    <message id="tool.help.drv_the_driving_record">
+        <source>The driving-record file.</source>
+        <translation>The driving-record file.</translation>
+    </message>
+    <message id="tool.help.find_the_place_as">
+        <source>The place, as signed decimal degrees LAT,LON.</source>
+        <translation>The place, as signed decimal degrees LAT,LON.</translation>
+    </message>
+    <message id="tool.help.find_how_close_a">
+        <source>How close a pass comes, in metres (default %1).</source>
+        <translation>How close a pass comes, in metres (default %1).</translation>
+    </message>
+    <message id="tool.help.find_lists_every_pass">
+        <source>Lists every pass of the car by a place: the front recording, the offset into it, the time, the distance and the speed. Updates the card's index first.</source>
+        <translation>Lists every pass of the car by a place: the front recording, the offset into it, the time, the distance and the speed. Updates the card's index first.</translation>
+    </message>
+    <message id="tool.help.card_folder">
+        <source>The card's folder.</source>
+        <translation>The card's folder.</translation>
+    </message>
+    <message id="tool.help.format_erase_without_asking">
+        <source>Erase without asking.</source>
+        <translation>Erase without asking.</translation>
+    </message>
+    <message id="tool.help.format_formats_a_mounted">
+        <source>Formats a mounted USB card (DEVICE: sdb1 or /dev/sdb1) for the camera.</source>
+        <translation>Formats a mounted USB card (DEVICE: sdb1 or /dev/sdb1) for the camera.</translation>
+    </message>
+    <message id="tool.help.format_the_card_s">
+        <source>The card's volume, as tavik-tool volumes lists it.</source>
+        <translation>The card's volume, as tavik-tool volumes lists it.</translation>
+    </message>
+    <message id="tool.help.index_builds_or_updates">
+        <source>Builds or updates the index of a card folder (kept in the user's cache, never on the card) and tells what changed.</source>
+        <translation>Builds or updates the index of a card folder (kept in the user's cache, never on the card) and tells what changed.</translation>
+    </message>
+    <message id="tool.help.list_lists_the_recordings">
+        <source>Lists the recordings of a card folder in time order, with their pairs.</source>
+        <translation>Lists the recordings of a card folder in time order, with their pairs.</translation>
+    </message>
+    <message id="tool.help.telemetry_prints_the_telemetry">
+        <source>Prints the telemetry embedded in recordings, extracting them on every core.</source>
+        <translation>Prints the telemetry embedded in recordings, extracting them on every core.</translation>
+    </message>
+    <message id="tool.help.telemetry_the_recordings_avi">
+        <source>The recordings (.avi).</source>
+        <translation>The recordings (.avi).</translation>
+    </message>
+    <message id="tool.help.timeset_set_the_clock">
+        <source>Set the clock to TIME instead of the computer's.</source>
+        <translation>Set the clock to TIME instead of the computer's.</translation>
+    </message>
+    <message id="tool.help.timeset_writes_the_camera">
+        <source>Writes the camera's clock file, which sets its clock at the next start.</source>
+        <translation>Writes the camera's clock file, which sets its clock at the next start.</translation>
+    </message>
+    <message id="tool.help.timeset_the_file_to">
+        <source>The file to write, timeset.cfg at the card's top.</source>
+        <translation>The file to write, timeset.cfg at the card's top.</translation>
+    </message>
+    <message id="tool.help.trips_gpx">
+        <source>Write the routes as GPX to OUT (- for stdout).</source>
+        <translation>Write the routes as GPX to OUT (- for stdout).</translation>
+    </message>
+    <message id="tool.help.trips_kml">
+        <source>Write the routes as KML to OUT (- for stdout).</source>
+        <translation>Write the routes as KML to OUT (- for stdout).</translation>
+    </message>
+    <message id="tool.help.trips_groups_a_card">
+        <source>Groups a card's recordings into drives, with their distance and routes.</source>
+        <translation>Groups a card's recordings into drives, with their distance and routes.</translation>
+    </message>
+    <message id="tool.help.volumes_read_a_recorded">
+        <source>Read a recorded lsblk --json output.</source>
+        <translation>Read a recorded lsblk --json output.</translation>
+    </message>
+    <message id="tool.help.volumes_lists_the_mounted">
+        <source>Lists the mounted USB volumes and the one taken for the camera's card.</source>
+        <translation>Lists the mounted USB volumes and the one taken for the camera's card.</translation>
+    </message>
+    <message id="tool.help.clip_start_on_the">
+        <source>Start on the card's clock, &quot;yyyy-MM-dd HH:mm:ss&quot;.</source>
+        <translation>Start on the card's clock, &quot;yyyy-MM-dd HH:mm:ss&quot;.</translation>
+    </message>
+    <message id="tool.help.clip_end_on_the">
+        <source>End on the card's clock.</source>
+        <translation>End on the card's clock.</translation>
+    </message>
+    <message id="tool.help.clip_side_default_inset">
+        <source>side (default), inset, front or rear.</source>
+        <translation>side (default), inset, front or rear.</translation>
+    </message>
+    <message id="tool.help.clip_corner_of_the">
+        <source>Corner of the rear inset: top-left, top-right, bottom-left or bottom-right (default).</source>
+        <translation>Corner of the rear inset: top-left, top-right, bottom-left or bottom-right (default).</translation>
+    </message>
+    <message id="tool.help.clip_leave_the_telemetry">
+        <source>Leave the telemetry out of the picture.</source>
+        <translation>Leave the telemetry out of the picture.</translation>
+    </message>
+    <message id="tool.help.clip_h_264_rate">
+        <source>H.264 rate factor, 0 (best) to 51; 23 default.</source>
+        <translation>H.264 rate factor, 0 (best) to 51; 23 default.</translation>
+    </message>
+    <message id="tool.help.clip_x264_speed_preset">
+        <source>x264 speed preset (default veryfast).</source>
+        <translation>x264 speed preset (default veryfast).</translation>
+    </message>
+    <message id="tool.help.clip_sound_of_the">
+        <source>Sound of the front (default) or rear camera.</source>
+        <translation>Sound of the front (default) or rear camera.</translation>
+    </message>
+    <message id="tool.help.clip_a_recording_with">
+        <source>A recording (with its partner), or a card's folder.</source>
+        <translation>A recording (with its partner), or a card's folder.</translation>
+    </message>
+    <message id="tool.help.clip_the_mp4_file">
+        <source>The MP4 file to write.</source>
+        <translation>The MP4 file to write.</translation>
+    </message>
+    <message id="tool.help.democard_minutes">
+        <source>Length of each recording in minutes.</source>
+        <translation>Length of each recording in minutes.</translation>
+    </message>
+    <message id="tool.help.democard_seconds">
+        <source>Length of each recording in seconds.</source>
+        <translation>Length of each recording in seconds.</translation>
+    </message>
+    <message id="tool.help.democard_seed_of_the">
+        <source>Seed of the traffic and the noise.</source>
+        <translation>Seed of the traffic and the noise.</translation>
+    </message>
+    <message id="tool.help.democard_the_folder_to">
+        <source>The folder to write the card into.</source>
+        <translation>The folder to write the card into.</translation>
+    </message>
+    <message id="tool.help.evidence_the_recording_avi">
+        <source>The recording (.avi).</source>
+        <translation>The recording (.avi).</translation>
+    </message>
+    <message id="tool.help.evidence_the_folder_to">
+        <source>The folder to write; absent or empty.</source>
+        <translation>The folder to write; absent or empty.</translation>
+    </message>
+    <message id="tool.help.pictures_writes_a_sample">
+        <source>Writes a sample camera card: recordings of a drive, settings and logs.</source>
+        <translation>Writes a sample camera card: recordings of a drive, settings and logs.</translation>
+    </message>
+    <message id="tool.help.pictures_writes_the_evidence">
+        <source>Writes the evidence folder of a recording and its partner: copies, telemetry, pictures, a report and SHA256SUMS.</source>
+        <translation>Writes the evidence folder of a recording and its partner: copies, telemetry, pictures, a report and SHA256SUMS.</translation>
+    </message>
+    <message id="tool.help.pictures_writes_an_mp4">
+        <source>Writes an MP4 clip of a recording and its partner, or of a stretch of the card's clock, with both cameras and the telemetry drawn in.</source>
+        <translation>Writes an MP4 clip of a recording and its partner, or of a stretch of the card's clock, with both cameras and the telemetry drawn in.</translation>
+    </message>
+    <message id="tool.help.telemetry_print_json_the">
+        <source>Print JSON (the default).</source>
+        <translation>Print JSON (the default).</translation>
+    </message>
+    <message id="tool.help.telemetry_print_csv_a">
+        <source>Print CSV, a row per G-sensor sample.</source>
+        <translation>Print CSV, a row per G-sensor sample.</translation>
+    </message>
+    <message id="tool.help.telemetry_print_a_gpx">
+        <source>Print a GPX file, a track per recording.</source>
+        <translation>Print a GPX file, a track per recording.</translation>
+    </message>
+    <message id="tool.help.telemetry_print_a_kml">
+        <source>Print a KML file, a track with times and speeds per recording.</source>
+        <translation>Print a KML file, a track with times and speeds per recording.</translation>
+    </message>
+    <message id="tool.help.config">
+        <source>Shows, edits or creates the camera's settings file config.bin.</source>
+        <translation>Shows, edits or creates the camera's settings file config.bin.</translation>
+    </message>
+    <message id="tool.unknown_command">
+        <source>unknown command &quot;%1&quot;; try tavik-tool help</source>
+        <translation>unknown command &quot;%1&quot;; try tavik-tool help</translation>
+    </message>
+    <message id="tool.clip_folder_range">
+        <source>a folder needs --from and --to</source>
+        <translation>a folder needs --from and --to</translation>
+    </message>
+    <message id="tool.find_near_needed">
+        <source>--near is needed</source>
+        <translation>--near is needed</translation>
+    </message>
+    <message id="tool.find_bad_place">
+        <source>--near wants LAT,LON in decimal degrees</source>
+        <translation>--near wants LAT,LON in decimal degrees</translation>
+    </message>
+    <message id="tool.find_bad_radius">
+        <source>--radius wants metres, above 0 and at most 100000</source>
+        <translation>--radius wants metres, above 0 and at most 100000</translation>
+    </message>
+    <message id="tool.picture_program_missing">
+        <source>%1 is missing; it carries out %2</source>
+        <translation>%1 is missing; it carries out %2</translation>
+    </message>
+    <message id="tool.timeset_bad_time">
+        <source>--at &quot;%1&quot;: expected yyyy/MM/dd HH:mm:ss</source>
+        <translation>--at &quot;%1&quot;: expected yyyy/MM/dd HH:mm:ss</translation>
+    </message>
+    <message id="tool.format_not_usb">
+        <source>%1: not a mounted USB volume; see tavik-tool volumes</source>
+        <translation>%1: not a mounted USB volume; see tavik-tool volumes</translation>
+    </message>
+    <message id="tool.format_needs_yes">
+        <source>this erases %1 (%2); add --yes to go ahead</source>
+        <translation>this erases %1 (%2); add --yes to go ahead</translation>
+    </message>
+    <message id="tool.format_backup">
+        <source>backup of config.bin: %1</source>
+        <translation>backup of config.bin: %1</translation>
+    </message>
+    <message id="tool.format_cluster">
+        <source>FAT32, cluster %1</source>
+        <translation>FAT32, cluster %1</translation>
+    </message>
+    <message id="tool.volume_writable">
+        <source>writable</source>
+        <translation>writable</translation>
+    </message>
+    <message id="tool.volume_read_only">
+        <source>read-only</source>
+        <translation>read-only</translation>
+    </message>
+    <message id="tool.volume_whole_disk">
+        <source>whole disk</source>
+        <translation>whole disk</translation>
+    </message>
+    <message id="tool.volume_partition">
+        <source>partition</source>
+        <translation>partition</translation>
+    </message>
+    <message id="tool.volume_none">
+        <source>no USB volume</source>
+        <translation>no USB volume</translation>
+    </message>
+    <message id="tool.volume_camera_card">
+        <source>camera card: %1</source>
+        <translation>camera card: %1</translation>
+    </message>
+    <message id="tool.volume_no_card">
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message id="tool.help_help">
+        <source>Show this help.</source>
+        <translation>Show this help.</translation>
+    </message>
+    <message id="tool.help_verbose">
+        <source>Print the diagnostic log on stderr.</source>
+        <translation>Print the diagnostic log on stderr.</translation>
+    </message>
+    <message id="tool.help_json">
+        <source>Print JSON.</source>
+        <translation>Print JSON.</translation>
+    </message>
+    <message id="tool.missing_argument">
+        <source>missing %1</source>
+        <translation>missing %1</translation>
+    </message>
+    <message id="tool.unexpected_argument">
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message id="tool.usage_refused">
+        <source>%1; usage: %2 (see tavik-tool %3 --help)</source>
+        <translation>%1; usage: %2 (see tavik-tool %3 --help)</translation>
+    </message>
+    <message id="writers.device_not_writable">
+        <source>the device is not a writable file</source>
+        <translation>the device is not a writable file</translation>
+    </message>
+    <message id="writers.not_open">
+        <source>the recording is not open</source>
+        <translation>the recording is not open</translation>
+    </message>
+    <message id="writers.over_4_gib">
+        <source>the recording would exceed 4 GiB</source>
+        <translation>the recording would exceed 4 GiB</translation>
+    </message>
+    <message id="writers.headers_unwritten">
+        <source>cannot rewrite the headers</source>
+        <translation>cannot rewrite the headers</translation>
+    </message>
+    <message id="writers.card_folder_not_empty">
+        <source>not empty; the sample card is only written into an empty folder</source>
+        <translation>not empty; the sample card is only written into an empty folder</translation>
+    </message>
+    <message id="tool.democard_bad_length">
+        <source>--%1: bad value &quot;%2&quot; (recordings last 4 s to 60 min)</source>
+        <translation>--%1: bad value &quot;%2&quot; (recordings last 4 s to 60 min)</translation>
+    </message>
+    <message id="tool.democard_wrote">
+        <source>wrote %1</source>
+        <translation>wrote %1</translation>
+    </message>
+    <message id="tool.democard_done">
+        <source>sample card in %1: %2 files, %3 MB, %4 s</source>
+        <translation>sample card in %1: %2 files, %3 MB, %4 s</translation>
+    </message>
+    <message id="viewer.help">
+        <source>Plays the front and rear recordings of a dash camera in step.</source>
+        <translation>Plays the front and rear recordings of a dash camera in step.</translation>
+    </message>
+    <message id="viewer.help_folder">
+        <source>A folder of recordings (the camera's card), or a recording to play.</source>
+        <translation>A folder of recordings (the camera's card), or a recording to play.</translation>
+    </message>
+    <message id="viewer.help_settings">
+        <source>Open only the camera's settings window; with a folder (or a config.bin), edit the settings file found there instead of the card's.</source>
+        <translation>Open only the camera's settings window; with a folder (or a config.bin), edit the settings file found there instead of the card's.</translation>
+    </message>
+    <message id="progress.minutes_fmt">
+        <source>About %1 minutes remaining</source>
+        <translation>About %1 minutes remaining</translation>
+    </message>
+    <message id="progress.ten_minutes">
+        <source>About ten minutes remaining</source>
+        <translation>About ten minutes remaining</translation>
+    </message>
+    <message id="progress.nine_minutes">
+        <source>About nine minutes remaining</source>
+        <translation>About nine minutes remaining</translation>
+    </message>
+    <message id="progress.eight_minutes">
+        <source>About eight minutes remaining</source>
+        <translation>About eight minutes remaining</translation>
+    </message>
+    <message id="progress.seven_minutes">
+        <source>About seven minutes remaining</source>
+        <translation>About seven minutes remaining</translation>
+    </message>
+    <message id="progress.six_minutes">
+        <source>About six minutes remaining</source>
+        <translation>About six minutes remaining</translation>
+    </message>
+    <message id="progress.five_minutes">
+        <source>About five minutes remaining</source>
+        <translation>About five minutes remaining</translation>
+    </message>
+    <message id="progress.four_minutes">
+        <source>About four minutes remaining</source>
+        <translation>About four minutes remaining</translation>
+    </message>
+    <message id="progress.three_minutes">
+        <source>About three minutes remaining</source>
+        <translation>About three minutes remaining</translation>
+    </message>
+    <message id="progress.two_minutes">
+        <source>About two minutes remaining</source>
+        <translation>About two minutes remaining</translation>
+    </message>
+    <message id="progress.one_minute">
+        <source>About one minute remaining</source>
+        <translation>About one minute remaining</translation>
+    </message>
+    <message id="progress.under_a_minute">
+        <source>Less than a minute remaining</source>
+        <translation>Less than a minute remaining</translation>
+    </message>
+    <message id="progress.ten_seconds">
+        <source>About ten seconds remaining</source>
+        <translation>About ten seconds remaining</translation>
+    </message>
+    <message id="progress.five_seconds">
+        <source>About five seconds remaining</source>
+        <translation>About five seconds remaining</translation>
+    </message>
+    <!-- tool help and writers: end -->
+    <!-- -->
     <!-- index window: begin -->
     <message id="index.recordings_here">
         <source>Recordings here</source>

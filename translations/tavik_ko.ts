@@ -1956,6 +1956,413 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- charts and tests: begin -->
     <!-- charts and tests: end -->
     <!-- -->
+    <!-- tool help and writers: begin -->
+    <message id="tool.help.clock_tells_how_far">
+        <source>Tells how far the camera's clock is off, from the GPS time of its recordings.</source>
+        <translation>녹화 파일의 GPS 시각으로 카메라 시계가 얼마나 틀렸는지 알려 줍니다.</translation>
+    </message>
+    <message id="tool.help.card_or_copy">
+        <source>The card or a folder copied from it.</source>
+        <translation>카드 또는 카드에서 복사한 폴더.</translation>
+    </message>
+    <message id="tool.help.config_force">
+        <source>Set values even in a file whose checksum does not match its contents.</source>
+        <translation>체크섬이 내용과 맞지 않는 파일에도 값을 설정합니다.</translation>
+    </message>
+    <message id="tool.help.config_action">
+        <source>show, set or defaults.</source>
+        <translation>show, set 또는 defaults.</translation>
+    </message>
+    <message id="tool.help.config_file">
+        <source>The settings file (defaults: the file to write).</source>
+        <translation>설정 파일 (defaults: 쓸 파일).</translation>
+    </message>
+    <message id="tool.help.config_changes">
+        <source>The settings to change (set).</source>
+        <translation>바꿀 설정 (set).</translation>
+    </message>
+    <message id="tool.help.drv_export_the_table">
+        <source>Export the table as CSV to OUT.</source>
+        <translation>표를 CSV로 OUT에 내보냅니다.</translation>
+    </message>
+    <message id="tool.help.drv_shows_the_driving">
+        <source>Shows the driving-record log of a tavik_000.drv file, or exports it.</source>
+        <translation>tavik_000.drv 파일의 주행 기록을 보여 주거나 내보냅니다.</translation>
+    </message>
+    <message id="tool.help.drv_the_driving_record">
+        <source>The driving-record file.</source>
+        <translation>주행 기록 파일.</translation>
+    </message>
+    <message id="tool.help.find_the_place_as">
+        <source>The place, as signed decimal degrees LAT,LON.</source>
+        <translation>장소, 부호 있는 십진 도 단위 LAT,LON.</translation>
+    </message>
+    <message id="tool.help.find_how_close_a">
+        <source>How close a pass comes, in metres (default %1).</source>
+        <translation>지나간 것으로 볼 거리, 미터 단위 (기본값 %1).</translation>
+    </message>
+    <message id="tool.help.find_lists_every_pass">
+        <source>Lists every pass of the car by a place: the front recording, the offset into it, the time, the distance and the speed. Updates the card's index first.</source>
+        <translation>차가 한 장소를 지나간 모든 때를 보여 줍니다: 전방 녹화 파일, 파일 안의 위치, 시각, 거리, 속도. 먼저 카드의 색인을 갱신합니다.</translation>
+    </message>
+    <message id="tool.help.card_folder">
+        <source>The card's folder.</source>
+        <translation>카드의 폴더.</translation>
+    </message>
+    <message id="tool.help.format_erase_without_asking">
+        <source>Erase without asking.</source>
+        <translation>묻지 않고 지웁니다.</translation>
+    </message>
+    <message id="tool.help.format_formats_a_mounted">
+        <source>Formats a mounted USB card (DEVICE: sdb1 or /dev/sdb1) for the camera.</source>
+        <translation>마운트된 USB 카드(DEVICE: sdb1 또는 /dev/sdb1)를 카메라용으로 포맷합니다.</translation>
+    </message>
+    <message id="tool.help.format_the_card_s">
+        <source>The card's volume, as tavik-tool volumes lists it.</source>
+        <translation>카드의 볼륨, tavik-tool volumes가 보여 주는 이름.</translation>
+    </message>
+    <message id="tool.help.index_builds_or_updates">
+        <source>Builds or updates the index of a card folder (kept in the user's cache, never on the card) and tells what changed.</source>
+        <translation>카드 폴더의 색인을 만들거나 갱신하고(카드가 아닌 사용자 캐시에 보관) 무엇이 바뀌었는지 알려 줍니다.</translation>
+    </message>
+    <message id="tool.help.list_lists_the_recordings">
+        <source>Lists the recordings of a card folder in time order, with their pairs.</source>
+        <translation>카드 폴더의 녹화 파일을 시간 순으로, 짝과 함께 보여 줍니다.</translation>
+    </message>
+    <message id="tool.help.telemetry_prints_the_telemetry">
+        <source>Prints the telemetry embedded in recordings, extracting them on every core.</source>
+        <translation>녹화 파일에 담긴 주행 데이터를 모든 코어에서 추출해 출력합니다.</translation>
+    </message>
+    <message id="tool.help.telemetry_the_recordings_avi">
+        <source>The recordings (.avi).</source>
+        <translation>녹화 파일 (.avi).</translation>
+    </message>
+    <message id="tool.help.timeset_set_the_clock">
+        <source>Set the clock to TIME instead of the computer's.</source>
+        <translation>컴퓨터 시각 대신 TIME으로 시계를 맞춥니다.</translation>
+    </message>
+    <message id="tool.help.timeset_writes_the_camera">
+        <source>Writes the camera's clock file, which sets its clock at the next start.</source>
+        <translation>카메라의 시계 파일을 씁니다. 카메라는 다음에 켜질 때 이 파일로 시계를 맞춥니다.</translation>
+    </message>
+    <message id="tool.help.timeset_the_file_to">
+        <source>The file to write, timeset.cfg at the card's top.</source>
+        <translation>쓸 파일, 카드 맨 위의 timeset.cfg.</translation>
+    </message>
+    <message id="tool.help.trips_gpx">
+        <source>Write the routes as GPX to OUT (- for stdout).</source>
+        <translation>경로를 GPX로 OUT에 씁니다 (- 는 표준 출력).</translation>
+    </message>
+    <message id="tool.help.trips_kml">
+        <source>Write the routes as KML to OUT (- for stdout).</source>
+        <translation>경로를 KML로 OUT에 씁니다 (- 는 표준 출력).</translation>
+    </message>
+    <message id="tool.help.trips_groups_a_card">
+        <source>Groups a card's recordings into drives, with their distance and routes.</source>
+        <translation>카드의 녹화 파일을 주행별로 묶고, 거리와 경로를 보여 줍니다.</translation>
+    </message>
+    <message id="tool.help.volumes_read_a_recorded">
+        <source>Read a recorded lsblk --json output.</source>
+        <translation>기록해 둔 lsblk --json 출력을 읽습니다.</translation>
+    </message>
+    <message id="tool.help.volumes_lists_the_mounted">
+        <source>Lists the mounted USB volumes and the one taken for the camera's card.</source>
+        <translation>마운트된 USB 볼륨과 카메라 카드로 고른 볼륨을 보여 줍니다.</translation>
+    </message>
+    <message id="tool.help.clip_start_on_the">
+        <source>Start on the card's clock, &quot;yyyy-MM-dd HH:mm:ss&quot;.</source>
+        <translation>카드 시계로 시작 시각, &quot;yyyy-MM-dd HH:mm:ss&quot;.</translation>
+    </message>
+    <message id="tool.help.clip_end_on_the">
+        <source>End on the card's clock.</source>
+        <translation>카드 시계로 끝 시각.</translation>
+    </message>
+    <message id="tool.help.clip_side_default_inset">
+        <source>side (default), inset, front or rear.</source>
+        <translation>side (기본값), inset, front 또는 rear.</translation>
+    </message>
+    <message id="tool.help.clip_corner_of_the">
+        <source>Corner of the rear inset: top-left, top-right, bottom-left or bottom-right (default).</source>
+        <translation>후방 작은 화면의 모서리: top-left, top-right, bottom-left 또는 bottom-right (기본값).</translation>
+    </message>
+    <message id="tool.help.clip_leave_the_telemetry">
+        <source>Leave the telemetry out of the picture.</source>
+        <translation>주행 데이터를 화면에 넣지 않습니다.</translation>
+    </message>
+    <message id="tool.help.clip_h_264_rate">
+        <source>H.264 rate factor, 0 (best) to 51; 23 default.</source>
+        <translation>H.264 화질 계수, 0(최고)부터 51까지; 기본값 23.</translation>
+    </message>
+    <message id="tool.help.clip_x264_speed_preset">
+        <source>x264 speed preset (default veryfast).</source>
+        <translation>x264 속도 프리셋 (기본값 veryfast).</translation>
+    </message>
+    <message id="tool.help.clip_sound_of_the">
+        <source>Sound of the front (default) or rear camera.</source>
+        <translation>전방(기본값) 또는 후방 카메라의 소리.</translation>
+    </message>
+    <message id="tool.help.clip_a_recording_with">
+        <source>A recording (with its partner), or a card's folder.</source>
+        <translation>녹화 파일(짝과 함께) 또는 카드의 폴더.</translation>
+    </message>
+    <message id="tool.help.clip_the_mp4_file">
+        <source>The MP4 file to write.</source>
+        <translation>쓸 MP4 파일.</translation>
+    </message>
+    <message id="tool.help.democard_minutes">
+        <source>Length of each recording in minutes.</source>
+        <translation>녹화 파일 하나의 길이, 분 단위.</translation>
+    </message>
+    <message id="tool.help.democard_seconds">
+        <source>Length of each recording in seconds.</source>
+        <translation>녹화 파일 하나의 길이, 초 단위.</translation>
+    </message>
+    <message id="tool.help.democard_seed_of_the">
+        <source>Seed of the traffic and the noise.</source>
+        <translation>교통과 잡음의 시드.</translation>
+    </message>
+    <message id="tool.help.democard_the_folder_to">
+        <source>The folder to write the card into.</source>
+        <translation>카드를 쓸 폴더.</translation>
+    </message>
+    <message id="tool.help.evidence_the_recording_avi">
+        <source>The recording (.avi).</source>
+        <translation>녹화 파일 (.avi).</translation>
+    </message>
+    <message id="tool.help.evidence_the_folder_to">
+        <source>The folder to write; absent or empty.</source>
+        <translation>쓸 폴더; 없거나 비어 있어야 합니다.</translation>
+    </message>
+    <message id="tool.help.pictures_writes_a_sample">
+        <source>Writes a sample camera card: recordings of a drive, settings and logs.</source>
+        <translation>샘플 카메라 카드를 씁니다: 주행 녹화, 설정, 기록.</translation>
+    </message>
+    <message id="tool.help.pictures_writes_the_evidence">
+        <source>Writes the evidence folder of a recording and its partner: copies, telemetry, pictures, a report and SHA256SUMS.</source>
+        <translation>녹화 파일과 그 짝의 증거 폴더를 씁니다: 사본, 주행 데이터, 사진, 보고서, SHA256SUMS.</translation>
+    </message>
+    <message id="tool.help.pictures_writes_an_mp4">
+        <source>Writes an MP4 clip of a recording and its partner, or of a stretch of the card's clock, with both cameras and the telemetry drawn in.</source>
+        <translation>녹화 파일과 그 짝, 또는 카드 시계의 한 구간을 두 카메라와 주행 데이터가 들어간 MP4 클립으로 씁니다.</translation>
+    </message>
+    <message id="tool.help.telemetry_print_json_the">
+        <source>Print JSON (the default).</source>
+        <translation>JSON으로 출력합니다 (기본값).</translation>
+    </message>
+    <message id="tool.help.telemetry_print_csv_a">
+        <source>Print CSV, a row per G-sensor sample.</source>
+        <translation>CSV로 출력합니다, G센서 측정값마다 한 행.</translation>
+    </message>
+    <message id="tool.help.telemetry_print_a_gpx">
+        <source>Print a GPX file, a track per recording.</source>
+        <translation>GPX 파일로 출력합니다, 녹화 파일마다 트랙 하나.</translation>
+    </message>
+    <message id="tool.help.telemetry_print_a_kml">
+        <source>Print a KML file, a track with times and speeds per recording.</source>
+        <translation>KML 파일로 출력합니다, 녹화 파일마다 시각과 속도가 있는 트랙 하나.</translation>
+    </message>
+    <message id="tool.help.config">
+        <source>Shows, edits or creates the camera's settings file config.bin.</source>
+        <translation>카메라의 설정 파일 config.bin을 보여 주거나, 고치거나, 만듭니다.</translation>
+    </message>
+    <message id="tool.unknown_command">
+        <source>unknown command &quot;%1&quot;; try tavik-tool help</source>
+        <translation>알 수 없는 명령 &quot;%1&quot;; tavik-tool help를 보십시오</translation>
+    </message>
+    <message id="tool.clip_folder_range">
+        <source>a folder needs --from and --to</source>
+        <translation>폴더에는 --from과 --to가 필요합니다</translation>
+    </message>
+    <message id="tool.find_near_needed">
+        <source>--near is needed</source>
+        <translation>--near가 필요합니다</translation>
+    </message>
+    <message id="tool.find_bad_place">
+        <source>--near wants LAT,LON in decimal degrees</source>
+        <translation>--near에는 십진 도 단위 LAT,LON을 주십시오</translation>
+    </message>
+    <message id="tool.find_bad_radius">
+        <source>--radius wants metres, above 0 and at most 100000</source>
+        <translation>--radius에는 0보다 크고 100000 이하인 미터 값을 주십시오</translation>
+    </message>
+    <message id="tool.picture_program_missing">
+        <source>%1 is missing; it carries out %2</source>
+        <translation>%1이(가) 없습니다; 이 프로그램이 %2을(를) 실행합니다</translation>
+    </message>
+    <message id="tool.timeset_bad_time">
+        <source>--at &quot;%1&quot;: expected yyyy/MM/dd HH:mm:ss</source>
+        <translation>--at &quot;%1&quot;: yyyy/MM/dd HH:mm:ss 형식이어야 합니다</translation>
+    </message>
+    <message id="tool.format_not_usb">
+        <source>%1: not a mounted USB volume; see tavik-tool volumes</source>
+        <translation>%1: 마운트된 USB 볼륨이 아닙니다; tavik-tool volumes를 보십시오</translation>
+    </message>
+    <message id="tool.format_needs_yes">
+        <source>this erases %1 (%2); add --yes to go ahead</source>
+        <translation>%1 (%2)의 내용이 지워집니다; 진행하려면 --yes를 붙이십시오</translation>
+    </message>
+    <message id="tool.format_backup">
+        <source>backup of config.bin: %1</source>
+        <translation>config.bin 백업: %1</translation>
+    </message>
+    <message id="tool.format_cluster">
+        <source>FAT32, cluster %1</source>
+        <translation>FAT32, 할당 단위 %1</translation>
+    </message>
+    <message id="tool.volume_writable">
+        <source>writable</source>
+        <translation>쓰기 가능</translation>
+    </message>
+    <message id="tool.volume_read_only">
+        <source>read-only</source>
+        <translation>읽기 전용</translation>
+    </message>
+    <message id="tool.volume_whole_disk">
+        <source>whole disk</source>
+        <translation>디스크 전체</translation>
+    </message>
+    <message id="tool.volume_partition">
+        <source>partition</source>
+        <translation>파티션</translation>
+    </message>
+    <message id="tool.volume_none">
+        <source>no USB volume</source>
+        <translation>USB 볼륨 없음</translation>
+    </message>
+    <message id="tool.volume_camera_card">
+        <source>camera card: %1</source>
+        <translation>카메라 카드: %1</translation>
+    </message>
+    <message id="tool.volume_no_card">
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message id="tool.help_help">
+        <source>Show this help.</source>
+        <translation>이 도움말을 보여 줍니다.</translation>
+    </message>
+    <message id="tool.help_verbose">
+        <source>Print the diagnostic log on stderr.</source>
+        <translation>진단 기록을 표준 오류로 출력합니다.</translation>
+    </message>
+    <message id="tool.help_json">
+        <source>Print JSON.</source>
+        <translation>JSON으로 출력합니다.</translation>
+    </message>
+    <message id="tool.missing_argument">
+        <source>missing %1</source>
+        <translation>%1이(가) 빠졌습니다</translation>
+    </message>
+    <message id="tool.unexpected_argument">
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>예상하지 못한 인자 &quot;%1&quot;</translation>
+    </message>
+    <message id="tool.usage_refused">
+        <source>%1; usage: %2 (see tavik-tool %3 --help)</source>
+        <translation>%1; 사용법: %2 (tavik-tool %3 --help 참고)</translation>
+    </message>
+    <message id="writers.device_not_writable">
+        <source>the device is not a writable file</source>
+        <translation>쓸 수 있는 파일이 아닙니다</translation>
+    </message>
+    <message id="writers.not_open">
+        <source>the recording is not open</source>
+        <translation>녹화 파일이 열려 있지 않습니다</translation>
+    </message>
+    <message id="writers.over_4_gib">
+        <source>the recording would exceed 4 GiB</source>
+        <translation>녹화 파일이 4 GiB를 넘게 됩니다</translation>
+    </message>
+    <message id="writers.headers_unwritten">
+        <source>cannot rewrite the headers</source>
+        <translation>헤더를 다시 쓸 수 없습니다</translation>
+    </message>
+    <message id="writers.card_folder_not_empty">
+        <source>not empty; the sample card is only written into an empty folder</source>
+        <translation>비어 있지 않습니다; 샘플 카드는 빈 폴더에만 씁니다</translation>
+    </message>
+    <message id="tool.democard_bad_length">
+        <source>--%1: bad value &quot;%2&quot; (recordings last 4 s to 60 min)</source>
+        <translation>--%1: 잘못된 값 &quot;%2&quot; (녹화 파일은 4초에서 60분까지)</translation>
+    </message>
+    <message id="tool.democard_wrote">
+        <source>wrote %1</source>
+        <translation>%1 씀</translation>
+    </message>
+    <message id="tool.democard_done">
+        <source>sample card in %1: %2 files, %3 MB, %4 s</source>
+        <translation>%1의 샘플 카드: 파일 %2개, %3 MB, %4초</translation>
+    </message>
+    <message id="viewer.help">
+        <source>Plays the front and rear recordings of a dash camera in step.</source>
+        <translation>블랙박스의 전방과 후방 녹화를 나란히 맞춰 재생합니다.</translation>
+    </message>
+    <message id="viewer.help_folder">
+        <source>A folder of recordings (the camera's card), or a recording to play.</source>
+        <translation>녹화 파일 폴더(카메라의 카드) 또는 재생할 녹화 파일.</translation>
+    </message>
+    <message id="viewer.help_settings">
+        <source>Open only the camera's settings window; with a folder (or a config.bin), edit the settings file found there instead of the card's.</source>
+        <translation>카메라 설정 창만 엽니다; 폴더(또는 config.bin)를 주면 카드의 설정 대신 거기 있는 설정 파일을 고칩니다.</translation>
+    </message>
+    <message id="progress.minutes_fmt">
+        <source>About %1 minutes remaining</source>
+        <translation>약 %1분 남음</translation>
+    </message>
+    <message id="progress.ten_minutes">
+        <source>About ten minutes remaining</source>
+        <translation>약 10분 남음</translation>
+    </message>
+    <message id="progress.nine_minutes">
+        <source>About nine minutes remaining</source>
+        <translation>약 9분 남음</translation>
+    </message>
+    <message id="progress.eight_minutes">
+        <source>About eight minutes remaining</source>
+        <translation>약 8분 남음</translation>
+    </message>
+    <message id="progress.seven_minutes">
+        <source>About seven minutes remaining</source>
+        <translation>약 7분 남음</translation>
+    </message>
+    <message id="progress.six_minutes">
+        <source>About six minutes remaining</source>
+        <translation>약 6분 남음</translation>
+    </message>
+    <message id="progress.five_minutes">
+        <source>About five minutes remaining</source>
+        <translation>약 5분 남음</translation>
+    </message>
+    <message id="progress.four_minutes">
+        <source>About four minutes remaining</source>
+        <translation>약 4분 남음</translation>
+    </message>
+    <message id="progress.three_minutes">
+        <source>About three minutes remaining</source>
+        <translation>약 3분 남음</translation>
+    </message>
+    <message id="progress.two_minutes">
+        <source>About two minutes remaining</source>
+        <translation>약 2분 남음</translation>
+    </message>
+    <message id="progress.one_minute">
+        <source>About one minute remaining</source>
+        <translation>약 1분 남음</translation>
+    </message>
+    <message id="progress.under_a_minute">
+        <source>Less than a minute remaining</source>
+        <translation>1분 미만 남음</translation>
+    </message>
+    <message id="progress.ten_seconds">
+        <source>About ten seconds remaining</source>
+        <translation>약 10초 남음</translation>
+    </message>
+    <message id="progress.five_seconds">
+        <source>About five seconds remaining</source>
+        <translation>약 5초 남음</translation>
+    </message>
+    <!-- tool help and writers: end -->
+    <!-- -->
     <!-- index window: begin -->
     <message id="index.recordings_here">
         <source>Recordings here</source>

@@ -22,17 +22,12 @@ int main(int argc, char **argv)
     tvk::installStringTable();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Plays the front and rear recordings of a dash camera in step."));
+    parser.setApplicationDescription(tvk::text("viewer.help"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("folder"),
-        QStringLiteral("A folder of recordings (the camera's card), or a recording to play."));
-    const QCommandLineOption settingsOnly(
-        QStringLiteral("settings"),
-        QStringLiteral("Open only the camera's settings window; with a folder (or a config.bin), "
-                       "edit the settings file found there instead of the card's."));
+    parser.addPositionalArgument(QStringLiteral("folder"), tvk::text("viewer.help_folder"));
+    const QCommandLineOption settingsOnly(QStringLiteral("settings"),
+                                          tvk::text("viewer.help_settings"));
     parser.addOption(settingsOnly);
     parser.process(app);
 
@@ -53,13 +48,13 @@ int main(int argc, char **argv)
         return app.exec();
     }
 
-    PlayerWindow delegate;
+    PlayerWindow player;
     const QFileInfo opened(paths.value(0));
     if (opened.isFile()) {
-        delegate.launch();
-        delegate.openRecording(opened.absoluteFilePath());
+        player.launch();
+        player.openRecording(opened.absoluteFilePath());
     } else {
-        delegate.launch(paths.isEmpty() ? QString() : opened.absoluteFilePath());
+        player.launch(paths.isEmpty() ? QString() : opened.absoluteFilePath());
     }
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "tool/command.h"
 
 #include "core/common/log.h"
+#include "core/common/strings.h"
 #include "core/common/textescape.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,20 @@ ArgumentCount countOf(const QList<ToolArgument> &arguments)
     return count;
 }
 
+QString helpText(const QString &key)
+{
+    return tvk::text(key.toLatin1().constData());
+}
+
+QCommandLineOption described(QCommandLineOption option)
+{
+    QString text = helpText(option.description());
+    if (!option.defaultValues().isEmpty() && text.contains(QLatin1String("%1")))
+        text = text.arg(option.defaultValues().constFirst());
+    option.setDescription(text);
+    return option;
+}
+
 QString argumentName(const ToolArgument &argument)
 {
     QString name = argument.syntax;
@@ -55,16 +70,17 @@ int runToolCommand(const ToolCommand &command, const QStringList &args)
     if (command.handOver)
         return command.handOver(args);
     QCommandLineParser line;
-    line.setApplicationDescription(command.description);
+    line.setApplicationDescription(helpText(command.description));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
+                                  tvk::text("tool.help_help"));
     line.addOption(help);
-    const QCommandLineOption verbose(QStringLiteral("verbose"),
-                                     QStringLiteral("Print the diagnostic log on stderr."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"), tvk::text("tool.help_verbose"));
     line.addOption(verbose);
-    line.addOptions(command.options);
+    for (const QCommandLineOption &option : command.options)
+        line.addOption(described(option));
     for (const ToolArgument &argument : command.arguments)
-        line.addPositionalArgument(argumentName(argument), argument.description, argument.syntax);
+        line.addPositionalArgument(argumentName(argument), helpText(argument.description),
+                                   argument.syntax);
 
     const QString program = QLatin1String("tavik-tool ") + command.name;
     if (!line.parse(QStringList(program) + args)) {
@@ -90,22 +106,23 @@ int runToolCommand(const ToolCommand &command, const QStringList &args)
     if (given < count.least)
         return toolCommandUsageError(
             command.name,
-            QStringLiteral("missing %1").arg(argumentName(command.arguments.at(given))));
+            tvk::text("tool.missing_argument").arg(argumentName(command.arguments.at(given))));
     if (count.most >= 0 && given > count.most)
         return toolCommandUsageError(
             command.name,
-            QStringLiteral("unexpected argument \"%1\"").arg(line.positionalArguments().last()));
+            tvk::text("tool.unexpected_argument").arg(line.positionalArguments().last()));
     const int status = command.run(line);
     // Output that did not all arrive (a full disk, a closed pipe) is a failed command.
     auto *out = qobject_cast<QFileDevice *>(toolOutDevice());
     if (out && (!out->flush() || out->error() != QFileDevice::NoError) && status == 0)
-        return toolFailure(QStringLiteral("standard output: %1").arg(out->errorString()));
+        return toolFailure(tvk::text("tool.standard_output") + QLatin1String(": ") +
+                           out->errorString());
     return status;
 }
 
 QCommandLineOption toolJsonOption()
 {
-    return QCommandLineOption(QStringLiteral("json"), QStringLiteral("Print JSON."));
+    return QCommandLineOption(QStringLiteral("json"), QStringLiteral("tool.help_json"));
 }
 
 QTextStream &toolOut()
@@ -144,8 +161,7 @@ int toolCommandUsageError(const QString &command, const QString &problem)
 {
     const auto it = registry().find(command);
     const QString usage = it == registry().end() ? command : it->second.usage;
-    return toolUsageError(
-        QStringLiteral("%1; usage: %2 (see tavik-tool %3 --help)").arg(problem, usage, command));
+    return toolUsageError(tvk::text("tool.usage_refused").arg(problem, usage, command));
 }
 
 int toolFailure(const QString &message)

@@ -13,7 +13,7 @@
 struct ToolArgument
 {
     QString syntax;
-    QString description;
+    QString description; // string-table key
 };
 
 // One sub-command of tavik-tool. The shared runner parses its options and arguments, answers
@@ -23,7 +23,9 @@ struct ToolCommand
 {
     QString name;
     QString usage;       // one line, shown by `tavik-tool help`
-    QString description; // the first line of `tavik-tool NAME --help`
+    QString description; // key of the first line of `tavik-tool NAME --help`
+    // Their descriptions are string-table keys, looked up when the help is shown (commands
+    // register before the table is loaded); a text's "%1" is the option's default value.
     QList<QCommandLineOption> options;
     QList<ToolArgument> arguments;
     std::function<int(const QCommandLineParser &line)> run;

@@ -29,7 +29,6 @@ int runToolLine(QStringList args)
         return printHelp(toolOut());
     const auto it = toolCommands().find(name);
     if (it == toolCommands().end())
-        return toolUsageError(
-            QStringLiteral("unknown command \"%1\"; try tavik-tool help").arg(name));
+        return toolUsageError(tvk::text("tool.unknown_command").arg(name));
     return runToolCommand(it->second, args);
 }

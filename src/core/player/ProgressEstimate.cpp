@@ -1,31 +1,38 @@
 #include "core/player/ProgressEstimate.h"
 
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
 
 #include <cmath>
 
 QString ProgressEstimate::phrase(double r)
 {
     if (r > 615)
-        return tvk::cformat("About %d minutes remaining", static_cast<int>(r / 60 + 0.75));
+        return tvk::textFmt("progress.minutes_fmt", static_cast<int>(r / 60 + 0.75));
     struct Step
     {
         double above;
-        const char *text;
+        const char *key;
     };
     static constexpr Step steps[] = {
-        {555, "About ten minutes remaining"},   {495, "About nine minutes remaining"},
-        {435, "About eight minutes remaining"}, {375, "About seven minutes remaining"},
-        {315, "About six minutes remaining"},   {255, "About five minutes remaining"},
-        {195, "About four minutes remaining"},  {135, "About three minutes remaining"},
-        {75, "About two minutes remaining"},    {50, "About one minute remaining"},
-        {10, "Less than a minute remaining"},   {5, "About ten seconds remaining"},
+        {555, QT_TRID_NOOP("progress.ten_minutes")},
+        {495, QT_TRID_NOOP("progress.nine_minutes")},
+        {435, QT_TRID_NOOP("progress.eight_minutes")},
+        {375, QT_TRID_NOOP("progress.seven_minutes")},
+        {315, QT_TRID_NOOP("progress.six_minutes")},
+        {255, QT_TRID_NOOP("progress.five_minutes")},
+        {195, QT_TRID_NOOP("progress.four_minutes")},
+        {135, QT_TRID_NOOP("progress.three_minutes")},
+        {75, QT_TRID_NOOP("progress.two_minutes")},
+        {50, QT_TRID_NOOP("progress.one_minute")},
+        {10, QT_TRID_NOOP("progress.under_a_minute")},
+        {5, QT_TRID_NOOP("progress.ten_seconds")},
     };
     for (const Step &step : steps) {
         if (r > step.above)
-            return QLatin1String(step.text);
+            return tvk::text(step.key);
     }
-    return QStringLiteral("About five seconds remaining");
+    return tvk::text("progress.five_seconds");
 }
 
 std::optional<QString> ProgressEstimate::update(double v, qint64 now, const Settings &s)

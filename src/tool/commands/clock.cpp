@@ -124,9 +124,9 @@ int runClock(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("clock"),
     QStringLiteral("clock DIR [--json]"),
-    QStringLiteral("Tells how far the camera's clock is off, from the GPS time of its recordings."),
+    QStringLiteral("tool.help.clock_tells_how_far"),
     {toolJsonOption()},
-    {{QStringLiteral("DIR"), QStringLiteral("The card or a folder copied from it.")}},
+    {{QStringLiteral("DIR"), QStringLiteral("tool.help.card_or_copy")}},
     runClock,
 }};
 

@@ -16,9 +16,7 @@ const QString kUsage =
 
 QCommandLineOption forceOption()
 {
-    return QCommandLineOption(
-        QStringLiteral("force"),
-        QStringLiteral("Set values even in a file whose checksum does not match its contents."));
+    return QCommandLineOption(QStringLiteral("force"), QStringLiteral("tool.help.config_force"));
 }
 
 QString valueText(const QVariant &value)
@@ -122,11 +120,11 @@ int runConfig(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("config"),
     kUsage,
-    QStringLiteral("Shows, edits or creates the camera's settings file config.bin."),
+    QStringLiteral("tool.help.config"),
     {toolJsonOption(), forceOption()},
-    {{QStringLiteral("ACTION"), QStringLiteral("show, set or defaults.")},
-     {QStringLiteral("FILE"), QStringLiteral("The settings file (defaults: the file to write).")},
-     {QStringLiteral("[NAME=VALUE...]"), QStringLiteral("The settings to change (set).")}},
+    {{QStringLiteral("ACTION"), QStringLiteral("tool.help.config_action")},
+     {QStringLiteral("FILE"), QStringLiteral("tool.help.config_file")},
+     {QStringLiteral("[NAME=VALUE...]"), QStringLiteral("tool.help.config_changes")}},
     runConfig,
 }};
 

@@ -10,7 +10,7 @@
 namespace {
 
 const QCommandLineOption kCsv(QStringLiteral("csv"),
-                              QStringLiteral("Export the table as CSV to OUT."),
+                              QStringLiteral("tool.help.drv_export_the_table"),
                               QStringLiteral("OUT"));
 
 void printTable(const QList<DrivingRecordImage> &records, const QStringList &titles)
@@ -75,9 +75,9 @@ int runDrv(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("drv"),
     QStringLiteral("drv FILE [--csv OUT]"),
-    QStringLiteral("Shows the driving-record log of a tavik_000.drv file, or exports it."),
+    QStringLiteral("tool.help.drv_shows_the_driving"),
     {kCsv},
-    {{QStringLiteral("FILE"), QStringLiteral("The driving-record file.")}},
+    {{QStringLiteral("FILE"), QStringLiteral("tool.help.drv_the_driving_record")}},
     runDrv,
 }};
 

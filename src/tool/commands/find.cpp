@@ -1,5 +1,6 @@
 // tavik-tool find DIR --near LAT,LON [--radius M] [--json]: every pass of the car by a place.
 #include "core/common/cformat.h"
+#include "core/common/strings.h"
 #include "core/index/indexupdate.h"
 #include "core/index/placesearch.h"
 #include "tool/command.h"
@@ -12,17 +13,15 @@ namespace {
 
 QCommandLineOption nearOption()
 {
-    return QCommandLineOption(QStringLiteral("near"),
-                              QStringLiteral("The place, as signed decimal degrees LAT,LON."),
+    return QCommandLineOption(QStringLiteral("near"), QStringLiteral("tool.help.find_the_place_as"),
                               QStringLiteral("LAT,LON"));
 }
 
 QCommandLineOption radiusOption()
 {
     return QCommandLineOption(QStringLiteral("radius"),
-                              QStringLiteral("How close a pass comes, in metres (default %1).")
-                                  .arg(kDefaultPassRadiusMetres),
-                              QStringLiteral("M"));
+                              QStringLiteral("tool.help.find_how_close_a"), QStringLiteral("M"),
+                              QString::number(kDefaultPassRadiusMetres));
 }
 
 struct Place
@@ -79,19 +78,16 @@ void writeText(const QList<PlacePass> &passes)
 int runFind(const QCommandLineParser &line)
 {
     if (!line.isSet(QStringLiteral("near")))
-        return toolCommandUsageError(QStringLiteral("find"), QStringLiteral("--near is needed"));
+        return toolCommandUsageError(QStringLiteral("find"), tvk::text("tool.find_near_needed"));
     const std::optional<Place> place = parsePlace(line.value(QStringLiteral("near")));
     if (!place)
-        return toolCommandUsageError(QStringLiteral("find"),
-                                     QStringLiteral("--near wants LAT,LON in decimal degrees"));
+        return toolCommandUsageError(QStringLiteral("find"), tvk::text("tool.find_bad_place"));
     double radius = kDefaultPassRadiusMetres;
     if (line.isSet(QStringLiteral("radius"))) {
         bool ok = false;
         radius = line.value(QStringLiteral("radius")).toDouble(&ok);
         if (!ok || !(radius > 0) || radius > 100000)
-            return toolCommandUsageError(QStringLiteral("find"),
-                                         QStringLiteral("--radius wants metres, above 0 and at "
-                                                        "most 100000"));
+            return toolCommandUsageError(QStringLiteral("find"), tvk::text("tool.find_bad_radius"));
     }
     const QString folder = line.positionalArguments().first();
     tvk::Result<std::unique_ptr<CardIndex>> index = CardIndex::open(folder);
@@ -113,11 +109,9 @@ int runFind(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("find"),
     QStringLiteral("find DIR --near LAT,LON [--radius M] [--json]"),
-    QStringLiteral("Lists every pass of the car by a place: the front recording, the offset "
-                   "into it, the time, the distance and the speed. Updates the card's index "
-                   "first."),
+    QStringLiteral("tool.help.find_lists_every_pass"),
     {nearOption(), radiusOption(), toolJsonOption()},
-    {{QStringLiteral("DIR"), QStringLiteral("The card's folder.")}},
+    {{QStringLiteral("DIR"), QStringLiteral("tool.help.card_folder")}},
     runFind,
 }};
 

@@ -4,13 +4,15 @@
 #include "core/card/FormatCommands.h"
 #include "core/card/LsblkVolumeSource.h"
 #include "core/card/Volumes.h"
+#include "core/common/strings.h"
 #include "tool/command.h"
 
 #include <QEventLoop>
 
 namespace {
 
-const QCommandLineOption kYes(QStringLiteral("yes"), QStringLiteral("Erase without asking."));
+const QCommandLineOption kYes(QStringLiteral("yes"),
+                              QStringLiteral("tool.help.format_erase_without_asking"));
 
 int runFormat(const QCommandLineParser &line)
 {
@@ -26,14 +28,15 @@ int runFormat(const QCommandLineParser &line)
             chosen = entity;
     }
     if (!chosen)
-        return toolFailure(
-            QStringLiteral("%1: not a mounted USB volume; see tavik-tool volumes").arg(device));
+        return toolFailure(tvk::text("tool.format_not_usb").arg(device));
     if (!confirmed)
-        return toolUsageError(QStringLiteral("this erases %1 (%2); add --yes to go ahead")
-                                  .arg(chosen->displayString(), chosen->mountPath()));
+        return toolUsageError(
+            tvk::text("tool.format_needs_yes").arg(chosen->displayString(), chosen->mountPath()));
 
-    toolOut() << chosen->displayString() << "  FAT32, cluster "
-              << clusterSizeText(clusterSizeByVolumeSize(chosen->volumeSize())) << Qt::endl;
+    toolOut() << chosen->displayString() << "  "
+              << tvk::text("tool.format_cluster")
+                     .arg(clusterSizeText(clusterSizeByVolumeSize(chosen->volumeSize())))
+              << Qt::endl;
     ShellCommandRunner commands;
     CardFormatter formatter(volumes, commands);
     QEventLoop loop;
@@ -50,17 +53,16 @@ int runFormat(const QCommandLineParser &line)
 
     toolOut() << result.messageText << '\n' << result.informativeText << '\n';
     if (!result.backupPath.isEmpty())
-        toolOut() << "backup of config.bin: " << result.backupPath << '\n';
+        toolOut() << tvk::text("tool.format_backup").arg(result.backupPath) << '\n';
     return result.succeeded ? 0 : 1;
 }
 
 const ToolCommandRegistration registration{{
     QStringLiteral("format"),
     QStringLiteral("format DEVICE --yes"),
-    QStringLiteral("Formats a mounted USB card (DEVICE: sdb1 or /dev/sdb1) for the camera."),
+    QStringLiteral("tool.help.format_formats_a_mounted"),
     {kYes},
-    {{QStringLiteral("DEVICE"),
-      QStringLiteral("The card's volume, as tavik-tool volumes lists it.")}},
+    {{QStringLiteral("DEVICE"), QStringLiteral("tool.help.format_the_card_s")}},
     runFormat,
 }};
 

@@ -1,5 +1,6 @@
 // The commands that paint, handed over to the picture program: it lies beside tavik-tool in
 // the build and in the private program folder once installed.
+#include "core/common/strings.h"
 #include "tool/command.h"
 #include "tool/paint/picturecommands.h"
 
@@ -34,8 +35,7 @@ int handOver(const QString &command, const QStringList &args)
 {
     const QString program = pictureProgram();
     if (program.isEmpty())
-        return toolFailure(
-            QStringLiteral("%1 is missing; it carries out %2").arg(kProgram, command));
+        return toolFailure(tvk::text("tool.picture_program_missing").arg(kProgram, command));
     QList<QByteArray> words{QFile::encodeName(program), command.toLocal8Bit()};
     for (const QString &arg : args)
         words.append(arg.toLocal8Bit());

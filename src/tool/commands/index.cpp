@@ -25,10 +25,9 @@ int runIndex(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("index"),
     QStringLiteral("index DIR"),
-    QStringLiteral("Builds or updates the index of a card folder (kept in the user's cache, "
-                   "never on the card) and tells what changed."),
+    QStringLiteral("tool.help.index_builds_or_updates"),
     {},
-    {{QStringLiteral("DIR"), QStringLiteral("The card's folder.")}},
+    {{QStringLiteral("DIR"), QStringLiteral("tool.help.card_folder")}},
     runIndex,
 }};
 

@@ -129,9 +129,9 @@ int runList(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("list"),
     QStringLiteral("list DIR [--json]"),
-    QStringLiteral("Lists the recordings of a card folder in time order, with their pairs."),
+    QStringLiteral("tool.help.list_lists_the_recordings"),
     {toolJsonOption()},
-    {{QStringLiteral("DIR"), QStringLiteral("The card's folder.")}},
+    {{QStringLiteral("DIR"), QStringLiteral("tool.help.card_folder")}},
     runList,
 }};
 

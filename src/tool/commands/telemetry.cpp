@@ -91,9 +91,9 @@ int runTelemetry(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("telemetry"),
     QStringLiteral("telemetry FILE... [%1]").arg(formatOptionNames().join(u'|')),
-    QStringLiteral("Prints the telemetry embedded in recordings, extracting them on every core."),
+    QStringLiteral("tool.help.telemetry_prints_the_telemetry"),
     formatOptions(),
-    {{QStringLiteral("FILE..."), QStringLiteral("The recordings (.avi).")}},
+    {{QStringLiteral("FILE..."), QStringLiteral("tool.help.telemetry_the_recordings_avi")}},
     runTelemetry,
     {},
     true,

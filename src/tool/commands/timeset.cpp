@@ -10,7 +10,7 @@
 namespace {
 
 const QCommandLineOption kAt(QStringLiteral("at"),
-                             QStringLiteral("Set the clock to TIME instead of the computer's."),
+                             QStringLiteral("tool.help.timeset_set_the_clock"),
                              QStringLiteral("yyyy/MM/dd HH:mm:ss"));
 
 int runTimeset(const QCommandLineParser &line)
@@ -29,8 +29,7 @@ int runTimeset(const QCommandLineParser &line)
         date = QDate::fromString(at.left(10), QStringLiteral("yyyy/MM/dd"));
         time = QTime::fromString(at.mid(11), QStringLiteral("HH:mm:ss"));
         if (!pattern.match(at).hasMatch() || !date.isValid() || !time.isValid())
-            return toolUsageError(
-                QStringLiteral("--at \"%1\": expected yyyy/MM/dd HH:mm:ss").arg(at));
+            return toolUsageError(tvk::text("tool.timeset_bad_time").arg(at));
         // The camera names its recordings after its clock: a year no name can hold is refused.
         if (date.year() < kFirstNameYear || date.year() > kLastNameYear)
             return toolUsageError(
@@ -46,9 +45,9 @@ int runTimeset(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("timeset"),
     QStringLiteral("timeset OUT [--at \"yyyy/MM/dd HH:mm:ss\"]"),
-    QStringLiteral("Writes the camera's clock file, which sets its clock at the next start."),
+    QStringLiteral("tool.help.timeset_writes_the_camera"),
     {kAt},
-    {{QStringLiteral("OUT"), QStringLiteral("The file to write, timeset.cfg at the card's top.")}},
+    {{QStringLiteral("OUT"), QStringLiteral("tool.help.timeset_the_file_to")}},
     runTimeset,
 }};
 

@@ -87,11 +87,9 @@ void writeText(const QList<TripRoute> &routes)
     toolOut() << tvk::text("tool.trip_count").arg(routes.size()) << '\n';
 }
 
-const QCommandLineOption kGpxOut(QStringLiteral("gpx"),
-                                 QStringLiteral("Write the routes as GPX to OUT (- for stdout)."),
+const QCommandLineOption kGpxOut(QStringLiteral("gpx"), QStringLiteral("tool.help.trips_gpx"),
                                  QStringLiteral("OUT"));
-const QCommandLineOption kKmlOut(QStringLiteral("kml"),
-                                 QStringLiteral("Write the routes as KML to OUT (- for stdout)."),
+const QCommandLineOption kKmlOut(QStringLiteral("kml"), QStringLiteral("tool.help.trips_kml"),
                                  QStringLiteral("OUT"));
 
 int runTrips(const QCommandLineParser &line)
@@ -146,9 +144,9 @@ int runTrips(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("trips"),
     QStringLiteral("trips DIR [--json] [--gpx OUT|--kml OUT]"),
-    QStringLiteral("Groups a card's recordings into drives, with their distance and routes."),
+    QStringLiteral("tool.help.trips_groups_a_card"),
     {toolJsonOption(), kGpxOut, kKmlOut},
-    {{QStringLiteral("DIR"), QStringLiteral("The card or a folder copied from it.")}},
+    {{QStringLiteral("DIR"), QStringLiteral("tool.help.card_or_copy")}},
     runTrips,
 }};
 

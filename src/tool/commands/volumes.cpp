@@ -5,6 +5,7 @@
 
 #include "core/card/LsblkVolumeSource.h"
 #include "core/card/recordedlsblk.h"
+#include "core/common/strings.h"
 #include "tool/command.h"
 
 #include <QJsonArray>
@@ -14,7 +15,7 @@
 namespace {
 
 const QCommandLineOption kLsblk(QStringLiteral("lsblk"),
-                                QStringLiteral("Read a recorded lsblk --json output."),
+                                QStringLiteral("tool.help.volumes_read_a_recorded"),
                                 QStringLiteral("FILE"));
 
 class RecordedVolumeSource : public VolumeSource
@@ -78,13 +79,16 @@ int runVolumes(const QCommandLineParser &line)
     for (const UsbDisk &e : entities) {
         toolOut() << (camera && *camera == e ? "* " : "  ") << e.deviceFilePath() << "   "
                   << e.mountPath() << "   " << e.displayString() << "   "
-                  << (e.writable() ? "writable" : "read-only") << ", "
-                  << (e.mediaWhole() ? "whole disk" : "partition") << '\n';
+                  << tvk::text(e.writable() ? "tool.volume_writable" : "tool.volume_read_only")
+                  << ", "
+                  << tvk::text(e.mediaWhole() ? "tool.volume_whole_disk" : "tool.volume_partition")
+                  << '\n';
     }
     if (entities.isEmpty())
-        toolOut() << "no USB volume\n";
+        toolOut() << tvk::text("tool.volume_none") << '\n';
     else
-        toolOut() << "camera card: " << (camera ? camera->deviceFilePath() : QStringLiteral("none"))
+        toolOut() << tvk::text("tool.volume_camera_card")
+                         .arg(camera ? camera->deviceFilePath() : tvk::text("tool.volume_no_card"))
                   << '\n';
     return 0;
 }
@@ -92,7 +96,7 @@ int runVolumes(const QCommandLineParser &line)
 const ToolCommandRegistration registration{{
     QStringLiteral("volumes"),
     QStringLiteral("volumes [--json] [--lsblk FILE]"),
-    QStringLiteral("Lists the mounted USB volumes and the one taken for the camera's card."),
+    QStringLiteral("tool.help.volumes_lists_the_mounted"),
     {toolJsonOption(), kLsblk},
     {},
     runVolumes,

@@ -3,14 +3,13 @@
 const QList<TelemetryFormat> &telemetryFormats()
 {
     static const QList<TelemetryFormat> formats{
-        {QStringLiteral("json"), QStringLiteral("Print JSON (the default)."),
+        {QStringLiteral("json"), QStringLiteral("tool.help.telemetry_print_json_the"),
          makeTelemetryJsonWriter},
-        {QStringLiteral("csv"), QStringLiteral("Print CSV, a row per G-sensor sample."),
+        {QStringLiteral("csv"), QStringLiteral("tool.help.telemetry_print_csv_a"),
          makeTelemetryCsvWriter},
-        {QStringLiteral("gpx"), QStringLiteral("Print a GPX file, a track per recording."),
+        {QStringLiteral("gpx"), QStringLiteral("tool.help.telemetry_print_a_gpx"),
          makeTelemetryGpxWriter},
-        {QStringLiteral("kml"),
-         QStringLiteral("Print a KML file, a track with times and speeds per recording."),
+        {QStringLiteral("kml"), QStringLiteral("tool.help.telemetry_print_a_kml"),
          makeTelemetryKmlWriter},
     };
     return formats;

@@ -14,29 +14,26 @@
 
 namespace {
 
-const QCommandLineOption
-    kFrom(QStringLiteral("from"),
-          QStringLiteral("Start on the card's clock, \"yyyy-MM-dd HH:mm:ss\"."),
-          QStringLiteral("T"));
-const QCommandLineOption kTo(QStringLiteral("to"), QStringLiteral("End on the card's clock."),
+const QCommandLineOption kFrom(QStringLiteral("from"),
+                               QStringLiteral("tool.help.clip_start_on_the"), QStringLiteral("T"));
+const QCommandLineOption kTo(QStringLiteral("to"), QStringLiteral("tool.help.clip_end_on_the"),
                              QStringLiteral("T"));
 const QCommandLineOption kLayout(QStringLiteral("layout"),
-                                 QStringLiteral("side (default), inset, front or rear."),
+                                 QStringLiteral("tool.help.clip_side_default_inset"),
                                  QStringLiteral("L"), QStringLiteral("side"));
 const QCommandLineOption kCorner(QStringLiteral("corner"),
-                                 QStringLiteral("Corner of the rear inset: top-left, top-right, "
-                                                "bottom-left or bottom-right (default)."),
+                                 QStringLiteral("tool.help.clip_corner_of_the"),
                                  QStringLiteral("C"), QStringLiteral("bottom-right"));
 const QCommandLineOption kNoOverlay(QStringLiteral("no-overlay"),
-                                    QStringLiteral("Leave the telemetry out of the picture."));
+                                    QStringLiteral("tool.help.clip_leave_the_telemetry"));
 const QCommandLineOption kQuality(QStringLiteral("quality"),
-                                  QStringLiteral("H.264 rate factor, 0 (best) to 51; 23 default."),
-                                  QStringLiteral("Q"), QStringLiteral("23"));
+                                  QStringLiteral("tool.help.clip_h_264_rate"), QStringLiteral("Q"),
+                                  QStringLiteral("23"));
 const QCommandLineOption kPreset(QStringLiteral("preset"),
-                                 QStringLiteral("x264 speed preset (default veryfast)."),
+                                 QStringLiteral("tool.help.clip_x264_speed_preset"),
                                  QStringLiteral("P"), QStringLiteral("veryfast"));
 const QCommandLineOption kSound(QStringLiteral("sound"),
-                                QStringLiteral("Sound of the front (default) or rear camera."),
+                                QStringLiteral("tool.help.clip_sound_of_the"),
                                 QStringLiteral("CAMERA"), QStringLiteral("front"));
 
 std::atomic<bool> g_cancel{false};
@@ -108,8 +105,7 @@ int runClip(const QCommandLineParser &line)
                 tvk::text("tool.clip_bad_time").arg(option->names().first(), line.value(*option)));
     }
     if (QFileInfo(args[0]).isDir() && !line.isSet(kFrom))
-        return toolCommandUsageError(clipCommand().name,
-                                     QStringLiteral("a folder needs --from and --to"));
+        return toolCommandUsageError(clipCommand().name, tvk::text("tool.clip_folder_range"));
     const auto plan = planOf(args[0], line);
     if (!plan)
         return toolFailure(plan.failure().text());
@@ -143,9 +139,8 @@ const ToolCommandRegistration registration{{
     clipCommand().usage,
     clipCommand().description,
     {kFrom, kTo, kLayout, kCorner, kNoOverlay, kQuality, kPreset, kSound},
-    {{QStringLiteral("SOURCE"),
-      QStringLiteral("A recording (with its partner), or a card's folder.")},
-     {QStringLiteral("OUT"), QStringLiteral("The MP4 file to write.")}},
+    {{QStringLiteral("SOURCE"), QStringLiteral("tool.help.clip_a_recording_with")},
+     {QStringLiteral("OUT"), QStringLiteral("tool.help.clip_the_mp4_file")}},
     runClip,
 }};
 

@@ -27,8 +27,8 @@ const ToolCommandRegistration registration{{
     evidenceCommand().usage,
     evidenceCommand().description,
     {},
-    {{QStringLiteral("FILE"), QStringLiteral("The recording (.avi).")},
-     {QStringLiteral("OUT"), QStringLiteral("The folder to write; absent or empty.")}},
+    {{QStringLiteral("FILE"), QStringLiteral("tool.help.evidence_the_recording_avi")},
+     {QStringLiteral("OUT"), QStringLiteral("tool.help.evidence_the_folder_to")}},
     runEvidence,
 }};
 

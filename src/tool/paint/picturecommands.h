@@ -14,23 +14,20 @@ struct PictureCommand
 
 inline PictureCommand demoCardCommand()
 {
-    return {
-        QStringLiteral("demo-card"),
-        QStringLiteral("demo-card DIR [--minutes M] [--seconds S] [--seed N]"),
-        QStringLiteral("Writes a sample camera card: recordings of a drive, settings and logs.")};
+    return {QStringLiteral("demo-card"),
+            QStringLiteral("demo-card DIR [--minutes M] [--seconds S] [--seed N]"),
+            QStringLiteral("tool.help.pictures_writes_a_sample")};
 }
 
 inline PictureCommand evidenceCommand()
 {
     return {QStringLiteral("evidence"), QStringLiteral("evidence FILE OUT"),
-            QStringLiteral("Writes the evidence folder of a recording and its partner: copies, "
-                           "telemetry, pictures, a report and SHA256SUMS.")};
+            QStringLiteral("tool.help.pictures_writes_the_evidence")};
 }
 
 inline PictureCommand clipCommand()
 {
     return {QStringLiteral("clip"),
             QStringLiteral("clip FILE|DIR [--from T --to T] [--layout L] [--no-overlay] OUT.mp4"),
-            QStringLiteral("Writes an MP4 clip of a recording and its partner, or of a stretch "
-                           "of the card's clock, with both cameras and the telemetry drawn in.")};
+            QStringLiteral("tool.help.pictures_writes_an_mp4")};
 }

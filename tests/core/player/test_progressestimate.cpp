@@ -1,5 +1,6 @@
 // The remaining-time estimate of a progress bar: its phrases and how its base follows the
 // recent rate.
+#include "core/coretestsetup.h"
 #include "core/player/ProgressEstimate.h"
 
 #include <QTest>
@@ -8,6 +9,8 @@ class TestProgressEstimate : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QVERIFY(initCoreTest()); }
+
     void phrase_data()
     {
         QTest::addColumn<double>("seconds");

@@ -59,6 +59,19 @@ private slots:
             << QStringList{"evidence", "FRONT", "CARD/taken"} << "err"
             << "증거를 쓰지 못했습니다"
             << "evidence not written";
+        QTest::newRow("a command's help") << QStringList{"find", "--help"} << "out"
+                                          << "차가 한 장소를 지나간"
+                                          << "Lists every pass";
+        QTest::newRow("an option's help, with its default")
+            << QStringList{"find", "--help"} << "out"
+            << "(기본값 50)"
+            << "in metres";
+        QTest::newRow("a refused command line") << QStringList{"list", "CARD", "CARD"} << "err"
+                                                << "예상하지 못한 인자"
+                                                << "unexpected argument";
+        QTest::newRow("an unknown command") << QStringList{"nosuch"} << "err"
+                                            << "알 수 없는 명령"
+                                            << "unknown command";
         QTest::newRow("evidence report")
             << QStringList{"evidence", "FRONT", "CARD/ev"} << "CARD/ev/report.html"
             << "GPS와 비교한 카메라 시계"
