@@ -3,6 +3,7 @@
 #include "core/common/log.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -76,6 +77,19 @@ bool installStringTable()
         delete translator;
     }
     installed.clear();
+    // Qt's own words (the command line's "Usage:", the standard dialogs' buttons) in the same
+    // language; without them those stay English, which is no reason to refuse the language.
+    if (const QString language = interfaceLanguage(); language != QLatin1String("en")) {
+        auto *qt = new QTranslator(app);
+        if (qt->load(QStringLiteral("qtbase_") + language,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qt);
+            installed << qt;
+        } else {
+            log(QStringLiteral("Qt's own texts in %1 are not installed").arg(language));
+            delete qt;
+        }
+    }
     // English goes in first so that a text missing from another table still reads in English:
     // the table installed last is asked first.
     QStringList languages{QStringLiteral("en")};

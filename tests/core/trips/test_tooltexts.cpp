@@ -62,6 +62,9 @@ private slots:
         QTest::newRow("a command's help") << QStringList{"find", "--help"} << "out"
                                           << "차가 한 장소를 지나간"
                                           << "Lists every pass";
+        QTest::newRow("Qt's own words of the help") << QStringList{"find", "--help"} << "out"
+                                                    << "옵션:"
+                                                    << "Options:";
         QTest::newRow("an option's help, with its default")
             << QStringList{"find", "--help"} << "out"
             << "(기본값 50)"
