@@ -66,7 +66,6 @@ class TestRoute : public QObject
         }
     }
 
-
     // "t" a timed fix, "u" one without a time; words are segments.
     static RouteTrack track(const QString &plan)
     {
