@@ -96,17 +96,6 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint16>(image.constData() + 2), sum);
     }
 
-    void saveStepSetsThePlateFlag()
-    {
-        SettingsRecord record = factoryDefaultRecord();
-        applySaveStep(record);
-        QCOMPARE(record.osd_plate_flag, 1);
-        setRecordText(record.szPlateNumber, QString());
-        applySaveStep(record);
-        QCOMPARE(record.osd_plate_flag, 0);
-        QCOMPARE(QByteArray(record.szPlateNumber, 8), QByteArray(8, '\0'));
-    }
-
     void textFields_data()
     {
         QTest::addColumn<QString>("text");
