@@ -9,7 +9,6 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QTimeEdit>
 #include <QtMath>
@@ -60,14 +59,7 @@ private slots:
         auto *face = window.findChild<ClockFace *>("clockTimePicker");
         text->setTime(QTime(22, 15, 0));
         QCOMPARE(face->time(), QTime(22, 15, 0));
-        // The minute hand points to 3 o'clock; dragged to 6 o'clock it shows half past.
-        const QPointF centre = QRectF(face->rect()).center();
-        const double r = qMin(face->width(), face->height()) / 2.0 * 0.6;
-        QTest::mousePress(face, Qt::LeftButton, {}, (centre + QPointF(r, 0)).toPoint());
-        QTest::mouseMove(face, (centre + QPointF(0, r)).toPoint());
-        QTest::mouseRelease(face, Qt::LeftButton, {}, (centre + QPointF(0, r)).toPoint());
-        QCOMPARE(text->time(), QTime(22, 30, 0));
-        QCOMPARE(window.selectedTime(), QTime(22, 30, 0));
+        QCOMPARE(window.selectedTime(), QTime(22, 15, 0));
     }
 
     void todayBox()
@@ -131,11 +123,11 @@ private slots:
         QVERIFY(window.proposeCorrection(offset, 3600));
         const QString note = window.findChild<QLabel *>("proposalNote")->text();
         QVERIFY2(note.contains(amount), qPrintable(note));
-        QVERIFY(window.windowTitle() != QGuiApplication::applicationDisplayName());
         QCOMPARE(window.windowTitle(), tvk::text("time.window_title"));
     }
 
-    // The minute hand carried past 12 carries the hour, both ways, across midnight too.
+    // The minute hand carried past 12 carries the hour, both ways, across midnight too; the
+    // time box shows what the hand set.
     void minuteHandCarriesTheHour_data()
     {
         QTest::addColumn<QTime>("start");
@@ -157,7 +149,8 @@ private slots:
         SettingsCard card({});
         ClockWindow window(&card.volumes);
         window.showWindow();
-        window.findChild<QTimeEdit *>("timePicker")->setTime(start);
+        auto *text = window.findChild<QTimeEdit *>("timePicker");
+        text->setTime(start);
         auto *face = window.findChild<ClockFace *>("clockTimePicker");
         const QPointF centre = QRectF(face->rect()).center();
         const double r = (qMin(face->width(), face->height()) / 2.0 - 4) * 0.7;
@@ -170,6 +163,7 @@ private slots:
             QTest::mouseMove(face, at(angle));
         QTest::mouseRelease(face, Qt::LeftButton, {}, at(degrees.last()));
         QTEST(window.selectedTime(), "end");
+        QTEST(text->time(), "end"); // the time box follows the hand
     }
 
     void failedWriteIsShown()

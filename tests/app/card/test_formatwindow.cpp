@@ -53,9 +53,9 @@ struct StandInCommands : CommandRunner
     }
 };
 
-FakeVolume volume(const QString &mount, quint64 size = 7948206080, bool readOnly = false)
+FakeVolume volume(const QString &mount, quint64 size = 7948206080)
 {
-    FakeVolume v{"sdb1", "NO NAME", mount, readOnly};
+    FakeVolume v{"sdb1", "NO NAME", mount};
     v.size = size;
     return v;
 }
@@ -160,9 +160,6 @@ private slots:
         QTest::newRow("no volume")
             << QList<FakeVolume>{} << 0 << true
             << tvk::text("format.alert.no_card") + '|' + tvk::text("format.no_drive");
-        QTest::newRow("write-protected card")
-            << QList<FakeVolume>{volume(dir.path(), 7948206080, true)} << 0 << true
-            << cannot + tvk::text("msg.write_protected_disk");
         QTest::newRow("write-protected on formatting")
             << card << 1 << true << cannot + tvk::text("msg.write_protected_disk");
         QTest::newRow("password refused")

@@ -1,5 +1,5 @@
 // The settings pages as a keyboard and a careful eye find them: the G-sensor fields follow the
-// sensor, a refused switch keeps the selector, the Tab order, and nothing jumps or surprises.
+// sensor, the choices match the command line, the Tab order, and nothing jumps or surprises.
 #include "app/card/FormatWindow.h"
 #include "app/controls/SegmentedButtons.h"
 #include "app/settings/LoadingOverlay.h"
@@ -79,39 +79,6 @@ private slots:
             QVERIFY(!page->findChild<QLineEdit *>(name)->isEnabled());
         applyChange(page, "chk:gsensorEnableChk=1");
         QVERIFY(page->findChild<QLineEdit *>(driving().first())->isEnabled());
-    }
-
-    // A switch the page refuses leaves the selector on the page that stays.
-    void refusedSwitchKeepsTheSelector_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("change");
-        QTest::newRow("threshold out of range")
-            << 1 << "text:gsensorSensitivityThresholdYDrivingField=0.01";
-        QTest::newRow("card share") << 3 << "slider:memeryRatioSlider=9";
-        QTest::newRow("short network name") << 3 << "text:ssidLabel=abcde";
-    }
-
-    void refusedSwitchKeepsTheSelector()
-    {
-        QFETCH(int, page);
-        QFETCH(QString, change);
-        SettingsCard card(recordBytes());
-        auto window = card.open();
-        QVERIFY(firstPageShown(*window));
-        window->showPage(page);
-        if (page == 1)
-            applyChange(window->targetController(), "seg:gsensorSensitivityDrivingSeg=5");
-        applyChange(window->targetController(), change);
-        auto *selector = window->findChild<SegmentedButtons *>("functionSegmentedControl");
-        selector->findChild<QPushButton *>("segment5")->click();
-        QVERIFY(!dismissAlert(*window).isEmpty());
-        QCOMPARE(int(window->lastSelectedTabIndex()), page);
-        QCOMPARE(selector->selectedSegment(), page);
-        for (int segment = 0; segment < selector->segmentCount(); ++segment)
-            QCOMPARE(selector->findChild<QPushButton *>(QStringLiteral("segment%1").arg(segment))
-                         ->isChecked(),
-                     segment == page);
     }
 
     // What a page offers for a field is exactly what `tavik-tool config set` takes for it:

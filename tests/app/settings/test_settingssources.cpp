@@ -111,10 +111,8 @@ private slots:
     // Another settings file brings its own log, or none; the two buttons say what they open.
     void openedFileBringsItsLog()
     {
-        SettingsCard card(recordBytes());
-        QDir(card.dir.path()).mkpath("DrvInfo");
-        writeFile(card.dir.filePath(kDrivingRecordFilePath),
-                  drivingRecordFileBytes(sampleDrivingRecords(3)));
+        SettingsCard card({});
+        copyOfACard(card.dir.path(), 1, 3);
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
         auto *page = logPage(*window);
@@ -141,10 +139,8 @@ private slots:
     // Closing the settings window closes the log's map, which would keep the program running.
     void mapGoesWithTheWindow()
     {
-        SettingsCard card(recordBytes());
-        QDir(card.dir.path()).mkpath("DrvInfo");
-        writeFile(card.dir.filePath(kDrivingRecordFilePath),
-                  drivingRecordFileBytes(sampleDrivingRecords(3)));
+        SettingsCard card({});
+        copyOfACard(card.dir.path(), 1, 3);
         auto window = card.open();
         QVERIFY(firstPageShown(*window));
         auto *page = logPage(*window);

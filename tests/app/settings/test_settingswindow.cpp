@@ -192,8 +192,6 @@ private slots:
         QTest::addColumn<int>("timeGmt");
         QTest::addColumn<bool>("titled");
         QTest::newRow("+9:00") << "" << 9 * 3600 << 28 << false;
-        QTest::newRow("+5:30") << "" << 5 * 3600 + 1800 << 22 << false;
-        QTest::newRow("+5:45") << "" << 5 * 3600 + 2700 << 23 << false;
         QTest::newRow("+8:45") << "" << 8 * 3600 + 2700 << -1 << false;
         QTest::newRow("USB card") << "usb" << 9 * 3600 << 7 << true;
         QTest::newRow("built-in SD slot") << "mmc" << 9 * 3600 << 7 << true;
@@ -231,7 +229,8 @@ private slots:
         QVERIFY(!QFile::exists(card.configPath()));
     }
 
-    // Input a page cannot store keeps the user on it with the page's message.
+    // Input a page cannot store keeps the user on it, and the selector with it, with the page's
+    // message.
     void warnings_data()
     {
         QTest::addColumn<int>("page");
@@ -270,9 +269,15 @@ private slots:
         if (page == 1)
             applyChange(window->targetController(), "seg:gsensorSensitivityDrivingSeg=5");
         applyChange(window->targetController(), change);
-        window->showPage(2);
+        auto *selector = window->findChild<SegmentedButtons *>("functionSegmentedControl");
+        selector->findChild<QPushButton *>("segment2")->click();
         QTEST(dismissAlert(*window), "alert");
-        QTEST(int(window->lastSelectedTabIndex()), "stays");
+        QFETCH(int, stays);
+        QCOMPARE(int(window->lastSelectedTabIndex()), stays);
+        for (int segment = 0; segment < selector->segmentCount(); ++segment)
+            QCOMPARE(selector->findChild<QPushButton *>(QStringLiteral("segment%1").arg(segment))
+                         ->isChecked(),
+                     segment == stays);
     }
 
     // Bad input still opens; what no control can show is kept as it was.

@@ -29,16 +29,11 @@ private slots:
         QFETCH(QString, command);
         QFETCH(int, number);
         QFETCH(QString, message);
-        QStringList log;
-        tvk::setLogSink([&log](const QString &line) { log << line; });
+        tvk::setLogSink([](const QString &) {});
         const tvk::Result<void> outcome = runShellCommand(command, false);
         tvk::setLogSink({});
         QCOMPARE(outcome ? 0 : outcome.failure().code, number);
         QCOMPARE(outcome ? QString() : outcome.failure().reasonOrMessage(), message);
-        const QString logged =
-            QStringLiteral("{NSAppleScriptErrorNumber = %1; NSAppleScriptErrorMessage = \"%2\"}");
-        QCOMPARE(log, QStringList{"ERROR=" + (outcome ? QStringLiteral("{}")
-                                                      : logged.arg(number).arg(message))});
     }
 
     void recordedFailures_data()

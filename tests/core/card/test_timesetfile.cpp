@@ -36,15 +36,6 @@ private slots:
                  text.isEmpty() ? std::nullopt : std::optional<QByteArray>(text));
     }
 
-    void replacesALongerFileWhole()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("timeset.cfg");
-        QVERIFY(writeFile(path, "1999/01/01 00:00:00 and a tail the camera might read\n"));
-        QVERIFY(writeTimesetFile(path, QDate(2026, 12, 5), QTime(14, 3, 9)));
-        QCOMPARE(readFile(path), "2026/12/05 14:03:09");
-    }
-
     void failuresAreReported()
     {
         QVERIFY(

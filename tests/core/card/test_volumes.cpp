@@ -1,10 +1,16 @@
 // USB volumes from lsblk's output (recorded and hand-made), the camera card's five passes,
-// and one run of the real lsblk.
+// and one run of the real lsblk. A recorded output is read only from a regular file of a sane
+// size. Byte counts as the volume list shows them, and the display string of a volume.
+#include "core/card/ByteCount.h"
 #include "core/card/LsblkParser.h"
 #include "core/card/LsblkVolumeSource.h"
 #include "core/card/Volumes.h"
+#include "core/card/recordedlsblk.h"
 #include "core/common/log.h"
 #include "volumefixtures.h"
+
+#include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -174,6 +180,104 @@ private slots:
         const QList<QUrl> removable = removableVolumeURLs(devices);
         for (const QUrl &url : usbVolumeURLs(devices))
             QVERIFY(removable.contains(url));
+    }
+
+    // A device, a pipe or a folder in the place of a recorded output is refused at once, never
+    // read until memory runs out.
+    void readsOnlyASaneRegularFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("failureKey"); // empty: read
+        QTest::newRow("recorded output") << "json" << QByteArray();
+        QTest::newRow("empty file") << "empty" << QByteArray();
+        QTest::newRow("endless device") << "/dev/zero" << QByteArray("msg.input_not_regular_file");
+        QTest::newRow("pipe without a writer")
+            << "fifo" << QByteArray("msg.input_not_regular_file");
+        QTest::newRow("folder") << "folder" << QByteArray("msg.input_not_regular_file");
+        QTest::newRow("one byte past the limit") << "huge" << QByteArray("msg.lsblk_too_large");
+        QTest::newRow("missing") << "missing" << QByteArray("msg.file_read_fail");
+    }
+
+    void readsOnlyASaneRegularFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, failureKey);
+        QTemporaryDir dir;
+        QString path = dir.filePath(kind);
+        const QByteArray json = R"({"blockdevices": []})";
+        if (kind == QLatin1String("json") || kind == QLatin1String("empty")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(kind == QLatin1String("json") ? json : QByteArray());
+        } else if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir(dir.path()).mkdir(kind));
+        } else if (kind == QLatin1String("huge")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(kLargestLsblkOutput + 1)); // sparse: costs no disk
+        } else if (kind.startsWith(u'/')) {
+            path = kind;
+        }
+        const tvk::Result<QByteArray> read = readRecordedLsblk(path);
+        if (failureKey.isEmpty()) {
+            QVERIFY(read.ok());
+            QCOMPARE(*read, kind == QLatin1String("json") ? json : QByteArray());
+        } else {
+            QVERIFY(!read.ok());
+            QCOMPARE(QByteArray(read.failure().key), failureKey);
+        }
+    }
+
+    void counts_data()
+    {
+        QTest::addColumn<quint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << Q_UINT64_C(0) << "0 B";
+        QTest::newRow("1023") << Q_UINT64_C(1023) << "1023 B";
+        QTest::newRow("1024") << Q_UINT64_C(1024) << "1.0 kB";
+        QTest::newRow("1536") << Q_UINT64_C(1536) << "1.5 kB";
+        QTest::newRow("1997 rounds up to 2.0") << Q_UINT64_C(1997) << "2.0 kB";
+        QTest::newRow("10188 rounds up to 10") << Q_UINT64_C(10188) << "10 kB";
+        QTest::newRow("1048575") << Q_UINT64_C(1048575) << "1.0 MB";
+        QTest::newRow("1000 MiB cut to six") << Q_UINT64_C(1000) * 1048576 << "1000 M";
+        QTest::newRow("1 GiB") << Q_UINT64_C(1073741824) << "1.0 GB";
+        QTest::newRow("2040109465") << Q_UINT64_C(2040109465) << "1.9 GB";
+        QTest::newRow("32 GB card") << Q_UINT64_C(31914983424) << "30 GB";
+        // Ties: even digits stay, odd ones go up; an earlier remainder always goes up.
+        QTest::newRow("tie on even decimal") << Q_UINT64_C(1024 + 250) << "1.2 kB";
+        QTest::newRow("tie on odd decimal") << Q_UINT64_C(1024 + 350) << "1.4 kB";
+        QTest::newRow("decimal tie with earlier remainder")
+            << Q_UINT64_C((1024 + 250) * 1024 + 1) << "1.3 MB";
+        QTest::newRow("whole tie on even") << Q_UINT64_C(12 * 1024 + 512) << "12 kB";
+        QTest::newRow("whole tie on odd") << Q_UINT64_C(13 * 1024 + 512) << "14 kB";
+        QTest::newRow("whole tie with earlier remainder")
+            << Q_UINT64_C((12 * 1024 + 512) * 1024 + 1) << "13 MB";
+        QTest::newRow("largest") << ~Q_UINT64_C(0) << "16 EB";
+    }
+
+    void counts()
+    {
+        QFETCH(quint64, bytes);
+        char buffer[7];
+        std::memset(buffer, 'x', sizeof buffer);
+        formatByteCount(buffer, bytes);
+        QVERIFY(std::memchr(buffer, '\0', sizeof buffer) != nullptr);
+        QTEST(QString::fromLatin1(buffer), "text");
+        QTEST(byteCountString(bytes), "text");
+    }
+
+    void displayString()
+    {
+        const auto entity = [](const QString &label, const QString &model, quint64 size) {
+            return UsbDisk(label, QUrl::fromLocalFile("/media/user/TAVIK"), "sdb1", model, size,
+                           true, false, "/dev/sdb1");
+        };
+        QCOMPARE(entity("TAVIK", "Card Reader", 7948206080).displayString(),
+                 "[7.4 GB] TAVIK <Card Reader>");
+        QCOMPARE(entity("TAVIK", QString(), 7948206080).displayString(), "[7.4 GB] TAVIK ");
+        QCOMPARE(entity("%1 %2", "%3", 512).displayString(), "[512 B] %1 %2 <%3>");
     }
 };
 

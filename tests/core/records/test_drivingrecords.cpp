@@ -29,7 +29,6 @@ class TestDrivingRecords : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QStringList m_log;
 
 private slots:
     void initTestCase()
@@ -37,7 +36,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         tvk::initApplicationIdentity();
         QVERIFY(tvk::installStringTable());
-        tvk::setLogSink([this](const QString &line) { m_log << line; });
+        tvk::setLogSink([](const QString &) {});
     }
 
     void byteImage() { QCOMPARE(sampleRecord().encode(), kSampleImage); }
@@ -150,14 +149,12 @@ private slots:
         }
     }
 
-    void unopenableFileIsLogged()
+    void unopenableFileNamesItself()
     {
-        m_log.clear();
         const QString path = m_dir.filePath("missing.drv");
         const tvk::Result<DrivingRecordFile> file = readDrivingRecordFile(path);
         QVERIFY(!file);
         QCOMPARE(file.failure().subject, path);
-        QCOMPARE(m_log, QStringList{"fopen fail:" + path});
     }
 
     void exportText()

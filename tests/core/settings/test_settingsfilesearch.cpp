@@ -36,15 +36,12 @@ public:
 class TestSettingsFileSearch : public QObject
 {
     Q_OBJECT
-    QStringList m_log;
 
 private slots:
-    void init()
+    void initTestCase()
     {
-        m_log.clear();
-        tvk::setLogSink([this](const QString &line) { m_log << line; });
+        tvk::setLogSink([](const QString &) {});
     }
-    void cleanup() { tvk::setLogSink({}); }
 
     void noUsbVolumeLeavesTheSelection()
     {
@@ -53,7 +50,6 @@ private slots:
         SettingsCardSelection selection{"/old/config.bin", std::nullopt};
         findUSBVolume(source, labeller, selection);
         QCOMPARE(selection.settingFilePath, "/old/config.bin");
-        QVERIFY(m_log.contains("no removable devices"));
     }
 
     void search_data()
@@ -105,8 +101,6 @@ private slots:
         QCOMPARE(selection.settingFilePath,
                  disk ? dir.filePath(disk->deviceFilePath()) + "/config.bin" : QString());
         QTEST(labeller.calls, "renames");
-        if (renameFails)
-            QVERIFY(m_log.contains("error=Not authorized to perform operation"));
     }
 };
 

@@ -1,7 +1,16 @@
-// The sentence parser: dispatch, the fields of each kind, the GSA toggle and GNS precedence.
+// The NMEA text of a GPS record: numbers and ddmm.mmmm values read from fields; the splitting
+// into lines (line ends, the last "$" of a line, "$G" sentences only, text after the last line
+// end); the sentence parser (dispatch, the fields of each kind, the GSA toggle, GNS precedence).
+#include "core/telemetry/NmeaCoordinate.h"
+#include "core/telemetry/NmeaField.h"
 #include "core/telemetry/NmeaSentenceParser.h"
+#include "core/telemetry/TelemetryBuilder.h"
 
 #include <QTest>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -16,6 +25,10 @@ bool feed(NmeaSentenceParser &parser, const QByteArrayList &sentences)
 
 const QByteArray kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47";
 const QByteArray kRmc = "$GPRMC,123519.000,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
+// A 2014 fix at 3731.5 N, for the splitting.
+const QByteArray kGgaLine = "$GPGGA,081411.000,3731.5000,N,12659.2500,E,1,08,0.9,50.0,M,0.0,M,,*6B";
+const QByteArray kRmcLine =
+    "$GPRMC,081411.000,A,3731.5000,N,12659.2500,E,0.60,301.29,260514,,,A*6C";
 
 } // namespace
 
@@ -23,6 +36,135 @@ class TestNmeaParser : public QObject
 {
     Q_OBJECT
 private slots:
+    void numbers_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<float>("decimal");
+        QTest::addColumn<int>("integer");
+        QTest::newRow("plain") << QByteArray("4807.038") << 4807.038f << 4807;
+        QTest::newRow("leading zeros") << QByteArray("01131.000") << 1131.0f << 1131;
+        QTest::newRow("empty") << QByteArray("") << 0.0f << 0;
+        QTest::newRow("letters") << QByteArray("N") << 0.0f << 0;
+        QTest::newRow("digits then letters") << QByteArray("12ab") << 12.0f << 12;
+        QTest::newRow("signs and space") << QByteArray("  -0.5") << -0.5f << 0;
+        QTest::newRow("plus") << QByteArray("+7") << 7.0f << 7;
+        QTest::newRow("exponent") << QByteArray("1e3") << 1000.0f << 1;
+        QTest::newRow("hexadecimal is not read") << QByteArray("0x1A") << 0.0f << 0;
+        QTest::newRow("integer beyond 32 bits")
+            << QByteArray("99999999999") << 1e11f << std::numeric_limits<int>::max();
+        QTest::newRow("negative beyond 32 bits")
+            << QByteArray("-99999999999") << -1e11f << std::numeric_limits<int>::min();
+        QTest::newRow("beyond float")
+            << QByteArray("1e40") << std::numeric_limits<float>::infinity() << 1;
+        QTest::newRow("long field") << QByteArray(200, '0').append("12.5") << 12.5f << 12;
+    }
+
+    void numbers()
+    {
+        QFETCH(QByteArray, field);
+        QTEST(nmea::readFloat(field), "decimal");
+        QTEST(nmea::readInt(field), "integer");
+    }
+
+    void numbersIgnoreTheLocale()
+    {
+        const QByteArray saved = setlocale(LC_ALL, nullptr);
+        // A skip would check nothing on the machines that matter: scripts/install-deps makes it.
+        if (!setlocale(LC_ALL, "de_DE.UTF-8") && !setlocale(LC_ALL, "fr_FR.UTF-8"))
+            QFAIL("no locale with a decimal comma (scripts/install-deps generates de_DE.UTF-8)");
+        const float read = nmea::readFloat("4807.038");
+        setlocale(LC_ALL, saved.constData());
+        QCOMPARE(read, 4807.038f);
+    }
+
+    void degrees_data()
+    {
+        QTest::addColumn<double>("nmea");
+        QTest::addColumn<double>("degrees");
+        QTest::newRow("3731.5") << 3731.5 << 37.525;
+        QTest::newRow("4807.038") << double(4807.038f) << 48.1173;
+        QTest::newRow("01131.000") << 1131.0 << 11.516667;
+        QTest::newRow("zero") << 0.0 << 0.0;
+        QTest::newRow("pole") << 9000.0 << 90.0;
+        QTest::newRow("date line") << 18000.0 << 180.0;
+        QTest::newRow("sign kept") << -3731.5 << -37.525;
+        QTest::newRow("beyond 32-bit degrees") << 1e12 << 1e10;
+    }
+
+    void degrees()
+    {
+        QFETCH(double, nmea);
+        QFETCH(double, degrees);
+        const double converted = degreesFromNmeaValue(nmea);
+        QVERIFY2(std::fabs(converted - degrees) < 5e-6,
+                 qPrintable(QString::number(converted, 'f', 8)));
+    }
+
+    void degreesOfNaN() { QVERIFY(std::isnan(degreesFromNmeaValue(std::nan("")))); }
+
+    void lines_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("fixes");
+        QTest::addColumn<bool>("ggaApplied");
+        QTest::addColumn<bool>("rmcApplied");
+
+        QTest::newRow("CR LF") << kRmcLine + "\r\n" + kGgaLine + "\r\n" << 2 << true << true;
+        QTest::newRow("LF") << kGgaLine + "\n" + kRmcLine + "\n" << 2 << true << true;
+        QTest::newRow("CR") << kGgaLine + "\r" + kRmcLine + "\r" << 2 << true << true;
+        QTest::newRow("NUL") << kGgaLine + '\0' + kRmcLine + '\0' << 2 << true << true;
+        QTest::newRow("text after the last line end")
+            << kGgaLine + "\r\n" + kRmcLine << 1 << true << false;
+        QTest::newRow("no line end at all") << kGgaLine << 0 << false << false;
+        QTest::newRow("empty lines") << QByteArray("\r\n\r\n\n\0\0", 7) << 0 << false << false;
+        QTest::newRow("proprietary sentence")
+            << "$PSRFEPE,081411.000,A,1.2*21\r\n" + kGgaLine + "\r\n"
+            << 1 << true << false;
+        QTest::newRow("unhandled $G sentence still stores a fix")
+            << kGgaLine + "\r\n$GPGSV,3,1,11,08,75,303,44*76\r\n"
+            << 2 << true << false;
+        QTest::newRow("noise before the $") << "\xff\x01noise" + kGgaLine + "\r\n"
+                                            << 1 << true << false;
+        // The receiver lost the end of a sentence: the line is taken from its last "$", here a
+        // GLL (not handled), and the GGA with shifted fields is never applied.
+        QTest::newRow("glued sentences")
+            << kGgaLine + "\r\n$GPGGA,030130$GPGLL,2638.1728,N,08011.3893,W,030131.000,A,A*41\r\n"
+            << 2 << true << false;
+        QTest::newRow("glued with a handled tail") << "$GPGGA,0301" + kRmcLine + "\r\n"
+                                                   << 1 << false << true;
+        QTest::newRow("NUL inside a sentence")
+            << kGgaLine.first(20) + '\0' + kGgaLine.sliced(20) + "\r\n"
+            << 1 << false << false;
+        QTest::newRow("cut talker") << QByteArray("$G\r\n$\r\nG\r\n$GP\r\n") << 2 << false << false;
+        QTest::newRow("sentence without $") << kGgaLine.sliced(1) + "\r\n" << 0 << false << false;
+        QTest::newRow("invalid UTF-8")
+            << QByteArray("$GPGGA,\xff\xfe,3731.5,N*00\r\n") << 1 << false << false;
+    }
+
+    void lines()
+    {
+        QFETCH(QByteArray, text);
+        TelemetryBuilder builder;
+        QVERIFY(builder.ParseNMEA(text.data(), text.size()));
+        const RecordedTelemetryPtr t = builder.snapshot();
+        QTEST(int(t->m_NMEAs.size()), "fixes");
+        QTEST(t->lastFix.Latitude == double(3731.5f), "ggaApplied");
+        QTEST(t->lastFix.Now.wYear == 2014, "rmcApplied");
+        if (!t->m_NMEAs.isEmpty())
+            QCOMPARE(t->m_NMEAs.last(), t->lastFix);
+    }
+
+    void lineEndsBecomeNulWithinTheGivenBytes()
+    {
+        // The count ends the text even inside a line; the bytes after it are not touched.
+        QByteArray text = kGgaLine + "\r\n" + kRmcLine + "\r\n";
+        const qsizetype count = kGgaLine.size() + 2 + kRmcLine.size();
+        TelemetryBuilder builder;
+        QVERIFY(builder.ParseNMEA(text.data(), count));
+        QCOMPARE(builder.snapshot()->m_NMEAs.size(), 1);
+        QCOMPARE(text, kGgaLine + QByteArray(2, '\0') + kRmcLine + "\r\n");
+    }
+
     void rejected_data()
     {
         QTest::addColumn<QByteArray>("sentence");

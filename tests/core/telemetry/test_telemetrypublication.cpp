@@ -1,5 +1,5 @@
 // Publication of a recording's telemetry: one step, never a mix, empty after a failure;
-// the alignment of GPS records to G-sensor samples; where the index lies, as logged.
+// the alignment of GPS records to G-sensor samples.
 #include "core/common/log.h"
 #include "core/telemetry/TelemetryBuilder.h"
 #include "rawrecording.h"
@@ -93,24 +93,6 @@ private slots:
         tvk::setLogSink({});
         QVERIFY2(mixed.isEmpty(), qPrintable(mixed));
         QVERIFY(seen > 0);
-    }
-
-    // The diagnostic line of an extraction names where the file's index lies.
-    void indexPlaceIsLogged()
-    {
-        QStringList lines;
-        tvk::setLogSink([&](const QString &line) { lines << line; });
-        const QString path = m_dir.filePath("log.avi");
-        const RawRecording r = recordingWith(1, 1);
-        QVERIFY(writeFile(path, r.bytes()));
-        BlackBoxData blackBox;
-        QVERIFY(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()));
-        tvk::setLogSink({});
-        const quint32 s = quint32(4 + r.movi.size());
-        QVERIFY2(lines.contains(QStringLiteral("Listmovsize=0x%1 IdxAddr=0x%2")
-                                    .arg(s, 0, 16)
-                                    .arg(14148 + s, 0, 16)),
-                 qPrintable(lines.join(u'\n')));
     }
 
     void parsingIntoThePublishedTelemetry()

@@ -1,4 +1,5 @@
 // The G-sensor graph's threshold lines from the card's config.bin.
+#include "core/common/cformat.h"
 #include "core/settings/SettingsRecord.h"
 #include "core/settings/cardsettings.h"
 #include "core/settings/gsensorthresholds.h"
@@ -43,7 +44,7 @@ private slots:
         QVERIFY(read);
         QStringList out;
         for (const GSensorThresholdLine &line : drivingThresholdLines(*read))
-            out.append(QString(QChar(line.axis)) + QString::asprintf("%+.2f", line.g));
+            out.append(QString(QChar(line.axis)) + tvk::cformat("%+.2f", line.g));
         QTEST(out.join(' '), "lines");
     }
 };
