@@ -1,5 +1,7 @@
 #include "app/controls/SegmentedButtons.h"
 
+#include "app/controls/FocusRing.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -30,14 +32,7 @@ protected:
         if (!m_segment)
             return;
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        // Two rings, so that the mark shows on a selected (highlighted) segment as well.
-        const QRectF around = QRectF(m_segment->geometry()).adjusted(1, 1, -1, -1);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(palette().color(QPalette::Highlight).darker(140), 2));
-        p.drawRoundedRect(around, 3, 3);
-        p.setPen(QPen(palette().color(QPalette::HighlightedText), 1.5));
-        p.drawRoundedRect(around.adjusted(3, 3, -3, -3), 2, 2);
+        drawFocusRing(p, QRectF(m_segment->geometry()), palette());
     }
 
 private:

@@ -104,3 +104,55 @@ struct OpenedWindow
                (!byTrip || QTest::qWaitFor([&] { return trips->view()->isVisible(); }, 5000));
     }
 };
+
+// The controls Tab stops at: shown, enabled, taking focus themselves rather than through another.
+inline QList<QWidget *> tabStops(QWidget *window)
+{
+    QList<QWidget *> stops;
+    const auto widgets = window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (widget->isVisible() && widget->isEnabled() && !widget->focusProxy() &&
+            (widget->focusPolicy() & Qt::TabFocus) && !widget->size().isEmpty())
+            stops << widget;
+    }
+    return stops;
+}
+
+// The stops as a reader meets them: rows from the top, each left to right. Controls whose
+// middles lie within a few pixels of the first control of a row belong to that row.
+inline QList<QWidget *> inReadingOrder(QList<QWidget *> stops, QWidget *window)
+{
+    const auto middle = [window](const QWidget *w) {
+        return w->mapTo(window, w->rect().center()).y();
+    };
+    const auto left = [window](const QWidget *w) {
+        return w->mapTo(window, QPoint(0, 0)).x();
+    };
+    std::stable_sort(stops.begin(), stops.end(),
+                     [&](QWidget *a, QWidget *b) { return middle(a) < middle(b); });
+    constexpr int kRowTolerance = 8;
+    QList<QWidget *> ordered;
+    for (qsizetype first = 0; first < stops.size();) {
+        qsizetype end = first + 1;
+        while (end < stops.size() && middle(stops[end]) - middle(stops[first]) <= kRowTolerance)
+            ++end;
+        QList<QWidget *> row = stops.mid(first, end - first);
+        std::stable_sort(row.begin(), row.end(),
+                         [&](QWidget *a, QWidget *b) { return left(a) < left(b); });
+        ordered << row;
+        first = end;
+    }
+    return ordered;
+}
+
+inline QString describe(const QWidget *widget)
+{
+    if (!widget)
+        return QStringLiteral("(none)");
+    QString text = widget->objectName();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        button && text.isEmpty())
+        text = button->text();
+    return QStringLiteral("%1 (%2)").arg(text,
+                                         QString::fromLatin1(widget->metaObject()->className()));
+}
