@@ -1,7 +1,13 @@
 #include "app/controls/ReadingOrder.h"
 
+#include "app/controls/FocusRing.h"
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
@@ -11,12 +17,89 @@ namespace {
 // Controls whose middles lie this close to the middle of the first control of a row share it.
 constexpr int kRowTolerance = 8;
 
+// Buttons that exclude each other are one stop, as in Qt: the chosen one, or the first while
+// none is; the arrow keys move in the group. Qt takes Tab from the others once one has had the
+// keyboard, so their own focus policy does not tell.
+bool standsForItsGroup(const QWidget *widget)
+{
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    if (!button || !button->isCheckable())
+        return widget->focusPolicy() & Qt::TabFocus;
+    QList<QAbstractButton *> peers;
+    if (button->group() && button->group()->exclusive())
+        peers = button->group()->buttons();
+    else if (button->autoExclusive() && button->parentWidget())
+        peers = button->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly);
+    peers.removeIf([button](const QAbstractButton *peer) {
+        return !peer->isVisible() || !peer->isEnabled() || peer->focusPolicy() == Qt::NoFocus ||
+               (!button->group() && !peer->autoExclusive());
+    });
+    if (peers.size() < 2)
+        return widget->focusPolicy() & Qt::TabFocus;
+    const auto chosen = std::find_if(peers.begin(), peers.end(),
+                                     [](const QAbstractButton *peer) { return peer->isChecked(); });
+    return button == (chosen != peers.end() ? *chosen : peers.first());
+}
+
+// The ring around the control Tab has reached, laid on the control itself, for the controls
+// whose style draws no mark of its own (a push button or a list on some desktops).
+class TabMark : public QWidget
+{
+public:
+    TabMark()
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    void follow(QWidget *control)
+    {
+        if (m_control)
+            m_control->removeEventFilter(this);
+        m_control = control;
+        if (!control) {
+            hide();
+            setParent(nullptr);
+            return;
+        }
+        setParent(control);
+        setGeometry(control->rect());
+        control->installEventFilter(this);
+        show();
+        raise();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_control && event->type() == QEvent::Resize)
+            setGeometry(m_control->rect());
+        else if (watched == m_control && event->type() == QEvent::FocusOut)
+            follow(nullptr);
+        return false;
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        drawFocusRing(painter, rect(), palette());
+    }
+
+private:
+    QPointer<QWidget> m_control;
+};
+
 class ReadingOrderTabs : public QObject
 {
 public:
     explicit ReadingOrderTabs(QWidget *window) : QObject(window), m_window(window)
     {
         qApp->installEventFilter(this);
+    }
+    ~ReadingOrderTabs() override
+    {
+        if (m_mark && !m_mark->parent())
+            delete m_mark;
     }
 
 protected:
@@ -40,8 +123,10 @@ private:
         QList<QWidget *> stops;
         const auto widgets = m_window->findChildren<QWidget *>();
         for (QWidget *widget : widgets) {
-            if (widget->isVisible() && widget->isEnabled() && !widget->focusProxy() &&
-                (widget->focusPolicy() & Qt::TabFocus) && !widget->size().isEmpty())
+            // Children that are windows of their own (an alert over this one) keep their keys.
+            if (widget->window() == m_window && widget->isVisible() && widget->isEnabled() &&
+                !widget->focusProxy() && widget->focusPolicy() != Qt::NoFocus &&
+                !widget->size().isEmpty() && standsForItsGroup(widget))
                 stops << widget;
         }
         const auto middle = [this](const QWidget *w) {
@@ -82,11 +167,17 @@ private:
         const qsizetype count = order.size();
         const qsizetype next =
             at < 0 ? (forward ? 0 : count - 1) : (at + (forward ? 1 : count - 1)) % count;
-        order[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        QWidget *reached = order[next];
+        reached->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        // A web page marks its own focus.
+        if (!reached->parentWidget() || !reached->parentWidget()->inherits("QWebEngineView"))
+            m_mark->follow(reached);
         return true;
     }
 
     QWidget *m_window;
+    // Owned here while it marks nothing; a marked control holds it as a child.
+    QPointer<TabMark> m_mark = new TabMark;
 };
 
 } // namespace
