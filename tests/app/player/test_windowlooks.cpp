@@ -3,7 +3,7 @@
 // screen, the borders that resize the borderless window, its frame kept on small screens, a
 // click on the position groove, and the control row at the minimum size.
 #include "PlayerWindowFixture.h"
-#include "app/access/readablewindows.h"
+#include "app/access/windowwalk.h"
 #include "app/apptestsetup.h"
 #include "app/controls/ElidedLabel.h"
 #include "app/controls/ImageButton.h"
@@ -40,7 +40,10 @@ public:
     static void initMain()
     {
         tvk::prepareApplicationEnvironment();
-        useOffscreenScreen(1600, 1000, TVK_SCREEN_SCALE);
+        useOffscreenScreen(1600, 1000);
+        // As a user sets it for a laptop's screen.
+        if (TVK_SCREEN_SCALE != 1)
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(TVK_SCREEN_SCALE));
     }
 
 private:
@@ -66,6 +69,7 @@ private slots:
     {
         CustomWindow *window = m_f.app->window();
         const QRect available = window->screen()->availableGeometry();
+        QCOMPARE(available.width(), 1600 / TVK_SCREEN_SCALE); // points, not pixels
         QVERIFY2(available.contains(window->frameGeometry()),
                  qPrintable(QString("%1x%2").arg(window->width()).arg(window->height())));
         QCOMPARE(ui().isFolded(), available.width() < CustomWindow::preferredFrameSize().width());
