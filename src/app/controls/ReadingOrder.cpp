@@ -170,14 +170,18 @@ private:
         QWidget *reached = order[next];
         reached->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         // A web page marks its own focus.
-        if (!reached->parentWidget() || !reached->parentWidget()->inherits("QWebEngineView"))
+        if (!reached->parentWidget() || !reached->parentWidget()->inherits("QWebEngineView")) {
+            if (!m_mark)
+                m_mark = new TabMark;
             m_mark->follow(reached);
+        }
         return true;
     }
 
     QWidget *m_window;
-    // Owned here while it marks nothing; a marked control holds it as a child.
-    QPointer<TabMark> m_mark = new TabMark;
+    // Made at the first Tab; owned here while it marks nothing, by the control it marks
+    // otherwise.
+    QPointer<TabMark> m_mark;
 };
 
 } // namespace

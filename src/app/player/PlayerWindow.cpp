@@ -255,6 +255,7 @@ void PlayerWindow::placeWindow()
     m_window->setMinimumSize(CustomWindow::minimumFrameSize().boundedTo(frame.size()));
     m_window->setGeometry(frame);
     m_window->setInitialFrame(m_window->geometry());
+    layoutWindow();
 }
 
 void PlayerWindow::launch(const QString &folder)

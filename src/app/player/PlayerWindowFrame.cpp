@@ -51,7 +51,11 @@ void PlayerWindow::layoutWindow()
 {
     // Full screen keeps only the video and a thin control strip.
     const bool full = m_window->isFullScreen();
-    m_ui.setFolded(!full && m_window->width() < CustomWindow::preferredFrameSize().width());
+    // Until the window has its frame its width says nothing; folding the widgets there and
+    // back would leave them laid out anew.
+    const bool placed = m_window->initialFrame().isValid();
+    m_ui.setFolded(placed && !full &&
+                   m_window->width() < CustomWindow::preferredFrameSize().width());
     m_ui.headBox->setVisible(!full);
     m_ui.bodyRightBox->setVisible(!full);
     m_ui.gsensorBox->setVisible(!full);
