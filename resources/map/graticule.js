@@ -36,6 +36,12 @@
             font: '10px "Helvetica Neue", Helvetica, Arial, sans-serif'
         },
 
+        // A layer keeps only the options of its class unless it takes those it is given:
+        // without this the grid never learns where the offline notice ends.
+        initialize: function (options) {
+            L.setOptions(this, options);
+        },
+
         onAdd: function (map) {
             var canvas = L.DomUtil.create('canvas', 'tvk-graticule');
             canvas.style.position = 'absolute';

@@ -2,6 +2,7 @@
 
 #include "app/controls/Alert.h"
 #include "app/controls/CentreOnScreen.h"
+#include "app/controls/ReadingOrder.h"
 #include "core/card/LsblkVolumeSource.h"
 #include "core/card/TimeSetFile.h"
 #include "core/card/Volumes.h"
@@ -26,6 +27,7 @@ ClockWindow::ClockWindow(VolumeSource *volumes, QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::ClockWindow>())
 {
     ui->setupUi(this);
+    followReadingOrder(this);
     setWindowTitle(tvk::text("time.window_title"));
     ui->timePicker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     ui->datePicker->setGridVisible(true);

@@ -2,6 +2,7 @@
 
 #include "app/controls/Alert.h"
 #include "app/controls/CentreOnScreen.h"
+#include "app/controls/ReadingOrder.h"
 #include "core/card/ByteCount.h"
 #include "core/card/CardFormatter.h"
 #include "core/card/FormatCommands.h"
@@ -41,6 +42,7 @@ FormatWindow::FormatWindow(VolumeSource *volumes, CommandRunner *commands, QWidg
     m_formatter =
         std::make_unique<CardFormatter>(*m_volumes, commands ? *commands : *m_ownCommands, this);
     ui->setupUi(this);
+    followReadingOrder(this);
     setWindowTitle(tvk::text("format.window_title"));
     ui->fileSystemField->setText(QStringLiteral("FAT32"));
     ui->pathField->setText(QStringLiteral("-"));

@@ -1,5 +1,6 @@
 #include "app/controls/BezelButton.h"
 
+#include "app/controls/FocusRing.h"
 #include "app/controls/ThreePartImage.h"
 
 #include <QPainter>
@@ -8,7 +9,7 @@ BezelButton::BezelButton(QWidget *parent) : QPushButton(parent)
 {
     setCheckable(true);
     setChecked(true);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QSize BezelButton::sizeHint() const
@@ -32,4 +33,6 @@ void BezelButton::paintEvent(QPaintEvent *)
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
+    if (hasFocus())
+        drawFocusRing(painter, rect(), palette());
 }

@@ -1,5 +1,6 @@
 #include "app/controls/ImageButton.h"
 
+#include "app/controls/FocusRing.h"
 #include "app/controls/NamedImage.h"
 
 #include <QEnterEvent>
@@ -8,7 +9,8 @@
 ImageButton::ImageButton(QWidget *parent) : QAbstractButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, not taken by a click: the keyboard stays where the user left it.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
 }
 
@@ -82,6 +84,10 @@ void ImageButton::paintEvent(QPaintEvent *)
     if (!isEnabled())
         painter.setOpacity(0.35); // a control that cannot act now looks it
     painter.drawPixmap(origin, pixmap);
+    if (hasFocus()) {
+        painter.setOpacity(1);
+        drawFocusRing(painter, rect(), palette());
+    }
 }
 
 void ImageButton::enterEvent(QEnterEvent *event)

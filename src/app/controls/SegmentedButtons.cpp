@@ -1,5 +1,7 @@
 #include "app/controls/SegmentedButtons.h"
 
+#include "app/controls/FocusRing.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -16,10 +18,11 @@ public:
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::NoFocus);
     }
-    void mark(const QWidget *segment)
+    // Rings `around`, or nothing when it is empty.
+    void mark(const QRect &around)
     {
-        m_segment = segment;
-        setVisible(segment != nullptr);
+        m_around = around;
+        setVisible(!around.isEmpty());
         raise();
         update();
     }
@@ -27,21 +30,14 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        if (!m_segment)
+        if (m_around.isEmpty())
             return;
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        // Two rings, so that the mark shows on a selected (highlighted) segment as well.
-        const QRectF around = QRectF(m_segment->geometry()).adjusted(1, 1, -1, -1);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(palette().color(QPalette::Highlight).darker(140), 2));
-        p.drawRoundedRect(around, 3, 3);
-        p.setPen(QPen(palette().color(QPalette::HighlightedText), 1.5));
-        p.drawRoundedRect(around.adjusted(3, 3, -3, -3), 2, 2);
+        drawFocusRing(p, QRectF(m_around), palette());
     }
 
 private:
-    const QWidget *m_segment = nullptr;
+    QRect m_around;
 };
 
 SegmentedButtons::SegmentedButtons(QWidget *parent)
@@ -104,8 +100,11 @@ void SegmentedButtons::choose(int segment)
 
 void SegmentedButtons::updateFocusMark()
 {
-    const bool marked = hasFocus() && m_selected >= 0;
-    m_mark->mark(marked ? m_buttons[m_selected] : nullptr);
+    // The chosen segment, or the whole row while none is chosen.
+    if (!hasFocus())
+        m_mark->mark({});
+    else
+        m_mark->mark(m_selected >= 0 ? m_buttons[m_selected]->geometry() : rect());
 }
 
 void SegmentedButtons::keyPressEvent(QKeyEvent *event)
@@ -147,4 +146,5 @@ void SegmentedButtons::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_mark->setGeometry(rect());
+    updateFocusMark();
 }

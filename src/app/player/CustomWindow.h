@@ -13,8 +13,11 @@ class CustomWindow : public QWidget
 public:
     explicit CustomWindow(QWidget *parent = nullptr);
 
-    // The smallest frame the window takes; size steps are a fifth of it.
-    static QSize minimumFrameSize() { return {1020, 640}; }
+    // The frame the window opens with where the screen has room; size steps are a fifth of
+    // it, and a narrower window folds its layout.
+    static QSize preferredFrameSize() { return {1020, 640}; }
+    // The smallest frame the folded layout holds.
+    static QSize minimumFrameSize() { return {720, 440}; }
 
     bool isFullScreen() const { return m_isFullScreen; }
     void setInitialFrame(const QRect &frame) { m_initialFrame = frame; }

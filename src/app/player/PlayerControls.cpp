@@ -147,10 +147,11 @@ void PlayerController::stepWindowSizeWhilePlaying(int step)
 void PlayerController::stepWindowSize(int step)
 {
     CustomWindow *window = m_parts.window;
-    const QSize minimum = CustomWindow::minimumFrameSize();
-    QSize size = window->size() + step * minimum / 5;
+    const QSize preferred = CustomWindow::preferredFrameSize();
+    QSize size = window->size() + step * preferred / 5;
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     const QRect screenFrame = screen ? screen->geometry() : QRect(0, 0, 1920, 1080);
+    const QRect available = screen ? screen->availableGeometry() : screenFrame;
     if (step > 0) {
         if (window->isFullScreen())
             return;
@@ -162,12 +163,12 @@ void PlayerController::stepWindowSize(int step)
         window->leaveFullscreen();
         return;
     }
-    if (size.width() < minimum.width() || size.height() < minimum.height())
-        size = minimum;
+    // Smaller steps end at the usual frame, or at what a small screen has room for.
+    if (size.width() < preferred.width() || size.height() < preferred.height())
+        size = preferred.boundedTo(available.size()).expandedTo(window->minimumSize());
     if (size == window->size())
         return;
     // A larger window that would reach past the screen's edge moves back inside it.
-    const QRect available = screen ? screen->availableGeometry() : screenFrame;
     const QMargins frame(window->geometry().left() - window->frameGeometry().left(),
                          window->geometry().top() - window->frameGeometry().top(),
                          window->frameGeometry().right() - window->geometry().right(),

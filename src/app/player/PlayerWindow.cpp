@@ -7,6 +7,7 @@
 #include "app/controls/ImageButton.h"
 #include "app/controls/Notice.h"
 #include "app/controls/ProgressIndicator.h"
+#include "app/controls/ReadingOrder.h"
 #include "app/controls/ThreePartImage.h"
 #include "app/controls/VideoBackdrop.h"
 #include "app/index/CardIndexInstall.h"
@@ -54,6 +55,7 @@ PlayerWindow::PlayerWindow(PlayerFactory factory, QObject *parent)
         };
     }
     m_window = new CustomWindow;
+    followReadingOrder(m_window);
     buildWidgets();
     connectParts();
     placeWindow();
@@ -152,6 +154,7 @@ void PlayerWindow::connectParts()
                         tvk::text("player.no_picture").arg(QFileInfo(path).fileName()));
     });
     connect(m_window, &CustomWindow::isFullScreenChanged, this, &PlayerWindow::layoutWindow);
+    connect(m_window, &CustomWindow::contentResized, this, &PlayerWindow::layoutWindow);
     // libVLC makes its video output a moment after it reports playing: measure the scale
     // when the first picture arrives.
     connect(m_video1View, &VideoView::firstFrameShown, m_controller,
@@ -247,15 +250,19 @@ void PlayerWindow::placeWindow()
 {
     QSettings settings;
     tvk::recordPreferredLanguages(settings);
-    // On a screen smaller than the minimum frame the window takes what there is.
+    // On a screen smaller than the usual frame the window takes what there is, folded.
     const QRect frame = minWindowFrame();
-    m_window->setMinimumSize(frame.size());
+    m_window->setMinimumSize(CustomWindow::minimumFrameSize().boundedTo(frame.size()));
     m_window->setGeometry(frame);
     m_window->setInitialFrame(m_window->geometry());
+    layoutWindow();
 }
 
 void PlayerWindow::launch(const QString &folder)
 {
+    // The keyboard starts on the window itself, where its shortcuts act, rather than on the
+    // first of its buttons; Tab goes on from there.
+    m_window->setFocus(Qt::OtherFocusReason);
     m_window->show();
     if (!folder.isEmpty())
         openFolder(folder);

@@ -19,8 +19,8 @@ QRect PlayerWindow::minWindowFrame() const
     const QScreen *screen =
         m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
     const QRect visible = screen ? screen->availableGeometry()
-                                 : QRect(QPoint(0, 0), CustomWindow::minimumFrameSize());
-    return CustomWindow::frameCentredIn(visible, CustomWindow::minimumFrameSize());
+                                 : QRect(QPoint(0, 0), CustomWindow::preferredFrameSize());
+    return CustomWindow::frameCentredIn(visible, CustomWindow::preferredFrameSize());
 }
 
 bool PlayerWindow::eventFilter(QObject *watched, QEvent *event)
@@ -51,6 +51,11 @@ void PlayerWindow::layoutWindow()
 {
     // Full screen keeps only the video and a thin control strip.
     const bool full = m_window->isFullScreen();
+    // Until the window has its frame its width says nothing; folding the widgets there and
+    // back would leave them laid out anew.
+    const bool placed = m_window->initialFrame().isValid();
+    m_ui.setFolded(placed && !full &&
+                   m_window->width() < CustomWindow::preferredFrameSize().width());
     m_ui.headBox->setVisible(!full);
     m_ui.bodyRightBox->setVisible(!full);
     m_ui.gsensorBox->setVisible(!full);

@@ -23,6 +23,8 @@ namespace {
 
 using namespace playerui;
 
+constexpr int kSubVideoHeight = 250;
+
 // A video area: the framed background with its logo, and the host of the video view on top.
 QWidget *videoArea(QWidget *parent, VideoBackdrop **background, QWidget **host,
                    const char *backgroundName, const char *hostName)
@@ -122,7 +124,13 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     videoBox = videoArea(bodyLeftBox, &player1BackgroundView, &videoContainerView,
                          "player1BackgroundView", "videoContainerView");
     videoBox->setObjectName(QStringLiteral("videoBox"));
-    left->addWidget(videoBox, 1);
+    // The row the list and map join when the window folds.
+    videoRowBox = box("videoRowBox", bodyLeftBox);
+    auto *videoRow = new QHBoxLayout(videoRowBox);
+    videoRow->setContentsMargins(0, 0, 0, 0);
+    videoRow->setSpacing(10);
+    videoRow->addWidget(videoBox, 1);
+    left->addWidget(videoRowBox, 1);
 
     gsensorBox = box("gsensorBox", bodyLeftBox);
     gsensorBox->setFixedHeight(130);
@@ -240,8 +248,29 @@ void PlayerWindowUi::setupUi(CustomWindow *window)
     subVideoBox = videoArea(bodyRightBox, &player2BackgroundView, &subVideoHost,
                             "player2BackgroundView", "subVideoHost");
     subVideoBox->setObjectName(QStringLiteral("subVideoBox"));
-    subVideoBox->setFixedHeight(250);
+    subVideoBox->setFixedHeight(kSubVideoHeight);
     right->addSpacing(8);
     right->addWidget(subVideoBox);
     body->addWidget(bodyRightBox);
+}
+
+void PlayerWindowUi::setFolded(bool folded)
+{
+    if (folded == m_folded)
+        return;
+    m_folded = folded;
+    if (folded) {
+        videoRowBox->layout()->addWidget(bodyRightBox);
+        // As high as the strip leaves, in the video's proportions.
+        const QMargins strip = gsensorBox->layout()->contentsMargins();
+        const int height = gsensorBox->minimumHeight() - strip.top() - strip.bottom();
+        subVideoBox->setFixedSize(height * 16 / 9, height);
+        gsensorBox->layout()->addWidget(subVideoBox);
+    } else {
+        bodyBox->layout()->addWidget(bodyRightBox);
+        subVideoBox->setMinimumWidth(0);
+        subVideoBox->setMaximumWidth(QWIDGETSIZE_MAX);
+        subVideoBox->setFixedHeight(kSubVideoHeight);
+        bodyRightBox->layout()->addWidget(subVideoBox);
+    }
 }

@@ -24,6 +24,7 @@ struct PlayerWindowUi
     QWidget *headBox = nullptr;
     QWidget *bodyBox = nullptr;
     QWidget *bodyLeftBox = nullptr;
+    QWidget *videoRowBox = nullptr;
     QWidget *bodyRightBox = nullptr;
     QWidget *videoBox = nullptr;
     VideoBackdrop *player1BackgroundView = nullptr;
@@ -92,10 +93,17 @@ struct PlayerWindowUi
     ImageButton *exitFullScreenButton = nullptr;
 
     void setupUi(CustomWindow *window);
+    // Folded, the list and map stand beside the video and the rear video in the G-sensor
+    // strip, under which the controls take the whole width: the window then holds on a narrow
+    // screen (a laptop at scale factor 2).
+    void setFolded(bool folded);
+    bool isFolded() const { return m_folded; }
 
 private:
     void buildMediaControls();
     void buildFullScreenStrip(QWidget *parent);
     void addStepper(QHBoxLayout *row, const char *name, const QString &text, ImageButton **down,
                     BezelButton **value, ImageButton **up);
+
+    bool m_folded = false;
 };

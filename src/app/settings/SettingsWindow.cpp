@@ -3,6 +3,7 @@
 #include "app/card/UDisksVolumeLabeller.h"
 #include "app/controls/Alert.h"
 #include "app/controls/CentreOnScreen.h"
+#include "app/controls/ReadingOrder.h"
 #include "app/pages/SettingsPageInterface.h"
 #include "app/records/DrivingRecordPage.h"
 #include "app/settings/AdvancedSettingsPage.h"
@@ -74,6 +75,7 @@ SettingsWindow::SettingsWindow(const SettingsEnvironment &environment, QWidget *
     m_labeller = environment.labeller ? environment.labeller : m_ownLabeller.get();
 
     ui->setupUi(this);
+    followReadingOrder(this);
     m_loadingSheet = new LoadingOverlay(this);
     applyFactoryDefaults(m_FileData);
     readCardRecordNow();
@@ -127,6 +129,14 @@ void SettingsWindow::prepareFirstShow()
     centreOnScreen(this);
     readCardRecord();
     ui->functionSegmentedControl->setFocus(Qt::OtherFocusReason);
+}
+
+void SettingsWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The keyboard starts on the page selector, never on a button that resets or formats.
+    if (!focusWidget())
+        ui->functionSegmentedControl->setFocus(Qt::OtherFocusReason);
 }
 
 void SettingsWindow::hideEvent(QHideEvent *event)

@@ -73,6 +73,7 @@ public:
 
 protected:
     // The map of the driving log goes with the window.
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:

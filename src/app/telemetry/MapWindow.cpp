@@ -1,5 +1,6 @@
 #include "app/telemetry/MapWindow.h"
 
+#include "app/controls/ReadingOrder.h"
 #include "app/telemetry/MapView.h"
 #include "core/common/log.h"
 #include "core/common/strings.h"
@@ -11,6 +12,7 @@ MapWindow::MapWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::MapWindow>())
 {
     ui->setupUi(this);
+    followReadingOrder(this);
     setWindowTitle(tvk::text("map.window_title"));
     windowDidLoad();
 }

@@ -40,7 +40,7 @@ TripList::TripList(const Widgets &widgets, MediaList *mediaList, Playback *playb
     m_switch->setText(tvk::text("trips.by_trip"));
     m_switch->setToolTip(tvk::text("trips.by_trip_tip"));
     m_switch->setCheckable(true);
-    m_switch->setFocusPolicy(Qt::NoFocus);
+    m_switch->setFocusPolicy(Qt::TabFocus);
 
     m_flatList->installEventFilter(this);
     connect(m_switch, &QAbstractButton::toggled, this, &TripList::setByTrip);

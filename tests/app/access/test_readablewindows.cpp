@@ -1,9 +1,14 @@
-// Every window in English and in Korean, as a screen reader and a reader of a small screen
-// meet it: each control a user acts on has a name, and no text is cut.
+// Every window in English and in Korean, as a screen reader, a reader of a small screen and a
+// user without a mouse meet it: each control a user acts on has a name, no text is cut, and
+// Tab reaches every control in reading order.
+#include "app/controls/SegmentedButtons.h"
 #include "readablewindows.h"
 #include "windowwalk.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QImage>
+#include <QMessageBox>
 
 class TestReadableWindows : public QObject
 {
@@ -87,6 +92,77 @@ private slots:
         QVERIFY(opened.open(window));
         const QStringList cut = cutTexts(opened.widget());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'|')));
+    }
+
+    // Tab from the first control visits every control once, row by row from the top and left
+    // to right in a row, marks the one it is on, and comes back round; Shift+Tab goes back.
+    // A segmented control is one stop whose segments the arrow keys choose.
+    void keyboardFollowsReadingOrder_data() { windows(); }
+    void keyboardFollowsReadingOrder()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, window);
+        useLanguage(language);
+        OpenedWindow opened;
+        QVERIFY(opened.open(window));
+        QWidget *shown = opened.widget();
+        // An alert over the window (a card without a driving record) is answered first.
+        for (QMessageBox *alert : shown->findChildren<QMessageBox *>())
+            alert->reject();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        // Enter or Space on a window just opened must not wipe a card or a setting.
+        QWidget *initial = QApplication::focusWidget();
+        for (const char *destructive : {"resetButton", "sdcardFormatButton", "formatButton"})
+            QVERIFY2(!initial || initial->objectName() != QLatin1String(destructive),
+                     qPrintable(describe(initial)));
+
+        const QList<QWidget *> expected = inReadingOrder(tabStops(shown), shown);
+        QVERIFY(!expected.isEmpty());
+        // From the last control Tab comes round to the first.
+        expected.last()->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), expected.last());
+        QTest::keyClick(expected.last(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), expected.first());
+        QStringList visited{describe(expected.first())};
+        QStringList wanted;
+        QStringList unmarked;
+        for (QWidget *stop : expected)
+            wanted << describe(stop);
+        wanted << wanted.first();
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QWidget *from = QApplication::focusWidget();
+            const QImage focused = from->grab().toImage();
+            QTest::keyClick(from, Qt::Key_Tab);
+            visited << describe(QApplication::focusWidget());
+            // The stop just left must look different from when it had the keyboard; a web
+            // page draws its own focus.
+            if (!from->inherits("QWebEngineView") &&
+                !from->parentWidget()->inherits("QWebEngineView") &&
+                from->grab().toImage() == focused)
+                unmarked << describe(from);
+        }
+        for (qsizetype i = 0; i < wanted.size(); ++i)
+            QVERIFY2(
+                visited[i] == wanted[i],
+                qPrintable(QStringLiteral("stop %1 is %2, not %3 (after %4)")
+                               .arg(i)
+                               .arg(visited[i], wanted[i], i > 0 ? visited[i - 1] : QString())));
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u',')));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), expected.last());
+
+        for (auto *segments : shown->findChildren<SegmentedButtons *>()) {
+            if (!segments->isVisible() || !segments->isEnabled() || segments->segmentCount() < 2)
+                continue;
+            segments->setFocus(Qt::TabFocusReason);
+            const int before = segments->selectedSegment();
+            const int key = before + 1 < segments->segmentCount() ? Qt::Key_Right : Qt::Key_Left;
+            QTest::keyClick(segments, Qt::Key(key));
+            QCOMPARE(segments->selectedSegment(), key == Qt::Key_Right ? before + 1 : before - 1);
+            QCOMPARE(QApplication::focusWidget(), segments);
+            break; // the first is enough: choosing a page hides the others
+        }
     }
 };
 

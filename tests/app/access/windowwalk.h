@@ -1,12 +1,16 @@
 #pragma once
-// What a reader and a small screen see of a window: the controls a screen reader would announce
-// without a name, and the texts that do not fit the rectangle they are drawn in.
+// What a reader, a small screen and a keyboard meet in a window: the controls a screen reader
+// would announce without a name, the texts that do not fit the rectangle they are drawn in, and
+// the controls Tab stops at in the order a reader meets them.
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
+
+#include <algorithm>
 
 // Roles a user acts on; a reader must say what each of them does.
 inline bool isInteractiveRole(QAccessible::Role role)
@@ -113,4 +117,77 @@ inline QStringList cutTexts(QWidget *window)
             cut << QStringLiteral("%1: %2").arg(widget->objectName(), text);
     }
     return cut;
+}
+
+// Of radio buttons that exclude each other Tab stops at one: the chosen, or the first.
+inline bool isTabStop(const QWidget *widget)
+{
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    const bool grouped = button && button->group() && button->group()->exclusive();
+    if (!button || !(grouped || (button->autoExclusive() && button->parentWidget())))
+        return widget->focusPolicy() & Qt::TabFocus;
+    auto peers =
+        grouped
+            ? button->group()->buttons()
+            : button->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly);
+    peers.removeIf([grouped](const QAbstractButton *peer) {
+        return (!grouped && !peer->autoExclusive()) || !peer->isVisible() || !peer->isEnabled();
+    });
+    const auto chosen = std::find_if(peers.begin(), peers.end(),
+                                     [](const QAbstractButton *peer) { return peer->isChecked(); });
+    return button == (chosen != peers.end() ? *chosen : peers.first());
+}
+
+// The controls Tab stops at: shown in this window (not in an alert over it), enabled, taking
+// focus themselves rather than through another.
+inline QList<QWidget *> tabStops(QWidget *window)
+{
+    QList<QWidget *> stops;
+    const auto widgets = window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (widget->window() == window && widget->isVisible() && widget->isEnabled() &&
+            !widget->focusProxy() && widget->focusPolicy() != Qt::NoFocus &&
+            !widget->size().isEmpty() && isTabStop(widget))
+            stops << widget;
+    }
+    return stops;
+}
+
+// The stops as a reader meets them: rows from the top, each left to right. Controls whose
+// middles lie within a few pixels of the first control of a row belong to that row.
+inline QList<QWidget *> inReadingOrder(QList<QWidget *> stops, QWidget *window)
+{
+    const auto middle = [window](const QWidget *w) {
+        return w->mapTo(window, w->rect().center()).y();
+    };
+    const auto left = [window](const QWidget *w) {
+        return w->mapTo(window, QPoint(0, 0)).x();
+    };
+    std::stable_sort(stops.begin(), stops.end(),
+                     [&](QWidget *a, QWidget *b) { return middle(a) < middle(b); });
+    constexpr int kRowTolerance = 8;
+    QList<QWidget *> ordered;
+    for (qsizetype first = 0; first < stops.size();) {
+        qsizetype end = first + 1;
+        while (end < stops.size() && middle(stops[end]) - middle(stops[first]) <= kRowTolerance)
+            ++end;
+        QList<QWidget *> row = stops.mid(first, end - first);
+        std::stable_sort(row.begin(), row.end(),
+                         [&](QWidget *a, QWidget *b) { return left(a) < left(b); });
+        ordered << row;
+        first = end;
+    }
+    return ordered;
+}
+
+inline QString describe(const QWidget *widget)
+{
+    if (!widget)
+        return QStringLiteral("(none)");
+    QString text = widget->objectName();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        button && text.isEmpty())
+        text = button->text();
+    return QStringLiteral("%1 (%2)").arg(text,
+                                         QString::fromLatin1(widget->metaObject()->className()));
 }

@@ -205,10 +205,20 @@ private slots:
         QCOMPARE(state["offlineNote"].toString(),
                  "Map tiles unavailable (offline) — showing coordinates only");
         QCOMPARE(state["gridSteps"].toList().size(), 2);
-        // No latitude label (drawn just above its line) hides under the notice.
+        // No latitude label (drawn just above its line) hides under the notice, wherever the
+        // lines fall: the map is moved down by steps over more than a line's spacing.
         QVERIFY(!state["latitudeLabels"].toList().isEmpty());
-        for (const QVariant &y : state["latitudeLabels"].toList())
-            QVERIFY(y.toDouble() - 14 >= state["offlineNoteBottom"].toDouble());
+        for (int step = 0; step < 32; ++step) {
+            const QVariantMap moved = mapState(*view);
+            QVERIFY(moved["offlineNoteBottom"].toDouble() > 0);
+            for (const QVariant &y : moved["latitudeLabels"].toList())
+                QVERIFY2(y.toDouble() - 14 >= moved["offlineNoteBottom"].toDouble(),
+                         qPrintable(QString("line at %1 under the notice, which ends at %2")
+                                        .arg(y.toDouble())
+                                        .arg(moved["offlineNoteBottom"].toDouble())));
+            evaluate(*view, "routeMap.panBy([0, -8], {animate: false}); true");
+        }
+        evaluate(*view, "routeMap.panBy([0, 256], {animate: false}); true");
         QVERIFY(state["markerVisible"].toBool() && state["markerInView"].toBool());
         QCOMPARE(state["routeLength"].toInt(), 3);
         QTest::qWait(500);

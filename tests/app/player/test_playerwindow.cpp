@@ -118,7 +118,7 @@ private slots:
         const QRect frame = f.app->window()->geometry();
         QCOMPARE(frame.size(), QSize(1020, 640));
         QCOMPARE(frame.center(), f.app->window()->screen()->availableGeometry().center());
-        QCOMPARE(f.app->window()->minimumSize(), QSize(1020, 640));
+        QCOMPARE(f.app->window()->minimumSize(), CustomWindow::minimumFrameSize());
     }
 };
 

@@ -1,7 +1,9 @@
-// The player window's layout and looks on a desktop-sized offscreen screen: the borders that
-// resize the borderless window, its frame kept on small screens, a click on the position
-// groove, and the control row at the minimum size.
+// The player window's layout and looks on a desktop-sized offscreen screen, and again on the
+// same screen at scale factor 2 (TVK_SCREEN_SCALE), where it folds: the window inside its
+// screen, the borders that resize the borderless window, its frame kept on small screens, a
+// click on the position groove, and the control row at the minimum size.
 #include "PlayerWindowFixture.h"
+#include "app/access/windowwalk.h"
 #include "app/apptestsetup.h"
 #include "app/controls/ElidedLabel.h"
 #include "app/controls/ImageButton.h"
@@ -27,6 +29,10 @@
 
 Q_DECLARE_METATYPE(Qt::Edges)
 
+#ifndef TVK_SCREEN_SCALE
+#define TVK_SCREEN_SCALE 1
+#endif
+
 class TestWindowLooks : public QObject
 {
     Q_OBJECT
@@ -35,6 +41,9 @@ public:
     {
         tvk::prepareApplicationEnvironment();
         useOffscreenScreen(1600, 1000);
+        // As a user sets it for a laptop's screen.
+        if (TVK_SCREEN_SCALE != 1)
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(TVK_SCREEN_SCALE));
     }
 
 private:
@@ -52,6 +61,44 @@ private slots:
         QVERIFY(m_f.open({"alwa_20240131_120000_F.avi", "motion_20240131_120100_R.avi",
                           "event_20240131_120200_R.AVI"}));
         QVERIFY(QTest::qWaitForWindowExposed(m_f.app->window()));
+    }
+
+    // The window opens inside the free area of its screen, folded where that is narrower than
+    // the usual frame; no control runs into another or out of the window, and no text is cut.
+    void fitsItsScreen()
+    {
+        CustomWindow *window = m_f.app->window();
+        const QRect available = window->screen()->availableGeometry();
+        QCOMPARE(available.width(), 1600 / TVK_SCREEN_SCALE); // points, not pixels
+        QVERIFY2(available.contains(window->frameGeometry()),
+                 qPrintable(QString("%1x%2").arg(window->width()).arg(window->height())));
+        QCOMPARE(ui().isFolded(), available.width() < CustomWindow::preferredFrameSize().width());
+        QList<QWidget *> controls;
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            const auto *label = qobject_cast<QLabel *>(widget);
+            if (widget->isVisible() &&
+                (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QSlider *>(widget) ||
+                 qobject_cast<QAbstractItemView *>(widget) || (label && !label->text().isEmpty()) ||
+                 widget->objectName().endsWith(QLatin1String("BackgroundView"))))
+                controls << widget;
+        }
+        QVERIFY(controls.size() > 20);
+        const auto area = [window](const QWidget *w) {
+            return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+        };
+        QStringList faults;
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            if (!window->rect().contains(area(controls[i])))
+                faults << controls[i]->objectName() + " leaves the window";
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                if (!controls[i]->isAncestorOf(controls[j]) &&
+                    !controls[j]->isAncestorOf(controls[i]) &&
+                    area(controls[i]).intersects(area(controls[j])))
+                    faults << controls[i]->objectName() + " runs into " + controls[j]->objectName();
+            }
+        }
+        faults << cutTexts(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'|')));
     }
 
     void resizeEdges_data()
@@ -107,16 +154,16 @@ private slots:
         QTest::newRow("only narrow") << QRect(10, 0, 900, 1000) << QRect(290, 180, 1428, 896);
     }
 
-    // The first frame is the smallest that fits, centred; a zoomed frame moves (never shrinks)
-    // to show as much as fits, its top-left corner always on the screen.
+    // The first frame is the usual one or what fits of it, centred; a zoomed frame moves (never
+    // shrinks) to show as much as fits, its top-left corner always on the screen.
     void framesStayOnTheScreen()
     {
         QFETCH(QRect, available);
         QFETCH(QRect, frame);
         const QRect first =
-            CustomWindow::frameCentredIn(available, CustomWindow::minimumFrameSize());
+            CustomWindow::frameCentredIn(available, CustomWindow::preferredFrameSize());
         QVERIFY(available.contains(first));
-        QCOMPARE(first.size(), CustomWindow::minimumFrameSize().boundedTo(available.size()));
+        QCOMPARE(first.size(), CustomWindow::preferredFrameSize().boundedTo(available.size()));
         QVERIFY(std::abs((first.left() - available.left()) - (available.right() - first.right())) <=
                 1);
         QVERIFY(std::abs((first.top() - available.top()) - (available.bottom() - first.bottom())) <=
