@@ -2407,6 +2407,18 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>About five seconds remaining</source>
         <translation>About five seconds remaining</translation>
     </message>
+    <message id="map.offline_note">
+        <source>Map tiles unavailable (offline) — showing coordinates only</source>
+        <translation>Map tiles unavailable (offline) — showing coordinates only</translation>
+    </message>
+    <message id="map.no_gps">
+        <source>No GPS data in this recording</source>
+        <translation>No GPS data in this recording</translation>
+    </message>
+    <message id="map.event_label">
+        <source>Event %1</source>
+        <translation>Event %1</translation>
+    </message>
     <!-- tool help and writers: end -->
     <!-- -->
     <!-- index window: begin -->

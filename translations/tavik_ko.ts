@@ -2361,6 +2361,18 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>About five seconds remaining</source>
         <translation>약 5초 남음</translation>
     </message>
+    <message id="map.offline_note">
+        <source>Map tiles unavailable (offline) — showing coordinates only</source>
+        <translation>지도 타일을 불러올 수 없음(오프라인) — 좌표만 표시</translation>
+    </message>
+    <message id="map.no_gps">
+        <source>No GPS data in this recording</source>
+        <translation>이 녹화에는 GPS 데이터가 없습니다</translation>
+    </message>
+    <message id="map.event_label">
+        <source>Event %1</source>
+        <translation>이벤트 %1</translation>
+    </message>
     <!-- tool help and writers: end -->
     <!-- -->
     <!-- index window: begin -->

@@ -136,6 +136,17 @@
             keepInView(position);
     });
 
+    // The page's words in the program's language; the page itself holds the English ones.
+    window.pageTexts = { event: 'Event %1' };
+    function setTexts(texts) {
+        if (texts.offline)
+            offlineNote.textContent = String(texts.offline);
+        if (texts.noGps)
+            noGpsOverlay.querySelector('.title').textContent = String(texts.noGps);
+        if (texts.event)
+            window.pageTexts.event = String(texts.event);
+    }
+
     function setNoGps(on) {
         noGpsOverlay.hidden = !on;
         if (on)
@@ -212,6 +223,9 @@
             offline: offline,
             offlineNote: offlineNote.hidden ? '' : offlineNote.textContent,
             noGps: !noGpsOverlay.hidden,
+            texts: { offline: offlineNote.textContent,
+                     noGps: noGpsOverlay.querySelector('.title').textContent,
+                     event: window.pageTexts.event },
             gridSteps: offline ? graticule.steps() : null,
             latitudeLabels: offline ? graticule.labelledLatitudes() : [],
             offlineNoteBottom: offlineNote.hidden ? 0 : offlineNote.offsetTop + offlineNote.offsetHeight,
@@ -223,6 +237,7 @@
     window.moveMarker = moveMarker;
     window.showDebugText = showDebugText;
     window.setNoGps = setNoGps;
+    window.setTexts = setTexts;
     window.setRoute = setRoute;
     window.mapState = mapState;
     window.setTileServer = setTileServer;

@@ -42,7 +42,9 @@
         L.circleMarker(event.at, {
             pane: 'tripEvents', interactive: true, radius: 7, weight: 2, color: '#ffffff',
             opacity: 1, fillColor: '#ff4d3d', fillOpacity: 1
-        }).bindTooltip('Event ' + String(event.time), {
+        }).bindTooltip(window.pageTexts.event.replace('%1', function () {
+            return String(event.time);
+        }), {
             // In the events' own pane, below the car's: the label never hides where the car is.
             pane: 'tripEvents',
             permanent: true, direction: 'top', offset: [0, -8], className: 'trip-event-label'

@@ -158,6 +158,13 @@ QString MapView::markerScript(double latitude, double longitude)
     return tvk::cformat("moveMarker('%lf','%lf')", latitude, longitude);
 }
 
+QString MapView::textsScript()
+{
+    return QStringLiteral("setTexts({offline: %1, noGps: %2, event: %3})")
+        .arg(quoted(tvk::text("map.offline_note")), quoted(tvk::text("map.no_gps")),
+             quoted(tvk::text("map.event_label")));
+}
+
 QString MapView::debugScript(const QString &text)
 {
     return QStringLiteral("showDebugText(%1)").arg(quoted(text));
@@ -280,6 +287,7 @@ void MapView::pageLoadFinished(bool ok)
     if (!ok)
         return;
     m_loaded = true;
+    run(textsScript());
     // A server of the user's own replaces the default one before anything is drawn.
     if (const TileServer server = tileserver::load(QSettings()); !server.isDefault())
         run(tileserver::script(server));

@@ -62,6 +62,8 @@ public:
 
     static QString markerScript(double latitude, double longitude);
     static QString debugScript(const QString &text);
+    // The page's own words in the interface language.
+    static QString textsScript();
     static QString routeScript(const QList<QPointF> &points);
     static QString allDrivesScript(const QList<DriveLines> &drives);
     // A text as a script string literal, safe inside any call.

@@ -3,6 +3,7 @@
 #include "app/controls/AppResources.h"
 #include "app/player/TelemetryPanel.h"
 #include "app/telemetry/GraphView.h"
+#include "core/common/strings.h"
 #include "core/index/drivelines.h"
 #include "mapprobe.h"
 
@@ -56,8 +57,28 @@ private:
 private slots:
     void initTestCase()
     {
+        QVERIFY(tvk::installStringTable());
         MapView probe;
         probe.page()->profile()->setUrlRequestInterceptor(&m_blocker);
+    }
+
+    void wordsInTheInterfaceLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << "en";
+        QTest::newRow("ko") << "ko";
+    }
+    void wordsInTheInterfaceLanguage()
+    {
+        QFETCH(QString, language);
+        tvk::setChosenLanguage(language);
+        QVERIFY(tvk::installStringTable());
+        const QVariantMap texts = mapState(*loadedView())["texts"].toMap();
+        tvk::setChosenLanguage(QString());
+        QVERIFY(tvk::installStringTable());
+        QCOMPARE(texts["offline"].toString(), tvk::text("map.offline_note"));
+        QCOMPARE(texts["noGps"].toString(), tvk::text("map.no_gps"));
+        QCOMPARE(texts["event"].toString(), tvk::text("map.event_label"));
     }
 
     void cleanupTestCase()
