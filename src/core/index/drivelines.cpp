@@ -7,16 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-void addPoint(QList<QPointF> &line, const QPointF &point, qint64 seq, int every, bool last)
-{
-    if (seq % every == 0 || last)
-        line.append(point);
-}
-
-} // namespace
-
 tvk::Result<QList<DriveLines>> indexedDrives(CardIndex &index, int every)
 {
     every = std::max(1, every);
@@ -44,11 +34,15 @@ tvk::Result<QList<DriveLines>> indexedDrives(CardIndex &index, int every)
         const auto drive = byId.constFind(routes->integer(0));
         if (drive == byId.cend())
             continue;
-        const QList<IndexedPoint> points = unpackRoute(routes->blob(1));
+        // Only the points drawn are taken out of the blob.
+        const QByteArrayView blob = routes->blob(1);
+        const qsizetype count = packedPointCount(blob);
         QList<QPointF> line;
-        for (qsizetype seq = 0; seq < points.size(); ++seq)
-            addPoint(line, QPointF(points[seq].longitude, points[seq].latitude), seq, every,
-                     seq + 1 == points.size());
+        line.reserve(count / every + 2);
+        for (qsizetype seq = 0; seq < count; ++seq) {
+            if (seq % every == 0 || seq + 1 == count)
+                line.append(packedPosition(blob, seq));
+        }
         drives[*drive].lines.append(line);
     }
     if (tvk::Result<void> done = routes->finish(); !done)
