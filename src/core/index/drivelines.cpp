@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <optional>
 
 tvk::Result<QList<DriveLines>> indexedDrives(CardIndex &index, int every)
 {
@@ -23,16 +24,34 @@ tvk::Result<QList<DriveLines>> indexedDrives(CardIndex &index, int every)
     if (tvk::Result<void> done = trips->finish(); !done)
         return done.failure();
 
-    tvk::Result<SqliteStatement> routes = index.db().prepare(
-        "SELECT r.trip, t.route FROM recordings r JOIN routes t ON t.recording = r.id "
-        "WHERE r.side = ?1 AND r.points > 0 AND r.trip IS NOT NULL "
-        "ORDER BY r.start, r.id");
+    // The order is taken from the recordings alone and the routes read in the order they lie:
+    // sorting the rows with their blobs would spill a card's routes into a temporary file.
+    tvk::Result<SqliteStatement> order =
+        index.db().prepare("SELECT id, trip FROM recordings "
+                           "WHERE side = ?1 AND points > 0 AND trip IS NOT NULL "
+                           "ORDER BY start, id");
+    if (!order)
+        return order.failure();
+    order->bind(1, qint64(MediaFile::Front));
+    QHash<qint64, qsizetype> slotOf; // recording -> its place in the order
+    QList<qsizetype> driveOfSlot;
+    while (order->next()) {
+        const auto drive = byId.constFind(order->integer(1));
+        if (drive == byId.cend())
+            continue;
+        slotOf.insert(order->integer(0), driveOfSlot.size());
+        driveOfSlot.append(*drive);
+    }
+    if (tvk::Result<void> done = order->finish(); !done)
+        return done.failure();
+
+    tvk::Result<SqliteStatement> routes = index.db().prepare("SELECT recording, route FROM routes");
     if (!routes)
         return routes.failure();
-    routes->bind(1, qint64(MediaFile::Front));
+    QList<std::optional<QList<QPointF>>> lines(driveOfSlot.size());
     while (routes->next()) {
-        const auto drive = byId.constFind(routes->integer(0));
-        if (drive == byId.cend())
+        const auto slot = slotOf.constFind(routes->integer(0));
+        if (slot == slotOf.cend())
             continue;
         // Only the points drawn are taken out of the blob.
         const QByteArrayView blob = routes->blob(1);
@@ -43,9 +62,13 @@ tvk::Result<QList<DriveLines>> indexedDrives(CardIndex &index, int every)
             if (seq % every == 0 || seq + 1 == count)
                 line.append(packedPosition(blob, seq));
         }
-        drives[*drive].lines.append(line);
+        lines[*slot] = std::move(line);
     }
     if (tvk::Result<void> done = routes->finish(); !done)
         return done.failure();
+    for (qsizetype slot = 0; slot < lines.size(); ++slot) {
+        if (lines[slot])
+            drives[driveOfSlot[slot]].lines.append(std::move(*lines[slot]));
+    }
     return drives;
 }

@@ -27,6 +27,8 @@ QHash<QString, QList<RoutePoint>> indexedRoutes(const QString &folder, const QSt
     SqliteDb db;
     if (!db.open(file, false, kCardIndexBusyMs))
         return routes;
+    const QByteArray map = "PRAGMA mmap_size = " + QByteArray::number(kCardIndexMapBytes);
+    (void)db.exec(map.constData());
     tvk::Result<SqliteStatement> select =
         db.prepare("SELECT r.size, r.mtime_ms, t.route FROM recordings r "
                    "JOIN routes t ON t.recording = r.id WHERE r.path = ?1");
@@ -96,11 +98,13 @@ tvk::Result<std::optional<IndexedFactsByPath>> vouchedFacts(CardIndex &index)
         return current.failure();
     if (!*current)
         return std::optional<IndexedFactsByPath>();
+    const tvk::Result<qint64> count = index.db().integer("SELECT max(id) FROM recordings");
     tvk::Result<SqliteStatement> select =
         index.db().prepare("SELECT path, length_ms, clock_offset_s FROM recordings");
     if (!select)
         return select.failure();
     IndexedFactsByPath facts;
+    facts.reserve(count ? *count : 0);
     while (select->next()) {
         IndexedFacts &f = facts[index.absolutePath(select->text(0))];
         f.lengthMs = select->integer(1);
