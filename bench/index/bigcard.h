@@ -1,4 +1,4 @@
-// A full card for the index benchmark: 15,000 one-minute recordings (front and rear pairs)
+// A card for the index benchmark, full at 15,000 one-minute recordings (front and rear pairs)
 // in drives of 50 with a stop between them, every one with a fix each second.
 #pragma once
 
@@ -8,15 +8,17 @@
 #include <QFile>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 inline constexpr int kBigCardRecordings = 15000;
 inline constexpr int kBigCardPerDrive = 50;
 
-inline QString writeBigCard(const QString &root, const std::function<void(int)> &progress)
+inline QString writeBigCard(const QString &root, int recordings,
+                            const std::function<void(int)> &progress)
 {
     QDateTime at(QDate(2026, 9, 1), QTime(6, 0), Qt::UTC);
-    for (int i = 0; i < kBigCardRecordings / 2; ++i) {
+    for (int i = 0; i < recordings / 2; ++i) {
         if (i && i % kBigCardPerDrive == 0)
             at = at.addSecs(3600);
         for (const char *side : {"F", "R"}) {
@@ -50,4 +52,21 @@ inline void evict(const QString &root)
             ::close(fd);
         }
     }
+}
+
+// Puts every folder of the card an hour back, as a card written long ago has them: the folders'
+// times then vouch for the index when the card is opened again.
+inline bool ageFolders(const QString &root)
+{
+    QStringList folders{root};
+    for (QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         it.hasNext();)
+        folders.append(it.next());
+    const timespec old{QDateTime::currentSecsSinceEpoch() - 3600, 0};
+    const timespec times[2] = {old, old};
+    for (const QString &folder : folders) {
+        if (::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0) != 0)
+            return false;
+    }
+    return true;
 }

@@ -3,19 +3,19 @@
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
 #include "core/common/waitingjobs.h"
+#include "core/index/indexreads.h"
 #include "core/route/recordingtelemetry.h"
 #include "core/settings/cardsettings.h"
 
 #include <QLabel>
-#include <QtConcurrent/QtConcurrentMap>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <cmath>
 
 namespace {
 
-// Each front recording's offset before the zone, one file at a time: a card's telemetry
-// is never held whole.
+// Each front recording's offset before the zone: from the card's index when it vouches for
+// the card, else read one file at a time (a card's telemetry is never held whole).
 ClockReport readCardReport(const QString &folder, const QList<MediaFile> &medias)
 {
     QList<MediaFile> fronts;
@@ -23,10 +23,7 @@ ClockReport readCardReport(const QString &folder, const QList<MediaFile> &medias
         if (m.isFrontMedia())
             fronts.append(m);
     }
-    const QList<ClockReading> raw =
-        QtConcurrent::blockingMapped<QList<ClockReading>>(fronts, [](const MediaFile &m) {
-            return ClockReading{m.path(), rawClockOffset(m, *readRecordingTelemetry(m.path()))};
-        });
+    const QList<ClockReading> raw = rawClockReadings(fronts, vouchedFactsOf(folder));
     std::optional<int> zone;
     if (const std::optional<SettingsRecord> settings = cardSettingsAbove(folder))
         zone = cardZoneSeconds(*settings);

@@ -3,6 +3,7 @@
 #include "app/trips/TripListModel.h"
 #include "core/catalogue/MediaList.h"
 #include "core/common/strings.h"
+#include "core/index/indexreads.h"
 #include "core/player/Playback.h"
 
 #include <QAbstractButton>
@@ -80,12 +81,16 @@ bool TripList::eventFilter(QObject *watched, QEvent *event)
 void TripList::catalogueChanged()
 {
     const QList<MediaFile> medias = m_mediaList->medias();
+    const QString folder = m_mediaList->directoryPath();
     // A newer catalogue makes the grouping under way useless: publish() drops its result.
     auto *watcher = new QFutureWatcher<QList<Trip>>(this);
     m_watcher = watcher;
     connect(watcher, &QFutureWatcherBase::finished, this,
             [this, watcher, medias] { publish(watcher, medias); });
-    watcher->setFuture(QtConcurrent::run([medias] { return groupTrips(medias).trips; }));
+    // A card unchanged since it was indexed is grouped from the index: no file is opened.
+    watcher->setFuture(QtConcurrent::run([medias, folder] {
+        return groupTrips(medias, lengthsFrom(vouchedFactsOf(folder))).trips;
+    }));
 }
 
 void TripList::publish(QFutureWatcher<QList<Trip>> *watcher, const QList<MediaFile> &medias)

@@ -113,9 +113,10 @@ tvk::Result<void> CardIndex::openFile()
     if (tvk::Result<void> done = m_db.open(m_file, true, kCardIndexBusyMs); !done)
         return done;
     // WAL: readers never wait for the writer, and a crash leaves the last commit whole.
-    if (tvk::Result<void> done = m_db.exec("PRAGMA journal_mode = WAL; "
-                                           "PRAGMA synchronous = NORMAL;");
-        !done)
+    const QByteArray pragmas = "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; "
+                               "PRAGMA mmap_size = " +
+                               QByteArray::number(kCardIndexMapBytes) + ";";
+    if (tvk::Result<void> done = m_db.exec(pragmas.constData()); !done)
         return done;
     return prepareSchema();
 }

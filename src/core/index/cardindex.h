@@ -13,6 +13,9 @@
 // Two programs may hold it at once: each waits for the other's write instead of failing.
 inline constexpr int kCardIndexSchemaVersion = 3;
 inline constexpr int kCardIndexBusyMs = 60000;
+// The file is read through a mapping of up to this many bytes: a card's routes are then read
+// without a system call a page. (The index lives in the user's cache, never on the card.)
+inline constexpr qint64 kCardIndexMapBytes = qint64(1) << 30;
 
 class CardIndex
 {

@@ -77,16 +77,10 @@ tvk::Result<void> storeFolderTimes(CardIndex &index, const std::optional<QByteAr
 // the card must be walked.
 tvk::Result<std::optional<IndexUpdateReport>> unchangedSinceLastWalk(CardIndex &index)
 {
-    tvk::Result<SqliteStatement> select = index.db().prepare(
-        "SELECT value FROM card WHERE key = 'folders' AND EXISTS (SELECT 1 FROM card "
-        "WHERE key = 'trips' AND value = 'current')");
-    if (!select)
-        return select.failure();
-    const QByteArray stored =
-        select->next() ? QByteArray::fromBase64(select->text(0).toLatin1()) : QByteArray();
-    if (tvk::Result<void> done = select->finish(); !done)
-        return done.failure();
-    if (!folderTimesMatch(index.folder(), stored))
+    const tvk::Result<bool> current = isVouchedCurrent(index);
+    if (!current)
+        return current.failure();
+    if (!*current)
         return std::optional<IndexUpdateReport>();
     const tvk::Result<qint64> recordings = index.db().integer("SELECT count(*) FROM recordings");
     if (!recordings)
@@ -102,6 +96,22 @@ tvk::Result<std::optional<IndexUpdateReport>> unchangedSinceLastWalk(CardIndex &
 
 } // namespace
 
+tvk::Result<bool> isVouchedCurrent(CardIndex &index)
+{
+    if (index.wasRebuilt())
+        return false;
+    tvk::Result<SqliteStatement> select = index.db().prepare(
+        "SELECT value FROM card WHERE key = 'folders' AND EXISTS (SELECT 1 FROM card "
+        "WHERE key = 'trips' AND value = 'current')");
+    if (!select)
+        return select.failure();
+    const QByteArray stored =
+        select->next() ? QByteArray::fromBase64(select->text(0).toLatin1()) : QByteArray();
+    if (tvk::Result<void> done = select->finish(); !done)
+        return done.failure();
+    return folderTimesMatch(index.folder(), stored);
+}
+
 namespace {
 
 tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
@@ -109,13 +119,11 @@ tvk::Result<IndexUpdateReport> updateOnce(CardIndex &index,
                                           const std::atomic<bool> *cancel)
 {
     const qint64 walkStart = QDateTime::currentMSecsSinceEpoch();
-    if (!index.wasRebuilt()) {
-        tvk::Result<std::optional<IndexUpdateReport>> unchanged = unchangedSinceLastWalk(index);
-        if (!unchanged)
-            return unchanged.failure();
-        if (*unchanged)
-            return **unchanged;
-    }
+    tvk::Result<std::optional<IndexUpdateReport>> unchanged = unchangedSinceLastWalk(index);
+    if (!unchanged)
+        return unchanged.failure();
+    if (*unchanged)
+        return **unchanged;
     // Until this walk is whole and written, the folders' times vouch for nothing.
     if (tvk::Result<void> done = storeFolderTimes(index, std::nullopt); !done)
         return done.failure();

@@ -35,3 +35,8 @@ tvk::Result<IndexUpdateReport>
 updateCardIndex(CardIndex &index,
                 const std::function<void(qsizetype done, qsizetype total)> &progress = {},
                 const std::atomic<bool> *cancel = nullptr);
+
+// True when the card has not changed since the index's last whole walk, as its folders' times
+// show, and its trips are grouped: the index then answers for every recording without a look
+// at the files. Nothing is walked or written.
+tvk::Result<bool> isVouchedCurrent(CardIndex &index);

@@ -64,3 +64,18 @@ std::optional<IndexedPoint> unpackPoint(QByteArrayView blob, qint64 seq)
     std::memcpy(&packed, blob.data() + seq * qsizetype(sizeof packed), sizeof packed);
     return pointOf(packed);
 }
+
+qsizetype packedPointCount(QByteArrayView blob)
+{
+    const qsizetype size = qsizetype(sizeof(PackedRoutePoint));
+    return blob.size() % size == 0 ? blob.size() / size : 0;
+}
+
+QPointF packedPosition(QByteArrayView blob, qsizetype seq)
+{
+    const char *at = blob.data() + seq * qsizetype(sizeof(PackedRoutePoint));
+    double latitude = 0, longitude = 0;
+    std::memcpy(&latitude, at + offsetof(PackedRoutePoint, latitude), sizeof latitude);
+    std::memcpy(&longitude, at + offsetof(PackedRoutePoint, longitude), sizeof longitude);
+    return QPointF(longitude, latitude);
+}

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QPointF>
 
 #include <cstddef>
 #include <limits>
@@ -52,3 +53,8 @@ QByteArray packRoute(const QList<IndexedPoint> &points);
 QList<IndexedPoint> unpackRoute(QByteArrayView blob);
 // One point of a blob, when it holds that many.
 std::optional<IndexedPoint> unpackPoint(QByteArrayView blob, qint64 seq);
+// The whole points a blob holds; none of a blob that is not whole records.
+qsizetype packedPointCount(QByteArrayView blob);
+// Where point `seq` (below packedPointCount()) was, x the longitude and y the latitude: all a
+// map's line needs, without the rest of the point.
+QPointF packedPosition(QByteArrayView blob, qsizetype seq);

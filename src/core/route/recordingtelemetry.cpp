@@ -44,32 +44,51 @@ RouteCache::Key RouteCache::keyOf(const QString &path)
     return Key{path, info.size(), info.lastModified()};
 }
 
-void RouteCache::adopt(const QString &path, qint64 size, const QDateTime &modified,
-                       QList<RoutePoint> route)
+void RouteCache::setSource(const QString &name, Source source)
 {
     QMutexLocker lock(&m_mutex);
-    m_routes.insert(Key{path, size, modified}, std::move(route));
+    m_sources.insert(name, std::move(source));
 }
 
 QList<QList<RoutePoint>> RouteCache::routes(const QStringList &paths)
 {
-    QList<Key> keys, missingKeys;
-    QStringList missing;
+    QList<Key> keys;
+    QList<FileState> missing;
+    QList<Source> sources;
     {
         QMutexLocker lock(&m_mutex);
         for (const QString &path : paths) {
             keys.append(keyOf(path));
-            if (!m_routes.contains(keys.last())) {
-                missing.append(path);
-                missingKeys.append(keys.last());
-            }
+            if (!m_routes.contains(keys.last()))
+                missing.append({path, keys.last().size, keys.last().modified});
         }
+        if (!missing.isEmpty())
+            sources = m_sources.values();
+    }
+    QHash<QString, QList<RoutePoint>> known;
+    for (const Source &source : std::as_const(sources)) {
+        QList<FileState> asked;
+        for (const FileState &file : std::as_const(missing)) {
+            if (!known.contains(file.path))
+                asked.append(file);
+        }
+        if (!asked.isEmpty())
+            known.insert(source(asked));
+    }
+    QList<FileState> unread;
+    for (const FileState &file : std::as_const(missing)) {
+        if (!known.contains(file.path))
+            unread.append(file);
     }
     const QList<QList<RoutePoint>> found = QtConcurrent::blockingMapped<QList<QList<RoutePoint>>>(
-        missing, [](const QString &path) { return routeOf(*readRecordingTelemetry(path)); });
+        unread, [](const FileState &file) { return routeOf(*readRecordingTelemetry(file.path)); });
     QMutexLocker lock(&m_mutex);
-    for (qsizetype i = 0; i < missing.size(); ++i)
-        m_routes.insert(missingKeys[i], found[i]);
+    for (const FileState &file : std::as_const(missing)) {
+        if (const auto it = known.constFind(file.path); it != known.cend())
+            m_routes.insert(Key{file.path, file.size, file.modified}, *it);
+    }
+    for (qsizetype i = 0; i < unread.size(); ++i)
+        m_routes.insert(Key{unread[i].path, unread[i].size, unread[i].modified}, found[i]);
     QList<QList<RoutePoint>> out;
     for (const Key &key : keys)
         out.append(m_routes.value(key));

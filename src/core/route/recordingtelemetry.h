@@ -7,6 +7,8 @@
 #include <QMutex>
 #include <QStringList>
 
+#include <functional>
+
 // The telemetry of a recording file, read without the diagnostic lines of playback; empty
 // telemetry when the file is not a readable recording.
 RecordedTelemetryPtr readRecordingTelemetry(const QString &path);
@@ -18,12 +20,21 @@ QList<RecordedTelemetryPtr> readRecordingTelemetry(const QStringList &paths);
 class RouteCache
 {
 public:
+    // A file as it is now.
+    struct FileState
+    {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+    };
+    // Where a route not yet known is looked for before its file is read (a card's index): the
+    // routes it holds of those files as they are now, by path. Called from any thread.
+    using Source = std::function<QHash<QString, QList<RoutePoint>>(const QList<FileState> &)>;
+
     // The route of each file, in the order of `paths`, extracting those not yet known.
     QList<QList<RoutePoint>> routes(const QStringList &paths);
-    // A route known without reading the file (the card's index), for as long as the file
-    // keeps this size and modification time.
-    void adopt(const QString &path, qint64 size, const QDateTime &modified,
-               QList<RoutePoint> route);
+    // Sets (or replaces) the source known as `name`.
+    void setSource(const QString &name, Source source);
 
 private:
     struct Key
@@ -38,4 +49,5 @@ private:
 
     QMutex m_mutex;
     QHash<Key, QList<RoutePoint>> m_routes;
+    QHash<QString, Source> m_sources;
 };

@@ -62,7 +62,8 @@ TripGrouping groupTrips(const QList<MediaFile> &medias, const RecordingLength &l
             grouping.skipped.append(length.failure());
             continue;
         }
-        const bool sameMoment = groups.contains(media.mediaGroupName());
+        const QString group = media.mediaGroupName();
+        const bool sameMoment = groups.contains(group);
         if (!current.recordings.isEmpty() && !sameMoment &&
             current.end.msecsTo(start) > kTripGapSeconds * 1000)
             close();
@@ -73,7 +74,7 @@ TripGrouping groupTrips(const QList<MediaFile> &medias, const RecordingLength &l
             current.end = end;
         current.recordings.append(media);
         current.lengthsMs.append(*length);
-        groups.insert(media.mediaGroupName());
+        groups.insert(group);
     }
     close();
     return grouping;

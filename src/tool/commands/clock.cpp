@@ -11,7 +11,6 @@
 #include "tool/jsontext.h"
 
 #include <QFileInfo>
-#include <QtConcurrent>
 
 #include <cmath>
 
@@ -98,18 +97,17 @@ int runClock(const QCommandLineParser &line)
         }
     }
     QList<ClockReading> raw;
-    // The card's index, when it holds every recording as it is now, spares reading them.
+    std::optional<IndexedFactsByPath> facts;
+    // The card's index spares reading the recordings: all of them when the folders' times
+    // vouch for it, else when it holds every recording as it is now.
     if (const std::unique_ptr<CardIndex> index = existingCardIndex(root)) {
-        if (auto indexed = indexedClockReadings(*index, paths); indexed && *indexed)
+        if (auto vouched = vouchedFacts(*index); vouched && *vouched)
+            facts = std::move(*vouched);
+        else if (auto indexed = indexedClockReadings(*index, paths); indexed && *indexed)
             raw = std::move(**indexed);
     }
-    if (raw.size() != paths.size()) {
-        // Each recording's telemetry is dropped as soon as its offset is known: a card's worth
-        // of it is never held at once.
-        raw = QtConcurrent::blockingMapped<QList<ClockReading>>(fronts, [](const MediaFile &m) {
-            return ClockReading{m.path(), rawClockOffset(m, *readRecordingTelemetry(m.path()))};
-        });
-    }
+    if (raw.size() != paths.size())
+        raw = rawClockReadings(fronts, facts);
     std::optional<int> zone;
     if (const std::optional<SettingsRecord> settings = cardSettings(root))
         zone = cardZoneSeconds(*settings);

@@ -22,7 +22,7 @@ struct TripRoute
     double km = 0;
 };
 
-QList<TripRoute> tripRoutes(const QString &folder, const QList<Trip> &trips)
+QList<TripRoute> tripRoutes(CardIndex *index, const QList<Trip> &trips)
 {
     QStringList paths;
     for (const Trip &trip : trips) {
@@ -31,7 +31,7 @@ QList<TripRoute> tripRoutes(const QString &folder, const QList<Trip> &trips)
     }
     RouteCache cache;
     // Routes the card's index holds for unchanged files are not read again.
-    if (const std::unique_ptr<CardIndex> index = existingCardIndex(folder))
+    if (index)
         (void)adoptIndexedRoutes(*index, cache);
     const QList<QList<RoutePoint>> routes = cache.routes(paths);
     QList<TripRoute> out;
@@ -115,10 +115,17 @@ int runTrips(const QCommandLineParser &line)
         walkCardFolder(QFileInfo(folder).absoluteFilePath());
     if (!medias)
         return toolFailure(medias.failure().text());
-    const TripGrouping grouping = groupTrips(*medias);
+    const std::unique_ptr<CardIndex> index = existingCardIndex(folder);
+    // A card unchanged since it was indexed is grouped from the index: no file is opened.
+    std::optional<IndexedFactsByPath> facts;
+    if (index) {
+        if (tvk::Result<std::optional<IndexedFactsByPath>> vouched = vouchedFacts(*index))
+            facts = std::move(*vouched);
+    }
+    const TripGrouping grouping = groupTrips(*medias, lengthsFrom(facts));
     for (const tvk::Failure &skipped : grouping.skipped)
         toolErr() << "tavik-tool: " << skipped.text() << Qt::endl;
-    const QList<TripRoute> routes = tripRoutes(folder, grouping.trips);
+    const QList<TripRoute> routes = tripRoutes(index.get(), grouping.trips);
     if (!output.isEmpty()) {
         QList<RouteTrack> tracks;
         for (const TripRoute &route : routes) {

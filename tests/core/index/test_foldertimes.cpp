@@ -4,29 +4,6 @@
 #include "core/index/indexupdate.h"
 #include "passcard.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
-namespace {
-
-// Puts every folder of the card an hour back, as a card written long ago has them.
-bool ageFolders(const QString &root)
-{
-    QStringList folders{root};
-    for (QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-         it.hasNext();)
-        folders.append(it.next());
-    const timespec old{QDateTime::currentSecsSinceEpoch() - 3600, 0};
-    const timespec times[2] = {old, old};
-    for (const QString &folder : folders) {
-        if (::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0) != 0)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 class TestFolderTimes : public QObject
 {
     Q_OBJECT

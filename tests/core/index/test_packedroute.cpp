@@ -47,9 +47,11 @@ private slots:
         QCOMPARE(blob.size(), points.size() * 56);
         const QList<IndexedPoint> back = unpackRoute(blob);
         QCOMPARE(back.size(), points.size());
+        QCOMPARE(packedPointCount(blob), points.size());
         for (qsizetype i = 0; i < points.size(); ++i) {
             QVERIFY(same(back[i], points[i]));
             QVERIFY(same(*unpackPoint(blob, i), points[i]));
+            QCOMPARE(packedPosition(blob, i), QPointF(points[i].longitude, points[i].latitude));
         }
         QVERIFY(!unpackPoint(blob, points.size()));
         QVERIFY(!unpackPoint(blob, -1));
@@ -69,6 +71,7 @@ private slots:
         blob.chop(cut);
         QVERIFY(unpackRoute(blob).isEmpty());
         QVERIFY(!unpackPoint(blob, 0));
+        QCOMPARE(packedPointCount(blob), 0);
     }
 
     void pointIds()
