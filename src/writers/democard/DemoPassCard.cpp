@@ -40,15 +40,13 @@ QStringList DemoPassCard::recordingPaths(const Drive &drive)
     return paths;
 }
 
-void DemoPassCard::placeAt(double metres, double *latitude, double *longitude)
+DemoRoute::Degrees DemoPassCard::placeAt(double metres)
 {
-    const DemoRoute::Degrees place =
-        DemoRoute::toDegrees(loop().at(loop().loopStart() + metres).position);
-    *latitude = place.latitude;
-    *longitude = place.longitude;
+    return DemoRoute::toDegrees(loop().at(loop().loopStart() + metres).position);
 }
 
-QString DemoPassCard::writeRecording(const QString &folder, const Drive &drive, int slot, bool rear)
+tvk::Result<void> DemoPassCard::writeRecording(const QString &folder, const Drive &drive, int slot,
+                                               bool rear)
 {
     PlannedRecording plan;
     plan.path = folder + u'/' + recordingPath(drive, slot, rear);
@@ -67,19 +65,16 @@ QString DemoPassCard::writeRecording(const QString &folder, const Drive &drive, 
         p.course = std::fmod(pose.heading * 180 / M_PI + 360, 360);
         plan.track.append(p);
     }
-    if (const auto written = writePlannedRecording(plan); !written)
-        return written.failure().text();
-    return {};
+    return writePlannedRecording(plan);
 }
 
-QString DemoPassCard::write(const QString &folder)
+tvk::Result<void> DemoPassCard::write(const QString &folder)
 {
     for (const Drive &drive : drives()) {
         for (int slot = 0; slot < drive.recordings; ++slot) {
             for (const bool rear : {false, true}) {
-                if (const QString error = writeRecording(folder, drive, slot, rear);
-                    !error.isEmpty())
-                    return error;
+                if (auto written = writeRecording(folder, drive, slot, rear); !written)
+                    return written;
             }
         }
     }

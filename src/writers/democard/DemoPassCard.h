@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/common/result.h"
+#include "writers/democard/DemoRoute.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -33,13 +36,14 @@ public:
     // The front and rear recordings of a drive, relative to the card.
     static QStringList recordingPaths(const Drive &drive);
 
-    // Writes every drive into `folder`. Returns an error text, or an empty string.
-    static QString write(const QString &folder);
+    // Writes every drive into `folder`.
+    static tvk::Result<void> write(const QString &folder);
     // Writes one recording of a drive: slot `slot`, front or rear.
-    static QString writeRecording(const QString &folder, const Drive &drive, int slot, bool rear);
+    static tvk::Result<void> writeRecording(const QString &folder, const Drive &drive, int slot,
+                                            bool rear);
 
     // The place `metres` along the loop from its start, in signed degrees.
-    static void placeAt(double metres, double *latitude, double *longitude);
+    static DemoRoute::Degrees placeAt(double metres);
     // Every moment a front recording is at that place, in time order.
     static QList<Moment> frontMomentsAt(double metres);
 };

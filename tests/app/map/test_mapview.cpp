@@ -74,11 +74,13 @@ private slots:
         tvk::setChosenLanguage(language);
         QVERIFY(tvk::installStringTable());
         const QVariantMap texts = mapState(*loadedView())["texts"].toMap();
+        const QStringList expected{tvk::text("map.offline_note"), tvk::text("map.no_gps"),
+                                   tvk::text("map.event_label")};
         tvk::setChosenLanguage(QString());
         QVERIFY(tvk::installStringTable());
-        QCOMPARE(texts["offline"].toString(), tvk::text("map.offline_note"));
-        QCOMPARE(texts["noGps"].toString(), tvk::text("map.no_gps"));
-        QCOMPARE(texts["event"].toString(), tvk::text("map.event_label"));
+        QCOMPARE((QStringList{texts["offline"].toString(), texts["noGps"].toString(),
+                              texts["event"].toString()}),
+                 expected);
     }
 
     void cleanupTestCase()
@@ -135,11 +137,13 @@ private slots:
         QCOMPARE(sent.count(), 0);
 
         QVERIFY(waitForPage(view));
-        // The older position was replaced while waiting; the order is kept.
-        QCOMPARE(sent.count(), 2);
-        QCOMPARE(sent.at(0).at(0).toString(), MapView::routeScript(kRoute));
-        QCOMPARE(sent.at(1).at(0).toString(), "moveMarker('37.525000','126.987500')");
-        QCOMPARE(view.lastScript(), sent.at(1).at(0).toString());
+        // The page's words first; the older position was replaced while waiting; the order is
+        // kept.
+        QCOMPARE(sent.count(), 3);
+        QCOMPARE(sent.at(0).at(0).toString(), MapView::textsScript());
+        QCOMPARE(sent.at(1).at(0).toString(), MapView::routeScript(kRoute));
+        QCOMPARE(sent.at(2).at(0).toString(), "moveMarker('37.525000','126.987500')");
+        QCOMPARE(view.lastScript(), sent.at(2).at(0).toString());
         const QVariantMap state = mapState(view);
         QCOMPARE(pointOf(state["position"]), QPointF(37.525, 126.9875));
         QVERIFY(state["markerVisible"].toBool() && state["markerInView"].toBool());

@@ -8,8 +8,7 @@ namespace {
 
 qsizetype passesAt(CardIndex &index, double metres)
 {
-    double latitude = 0, longitude = 0;
-    DemoPassCard::placeAt(metres, &latitude, &longitude);
+    const auto [latitude, longitude] = DemoPassCard::placeAt(metres);
     const auto passes = findPasses(index, latitude, longitude, 30);
     return passes ? passes->size() : -1;
 }
@@ -29,7 +28,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_card.isValid());
-        QCOMPARE(DemoPassCard::write(m_card.path()), QString());
+        QVERIFY(DemoPassCard::write(m_card.path()));
     }
 
     void firstIndexHoldsEveryRecording()
@@ -78,10 +77,10 @@ private slots:
         const QString passing = card.path() + u'/' + DemoPassCard::recordingPaths(first)[2];
         if (change == u"add") {
             first.recordings = 4;
-            QCOMPARE(DemoPassCard::writeRecording(card.path(), first, 3, false), QString());
+            QVERIFY(DemoPassCard::writeRecording(card.path(), first, 3, false));
         } else if (change == u"change") {
             first.fromMetres = 2000; // the same name, another stretch of road
-            QCOMPARE(DemoPassCard::writeRecording(card.path(), first, 1, false), QString());
+            QVERIFY(DemoPassCard::writeRecording(card.path(), first, 1, false));
             QFile rewritten(passing);
             QVERIFY(rewritten.open(QIODevice::ReadWrite));
             QVERIFY(rewritten.setFileTime(QDateTime::currentDateTimeUtc().addSecs(60),

@@ -12,7 +12,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_card.isValid() && m_other.isValid());
-        QCOMPARE(DemoPassCard::write(m_card.path()), QString());
+        QVERIFY(DemoPassCard::write(m_card.path()));
         QVERIFY(copyFolder(m_card.path(), m_other.path()));
         QVERIFY(QFile::remove(m_other.path() + u'/' +
                               DemoPassCard::recordingPaths(DemoPassCard::drives().first())[0]));

@@ -11,7 +11,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_written.isValid());
-        QCOMPARE(DemoPassCard::write(m_written.path()), QString());
+        QVERIFY(DemoPassCard::write(m_written.path()));
     }
 
     void reopen_data()

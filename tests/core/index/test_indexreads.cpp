@@ -29,7 +29,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_card.isValid() && m_cache.isValid());
-        QCOMPARE(DemoPassCard::write(m_card.path()), QString());
+        QVERIFY(DemoPassCard::write(m_card.path()));
         auto index = CardIndex::open(m_card.path(), m_cache.path());
         QVERIFY(index);
         QVERIFY(updateCardIndex(**index));
@@ -66,7 +66,7 @@ private slots:
         DemoPassCard::Drive drive = DemoPassCard::drives().first();
         const QString path = card.path() + u'/' + DemoPassCard::recordingPaths(drive).first();
         drive.fromMetres = 2000;
-        QCOMPARE(DemoPassCard::writeRecording(card.path(), drive, 0, false), QString());
+        QVERIFY(DemoPassCard::writeRecording(card.path(), drive, 0, false));
         QFile rewritten(path);
         QVERIFY(rewritten.open(QIODevice::ReadWrite));
         QVERIFY(rewritten.setFileTime(QDateTime::currentDateTimeUtc().addSecs(60),

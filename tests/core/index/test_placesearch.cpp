@@ -10,7 +10,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_card.isValid() && m_cache.isValid());
-        QCOMPARE(DemoPassCard::write(m_card.path()), QString());
+        QVERIFY(DemoPassCard::write(m_card.path()));
     }
 
     void passesAtPlacesOfTheLoop_data()
@@ -32,8 +32,7 @@ private slots:
         auto index = CardIndex::open(m_card.path(), m_cache.path());
         QVERIFY(index);
         QVERIFY(updateCardIndex(**index));
-        double latitude = 0, longitude = 0;
-        DemoPassCard::placeAt(metres, &latitude, &longitude);
+        const auto [latitude, longitude] = DemoPassCard::placeAt(metres);
         const auto passes = findPasses(**index, latitude, longitude, radius);
         QVERIFY(passes);
         const QList<DemoPassCard::Moment> expected = DemoPassCard::frontMomentsAt(metres);
