@@ -60,7 +60,7 @@ tvk::Result<std::unique_ptr<ClipComposer>> ClipComposer::open(const clip::Plan &
                                         1000LL * composer->m_frameRate.den, AV_ROUND_NEAR_INF);
 
     AVFrame *canvas = av_frame_alloc();
-    composer->m_canvas.reset(canvas);
+    composer->m_layer.reset(canvas);
     canvas->format = AV_PIX_FMT_BGRA;
     canvas->width = composer->m_frame.size.width();
     canvas->height = composer->m_frame.size.height();
@@ -161,36 +161,6 @@ void ClipComposer::pictureArea(AVFrame *picture, const QRect &area, uint8_t **pl
     }
 }
 
-SwsContext *ClipComposer::areaScale(const QSize &size, bool toCanvas)
-{
-    for (const AreaScale &known : m_areaScales) {
-        if (known.size == size && known.toCanvas == toCanvas)
-            return known.scale.get();
-    }
-    const AVPixelFormat yuv = AV_PIX_FMT_YUV420P, rgb = AV_PIX_FMT_BGRA;
-    m_areaScales.push_back(
-        {size, toCanvas,
-         av::Scale(sws_getContext(size.width(), size.height(), toCanvas ? yuv : rgb, size.width(),
-                                  size.height(), toCanvas ? rgb : yuv, SWS_BILINEAR, nullptr,
-                                  nullptr, nullptr))});
-    return m_areaScales.back().scale.get();
-}
-
-void ClipComposer::convertArea(AVFrame *picture, const QRect &area, bool toCanvas)
-{
-    uint8_t *planes[4] = {};
-    int strides[4] = {};
-    pictureArea(picture, area, planes, strides);
-    uint8_t *canvas[4] = {m_canvas->data[0] + area.top() * m_canvas->linesize[0] + area.left() * 4,
-                          nullptr, nullptr, nullptr};
-    const int canvasStride[4] = {m_canvas->linesize[0], 0, 0, 0};
-    SwsContext *scale = areaScale(area.size(), toCanvas);
-    if (toCanvas)
-        sws_scale(scale, planes, strides, 0, area.height(), canvas, canvasStride);
-    else
-        sws_scale(scale, canvas, canvasStride, 0, area.height(), planes, strides);
-}
-
 void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &paint)
 {
     const qint64 clipMs = frameMs(n);
@@ -200,17 +170,21 @@ void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &p
         return source ? source->offsetMs + into : 0;
     };
     clip::Canvas canvas;
-    canvas.bits = m_canvas->data[0];
-    canvas.bytesPerLine = m_canvas->linesize[0];
+    canvas.bits = m_layer->data[0];
+    canvas.bytesPerLine = m_layer->linesize[0];
     canvas.frame = m_frame;
     canvas.clipMs = clipMs;
     // The front first: the rear inset lies on top of it.
     canvas.frontMissing = !place(m_front, segment.front, at(segment.front), m_frame.front, picture);
     canvas.rearMissing = !place(m_rear, segment.rear, at(segment.rear), m_frame.rear, picture);
-    if (!paint)
-        return;
-    // Only what the overlay covers makes the trip to RGB and back; on even lines and columns,
-    // as the picture's colour is shared by 2x2 pixels.
+    if (paint)
+        overlay(canvas, picture, paint);
+}
+
+void ClipComposer::overlay(const clip::Canvas &canvas, AVFrame *picture,
+                           const clip::PaintFrame &paint)
+{
+    // On even lines and columns, as the picture's colour is shared by 2x2 pixels.
     const QRect whole(QPoint(0, 0), m_frame.size);
     QList<QRect> areas;
     for (const QRect &area : paint.areas(canvas)) {
@@ -220,13 +194,29 @@ void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &p
         if (!even.isEmpty())
             areas.append(even);
     }
-    if (areas.isEmpty())
-        return;
-    for (const QRect &area : areas)
-        convertArea(picture, area, true);
-    paint.paint(canvas);
-    for (const QRect &area : areas)
-        convertArea(picture, area, false);
+    if (paint.changed(canvas) || areas != m_layerAreas) {
+        m_layerAreas = areas;
+        m_patches.clear();
+        areas = clip::disjointAreas(areas);
+        for (const QRect &area : std::as_const(areas)) {
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                std::memset(canvas.bits + y * canvas.bytesPerLine + area.left() * 4, 0,
+                            size_t(area.width()) * 4);
+        }
+        if (!areas.isEmpty())
+            paint.paint(canvas);
+        for (const QRect &area : std::as_const(areas))
+            m_patches.emplace_back(
+                area,
+                clip::OverlayPatch(canvas.bits + area.top() * canvas.bytesPerLine + area.left() * 4,
+                                   canvas.bytesPerLine, area.width(), area.height()));
+    }
+    for (const auto &[area, patch] : m_patches) {
+        uint8_t *planes[4] = {};
+        int strides[4] = {};
+        pictureArea(picture, area, planes, strides);
+        patch.blend(planes, strides);
+    }
 }
 
 tvk::Result<void> ClipComposer::soundUntil(qint64 frames, ClipEncoder &encoder)
