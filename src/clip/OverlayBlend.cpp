@@ -1,48 +1,51 @@
 #include "clip/OverlayBlend.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace clip {
 
 namespace {
 
+// BT.601, limited range, of premultiplied colour: the offsets weigh by the coverage. In 1/2^16
+// of a step of the result per step of the layer's bytes.
+struct Weights
+{
+    int64_t a, r, g, b;
+};
+constexpr int64_t weight(double c)
+{
+    return int64_t(c * 65536 / 255 + (c < 0 ? -0.5 : 0.5));
+}
+constexpr Weights kLuma{weight(16), weight(65.481), weight(128.553), weight(24.966)};
+constexpr Weights kBlue{weight(128), weight(-37.797), weight(-74.203), weight(112.0)};
+constexpr Weights kRed{weight(128), weight(112.0), weight(-93.786), weight(-18.214)};
+
 struct Pixel
 {
-    double a, r, g, b; // premultiplied, 0..255
+    int64_t a, r, g, b; // premultiplied bytes, or their sums
 };
 
 Pixel pixelAt(const uchar *row, int x)
 {
     uint32_t argb = 0;
     std::memcpy(&argb, row + qsizetype(x) * 4, 4);
-    return {double(argb >> 24), double((argb >> 16) & 0xff), double((argb >> 8) & 0xff),
-            double(argb & 0xff)};
+    return {argb >> 24, (argb >> 16) & 0xff, (argb >> 8) & 0xff, argb & 0xff};
 }
 
-uint16_t fixed(double value)
+// Of the picture's byte, out of 256: what stays under `alpha` (of 255 times `scale`).
+uint16_t keepOf(int64_t alpha, int64_t scale)
 {
-    return uint16_t(std::clamp(std::lround(value * 256), 0L, 65535L));
+    return uint16_t(256 - (alpha * 256 + 127 * scale) / (255 * scale));
 }
 
-uint16_t keep(double alpha)
+// What the layer adds to a byte under it, in 1/256; never more than the share the picture
+// leaves, so that the sum stays a byte.
+uint16_t addOf(const Weights &w, const Pixel &p, int shift, uint16_t keep)
 {
-    return uint16_t(256 - std::lround(alpha * 256 / 255));
-}
-
-// BT.601, limited range, of premultiplied colour: the offsets weigh by the coverage.
-double lumaOf(const Pixel &p)
-{
-    return (16 * p.a + 65.481 * p.r + 128.553 * p.g + 24.966 * p.b) / 255;
-}
-double blueOf(const Pixel &p)
-{
-    return (128 * p.a - 37.797 * p.r - 74.203 * p.g + 112.0 * p.b) / 255;
-}
-double redOf(const Pixel &p)
-{
-    return (128 * p.a + 112.0 * p.r - 93.786 * p.g - 18.214 * p.b) / 255;
+    const int64_t value =
+        (w.a * p.a + w.r * p.r + w.g * p.g + w.b * p.b + (int64_t(1) << (shift - 1))) >> shift;
+    return uint16_t(std::clamp<int64_t>(value, 0, (256 - keep) * 255));
 }
 
 void blendPlane(const uint16_t *add, const uint16_t *keep, int width, int height, uint8_t *plane,
@@ -51,9 +54,9 @@ void blendPlane(const uint16_t *add, const uint16_t *keep, int width, int height
     for (int y = 0; y < height; ++y) {
         uint8_t *row = plane + qsizetype(y) * stride;
         const uint16_t *a = add + qsizetype(y) * width, *k = keep + qsizetype(y) * width;
+        // The product fits 16 bits (256 * 255), the sum does not.
         for (int x = 0; x < width; ++x)
-            row[x] =
-                uint8_t(std::min((uint32_t(a[x]) + uint32_t(k[x]) * row[x] + 128u) >> 8, 255u));
+            row[x] = uint8_t((uint32_t(a[x]) + uint16_t(k[x] * row[x]) + 128u) >> 8);
     }
 }
 
@@ -93,26 +96,27 @@ OverlayPatch::OverlayPatch(const uchar *layer, qsizetype bytesPerLine, int width
         const uchar *row = layer + y * bytesPerLine;
         for (int x = 0; x < width; ++x) {
             const Pixel p = pixelAt(row, x);
-            m_addY[size_t(y) * size_t(width) + size_t(x)] = fixed(lumaOf(p));
-            m_keepY[size_t(y) * size_t(width) + size_t(x)] = keep(p.a);
+            const size_t at = size_t(y) * size_t(width) + size_t(x);
+            m_keepY[at] = keepOf(p.a, 1);
+            m_addY[at] = addOf(kLuma, p, 8, m_keepY[at]);
         }
     }
-    // Colour is shared by 2x2 pixels: their mean.
+    // Colour is shared by 2x2 pixels: their sum, weighed a quarter.
     for (int y = 0; y < height / 2; ++y) {
         const uchar *top = layer + 2 * y * bytesPerLine, *bottom = top + bytesPerLine;
         for (int x = 0; x < width / 2; ++x) {
-            Pixel mean{0, 0, 0, 0};
+            Pixel sum{0, 0, 0, 0};
             for (const Pixel &p : {pixelAt(top, 2 * x), pixelAt(top, 2 * x + 1),
                                    pixelAt(bottom, 2 * x), pixelAt(bottom, 2 * x + 1)}) {
-                mean.a += p.a / 4;
-                mean.r += p.r / 4;
-                mean.g += p.g / 4;
-                mean.b += p.b / 4;
+                sum.a += p.a;
+                sum.r += p.r;
+                sum.g += p.g;
+                sum.b += p.b;
             }
             const size_t at = size_t(y) * size_t(width / 2) + size_t(x);
-            m_addU[at] = fixed(blueOf(mean));
-            m_addV[at] = fixed(redOf(mean));
-            m_keepUV[at] = keep(mean.a);
+            m_keepUV[at] = keepOf(sum.a, 4);
+            m_addU[at] = addOf(kBlue, sum, 10, m_keepUV[at]);
+            m_addV[at] = addOf(kRed, sum, 10, m_keepUV[at]);
         }
     }
 }
