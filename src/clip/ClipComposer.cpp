@@ -66,6 +66,8 @@ tvk::Result<std::unique_ptr<ClipComposer>> ClipComposer::open(const clip::Plan &
     canvas->height = composer->m_frame.size.height();
     if (const int code = av_frame_get_buffer(canvas, 0); code < 0)
         return tvk::Failure{QT_TRID_NOOP("msg.clip_read_fail"), {}, av::errorText(code)};
+    if (!composer->m_frame.front.isEmpty() && !composer->m_frame.rear.isEmpty())
+        composer->m_side = std::make_unique<SideJob>();
     return composer;
 }
 
@@ -110,13 +112,21 @@ void ClipComposer::fillBlack(AVFrame *picture, const QRect &area)
     }
 }
 
+const AVFrame *ClipComposer::pictureOf(Camera &camera, const std::optional<clip::Source> &source,
+                                       qint64 sourceMs)
+{
+    RecordingReader *reader = source ? readerFor(camera, *source, sourceMs, false) : nullptr;
+    return reader ? reader->pictureAt(sourceMs) : nullptr;
+}
+
 bool ClipComposer::place(Camera &camera, const std::optional<clip::Source> &source, qint64 sourceMs,
                          const QRect &area, AVFrame *target)
 {
-    if (area.isEmpty())
-        return true;
-    RecordingReader *reader = source ? readerFor(camera, *source, sourceMs, false) : nullptr;
-    const AVFrame *picture = reader ? reader->pictureAt(sourceMs) : nullptr;
+    return area.isEmpty() || draw(camera, pictureOf(camera, source, sourceMs), area, target);
+}
+
+bool ClipComposer::draw(Camera &camera, const AVFrame *picture, const QRect &area, AVFrame *target)
+{
     if (!picture) {
         fillBlack(target, area);
         return false;
@@ -174,9 +184,28 @@ void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &p
     canvas.bytesPerLine = m_layer->linesize[0];
     canvas.frame = m_frame;
     canvas.clipMs = clipMs;
-    // The front first: the rear inset lies on top of it.
-    canvas.frontMissing = !place(m_front, segment.front, at(segment.front), m_frame.front, picture);
-    canvas.rearMissing = !place(m_rear, segment.rear, at(segment.rear), m_frame.rear, picture);
+    if (m_side) {
+        // Decoding is most of a frame's work: the rear camera is decoded beside the front on a
+        // thread of its own, and drawn there too unless its inset lies on the front.
+        const bool apart = !m_frame.front.intersects(m_frame.rear);
+        const AVFrame *rear = nullptr;
+        m_side->start([&] {
+            if (apart)
+                canvas.rearMissing =
+                    !place(m_rear, segment.rear, at(segment.rear), m_frame.rear, picture);
+            else
+                rear = pictureOf(m_rear, segment.rear, at(segment.rear));
+        });
+        canvas.frontMissing =
+            !place(m_front, segment.front, at(segment.front), m_frame.front, picture);
+        m_side->wait();
+        if (!apart)
+            canvas.rearMissing = !draw(m_rear, rear, m_frame.rear, picture);
+    } else {
+        canvas.frontMissing =
+            !place(m_front, segment.front, at(segment.front), m_frame.front, picture);
+        canvas.rearMissing = !place(m_rear, segment.rear, at(segment.rear), m_frame.rear, picture);
+    }
     if (paint)
         overlay(canvas, picture, paint);
 }

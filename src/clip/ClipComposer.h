@@ -4,6 +4,7 @@
 #include "clip/ClipExport.h"
 #include "clip/OverlayBlend.h"
 #include "clip/RecordingReader.h"
+#include "clip/SideJob.h"
 
 #include <vector>
 
@@ -41,7 +42,12 @@ private:
     ClipComposer() = default;
     RecordingReader *readerFor(Camera &camera, const clip::Source &source, qint64 sourceMs,
                                bool sound);
-    // Draws a camera at `sourceMs` into its place; false when there is no picture.
+    // A camera's picture at `sourceMs`; null when there is none.
+    const AVFrame *pictureOf(Camera &camera, const std::optional<clip::Source> &source,
+                             qint64 sourceMs);
+    // Draws a camera's picture into its place, black without one; false then.
+    bool draw(Camera &camera, const AVFrame *picture, const QRect &area, AVFrame *target);
+    // Both, for a camera at `sourceMs`.
     bool place(Camera &camera, const std::optional<clip::Source> &source, qint64 sourceMs,
                const QRect &area, AVFrame *target);
     static void fillBlack(AVFrame *picture, const QRect &area);
@@ -63,6 +69,7 @@ private:
     Camera m_front;
     Camera m_rear;
     Camera m_sound;
+    std::unique_ptr<SideJob> m_side; // decodes the rear camera while both are shown
     qint64 m_samplesDone = 0;
     std::vector<std::vector<float>> m_soundBuffer;
 };
