@@ -225,7 +225,6 @@ void ClipComposer::overlay(const clip::Canvas &canvas, AVFrame *picture,
     }
     if (paint.changed(canvas) || areas != m_layerAreas) {
         m_layerAreas = areas;
-        m_patches.clear();
         areas = clip::disjointAreas(areas);
         for (const QRect &area : std::as_const(areas)) {
             for (int y = area.top(); y <= area.bottom(); ++y)
@@ -234,11 +233,14 @@ void ClipComposer::overlay(const clip::Canvas &canvas, AVFrame *picture,
         }
         if (!areas.isEmpty())
             paint.paint(canvas);
-        for (const QRect &area : std::as_const(areas))
-            m_patches.emplace_back(
-                area,
-                clip::OverlayPatch(canvas.bits + area.top() * canvas.bytesPerLine + area.left() * 4,
-                                   canvas.bytesPerLine, area.width(), area.height()));
+        m_patches.resize(size_t(areas.size()));
+        for (size_t i = 0; i < m_patches.size(); ++i) {
+            const QRect &area = areas[qsizetype(i)];
+            m_patches[i].first = area;
+            m_patches[i].second.load(canvas.bits + area.top() * canvas.bytesPerLine +
+                                         area.left() * 4,
+                                     canvas.bytesPerLine, area.width(), area.height());
+        }
     }
     for (const auto &[area, patch] : m_patches) {
         uint8_t *planes[4] = {};

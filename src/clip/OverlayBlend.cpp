@@ -83,9 +83,10 @@ void subtract(const QRect &from, const QRect &hole, QList<QRect> &out)
 
 } // namespace
 
-OverlayPatch::OverlayPatch(const uchar *layer, qsizetype bytesPerLine, int width, int height)
-    : m_width(width), m_height(height)
+void OverlayPatch::load(const uchar *layer, qsizetype bytesPerLine, int width, int height)
 {
+    m_width = width;
+    m_height = height;
     const size_t luma = size_t(width) * size_t(height), chroma = luma / 4;
     m_addY.resize(luma);
     m_keepY.resize(luma);

@@ -16,8 +16,10 @@ namespace clip {
 class OverlayPatch
 {
 public:
-    // The layer's area of `width` x `height` (both even) whose top left pixel is at `layer`.
-    OverlayPatch(const uchar *layer, qsizetype bytesPerLine, int width, int height);
+    // Takes the layer's area of `width` x `height` (both even) whose top left pixel is at
+    // `layer`. The storage is kept from one load to the next: the overlay changes ten times a
+    // second, and fresh memory each time costs more than the load.
+    void load(const uchar *layer, qsizetype bytesPerLine, int width, int height);
 
     // Lays the patch over the picture area whose Y, U and V planes start at `planes`.
     void blend(uint8_t *const planes[3], const int strides[3]) const;

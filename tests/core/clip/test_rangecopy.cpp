@@ -150,8 +150,8 @@ private slots:
             for (int i = 0; i < ours->linesize[plane] * (plane ? 8 : 16); ++i)
                 before->data[plane][i] = ours->data[plane][i] = uint8_t(16 + std::rand() % 220);
         }
-        const clip::OverlayPatch patch(reinterpret_cast<const uchar *>(layer.data()), width * 4,
-                                       width, height);
+        clip::OverlayPatch patch;
+        patch.load(reinterpret_cast<const uchar *>(layer.data()), width * 4, width, height);
         uint8_t *planes[3] = {ours->data[0] + top * ours->linesize[0] + left,
                               ours->data[1] + top / 2 * ours->linesize[1] + left / 2,
                               ours->data[2] + top / 2 * ours->linesize[2] + left / 2};
