@@ -141,7 +141,8 @@ bool ClipComposer::draw(Camera &camera, const AVFrame *picture, const QRect &are
     // Kept by hand: libav's own cache never matches the full-range JPEG formats.
     const QSize from(picture->width, picture->height);
     // A full-range picture is scaled as it is, on libswscale's quick path, and brought into
-    // the encoder's range afterwards: its range conversion while scaling costs more than both.
+    // the encoder's range apart: its range conversion while scaling costs more than both. Apart
+    // on whichever side of the scale has fewer pixels, before it when enlarging.
     const bool full = picture->format == AV_PIX_FMT_YUVJ420P;
     if (!camera.scale || camera.from != from || camera.to != area.size() ||
         camera.format != picture->format) {
@@ -152,11 +153,26 @@ bool ClipComposer::draw(Camera &camera, const AVFrame *picture, const QRect &are
         camera.from = from;
         camera.to = area.size();
         camera.format = picture->format;
+        camera.limited.reset();
+        if (full && qint64(from.width()) * from.height() < qint64(area.width()) * area.height()) {
+            camera.limited.reset(av_frame_alloc());
+            camera.limited->format = AV_PIX_FMT_YUV420P;
+            camera.limited->width = from.width();
+            camera.limited->height = from.height();
+            if (av_frame_get_buffer(camera.limited.get(), 0) < 0)
+                camera.limited.reset();
+        }
+    }
+    const uint8_t *const *source = picture->data;
+    const int *sourceStrides = picture->linesize;
+    if (camera.limited) {
+        clip::copyToLimitedRange(picture, camera.limited->data, camera.limited->linesize);
+        source = camera.limited->data;
+        sourceStrides = camera.limited->linesize;
     }
     // Straight into the encoder's picture: no colour conversion beyond the one it needs.
-    sws_scale(camera.scale.get(), picture->data, picture->linesize, 0, picture->height, planes,
-              strides);
-    if (full)
+    sws_scale(camera.scale.get(), source, sourceStrides, 0, picture->height, planes, strides);
+    if (full && !camera.limited)
         clip::toLimitedRange(planes, strides, area.width(), area.height());
     return true;
 }

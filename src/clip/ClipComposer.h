@@ -38,6 +38,7 @@ private:
         av::Scale scale;
         QSize from, to; // of the scale
         int format = -1;
+        av::Frame limited; // the picture in the encoder's range, when mapped before the scale
     };
     ClipComposer() = default;
     RecordingReader *readerFor(Camera &camera, const clip::Source &source, qint64 sourceMs,
