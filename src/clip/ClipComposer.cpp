@@ -60,12 +60,14 @@ tvk::Result<std::unique_ptr<ClipComposer>> ClipComposer::open(const clip::Plan &
                                         1000LL * composer->m_frameRate.den, AV_ROUND_NEAR_INF);
 
     AVFrame *canvas = av_frame_alloc();
-    composer->m_canvas.reset(canvas);
+    composer->m_layer.reset(canvas);
     canvas->format = AV_PIX_FMT_BGRA;
     canvas->width = composer->m_frame.size.width();
     canvas->height = composer->m_frame.size.height();
     if (const int code = av_frame_get_buffer(canvas, 0); code < 0)
         return tvk::Failure{QT_TRID_NOOP("msg.clip_read_fail"), {}, av::errorText(code)};
+    if (!composer->m_frame.front.isEmpty() && !composer->m_frame.rear.isEmpty())
+        composer->m_side = std::make_unique<SideJob>();
     return composer;
 }
 
@@ -110,13 +112,21 @@ void ClipComposer::fillBlack(AVFrame *picture, const QRect &area)
     }
 }
 
+const AVFrame *ClipComposer::pictureOf(Camera &camera, const std::optional<clip::Source> &source,
+                                       qint64 sourceMs)
+{
+    RecordingReader *reader = source ? readerFor(camera, *source, sourceMs, false) : nullptr;
+    return reader ? reader->pictureAt(sourceMs) : nullptr;
+}
+
 bool ClipComposer::place(Camera &camera, const std::optional<clip::Source> &source, qint64 sourceMs,
                          const QRect &area, AVFrame *target)
 {
-    if (area.isEmpty())
-        return true;
-    RecordingReader *reader = source ? readerFor(camera, *source, sourceMs, false) : nullptr;
-    const AVFrame *picture = reader ? reader->pictureAt(sourceMs) : nullptr;
+    return area.isEmpty() || draw(camera, pictureOf(camera, source, sourceMs), area, target);
+}
+
+bool ClipComposer::draw(Camera &camera, const AVFrame *picture, const QRect &area, AVFrame *target)
+{
     if (!picture) {
         fillBlack(target, area);
         return false;
@@ -131,7 +141,8 @@ bool ClipComposer::place(Camera &camera, const std::optional<clip::Source> &sour
     // Kept by hand: libav's own cache never matches the full-range JPEG formats.
     const QSize from(picture->width, picture->height);
     // A full-range picture is scaled as it is, on libswscale's quick path, and brought into
-    // the encoder's range afterwards: its range conversion while scaling costs more than both.
+    // the encoder's range apart: its range conversion while scaling costs more than both. Apart
+    // on whichever side of the scale has fewer pixels, before it when enlarging.
     const bool full = picture->format == AV_PIX_FMT_YUVJ420P;
     if (!camera.scale || camera.from != from || camera.to != area.size() ||
         camera.format != picture->format) {
@@ -142,11 +153,26 @@ bool ClipComposer::place(Camera &camera, const std::optional<clip::Source> &sour
         camera.from = from;
         camera.to = area.size();
         camera.format = picture->format;
+        camera.limited.reset();
+        if (full && qint64(from.width()) * from.height() < qint64(area.width()) * area.height()) {
+            camera.limited.reset(av_frame_alloc());
+            camera.limited->format = AV_PIX_FMT_YUV420P;
+            camera.limited->width = from.width();
+            camera.limited->height = from.height();
+            if (av_frame_get_buffer(camera.limited.get(), 0) < 0)
+                camera.limited.reset();
+        }
+    }
+    const uint8_t *const *source = picture->data;
+    const int *sourceStrides = picture->linesize;
+    if (camera.limited) {
+        clip::copyToLimitedRange(picture, camera.limited->data, camera.limited->linesize);
+        source = camera.limited->data;
+        sourceStrides = camera.limited->linesize;
     }
     // Straight into the encoder's picture: no colour conversion beyond the one it needs.
-    sws_scale(camera.scale.get(), picture->data, picture->linesize, 0, picture->height, planes,
-              strides);
-    if (full)
+    sws_scale(camera.scale.get(), source, sourceStrides, 0, picture->height, planes, strides);
+    if (full && !camera.limited)
         clip::toLimitedRange(planes, strides, area.width(), area.height());
     return true;
 }
@@ -161,36 +187,6 @@ void ClipComposer::pictureArea(AVFrame *picture, const QRect &area, uint8_t **pl
     }
 }
 
-SwsContext *ClipComposer::areaScale(const QSize &size, bool toCanvas)
-{
-    for (const AreaScale &known : m_areaScales) {
-        if (known.size == size && known.toCanvas == toCanvas)
-            return known.scale.get();
-    }
-    const AVPixelFormat yuv = AV_PIX_FMT_YUV420P, rgb = AV_PIX_FMT_BGRA;
-    m_areaScales.push_back(
-        {size, toCanvas,
-         av::Scale(sws_getContext(size.width(), size.height(), toCanvas ? yuv : rgb, size.width(),
-                                  size.height(), toCanvas ? rgb : yuv, SWS_BILINEAR, nullptr,
-                                  nullptr, nullptr))});
-    return m_areaScales.back().scale.get();
-}
-
-void ClipComposer::convertArea(AVFrame *picture, const QRect &area, bool toCanvas)
-{
-    uint8_t *planes[4] = {};
-    int strides[4] = {};
-    pictureArea(picture, area, planes, strides);
-    uint8_t *canvas[4] = {m_canvas->data[0] + area.top() * m_canvas->linesize[0] + area.left() * 4,
-                          nullptr, nullptr, nullptr};
-    const int canvasStride[4] = {m_canvas->linesize[0], 0, 0, 0};
-    SwsContext *scale = areaScale(area.size(), toCanvas);
-    if (toCanvas)
-        sws_scale(scale, planes, strides, 0, area.height(), canvas, canvasStride);
-    else
-        sws_scale(scale, canvas, canvasStride, 0, area.height(), planes, strides);
-}
-
 void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &paint)
 {
     const qint64 clipMs = frameMs(n);
@@ -200,17 +196,40 @@ void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &p
         return source ? source->offsetMs + into : 0;
     };
     clip::Canvas canvas;
-    canvas.bits = m_canvas->data[0];
-    canvas.bytesPerLine = m_canvas->linesize[0];
+    canvas.bits = m_layer->data[0];
+    canvas.bytesPerLine = m_layer->linesize[0];
     canvas.frame = m_frame;
     canvas.clipMs = clipMs;
-    // The front first: the rear inset lies on top of it.
-    canvas.frontMissing = !place(m_front, segment.front, at(segment.front), m_frame.front, picture);
-    canvas.rearMissing = !place(m_rear, segment.rear, at(segment.rear), m_frame.rear, picture);
-    if (!paint)
-        return;
-    // Only what the overlay covers makes the trip to RGB and back; on even lines and columns,
-    // as the picture's colour is shared by 2x2 pixels.
+    if (m_side) {
+        // Decoding is most of a frame's work: the rear camera is decoded beside the front on a
+        // thread of its own, and drawn there too unless its inset lies on the front.
+        const bool apart = !m_frame.front.intersects(m_frame.rear);
+        const AVFrame *rear = nullptr;
+        m_side->start([&] {
+            if (apart)
+                canvas.rearMissing =
+                    !place(m_rear, segment.rear, at(segment.rear), m_frame.rear, picture);
+            else
+                rear = pictureOf(m_rear, segment.rear, at(segment.rear));
+        });
+        canvas.frontMissing =
+            !place(m_front, segment.front, at(segment.front), m_frame.front, picture);
+        m_side->wait();
+        if (!apart)
+            canvas.rearMissing = !draw(m_rear, rear, m_frame.rear, picture);
+    } else {
+        canvas.frontMissing =
+            !place(m_front, segment.front, at(segment.front), m_frame.front, picture);
+        canvas.rearMissing = !place(m_rear, segment.rear, at(segment.rear), m_frame.rear, picture);
+    }
+    if (paint)
+        overlay(canvas, picture, paint);
+}
+
+void ClipComposer::overlay(const clip::Canvas &canvas, AVFrame *picture,
+                           const clip::PaintFrame &paint)
+{
+    // On even lines and columns, as the picture's colour is shared by 2x2 pixels.
     const QRect whole(QPoint(0, 0), m_frame.size);
     QList<QRect> areas;
     for (const QRect &area : paint.areas(canvas)) {
@@ -220,13 +239,31 @@ void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &p
         if (!even.isEmpty())
             areas.append(even);
     }
-    if (areas.isEmpty())
-        return;
-    for (const QRect &area : areas)
-        convertArea(picture, area, true);
-    paint.paint(canvas);
-    for (const QRect &area : areas)
-        convertArea(picture, area, false);
+    if (paint.changed(canvas) || areas != m_layerAreas) {
+        m_layerAreas = areas;
+        areas = clip::disjointAreas(areas);
+        for (const QRect &area : std::as_const(areas)) {
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                std::memset(canvas.bits + y * canvas.bytesPerLine + area.left() * 4, 0,
+                            size_t(area.width()) * 4);
+        }
+        if (!areas.isEmpty())
+            paint.paint(canvas);
+        m_patches.resize(size_t(areas.size()));
+        for (size_t i = 0; i < m_patches.size(); ++i) {
+            const QRect &area = areas[qsizetype(i)];
+            m_patches[i].first = area;
+            m_patches[i].second.load(canvas.bits + area.top() * canvas.bytesPerLine +
+                                         area.left() * 4,
+                                     canvas.bytesPerLine, area.width(), area.height());
+        }
+    }
+    for (const auto &[area, patch] : m_patches) {
+        uint8_t *planes[4] = {};
+        int strides[4] = {};
+        pictureArea(picture, area, planes, strides);
+        patch.blend(planes, strides);
+    }
 }
 
 tvk::Result<void> ClipComposer::soundUntil(qint64 frames, ClipEncoder &encoder)

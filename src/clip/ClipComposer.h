@@ -2,7 +2,9 @@
 
 #include "clip/ClipEncoder.h"
 #include "clip/ClipExport.h"
+#include "clip/OverlayBlend.h"
 #include "clip/RecordingReader.h"
+#include "clip/SideJob.h"
 
 #include <vector>
 
@@ -36,25 +38,24 @@ private:
         av::Scale scale;
         QSize from, to; // of the scale
         int format = -1;
+        av::Frame limited; // the picture in the encoder's range, when mapped before the scale
     };
     ClipComposer() = default;
     RecordingReader *readerFor(Camera &camera, const clip::Source &source, qint64 sourceMs,
                                bool sound);
-    // A scaler between the picture and the canvas for an area of the overlay.
-    struct AreaScale
-    {
-        QSize size;
-        bool toCanvas = false;
-        av::Scale scale;
-    };
-    // Draws a camera at `sourceMs` into its place; false when there is no picture.
+    // A camera's picture at `sourceMs`; null when there is none.
+    const AVFrame *pictureOf(Camera &camera, const std::optional<clip::Source> &source,
+                             qint64 sourceMs);
+    // Draws a camera's picture into its place, black without one; false then.
+    bool draw(Camera &camera, const AVFrame *picture, const QRect &area, AVFrame *target);
+    // Both, for a camera at `sourceMs`.
     bool place(Camera &camera, const std::optional<clip::Source> &source, qint64 sourceMs,
                const QRect &area, AVFrame *target);
     static void fillBlack(AVFrame *picture, const QRect &area);
     // The planes of an area (even corners) of a yuv420p picture.
     static void pictureArea(AVFrame *picture, const QRect &area, uint8_t **planes, int *strides);
-    SwsContext *areaScale(const QSize &size, bool toCanvas);
-    void convertArea(AVFrame *picture, const QRect &area, bool toCanvas);
+    // Paints the overlay again on its layer when it looks different, and lays it over.
+    void overlay(const clip::Canvas &canvas, AVFrame *picture, const clip::PaintFrame &paint);
 
     clip::Plan m_plan;
     clip::ExportOptions m_options;
@@ -63,11 +64,13 @@ private:
     qint64 m_frames = 0;
     RecordingReader::SoundFormat m_soundFormat;
     bool m_soundFromRear = false;
-    av::Frame m_canvas; // the overlay's, holding the frame's pixels in its areas only
-    std::vector<AreaScale> m_areaScales;
+    av::Frame m_layer;         // the overlay's
+    QList<QRect> m_layerAreas; // where it was painted last, on even lines and columns
+    std::vector<std::pair<QRect, clip::OverlayPatch>> m_patches;
     Camera m_front;
     Camera m_rear;
     Camera m_sound;
+    std::unique_ptr<SideJob> m_side; // decodes the rear camera while both are shown
     qint64 m_samplesDone = 0;
     std::vector<std::vector<float>> m_soundBuffer;
 };

@@ -15,6 +15,18 @@ clip::PaintFrame clipFramePainter(const clip::Plan &plan, const ClipOverlay::Ite
         std::unique_ptr<ClipOverlay> overlay;
         bool readouts = false;
         QList<QRect> areas;
+        std::optional<clip::Readout> shown; // on the layer painted last
+        clip::Readout next;
+        qint64 nextMs = -1; // the moment of `next`
+
+        const clip::Readout &readoutAt(qint64 clipMs)
+        {
+            if (nextMs != clipMs) {
+                next = telemetry.at(plan, clipMs);
+                nextMs = clipMs;
+            }
+            return next;
+        }
     };
     auto state = std::make_shared<State>();
     state->plan = plan;
@@ -40,15 +52,23 @@ clip::PaintFrame clipFramePainter(const clip::Plan &plan, const ClipOverlay::Ite
         }
         return state->areas;
     };
+    // Without readouts the overlay changes with the missing cameras alone, and so its areas.
+    overlay.changed = [state](const clip::Canvas &canvas) {
+        return state->readouts &&
+               (!state->shown ||
+                !state->overlay->looksSame(*state->shown, state->readoutAt(canvas.clipMs)));
+    };
     overlay.paint = [state](const clip::Canvas &canvas) {
         if (state->areas.isEmpty())
             return;
-        if (state->readouts)
-            state->overlay->setReadout(state->telemetry.at(state->plan, canvas.clipMs));
+        if (state->readouts) {
+            state->shown = state->readoutAt(canvas.clipMs);
+            state->overlay->setReadout(*state->shown);
+        }
         QImage image(canvas.bits, canvas.frame.size.width(), canvas.frame.size.height(),
-                     canvas.bytesPerLine, QImage::Format_RGB32);
+                     canvas.bytesPerLine, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&image);
-        // Outside its areas the canvas holds no picture; nothing drawn there would be seen.
+        // Only the areas are laid over the picture; nothing drawn elsewhere would be seen.
         QRegion region;
         for (const QRect &area : state->areas)
             region += area;

@@ -30,6 +30,21 @@ double ClipOverlay::bandHeight(double height)
     return std::max(22.0, std::round(height * 0.075));
 }
 
+bool ClipOverlay::looksSame(const clip::Readout &a, const clip::Readout &b) const
+{
+    const auto second = [](const QDateTime &clock) {
+        return clock.isValid() ? std::optional(clock.toSecsSinceEpoch()) : std::nullopt;
+    };
+    const auto place = [](const std::optional<RoutePoint> &p) {
+        return p ? std::optional(std::pair(p->latitude, p->longitude)) : std::nullopt;
+    };
+    return (!m_items.time || second(a.clock) == second(b.clock)) &&
+           (!m_items.speed || a.speed == b.speed) &&
+           (!m_items.gforce || (a.gx == b.gx && a.gy == b.gy && a.gz == b.gz)) &&
+           (!hasMap() ||
+            (place(a.position) == place(b.position) && a.headingDegrees == b.headingDegrees));
+}
+
 void ClipOverlay::paint(QPainter *painter, const QRectF &frame) const
 {
     painter->save();

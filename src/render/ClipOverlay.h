@@ -25,6 +25,9 @@ public:
     ClipOverlay(const Items &items, QList<RoutePoint> route);
 
     void setReadout(const clip::Readout &readout) { m_readout = readout; }
+    // Whether the two readouts draw the same overlay: the clock to the second, and only what
+    // the items show.
+    bool looksSame(const clip::Readout &a, const clip::Readout &b) const;
     // The places of cameras without a recording at this moment.
     void setMissing(const QList<QRectF> &areas) { m_missing = areas; }
     // A picture the map must not cover (the rear inset).

@@ -100,6 +100,66 @@ private slots:
         QCOMPARE(drawn > 0, readouts || !missing.isEmpty());
         QCOMPARE(named.isEmpty(), drawn == 0);
     }
+
+    // The exporter paints the overlay again only when it would look different: a change that
+    // shows must be noticed, or the clip's readouts freeze.
+    void looks_same_data()
+    {
+        QTest::addColumn<bool>("itemShown");
+        QTest::addColumn<int>("change");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("clock within its second") << true << 0 << true;
+        QTest::newRow("clock to the next second") << true << 1 << false;
+        QTest::newRow("speed") << true << 2 << false;
+        QTest::newRow("speed not shown") << false << 2 << true;
+        QTest::newRow("G-sensor") << true << 3 << false;
+        QTest::newRow("G-sensor not shown") << false << 3 << true;
+        QTest::newRow("position") << true << 4 << false;
+        QTest::newRow("heading") << true << 5 << false;
+        QTest::newRow("position, no map") << false << 4 << true;
+    }
+    void looks_same()
+    {
+        QFETCH(bool, itemShown);
+        QFETCH(int, change);
+        QFETCH(bool, same);
+        ClipOverlay::Items items;
+        items.speed = change != 2 || itemShown;
+        items.gforce = change != 3 || itemShown;
+        items.map = change < 4 || itemShown;
+        const ClipOverlay overlay(items, route());
+        clip::Readout a;
+        a.clock = QDateTime(QDate(2026, 10, 17), QTime(8, 30, 5, 100), Qt::UTC);
+        a.speed = QStringLiteral("88 km/h");
+        a.gx = 0.1;
+        a.gy = 0.2;
+        a.gz = 1.0;
+        a.position = route().at(3);
+        a.headingDegrees = 45;
+        clip::Readout b = a;
+        switch (change) {
+        case 0:
+            b.clock = a.clock.addMSecs(850);
+            break;
+        case 1:
+            b.clock = a.clock.addMSecs(900);
+            break;
+        case 2:
+            b.speed = QStringLiteral("89 km/h");
+            break;
+        case 3:
+            b.gy = 0.25;
+            break;
+        case 4:
+            b.position = route().at(4);
+            break;
+        case 5:
+            b.headingDegrees = 50;
+            break;
+        }
+        QCOMPARE(overlay.looksSame(a, b), same);
+        QVERIFY(overlay.looksSame(a, a));
+    }
 };
 
 int main(int argc, char **argv)
