@@ -80,13 +80,34 @@ const char *sideWord(const MediaFile &m)
 }
 
 // Two blanks, then the word left-justified in `width` columns.
-void appendPadded(QByteArray &lines, const char *word, qsizetype width)
+char *putPadded(char *out, const char *word, qsizetype width)
 {
-    const qsizetype length = qsizetype(std::strlen(word));
-    lines += "  ";
-    lines += word;
-    if (length < width)
-        lines.append(width - length, ' ');
+    *out++ = ' ';
+    *out++ = ' ';
+    qsizetype length = 0;
+    for (; word[length]; ++length)
+        *out++ = word[length];
+    for (; length < width; ++length)
+        *out++ = ' ';
+    return out;
+}
+
+// The path as terminalText gives it, in UTF-8: printable ASCII without a backslash, as nearly
+// every path is, goes out as it is.
+void appendPath(QByteArray &lines, const QString &path)
+{
+    const qsizetype at = lines.size();
+    lines.resize(at + path.size());
+    char *out = lines.data() + at;
+    for (const QChar c : path) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u >= 0x7f || u == u'\\') {
+            lines.truncate(at);
+            lines += tvk::terminalText(path).toUtf8();
+            return;
+        }
+        *out++ = char(u);
+    }
 }
 
 int runList(const QCommandLineParser &line)
@@ -107,13 +128,18 @@ int runList(const QCommandLineParser &line)
     QByteArray lines;
     lines.reserve((1 << 16) + 4096); // one buffer, written out and reused
     for (const MediaFile &m : medias) {
-        char text[96];
-        lines.append(text, m.writeYyyymmddhhmiss(text));
-        appendPadded(lines, kindWord(m), 6);
-        appendPadded(lines, sideWord(m), 5);
+        char time[96];
+        const int timeLength = m.writeYyyymmddhhmiss(time);
+        char text[96 + 32];
+        std::memcpy(text, time, size_t(timeLength));
+        char *end = text + timeLength;
+        end = putPadded(end, kindWord(m), 6);
+        end = putPadded(end, sideWord(m), 5);
         const MediaList::PairSlots pair = MediaList::findPairSlots(pairs, m.mediaName());
-        lines += pair.front >= 0 && pair.rear >= 0 ? "  pair  " : "        ";
-        lines += tvk::terminalText(m.path()).toUtf8();
+        const char *mark = pair.front >= 0 && pair.rear >= 0 ? "  pair  " : "        ";
+        std::memcpy(end, mark, 8);
+        lines.append(text, end + 8 - text);
+        appendPath(lines, m.path());
         lines += '\n';
         if (lines.size() > (1 << 16)) {
             out->write(lines);
