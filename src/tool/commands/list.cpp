@@ -37,15 +37,15 @@ void writeCatalogueJson(const QList<MediaFile> &medias)
     json.beginObject().key("medias").beginArray();
     for (const MediaFile &m : medias) {
         json.beginObject();
-        json.key("dir").string(m.dir());
-        json.key("direction").integer(m.mediaDirection());
-        json.key("division").integer(m.mediaDivision());
-        json.key("extension").string(m.extension());
-        json.key("group").string(m.mediaGroupNameView());
-        json.key("name").string(m.mediaName());
-        json.key("path").string(m.path());
+        json.plainKey("dir").string(m.dir());
+        json.plainKey("direction").integer(m.mediaDirection());
+        json.plainKey("division").integer(m.mediaDivision());
+        json.plainKey("extension").string(m.extension());
+        json.plainKey("group").string(m.mediaGroupNameView());
+        json.plainKey("name").string(m.mediaName());
+        json.plainKey("path").string(m.path());
         char time[96];
-        json.key("time").utf8String(QByteArrayView(time, m.writeYyyymmddhhmiss(time)));
+        json.plainKey("time").utf8String(QByteArrayView(time, m.writeYyyymmddhhmiss(time)));
         json.endObject();
     }
     pairing.join();
@@ -53,8 +53,8 @@ void writeCatalogueJson(const QList<MediaFile> &medias)
     for (const QStringView group : std::as_const(groups)) {
         const MediaList::PairSlots pair = pairs.value(group);
         json.key(group).beginObject();
-        writePathOrNull(json.key("front"), medias, pair.front);
-        writePathOrNull(json.key("rear"), medias, pair.rear);
+        writePathOrNull(json.plainKey("front"), medias, pair.front);
+        writePathOrNull(json.plainKey("rear"), medias, pair.rear);
         json.endObject();
     }
     json.endObject().endObject().newline();
