@@ -1,6 +1,7 @@
 // The catalogue walk in this process (collect, sort, pair) against the whole process
-// `find DIR -name '*.avi' | sort` (goal: at most 0.6 times), on a card of mixed folders and on
-// one of 150 dated folders of the three modes with other files beside the recordings, and how
+// `find DIR -name '*.avi' | sort` (goal: at most 0.6 times), on a card of mixed folders, on
+// one of 150 dated folders of the three modes with other files beside the recordings and on
+// one of a single folder of 15,000 recordings beside 15,000 other files, and how
 // long the interface thread's event loop is kept waiting while a walk runs.
 //   bench_catalogue [--keep DIR]
 #include "benchgoal.h"
@@ -138,15 +139,19 @@ int main(int argc, char **argv)
         root = args[2];
     const QString mixed = root + QStringLiteral("/mixed");
     const QString dated = root + QStringLiteral("/dated");
+    const QString one = root + QStringLiteral("/one");
     if (!QFileInfo::exists(mixed + QLatin1String("/DCIM")))
         makeTree(mixed, bench::size(15000, 300), bench::size(15000, 300));
     if (!QFileInfo::exists(dated + QLatin1String("/DCIM")) &&
         writeDatedFoldersCard(dated, bench::size(150, 6), bench::size(100, 20)) < 0)
         return goals.failed("cannot write the dated card");
+    if (!QFileInfo::exists(one + QLatin1String("/DCIM")) &&
+        writeOneFolderCard(one, bench::size(15000, 300)) < 0)
+        return goals.failed("cannot write the one-folder card");
 
     const int runs = bench::runs(9);
     for (const auto &[shape, card] :
-         {std::pair("mixed folders", mixed), {"dated folders", dated}}) {
+         {std::pair("mixed folders", mixed), {"dated folders", dated}, {"one folder", one}}) {
         timeFind(card); // warm the page cache
         qsizetype count = 0;
         timeWalk(card, &count);

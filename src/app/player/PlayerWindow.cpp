@@ -159,6 +159,17 @@ void PlayerWindow::connectParts()
     // when the first picture arrives.
     connect(m_video1View, &VideoView::firstFrameShown, m_controller,
             &PlayerController::measureScale);
+    // What is drawn beside the pictures waits until both are painted.
+    for (VideoView *view : {m_video1View, m_video2View}) {
+        connect(
+            view, &VideoView::firstFrameShown, m_playback,
+            [this] {
+                if (m_video1View->showsPicture() &&
+                    (!m_player2->hasMedia() || m_video2View->showsPicture()))
+                    m_playback->picturesShown();
+            },
+            Qt::QueuedConnection);
+    }
     connect(m_window, &CustomWindow::closing, m_playback, &Playback::stop);
     connectControls();
 

@@ -19,6 +19,7 @@ TelemetryPanel::TelemetryPanel(const Fields &fields, const VideoPlayer *player1,
 void TelemetryPanel::setTelemetry(RecordedTelemetryPtr telemetry)
 {
     m_telemetry = telemetry ? std::move(telemetry) : RecordedTelemetry::empty();
+    m_waiting = false;
     m_fields.graphView->setGraphData(m_telemetry->m_GSensors);
 
     // The whole route once per start, each record with the hemispheres of its own fix.
@@ -32,6 +33,7 @@ void TelemetryPanel::setTelemetry(RecordedTelemetryPtr telemetry)
 
 void TelemetryPanel::reset()
 {
+    m_waiting = true;
     m_fields.gsensorXField->setText(readout::resetAxisText('X'));
     m_fields.gsensorYField->setText(readout::resetAxisText('Y'));
     m_fields.gsensorZField->setText(readout::resetAxisText('Z'));
@@ -47,6 +49,8 @@ void TelemetryPanel::reset()
 
 void TelemetryPanel::updateGsensorUIByPlayPosition(double position)
 {
+    if (m_waiting)
+        return;
     // The position given is the picture's, also while a seek settles and the player lags.
     m_fields.graphView->updateTimePosition(position);
     if (const auto texts = readout::gsensorTexts(*m_telemetry, position)) {
@@ -58,6 +62,8 @@ void TelemetryPanel::updateGsensorUIByPlayPosition(double position)
 
 void TelemetryPanel::updateGpsUIByPlayPosition(double position)
 {
+    if (m_waiting)
+        return;
     const readout::GpsReadout gps = m_hemispheres.gpsReadout(*m_telemetry, position);
     if (!gps.hasGps && m_telemetry->m_GpsRecords.isEmpty()) {
         m_fields.mapWebView->setNoGps(true);

@@ -45,5 +45,8 @@ private:
     Fields m_fields;
     const VideoPlayer *m_player1;
     RecordedTelemetryPtr m_telemetry;
+    // Between a start's reset and its telemetry: the readouts keep their reset texts rather
+    // than read the last recording's.
+    bool m_waiting = false;
     readout::HemisphereMemory m_hemispheres;
 };

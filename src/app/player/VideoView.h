@@ -17,6 +17,8 @@ public:
 
     void setFillScreen(bool fill);
     bool fillScreen() const { return m_fill; }
+    // A picture of the current recording has been shown.
+    bool showsPicture() const { return m_announced; }
     ImageButton *fillButton() const { return m_fillButton; }
     // The last frame shown, at the video's own size.
     const QImage &frame() const { return m_frame; }

@@ -48,7 +48,7 @@ TripPanel::TripPanel(const Widgets &widgets, MediaList *mediaList, Playback *pla
         m_export->menu()->popup(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
     });
 
-    connect(m_playback, &Playback::rowSelected, this, [this] { showTripOf(playingPath()); });
+    connect(m_playback, &Playback::startShown, this, [this] { showTripOf(playingPath()); });
     connect(m_list, &TripList::tripsPublished, this, [this] { showTripOf(playingPath()); });
     connect(m_list, &TripList::tripChosen, this, &TripPanel::showChosenTrip);
     connect(m_playback, &Playback::telemetryPublished, this,

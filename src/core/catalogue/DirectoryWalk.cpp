@@ -42,26 +42,36 @@ std::optional<MediaFile> createMediaByPath(const QString &path, const QString &d
 
 namespace {
 
-bool hasAviExtension(const char *name)
+// The dot before "avi" in any case, or nothing when the name has another extension.
+const char *aviDot(const char *name)
 {
     const char *dot = std::strrchr(name, '.');
-    return dot && dot != name && strcasecmp(dot + 1, "avi") == 0;
+    return dot && dot != name && strcasecmp(dot + 1, "avi") == 0 ? dot : nullptr;
 }
 
-// The folder's text and a name's bytes as one path, in one allocation when the name is ASCII,
-// as nearly every camera's is.
-QString joined(const QString &prefix, QByteArrayView name)
+bool hasAviExtension(const char *name)
+{
+    return aviDot(name) != nullptr;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    unsigned char high = 0;
+    for (const char c : bytes)
+        high |= static_cast<unsigned char>(c);
+    return high < 0x80;
+}
+
+// The folder's text and an ASCII name as one path, in one allocation.
+QString joinedAscii(const QString &prefix, QByteArrayView name)
 {
     QString path(prefix.size() + name.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(path.data());
-    std::copy(prefix.utf16(), prefix.utf16() + prefix.size(), out);
+    std::memcpy(out, prefix.utf16(), size_t(prefix.size()) * sizeof(char16_t));
     out += prefix.size();
-    unsigned char high = 0;
-    for (const char c : name) {
-        high |= static_cast<unsigned char>(c);
+    for (const char c : name)
         *out++ = static_cast<unsigned char>(c);
-    }
-    return high < 0x80 ? path : prefix + QString::fromUtf8(name);
+    return path;
 }
 
 // The device of /dev when the kernel's devtmpfs is mounted there (it reports itself as tmpfs).
@@ -129,48 +139,76 @@ private:
             const char *name = entry->d_name;
             if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
                 continue;
-            child.truncate(base);
-            child.append(name);
 
             unsigned char type = entry->d_type;
             if (type == DT_LNK || type == DT_UNKNOWN) {
+                // Relative to the open folder: no path to build for it.
                 struct stat target = {};
-                type = ::stat(child.constData(), &target) != 0 ? DT_UNKNOWN
-                       : S_ISDIR(target.st_mode)               ? DT_DIR
-                       : S_ISREG(target.st_mode)               ? DT_REG
-                                                               : DT_UNKNOWN;
+                type = ::fstatat(::dirfd(dir), name, &target, 0) != 0 ? DT_UNKNOWN
+                       : S_ISDIR(target.st_mode)                      ? DT_DIR
+                       : S_ISREG(target.st_mode)                      ? DT_REG
+                                                                      : DT_UNKNOWN;
             }
             if (type == DT_DIR) {
                 // Our own unfinished evidence: a cut copy there is no recording of the card.
                 if (isPartialFolderName(name))
                     continue;
+                child.truncate(base);
+                child.append(name);
                 if (!walk(child))
                     return false;
-            } else if (type == DT_REG && hasAviExtension(name)) {
-                const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
-                if (prefixText.isNull()) {
-                    const QByteArrayView prefix(child.constData(), base);
-                    folderNamed = prefix.isValidUtf8();
-                    prefixText = QString::fromUtf8(prefix);
-                    folderText = base == 1 ? prefixText : prefixText.left(prefixText.size() - 1);
-                }
-                if (!folderNamed || !bytes.isValidUtf8()) {
-                    m_report.unnamedRecordings.append(QFile::decodeName(child));
+                continue;
+            }
+            const char *dot = type == DT_REG ? aviDot(name) : nullptr;
+            if (!dot)
+                continue;
+            const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
+            if (prefixText.isNull()) {
+                const QByteArrayView prefix(child.constData(), base);
+                folderNamed = prefix.isValidUtf8();
+                prefixText = QString::fromUtf8(prefix);
+                folderText = base == 1 ? prefixText : prefixText.left(prefixText.size() - 1);
+            }
+            std::optional<MediaFile> media;
+            if (!folderNamed) {
+                unnamed(child, base, bytes);
+                continue;
+            } else if (isAscii(bytes)) {
+                // A camera's name: its length in bytes is its length in characters, and it is
+                // split and checked here before anything is allocated for it.
+                const qsizetype stem = dot - name;
+                if (!hasRecordingNameLength(stem) || name[stem - 2] != '_' ||
+                    (name[stem - 1] != 'F' && name[stem - 1] != 'R'))
                     continue;
-                }
-                if (auto media = createMediaByPath(joined(prefixText, bytes), folderText)) {
-                    m_medias.append(std::move(*media));
-                    if (m_medias.size() >= kMaxCatalogueEntries) {
-                        // This folder stops here; the folders above go on, each again
-                        // stopping after its next addition.
-                        if (holdsMore(dir))
-                            m_report.stoppedAtLimit = true;
-                        return true;
-                    }
+                static const QString avi = recordingExtension(u"avi");
+                media.emplace(
+                    joinedAscii(prefixText, bytes), folderText, QString::fromLatin1(name, stem),
+                    std::strcmp(dot + 1, "avi") == 0 ? avi : QString::fromLatin1(dot + 1));
+            } else if (!bytes.isValidUtf8()) {
+                unnamed(child, base, bytes);
+                continue;
+            } else {
+                media = createMediaByPath(prefixText + QString::fromUtf8(bytes), folderText);
+            }
+            if (media) {
+                m_medias.append(std::move(*media));
+                if (m_medias.size() >= kMaxCatalogueEntries) {
+                    // This folder stops here; the folders above go on, each again
+                    // stopping after its next addition.
+                    if (holdsMore(dir))
+                        m_report.stoppedAtLimit = true;
+                    return true;
                 }
             }
         }
         return true;
+    }
+
+    void unnamed(QByteArray &child, qsizetype base, QByteArrayView name)
+    {
+        child.truncate(base);
+        child.append(name);
+        m_report.unnamedRecordings.append(QFile::decodeName(child));
     }
 
     // Whether the rest of a folder cut short holds a recording or a folder that may hold one.

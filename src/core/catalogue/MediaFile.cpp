@@ -65,9 +65,14 @@ void splitFileName(const QString &path, QString *name, QString *extension)
     QStringView n, e;
     splitLast(path, &n, &e);
     *name = n.toString();
-    // Nearly every recording's; shared rather than allocated for each of thousands.
+    *extension = recordingExtension(e);
+}
+
+QString recordingExtension(QStringView extension)
+{
+    // Shared rather than allocated for each of thousands.
     static const QString avi = QStringLiteral("avi");
-    *extension = e == avi ? avi : e.toString();
+    return extension == avi ? avi : extension.toString();
 }
 
 QStringView recordingNameOf(QStringView path)
@@ -87,7 +92,18 @@ void MediaFile::parsePath(const QString &path, const QString &knownDir)
         const qsizetype slash = m_path.lastIndexOf(u'/');
         m_dir = slash < 0 ? QString() : (slash == 0 ? QStringLiteral("/") : m_path.left(slash));
     }
+    parseName();
+}
 
+MediaFile::MediaFile(QString path, QString dir, QString name, QString extension)
+    : m_path(std::move(path)), m_mediaName(std::move(name)), m_extension(std::move(extension)),
+      m_dir(std::move(dir))
+{
+    parseName();
+}
+
+void MediaFile::parseName()
+{
     if (!hasRecordingNameLength(m_mediaName.size())) {
         updateToUnknown();
         return;

@@ -14,6 +14,8 @@ public:
     explicit MediaFile(const QString &path) { parsePath(path); }
     // For a walk that knows the folder of each path it finds.
     MediaFile(const QString &path, const QString &dir) { parsePath(path, dir); }
+    // For a walk that has split the name itself: `path` is `dir`/`name`.`extension`.
+    MediaFile(QString path, QString dir, QString name, QString extension);
     static MediaFile mediaWithPath(const QString &path) { return MediaFile(path); }
 
     // Fills every field from the path; never fails.
@@ -61,6 +63,8 @@ public:
     bool isEventMedia() const { return m_mediaDivision == Event; }
 
 private:
+    // The fields the name gives, once path, name and folder are set.
+    void parseName();
     qint64 fixedWidthTimeKey() const;
     // The six fields from fifteen characters that hold digits in every window; false, with
     // nothing changed, when one does not.
@@ -111,5 +115,7 @@ template <qsizetype N> bool endsWithAscii(QStringView text, const char (&literal
 
 // Splits the last component of a path into name and extension at its last dot.
 void splitFileName(const QString &path, QString *name, QString *extension);
+// "avi" shared, as nearly every recording's extension is; anything else as given.
+QString recordingExtension(QStringView extension);
 // The name part of that split.
 QStringView recordingNameOf(QStringView path);

@@ -73,14 +73,28 @@ auto &groupOf(Dict &dict, const MediaFile &media, ToKey toKey)
     return *it;
 }
 
-QString toText(QStringView view)
-{
-    return view.toString();
-}
-
 QStringView asView(QStringView view)
 {
     return view;
+}
+
+// The group a recording joins, by groupOf's rule. The key is looked up as a string over the
+// name's own characters, so that only a new group allocates one.
+MediaPair &groupFor(QHash<QString, MediaPair> &dict, const MediaFile &media)
+{
+    const QStringView side = sideless(media.mediaName());
+    auto it = dict.find(QString::fromRawData(side.data(), side.size()));
+    if (it == dict.end())
+        it = dict.insert(media.mediaGroupName(), {});
+    return *it;
+}
+
+void join(MediaPair &group, const MediaFile &media)
+{
+    if (media.isRearMedia())
+        group.rearMedia = media;
+    else if (media.isFrontMedia())
+        group.frontMedia = media;
 }
 
 } // namespace
@@ -88,30 +102,32 @@ QStringView asView(QStringView view)
 void MediaList::Contents::adopt(QList<MediaFile> sorted)
 {
     medias = std::move(sorted);
-    const PairIndexes indexes = pairIndexes(medias);
     mediaPairDic.clear();
-    mediaPairDic.reserve(indexes.size());
-    auto at = [this](qsizetype i) {
-        return i < 0 ? std::optional<MediaFile>() : std::optional<MediaFile>(medias[i]);
-    };
-    for (auto it = indexes.cbegin(); it != indexes.cend(); ++it)
-        mediaPairDic.insert(it.key().toString(), {at(it->front), at(it->rear)});
+    mediaPairDic.reserve(medias.size());
+    // In time order the front and the rear of a moment lie side by side: the second finds
+    // the group the first has just made or found, without a probe.
+    MediaPair *last = nullptr;
+    QStringView lastKey;
+    for (const MediaFile &media : std::as_const(medias)) {
+        const QStringView key = sideless(media.mediaName());
+        if (!last || key != lastKey || key.size() != media.mediaName().size() - 2) {
+            last = &groupFor(mediaPairDic, media);
+            lastKey = key;
+        }
+        join(*last, media);
+    }
 }
 
 void MediaList::Contents::addMedia(MediaFile media)
 {
     medias.append(std::move(media));
-    const MediaFile &added = medias.constLast();
-    MediaPair &group = groupOf(mediaPairDic, added, toText);
-    if (added.isRearMedia())
-        group.rearMedia = added;
-    else if (added.isFrontMedia())
-        group.frontMedia = added;
+    join(groupFor(mediaPairDic, medias.constLast()), medias.constLast());
 }
 
 const MediaPair *MediaList::Contents::findMediaPairWithFileName(const QString &fileName) const
 {
-    const auto it = mediaPairDic.constFind(pairKeyOf(fileName).toString());
+    const QStringView key = pairKeyOf(fileName);
+    const auto it = mediaPairDic.constFind(QString::fromRawData(key.data(), key.size()));
     return it == mediaPairDic.cend() ? nullptr : &*it;
 }
 

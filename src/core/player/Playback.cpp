@@ -171,7 +171,7 @@ void Playback::finishStart(quint64 generation, RecordedTelemetryPtr telemetry)
     if (generation != m_startGeneration)
         return;
     m_blackBoxData->publish(std::move(telemetry));
-    emit telemetryPublished(m_blackBoxData->snapshot());
+    m_publishPending = true;
     initMediaControlView();
     setState(State::Starting);
     m_player1->play();
@@ -184,6 +184,19 @@ void Playback::finishStart(quint64 generation, RecordedTelemetryPtr telemetry)
     m_lastReportedTime = 0;
     m_reportsSincePosition = 0;
     emit playStarted(m_mediaIndex);
+}
+
+void Playback::picturesShown()
+{
+    if (m_publishPending)
+        publishStart();
+}
+
+void Playback::publishStart()
+{
+    m_publishPending = false;
+    emit telemetryPublished(m_blackBoxData->snapshot());
+    emit startShown(m_mediaIndex);
 }
 
 void Playback::abandonStart()

@@ -83,6 +83,8 @@ public:
     void catalogueReplaced() { m_mediaIndex = -1; }
     // The start under way is given up (the loading display ran out).
     void abandonStart();
+    // The views show the first pictures of the start: its telemetry is handed out now.
+    void picturesShown();
     // The main video area is `height` pixels high; the scale follows once the video shows.
     void setVideoAreaHeight(int height);
 
@@ -122,7 +124,11 @@ signals:
     void soundChoiceChanged(bool shown, bool rear);
     void loadingStarted();
     void loadingEnded();
+    // After each start's first pictures (or, with none, its first second), so that graph,
+    // route, trip and clock are drawn once the recording is in sight rather than before.
     void telemetryPublished(RecordedTelemetryPtr telemetry);
+    // The recording started by the last start is in sight: what is drawn beside it follows.
+    void startShown(qint64 index);
     // A recording starts: readouts and side buttons as at a fresh start.
     void controlsReset();
     // The views exchanged their recordings; the window shows them growing into place.
@@ -146,6 +152,7 @@ private:
     void loadRow();
     void initMediaControlView();
     void finishStart(quint64 generation, RecordedTelemetryPtr telemetry);
+    void publishStart();
     void didStartPlayer();
     void didFinishPlay();
     void startEndWatch();
@@ -188,6 +195,7 @@ private:
     int m_reportsSincePosition = 0; // the readouts follow every third report of the time
     int m_videoAreaHeight = 0;
     quint64 m_startGeneration = 0;
+    bool m_publishPending = false; // the start's telemetry waits for its first pictures
     quint64 m_watches = 0;
     quint64 m_endWatch = 0; // the running end watch; 0 when none
 };

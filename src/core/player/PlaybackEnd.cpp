@@ -46,6 +46,7 @@ void Playback::stop()
 {
     // A start still reading telemetry is void once its players are unloaded.
     ++m_startGeneration;
+    m_publishPending = false;
     m_endWatch = 0;
     for (VideoPlayer *player : {m_player1, m_player2}) {
         player->pause();
@@ -58,6 +59,7 @@ void Playback::stop()
 void Playback::clearShown()
 {
     m_blackBoxData->clear();
+    m_publishPending = false;
     emit telemetryPublished(m_blackBoxData->snapshot());
     m_movingLength = 0;
     showPosition(0.0);
@@ -73,6 +75,10 @@ void Playback::watchFirstSecond()
     later(1.0, [this, generation] {
         if (generation != m_startGeneration)
             return;
+        // No picture came (sound alone, or a view that is not shown): the telemetry waits no
+        // longer.
+        if (m_publishPending)
+            publishStart();
         // Sound alone plays on a black view: the user is told rather than left guessing.
         if (m_player1->hasMedia() && m_player1->isPlaying() && !m_player1->hasVideoOut() &&
             m_player1->videoSize().isEmpty())

@@ -37,15 +37,15 @@ void writeCatalogueJson(const QList<MediaFile> &medias)
     json.beginObject().key("medias").beginArray();
     for (const MediaFile &m : medias) {
         json.beginObject();
-        json.key("dir").string(m.dir());
-        json.key("direction").integer(m.mediaDirection());
-        json.key("division").integer(m.mediaDivision());
-        json.key("extension").string(m.extension());
-        json.key("group").string(m.mediaGroupNameView());
-        json.key("name").string(m.mediaName());
-        json.key("path").string(m.path());
+        json.plainKey("dir").string(m.dir());
+        json.plainKey("direction").integer(m.mediaDirection());
+        json.plainKey("division").integer(m.mediaDivision());
+        json.plainKey("extension").string(m.extension());
+        json.plainKey("group").string(m.mediaGroupNameView());
+        json.plainKey("name").string(m.mediaName());
+        json.plainKey("path").string(m.path());
         char time[96];
-        json.key("time").utf8String(QByteArrayView(time, m.writeYyyymmddhhmiss(time)));
+        json.plainKey("time").utf8String(QByteArrayView(time, m.writeYyyymmddhhmiss(time)));
         json.endObject();
     }
     pairing.join();
@@ -53,8 +53,8 @@ void writeCatalogueJson(const QList<MediaFile> &medias)
     for (const QStringView group : std::as_const(groups)) {
         const MediaList::PairSlots pair = pairs.value(group);
         json.key(group).beginObject();
-        writePathOrNull(json.key("front"), medias, pair.front);
-        writePathOrNull(json.key("rear"), medias, pair.rear);
+        writePathOrNull(json.plainKey("front"), medias, pair.front);
+        writePathOrNull(json.plainKey("rear"), medias, pair.rear);
         json.endObject();
     }
     json.endObject().endObject().newline();
@@ -80,13 +80,34 @@ const char *sideWord(const MediaFile &m)
 }
 
 // Two blanks, then the word left-justified in `width` columns.
-void appendPadded(QByteArray &lines, const char *word, qsizetype width)
+char *putPadded(char *out, const char *word, qsizetype width)
 {
-    const qsizetype length = qsizetype(std::strlen(word));
-    lines += "  ";
-    lines += word;
-    if (length < width)
-        lines.append(width - length, ' ');
+    *out++ = ' ';
+    *out++ = ' ';
+    qsizetype length = 0;
+    for (; word[length]; ++length)
+        *out++ = word[length];
+    for (; length < width; ++length)
+        *out++ = ' ';
+    return out;
+}
+
+// The path as terminalText gives it, in UTF-8: printable ASCII without a backslash, as nearly
+// every path is, goes out as it is.
+void appendPath(QByteArray &lines, const QString &path)
+{
+    const qsizetype at = lines.size();
+    lines.resize(at + path.size());
+    char *out = lines.data() + at;
+    for (const QChar c : path) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u >= 0x7f || u == u'\\') {
+            lines.truncate(at);
+            lines += tvk::terminalText(path).toUtf8();
+            return;
+        }
+        *out++ = char(u);
+    }
 }
 
 int runList(const QCommandLineParser &line)
@@ -107,13 +128,18 @@ int runList(const QCommandLineParser &line)
     QByteArray lines;
     lines.reserve((1 << 16) + 4096); // one buffer, written out and reused
     for (const MediaFile &m : medias) {
-        char text[96];
-        lines.append(text, m.writeYyyymmddhhmiss(text));
-        appendPadded(lines, kindWord(m), 6);
-        appendPadded(lines, sideWord(m), 5);
+        char time[96];
+        const int timeLength = m.writeYyyymmddhhmiss(time);
+        char text[96 + 32];
+        std::memcpy(text, time, size_t(timeLength));
+        char *end = text + timeLength;
+        end = putPadded(end, kindWord(m), 6);
+        end = putPadded(end, sideWord(m), 5);
         const MediaList::PairSlots pair = MediaList::findPairSlots(pairs, m.mediaName());
-        lines += pair.front >= 0 && pair.rear >= 0 ? "  pair  " : "        ";
-        lines += tvk::terminalText(m.path()).toUtf8();
+        const char *mark = pair.front >= 0 && pair.rear >= 0 ? "  pair  " : "        ";
+        std::memcpy(end, mark, 8);
+        lines.append(text, end + 8 - text);
+        appendPath(lines, m.path());
         lines += '\n';
         if (lines.size() > (1 << 16)) {
             out->write(lines);

@@ -34,8 +34,12 @@ struct PlayerWindowFixture
     // Starts a row and waits until both loaded players are playing.
     bool start(qint64 row)
     {
-        return player()->playAtIndex(row) &&
-               QTest::qWaitFor([this] { return !player()->waitingForPlayStart(); }, 10000);
+        if (!player()->playAtIndex(row) ||
+            !QTest::qWaitFor([this] { return !player()->waitingForPlayStart(); }, 10000))
+            return false;
+        // The scripted players paint nothing: their first pictures are reported as shown.
+        player()->picturesShown();
+        return true;
     }
 
     // Runs the main player (and its partner) to the end of the recording.

@@ -79,8 +79,11 @@ private slots:
     {
         Panel p;
         QTRY_VERIFY_WITH_TIMEOUT(p.map.isPageLoaded(), 20000);
-        p.panel.setTelemetry(RecordedTelemetry::empty());
+        // A start resets the readouts first and hands out its telemetry once it shows.
         p.panel.reset();
+        p.panel.updateGpsUIByPlayPosition(0.1); // nothing of the last recording is read
+        QVERIFY(p.map.lastScript() != "showDebugText('GPS Data Count=Zero')");
+        p.panel.setTelemetry(RecordedTelemetry::empty());
         for (double position : {0.1, 0.5, 1.0}) {
             p.panel.updateGsensorUIByPlayPosition(position);
             p.panel.updateGpsUIByPlayPosition(position);

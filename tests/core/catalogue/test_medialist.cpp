@@ -82,6 +82,13 @@ private slots:
             << QStringList{"alwa_20240131_120000_F.avi", "._alwa_20240131_120000_F.avi",
                            "._motion_20240131_120000_F.avi", "._event_20240131_120000_F.avi"}
             << QStringList{"._alwa_20240131_120000_F.avi", "alwa_20240131_120000_F.avi"};
+        QTest::newRow("name's length counted in characters, not bytes")
+            << QStringList{"alwa_20240131_12000\u00e9_F.avi", "alwa_20240131_1200\u00e9_F.avi"}
+            << QStringList{"alwa_20240131_12000\u00e9_F.avi"};
+        QTest::newRow("a dot in the name, a lower-case side, any case of avi")
+            << QStringList{"alwa_2024.131_120000_F.avi", "alwa_20240131_120000_f.avi",
+                           "alwa_20240131_120000_R.aVi"}
+            << QStringList{"alwa_2024.131_120000_F.avi", "alwa_20240131_120000_R.aVi"};
         QTest::newRow("out-of-range time is listed, unknown")
             << QStringList{"motion_20241301_120000_F.avi", "alwa_20240131_120000_F.avi"}
             << QStringList{"motion_20241301_120000_F.avi", "alwa_20240131_120000_F.avi"};

@@ -210,6 +210,45 @@ private slots:
         QCOMPARE(r.playback.hasRearMedia(), r.p2.hasMedia());
     }
 
+    void telemetryWaitsForTheFirstPictures_data()
+    {
+        QTest::addColumn<bool>("pictures");
+        QTest::addColumn<int>("after"); // milliseconds of the clock before it is handed out
+        QTest::newRow("pictures shown") << true << 0;
+        QTest::newRow("no picture: the first second") << false << 1000;
+    }
+
+    void telemetryWaitsForTheFirstPictures()
+    {
+        QFETCH(bool, pictures);
+        QFETCH(int, after);
+        Rig r(kTwoPairs);
+        QSignalSpy telemetry(&r.playback, &Playback::telemetryPublished);
+        QSignalSpy shown(&r.playback, &Playback::startShown);
+        QVERIFY(r.start(0));
+        QCOMPARE(telemetry.count(), 0);
+        QVERIFY(r.playback.telemetry()); // the readouts have it at once
+        r.clock->advance(after - 1);
+        if (pictures)
+            r.playback.picturesShown();
+        else
+            QCOMPARE(telemetry.count(), 0);
+        r.clock->advance(1);
+        QCOMPARE(telemetry.count(), 1);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.first().first().toLongLong(), 0);
+        r.playback.picturesShown(); // once a start
+        r.clock->advance(2000);
+        QCOMPARE(telemetry.count(), 1);
+
+        r.playback.stop(); // a start stopped before its pictures hands out nothing
+        QVERIFY(r.playback.playAtIndex(2));
+        r.clock->advance(0);
+        r.playback.stop();
+        r.playback.picturesShown();
+        QCOMPARE(shown.count(), 1);
+    }
+
     void swapTwiceWithinTheAnimationSwapsOnceAndSoundFollowsTheCamera()
     {
         Rig r(kTwoPairs);

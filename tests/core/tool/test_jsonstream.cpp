@@ -19,14 +19,17 @@ class TestJsonStream : public QObject
         {
             JsonStream json(&out);
             json.beginArray().string(text).utf8String(text.toUtf8());
-            json.beginObject().key(text).integer(1).endObject().endArray();
+            json.beginObject().key(text).integer(1).endObject();
+            json.beginObject().plainKey("front").null().plainKey("rear").integer(2).endObject();
+            json.endArray();
         }
         return out.data();
     }
 
     static QByteArray expected(const QString &text)
     {
-        const QJsonArray array{text, text, QJsonObject{{text, 1}}};
+        const QJsonArray array{text, text, QJsonObject{{text, 1}},
+                               QJsonObject{{"front", QJsonValue::Null}, {"rear", 2}}};
         return QJsonDocument(array).toJson(QJsonDocument::Compact);
     }
 
