@@ -1,9 +1,12 @@
 #include "render/ClipOverlay.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -90,32 +93,65 @@ QList<QRectF> ClipOverlay::areas(const QRectF &frame) const
     return out;
 }
 
-void ClipOverlay::paintBand(QPainter *painter, const QRectF &band) const
+ClipOverlay::BandLayout ClipOverlay::bandLayout(const QRectF &band, const QFont &base) const
 {
-    painter->fillRect(band, kBand);
-    QFont font = painter->font();
-    font.setPixelSize(int(band.height() * 0.6));
-    font.setBold(true);
-    painter->setFont(font);
-    painter->setPen(kText);
-    const double pad = band.height() / 2;
-    const QRectF text = band.adjusted(pad, 0, -pad, 0);
+    BandLayout layout;
     if (m_items.time && m_readout.clock.isValid())
-        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                          m_readout.clock.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    if (m_items.speed && !m_readout.speed.isEmpty())
-        painter->drawText(text, Qt::AlignHCenter | Qt::AlignVCenter, m_readout.speed);
-    if (m_items.gforce && m_readout.gx) {
-        const double dot = band.height() * 0.9;
-        const QRectF circle(text.right() - dot, band.center().y() - dot / 2, dot, dot);
-        const QString values =
+        layout.time = m_readout.clock.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (m_items.speed)
+        layout.speed = m_readout.speed;
+    const bool gforce = m_items.gforce && m_readout.gx;
+    if (gforce)
+        layout.values =
             QStringLiteral("%1 %2 %3")
                 .arg(readout::axisText('X', *m_readout.gx), readout::axisText('Y', *m_readout.gy),
                      readout::axisText('Z', *m_readout.gz));
-        painter->drawText(text.adjusted(0, 0, -dot - pad, 0), Qt::AlignRight | Qt::AlignVCenter,
-                          values);
-        paintGforce(painter, circle);
+    const double pad = band.height() / 2;
+    const double dot = gforce ? band.height() * 0.9 : 0;
+    const QRectF text = band.adjusted(pad, 0, -pad, 0);
+    layout.font = base;
+    layout.font.setPixelSize(std::max(1, int(band.height() * 0.6)));
+    layout.font.setBold(true);
+    // A narrow picture (a single camera, an inset layout) would run the three into each other.
+    const auto widths = [&](const QFont &font) {
+        const QFontMetricsF metrics(font);
+        return std::array{metrics.horizontalAdvance(layout.time),
+                          metrics.horizontalAdvance(layout.speed),
+                          metrics.horizontalAdvance(layout.values)};
+    };
+    auto w = widths(layout.font);
+    const double room = text.width() - (gforce ? dot + pad : 0) - 2 * pad;
+    if (const double need = w[0] + w[1] + w[2]; need > room && room > 0) {
+        layout.font.setPixelSize(std::max(1, int(layout.font.pixelSize() * room / need)));
+        w = widths(layout.font);
     }
+    layout.timeArea = QRectF(text.left(), band.top(), w[0], band.height());
+    layout.dial = QRectF(text.right() - dot, band.center().y() - dot / 2, dot, dot);
+    const double valuesRight = text.right() - (gforce ? dot + pad : 0);
+    layout.valuesArea = QRectF(valuesRight - w[2], band.top(), w[2], band.height());
+    // Centred in the picture where it fits, else in the room between its neighbours.
+    const double least = layout.timeArea.right() + (w[0] > 0 ? pad : 0);
+    const double most = layout.valuesArea.left() - (w[2] > 0 ? pad : 0) - w[1];
+    const double left = std::clamp(band.center().x() - w[1] / 2, least, std::max(least, most));
+    layout.speedArea = QRectF(left, band.top(), w[1], band.height());
+    return layout;
+}
+
+void ClipOverlay::paintBand(QPainter *painter, const QRectF &band) const
+{
+    painter->fillRect(band, kBand);
+    const BandLayout layout = bandLayout(band, painter->font());
+    painter->setFont(layout.font);
+    painter->setPen(kText);
+    const auto draw = [painter](const QRectF &area, const QString &text) {
+        if (!text.isEmpty())
+            painter->drawText(area, Qt::AlignCenter | Qt::TextDontClip, text);
+    };
+    draw(layout.timeArea, layout.time);
+    draw(layout.speedArea, layout.speed);
+    draw(layout.valuesArea, layout.values);
+    if (!layout.values.isEmpty())
+        paintGforce(painter, layout.dial);
 }
 
 void ClipOverlay::paintGforce(QPainter *painter, const QRectF &area) const

@@ -2,8 +2,10 @@
 
 #include "core/clip/ClipTelemetry.h"
 
+#include <QFont>
 #include <QList>
 #include <QRectF>
+#include <QString>
 
 class QPainter;
 
@@ -39,6 +41,16 @@ public:
 
     // The band's height in a frame of `height` pixels, so that callers know what it covers.
     static double bandHeight(double height);
+
+    // Where the band's readouts stand: the time at the left, the G-force values and dial at
+    // the right, the speed centred between them, in a font small enough for all to stand apart.
+    struct BandLayout
+    {
+        QFont font;
+        QString time, speed, values;
+        QRectF timeArea, speedArea, valuesArea, dial;
+    };
+    BandLayout bandLayout(const QRectF &band, const QFont &base) const;
 
 private:
     void paintBand(QPainter *painter, const QRectF &band) const;

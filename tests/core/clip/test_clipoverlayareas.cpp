@@ -4,6 +4,7 @@
 #include "core/clip/ClipLayout.h"
 #include "render/ClipOverlay.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -159,6 +160,43 @@ private slots:
         }
         QCOMPARE(overlay.looksSame(a, b), same);
         QVERIFY(overlay.looksSame(a, a));
+    }
+
+    void band_readouts_stand_apart_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::newRow("side by side") << QSize(1600, 540);
+        QTest::newRow("front with inset") << QSize(960, 540);
+        QTest::newRow("rear only") << QSize(640, 360);
+        QTest::newRow("a small picture") << QSize(320, 180);
+    }
+    // Time, speed and G-force each whole, none over another, all within the band.
+    void band_readouts_stand_apart()
+    {
+        QFETCH(QSize, frame);
+        ClipOverlay overlay({}, route());
+        clip::Readout readout;
+        readout.clock = QDateTime(QDate(2026, 10, 17), QTime(8, 30, 5), Qt::UTC);
+        readout.speed = QStringLiteral("104 Km/h");
+        readout.gx = -0.13;
+        readout.gy = 1.25;
+        readout.gz = -0.98;
+        overlay.setReadout(readout);
+        const QRectF band(0, 0, frame.width(), ClipOverlay::bandHeight(frame.height()));
+        const ClipOverlay::BandLayout layout = overlay.bandLayout(band, QFont());
+        const QFontMetricsF metrics(layout.font);
+        const QList<QPair<QRectF, QString>> texts{{layout.timeArea, layout.time},
+                                                  {layout.speedArea, layout.speed},
+                                                  {layout.valuesArea, layout.values}};
+        QList<QRectF> taken{layout.dial};
+        for (const auto &[area, text] : texts) {
+            QVERIFY(!text.isEmpty());
+            QVERIFY2(area.width() + 0.5 >= metrics.horizontalAdvance(text), qPrintable(text));
+            QVERIFY2(band.contains(area), qPrintable(text));
+            for (const QRectF &other : std::as_const(taken))
+                QVERIFY2(!area.intersects(other), qPrintable(text));
+            taken.append(area);
+        }
     }
 };
 
