@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -148,7 +149,38 @@ private:
                              });
             first = end;
         }
-        return stops;
+        return groupedTogether(stops);
+    }
+
+    // A framed group is read whole where its first control comes, before what stands beside
+    // it: the car number under two check boxes before the box to their right.
+    static QList<QWidget *> groupedTogether(const QList<QWidget *> &stops)
+    {
+        const auto groupOf = [](const QWidget *widget) -> const QWidget * {
+            for (const QWidget *w = widget->parentWidget(); w && !w->isWindow();
+                 w = w->parentWidget()) {
+                if (qobject_cast<const QGroupBox *>(w))
+                    return w;
+            }
+            return nullptr;
+        };
+        QList<QWidget *> grouped;
+        QList<const QWidget *> done;
+        for (QWidget *stop : stops) {
+            const QWidget *group = groupOf(stop);
+            if (!group) {
+                grouped << stop;
+                continue;
+            }
+            if (done.contains(group))
+                continue;
+            done << group;
+            for (QWidget *member : stops) {
+                if (groupOf(member) == group)
+                    grouped << member;
+            }
+        }
+        return grouped;
     }
 
     bool moveFocus(bool forward)

@@ -177,7 +177,23 @@ inline QList<QWidget *> inReadingOrder(QList<QWidget *> stops, QWidget *window)
         ordered << row;
         first = end;
     }
-    return ordered;
+    // A framed group is read whole, where its first control comes.
+    const auto groupOf = [](const QWidget *widget) -> const QWidget * {
+        for (const QWidget *w = widget->parentWidget(); w && !w->isWindow(); w = w->parentWidget())
+            if (w->inherits("QGroupBox"))
+                return w;
+        return nullptr;
+    };
+    QList<QWidget *> grouped;
+    for (QWidget *stop : std::as_const(ordered)) {
+        const QWidget *group = groupOf(stop);
+        if (grouped.contains(stop))
+            continue;
+        for (QWidget *member : std::as_const(ordered))
+            if (member == stop || (group && groupOf(member) == group))
+                grouped << member;
+    }
+    return grouped;
 }
 
 inline QString describe(const QWidget *widget)
