@@ -3,9 +3,20 @@
 #include "app/controls/AppResources.h"
 #include "core/common/strings.h"
 
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QThreadPool>
+
+// Tests run side by side: each process keeps its user defaults in a folder of its own, so
+// that one which switches the language or a setting never switches another's.
+inline void useOwnUserDefaults()
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
 
 // What every test of the application does first: its own user defaults, the application's
 // images and map page, and the English string table. The global pool gets the two threads of
@@ -14,6 +25,7 @@ inline void initApplicationTest()
 {
     QThreadPool::globalInstance()->setMaxThreadCount(2);
     QStandardPaths::setTestModeEnabled(true);
+    useOwnUserDefaults();
     tvk::initApplicationIdentity();
     tvk::initAppResources();
     tvk::installStringTable();

@@ -1,5 +1,6 @@
 // The map view: the script texts, calls that wait for the page, and the page's functions
 // read back from the page itself, offline.
+#include "app/apptestsetup.h"
 #include "app/controls/AppResources.h"
 #include "app/player/TelemetryPanel.h"
 #include "app/telemetry/GraphView.h"
@@ -48,6 +49,7 @@ public:
     {
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
         QStandardPaths::setTestModeEnabled(true);
+        useOwnUserDefaults();
         tvk::initAppResources();
     }
 

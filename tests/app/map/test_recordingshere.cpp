@@ -1,6 +1,7 @@
 // The card's index on the map, on the two-morning card: a click on the map asks the program
 // over the page's channel, the passes come back grouped in the list beside the map, a double
 // click asks for the right recording and moment, and "All drives" draws every drive.
+#include "app/apptestsetup.h"
 #include "app/controls/AppResources.h"
 #include "app/index/CardIndexPanel.h"
 #include "app/index/MapPageChannel.h"
@@ -25,6 +26,7 @@ public:
     {
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
         QStandardPaths::setTestModeEnabled(true);
+        useOwnUserDefaults();
         tvk::initAppResources();
     }
 
