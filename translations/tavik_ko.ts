@@ -148,9 +148,11 @@
         <translation>폴더를 읽는 중…</translation>
     </message>
     <message id="player.no_folder">
-        <source>Open the camera’s card or a folder of recordings,
+        <source>No folder is open.
+Open the camera’s card or a folder of recordings with the folder button above or Ctrl+O,
 or drop it here.</source>
-        <translation>카메라의 메모리 카드나 녹화 폴더를 여세요.
+        <translation>열린 폴더가 없습니다.
+위의 폴더 버튼이나 Ctrl+O로 카메라의 메모리 카드나 녹화 폴더를 여세요.
 여기에 끌어다 놓아도 됩니다.</translation>
     </message>
     <message id="player.no_recordings">
@@ -1276,12 +1278,12 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <translation>시계 창에서 맞추세요</translation>
     </message>
     <message id="time.proposal_ahead">
-        <source>The camera’s clock runs %1 s ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
-        <translation>카메라 시계가 녹화 영상의 GPS 시간보다 %1초 빠릅니다. 제안: 카드 시간대의 현재 시각(%2).</translation>
+        <source>The camera’s clock runs %1 ahead of the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
+        <translation>카메라 시계가 녹화 영상의 GPS 시간보다 %1 빠릅니다. 제안: 카드 시간대의 현재 시각(%2).</translation>
     </message>
     <message id="time.proposal_behind">
-        <source>The camera’s clock runs %1 s behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
-        <translation>카메라 시계가 녹화 영상의 GPS 시간보다 %1초 느립니다. 제안: 카드 시간대의 현재 시각(%2).</translation>
+        <source>The camera’s clock runs %1 behind the GPS time in its recordings. Proposed: the time now in the card’s zone (%2).</source>
+        <translation>카메라 시계가 녹화 영상의 GPS 시간보다 %1 느립니다. 제안: 카드 시간대의 현재 시각(%2).</translation>
     </message>
     <message id="duration.hours" numerus="yes">
         <source>%n h</source>
@@ -1346,7 +1348,7 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <translation>시간대 %1 (GPS 시간으로 추정: 카드에 config.bin이 없음)</translation>
     </message>
     <message id="clock.nothing_to_compare">
-        <source>no recording has a valid GPS fix: there is nothing to compare the camera's clock with</source>
+        <source>no recording has a valid GPS fix: there is nothing to compare the camera&apos;s clock with</source>
         <translation>유효한 GPS 위치가 있는 녹화 영상이 없어 카메라 시계와 비교할 것이 없습니다</translation>
     </message>
     <message id="evidence.clock_zone_guessed">

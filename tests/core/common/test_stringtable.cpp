@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 class TestStringTable : public QObject
 {
@@ -91,6 +92,37 @@ private slots:
                 faults << QStringLiteral("%1: %2 against %3").arg(QLatin1String(key), ko, en);
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("\n"))));
+    }
+
+    // A Korean text made for an older English one says what the English no longer says.
+    void koreanTranslatesTheEnglishOfToday()
+    {
+        const auto sources = [](const char *name) {
+            QFile ts(QLatin1String(TAVIK_SOURCE_DIR "/translations/") + QLatin1String(name));
+            QMap<QString, QString> found;
+            if (!ts.open(QIODevice::ReadOnly))
+                return found;
+            QXmlStreamReader xml(&ts);
+            QString id;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == u"message")
+                    id = xml.attributes().value(QLatin1String("id")).toString();
+                else if (xml.name() == u"source")
+                    found.insert(id, xml.readElementText());
+            }
+            return found;
+        };
+        const QMap<QString, QString> english = sources("tavik_en.ts");
+        const QMap<QString, QString> korean = sources("tavik_ko.ts");
+        QVERIFY(english.size() > 500);
+        QStringList stale;
+        for (auto it = korean.begin(); it != korean.end(); ++it) {
+            if (english.value(it.key()) != it.value())
+                stale << it.key();
+        }
+        QVERIFY2(stale.isEmpty(), qPrintable(stale.join(u' ')));
     }
 
     void languageFollowsTheChoiceThenTheSystem_data()
