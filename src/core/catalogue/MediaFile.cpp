@@ -50,22 +50,24 @@ qsizetype lastOf(QStringView text, char16_t c)
 
 // The last component of a path, split at its last dot; a leading dot belongs to a hidden name,
 // not to an extension.
-void splitLast(QStringView path, QStringView *name, QStringView *extension)
+struct NameViews
+{
+    QStringView name;
+    QStringView extension;
+};
+NameViews splitLast(QStringView path)
 {
     const QStringView last = path.mid(lastOf(path, u'/') + 1);
     const qsizetype dot = lastOf(last, u'.');
-    *name = dot <= 0 ? last : last.left(dot);
-    *extension = dot <= 0 ? QStringView() : last.mid(dot + 1);
+    return {dot <= 0 ? last : last.left(dot), dot <= 0 ? QStringView() : last.mid(dot + 1)};
 }
 
 } // namespace
 
-void splitFileName(const QString &path, QString *name, QString *extension)
+FileNameParts splitFileName(const QString &path)
 {
-    QStringView n, e;
-    splitLast(path, &n, &e);
-    *name = n.toString();
-    *extension = recordingExtension(e);
+    const NameViews views = splitLast(path);
+    return {views.name.toString(), recordingExtension(views.extension)};
 }
 
 QString recordingExtension(QStringView extension)
@@ -77,15 +79,15 @@ QString recordingExtension(QStringView extension)
 
 QStringView recordingNameOf(QStringView path)
 {
-    QStringView name, extension;
-    splitLast(path, &name, &extension);
-    return name;
+    return splitLast(path).name;
 }
 
 void MediaFile::parsePath(const QString &path, const QString &knownDir)
 {
     m_path = stripTrailingSlashes(path);
-    splitFileName(m_path, &m_mediaName, &m_extension);
+    FileNameParts parts = splitFileName(m_path);
+    m_mediaName = std::move(parts.name);
+    m_extension = std::move(parts.extension);
     if (!knownDir.isNull()) {
         m_dir = knownDir;
     } else {

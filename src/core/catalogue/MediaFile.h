@@ -113,8 +113,13 @@ template <qsizetype N> bool endsWithAscii(QStringView text, const char (&literal
     return text.size() >= N - 1 && startsWithAscii(text.last(N - 1), literal);
 }
 
-// Splits the last component of a path into name and extension at its last dot.
-void splitFileName(const QString &path, QString *name, QString *extension);
+// The last component of a path split into name and extension at its last dot.
+struct FileNameParts
+{
+    QString name;
+    QString extension;
+};
+FileNameParts splitFileName(const QString &path);
 // "avi" shared, as nearly every recording's extension is; anything else as given.
 QString recordingExtension(QStringView extension);
 // The name part of that split.
