@@ -2,6 +2,7 @@
 // in drives of 50 with a stop between them, every one with a fix each second.
 #pragma once
 
+#include "writers/cardfiles/agedfolders.h"
 #include "writers/cardfiles/plannedrecording.h"
 
 #include <QDirIterator>
@@ -52,21 +53,4 @@ inline void evict(const QString &root)
             ::close(fd);
         }
     }
-}
-
-// Puts every folder of the card an hour back, as a card written long ago has them: the folders'
-// times then vouch for the index when the card is opened again.
-inline bool ageFolders(const QString &root)
-{
-    QStringList folders{root};
-    for (QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-         it.hasNext();)
-        folders.append(it.next());
-    const timespec old{QDateTime::currentSecsSinceEpoch() - 3600, 0};
-    const timespec times[2] = {old, old};
-    for (const QString &folder : folders) {
-        if (::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0) != 0)
-            return false;
-    }
-    return true;
 }

@@ -3,6 +3,7 @@
 
 #include "core/index/cardindex.h"
 #include "core/testsupport.h"
+#include "writers/cardfiles/agedfolders.h"
 #include "writers/democard/DemoPassCard.h"
 
 #include <QDirIterator>
@@ -40,22 +41,6 @@ inline bool copyFolder(const QString &from, const QString &to)
         if (!copied.open(QIODevice::ReadWrite) ||
             !copied.setFileTime(QFileInfo(source).lastModified(),
                                 QFileDevice::FileModificationTime))
-            return false;
-    }
-    return true;
-}
-
-// Puts every folder of the card an hour back, as a card written long ago has them.
-inline bool ageFolders(const QString &root)
-{
-    QStringList folders{root};
-    for (QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-         it.hasNext();)
-        folders.append(it.next());
-    const timespec old{QDateTime::currentSecsSinceEpoch() - 3600, 0};
-    const timespec times[2] = {old, old};
-    for (const QString &folder : folders) {
-        if (::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), times, 0) != 0)
             return false;
     }
     return true;
