@@ -11,7 +11,7 @@
 // recording, each point also a box of an R*Tree),
 // events, trips and clock offsets, in an SQLite file of the user's cache, never on the card.
 // Two programs may hold it at once: each waits for the other's write instead of failing.
-inline constexpr int kCardIndexSchemaVersion = 3;
+inline constexpr int kCardIndexSchemaVersion = 4;
 inline constexpr int kCardIndexBusyMs = 60000;
 // The file is read through a mapping of up to this many bytes: a card's routes are then read
 // without a system call a page. (The index lives in the user's cache, never on the card.)

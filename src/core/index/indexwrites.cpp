@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 tvk::Result<void> runWith(SqliteDb &db, const char *sql, qint64 value)
@@ -53,17 +55,18 @@ tvk::Result<void> IndexWriter::forgetOne(const QString &relative)
 {
     SqliteDb &db = m_index.db();
     tvk::Result<SqliteStatement> find =
-        db.prepare("SELECT id, points FROM recordings WHERE path = ?1");
+        db.prepare("SELECT id, points, side FROM recordings WHERE path = ?1");
     if (!find)
         return find.failure();
     find->bind(1, relative);
     const bool found = find->next();
     const qint64 id = found ? find->integer(0) : -1;
     const qint64 points = found ? find->integer(1) : 0;
+    const bool boxed = found && find->integer(2) == MediaFile::Front;
     if (tvk::Result<void> done = find->finish(); !done || id < 0)
         return done;
-    // The R*Tree finds its rows by id alone: one delete a point.
-    for (qint64 seq = 0; seq < points; ++seq) {
+    // The R*Tree finds its rows by id alone: one delete a box.
+    for (qint64 seq = 0; boxed && seq < points; seq += kPointsPerBox) {
         if (tvk::Result<void> done =
                 runWith(db, "DELETE FROM point_boxes WHERE id = ?1", routePointId(id, seq));
             !done)
@@ -122,14 +125,26 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
     if (tvk::Result<void> done = route->bind(1, recording).bindBlob(2, packRoute(points)).run();
         !done)
         return done;
+    // Only the front recordings are searched by place.
+    if (r.side != MediaFile::Front)
+        return {};
     tvk::Result<SqliteStatement> box =
         db.prepare("INSERT INTO point_boxes(id, min_lat, max_lat, min_lon, max_lon) "
-                   "VALUES(?1, ?2, ?2, ?3, ?3)");
+                   "VALUES(?1, ?2, ?3, ?4, ?5)");
     if (!box)
         return box.failure();
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        const IndexedPoint &p = points[i];
-        box->bind(1, routePointId(recording, i)).bind(2, p.latitude).bind(3, p.longitude);
+    for (qsizetype first = 0; first < points.size(); first += kPointsPerBox) {
+        const qsizetype end = std::min<qsizetype>(points.size(), first + kPointsPerBox);
+        double minLat = points[first].latitude, maxLat = minLat;
+        double minLon = points[first].longitude, maxLon = minLon;
+        for (qsizetype i = first + 1; i < end; ++i) {
+            minLat = std::min(minLat, points[i].latitude);
+            maxLat = std::max(maxLat, points[i].latitude);
+            minLon = std::min(minLon, points[i].longitude);
+            maxLon = std::max(maxLon, points[i].longitude);
+        }
+        box->bind(1, routePointId(recording, first)).bind(2, minLat).bind(3, maxLat);
+        box->bind(4, minLon).bind(5, maxLon);
         if (tvk::Result<void> done = box->run(); !done)
             return done;
     }

@@ -11,8 +11,9 @@
 #include <optional>
 
 // A recording's route points stored whole, one blob a recording: a card's routes are read back
-// in one row each instead of one row a point. The R*Tree keeps one box a point under
-// routePointId(recording, seq) for the search by place.
+// in one row each instead of one row a point. For the search by place, the R*Tree keeps one box
+// a stretch of kPointsPerBox points of a front recording, under routePointId(recording, first
+// seq): a box a point made the first index of a full card several times slower than reading it.
 
 // Little-endian, one record a point, no padding left undefined.
 struct PackedRoutePoint
@@ -34,6 +35,8 @@ inline constexpr qint64 kNoUtc = std::numeric_limits<qint64>::min();
 // A recording holds fewer points than this (one a second, and recordings last minutes).
 inline constexpr int kRouteSeqBits = 20;
 inline constexpr qint64 kMaxRoutePoints = qint64(1) << kRouteSeqBits;
+
+inline constexpr qint64 kPointsPerBox = 16;
 
 inline constexpr qint64 routePointId(qint64 recording, qint64 seq)
 {

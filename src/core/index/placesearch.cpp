@@ -92,18 +92,23 @@ tvk::Result<QList<PlacePass>> findPasses(CardIndex &index, double latitude, doub
     QList<Candidate> inside;
     while (select->next()) {
         const qint64 id = select->integer(0);
-        const std::optional<IndexedPoint> point = unpackPoint(select->blob(3), seqOfPoint(id));
-        if (!point)
-            continue;
-        RoutePoint p;
-        p.latitude = point->latitude;
-        p.longitude = point->longitude;
-        const double distance = distanceMetres(place, p);
-        if (distance > radiusMetres)
-            continue;
-        inside.append({recordingOfPoint(id), seqOfPoint(id), point->offsetMs, distance,
-                       point->metresPerSecond, point->heading, p.latitude, p.longitude,
-                       select->text(1), select->text(2)});
+        const QByteArrayView route = select->blob(3);
+        const qint64 end =
+            std::min<qint64>(packedPointCount(route), seqOfPoint(id) + kPointsPerBox);
+        for (qint64 seq = seqOfPoint(id); seq < end; ++seq) {
+            const std::optional<IndexedPoint> point = unpackPoint(route, seq);
+            if (!point)
+                continue;
+            RoutePoint p;
+            p.latitude = point->latitude;
+            p.longitude = point->longitude;
+            const double distance = distanceMetres(place, p);
+            if (distance > radiusMetres)
+                continue;
+            inside.append({recordingOfPoint(id), seq, point->offsetMs, distance,
+                           point->metresPerSecond, point->heading, p.latitude, p.longitude,
+                           select->text(1), select->text(2)});
+        }
     }
     if (tvk::Result<void> done = select->finish(); !done)
         return done.failure();
