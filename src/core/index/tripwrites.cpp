@@ -5,6 +5,8 @@
 #include "core/trips/trips.h"
 
 #include <QHash>
+#include <QSet>
+#include <QtConcurrent>
 
 #include <algorithm>
 
@@ -37,21 +39,35 @@ tvk::Result<QList<Row>> indexedRows(CardIndex &index)
     return rows;
 }
 
-tvk::Result<QHash<QString, QList<RoutePoint>>> routesByPath(CardIndex &index)
+// The packed routes of the recordings that draw the trips, by id: the rear of a front is never
+// drawn, and its points are half of the card.
+tvk::Result<QHash<qint64, QByteArray>> packedRoutes(CardIndex &index, const QSet<qint64> &wanted)
 {
-    tvk::Result<SqliteStatement> select = index.db().prepare(
-        "SELECT r.path, t.route FROM recordings r JOIN routes t ON t.recording = r.id");
+    tvk::Result<SqliteStatement> select = index.db().prepare("SELECT recording, route FROM routes");
     if (!select)
         return select.failure();
-    QHash<QString, QList<RoutePoint>> routes;
+    QHash<qint64, QByteArray> routes;
+    routes.reserve(wanted.size());
     while (select->next()) {
-        QList<RoutePoint> &route = routes[index.absolutePath(select->text(0))];
-        for (const IndexedPoint &point : unpackRoute(select->blob(1)))
-            route.append(routePointOf(point));
+        const qint64 id = select->integer(0);
+        if (wanted.contains(id))
+            routes.insert(id, select->blob(1).toByteArray());
     }
     if (tvk::Result<void> done = select->finish(); !done)
         return done.failure();
     return routes;
+}
+
+double tripKilometres(const Trip &trip, const QHash<QString, qint64> &ids,
+                      const QHash<qint64, QByteArray> &routes)
+{
+    QList<QList<RoutePoint>> pieces;
+    for (const MediaFile &m : trip.routeRecordings()) {
+        QList<RoutePoint> &route = pieces.emplace_back();
+        for (const IndexedPoint &point : unpackRoute(routes.value(ids.value(m.path()))))
+            route.append(routePointOf(point));
+    }
+    return plausibleRoute(tripRoutePieces(trip, pieces)).kilometres;
 }
 
 QString wallClock(const QDateTime &t)
@@ -68,9 +84,6 @@ tvk::Result<void> IndexWriter::regroupTrips()
         tvk::Result<QList<Row>> rows = indexedRows(m_index);
         if (!rows)
             return rows.failure();
-        tvk::Result<QHash<QString, QList<RoutePoint>>> routes = routesByPath(m_index);
-        if (!routes)
-            return routes.failure();
         QList<MediaFile> medias;
         QHash<QString, qint64> lengths, ids;
         for (const Row &row : std::as_const(*rows)) {
@@ -82,6 +95,19 @@ tvk::Result<void> IndexWriter::regroupTrips()
             groupTrips(medias, [&lengths](const MediaFile &m) -> tvk::Result<qint64> {
                 return lengths.value(m.path());
             }).trips;
+        QSet<qint64> drawn;
+        for (const Trip &trip : trips) {
+            for (const MediaFile &m : trip.routeRecordings())
+                drawn.insert(ids.value(m.path()));
+        }
+        tvk::Result<QHash<qint64, QByteArray>> routes = packedRoutes(m_index, drawn);
+        if (!routes)
+            return routes.failure();
+        // Trips are measured apart from each other, on every core.
+        const QList<double> kilometres =
+            QtConcurrent::blockingMapped(trips, [&ids, &routes](const Trip &trip) {
+                return tripKilometres(trip, ids, *routes);
+            });
         if (tvk::Result<void> done =
                 db.exec("DELETE FROM trips; UPDATE recordings SET trip = NULL");
             !done)
@@ -94,14 +120,10 @@ tvk::Result<void> IndexWriter::regroupTrips()
             return insert.failure();
         if (!join)
             return join.failure();
-        for (const Trip &trip : trips) {
-            QList<QList<RoutePoint>> pieces;
-            for (const MediaFile &m : trip.routeRecordings())
-                pieces.append(routes->value(m.path()));
+        for (qsizetype t = 0; t < trips.size(); ++t) {
+            const Trip &trip = trips[t];
             insert->bind(1, wallClock(trip.start)).bind(2, wallClock(trip.end));
-            if (tvk::Result<void> done =
-                    insert->bind(3, plausibleRoute(tripRoutePieces(trip, pieces)).kilometres).run();
-                !done)
+            if (tvk::Result<void> done = insert->bind(3, kilometres[t]).run(); !done)
                 return done;
             const qint64 tripId = db.lastInsertId();
             for (const MediaFile &m : trip.recordings) {
