@@ -48,5 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype entries = file.size() / 16 + 1;
     if (!consistent || t->m_vGSensorData.size() + t->m_GpsRecords.size() > entries)
         std::abort();
+    // A route's extraction keeps the same GPS records and fixes.
+    buffer.seek(0);
+    const tvk::Result<RecordedTelemetryPtr> route = BlackBoxData::extractRoute(buffer);
+    if (route.ok() != ok ||
+        (ok && ((*route)->m_GpsRecords != t->m_GpsRecords || (*route)->m_NMEAs != t->m_NMEAs)))
+        std::abort();
     return 0;
 }

@@ -66,7 +66,7 @@ IndexedRecording readIndexedRecording(const MediaFile &media, qint64 size, qint6
         out.lengthMs = *length;
     if (!device->seek(0))
         return out;
-    const tvk::Result<RecordedTelemetryPtr> telemetry = BlackBoxData::extract(*device);
+    const tvk::Result<RecordedTelemetryPtr> telemetry = BlackBoxData::extractRoute(*device);
     if (!telemetry)
         return out;
     addPoints(out, **telemetry);

@@ -71,6 +71,9 @@ void walkMovi(PositionedReader &reader, TelemetryChunks &chunks, qint64 end)
     }
 }
 
+tvk::Result<BlackBoxData::Extraction> extractChunks(QIODevice &file,
+                                                    TelemetryChunks::Samples samples);
+
 } // namespace
 
 tvk::Result<RecordedTelemetryPtr> BlackBoxData::extract(QIODevice &file)
@@ -82,6 +85,22 @@ tvk::Result<RecordedTelemetryPtr> BlackBoxData::extract(QIODevice &file)
 }
 
 tvk::Result<BlackBoxData::Extraction> BlackBoxData::extractWithIndexPlace(QIODevice &file)
+{
+    return extractChunks(file, TelemetryChunks::Samples::All);
+}
+
+tvk::Result<RecordedTelemetryPtr> BlackBoxData::extractRoute(QIODevice &file)
+{
+    tvk::Result<Extraction> extraction = extractChunks(file, TelemetryChunks::Samples::FirstOnly);
+    if (!extraction)
+        return extraction.failure();
+    return std::move(extraction->telemetry);
+}
+
+namespace {
+
+tvk::Result<BlackBoxData::Extraction> extractChunks(QIODevice &file,
+                                                    TelemetryChunks::Samples samples)
 {
     const tvk::Failure notARecording{QT_TRID_NOOP("msg.not_a_recording")};
     if (!file.isOpen() || !file.isReadable() || file.isSequential())
@@ -97,12 +116,13 @@ tvk::Result<BlackBoxData::Extraction> BlackBoxData::extractWithIndexPlace(QIODev
 
     char moviSize[4];
     if (reader.readAt(avi::kMoviSizeAt, moviSize, sizeof moviSize) != sizeof moviSize)
-        return Extraction{RecordedTelemetry::empty(), {}}; // too short to hold the movi list
+        return BlackBoxData::Extraction{RecordedTelemetry::empty(),
+                                        {}}; // too short to hold the movi list
     const qint64 indexStart = avi::kIndexBase + le32(moviSize);
-    const IndexPlace place{le32(moviSize), static_cast<quint64>(indexStart)};
+    const BlackBoxData::IndexPlace place{le32(moviSize), static_cast<quint64>(indexStart)};
 
     TelemetryBuilder builder;
-    TelemetryChunks chunks(reader, builder, fileSize);
+    TelemetryChunks chunks(reader, builder, fileSize, samples);
     // The index is whole when "idx1" stands where the movi size says and all its entries made
     // it to the disk. A recording cut by a crash has a movi size from before the cut, or none.
     char indexHead[8];
@@ -115,5 +135,7 @@ tvk::Result<BlackBoxData::Extraction> BlackBoxData::extractWithIndexPlace(QIODev
         walkMovi(reader, chunks, indexFound ? indexStart - 8 : fileSize);
         builder.setRecovered();
     }
-    return Extraction{builder.finish(), place};
+    return BlackBoxData::Extraction{builder.finish(), place};
 }
+
+} // namespace

@@ -1,8 +1,11 @@
 #include "core/telemetry/TelemetryChunks.h"
 
+#include <QBuffer>
 #include <QFileDevice>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -25,11 +28,23 @@ PositionedReader::PositionedReader(QIODevice &device) : m_device(device)
     auto *file = qobject_cast<QFileDevice *>(&device);
     if (file && !file->isSequential())
         m_fd = file->handle();
+    auto *buffer = qobject_cast<QBuffer *>(&device);
+    if (buffer && buffer->isReadable()) {
+        m_bytes = buffer->data();
+        m_inMemory = true;
+    }
 }
 
 qint64 PositionedReader::readAt(qint64 pos, char *buffer, qint64 size)
 {
     qint64 done = 0;
+    if (m_inMemory) {
+        if (pos < 0 || pos >= m_bytes.size() || size <= 0)
+            return 0;
+        done = std::min<qint64>(size, m_bytes.size() - pos);
+        std::memcpy(buffer, m_bytes.data() + pos, size_t(done));
+        return done;
+    }
     if (m_fd >= 0) {
         while (done < size) {
             const ssize_t n = ::pread(m_fd, buffer + done, static_cast<size_t>(size - done),
@@ -54,9 +69,10 @@ qint64 PositionedReader::readAt(qint64 pos, char *buffer, qint64 size)
 }
 
 TelemetryChunks::TelemetryChunks(PositionedReader &reader, TelemetryBuilder &builder,
-                                 qint64 fileSize)
+                                 qint64 fileSize, Samples samples)
     : m_reader(reader), m_builder(builder), m_fileSize(fileSize),
-      m_costLeft(kCostPerFileByte * std::max<qint64>(fileSize, 0) + kSmallFileAllowance)
+      m_costLeft(kCostPerFileByte * std::max<qint64>(fileSize, 0) + kSmallFileAllowance),
+      m_samples(samples)
 {}
 
 bool TelemetryChunks::add(qint64 recordPos, quint32 size)
@@ -83,7 +99,11 @@ bool TelemetryChunks::add(qint64 recordPos, quint32 size)
         return true;
     if (m_costLeft < kGSensorCost)
         return false;
+    // A sample passed over still counts, so that the same GPS records are kept as when all are.
     m_costLeft -= kGSensorCost;
+    if (m_samples == Samples::FirstOnly && m_sampleTaken)
+        return true;
+    m_sampleTaken = true;
     const qint64 n = m_reader.readAt(recordPos, record, AviGSensorRecord::kSize);
     if (n < AviGSensorRecord::kSize)
         return false;

@@ -2,9 +2,11 @@
 
 #include "core/telemetry/TelemetryBuilder.h"
 
+#include <QByteArrayView>
 #include <QIODevice>
 
-// Positioned reads: pread on a file's descriptor, seek and read on any other device.
+// Positioned reads: pread on a file's descriptor, a copy out of a buffer's bytes, seek and read
+// on any other device.
 class PositionedReader
 {
 public:
@@ -15,6 +17,8 @@ public:
 private:
     QIODevice &m_device;
     int m_fd = -1;
+    QByteArrayView m_bytes; // a buffer's, read in place: a read through QIODevice copies twice
+    bool m_inMemory = false;
 };
 
 // Reads a recording's telemetry chunks into a builder, with work bounded by the file: each
@@ -26,7 +30,11 @@ public:
     // A chunk of at most this many bytes holds a G-sensor record; a longer one a GPS record.
     static constexpr quint32 kLargestGSensorChunk = 32;
 
-    TelemetryChunks(PositionedReader &reader, TelemetryBuilder &builder, qint64 fileSize);
+    // What is kept of the G-sensor chunks.
+    enum class Samples { All, FirstOnly };
+
+    TelemetryChunks(PositionedReader &reader, TelemetryBuilder &builder, qint64 fileSize,
+                    Samples samples = Samples::All);
 
     // Reads the chunk whose record of `size` bytes starts at `recordPos`. A chunk that does not
     // lie inside the file, or that starts before the end of the last chunk read, is skipped.
@@ -39,4 +47,6 @@ private:
     qint64 m_fileSize;
     qint64 m_nextFree = 0;
     qint64 m_costLeft; // bytes of memory the kept records may still take
+    Samples m_samples;
+    bool m_sampleTaken = false;
 };

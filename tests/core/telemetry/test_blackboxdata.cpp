@@ -1,5 +1,6 @@
 // The extraction of a recording's telemetry: which index entries count, damaged and cut
 // files, the text bounds of a GPS record.
+#include "core/route/routepoints.h"
 #include "rawrecording.h"
 
 class TestBlackBoxData : public QObject
@@ -110,6 +111,20 @@ private slots:
         BlackBoxData blackBox;
         QCOMPARE(blackBox.ExtractStreamInformation(QFile::encodeName(path).constData()).ok(), ok);
         QCOMPARE(*blackBox.snapshot(), *t);
+
+        // What a route needs, read apart: the same records and fixes, and the first moment.
+        QByteArray copy = file;
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        const tvk::Result<RecordedTelemetryPtr> route = BlackBoxData::extractRoute(buffer);
+        QCOMPARE(route.ok(), ok);
+        const RecordedTelemetryPtr r = ok ? *route : RecordedTelemetry::empty();
+        QCOMPARE(r->m_GpsRecords, t->m_GpsRecords);
+        QCOMPARE(r->m_NMEAs, t->m_NMEAs);
+        QCOMPARE(r->m_GpsRecordNMEAEnds, t->m_GpsRecordNMEAEnds);
+        QCOMPARE(firstRecordTime(*r), firstRecordTime(*t));
+        QCOMPARE(r->recovered, t->recovered);
+        QCOMPARE(r->m_vGSensorData.size(), std::min<qsizetype>(1, t->m_vGSensorData.size()));
     }
 
     void recoveryReadsWhatTheIndexWould()
