@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -41,6 +42,55 @@ template <typename... Ints> void scanField(QByteArrayView text, const char *form
     std::memcpy(buffer, text.data(), static_cast<size_t>(std::min<qsizetype>(text.size(), 31)));
     ((*values = 0), ...);
     std::sscanf(buffer, format, values...);
+}
+
+// The digits of text[at, at + count) as a number; nothing when one of them is not a digit.
+std::optional<int> digitsAt(QByteArrayView text, qsizetype at, qsizetype count)
+{
+    int value = 0;
+    for (qsizetype i = at; i < at + count; ++i) {
+        if (i >= text.size() || text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+struct TimeOfDay
+{
+    int hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+// Reads "hhmmss.sss" as the format "%02d%02d%02d.%03d" does. The receiver's own shape, all
+// digits, is read directly: scanf was a sixth of a card's first index.
+TimeOfDay readTime(QByteArrayView text)
+{
+    const std::optional<int> h = digitsAt(text, 0, 2), m = digitsAt(text, 2, 2),
+                             s = digitsAt(text, 4, 2), ms = digitsAt(text, 7, 3);
+    TimeOfDay t;
+    if (text.size() == 10 && h && m && s && text[6] == '.' && ms)
+        t = {*h, *m, *s, *ms};
+    else
+        scanField(text, "%02d%02d%02d.%03d", &t.hour, &t.minute, &t.second, &t.millisecond);
+    return t;
+}
+
+struct Day
+{
+    int day = 0, month = 0, year = 0;
+};
+
+// Reads "ddmmyy" as the format "%02d%02d%02d" does, directly when it is all digits.
+Day readDate(QByteArrayView text)
+{
+    const std::optional<int> d = digitsAt(text, 0, 2), m = digitsAt(text, 2, 2),
+                             y = digitsAt(text, 4, 2);
+    Day day;
+    if (text.size() == 6 && d && m && y)
+        day = {*d, *m, *y};
+    else
+        scanField(text, "%02d%02d%02d", &day.day, &day.month, &day.year);
+    return day;
 }
 
 } // namespace
@@ -89,17 +139,16 @@ bool NmeaSentenceParser::parseGPRMC(const NmeaFields &fields)
     const QByteArrayView time = field(fields, 1);
     const QByteArrayView date = field(fields, 9);
     if (nmea::utf16Length(date) == 6 && nmea::utf16Length(time) == 10) {
-        int hour, minute, second, millisecond, day, month, year;
-        scanField(time, "%02d%02d%02d.%03d", &hour, &minute, &second, &millisecond);
-        scanField(date, "%02d%02d%02d", &day, &month, &year);
-        fix.Now.wYear = static_cast<quint16>(2000 + year);
-        fix.Now.wMonth = static_cast<quint16>(month);
+        const TimeOfDay t = readTime(time);
+        const Day d = readDate(date);
+        fix.Now.wYear = static_cast<quint16>(2000 + d.year);
+        fix.Now.wMonth = static_cast<quint16>(d.month);
         fix.Now.wDayOfWeek = 0;
-        fix.Now.wDay = static_cast<quint16>(day);
-        fix.Now.wHour = static_cast<quint16>(hour);
-        fix.Now.wMinute = static_cast<quint16>(minute);
-        fix.Now.wSecond = static_cast<quint16>(second);
-        fix.Now.wMilliseconds = static_cast<quint16>(millisecond);
+        fix.Now.wDay = static_cast<quint16>(d.day);
+        fix.Now.wHour = static_cast<quint16>(t.hour);
+        fix.Now.wMinute = static_cast<quint16>(t.minute);
+        fix.Now.wSecond = static_cast<quint16>(t.second);
+        fix.Now.wMilliseconds = static_cast<quint16>(t.millisecond);
     }
     fix.Cnt_GNGSA = 0;
     return true;

@@ -216,6 +216,13 @@ private slots:
             << QByteArray("$GPRMC,123519.000,A,,,,,1.5,2.5,23039,,*6A") << QList<int>{};
         QTest::newRow("values taken as read") << QByteArray("$GPRMC,996199.999,V,,,,,,,009999,,*00")
                                               << QList<int>{2099, 99, 0, 99, 61, 99, 999};
+        // Anything but digits is read as scanf reads it: a sign counts within a field's width,
+        // a leading blank does not.
+        QTest::newRow("signed time") << QByteArray("$GPRMC,+12345.678,A,,,,,,,230394,,*00")
+                                     << QList<int>{2094, 3, 23, 1, 23, 45, 678};
+        QTest::newRow("blank before the date")
+            << QByteArray("$GPRMC,123519.000,A,,,,,,, 10394,,*00")
+            << QList<int>{2004, 39, 10, 12, 35, 19, 0};
         // Characters are counted as the camera's tool counted them (UTF-16 units), and the
         // fields are read as far as they hold digits.
         QTest::newRow("non-ASCII character")
