@@ -12,10 +12,10 @@ namespace {
 
 tvk::Result<void> runWith(SqliteDb &db, const char *sql, qint64 value)
 {
-    tvk::Result<SqliteStatement> statement = db.prepare(sql);
+    tvk::Result<SqliteStatement *> statement = db.reusable(sql);
     if (!statement)
         return statement.failure();
-    return statement->bind(1, value).run();
+    return (*statement)->bind(1, value).run();
 }
 
 } // namespace
@@ -54,15 +54,16 @@ tvk::Result<bool> IndexWriter::tripsCurrent()
 tvk::Result<void> IndexWriter::forgetOne(const QString &relative)
 {
     SqliteDb &db = m_index.db();
-    tvk::Result<SqliteStatement> find =
-        db.prepare("SELECT id, points, side FROM recordings WHERE path = ?1");
-    if (!find)
-        return find.failure();
+    tvk::Result<SqliteStatement *> found =
+        db.reusable("SELECT id, points, side FROM recordings WHERE path = ?1");
+    if (!found)
+        return found.failure();
+    SqliteStatement *find = *found;
     find->bind(1, relative);
-    const bool found = find->next();
-    const qint64 id = found ? find->integer(0) : -1;
-    const qint64 points = found ? find->integer(1) : 0;
-    const bool boxed = found && find->integer(2) == MediaFile::Front;
+    const bool known = find->next();
+    const qint64 id = known ? find->integer(0) : -1;
+    const qint64 points = known ? find->integer(1) : 0;
+    const bool boxed = known && find->integer(2) == MediaFile::Front;
     if (tvk::Result<void> done = find->finish(); !done || id < 0)
         return done;
     // The R*Tree finds its rows by id alone: one delete a box.
@@ -96,11 +97,12 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
     const QString relative = m_index.relativePath(r.path);
     if (tvk::Result<void> done = forgetOne(relative); !done)
         return done;
-    tvk::Result<SqliteStatement> insert =
-        db.prepare("INSERT INTO recordings(path, size, mtime_ms, kind, side, start, length_ms, "
-                   "clock_offset_s, points) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
-    if (!insert)
-        return insert.failure();
+    tvk::Result<SqliteStatement *> inserting =
+        db.reusable("INSERT INTO recordings(path, size, mtime_ms, kind, side, start, length_ms, "
+                    "clock_offset_s, points) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    if (!inserting)
+        return inserting.failure();
+    SqliteStatement *insert = *inserting;
     insert->bind(1, relative).bind(2, r.size).bind(3, r.modifiedMs);
     insert->bind(4, qint64(r.kind)).bind(5, qint64(r.side)).bind(7, r.lengthMs);
     if (r.start.isEmpty())
@@ -118,21 +120,22 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
         return done;
     const qint64 recording = db.lastInsertId();
     // Apart from the recordings: their table stays small enough to count and scan at once.
-    tvk::Result<SqliteStatement> route =
-        db.prepare("INSERT INTO routes(recording, route) VALUES(?1, ?2)");
+    tvk::Result<SqliteStatement *> route =
+        db.reusable("INSERT INTO routes(recording, route) VALUES(?1, ?2)");
     if (!route)
         return route.failure();
-    if (tvk::Result<void> done = route->bind(1, recording).bindBlob(2, packRoute(points)).run();
+    if (tvk::Result<void> done = (*route)->bind(1, recording).bindBlob(2, packRoute(points)).run();
         !done)
         return done;
     // Only the front recordings are searched by place.
     if (r.side != MediaFile::Front)
         return {};
-    tvk::Result<SqliteStatement> box =
-        db.prepare("INSERT INTO point_boxes(id, min_lat, max_lat, min_lon, max_lon) "
-                   "VALUES(?1, ?2, ?3, ?4, ?5)");
-    if (!box)
-        return box.failure();
+    tvk::Result<SqliteStatement *> boxing =
+        db.reusable("INSERT INTO point_boxes(id, min_lat, max_lat, min_lon, max_lon) "
+                    "VALUES(?1, ?2, ?3, ?4, ?5)");
+    if (!boxing)
+        return boxing.failure();
+    SqliteStatement *box = *boxing;
     for (qsizetype first = 0; first < points.size(); first += kPointsPerBox) {
         const qsizetype end = std::min<qsizetype>(points.size(), first + kPointsPerBox);
         double minLat = points[first].latitude, maxLat = minLat;

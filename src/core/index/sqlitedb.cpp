@@ -148,6 +148,7 @@ tvk::Result<void> SqliteDb::open(const QString &path, bool create, int busyMs)
 
 void SqliteDb::close()
 {
+    m_reusable.clear(); // finalized before the connection goes
     if (m_db)
         sqlite3_close_v2(m_db);
     m_db = nullptr;
@@ -161,6 +162,17 @@ tvk::Result<SqliteStatement> SqliteDb::prepare(const char *sql)
     if (code != SQLITE_OK)
         return failure(code);
     return SqliteStatement(m_db, statement);
+}
+
+tvk::Result<SqliteStatement *> SqliteDb::reusable(const char *sql)
+{
+    const auto kept = m_reusable.find(sql);
+    if (kept != m_reusable.end())
+        return &kept->second;
+    tvk::Result<SqliteStatement> statement = prepare(sql);
+    if (!statement)
+        return statement.failure();
+    return &m_reusable.emplace(sql, std::move(*statement)).first->second;
 }
 
 tvk::Result<void> SqliteDb::exec(const char *sql)
