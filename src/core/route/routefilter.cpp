@@ -18,17 +18,54 @@ constexpr double kScatterMetres = 100;
 // Chains of fixes that can follow one another; a new fix is tried on the newest few.
 constexpr qsizetype kChainsTried = 16;
 
+// Far more than the rounding of a chord through the earth.
+constexpr double kChordSlackMetres = 1;
+
 struct Item
 {
     qsizetype piece = 0;
     qsizetype index = 0;
     qint64 cameraMs = 0;
+    bool located = false;
+    double x = 0, y = 0, z = 0; // the fix on the unit sphere, once located
+
+    void locate(const RoutePoint &p)
+    {
+        if (located)
+            return;
+        constexpr double radians = M_PI / 180;
+        const double latitude = p.latitude * radians, longitude = p.longitude * radians;
+        x = std::cos(latitude) * std::cos(longitude);
+        y = std::cos(latitude) * std::sin(longitude);
+        z = std::sin(latitude);
+        located = true;
+    }
 };
 
-bool reachable(const RoutePoint &from, qint64 fromMs, const RoutePoint &to, qint64 toMs)
+double reachMetres(const Item &from, const Item &to)
 {
-    const double seconds = double(std::abs(toMs - fromMs)) / 1000;
-    return distanceMetres(from, to) <= kScatterMetres + kMaxMetresPerSecond * seconds;
+    const double seconds = double(std::abs(to.cameraMs - from.cameraMs)) / 1000;
+    return kScatterMetres + kMaxMetresPerSecond * seconds;
+}
+
+bool reachable(const RoutePoint &from, const Item &fromItem, const RoutePoint &to,
+               const Item &toItem)
+{
+    return distanceMetres(from, to) <= reachMetres(fromItem, toItem);
+}
+
+// The same for a fix tried on older chains, which mostly are far: the chord through the earth
+// is never longer than the way over it, so a fix a chord too far is out of reach without the
+// great circle's trigonometry (most of a card's trip time when fixes jump).
+bool reachableFar(const RoutePoint &from, Item &fromItem, const RoutePoint &to, Item &toItem)
+{
+    fromItem.locate(from);
+    toItem.locate(to);
+    const double dx = fromItem.x - toItem.x, dy = fromItem.y - toItem.y, dz = fromItem.z - toItem.z;
+    if (kEarthRadiusMetres * std::sqrt(dx * dx + dy * dy + dz * dz) >
+        reachMetres(fromItem, toItem) + kChordSlackMetres)
+        return false;
+    return reachable(from, fromItem, to, toItem);
 }
 
 // The pieces' points on the camera's clock, in time order, each moment once: a piece only
@@ -102,12 +139,18 @@ QList<Item> longestDrivableChain(const QList<RoutePiece> &pieces, const QList<It
     const auto pointOf = [&pieces](const Item &item) -> const RoutePoint & {
         return pieces[item.piece].points[item.index];
     };
-    for (const Item &item : items) {
+    for (Item item : items) {
         qsizetype joined = -1;
+        bool first = true; // the newest chain: mostly the one the fix continues
         for (qsizetype c = chains.size() - 1; c >= 0 && c >= chains.size() - kChainsTried; --c) {
-            const Item &last = chains[c].last();
-            if ((joined < 0 || chains[c].size() > chains[joined].size()) &&
-                reachable(pointOf(last), last.cameraMs, pointOf(item), item.cameraMs))
+            if (joined >= 0 && chains[c].size() <= chains[joined].size())
+                continue;
+            Item &last = chains[c].last();
+            const RoutePoint &lastPoint = pointOf(last), &point = pointOf(item);
+            const bool reached = first ? reachable(lastPoint, last, point, item)
+                                       : reachableFar(lastPoint, last, point, item);
+            first = false;
+            if (reached)
                 joined = c;
         }
         if (joined < 0) {

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kEarthRadiusMetres = 6371008.8;
 // Faster than any car: a record claiming more is corrupt.
 constexpr double kMaxMetresPerSecond = 200;
 

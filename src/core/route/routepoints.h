@@ -25,5 +25,7 @@ std::optional<quint32> firstRecordTime(const RecordedTelemetry &telemetry);
 // record without a position yet (0, 0) or with impossible values is left out.
 QList<RoutePoint> routeOf(const RecordedTelemetry &telemetry);
 
+inline constexpr double kEarthRadiusMetres = 6371008.8;
+
 // Great-circle distance in metres.
 double distanceMetres(const RoutePoint &a, const RoutePoint &b);
