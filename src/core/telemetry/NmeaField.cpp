@@ -2,9 +2,12 @@
 
 #include <QVarLengthArray>
 
+#include <bit>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <locale.h>
+#include <optional>
 
 namespace nmea {
 
@@ -29,6 +32,44 @@ locale_t cLocale()
     return locale;
 }
 
+// A plain decimal ("-3734.5547") read without strtof, which was a fifth of a card's first index,
+// to the same float. Its digits fit a double exactly and so does the power of ten, so their
+// quotient is the decimal correctly rounded to a double; that rounds to strtof's float unless
+// it lies exactly halfway between two floats. Nothing for any other field, or that case.
+std::optional<float> plainDecimal(QByteArrayView field)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr int kMostDigits = 15; // below 2^53
+    qsizetype i = 0;
+    const bool negative = !field.isEmpty() && field[0] == '-';
+    if (!field.isEmpty() && (field[0] == '-' || field[0] == '+'))
+        ++i;
+    quint64 digits = 0;
+    int count = 0, decimals = 0;
+    bool point = false;
+    for (; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++count > kMostDigits)
+            return std::nullopt;
+        digits = digits * 10 + quint64(c - '0');
+        decimals += point ? 1 : 0;
+    }
+    if (count == 0)
+        return std::nullopt;
+    const double value = double(digits) / kPowersOfTen[decimals];
+    // The 29 bits a double has below a float's: a one and zeros is a midpoint.
+    constexpr quint64 kBelowFloat = (quint64(1) << 29) - 1;
+    if ((std::bit_cast<quint64>(value) & kBelowFloat) == quint64(1) << 28)
+        return std::nullopt;
+    const float rounded = float(value);
+    return negative ? -rounded : rounded;
+}
+
 } // namespace
 
 float readFloat(QByteArrayView field)
@@ -39,6 +80,8 @@ float readFloat(QByteArrayView field)
     if (field.size() >= signEnd + 2 && field[signEnd] == '0' &&
         (field[signEnd + 1] == 'x' || field[signEnd + 1] == 'X'))
         return field[0] == '-' ? -0.0f : 0.0f;
+    if (const std::optional<float> plain = plainDecimal(field))
+        return *plain;
     // strtof needs a terminated string; fields are short.
     QVarLengthArray<char, 64> text(field.size() + 1);
     std::copy(field.begin(), field.end(), text.begin());
@@ -74,6 +117,12 @@ bool isValidUtf8(QByteArrayView text)
     const auto *p = reinterpret_cast<const unsigned char *>(text.data());
     const auto *end = p + text.size();
     while (p < end) {
+        // Receivers send ASCII: eight bytes at a time while no high bit is set.
+        quint64 eight;
+        if (end - p >= 8 && (std::memcpy(&eight, p, 8), (eight & 0x8080808080808080) == 0)) {
+            p += 8;
+            continue;
+        }
         const unsigned char c = *p;
         if (c < 0x80) {
             ++p;

@@ -6,11 +6,14 @@
 #include "core/telemetry/NmeaSentenceParser.h"
 #include "core/telemetry/TelemetryBuilder.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
+#include <bit>
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <locale.h>
 
 namespace {
 
@@ -72,9 +75,35 @@ private slots:
         // A skip would check nothing on the machines that matter: scripts/install-deps makes it.
         if (!setlocale(LC_ALL, "de_DE.UTF-8") && !setlocale(LC_ALL, "fr_FR.UTF-8"))
             QFAIL("no locale with a decimal comma (scripts/install-deps generates de_DE.UTF-8)");
-        const float read = nmea::readFloat("4807.038");
+        const float read = nmea::readFloat("4807.038e0"); // an exponent: read by strtof
         setlocale(LC_ALL, saved.constData());
         QCOMPARE(read, 4807.038f);
+    }
+
+    // Plain decimals are read without strtof, to the very same float: random ones of every
+    // length, and those halfway between two floats.
+    void decimalsReadAsStrtofReadsThem()
+    {
+        QRandomGenerator random(20261207);
+        QList<QByteArray> fields{
+            "16777217", "16777219", "-16777217", "33554434.0", "0.0",
+            "-0",       ".5",       "5.",        "8388608.5",  "1.00000005960464477"};
+        for (int i = 0; i < 200000; ++i) {
+            QByteArray field = random.bounded(4) == 0 ? "-" : "";
+            const int length = 1 + random.bounded(16);
+            const int point = random.bounded(length + 1);
+            for (int d = 0; d < length; ++d)
+                field += char('0' + random.bounded(10)) + QByteArray(d + 1 == point ? "." : "");
+            fields.append(field);
+        }
+        locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        for (const QByteArray &field : std::as_const(fields)) {
+            const float expected = strtof_l(field.constData(), nullptr, c);
+            QVERIFY2(std::bit_cast<quint32>(nmea::readFloat(field)) ==
+                         std::bit_cast<quint32>(expected),
+                     field.constData());
+        }
+        freelocale(c);
     }
 
     void degrees_data()
