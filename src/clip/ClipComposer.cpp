@@ -131,9 +131,9 @@ bool ClipComposer::draw(Camera &camera, const AVFrame *picture, const QRect &are
         fillBlack(target, area);
         return false;
     }
-    uint8_t *planes[4] = {};
-    int strides[4] = {};
-    pictureArea(target, area, planes, strides);
+    const PlaneArea into = pictureArea(target, area);
+    uint8_t *const *planes = into.planes.data();
+    const int *strides = into.strides.data();
     if (clip::canCopyToLimitedRange(picture, area.width(), area.height())) {
         clip::copyToLimitedRange(picture, planes, strides);
         return true;
@@ -177,14 +177,16 @@ bool ClipComposer::draw(Camera &camera, const AVFrame *picture, const QRect &are
     return true;
 }
 
-void ClipComposer::pictureArea(AVFrame *picture, const QRect &area, uint8_t **planes, int *strides)
+ClipComposer::PlaneArea ClipComposer::pictureArea(AVFrame *picture, const QRect &area)
 {
+    PlaneArea at;
     for (int plane = 0; plane < 3; ++plane) {
         const int shift = plane ? 1 : 0;
-        planes[plane] = picture->data[plane] + (area.top() >> shift) * picture->linesize[plane] +
-                        (area.left() >> shift);
-        strides[plane] = picture->linesize[plane];
+        at.planes[plane] = picture->data[plane] + (area.top() >> shift) * picture->linesize[plane] +
+                           (area.left() >> shift);
+        at.strides[plane] = picture->linesize[plane];
     }
+    return at;
 }
 
 void ClipComposer::compose(qint64 n, AVFrame *picture, const clip::PaintFrame &paint)
@@ -259,10 +261,8 @@ void ClipComposer::overlay(const clip::Canvas &canvas, AVFrame *picture,
         }
     }
     for (const auto &[area, patch] : m_patches) {
-        uint8_t *planes[4] = {};
-        int strides[4] = {};
-        pictureArea(picture, area, planes, strides);
-        patch.blend(planes, strides);
+        const PlaneArea into = pictureArea(picture, area);
+        patch.blend(into.planes.data(), into.strides.data());
     }
 }
 

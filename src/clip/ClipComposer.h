@@ -6,6 +6,7 @@
 #include "clip/RecordingReader.h"
 #include "clip/SideJob.h"
 
+#include <array>
 #include <vector>
 
 // Puts each frame of a clip together: the pictures of both cameras at their places, straight
@@ -52,8 +53,14 @@ private:
     bool place(Camera &camera, const std::optional<clip::Source> &source, qint64 sourceMs,
                const QRect &area, AVFrame *target);
     static void fillBlack(AVFrame *picture, const QRect &area);
-    // The planes of an area (even corners) of a yuv420p picture.
-    static void pictureArea(AVFrame *picture, const QRect &area, uint8_t **planes, int *strides);
+    // Where an area (even corners) of a yuv420p picture starts in each plane, in the shape
+    // libswscale takes: four planes, the last unused.
+    struct PlaneArea
+    {
+        std::array<uint8_t *, 4> planes{};
+        std::array<int, 4> strides{};
+    };
+    static PlaneArea pictureArea(AVFrame *picture, const QRect &area);
     // Paints the overlay again on its layer when it looks different, and lays it over.
     void overlay(const clip::Canvas &canvas, AVFrame *picture, const clip::PaintFrame &paint);
 

@@ -98,8 +98,8 @@ const QImage &DemoFrameRenderer::render(double t)
     m_streetPainter.drawGround(p, cameraDistance, direction);
     m_streetPainter.drawBuildings(p, cameraDistance, direction);
 
-    std::vector<DemoStreetPainter::Item> items;
-    m_streetPainter.collectItems(items, cameraDistance, direction, t);
+    std::vector<DemoStreetPainter::Item> items =
+        m_streetPainter.items(cameraDistance, direction, t);
     for (const DemoTraffic::Car &car : m_traffic.cars(t)) {
         const QPointF middle = m_drive.route().point(car.distance, car.lateral);
         const double depth = m_view.depth({middle.x(), middle.y(), 0.7});

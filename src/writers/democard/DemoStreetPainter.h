@@ -25,8 +25,8 @@ public:
     // `direction` is +1 for a camera looking ahead, -1 for one looking back.
     void drawGround(QPainter &painter, double cameraDistance, int direction) const;
     void drawBuildings(QPainter &painter, double cameraDistance, int direction) const;
-    void collectItems(std::vector<Item> &items, double cameraDistance, int direction,
-                      double time) const;
+    // The trees, posts and lamps in view, each to be drawn at its depth among the traffic.
+    std::vector<Item> items(double cameraDistance, int direction, double time) const;
 
 private:
     void strip(QPainter &painter, double cameraDistance, int direction, double from, double to,

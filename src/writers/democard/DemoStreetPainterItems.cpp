@@ -19,9 +19,10 @@ constexpr double kFar = 200;
 
 } // namespace
 
-void DemoStreetPainter::collectItems(std::vector<Item> &items, double cameraDistance, int direction,
-                                     double time) const
+std::vector<DemoStreetPainter::Item> DemoStreetPainter::items(double cameraDistance, int direction,
+                                                              double time) const
 {
+    std::vector<Item> items;
     const double lo = std::min(cameraDistance - direction * 3, cameraDistance + direction * kFar);
     const double hi = std::max(cameraDistance - direction * 3, cameraDistance + direction * kFar);
     const DemoView &view = m_view;
@@ -85,7 +86,7 @@ void DemoStreetPainter::collectItems(std::vector<Item> &items, double cameraDist
     // Signals hang over the far side of each junction, facing the traffic that waits at it;
     // the camera looking back sees none of them lit.
     if (direction < 0)
-        return;
+        return items;
     for (const DemoDrive::LightStop &light : m_street.lights()) {
         const double at = DemoStreet::stopLine(light) + DemoStreet::kJunction;
         if (at < lo || at > hi)
@@ -126,4 +127,5 @@ void DemoStreetPainter::collectItems(std::vector<Item> &items, double cameraDist
                  }
              }});
     }
+    return items;
 }
