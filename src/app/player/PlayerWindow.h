@@ -1,14 +1,13 @@
 #pragma once
 
+#include "app/player/CustomWindow.h"
 #include "app/player/PlayerWindowUi.h"
 #include "core/catalogue/MediaList.h"
 
-#include <QObject>
 #include <QPointer>
 
 #include <functional>
 
-class CustomWindow;
 class ProgressIndicator;
 class QLabel;
 class FrameCapture;
@@ -23,22 +22,18 @@ class TripPanel;
 class VideoView;
 class VideoPlayer;
 
-// The controller of the player window: start-up, the recording list or the route map on the
-// right, the folder choice and the window's life.
-class PlayerWindow : public QObject
+// The player window: the two videos, the recording list or the route map on the right, the
+// folder choice and the window's life.
+class PlayerWindow : public CustomWindow
 {
     Q_OBJECT
     Q_PROPERTY(int rightViewMode READ rightViewMode NOTIFY rightViewModeChanged)
 public:
     // Makes the player of a video view; the application uses libVLC, tests a scripted player.
     using PlayerFactory = std::function<VideoPlayer *(VideoView *view, QObject *parent)>;
-    explicit PlayerWindow(PlayerFactory factory = {}, QObject *parent = nullptr);
+    explicit PlayerWindow(PlayerFactory factory = {}, QWidget *parent = nullptr);
     ~PlayerWindow() override;
 
-    // Shows the window, and opens a folder when one is given.
-    void launch(const QString &folder = {});
-
-    CustomWindow *window() const { return m_window; }
     const PlayerWindowUi &ui() const { return m_ui; }
     MediaList *mediaList() const { return m_mediaList; }
     MediaListModel *mediaListModel() const { return m_model; }
@@ -101,7 +96,6 @@ private:
     void connectControls();
     void fitVideoView(VideoView *view);
 
-    CustomWindow *m_window = nullptr;
     PlayerWindowUi m_ui;
     MediaList *m_mediaList = nullptr;
     MediaListModel *m_model = nullptr;

@@ -88,8 +88,8 @@ void PlayerWindow::openMediaDirectoryDialog()
     const QString start = m_mediaList->directoryPath().isEmpty()
                               ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation)
                               : m_mediaList->directoryPath();
-    const QString folder = QFileDialog::getExistingDirectory(
-        m_window, tvk::text("player.open_folder"), start, QFileDialog::ShowDirsOnly);
+    const QString folder = QFileDialog::getExistingDirectory(this, tvk::text("player.open_folder"),
+                                                             start, QFileDialog::ShowDirsOnly);
     if (!folder.isEmpty())
         openFolder(folder);
 }

@@ -115,10 +115,10 @@ private slots:
         QVERIFY(f.open({}));
         tvk::setLogSink({});
         QVERIFY(lines.contains("SUPPORT_LANGUAGE=de"));
-        const QRect frame = f.app->window()->geometry();
+        const QRect frame = f.app->geometry();
         QCOMPARE(frame.size(), QSize(1020, 640));
-        QCOMPARE(frame.center(), f.app->window()->screen()->availableGeometry().center());
-        QCOMPARE(f.app->window()->minimumSize(), CustomWindow::minimumFrameSize());
+        QCOMPARE(frame.center(), f.app->screen()->availableGeometry().center());
+        QCOMPARE(f.app->minimumSize(), CustomWindow::minimumFrameSize());
     }
 };
 
