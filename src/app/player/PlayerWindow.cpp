@@ -10,7 +10,7 @@
 #include "app/controls/ReadingOrder.h"
 #include "app/controls/ThreePartImage.h"
 #include "app/controls/VideoBackdrop.h"
-#include "app/index/CardIndexInstall.h"
+#include "app/index/CardIndexPanel.h"
 #include "app/player/CardOfferBar.h"
 #include "app/player/CupsPrintService.h"
 #include "app/player/CustomWindow.h"
@@ -29,6 +29,7 @@
 #include "app/telemetry/GraphView.h"
 #include "app/telemetry/MapView.h"
 #include "app/trips/TripPanel.h"
+#include "app/trips/TripRouteLayer.h"
 #include "core/card/LsblkVolumeSource.h"
 #include "core/catalogue/CardFolder.h"
 #include "core/common/strings.h"
@@ -190,7 +191,7 @@ void PlayerWindow::connectParts()
     connect(offer, &CardOfferBar::settingsRequested, this, &PlayerWindow::showSettingsOf);
     m_tripPanel = new TripPanel(addTripWidgets(this, m_ui), m_mediaList, m_playback, this);
     connect(this, &PlayerWindow::mediaListShown, m_tripPanel, &TripPanel::catalogueChanged);
-    installCardIndex(this);
+    connectCardIndex();
     m_strip = new FullScreenStrip(m_ui, m_playback, this);
     connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_playback,
             &Playback::jumpBackward);
@@ -217,6 +218,24 @@ void PlayerWindow::connectParts()
         SettingsCardSelection selection;
         findUSBVolume(volumes, labeller, selection);
     });
+}
+
+void PlayerWindow::connectCardIndex()
+{
+    // The card's index: the progress line under the list, "Recordings here" under the map,
+    // "All drives" beside the position; each folder shown is indexed, and a pass chosen plays
+    // from its moment.
+    auto *index = new CardIndexPanel(m_ui.mapWebView, m_ui.mediaListBox, {}, this);
+    index->setRouteCache(m_tripPanel->routeLayer()->cache());
+    if (auto *grid = qobject_cast<QGridLayout *>(m_ui.mediaListBox->layout()))
+        grid->addWidget(index->progressLine(), 2, 0);
+    if (auto *grid = qobject_cast<QGridLayout *>(m_ui.mapContainerTopView->layout()))
+        grid->addWidget(index->passPanel(), 1, 0);
+    if (QLayout *bottom = m_ui.mapContainerBottomView->layout())
+        bottom->addWidget(index->allDrivesButton());
+    connect(this, &PlayerWindow::mediaListShown, index,
+            [this, index] { index->setFolder(m_mediaList->directoryPath()); });
+    connect(index, &CardIndexPanel::playRequested, this, &PlayerWindow::playFrom);
 }
 
 void PlayerWindow::connectControls()

@@ -61,6 +61,8 @@ public:
     void openFolder(const QString &folder);
     // Opens the card folder of a recording and plays it once the list shows it.
     void openRecording(const QString &path);
+    // Plays a recording from a moment, opening its card folder when another one is shown.
+    void playFrom(const QString &path, double offsetSeconds);
     void openMediaDirectoryDialog();
     void closeWindow();
     // The settings and clock windows; the one opened last is kept, the previous one closes.
@@ -84,10 +86,13 @@ private:
     // Set-up, in this order: the widgets, the parts bound to them, the window's frame.
     void buildWidgets();
     void connectParts();
+    void connectCardIndex();
     void placeWindow();
     // A walk has published its catalogue.
     void showCatalogue();
     void keepAsLastDialog(QWidget *dialog);
+    // Moves to the moment once the recording has started.
+    void seekWhenStarted(const QString &path, double offsetSeconds);
     void layoutMapContainer();
     void layoutWindow();
     void updateEmptyListNote();
