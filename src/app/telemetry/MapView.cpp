@@ -1,6 +1,6 @@
 #include "app/telemetry/MapView.h"
 
-#include "app/index/MapPageChannel.h"
+#include "app/telemetry/MapPageChannel.h"
 #include "app/telemetry/MapSettingsDialog.h"
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
