@@ -91,7 +91,7 @@ private:
     // A walk has published its catalogue.
     void showCatalogue();
     void keepAsLastDialog(QWidget *dialog);
-    // Moves to the moment once the recording has started.
+    // Moves to the moment once the recording's start is in sight.
     void seekWhenStarted(const QString &path, double offsetSeconds);
     void layoutMapContainer();
     void layoutWindow();

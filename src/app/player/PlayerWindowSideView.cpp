@@ -95,9 +95,9 @@ QString canonical(const QString &path)
 
 void PlayerWindow::seekWhenStarted(const QString &path, double offsetSeconds)
 {
-    // Before the recording has started its length is unknown.
+    // Until the start is in sight the players have no moment to go to, and libVLC no length.
     auto *once = new QObject(this);
-    connect(m_playback, &Playback::playStarted, once,
+    connect(m_playback, &Playback::startShown, once,
             [this, once, path, offsetSeconds](qint64 index) {
                 once->deleteLater();
                 const MediaFile *media = m_mediaList->mediaAtIndex(index);
