@@ -49,12 +49,11 @@ int main(int argc, char **argv)
     }
 
     PlayerWindow player;
+    player.show();
     const QFileInfo opened(paths.value(0));
-    if (opened.isFile()) {
-        player.launch();
+    if (opened.isFile())
         player.openRecording(opened.absoluteFilePath());
-    } else {
-        player.launch(paths.isEmpty() ? QString() : opened.absoluteFilePath());
-    }
+    else if (!paths.isEmpty())
+        player.openFolder(opened.absoluteFilePath());
     return app.exec();
 }

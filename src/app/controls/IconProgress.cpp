@@ -1,7 +1,6 @@
 #include "app/controls/IconProgress.h"
 
 #include "app/controls/NamedImage.h"
-#include "app/controls/ProgressIndicator.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -41,16 +40,20 @@ IconProgress::IconProgress()
     connect(&m_theTimer, &QTimer::timeout, this, &IconProgress::drawProgressIndicators);
 }
 
-void IconProgress::addProgressIndicator(ProgressIndicator *indicator)
+void IconProgress::addProgressIndicator(QObject *indicator, BarReader read)
 {
-    if (!m_progressIndicators.contains(indicator))
-        m_progressIndicators.append(indicator);
+    const auto known = [indicator](const Registered &r) {
+        return r.indicator == indicator;
+    };
+    if (std::none_of(m_progressIndicators.cbegin(), m_progressIndicators.cend(), known))
+        m_progressIndicators.append({indicator, std::move(read)});
     scheduleDraw(100);
 }
 
-void IconProgress::removeProgressIndicator(ProgressIndicator *indicator)
+void IconProgress::removeProgressIndicator(QObject *indicator)
 {
-    m_progressIndicators.removeAll(indicator);
+    m_progressIndicators.removeIf(
+        [indicator](const Registered &r) { return r.indicator == indicator; });
     scheduleDraw(100);
 }
 
@@ -62,7 +65,7 @@ void IconProgress::scheduleDraw(int milliseconds)
 void IconProgress::drawProgressIndicators()
 {
     m_theTimer.stop();
-    m_progressIndicators.removeAll(nullptr);
+    m_progressIndicators.removeIf([](const Registered &r) { return r.indicator.isNull(); });
     QPixmap icon = m_dockIcon.isNull() ? QPixmap(kIconSize, kIconSize) : m_dockIcon.copy();
     if (m_dockIcon.isNull())
         icon.fill(Qt::transparent);
@@ -77,11 +80,11 @@ void IconProgress::drawProgressIndicators()
     bool spinning = false;
     double firstProgress = 0;
     for (int i = 0; i < m_progressIndicators.size(); ++i) {
-        const ProgressIndicator *bar = m_progressIndicators[i];
+        const Bar bar = m_progressIndicators[i].read();
         const int top = icon.height() - kBarHeight * (i + 1);
         const QRect slot(0, top, kIconSize, kBarHeight);
         painter.setClipRect(slot);
-        if (bar->isIndeterminate()) {
+        if (bar.indeterminate) {
             const qint64 now = steadyMs();
             const double seconds = (now - m_lastSpin) / 1000.0;
             m_spinOffset =
@@ -92,8 +95,8 @@ void IconProgress::drawProgressIndicators()
                 tvk::namedPixmap(QStringLiteral("barberProgress"), {160, kBarHeight}));
             spinning = true;
         } else {
-            const double range = bar->maxValue() - bar->minValue();
-            const double fraction = range > 0 ? (bar->doubleValue() - bar->minValue()) / range : 0;
+            const double range = bar.maxValue - bar.minValue;
+            const double fraction = range > 0 ? (bar.value - bar.minValue) / range : 0;
             const int w = static_cast<int>(std::clamp(fraction, 0.0, 1.0) * kIconSize);
             painter.drawPixmap(
                 0, top, tvk::namedPixmap(QStringLiteral("greyProgress"), {kIconSize, kBarHeight}));

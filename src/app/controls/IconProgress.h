@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
-class ProgressIndicator;
+#include <functional>
 
 // Mirrors the registered progress bars on the application's icon (the window icon that docks
 // and task bars show), one 16-point bar each from the bottom up, and announces the progress to
@@ -18,8 +18,19 @@ class IconProgress : public QObject
 public:
     IconProgress();
 
-    void addProgressIndicator(ProgressIndicator *indicator);
-    void removeProgressIndicator(ProgressIndicator *indicator);
+    // What one bar on the icon shows, read each time the icon is drawn.
+    struct Bar
+    {
+        bool indeterminate = false;
+        double value = 0;
+        double minValue = 0;
+        double maxValue = 100;
+    };
+    using BarReader = std::function<Bar()>;
+
+    // A bar for the indicator, until it is removed or destroyed; adding it again keeps its place.
+    void addProgressIndicator(QObject *indicator, BarReader read);
+    void removeProgressIndicator(QObject *indicator);
     quint64 numProgressIndicators() const
     {
         return static_cast<quint64>(m_progressIndicators.size());
@@ -33,7 +44,12 @@ private:
     void scheduleDraw(int milliseconds);
     void announceLauncherProgress(bool visible, double progress);
 
-    QList<QPointer<ProgressIndicator>> m_progressIndicators;
+    struct Registered
+    {
+        QPointer<QObject> indicator;
+        BarReader read;
+    };
+    QList<Registered> m_progressIndicators;
     QPixmap m_dockIcon;
     QPixmap m_composed;
     QTimer m_theTimer;

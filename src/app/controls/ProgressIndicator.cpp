@@ -8,6 +8,15 @@
 
 namespace {
 constexpr qint64 kBusyPeriodMs = 1400;
+
+// The bar as the application's icon shows it, read when the icon is drawn.
+IconProgress::BarReader iconBar(const ProgressIndicator *bar)
+{
+    return [bar] {
+        return IconProgress::Bar{bar->isIndeterminate(), bar->doubleValue(), bar->minValue(),
+                                 bar->maxValue()};
+    };
+}
 } // namespace
 
 ProgressIndicator::ProgressIndicator(QWidget *parent) : QProgressBar(parent)
@@ -35,7 +44,7 @@ void ProgressIndicator::setDoubleValue(double value)
         QProgressBar::setValue(static_cast<int>((value - m_min) / (m_max - m_min) * 1000));
     if (m_drawDockProgress) {
         IconProgress &dock = applicationIconProgress();
-        dock.addProgressIndicator(this);
+        dock.addProgressIndicator(this, iconBar(this));
         const double f = (value - m_min) / (m_max - m_min);
         if (f > m_max - 0.00001 || f < m_min + 0.00001)
             dock.removeProgressIndicator(this);
@@ -114,7 +123,7 @@ void ProgressIndicator::setDrawDockProgress(bool draw)
     m_drawDockProgress = draw;
     IconProgress &dock = applicationIconProgress();
     if (draw)
-        dock.addProgressIndicator(this);
+        dock.addProgressIndicator(this, iconBar(this));
     else
         dock.removeProgressIndicator(this);
 }

@@ -10,7 +10,7 @@
 #include "app/controls/ReadingOrder.h"
 #include "app/controls/ThreePartImage.h"
 #include "app/controls/VideoBackdrop.h"
-#include "app/index/CardIndexInstall.h"
+#include "app/index/CardIndexPanel.h"
 #include "app/player/CardOfferBar.h"
 #include "app/player/CupsPrintService.h"
 #include "app/player/CustomWindow.h"
@@ -29,6 +29,7 @@
 #include "app/telemetry/GraphView.h"
 #include "app/telemetry/MapView.h"
 #include "app/trips/TripPanel.h"
+#include "app/trips/TripRouteLayer.h"
 #include "core/card/LsblkVolumeSource.h"
 #include "core/catalogue/CardFolder.h"
 #include "core/common/strings.h"
@@ -46,31 +47,34 @@
 #include <QTableView>
 #include <QtConcurrent/QtConcurrentRun>
 
-PlayerWindow::PlayerWindow(PlayerFactory factory, QObject *parent)
-    : QObject(parent), m_factory(std::move(factory))
+PlayerWindow::PlayerWindow(PlayerFactory factory, QWidget *parent)
+    : CustomWindow(parent), m_factory(std::move(factory))
 {
     if (!m_factory) {
         m_factory = [](VideoView *view, QObject *owner) -> VideoPlayer * {
             return new VlcPlayer(view, owner);
         };
     }
-    m_window = new CustomWindow;
-    followReadingOrder(m_window);
+    followReadingOrder(this);
     buildWidgets();
     connectParts();
     placeWindow();
+    // The keyboard starts on the window itself, where its shortcuts act, rather than on the
+    // first of its buttons; Tab goes on from there.
+    setFocus(Qt::OtherFocusReason);
 }
 
 PlayerWindow::~PlayerWindow()
 {
     die();
-    delete m_window;
+    // The widgets go before the parts that feed them: nothing paints from a part half gone.
+    qDeleteAll(findChildren<QWidget *>(Qt::FindDirectChildrenOnly));
 }
 
 void PlayerWindow::buildWidgets()
 {
-    m_ui.setupUi(m_window);
-    m_window->setTitleBar(m_ui.headBox);
+    m_ui.setupUi(this);
+    setTitleBar(m_ui.headBox);
 
     // Video views float in their hosts (no layout) so that a swap can animate them.
     m_video1View = new VideoView(m_ui.videoContainerView);
@@ -142,19 +146,18 @@ void PlayerWindow::connectParts()
                            m_player1, this);
     m_playback = new Playback(m_mediaList, m_player1, m_player2, {}, {}, this);
     m_controller = new PlayerController(
-        {m_window, &m_ui, m_playback, m_video1View, m_video2View, m_loading, m_telemetryPanel},
-        this);
+        {this, &m_ui, m_playback, m_video1View, m_video2View, m_loading, m_telemetryPanel}, this);
     connect(m_playback, &Playback::controlsReset, this, &PlayerWindow::updateSideViewButton);
     connect(m_playback, &Playback::playStartFailed, this, [this](const QString &path) {
-        showAlert(m_window, QGuiApplication::applicationDisplayName(),
+        showAlert(this, QGuiApplication::applicationDisplayName(),
                   tvk::text("player.cannot_play").arg(QFileInfo(path).fileName()));
     });
     connect(m_playback, &Playback::noPicture, this, [this](const QString &path) {
-        showNoticeSheet(m_window, QGuiApplication::applicationDisplayName(),
+        showNoticeSheet(this, QGuiApplication::applicationDisplayName(),
                         tvk::text("player.no_picture").arg(QFileInfo(path).fileName()));
     });
-    connect(m_window, &CustomWindow::isFullScreenChanged, this, &PlayerWindow::layoutWindow);
-    connect(m_window, &CustomWindow::contentResized, this, &PlayerWindow::layoutWindow);
+    connect(this, &CustomWindow::isFullScreenChanged, this, &PlayerWindow::layoutWindow);
+    connect(this, &CustomWindow::contentResized, this, &PlayerWindow::layoutWindow);
     // libVLC makes its video output a moment after it reports playing: measure the scale
     // when the first picture arrives.
     connect(m_video1View, &VideoView::firstFrameShown, m_controller,
@@ -170,25 +173,25 @@ void PlayerWindow::connectParts()
             },
             Qt::QueuedConnection);
     }
-    connect(m_window, &CustomWindow::closing, m_playback, &Playback::stop);
+    connect(this, &CustomWindow::closing, m_playback, &Playback::stop);
     connectControls();
 
     // Saving and printing the main player's frame from the head bar; more controls in the
     // full-screen strip.
-    m_capture = new FrameCapture(m_window, m_player1, this);
+    m_capture = new FrameCapture(this, m_player1, this);
     m_print =
-        new FramePrint(m_window, m_player1, m_capture, std::make_unique<CupsPrintService>(), this);
+        new FramePrint(this, m_player1, m_capture, std::make_unique<CupsPrintService>(), this);
     connect(addHeadBarButton(m_ui, "captureButton", "icon_capture_n", "player.capture"),
             &QAbstractButton::clicked, m_capture, &FrameCapture::captureVideo);
     connect(addHeadBarButton(m_ui, "printButton", "icon_print_n", "player.print"),
             &QAbstractButton::clicked, m_print, &FramePrint::print);
     // A card mounted while the window is open is offered; the open folder stays until a click.
-    CardOfferBar *offer = installCardOffer(m_ui, m_window, m_mediaList);
+    CardOfferBar *offer = installCardOffer(m_ui, this, m_mediaList);
     connect(offer, &CardOfferBar::openRequested, this, &PlayerWindow::openFolder);
     connect(offer, &CardOfferBar::settingsRequested, this, &PlayerWindow::showSettingsOf);
-    m_tripPanel = new TripPanel(addTripWidgets(m_window, m_ui), m_mediaList, m_playback, this);
+    m_tripPanel = new TripPanel(addTripWidgets(this, m_ui), m_mediaList, m_playback, this);
     connect(this, &PlayerWindow::mediaListShown, m_tripPanel, &TripPanel::catalogueChanged);
-    installCardIndex(this);
+    connectCardIndex();
     m_strip = new FullScreenStrip(m_ui, m_playback, this);
     connect(m_strip->jumpBackwardButton(), &QAbstractButton::clicked, m_playback,
             &Playback::jumpBackward);
@@ -196,7 +199,7 @@ void PlayerWindow::connectParts()
             &Playback::jumpForward);
 
     m_ui.titleLabel->setText(QStringLiteral("TAVIK <span style='font-weight:400'>Viewer</span>"));
-    m_window->setWindowTitle(QStringLiteral("Tavik Viewer"));
+    setWindowTitle(QStringLiteral("Tavik Viewer"));
     m_rightViewMode = 0;
     updateSideViewButton();
     m_playback->setVolume(70);
@@ -217,6 +220,24 @@ void PlayerWindow::connectParts()
     });
 }
 
+void PlayerWindow::connectCardIndex()
+{
+    // The card's index: the progress line under the list, "Recordings here" under the map,
+    // "All drives" beside the position; each folder shown is indexed, and a pass chosen plays
+    // from its moment.
+    auto *index = new CardIndexPanel(m_ui.mapWebView, m_ui.mediaListBox, {}, this);
+    index->setRouteCache(m_tripPanel->routeLayer()->cache());
+    if (auto *grid = qobject_cast<QGridLayout *>(m_ui.mediaListBox->layout()))
+        grid->addWidget(index->progressLine(), 2, 0);
+    if (auto *grid = qobject_cast<QGridLayout *>(m_ui.mapContainerTopView->layout()))
+        grid->addWidget(index->passPanel(), 1, 0);
+    if (QLayout *bottom = m_ui.mapContainerBottomView->layout())
+        bottom->addWidget(index->allDrivesButton());
+    connect(this, &PlayerWindow::mediaListShown, index,
+            [this, index] { index->setFolder(m_mediaList->directoryPath()); });
+    connect(index, &CardIndexPanel::playRequested, this, &PlayerWindow::playFrom);
+}
+
 void PlayerWindow::connectControls()
 {
     connect(m_ui.fullScreenButton, &QAbstractButton::clicked, this,
@@ -227,7 +248,7 @@ void PlayerWindow::connectControls()
     connect(m_ui.openFolderButton, &QAbstractButton::clicked, this,
             &PlayerWindow::openMediaDirectoryDialog);
     connect(m_ui.closeButton, &QAbstractButton::clicked, this, &PlayerWindow::closeWindow);
-    connect(m_ui.minimizeButton, &QAbstractButton::clicked, m_window, &QWidget::showMinimized);
+    connect(m_ui.minimizeButton, &QAbstractButton::clicked, this, &QWidget::showMinimized);
     connect(m_ui.settingsButton, &QAbstractButton::clicked, this, &PlayerWindow::showSettingPanel);
     connect(m_ui.clockButton, &QAbstractButton::clicked, this, &PlayerWindow::showTimeSetupPanel);
     connect(m_ui.recordButton, &QAbstractButton::clicked, this,
@@ -238,11 +259,11 @@ void PlayerWindow::connectControls()
     m_ui.recordButton->setToolTip(tvk::text("player.recordings"));
     m_ui.informationButton->setToolTip(tvk::text("player.route_map"));
 
-    connect(new QShortcut(QKeySequence(Qt::Key_F), m_window), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence(Qt::Key_F), this), &QShortcut::activated, this,
             &PlayerWindow::toggleFullScreen);
-    connect(new QShortcut(QKeySequence::Open, m_window), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
             &PlayerWindow::openMediaDirectoryDialog);
-    connect(new QShortcut(QKeySequence::Quit, m_window), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this,
             &PlayerWindow::closeWindow);
     // What a screen reader says for controls that show only a picture, and the keys beside
     // what they do.
@@ -263,20 +284,10 @@ void PlayerWindow::placeWindow()
     tvk::recordPreferredLanguages(settings);
     // On a screen smaller than the usual frame the window takes what there is, folded.
     const QRect frame = minWindowFrame();
-    m_window->setMinimumSize(CustomWindow::minimumFrameSize().boundedTo(frame.size()));
-    m_window->setGeometry(frame);
-    m_window->setInitialFrame(m_window->geometry());
+    setMinimumSize(CustomWindow::minimumFrameSize().boundedTo(frame.size()));
+    setGeometry(frame);
+    setInitialFrame(geometry());
     layoutWindow();
-}
-
-void PlayerWindow::launch(const QString &folder)
-{
-    // The keyboard starts on the window itself, where its shortcuts act, rather than on the
-    // first of its buttons; Tab goes on from there.
-    m_window->setFocus(Qt::OtherFocusReason);
-    m_window->show();
-    if (!folder.isEmpty())
-        openFolder(folder);
 }
 
 void PlayerWindow::die()

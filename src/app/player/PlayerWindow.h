@@ -1,14 +1,13 @@
 #pragma once
 
+#include "app/player/CustomWindow.h"
 #include "app/player/PlayerWindowUi.h"
 #include "core/catalogue/MediaList.h"
 
-#include <QObject>
 #include <QPointer>
 
 #include <functional>
 
-class CustomWindow;
 class ProgressIndicator;
 class QLabel;
 class FrameCapture;
@@ -23,22 +22,18 @@ class TripPanel;
 class VideoView;
 class VideoPlayer;
 
-// The controller of the player window: start-up, the recording list or the route map on the
-// right, the folder choice and the window's life.
-class PlayerWindow : public QObject
+// The player window: the two videos, the recording list or the route map on the right, the
+// folder choice and the window's life.
+class PlayerWindow : public CustomWindow
 {
     Q_OBJECT
     Q_PROPERTY(int rightViewMode READ rightViewMode NOTIFY rightViewModeChanged)
 public:
     // Makes the player of a video view; the application uses libVLC, tests a scripted player.
     using PlayerFactory = std::function<VideoPlayer *(VideoView *view, QObject *parent)>;
-    explicit PlayerWindow(PlayerFactory factory = {}, QObject *parent = nullptr);
+    explicit PlayerWindow(PlayerFactory factory = {}, QWidget *parent = nullptr);
     ~PlayerWindow() override;
 
-    // Shows the window, and opens a folder when one is given.
-    void launch(const QString &folder = {});
-
-    CustomWindow *window() const { return m_window; }
     const PlayerWindowUi &ui() const { return m_ui; }
     MediaList *mediaList() const { return m_mediaList; }
     MediaListModel *mediaListModel() const { return m_model; }
@@ -66,6 +61,8 @@ public:
     void openFolder(const QString &folder);
     // Opens the card folder of a recording and plays it once the list shows it.
     void openRecording(const QString &path);
+    // Plays a recording from a moment, opening its card folder when another one is shown.
+    void playFrom(const QString &path, double offsetSeconds);
     void openMediaDirectoryDialog();
     void closeWindow();
     // The settings and clock windows; the one opened last is kept, the previous one closes.
@@ -89,10 +86,13 @@ private:
     // Set-up, in this order: the widgets, the parts bound to them, the window's frame.
     void buildWidgets();
     void connectParts();
+    void connectCardIndex();
     void placeWindow();
     // A walk has published its catalogue.
     void showCatalogue();
     void keepAsLastDialog(QWidget *dialog);
+    // Moves to the moment once the recording's start is in sight.
+    void seekWhenStarted(const QString &path, double offsetSeconds);
     void layoutMapContainer();
     void layoutWindow();
     void updateEmptyListNote();
@@ -101,7 +101,6 @@ private:
     void connectControls();
     void fitVideoView(VideoView *view);
 
-    CustomWindow *m_window = nullptr;
     PlayerWindowUi m_ui;
     MediaList *m_mediaList = nullptr;
     MediaListModel *m_model = nullptr;

@@ -16,11 +16,10 @@
 
 QRect PlayerWindow::minWindowFrame() const
 {
-    const QScreen *screen =
-        m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
-    const QRect visible = screen ? screen->availableGeometry()
-                                 : QRect(QPoint(0, 0), CustomWindow::preferredFrameSize());
-    return CustomWindow::frameCentredIn(visible, CustomWindow::preferredFrameSize());
+    const QScreen *shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect visible =
+        shown ? shown->availableGeometry() : QRect(QPoint(0, 0), preferredFrameSize());
+    return frameCentredIn(visible, preferredFrameSize());
 }
 
 bool PlayerWindow::eventFilter(QObject *watched, QEvent *event)
@@ -36,7 +35,7 @@ bool PlayerWindow::eventFilter(QObject *watched, QEvent *event)
         } else if (watched == m_ui.subVideoHost)
             fitVideoView(m_video2View);
     }
-    return QObject::eventFilter(watched, event);
+    return CustomWindow::eventFilter(watched, event);
 }
 
 void PlayerWindow::fitVideoView(VideoView *view)
@@ -50,12 +49,11 @@ void PlayerWindow::fitVideoView(VideoView *view)
 void PlayerWindow::layoutWindow()
 {
     // Full screen keeps only the video and a thin control strip.
-    const bool full = m_window->isFullScreen();
+    const bool full = isFullScreen();
     // Until the window has its frame its width says nothing; folding the widgets there and
     // back would leave them laid out anew.
-    const bool placed = m_window->initialFrame().isValid();
-    m_ui.setFolded(placed && !full &&
-                   m_window->width() < CustomWindow::preferredFrameSize().width());
+    const bool placed = initialFrame().isValid();
+    m_ui.setFolded(placed && !full && width() < CustomWindow::preferredFrameSize().width());
     m_ui.headBox->setVisible(!full);
     m_ui.bodyRightBox->setVisible(!full);
     m_ui.gsensorBox->setVisible(!full);
@@ -66,15 +64,15 @@ void PlayerWindow::layoutWindow()
 
 void PlayerWindow::toggleFullScreen()
 {
-    if (!m_window->isFullScreen() && !m_ui.fullScreenButton->isEnabled())
+    if (!isFullScreen() && !m_ui.fullScreenButton->isEnabled())
         return; // an empty window has nothing to show full screen
-    if (m_window->isFullScreen())
-        m_window->leaveFullscreen();
+    if (isFullScreen())
+        leaveFullscreen();
     else
-        m_window->enterFullscreen();
+        enterFullscreen();
 }
 
 void PlayerWindow::closeWindow()
 {
-    m_window->close();
+    close();
 }

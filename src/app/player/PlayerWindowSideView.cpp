@@ -9,6 +9,7 @@
 #include "core/catalogue/CardFolder.h"
 #include "core/common/strings.h"
 #include "core/player/Playback.h"
+#include "core/player/VideoPlayer.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -83,13 +84,53 @@ void PlayerWindow::openRecording(const QString &path)
     openFolder(cardFolderOfRecording(path));
 }
 
+namespace {
+
+QString canonical(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+void PlayerWindow::seekWhenStarted(const QString &path, double offsetSeconds)
+{
+    // Until the start is in sight the players have no moment to go to, and libVLC no length.
+    auto *once = new QObject(this);
+    connect(m_playback, &Playback::startShown, once,
+            [this, once, path, offsetSeconds](qint64 index) {
+                once->deleteLater();
+                const MediaFile *media = m_mediaList->mediaAtIndex(index);
+                const qint64 length = m_player1->length();
+                if (!media || canonical(media->path()) != path || length <= 0)
+                    return;
+                m_playback->seekTo(std::clamp(offsetSeconds * 1000 / double(length), 0.0, 1.0));
+            });
+}
+
+void PlayerWindow::playFrom(const QString &path, double offsetSeconds)
+{
+    const QString wanted = canonical(path);
+    for (qint64 row = 0; row < m_mediaList->count(); ++row) {
+        if (canonical(m_mediaList->mediaAtIndex(row)->path()) != wanted)
+            continue;
+        seekWhenStarted(wanted, offsetSeconds);
+        m_ui.mediaListTableView->selectRow(int(row));
+        m_playback->playAtIndex(row);
+        return;
+    }
+    // Shown in a folder of the card: the card is opened around it.
+    seekWhenStarted(wanted, offsetSeconds);
+    openRecording(wanted);
+}
+
 void PlayerWindow::openMediaDirectoryDialog()
 {
     const QString start = m_mediaList->directoryPath().isEmpty()
                               ? QStandardPaths::writableLocation(QStandardPaths::HomeLocation)
                               : m_mediaList->directoryPath();
-    const QString folder = QFileDialog::getExistingDirectory(
-        m_window, tvk::text("player.open_folder"), start, QFileDialog::ShowDirsOnly);
+    const QString folder = QFileDialog::getExistingDirectory(this, tvk::text("player.open_folder"),
+                                                             start, QFileDialog::ShowDirsOnly);
     if (!folder.isEmpty())
         openFolder(folder);
 }

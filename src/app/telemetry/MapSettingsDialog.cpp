@@ -1,6 +1,5 @@
 #include "app/telemetry/MapSettingsDialog.h"
 
-#include "app/telemetry/MapView.h"
 #include "core/common/strings.h"
 #include "core/map/TileServer.h"
 
@@ -87,13 +86,13 @@ void MapSettingsDialog::accept()
         m_url->setFocus();
         return;
     }
-    MapView::useTileServer(tileserver::load(settings));
+    emit tileServerChosen(tileserver::load(settings));
     QDialog::accept();
 }
 
 void MapSettingsDialog::clearCache()
 {
-    MapView::clearTileCache();
+    emit cacheClearRequested();
     m_note->setText(tvk::text("map.cache_cleared"));
     m_note->show();
 }

@@ -15,9 +15,15 @@ class MapSettingsDialog : public QDialog
 public:
     explicit MapSettingsDialog(QWidget *parent = nullptr);
 
-    // Stores the choices and points every open map at them; the dialog stays open with the
-    // reason when they cannot be stored.
+    // Stores the choices and hands them on; the dialog stays open with the reason when they
+    // cannot be stored.
     void accept() override;
+
+signals:
+    // The stored server, for the maps to follow.
+    void tileServerChosen(const TileServer &server);
+    // "Clear map cache" was pressed.
+    void cacheClearRequested();
 
 private:
     void showServer(const TileServer &server);

@@ -1,6 +1,6 @@
 #include "app/telemetry/MapView.h"
 
-#include "app/index/MapPageChannel.h"
+#include "app/telemetry/MapPageChannel.h"
 #include "app/telemetry/MapSettingsDialog.h"
 #include "core/common/cformat.h"
 #include "core/common/strings.h"
@@ -105,6 +105,8 @@ void MapView::addMapActions()
     connect(settings, &QAction::triggered, this, [this] {
         auto *dialog = new MapSettingsDialog(window());
         dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &MapSettingsDialog::tileServerChosen, this, &MapView::useTileServer);
+        connect(dialog, &MapSettingsDialog::cacheClearRequested, this, &MapView::clearTileCache);
         dialog->open();
     });
     auto *clear = new QAction(tvk::text("map.clear_cache"), this);

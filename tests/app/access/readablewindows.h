@@ -51,7 +51,7 @@ struct OpenedWindow
     QWidget *widget() const
     {
         if (player)
-            return player->window();
+            return player.get();
         if (settings)
             return settings.get();
         return window.get();
@@ -97,10 +97,11 @@ struct OpenedWindow
         }
         player = std::make_unique<PlayerWindow>(
             [](VideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
-        player->launch(dir.path());
+        player->show();
+        player->openFolder(dir.path());
         TripList *trips = player->tripPanel()->tripList();
         return QTest::qWaitFor([&] { return trips->trips().size() == 1; }, 10000) &&
-               QTest::qWaitForWindowExposed(player->window()) &&
+               QTest::qWaitForWindowExposed(player.get()) &&
                (!byTrip || QTest::qWaitFor([&] { return trips->view()->isVisible(); }, 5000));
     }
 };

@@ -5,6 +5,7 @@
 #include "core/map/TileServer.h"
 #include "mapprobe.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -35,14 +36,17 @@ private slots:
         QFETCH(QString, url);
         QFETCH(bool, accepted);
         QSettings().remove(QStringLiteral("map"));
-        MapSettingsDialog dialog;
-        dialog.show();
-        dialog.findChild<QLineEdit *>("tileUrl")->setText(url);
-        dialog.findChild<QLineEdit *>("tileAttribution")->setText("Club tiles");
-        dialog.findChild<QSpinBox *>("cacheMegabytes")->setValue(300);
-        dialog.accept();
-        QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
-        auto *note = dialog.findChild<QLabel *>("mapSettingsNote");
+        // Opened from the map's menu, as the user does.
+        MapView view;
+        view.findChild<QAction *>("mapSettingsAction")->trigger();
+        auto *dialog = view.findChild<MapSettingsDialog *>();
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit *>("tileUrl")->setText(url);
+        dialog->findChild<QLineEdit *>("tileAttribution")->setText("Club tiles");
+        dialog->findChild<QSpinBox *>("cacheMegabytes")->setValue(300);
+        dialog->accept();
+        QCOMPARE(dialog->result() == QDialog::Accepted, accepted);
+        auto *note = dialog->findChild<QLabel *>("mapSettingsNote");
         QTEST(note->isVisible() ? note->text() : QString(), "note");
         const TileServer stored = tileserver::load(QSettings());
         QCOMPARE(stored.urlTemplate, accepted ? url : QString());

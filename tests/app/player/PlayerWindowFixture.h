@@ -27,7 +27,8 @@ struct PlayerWindowFixture
         }
         app = std::make_unique<PlayerWindow>(
             [](VideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
-        app->launch(dir.path());
+        app->show();
+        app->openFolder(dir.path());
         return QTest::qWaitFor([&] { return app->mediaList()->count() == names.size(); }, 10000);
     }
 

@@ -32,7 +32,8 @@ public:
                 .status != 0)
             return false;
         app = std::make_unique<PlayerWindow>();
-        app->launch(card);
+        app->show();
+        app->openFolder(card);
         return QTest::qWaitFor([this] { return app->mediaList()->count() > 0; }, 10000);
     }
 

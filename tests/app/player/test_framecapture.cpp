@@ -93,7 +93,7 @@ private slots:
     {
         QVERIFY(m_card.open());
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
-        m_capture = std::make_unique<FrameCapture>(m_card.app->window(), m_card.app->player1());
+        m_capture = std::make_unique<FrameCapture>(m_card.app.get(), m_card.app->player1());
     }
 
     void captureOnlyWhilePlaying()

@@ -34,7 +34,7 @@ private:
         QSignalSpy finished(m_print.get(), &FramePrint::printFinished);
         m_print->print();
         QPrintDialog *dialog = nullptr;
-        for (auto *open : m_card.app->window()->findChildren<QPrintDialog *>())
+        for (auto *open : m_card.app->findChildren<QPrintDialog *>())
             dialog = open->isVisible() ? open : dialog;
         if (!dialog || dialog->windowModality() != Qt::WindowModal)
             return -1;
@@ -56,10 +56,10 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QVERIFY(m_card.open());
         QVERIFY(m_card.playFirstFront());
-        m_capture = std::make_unique<FrameCapture>(m_card.app->window(), m_card.app->player1());
+        m_capture = std::make_unique<FrameCapture>(m_card.app.get(), m_card.app->player1());
         m_print =
-            std::make_unique<FramePrint>(m_card.app->window(), m_card.app->player1(),
-                                         m_capture.get(), std::make_unique<CupsPrintService>());
+            std::make_unique<FramePrint>(m_card.app.get(), m_card.app->player1(), m_capture.get(),
+                                         std::make_unique<CupsPrintService>());
         tvk::setLogSink([this](const QString &line) { m_log << line; });
         // The paused picture is printed.
         m_card.app->playback()->togglePause();

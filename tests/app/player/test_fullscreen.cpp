@@ -23,7 +23,7 @@ public:
 private:
     PlayerWindowFixture m_f;
 
-    CustomWindow *window() const { return m_f.app->window(); }
+    PlayerWindow *playerWindow() const { return m_f.app.get(); }
     const PlayerWindowUi &ui() const { return m_f.app->ui(); }
     QRect launchFrame() const { return m_f.app->minWindowFrame(); }
 
@@ -33,23 +33,23 @@ private slots:
         initApplicationTest();
         QVERIFY(m_f.open({"alwa_20240131_120000_F.avi", "alwa_20240131_120000_R.avi",
                           "alwa_20240131_120100_F.avi"}));
-        QVERIFY(QTest::qWaitForWindowExposed(window()));
-        QCOMPARE(window()->initialFrame(), launchFrame());
+        QVERIFY(QTest::qWaitForWindowExposed(playerWindow()));
+        QCOMPARE(playerWindow()->initialFrame(), launchFrame());
     }
 
     void escapeOnlyLeaves()
     {
-        QSignalSpy changes(window(), &CustomWindow::isFullScreenChanged);
-        QTest::keyClick(window(), Qt::Key_Escape);
-        QVERIFY(changes.isEmpty() && !window()->isFullScreen());
-        QCOMPARE(window()->geometry(), launchFrame());
+        QSignalSpy changes(playerWindow(), &CustomWindow::isFullScreenChanged);
+        QTest::keyClick(playerWindow(), Qt::Key_Escape);
+        QVERIFY(changes.isEmpty() && !playerWindow()->isFullScreen());
+        QCOMPARE(playerWindow()->geometry(), launchFrame());
 
         // A size chosen in between is not where full screen returns to.
-        window()->resize(1224, 768);
-        window()->enterFullscreen();
-        window()->enterFullscreen();
+        playerWindow()->resize(1224, 768);
+        playerWindow()->enterFullscreen();
+        playerWindow()->enterFullscreen();
         QCOMPARE(changes.count(), 1);
-        QTRY_COMPARE(window()->geometry(), window()->screen()->geometry());
+        QTRY_COMPARE(playerWindow()->geometry(), playerWindow()->screen()->geometry());
         QVERIFY(!ui().headBox->isVisible() && !ui().bodyRightBox->isVisible());
         QVERIFY(ui().mediaControlBoxForFullScreen->isVisible() && ui().videoBox->isVisible());
         QCOMPARE(ui().mediaControlBoxForFullScreen->height(), 36);
@@ -62,45 +62,46 @@ private slots:
             QVERIFY2(widget && widget->isVisible(), control);
         }
 
-        QTest::keyClick(window(), Qt::Key_Escape);
-        window()->leaveFullscreen();
+        QTest::keyClick(playerWindow(), Qt::Key_Escape);
+        playerWindow()->leaveFullscreen();
         QCOMPARE(changes.count(), 2);
-        QVERIFY(!window()->isFullScreen());
-        QTRY_COMPARE(window()->geometry(), launchFrame());
+        QVERIFY(!playerWindow()->isFullScreen());
+        QTRY_COMPARE(playerWindow()->geometry(), launchFrame());
         QVERIFY(ui().headBox->isVisible() && ui().bodyRightBox->isVisible());
         QVERIFY(!ui().mediaControlBoxForFullScreen->isVisible());
     }
 
     void stripButtonLeaves()
     {
-        window()->enterFullscreen();
+        playerWindow()->enterFullscreen();
         ui().exitFullScreenButton->click();
-        QVERIFY(!window()->isFullScreen());
-        QTRY_COMPARE(window()->geometry(), launchFrame());
+        QVERIFY(!playerWindow()->isFullScreen());
+        QTRY_COMPARE(playerWindow()->geometry(), launchFrame());
     }
 
     void aNewStartAndAStepDownLeave()
     {
-        window()->enterFullscreen();
+        playerWindow()->enterFullscreen();
         QVERIFY(m_f.start(0));
-        QVERIFY(!window()->isFullScreen());
-        QTRY_COMPARE(window()->geometry(), launchFrame());
-        window()->enterFullscreen();
+        QVERIFY(!playerWindow()->isFullScreen());
+        QTRY_COMPARE(playerWindow()->geometry(), launchFrame());
+        playerWindow()->enterFullscreen();
         ui().sizeDownButton->click();
-        QVERIFY(!window()->isFullScreen());
-        QTRY_COMPARE(window()->geometry(), launchFrame());
+        QVERIFY(!playerWindow()->isFullScreen());
+        QTRY_COMPARE(playerWindow()->geometry(), launchFrame());
     }
 
     void dragStopsUnderTheTopOfTheAvailableArea()
     {
-        const QRect available = window()->screen()->availableGeometry();
+        const QRect available = playerWindow()->screen()->availableGeometry();
         const QPoint grip(300, 20);
-        QTest::mousePress(window(), Qt::LeftButton, {}, grip);
-        QTest::mouseMove(window(), grip + QPoint(40, -window()->y() - 200));
-        QTest::mouseRelease(window(), Qt::LeftButton, {}, grip + QPoint(40, -window()->y() - 200));
-        QTRY_COMPARE(window()->frameGeometry().top(), available.top());
-        QCOMPARE(window()->x(), launchFrame().x() + 40);
-        window()->setGeometry(launchFrame());
+        QTest::mousePress(playerWindow(), Qt::LeftButton, {}, grip);
+        QTest::mouseMove(playerWindow(), grip + QPoint(40, -playerWindow()->y() - 200));
+        QTest::mouseRelease(playerWindow(), Qt::LeftButton, {},
+                            grip + QPoint(40, -playerWindow()->y() - 200));
+        QTRY_COMPARE(playerWindow()->frameGeometry().top(), available.top());
+        QCOMPARE(playerWindow()->x(), launchFrame().x() + 40);
+        playerWindow()->setGeometry(launchFrame());
     }
 
     // The strip's times are the window's: a paused seek shows its target in both at once.

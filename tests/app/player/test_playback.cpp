@@ -102,10 +102,10 @@ private slots:
         QCOMPARE(ui.remainingField->text(), "-00:45");
         QCOMPARE(ui.graphView->timePosition(), 0.25);
         QCOMPARE(ui.gsensorXField->text(), "X=+25.00");
-        QTest::keyClick(f.app->window(), Qt::Key_Right);
+        QTest::keyClick(f.app.get(), Qt::Key_Right);
         QCOMPARE(f.p1()->time(), 15000); // a jump waits for the seek under way to settle
         QTRY_VERIFY(!f.player()->isMoving());
-        QTest::keyClick(f.app->window(), Qt::Key_Right);
+        QTest::keyClick(f.app.get(), Qt::Key_Right);
         QCOMPARE(ui.timeField->text(), "00:25");
         QCOMPARE(ui.gsensorXField->text(), "X=+41.00");
     }
@@ -115,8 +115,8 @@ private slots:
         PlayerWindowFixture f;
         QVERIFY(f.open(kTwoPairs));
         QTableView *list = f.app->ui().mediaListTableView;
-        f.app->window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.app->window()));
+        f.app->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.app.get()));
         list->setFocus();
         list->selectRow(0);
         QTest::keyClick(list, Qt::Key_Down);
@@ -128,8 +128,8 @@ private slots:
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
         QTRY_COMPARE(f.player()->mediaIndex(), 2);
-        f.app->window()->setFocus(); // elsewhere the arrows keep the volume
-        QTest::keyClick(f.app->window(), Qt::Key_Down);
+        f.app->setFocus(); // elsewhere the arrows keep the volume
+        QTest::keyClick(f.app.get(), Qt::Key_Down);
         QCOMPARE(f.player()->volume(), 60);
     }
 
@@ -208,11 +208,9 @@ private slots:
         QTRY_VERIFY(f.player()->state() == Playback::State::Starting);
         f.app->loadingIndicator()->updateLoadingWindow(LoadingIndicator::kTickMilliseconds /
                                                        1000.0);
-        QTRY_VERIFY(f.app->window()->findChild<QMessageBox *>("alertSheet"));
-        QVERIFY(f.app->window()
-                    ->findChild<QMessageBox *>("alertSheet")
-                    ->informativeText()
-                    .contains(kOne));
+        QTRY_VERIFY(f.app->findChild<QMessageBox *>("alertSheet"));
+        QVERIFY(
+            f.app.get()->findChild<QMessageBox *>("alertSheet")->informativeText().contains(kOne));
         QCOMPARE(f.player()->state(), Playback::State::Failed);
     }
 

@@ -1,11 +1,13 @@
 // The player window's recording list: rows and cells of a folder, the list/map switch, a
-// folder dropped on the list, and the start-up frame.
+// folder dropped on the list, a pass of the card's index played from its moment, and the
+// start-up frame.
 #include "PlayerWindowFixture.h"
 #include "app/apptestsetup.h"
 #include "app/player/CustomWindow.h"
 #include "app/player/MediaListModel.h"
 #include "core/common/log.h"
 #include "core/common/strings.h"
+#include "core/player/Playback.h"
 
 #include <QIcon>
 #include <QMimeData>
@@ -106,6 +108,40 @@ private slots:
         QVERIFY(!model->canDropMimeData(&text, Qt::CopyAction, -1, -1, {}));
     }
 
+    // A pass chosen under the map plays its recording from the pass's moment, opening the
+    // recording's folder when the list shows another one.
+    void passPlaysFromItsMoment_data()
+    {
+        QTest::addColumn<bool>("elsewhere");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<qint64>("startsAt");
+        QTest::newRow("listed") << false << 20.0 << qint64(20000);
+        QTest::newRow("another folder") << true << 45.0 << qint64(45000);
+        QTest::newRow("past the end") << false << 90.0 << qint64(60000);
+    }
+    void passPlaysFromItsMoment()
+    {
+        QFETCH(bool, elsewhere);
+        QFETCH(double, seconds);
+        PlayerWindowFixture f;
+        QVERIFY(f.open({"alwa_20240131_120000_F.avi", "alwa_20240131_120100_F.avi"}));
+        QTemporaryDir other;
+        const QString wanted = elsewhere ? other.filePath("alwa_20240201_080000_F.avi")
+                                         : f.path("alwa_20240131_120100_F.avi");
+        QVERIFY(!elsewhere || writeFile(wanted, {}));
+        QSignalSpy started(f.player(), &Playback::playStarted);
+        f.app->playFrom(wanted, seconds);
+        QVERIFY(started.wait(10000));
+        QTRY_VERIFY(!f.player()->waitingForPlayStart());
+        // The scripted players paint nothing: their first pictures are reported as shown.
+        f.player()->picturesShown();
+        QCOMPARE(f.app->mediaList()->directoryPath(), QFileInfo(wanted).absolutePath());
+        const qint64 row = started.first().first().toLongLong();
+        QCOMPARE(f.app->mediaList()->mediaAtIndex(row)->path(), wanted);
+        QCOMPARE(f.app->ui().mediaListTableView->currentIndex().row(), int(row));
+        QTEST(f.p1()->time(), "startsAt");
+    }
+
     void startUpFrameAndLanguages()
     {
         QSettings().setValue("AppleLanguages", QStringList{"de"});
@@ -115,10 +151,10 @@ private slots:
         QVERIFY(f.open({}));
         tvk::setLogSink({});
         QVERIFY(lines.contains("SUPPORT_LANGUAGE=de"));
-        const QRect frame = f.app->window()->geometry();
+        const QRect frame = f.app->geometry();
         QCOMPARE(frame.size(), QSize(1020, 640));
-        QCOMPARE(frame.center(), f.app->window()->screen()->availableGeometry().center());
-        QCOMPARE(f.app->window()->minimumSize(), CustomWindow::minimumFrameSize());
+        QCOMPARE(frame.center(), f.app->screen()->availableGeometry().center());
+        QCOMPARE(f.app->minimumSize(), CustomWindow::minimumFrameSize());
     }
 };
 

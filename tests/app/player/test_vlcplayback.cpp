@@ -58,7 +58,8 @@ private slots:
         const QString card = m_card.filePath("card");
         QCOMPARE(runTool({"demo-card", card, "--seconds", "6"}).status, 0);
         m_app = std::make_unique<PlayerWindow>();
-        m_app->launch(card);
+        m_app->show();
+        m_app->openFolder(card);
         QTRY_VERIFY_WITH_TIMEOUT(m_app->mediaList()->count() > 4, 10000);
     }
 
@@ -146,7 +147,7 @@ private slots:
         Playback *player = m_app->playback();
         QVERIFY(player->playAtIndex(0));
         QTRY_COMPARE_WITH_TIMEOUT(player->state(), Playback::State::Failed, 10000);
-        auto *alert = m_app->window()->findChild<QMessageBox *>("alertSheet");
+        auto *alert = m_app->findChild<QMessageBox *>("alertSheet");
         QVERIFY(alert && alert->informativeText().contains(names.first()));
         QTest::qWait(3000); // the end watch would have moved on by now
         QCOMPARE(player->mediaIndex(), 0);

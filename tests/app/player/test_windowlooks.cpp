@@ -60,14 +60,14 @@ private slots:
         qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
         QVERIFY(m_f.open({"alwa_20240131_120000_F.avi", "motion_20240131_120100_R.avi",
                           "event_20240131_120200_R.AVI"}));
-        QVERIFY(QTest::qWaitForWindowExposed(m_f.app->window()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_f.app.get()));
     }
 
     // The window opens inside the free area of its screen, folded where that is narrower than
     // the usual frame; no control runs into another or out of the window, and no text is cut.
     void fitsItsScreen()
     {
-        CustomWindow *window = m_f.app->window();
+        CustomWindow *window = m_f.app.get();
         const QRect available = window->screen()->availableGeometry();
         QCOMPARE(available.width(), 1600 / TVK_SCREEN_SCALE); // points, not pixels
         QVERIFY2(available.contains(window->frameGeometry()),
@@ -180,7 +180,7 @@ private slots:
 
     void doubleClickOnTheHeadBarMaximisesAndRestores()
     {
-        CustomWindow *window = m_f.app->window();
+        CustomWindow *window = m_f.app.get();
         const QRect frame = window->geometry();
         QTest::mouseDClick(ui().titleLabel, Qt::LeftButton);
         QTRY_VERIFY(window->isMaximized());
@@ -218,8 +218,8 @@ private slots:
     {
         // The fullest row: a pair plays, so the sound choice shows too.
         ui().audioToggleButton->show();
-        m_f.app->window()->resize(CustomWindow::minimumFrameSize());
-        QTRY_COMPARE(m_f.app->window()->size(), CustomWindow::minimumFrameSize());
+        m_f.app->resize(CustomWindow::minimumFrameSize());
+        QTRY_COMPARE(m_f.app->size(), CustomWindow::minimumFrameSize());
         QWidget *row = ui().volumeSlider->parentWidget();
         QList<QWidget *> shown;
         for (QWidget *child : row->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -241,9 +241,9 @@ private slots:
     // At the smallest frame every file name shows whole beside the other three columns.
     void listShowsWholeNamesAtTheMinimumSize()
     {
-        m_f.app->window()->resize(CustomWindow::minimumFrameSize());
+        m_f.app->resize(CustomWindow::minimumFrameSize());
         QTableView *table = ui().mediaListTableView;
-        QTRY_COMPARE(m_f.app->window()->size(), CustomWindow::minimumFrameSize());
+        QTRY_COMPARE(m_f.app->size(), CustomWindow::minimumFrameSize());
         QHeaderView *header = table->horizontalHeader();
         int used = 0;
         for (int column = 0; column < 4; ++column)
@@ -270,8 +270,8 @@ private slots:
     // The list by trip looks like the flat list: its cells drawn alike, dates and times whole.
     void tripTreeShowsDatesAndTimesWhole()
     {
-        auto *byTrip = m_f.app->window()->findChild<QToolButton *>("tripListButton");
-        auto *tree = m_f.app->window()->findChild<QTreeView *>("tripListView");
+        auto *byTrip = m_f.app->findChild<QToolButton *>("tripListButton");
+        auto *tree = m_f.app->findChild<QTreeView *>("tripListView");
         QVERIFY(byTrip && tree);
         byTrip->setChecked(true);
         QTRY_VERIFY(tree->isVisible() && tree->model()->rowCount() > 0);
@@ -321,14 +321,14 @@ private slots:
         ::close(fd);
         m_f.app->openFolder(other.path());
         QTRY_COMPARE(m_f.app->mediaList()->count(), names.size());
-        auto *note = m_f.app->window()->findChild<QLabel *>("listProblemNote");
+        auto *note = m_f.app->findChild<QLabel *>("listProblemNote");
         QTRY_VERIFY(note && note->isVisible());
         QVERIFY(note->text().contains("UTF-8"));
         QTableView *table = ui().mediaListTableView;
         table->scrollToBottom();
         const QRect last = table->visualRect(table->model()->index(names.size() - 1, 3));
-        const int lastBottom = table->viewport()->mapTo(m_f.app->window(), last.bottomLeft()).y();
-        const int noteTop = note->mapTo(m_f.app->window(), QPoint(0, 0)).y();
+        const int lastBottom = table->viewport()->mapTo(m_f.app.get(), last.bottomLeft()).y();
+        const int noteTop = note->mapTo(m_f.app.get(), QPoint(0, 0)).y();
         QVERIFY2(lastBottom < noteTop,
                  qPrintable(QString("%1 >= %2").arg(lastBottom).arg(noteTop)));
         m_f.app->openFolder(m_f.dir.path());

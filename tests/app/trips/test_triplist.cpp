@@ -47,7 +47,8 @@ std::unique_ptr<PlayerWindow> openWindow(const QString &folder)
 {
     auto app = std::make_unique<PlayerWindow>(
         [](VideoView *, QObject *parent) { return new ScriptedVideoPlayer(parent); });
-    app->launch(folder);
+    app->show();
+    app->openFolder(folder);
     return app;
 }
 
@@ -174,9 +175,8 @@ private slots:
         QTemporaryDir dir;
         const QString folder = exists ? dir.path() : dir.filePath("gone");
         auto app = openWindow(folder);
-        app->window()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(app->window()));
-        auto *label = app->window()->findChild<QLabel *>("emptyListNote");
+        QVERIFY(QTest::qWaitForWindowExposed(app.get()));
+        auto *label = app->findChild<QLabel *>("emptyListNote");
         QVERIFY(label);
         QTRY_VERIFY(!label->text().isEmpty() &&
                     label->text() != tvk::text("player.reading_folder"));

@@ -1,4 +1,4 @@
-#include "app/index/MapPageChannel.h"
+#include "app/telemetry/MapPageChannel.h"
 
 #include <cmath>
 
