@@ -162,22 +162,23 @@ int main(int argc, char **argv)
         if (QProcess::execute(QStringLiteral(TAVIK_TOOL_PATH), demo) != 0)
             return goals.failed("cannot write the sample card");
     }
-    PlayerWindow delegate;
-    delegate.launch(card);
-    if (!QTest::qWaitFor([&] { return delegate.mediaList()->count() > 0; }, 10000))
+    PlayerWindow window;
+    window.show();
+    window.openFolder(card);
+    if (!QTest::qWaitFor([&] { return window.mediaList()->count() > 0; }, 10000))
         return goals.failed("the catalogue stayed empty");
-    const qint64 row = pairedFront(delegate.mediaList());
+    const qint64 row = pairedFront(window.mediaList());
     if (row < 0)
         return goals.failed(qPrintable(QStringLiteral("no front and rear pair in ") + card));
-    const MediaPair *pair = delegate.mediaList()->findMediaPairWithFileName(
-        delegate.mediaList()->mediaAtIndex(row)->mediaName());
+    const MediaPair *pair = window.mediaList()->findMediaPairWithFileName(
+        window.mediaList()->mediaAtIndex(row)->mediaName());
     std::printf("pair: %s + %s\n", qPrintable(pair->frontMedia->fileName()),
                 qPrintable(pair->rearMedia->fileName()));
 
-    timeToFirstFrames(delegate, row); // warms the page cache and the decoders
+    timeToFirstFrames(window, row); // warms the page cache and the decoders
     std::vector<double> latencies;
     for (int i = 0; i < bench::runs(7); ++i)
-        latencies.push_back(timeToFirstFrames(delegate, row));
+        latencies.push_back(timeToFirstFrames(window, row));
     std::sort(latencies.begin(), latencies.end());
     if (latencies.front() < 0)
         return goals.failed("a view showed no first frame within 15 s");
@@ -190,12 +191,12 @@ int main(int argc, char **argv)
 
     // The pair playing in the window, against two cvlc players.
     const int seconds = bench::size(20, 3);
-    timeToFirstFrames(delegate, row);
+    timeToFirstFrames(window, row);
     QTest::qWait(1000);
     const double before = cpuSecondsOfTree(getpid());
     QTest::qWait(seconds * 1000);
     const double ours = cpuSecondsOfTree(getpid()) - before;
-    delegate.playback()->stop();
+    window.playback()->stop();
 
     const double theirs = cvlcCpu({pair->frontMedia->path(), pair->rearMedia->path()}, seconds);
     // Two players decoding burn a twentieth of a second of CPU each second at least; a

@@ -90,7 +90,8 @@ int main(int argc, char **argv)
     }
     QSettings().setValue(QLatin1String(TripList::kByTripKey), true);
     PlayerWindow window;
-    window.launch(root);
+    window.show();
+    window.openFolder(root);
     TripList *list = window.tripPanel()->tripList();
     MapView *map = window.ui().mapWebView;
     const int tripCount = recordings / kPerTrip;
