@@ -1,6 +1,5 @@
 #include "app/settings/SettingsWindow.h"
 
-#include "app/card/FormatWindow.h"
 #include "app/card/UDisksVolumeLabeller.h"
 #include "app/controls/Alert.h"
 #include "app/controls/CentreOnScreen.h"
@@ -15,8 +14,6 @@
 #include "app/settings/MotionSettingsPage.h"
 #include "app/settings/VideoSettingsPage.h"
 #include "core/card/LsblkVolumeSource.h"
-#include "core/card/Volumes.h"
-#include "core/common/standardfolders.h"
 #include "core/common/strings.h"
 #include "core/records/drivingrecordfile.h"
 #include "core/settings/SettingsRecord.h"
@@ -26,13 +23,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QtConcurrent>
 
 namespace {
@@ -313,215 +307,4 @@ void SettingsWindow::showPage(qint64 index)
         delegate->setFileData(&m_FileData);
     ui->functionSegmentedControl->setSelectedSegment(index);
     m_lastSelectedTabIndex = index;
-}
-
-// The settings window's commands: save, restore defaults, open a file, the disk utility.
-
-namespace {
-
-QString configPathOn(const UsbDisk &volume)
-{
-    return QDir(volume.mountPath()).filePath(QLatin1String(kSettingFileName));
-}
-
-} // namespace
-
-void SettingsWindow::onSave()
-{
-    if (const auto checked = validateUserInput(); !checked) {
-        showRefusal(checked.failure());
-        return;
-    }
-    populate();
-    applySaveStep(m_FileData);
-    const QString path = saveDestination();
-    if (!path.isEmpty()) {
-        writeTo(path);
-        return;
-    }
-    QString folder = m_environment.documentsFolder;
-    if (folder.isEmpty())
-        folder = existingFolderOrHome(QStandardPaths::DocumentsLocation);
-    auto *panel = new QFileDialog(this, tvk::text("setting.save_title"), folder);
-    panel->setObjectName(QStringLiteral("savePanel"));
-    panel->setAcceptMode(QFileDialog::AcceptSave);
-    panel->setFileMode(QFileDialog::AnyFile);
-    panel->setWindowModality(Qt::WindowModal);
-    panel->selectFile(QLatin1String(kSettingFileName));
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    connect(panel, &QFileDialog::fileSelected, this, &SettingsWindow::writeTo);
-    panel->open();
-}
-
-QString SettingsWindow::saveDestination()
-{
-    if (m_openedByUser)
-        return m_card.settingFilePath;
-    if (m_card.selectedUSBDisk && QFileInfo::exists(configPathOn(*m_card.selectedUSBDisk)))
-        return configPathOn(*m_card.selectedUSBDisk);
-    if (const auto camera = findCameraDisk(*m_volumes))
-        return configPathOn(*camera);
-    return {};
-}
-
-void SettingsWindow::writeTo(const QString &path)
-{
-    if (!writeRecord(m_FileData, path)) {
-        showAlert(this, tvk::text("setting.alert.warn"), tvk::text("msg.write_protected_disk"));
-        return;
-    }
-    showAlertSheet(this, path, tvk::text("msg.saved"), [this] { onCloseCmd(); });
-}
-
-void SettingsWindow::onSaveDefaultSetting()
-{
-    applyFactoryDefaults(m_FileData);
-    if (auto *page = dynamic_cast<SettingsPageInterface *>(m_targetController.data()))
-        page->setFileData(&m_FileData);
-}
-
-void SettingsWindow::onOpen()
-{
-    auto *panel =
-        new QFileDialog(this, tvk::text("setting.open_title"), m_environment.playerFolder);
-    panel->setObjectName(QStringLiteral("openPanel"));
-    panel->setFileMode(QFileDialog::ExistingFile);
-    panel->setNameFilters({tvk::text("setting.open_filter") + QStringLiteral(" (config.bin)"),
-                           tvk::text("setting.open_all") + QStringLiteral(" (*)")});
-    panel->setWindowModality(Qt::WindowModal);
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    connect(panel, &QFileDialog::fileSelected, this, [this](const QString &path) {
-        // The user chose this file: what is wrong with it is said at once.
-        if (const auto opened = openSettingFile(path); !opened)
-            showAlert(this, tvk::text("setting.alert.warn"),
-                      opened.failure().subject + u'\n' + opened.failure().message());
-    });
-    panel->open();
-}
-
-tvk::Result<void> SettingsWindow::openSettingFile(const QString &chosen)
-{
-    const QFileInfo given(chosen);
-    const QString path = given.isDir() ? QDir(chosen).filePath(QLatin1String(kSettingFileName))
-                                       : given.absoluteFilePath();
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return tvk::Failure{QT_TRID_NOOP("setting.open_missing"), path};
-    if (info.size() != SettingsRecord::kSize)
-        return tvk::Failure{
-            QT_TRID_NOOP("setting.open_wrong_size_fmt"), path, {}, {QString::number(info.size())}};
-    const tvk::Result<SettingsRecord> read = readRecord(path);
-    if (!read) {
-        tvk::Failure failure = read.failure();
-        failure.subject = path;
-        return failure;
-    }
-    m_FileData = *read;
-    m_card = SettingsCardSelection{path, std::nullopt};
-    m_openedByUser = true;
-    updateTitle();
-    showRecordState();
-    resetDriveInfoPage();
-    if (auto *page = dynamic_cast<SettingsPageInterface *>(m_targetController.data()))
-        page->setFileData(&m_FileData);
-    return {};
-}
-
-void SettingsWindow::onDiskUtil()
-{
-    // GNOME Disks, through its desktop entry when a launcher for it is at hand.
-    const QString entry =
-        QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                               QStringLiteral("applications/org.gnome.DiskUtility.desktop"));
-    const QString launcher = QStandardPaths::findExecutable(QStringLiteral("gtk-launch"));
-    if (!entry.isEmpty() && !launcher.isEmpty() &&
-        QProcess::startDetached(launcher, {QStringLiteral("org.gnome.DiskUtility")}))
-        return;
-    const QString disks = QStandardPaths::findExecutable(QStringLiteral("gnome-disks"));
-    if (!disks.isEmpty() && QProcess::startDetached(disks, {}))
-        return;
-    showAlert(this, tvk::text("setting.alert.warn"), tvk::text("msg.no_disk_utility"));
-}
-
-void SettingsWindow::onFormat()
-{
-    auto *window = new FormatWindow(m_volumes);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    if (m_lastDialogController)
-        m_lastDialogController->close();
-    m_lastDialogController = window;
-    window->showWindow();
-}
-
-void SettingsWindow::onCloseCmd()
-{
-    close();
-}
-
-// Where the settings window's files come from besides the card: the copy open in the player,
-// and the driving log that belongs to the settings file shown.
-
-bool SettingsWindow::openPlayerCopy()
-{
-    if (m_openedByUser || !m_card.settingFilePath.isEmpty() || m_environment.playerFolder.isEmpty())
-        return false;
-    // The player may show the card's root or a folder of recordings on it.
-    QDir folder(m_environment.playerFolder);
-    for (int up = 0; up < 3; ++up) {
-        if (QFileInfo(folder.filePath(QLatin1String(kSettingFileName))).isFile()) {
-            // A copy that cannot be read is not offered.
-            if (!openSettingFile(folder.path()))
-                return false;
-            showPage(0);
-            return true;
-        }
-        if (!folder.cdUp())
-            break;
-    }
-    return false;
-}
-
-QWidget *SettingsWindow::createDriveInfoController()
-{
-    if (!m_driveInfoController) {
-        auto *page = new DrivingRecordPage(this);
-        connect(page, &DrivingRecordPage::busy, this, &SettingsWindow::showLoading);
-        connect(page, &DrivingRecordPage::idle, this, &SettingsWindow::hideLoading);
-        if (m_card.selectedUSBDisk) {
-            const QString path = QDir(m_card.selectedUSBDisk->mountPath())
-                                     .filePath(QLatin1String(kDrivingRecordFilePath));
-            if (QFileInfo::exists(path))
-                page->setFlashDataFilePath(path);
-        } else if (m_openedByUser) {
-            // A card copy opened by hand keeps its log beside its settings file.
-            const QString path = QFileInfo(m_card.settingFilePath)
-                                     .dir()
-                                     .filePath(QLatin1String(kDrivingRecordFilePath));
-            if (QFileInfo::exists(path))
-                page->setFlashDataFilePath(path);
-        }
-        m_driveInfoController = page;
-    }
-    return m_driveInfoController;
-}
-
-void SettingsWindow::resetDriveInfoPage()
-{
-    // The log belongs to the settings file; another file brings its own log.
-    QWidget *old = m_driveInfoController;
-    if (!old)
-        return;
-    const bool shown = old == m_targetController;
-    if (shown) {
-        m_lastSelectedTabIndex = -1;
-        m_targetController = nullptr;
-        ui->targetView->takeWidget();
-    }
-    m_driveInfoController = nullptr;
-    if (auto *page = dynamic_cast<SettingsPageInterface *>(old))
-        page->onHide();
-    old->hide();
-    old->deleteLater();
-    if (shown)
-        showPage(kDriveInfoPage);
 }
