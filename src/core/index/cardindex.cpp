@@ -18,7 +18,7 @@ CREATE TABLE recordings(
     kind INTEGER NOT NULL,
     side INTEGER NOT NULL,
     start TEXT,
-    length_ms INTEGER NOT NULL,
+    length_ms INTEGER,
     clock_offset_s REAL,
     points INTEGER NOT NULL,
     trip INTEGER);

@@ -52,8 +52,11 @@ IndexedRecording readIndexedRecording(const MediaFile &media, qint64 size, qint6
         out.start = start.toString(Qt::ISODate).chopped(1); // held as UTC: drop the "Z"
     out.lengthMs = kUnknownRecordingLengthMs;
     QFile file(media.path());
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // A file that cannot be read has no length, as trips read from the files find.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        out.lengthMs.reset();
         return out;
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QIODevice *device = &file;
@@ -62,8 +65,12 @@ IndexedRecording readIndexedRecording(const MediaFile &media, qint64 size, qint6
         buffer.open(QIODevice::ReadOnly);
         device = &buffer;
     }
-    if (const std::optional<qint64> length = aviHeaderLengthMs(*device))
+    if (const std::optional<qint64> length = aviHeaderLengthMs(*device)) {
         out.lengthMs = *length;
+    } else if (file.error() == QFileDevice::ReadError) {
+        out.lengthMs.reset();
+        return out;
+    }
     if (!device->seek(0))
         return out;
     const tvk::Result<RecordedTelemetryPtr> telemetry = BlackBoxData::extractRoute(*device);

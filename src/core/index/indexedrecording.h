@@ -31,8 +31,8 @@ struct IndexedRecording
     qint64 modifiedMs = 0;
     int kind = MediaFile::Always;
     int side = MediaFile::Front;
-    QString start; // the name's time, "yyyy-MM-ddTHH:mm:ss", camera's clock
-    qint64 lengthMs = 0;
+    QString start;                  // the name's time, "yyyy-MM-ddTHH:mm:ss", camera's clock
+    std::optional<qint64> lengthMs; // none when the file could not be read: not guessed
     std::optional<double> clockOffsetSeconds; // raw, before the zone is taken off
     QList<IndexedPoint> points;
 };

@@ -107,7 +107,8 @@ tvk::Result<std::optional<IndexedFactsByPath>> vouchedFacts(CardIndex &index)
     facts.reserve(count ? *count : 0);
     while (select->next()) {
         IndexedFacts &f = facts[index.absolutePath(select->text(0))];
-        f.lengthMs = select->integer(1);
+        if (!select->isNull(1))
+            f.lengthMs = select->integer(1);
         if (!select->isNull(2))
             f.clockOffsetSeconds = select->real(2);
     }
@@ -145,8 +146,9 @@ RecordingLength lengthsFrom(const std::optional<IndexedFactsByPath> &facts)
             return recordingLengthMs(m.path());
         };
     return [facts = *facts](const MediaFile &m) -> tvk::Result<qint64> {
-        if (const IndexedFacts *f = factsOf(facts, m.path()))
-            return f->lengthMs;
+        // A file that could not be read is asked again: it gives its own reason.
+        if (const IndexedFacts *f = factsOf(facts, m.path()); f && f->lengthMs)
+            return *f->lengthMs;
         return recordingLengthMs(m.path());
     };
 }

@@ -22,7 +22,7 @@ tvk::Result<std::optional<QList<ClockReading>>> indexedClockReadings(CardIndex &
 // What the index knows of a recording that trips and the clock need.
 struct IndexedFacts
 {
-    qint64 lengthMs = 0;
+    std::optional<qint64> lengthMs;           // none for a file that could not be read
     std::optional<double> clockOffsetSeconds; // raw, before the zone is taken off
 };
 using IndexedFactsByPath = QHash<QString, IndexedFacts>; // by absolute path

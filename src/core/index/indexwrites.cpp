@@ -104,11 +104,15 @@ tvk::Result<void> IndexWriter::storeOne(const IndexedRecording &r)
         return inserting.failure();
     SqliteStatement *insert = *inserting;
     insert->bind(1, relative).bind(2, r.size).bind(3, r.modifiedMs);
-    insert->bind(4, qint64(r.kind)).bind(5, qint64(r.side)).bind(7, r.lengthMs);
+    insert->bind(4, qint64(r.kind)).bind(5, qint64(r.side));
     if (r.start.isEmpty())
         insert->bindNull(6);
     else
         insert->bind(6, r.start);
+    if (r.lengthMs)
+        insert->bind(7, *r.lengthMs);
+    else
+        insert->bindNull(7);
     if (r.clockOffsetSeconds)
         insert->bind(8, *r.clockOffsetSeconds);
     else

@@ -16,7 +16,7 @@ struct Row
 {
     qint64 id;
     MediaFile media;
-    qint64 lengthMs;
+    std::optional<qint64> lengthMs; // none for a file that could not be read
 };
 
 tvk::Result<QList<Row>> indexedRows(CardIndex &index)
@@ -28,7 +28,7 @@ tvk::Result<QList<Row>> indexedRows(CardIndex &index)
     QList<Row> rows;
     while (select->next())
         rows.append({select->integer(0), MediaFile(index.absolutePath(select->text(1))),
-                     select->integer(2)});
+                     select->isNull(2) ? std::nullopt : std::optional(select->integer(2))});
     if (tvk::Result<void> done = select->finish(); !done)
         return done.failure();
     // The catalogue's order: start time, then the name, which puts front before rear.
@@ -85,7 +85,8 @@ tvk::Result<void> IndexWriter::regroupTrips()
         if (!rows)
             return rows.failure();
         QList<MediaFile> medias;
-        QHash<QString, qint64> lengths, ids;
+        QHash<QString, std::optional<qint64>> lengths;
+        QHash<QString, qint64> ids;
         for (const Row &row : std::as_const(*rows)) {
             medias.append(row.media);
             lengths.insert(row.media.path(), row.lengthMs);
@@ -93,7 +94,9 @@ tvk::Result<void> IndexWriter::regroupTrips()
         }
         const QList<Trip> trips =
             groupTrips(medias, [&lengths](const MediaFile &m) -> tvk::Result<qint64> {
-                return lengths.value(m.path());
+                if (const std::optional<qint64> length = lengths.value(m.path()))
+                    return *length;
+                return tvk::Failure{"trips.recording_unreadable", m.path()};
             }).trips;
         QSet<qint64> drawn;
         for (const Trip &trip : trips) {

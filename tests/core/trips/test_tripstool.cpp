@@ -1,6 +1,7 @@
 // tavik-tool trips: drives grouped on cards made to order, and their routes read back by
 // GPSBabel.
 #include "tripcard.h"
+#include "writers/cardfiles/agedfolders.h"
 
 #include <QJsonArray>
 #include <QStandardPaths>
@@ -134,6 +135,22 @@ private slots:
         QCOMPARE(list[0]["seconds"].toInt(), seconds);
         QVERIFY2(run.err.startsWith("tavik-tool: " + path.toUtf8() + ": "), run.err);
         QVERIFY2(run.err.contains("could not be read"), run.err);
+
+        // The same from the card's index: it keeps no guessed length for the file.
+        QTemporaryDir cache;
+        QVERIFY(QFile::setPermissions(cache.path(),
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                          QFileDevice::ExeOther | QFileDevice::ReadOwner |
+                                          QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        qputenv("XDG_CACHE_HOME", cache.path().toLocal8Bit());
+        QVERIFY(ageFolders(dir.path())); // so that the index vouches for the card
+        const ProcessRun indexed = runToolUnprivileged({"index", dir.path()}, dir.path());
+        const ProcessRun again = runToolUnprivileged({"trips", dir.path(), "--json"}, dir.path());
+        qunsetenv("XDG_CACHE_HOME");
+        QCOMPARE(indexed.status, 0);
+        QVERIFY2(QDir(cache.path() + "/tavik-viewer/cards").count() > 2, "no index was written");
+        QCOMPARE(again.out, run.out);
+        QCOMPARE(again.err, run.err);
     }
 
     // The contract's fields of one trip: name times, the header's length, absolute paths and
