@@ -8,6 +8,7 @@
 #include "core/route/recordingtelemetry.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QToolButton>
@@ -64,16 +65,23 @@ CardIndexPanel::CardIndexPanel(MapView *map, QWidget *host, const QString &cache
 
     m_passPanel = new QWidget(host);
     m_passPanel->setObjectName(QStringLiteral("recordingsHerePanel"));
+    // Its dark ground comes from the style sheet, as the recording list's does.
+    m_passPanel->setAttribute(Qt::WA_StyledBackground);
+    m_passPanel->installEventFilter(this);
+    m_watchedArea = host;
+    host->installEventFilter(this);
     auto *panel = new QVBoxLayout(m_passPanel);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->setSpacing(0);
     auto *titleRow = new QHBoxLayout;
-    titleRow->setContentsMargins(10, 2, 4, 2);
+    titleRow->setContentsMargins(10, 4, 4, 4);
     m_passTitle = new QLabel(m_passPanel);
+    m_passTitle->setObjectName(QStringLiteral("recordingsHereTitle"));
     auto *close = new QToolButton(m_passPanel);
+    close->setObjectName(QStringLiteral("closePassesButton"));
     close->setText(QStringLiteral("×"));
-    close->setAutoRaise(true);
     close->setToolTip(tvk::text("index.close_passes"));
+    close->setAccessibleName(tvk::text("index.close_passes"));
     titleRow->addWidget(m_passTitle, 1);
     titleRow->addWidget(close);
     panel->addLayout(titleRow);
@@ -100,6 +108,32 @@ CardIndexPanel::CardIndexPanel(MapView *map, QWidget *host, const QString &cache
             [this](const QString &folder) { indexFinished(folder); });
     connect(m_indexer, &CardIndexer::failed, this, &CardIndexPanel::indexFailed);
     m_map->setPlaceOffer(tvk::text("index.recordings_here"));
+}
+
+bool CardIndexPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window places the list under the map, in the map's own area: the list takes no
+    // more than its share of that area, so the map keeps room for its notice, its controls and
+    // its grid labels, and redraws them whole in what is left.
+    if (watched == m_passPanel && event->type() == QEvent::ParentChange) {
+        if (m_watchedArea)
+            m_watchedArea->removeEventFilter(this);
+        m_watchedArea = m_passPanel->parentWidget();
+        if (m_watchedArea) {
+            m_watchedArea->installEventFilter(this);
+            fitPassPanel();
+        }
+    } else if (watched == m_watchedArea && event->type() == QEvent::Resize) {
+        fitPassPanel();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CardIndexPanel::fitPassPanel()
+{
+    const int area = m_watchedArea->height();
+    m_passPanel->setMaximumHeight(
+        std::max(0, area - std::max(kMapKeepsPixels, area * kMapKeepsPercent / 100)));
 }
 
 CardIndexPanel::~CardIndexPanel()
