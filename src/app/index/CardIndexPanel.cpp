@@ -9,6 +9,7 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QToolButton>
@@ -132,8 +133,14 @@ bool CardIndexPanel::eventFilter(QObject *watched, QEvent *event)
 void CardIndexPanel::fitPassPanel()
 {
     const int area = m_watchedArea->height();
-    m_passPanel->setMaximumHeight(
-        std::max(0, area - std::max(kMapKeepsPixels, area * kMapKeepsPercent / 100)));
+    // The gap between the map and the list is not the map's.
+    int gap = 0;
+    if (const auto *grid = qobject_cast<const QGridLayout *>(m_watchedArea->layout()))
+        gap = std::max(0, grid->verticalSpacing());
+    else if (const QLayout *layout = m_watchedArea->layout())
+        gap = std::max(0, layout->spacing());
+    const int map = std::max(kMapKeepsPixels, area * kMapKeepsPercent / 100);
+    m_passPanel->setMaximumHeight(std::max(0, area - map - gap));
 }
 
 CardIndexPanel::~CardIndexPanel()
