@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QToolButton>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -93,6 +94,11 @@ CardIndexPanel::CardIndexPanel(MapView *map, QWidget *host, const QString &cache
         m_passPanel->hide();
         m_map->clearPlace();
     });
+    // Space plays and pauses anywhere in the window, so the close button's own key is taken:
+    // Escape closes the list from the keyboard.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), m_passPanel, nullptr, nullptr,
+                          Qt::WidgetWithChildrenShortcut),
+            &QShortcut::activated, close, &QToolButton::click);
 
     auto *allDrives = new QToolButton(host);
     allDrives->setObjectName(QStringLiteral("allDrivesButton"));

@@ -284,6 +284,13 @@ private slots:
             zoomBottom <= labelBand,
             qPrintable(
                 QStringLiteral("zoom buttons end at %1 of %2").arg(zoomBottom).arg(map->height())));
+
+        // Escape in the list closes it, as its button does.
+        area.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(passes->isHidden());
     }
 
     // Pictures of both views for a person to look at, on request only.
