@@ -8,8 +8,11 @@
 #include "core/route/recordingtelemetry.h"
 
 #include <QBoxLayout>
+#include <QEvent>
+#include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QToolButton>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -64,16 +67,23 @@ CardIndexPanel::CardIndexPanel(MapView *map, QWidget *host, const QString &cache
 
     m_passPanel = new QWidget(host);
     m_passPanel->setObjectName(QStringLiteral("recordingsHerePanel"));
+    // Its dark ground comes from the style sheet, as the recording list's does.
+    m_passPanel->setAttribute(Qt::WA_StyledBackground);
+    m_passPanel->installEventFilter(this);
+    m_watchedArea = host;
+    host->installEventFilter(this);
     auto *panel = new QVBoxLayout(m_passPanel);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->setSpacing(0);
     auto *titleRow = new QHBoxLayout;
-    titleRow->setContentsMargins(10, 2, 4, 2);
+    titleRow->setContentsMargins(10, 4, 4, 4);
     m_passTitle = new QLabel(m_passPanel);
+    m_passTitle->setObjectName(QStringLiteral("recordingsHereTitle"));
     auto *close = new QToolButton(m_passPanel);
+    close->setObjectName(QStringLiteral("closePassesButton"));
     close->setText(QStringLiteral("×"));
-    close->setAutoRaise(true);
     close->setToolTip(tvk::text("index.close_passes"));
+    close->setAccessibleName(tvk::text("index.close_passes"));
     titleRow->addWidget(m_passTitle, 1);
     titleRow->addWidget(close);
     panel->addLayout(titleRow);
@@ -84,6 +94,11 @@ CardIndexPanel::CardIndexPanel(MapView *map, QWidget *host, const QString &cache
         m_passPanel->hide();
         m_map->clearPlace();
     });
+    // Space plays and pauses anywhere in the window, so the close button's own key is taken:
+    // Escape closes the list from the keyboard.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), m_passPanel, nullptr, nullptr,
+                          Qt::WidgetWithChildrenShortcut),
+            &QShortcut::activated, close, &QToolButton::click);
 
     auto *allDrives = new QToolButton(host);
     allDrives->setObjectName(QStringLiteral("allDrivesButton"));
@@ -100,6 +115,38 @@ CardIndexPanel::CardIndexPanel(MapView *map, QWidget *host, const QString &cache
             [this](const QString &folder) { indexFinished(folder); });
     connect(m_indexer, &CardIndexer::failed, this, &CardIndexPanel::indexFailed);
     m_map->setPlaceOffer(tvk::text("index.recordings_here"));
+}
+
+bool CardIndexPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window places the list under the map, in the map's own area: the list takes no
+    // more than its share of that area, so the map keeps room for its notice, its controls and
+    // its grid labels, and redraws them whole in what is left.
+    if (watched == m_passPanel && event->type() == QEvent::ParentChange) {
+        if (m_watchedArea)
+            m_watchedArea->removeEventFilter(this);
+        m_watchedArea = m_passPanel->parentWidget();
+        if (m_watchedArea) {
+            m_watchedArea->installEventFilter(this);
+            fitPassPanel();
+        }
+    } else if (watched == m_watchedArea && event->type() == QEvent::Resize) {
+        fitPassPanel();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CardIndexPanel::fitPassPanel()
+{
+    const int area = m_watchedArea->height();
+    // The gap between the map and the list is not the map's.
+    int gap = 0;
+    if (const auto *grid = qobject_cast<const QGridLayout *>(m_watchedArea->layout()))
+        gap = std::max(0, grid->verticalSpacing());
+    else if (const QLayout *layout = m_watchedArea->layout())
+        gap = std::max(0, layout->spacing());
+    const int map = std::max(kMapKeepsPixels, area * kMapKeepsPercent / 100);
+    m_passPanel->setMaximumHeight(std::max(0, area - map - gap));
 }
 
 CardIndexPanel::~CardIndexPanel()

@@ -6,6 +6,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
@@ -54,7 +55,16 @@ signals:
     void passesShown(const QList<PassGroup> &passes);
     void drivesShown(qsizetype drives);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // What the map keeps of the area it shares with the pass list: room for its offline
+    // notice, its zoom buttons and a band of grid labels.
+    static constexpr int kMapKeepsPercent = 45;
+    static constexpr int kMapKeepsPixels = 96;
+
+    void fitPassPanel();
     void showProgress(qsizetype done, qsizetype total);
     void indexFinished(const QString &folder);
     void indexFailed(const QString &folder, const tvk::Failure &failure);
@@ -69,6 +79,7 @@ private:
     QLabel *m_progressText;
     QProgressBar *m_progressBar;
     QWidget *m_passPanel;
+    QPointer<QWidget> m_watchedArea;
     QLabel *m_passTitle;
     RecordingsHereList *m_list;
     QAbstractButton *m_allDrives;

@@ -34,6 +34,7 @@ RecordingsHereList::RecordingsHereList(QWidget *parent) : QTreeWidget(parent)
     header()->setStretchLastSection(false);
     setRootIsDecorated(true);
     setUniformRowHeights(true);
+    setAlternatingRowColors(true);
     setExpandsOnDoubleClick(false);
     // A double click activates the row, as Enter does: one request for either.
     connect(this, &QTreeWidget::itemActivated, this, &RecordingsHereList::play);

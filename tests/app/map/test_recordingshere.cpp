@@ -1,6 +1,7 @@
 // The card's index on the map, on the two-morning card: a click on the map asks the program
 // over the page's channel, the passes come back grouped in the list beside the map, a double
-// click asks for the right recording and moment, and "All drives" draws every drive.
+// click or Enter asks for the right recording and moment, "All drives" draws every drive, and
+// the list placed as the window places it reads well and leaves the map whole.
 #include "app/apptestsetup.h"
 #include "app/controls/AppResources.h"
 #include "app/index/CardIndexPanel.h"
@@ -11,10 +12,17 @@
 #include "mapprobe.h"
 
 #include <QAbstractButton>
+#include <QFile>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QWebEngineProfile>
 
+#include <cmath>
 #include <memory>
 
 class TestRecordingsHere : public QObject
@@ -38,6 +46,20 @@ private:
     CardIndexPanel *m_panel = nullptr;
 
     // A click on the map where the place is, then on the offer the page makes there.
+    // WCAG's contrast ratio of two colours, 1 to 21.
+    static double contrast(const QColor &a, const QColor &b)
+    {
+        const auto luminance = [](const QColor &c) {
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        const double la = luminance(a), lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    }
+
     void clickOffer(double latitude, double longitude)
     {
         evaluate(*m_view, QStringLiteral("routeMap.fire('click', {latlng: L.latLng(%1, %2)});"
@@ -129,9 +151,13 @@ private slots:
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                                list->visualItemRect(row).center());
-            QCOMPARE(play.size(), i + 1);
+            QCOMPARE(play.size(), 2 * i + 1);
             QCOMPARE(play.last().at(0).toString(), m_card.path() + u'/' + expected[i].path);
             QCOMPARE(play.last().at(1).toDouble(), expected[i].offsetSeconds);
+            // Enter on the chosen row asks for the same.
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(play.size(), 2 * i + 2);
+            QCOMPARE(play.last(), play.at(play.size() - 2));
         }
     }
 
@@ -162,6 +188,109 @@ private slots:
         m_panel->allDrivesButton()->click();
         state = evaluate(*m_view, QStringLiteral("placesState()")).toMap();
         QCOMPARE(state["drives"].toInt(), 0);
+    }
+
+    void looksLikeTheWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("en");
+        QTest::newRow("Korean") << QStringLiteral("ko");
+    }
+
+    // The list as the window places it, under the map in the map's area at the window's usual
+    // size, on the window's style: the list reads as the recording list does, its count and
+    // close button stand out, and the map keeps its notice and grid labels whole.
+    void looksLikeTheWindow()
+    {
+        QFETCH(QString, language);
+        const auto restore = qScopeGuard([] {
+            tvk::setChosenLanguage(QStringLiteral("en"));
+            (void)tvk::installStringTable();
+            qApp->setStyleSheet({});
+        });
+        tvk::setChosenLanguage(language);
+        QVERIFY(tvk::installStringTable());
+        QFile style(QStringLiteral(":/style/tavik.qss"));
+        QVERIFY(style.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+
+        QWidget area;
+        area.setObjectName(QStringLiteral("backgroundBox"));
+        auto *grid = new QGridLayout(&area);
+        grid->setContentsMargins(0, 0, 0, 0);
+        auto *map = new MapView(&area);
+        grid->addWidget(map);
+        CardIndexPanel panel(map, &area, m_cache.path());
+        grid->addWidget(panel.passPanel(), 1, 0);
+        // The recording list it should look like, hidden.
+        QTableView recordings(&area);
+        recordings.setObjectName(QStringLiteral("mediaListTableView"));
+        recordings.ensurePolished();
+        area.resize(334, 218);
+        area.show();
+        QVERIFY(waitForPage(*map));
+        QSignalSpy current(&panel, &CardIndexPanel::indexCurrent);
+        panel.setFolder(m_card.path());
+        QVERIFY(current.wait(120000));
+        QSignalSpy shown(&panel, &CardIndexPanel::passesShown);
+        const auto [latitude, longitude] = DemoPassCard::placeAt(300);
+        panel.searchPlace(latitude, longitude);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, 20000);
+        QWidget *passes = panel.passPanel();
+        QVERIFY(passes->isVisible());
+        RecordingsHereList *list = panel.passList();
+        QVERIFY(list->topLevelItemCount() > 0);
+
+        // The list reads as the recording list: the same ground and text, well apart.
+        const QPalette rows = list->palette();
+        QCOMPARE(rows.color(QPalette::Base), recordings.palette().color(QPalette::Base));
+        QCOMPARE(rows.color(QPalette::Text), recordings.palette().color(QPalette::Text));
+        QVERIFY2(contrast(rows.color(QPalette::Text), rows.color(QPalette::Base)) >= 7,
+                 qPrintable(rows.color(QPalette::Text).name()));
+        // The count and the close button stand out on the panel's ground.
+        const QColor ground = passes->palette().color(QPalette::Window);
+        auto *title = passes->findChild<QLabel *>(QStringLiteral("recordingsHereTitle"));
+        QVERIFY(title);
+        QVERIFY2(contrast(title->palette().color(QPalette::WindowText), ground) >= 7,
+                 qPrintable(title->palette().color(QPalette::WindowText).name()));
+        auto *close = passes->findChild<QAbstractButton *>(QStringLiteral("closePassesButton"));
+        QVERIFY(close && close->isVisible());
+        QVERIFY(contrast(close->palette().color(QPalette::ButtonText),
+                         close->palette().color(QPalette::Button)) >= 4.5);
+        QVERIFY(close->width() >= 16 && close->height() >= 16);
+        // The count and the column names whole.
+        QVERIFY(title->text().contains(QString::number(list->topLevelItemCount())));
+        QVERIFY2(title->contentsRect().width() >=
+                     title->fontMetrics().horizontalAdvance(title->text()),
+                 qPrintable(title->text()));
+        for (int column = 0; column < list->columnCount(); ++column)
+            QVERIFY(list->header()->sectionSize(column) >= list->header()->sectionSizeHint(column));
+        QVERIFY(list->header()->length() <= list->viewport()->width());
+
+        // The map above the list, beside nothing of it, and tall enough that its offline
+        // notice and zoom buttons end above the band of its grid labels.
+        QVERIFY(passes->geometry().top() > map->geometry().bottom());
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(*map, QStringLiteral("window.innerHeight")).toInt(),
+                                  map->height(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(mapState(*map)["offline"].toBool(), 15000);
+        const double labelBand = map->height() - 18;
+        QVERIFY2(mapState(*map)["offlineNoteBottom"].toDouble() <= labelBand,
+                 qPrintable(QString::number(map->height())));
+        const double zoomBottom =
+            evaluate(*map, QStringLiteral("document.querySelector('.leaflet-control-zoom')"
+                                          ".getBoundingClientRect().bottom"))
+                .toDouble();
+        QVERIFY2(
+            zoomBottom <= labelBand,
+            qPrintable(
+                QStringLiteral("zoom buttons end at %1 of %2").arg(zoomBottom).arg(map->height())));
+
+        // Escape in the list closes it, as its button does.
+        area.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&area));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(passes->isHidden());
     }
 
     // Pictures of both views for a person to look at, on request only.
