@@ -2422,14 +2422,6 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- tool help and writers: end -->
     <!-- -->
     <!-- index window: begin -->
-    <message id="index.recordings_here">
-        <source>Recordings here</source>
-        <translation>Recordings here</translation>
-    </message>
-    <message id="index.all_drives">
-        <source>All drives</source>
-        <translation>All drives</translation>
-    </message>
     <message id="index.all_drives_tip">
         <source>Show every drive of the card on the map</source>
         <translation>Show every drive of the card on the map</translation>
@@ -2437,18 +2429,6 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <message id="index.close_passes">
         <source>Close</source>
         <translation>Close</translation>
-    </message>
-    <message id="index.column_time">
-        <source>Time</source>
-        <translation>Time</translation>
-    </message>
-    <message id="index.column_speed">
-        <source>Speed</source>
-        <translation>Speed</translation>
-    </message>
-    <message id="index.column_direction">
-        <source>Direction</source>
-        <translation>Direction</translation>
     </message>
     <message id="index.speed_kmh_fmt">
         <source>%1 km/h</source>
@@ -2494,21 +2474,9 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>—</source>
         <translation>—</translation>
     </message>
-    <message id="index.progress">
-        <source>Indexing the card: %1 of %2</source>
-        <translation>Indexing the card: %1 of %2</translation>
-    </message>
     <message id="index.checking">
         <source>Checking the card’s index…</source>
         <translation>Checking the card’s index…</translation>
-    </message>
-    <message id="index.failed">
-        <source>The card’s index is unavailable</source>
-        <translation>The card’s index is unavailable</translation>
-    </message>
-    <message id="index.no_passes">
-        <source>No recordings passed here</source>
-        <translation>No recordings passed here</translation>
     </message>
     <message id="index.passes_fmt">
         <source>Passes here: %1</source>

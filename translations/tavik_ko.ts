@@ -2378,14 +2378,6 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <!-- tool help and writers: end -->
     <!-- -->
     <!-- index window: begin -->
-    <message id="index.recordings_here">
-        <source>Recordings here</source>
-        <translation>여기를 지난 영상</translation>
-    </message>
-    <message id="index.all_drives">
-        <source>All drives</source>
-        <translation>모든 주행</translation>
-    </message>
     <message id="index.all_drives_tip">
         <source>Show every drive of the card on the map</source>
         <translation>카드의 모든 주행을 지도에 표시</translation>
@@ -2393,18 +2385,6 @@ Formatting erases every recording on this card. Its config.bin is put back after
     <message id="index.close_passes">
         <source>Close</source>
         <translation>닫기</translation>
-    </message>
-    <message id="index.column_time">
-        <source>Time</source>
-        <translation>시각</translation>
-    </message>
-    <message id="index.column_speed">
-        <source>Speed</source>
-        <translation>속도</translation>
-    </message>
-    <message id="index.column_direction">
-        <source>Direction</source>
-        <translation>방향</translation>
     </message>
     <message id="index.speed_kmh_fmt">
         <source>%1 km/h</source>
@@ -2450,21 +2430,9 @@ Formatting erases every recording on this card. Its config.bin is put back after
         <source>—</source>
         <translation>—</translation>
     </message>
-    <message id="index.progress">
-        <source>Indexing the card: %1 of %2</source>
-        <translation>카드 색인 중: %2개 중 %1개</translation>
-    </message>
     <message id="index.checking">
         <source>Checking the card’s index…</source>
         <translation>카드 색인 확인 중…</translation>
-    </message>
-    <message id="index.failed">
-        <source>The card’s index is unavailable</source>
-        <translation>카드 색인을 사용할 수 없습니다</translation>
-    </message>
-    <message id="index.no_passes">
-        <source>No recordings passed here</source>
-        <translation>여기를 지난 영상이 없습니다</translation>
     </message>
     <message id="index.passes_fmt">
         <source>Passes here: %1</source>
