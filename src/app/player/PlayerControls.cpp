@@ -8,6 +8,8 @@
 #include "core/player/Playback.h"
 #include "core/player/VideoPlayer.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPropertyAnimation>
@@ -108,7 +110,15 @@ void PlayerController::bindKeys()
 {
     // Keys of a media player; the window has no menu bar to carry them.
     connect(new QShortcut(QKeySequence(Qt::Key_Space), m_parts.window), &QShortcut::activated, this,
-            [this] { m_parts.playback->playOrStartSelected(selectedRow()); });
+            [this] {
+                // Space presses the button that has the keyboard, as in every window.
+                auto *button = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+                if (button && button->isEnabled() && button->window() == m_parts.window) {
+                    button->animateClick();
+                    return;
+                }
+                m_parts.playback->playOrStartSelected(selectedRow());
+            });
     Playback *core = m_parts.playback;
     const struct
     {

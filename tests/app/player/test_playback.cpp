@@ -131,6 +131,12 @@ private slots:
         f.app->setFocus(); // elsewhere the arrows keep the volume
         QTest::keyClick(f.app.get(), Qt::Key_Down);
         QCOMPARE(f.player()->volume(), 60);
+        // Space presses a button that has the keyboard; the playing goes on.
+        QTRY_VERIFY(f.app->playback()->playInfo()->isPlaying());
+        f.app->ui().volumeUpButton->setFocus();
+        QTest::keyClick(f.app->ui().volumeUpButton, Qt::Key_Space);
+        QTRY_COMPARE(f.player()->volume(), 70);
+        QVERIFY(f.app->playback()->playInfo()->isPlaying());
     }
 
     void controlsThatCannotActAreDisabled()
