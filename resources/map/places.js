@@ -47,7 +47,11 @@
         button.type = 'button';
         button.textContent = offerText;
         button.addEventListener('click', function () { askAbout(event.latlng); });
-        L.popup({ closeButton: false, className: 'place-popup', offset: [0, -4] })
+        // The map moves the offer out from under the offline notice, where it cannot be pressed.
+        var note = document.getElementById('offline-note');
+        var noticeBottom = note && !note.hidden ? note.offsetTop + note.offsetHeight : 0;
+        L.popup({ closeButton: false, className: 'place-popup', offset: [0, -4],
+                  autoPanPaddingTopLeft: L.point(5, noticeBottom + 5) })
             .setLatLng(event.latlng).setContent(button).openOn(map);
     });
     map.on('popupopen', function () { state.popup = true; });
