@@ -89,6 +89,18 @@ MediaPair &groupFor(QHash<QString, MediaPair> &dict, const MediaFile &media)
     return *it;
 }
 
+// The same group for a recording whose group most likely is not there yet, as a record whose
+// time differs from the one before it in time order: a name ending in its side is looked up
+// and made under the same key, in one probe. A probe of the table costs more than the copy
+// of a key made in vain.
+MediaPair &newGroupFor(QHash<QString, MediaPair> &dict, const MediaFile &media)
+{
+    const QStringView name = media.mediaName();
+    if (sideless(name).size() == name.size() - 2)
+        return dict[media.mediaGroupName()];
+    return groupFor(dict, media);
+}
+
 void join(MediaPair &group, const MediaFile &media)
 {
     if (media.isRearMedia())
@@ -111,7 +123,7 @@ void MediaList::Contents::adopt(QList<MediaFile> sorted)
     for (const MediaFile &media : std::as_const(medias)) {
         const QStringView key = sideless(media.mediaName());
         if (!last || key != lastKey || key.size() != media.mediaName().size() - 2) {
-            last = &groupFor(mediaPairDic, media);
+            last = &newGroupFor(mediaPairDic, media);
             lastKey = key;
         }
         join(*last, media);
