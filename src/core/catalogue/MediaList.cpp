@@ -78,26 +78,22 @@ QStringView asView(QStringView view)
     return view;
 }
 
-// The group a recording joins, by groupOf's rule. The key is looked up as a string over the
-// name's own characters, so that only a new group allocates one.
-MediaPair &groupFor(QHash<QString, MediaPair> &dict, const MediaFile &media)
+// The group a recording joins, by groupOf's rule.
+MediaPair &groupFor(MediaPairs &dict, const MediaFile &media)
 {
-    const QStringView side = sideless(media.mediaName());
-    auto it = dict.find(QString::fromRawData(side.data(), side.size()));
-    if (it == dict.end())
-        it = dict.insert(media.mediaGroupName(), {});
-    return *it;
+    if (MediaPair *pair = dict.find(sideless(media.mediaName())))
+        return *pair;
+    return dict[media.mediaGroupNameView()];
 }
 
 // The same group for a recording whose group most likely is not there yet, as a record whose
 // time differs from the one before it in time order: a name ending in its side is looked up
-// and made under the same key, in one probe. A probe of the table costs more than the copy
-// of a key made in vain.
-MediaPair &newGroupFor(QHash<QString, MediaPair> &dict, const MediaFile &media)
+// and made under the same key, in one probe.
+MediaPair &newGroupFor(MediaPairs &dict, const MediaFile &media)
 {
     const QStringView name = media.mediaName();
     if (sideless(name).size() == name.size() - 2)
-        return dict[media.mediaGroupName()];
+        return dict[media.mediaGroupNameView()];
     return groupFor(dict, media);
 }
 
@@ -138,9 +134,7 @@ void MediaList::Contents::addMedia(MediaFile media)
 
 const MediaPair *MediaList::Contents::findMediaPairWithFileName(const QString &fileName) const
 {
-    const QStringView key = pairKeyOf(fileName);
-    const auto it = mediaPairDic.constFind(QString::fromRawData(key.data(), key.size()));
-    return it == mediaPairDic.cend() ? nullptr : &*it;
+    return mediaPairDic.find(pairKeyOf(fileName));
 }
 
 MediaList::MediaList(QObject *parent) : QObject(parent) {}
