@@ -44,16 +44,24 @@ std::optional<MediaFile> createMediaByPath(const QString &path, const QString &d
 
 namespace {
 
-// The dot before "avi" in any case, or nothing when the name has another extension.
-const char *aviDot(const char *name)
+// The dot before "avi" in any case, or nothing when the name has another extension. After
+// the last dot come three letters, so the name's end tells it: no search, no call per name.
+const char *aviDot(const char *name, size_t length)
 {
-    const char *dot = std::strrchr(name, '.');
-    return dot && dot != name && strcasecmp(dot + 1, "avi") == 0 ? dot : nullptr;
+    if (length < 5) // ".avi" alone is a hidden name without an extension
+        return nullptr;
+    const char *dot = name + length - 4;
+    const auto lower = [](char c) {
+        return char(c | 0x20);
+    };
+    return dot[0] == '.' && lower(dot[1]) == 'a' && lower(dot[2]) == 'v' && lower(dot[3]) == 'i'
+               ? dot
+               : nullptr;
 }
 
 bool hasAviExtension(const char *name)
 {
-    return aviDot(name) != nullptr;
+    return aviDot(name, std::strlen(name)) != nullptr;
 }
 
 bool isAscii(QByteArrayView bytes)
@@ -127,13 +135,16 @@ public:
     {}
 
     // False when the walk is to end: cancelled or at the limit.
-    bool walk(const QByteArray &folder)
+    // `folder` is the whole path; `name`, when given, the last part of it inside the open
+    // folder `parent`, which spares the kernel a lookup of every part before it.
+    bool walk(const QByteArray &folder, int parent = -1, const char *name = nullptr)
     {
         if (m_cancel && m_cancel->load(std::memory_order_relaxed)) {
             m_report.cancelled = true;
             return false;
         }
-        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        constexpr int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+        const int fd = name ? ::openat(parent, name, flags) : ::open(folder.constData(), flags);
         struct stat own = {};
         if (fd < 0 || ::fstat(fd, &own) != 0) {
             unreadable(folder, errno);
@@ -193,14 +204,16 @@ private:
                     continue;
                 child.truncate(base);
                 child.append(name);
-                if (!walk(child))
+                if (!walk(child, fd, name))
                     return false;
                 continue;
             }
-            const char *dot = type == DT_REG ? aviDot(name) : nullptr;
-            if (!dot)
+            if (type != DT_REG)
                 continue;
             const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
+            const char *dot = aviDot(name, size_t(bytes.size()));
+            if (!dot)
+                continue;
             if (prefixText.isNull()) {
                 const QByteArrayView prefix(child.constData(), base);
                 folderNamed = prefix.isValidUtf8();
