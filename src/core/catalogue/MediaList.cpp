@@ -34,8 +34,10 @@ void sortByStartTime(QList<MediaFile> &medias)
     const bool keyed = std::all_of(order.begin(), order.end(),
                                    [](const auto &entry) { return entry.first.valid(); });
     if (keyed) {
-        std::stable_sort(order.begin(), order.end(),
-                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        // The index breaks ties as a stable sort would, without its buffer.
+        std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) {
+            return a.first.key < b.first.key || (a.first.key == b.first.key && a.second < b.second);
+        });
     } else {
         std::stable_sort(order.begin(), order.end(), [&medias](const auto &a, const auto &b) {
             return medias[a.second].compareDate(medias[b.second]) < 0;
