@@ -34,29 +34,47 @@ std::optional<qint64> cameraGroupNumber(QStringView group)
 
 const MediaPair *MediaPairs::find(QStringView group) const
 {
-    if (const std::optional<qint64> number = cameraGroupNumber(group)) {
-        const auto it = m_byNumber.constFind(*number);
-        return it == m_byNumber.cend() ? nullptr : &*it;
-    }
-    const auto it = m_byText.constFind(QString::fromRawData(group.data(), group.size()));
-    return it == m_byText.cend() ? nullptr : &*it;
+    qsizetype slot = 0;
+    if (const std::optional<qint64> number = cameraGroupNumber(group))
+        slot = m_byNumber.value(*number);
+    else
+        slot = m_byText.value(QString::fromRawData(group.data(), group.size()));
+    return slot == 0 ? nullptr : &m_pairs.at(slot - 1);
 }
 
 MediaPair *MediaPairs::find(QStringView group)
 {
-    return const_cast<MediaPair *>(std::as_const(*this).find(group));
+    // Found in the shared pairs, then taken from this catalogue's own.
+    const MediaPair *pair = std::as_const(*this).find(group);
+    return pair ? &m_pairs[pair - m_pairs.constData()] : nullptr;
 }
 
 MediaPair &MediaPairs::operator[](QStringView group)
 {
     if (const std::optional<qint64> number = cameraGroupNumber(group))
-        return m_byNumber[*number];
+        return pairIn(m_byNumber[*number]);
     const auto it = m_byText.find(QString::fromRawData(group.data(), group.size()));
-    return it != m_byText.end() ? *it : *m_byText.insert(group.toString(), {});
+    return pairIn(it != m_byText.end() ? *it : *m_byText.insert(group.toString(), 0));
+}
+
+MediaPair &MediaPairs::pairIn(qsizetype &slot)
+{
+    if (slot == 0) {
+        m_pairs.emplaceBack();
+        slot = m_pairs.size();
+    }
+    return m_pairs[slot - 1];
+}
+
+void MediaPairs::reserve(qsizetype groups)
+{
+    m_byNumber.reserve(groups);
+    m_pairs.reserve(groups);
 }
 
 void MediaPairs::clear()
 {
     m_byNumber.clear();
     m_byText.clear();
+    m_pairs.clear();
 }

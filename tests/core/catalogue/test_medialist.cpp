@@ -166,6 +166,24 @@ private slots:
         QVERIFY(!contents.mediaPairDic.contains(u"alwa_20240131_120002"));
     }
 
+    // A catalogue handed on is a copy: what is added to one changes no pair of the other.
+    void copiesOfACatalogueStayApart()
+    {
+        MediaList::Contents first;
+        first.addMedia(MediaFile("/card/alwa_20240131_120000_F.avi"));
+        first.addMedia(MediaFile("/card/oddx_20240131_120000_F.avi"));
+        MediaList::Contents second = first;
+        second.addMedia(MediaFile("/card/alwa_20240131_120000_R.avi"));
+        second.addMedia(MediaFile("/card/oddx_20240131_120000_R.avi"));
+        second.addMedia(MediaFile("/card/alwa_20240131_130000_F.avi"));
+        for (const QString &name : QStringList{"alwa_20240131_120000", "oddx_20240131_120000"}) {
+            QVERIFY(!first.findMediaPairWithFileName(name)->rearMedia);
+            QVERIFY(second.findMediaPairWithFileName(name)->rearMedia);
+        }
+        QCOMPARE(first.mediaPairDic.size(), 2);
+        QCOMPARE(second.mediaPairDic.size(), 3);
+    }
+
     void sameNameInTwoFoldersIsListedTwice()
     {
         QTemporaryDir dir;
