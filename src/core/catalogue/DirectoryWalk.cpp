@@ -11,9 +11,11 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 bool checkTimeByName(QStringView name, qint64 startPos)
 {
@@ -42,16 +44,24 @@ std::optional<MediaFile> createMediaByPath(const QString &path, const QString &d
 
 namespace {
 
-// The dot before "avi" in any case, or nothing when the name has another extension.
-const char *aviDot(const char *name)
+// The dot before "avi" in any case, or nothing when the name has another extension. After
+// the last dot come three letters, so the name's end tells it: no search, no call per name.
+const char *aviDot(const char *name, size_t length)
 {
-    const char *dot = std::strrchr(name, '.');
-    return dot && dot != name && strcasecmp(dot + 1, "avi") == 0 ? dot : nullptr;
+    if (length < 5) // ".avi" alone is a hidden name without an extension
+        return nullptr;
+    const char *dot = name + length - 4;
+    const auto lower = [](char c) {
+        return char(c | 0x20);
+    };
+    return dot[0] == '.' && lower(dot[1]) == 'a' && lower(dot[2]) == 'v' && lower(dot[3]) == 'i'
+               ? dot
+               : nullptr;
 }
 
 bool hasAviExtension(const char *name)
 {
-    return aviDot(name) != nullptr;
+    return aviDot(name, std::strlen(name)) != nullptr;
 }
 
 bool isAscii(QByteArrayView bytes)
@@ -81,6 +91,40 @@ dev_t deviceFilesDevice()
     return ::stat("/dev", &info) == 0 ? info.st_dev : dev_t(-1);
 }
 
+bool isDotOrDotDot(const char *name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// The entries of one open folder, read straight from the kernel a block at a time: no stream
+// to open, no lock and no call per entry. The buffer is lent by the walk.
+class FolderEntries
+{
+public:
+    FolderEntries(int fd, char *buffer, size_t size) : m_fd(fd), m_buffer(buffer), m_size(size) {}
+
+    const struct dirent64 *next()
+    {
+        if (m_at >= m_filled) {
+            const ssize_t n = ::getdents64(m_fd, m_buffer, m_size);
+            if (n <= 0)
+                return nullptr;
+            m_filled = size_t(n);
+            m_at = 0;
+        }
+        const auto *entry = reinterpret_cast<const struct dirent64 *>(m_buffer + m_at);
+        m_at += entry->d_reclen;
+        return entry;
+    }
+
+private:
+    int m_fd;
+    char *m_buffer;
+    size_t m_size;
+    size_t m_filled = 0;
+    size_t m_at = 0;
+};
+
 // Walks with byte paths and the directory entry types, so that a card of thousands of
 // files costs one directory read per folder and a stat only for links and unknown types.
 class FolderWalk
@@ -91,13 +135,16 @@ public:
     {}
 
     // False when the walk is to end: cancelled or at the limit.
-    bool walk(const QByteArray &folder)
+    // `folder` is the whole path; `name`, when given, the last part of it inside the open
+    // folder `parent`, which spares the kernel a lookup of every part before it.
+    bool walk(const QByteArray &folder, int parent = -1, const char *name = nullptr)
     {
         if (m_cancel && m_cancel->load(std::memory_order_relaxed)) {
             m_report.cancelled = true;
             return false;
         }
-        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        constexpr int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+        const int fd = name ? ::openat(parent, name, flags) : ::open(folder.constData(), flags);
         struct stat own = {};
         if (fd < 0 || ::fstat(fd, &own) != 0) {
             unreadable(folder, errno);
@@ -112,19 +159,21 @@ public:
             ::close(fd);
             return true;
         }
-        DIR *dir = ::fdopendir(fd);
-        if (!dir) {
-            unreadable(folder, errno);
-            ::close(fd);
-            return true;
-        }
-        const bool goOn = walkEntries(dir, folder);
-        ::closedir(dir);
+        // One buffer for each depth, kept for the folders after this one.
+        if (m_buffers.size() <= m_depth)
+            m_buffers.push_back(std::make_unique_for_overwrite<char[]>(kBufferSize));
+        FolderEntries entries(fd, m_buffers[m_depth].get(), kBufferSize);
+        ++m_depth;
+        const bool goOn = walkEntries(entries, fd, folder);
+        --m_depth;
+        ::close(fd);
         return goOn;
     }
 
 private:
-    bool walkEntries(DIR *dir, const QByteArray &folder)
+    static constexpr size_t kBufferSize = 32 * 1024;
+
+    bool walkEntries(FolderEntries &entries, int fd, const QByteArray &folder)
     {
         QByteArray child = folder;
         if (!child.endsWith('/'))
@@ -135,19 +184,19 @@ private:
         QString prefixText, folderText;
         bool folderNamed = true;
 
-        while (const dirent *entry = ::readdir(dir)) {
+        while (const struct dirent64 *entry = entries.next()) {
             const char *name = entry->d_name;
-            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            if (isDotOrDotDot(name))
                 continue;
 
             unsigned char type = entry->d_type;
             if (type == DT_LNK || type == DT_UNKNOWN) {
                 // Relative to the open folder: no path to build for it.
                 struct stat target = {};
-                type = ::fstatat(::dirfd(dir), name, &target, 0) != 0 ? DT_UNKNOWN
-                       : S_ISDIR(target.st_mode)                      ? DT_DIR
-                       : S_ISREG(target.st_mode)                      ? DT_REG
-                                                                      : DT_UNKNOWN;
+                type = ::fstatat(fd, name, &target, 0) != 0 ? DT_UNKNOWN
+                       : S_ISDIR(target.st_mode)            ? DT_DIR
+                       : S_ISREG(target.st_mode)            ? DT_REG
+                                                            : DT_UNKNOWN;
             }
             if (type == DT_DIR) {
                 // Our own unfinished evidence: a cut copy there is no recording of the card.
@@ -155,14 +204,16 @@ private:
                     continue;
                 child.truncate(base);
                 child.append(name);
-                if (!walk(child))
+                if (!walk(child, fd, name))
                     return false;
                 continue;
             }
-            const char *dot = type == DT_REG ? aviDot(name) : nullptr;
-            if (!dot)
+            if (type != DT_REG)
                 continue;
             const QByteArrayView bytes(name, qsizetype(std::strlen(name)));
+            const char *dot = aviDot(name, size_t(bytes.size()));
+            if (!dot)
+                continue;
             if (prefixText.isNull()) {
                 const QByteArrayView prefix(child.constData(), base);
                 folderNamed = prefix.isValidUtf8();
@@ -195,7 +246,7 @@ private:
                 if (m_medias.size() >= kMaxCatalogueEntries) {
                     // This folder stops here; the folders above go on, each again
                     // stopping after its next addition.
-                    if (holdsMore(dir))
+                    if (holdsMore(entries))
                         m_report.stoppedAtLimit = true;
                     return true;
                 }
@@ -212,11 +263,11 @@ private:
     }
 
     // Whether the rest of a folder cut short holds a recording or a folder that may hold one.
-    static bool holdsMore(DIR *dir)
+    static bool holdsMore(FolderEntries &entries)
     {
-        while (const dirent *entry = ::readdir(dir)) {
+        while (const struct dirent64 *entry = entries.next()) {
             const char *name = entry->d_name;
-            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            if (isDotOrDotDot(name))
                 continue;
             if (entry->d_type == DT_DIR || entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN)
                 return true;
@@ -238,6 +289,8 @@ private:
     WalkReport &m_report;
     const std::atomic<bool> *m_cancel;
     std::set<std::pair<dev_t, ino_t>> m_visited;
+    std::vector<std::unique_ptr<char[]>> m_buffers;
+    size_t m_depth = 0;
     const dev_t m_deviceFiles = deviceFilesDevice();
     bool m_top = true; // the folder the user named is walked even on /dev
 };

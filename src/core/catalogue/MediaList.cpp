@@ -34,8 +34,10 @@ void sortByStartTime(QList<MediaFile> &medias)
     const bool keyed = std::all_of(order.begin(), order.end(),
                                    [](const auto &entry) { return entry.first.valid(); });
     if (keyed) {
-        std::stable_sort(order.begin(), order.end(),
-                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        // The index breaks ties as a stable sort would, without its buffer.
+        std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) {
+            return a.first.key < b.first.key || (a.first.key == b.first.key && a.second < b.second);
+        });
     } else {
         std::stable_sort(order.begin(), order.end(), [&medias](const auto &a, const auto &b) {
             return medias[a.second].compareDate(medias[b.second]) < 0;
@@ -78,15 +80,23 @@ QStringView asView(QStringView view)
     return view;
 }
 
-// The group a recording joins, by groupOf's rule. The key is looked up as a string over the
-// name's own characters, so that only a new group allocates one.
-MediaPair &groupFor(QHash<QString, MediaPair> &dict, const MediaFile &media)
+// The group a recording joins, by groupOf's rule.
+MediaPair &groupFor(MediaPairs &dict, const MediaFile &media)
 {
-    const QStringView side = sideless(media.mediaName());
-    auto it = dict.find(QString::fromRawData(side.data(), side.size()));
-    if (it == dict.end())
-        it = dict.insert(media.mediaGroupName(), {});
-    return *it;
+    if (MediaPair *pair = dict.find(sideless(media.mediaName())))
+        return *pair;
+    return dict[media.mediaGroupNameView()];
+}
+
+// The same group for a recording whose group most likely is not there yet, as a record whose
+// time differs from the one before it in time order: a name ending in its side is looked up
+// and made under the same key, in one probe.
+MediaPair &newGroupFor(MediaPairs &dict, const MediaFile &media)
+{
+    const QStringView name = media.mediaName();
+    if (sideless(name).size() == name.size() - 2)
+        return dict[media.mediaGroupNameView()];
+    return groupFor(dict, media);
 }
 
 void join(MediaPair &group, const MediaFile &media)
@@ -111,7 +121,7 @@ void MediaList::Contents::adopt(QList<MediaFile> sorted)
     for (const MediaFile &media : std::as_const(medias)) {
         const QStringView key = sideless(media.mediaName());
         if (!last || key != lastKey || key.size() != media.mediaName().size() - 2) {
-            last = &groupFor(mediaPairDic, media);
+            last = &newGroupFor(mediaPairDic, media);
             lastKey = key;
         }
         join(*last, media);
@@ -126,9 +136,7 @@ void MediaList::Contents::addMedia(MediaFile media)
 
 const MediaPair *MediaList::Contents::findMediaPairWithFileName(const QString &fileName) const
 {
-    const QStringView key = pairKeyOf(fileName);
-    const auto it = mediaPairDic.constFind(QString::fromRawData(key.data(), key.size()));
-    return it == mediaPairDic.cend() ? nullptr : &*it;
+    return mediaPairDic.find(pairKeyOf(fileName));
 }
 
 MediaList::MediaList(QObject *parent) : QObject(parent) {}

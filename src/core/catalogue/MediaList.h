@@ -3,6 +3,7 @@
 #include "core/catalogue/DirectoryWalk.h"
 #include "core/catalogue/MediaFile.h"
 #include "core/catalogue/MediaPair.h"
+#include "core/catalogue/MediaPairs.h"
 
 #include <QFutureWatcher>
 #include <QHash>
@@ -25,7 +26,7 @@ public:
     struct Contents
     {
         QList<MediaFile> medias;
-        QHash<QString, MediaPair> mediaPairDic;
+        MediaPairs mediaPairDic;
         WalkReport report; // folders that could not be read, the limit reached
 
         void addMedia(MediaFile media);
@@ -45,7 +46,7 @@ public:
     // Nothing for an index that, read as unsigned, is not below count().
     const MediaFile *mediaAtIndex(qint64 index) const;
     const QList<MediaFile> &medias() const { return m_contents.medias; }
-    const QHash<QString, MediaPair> &mediaPairDic() const { return m_contents.mediaPairDic; }
+    const MediaPairs &mediaPairDic() const { return m_contents.mediaPairDic; }
     // Accepts a recording's name or file name, with or without folder.
     const MediaPair *findMediaPairWithFileName(const QString &fileName) const;
     void addMedia(const MediaFile &media) { m_contents.addMedia(media); }

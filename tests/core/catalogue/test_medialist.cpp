@@ -129,6 +129,61 @@ private slots:
         QVERIFY(c.list.mediaAtIndex(0));
     }
 
+    // Names alike in their time but not in their text are groups of their own, each found by
+    // its own name: names of the camera's form are held by number, any other by its text.
+    void alikeNamesAreGroupsApart_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("separator")
+            << QStringList{"alwa_20240131_120000_F", "alwa_20240131x120000_R"};
+        QTest::newRow("kind") << QStringList{"alwa_20240131_120000_F", "event_20240131_120000_R",
+                                             "motion_20240131_120000_F"};
+        QTest::newRow("no kind") << QStringList{"abcd_20240131_120000_F", "xxxx_20240131_120000_R",
+                                                "alwa_00000000_000000_F"};
+        QTest::newRow("other digits")
+            << QStringList{"alwa_2024013\u0661_120000_F", "alwa_20240131_120000_R"};
+        QTest::newRow("one second apart") << QStringList{
+            "alwa_20240131_120000_F", "alwa_20240131_120001_F", "alwa_20240131_120000_R"};
+    }
+    void alikeNamesAreGroupsApart()
+    {
+        QFETCH(QStringList, names);
+        MediaList::Contents contents;
+        for (const QString &name : std::as_const(names))
+            contents.addMedia(MediaFile("/card/" + name + ".avi"));
+        QSet<QString> groups;
+        for (const MediaFile &media : std::as_const(contents.medias)) {
+            groups << media.mediaGroupName();
+            const MediaPair *pair = contents.findMediaPairWithFileName(media.fileName());
+            QVERIFY2(pair, qPrintable(media.mediaName()));
+            QVERIFY(contents.mediaPairDic.contains(media.mediaGroupName()));
+            const std::optional<MediaFile> &slot =
+                media.isRearMedia() ? pair->rearMedia : pair->frontMedia;
+            if (media.mediaDirection() != MediaFile::UnknownDirection)
+                QCOMPARE(slot->mediaName(), media.mediaName());
+        }
+        QCOMPARE(contents.mediaPairDic.size(), groups.size());
+        QVERIFY(!contents.mediaPairDic.contains(u"alwa_20240131_120002"));
+    }
+
+    // A catalogue handed on is a copy: what is added to one changes no pair of the other.
+    void copiesOfACatalogueStayApart()
+    {
+        MediaList::Contents first;
+        first.addMedia(MediaFile("/card/alwa_20240131_120000_F.avi"));
+        first.addMedia(MediaFile("/card/oddx_20240131_120000_F.avi"));
+        MediaList::Contents second = first;
+        second.addMedia(MediaFile("/card/alwa_20240131_120000_R.avi"));
+        second.addMedia(MediaFile("/card/oddx_20240131_120000_R.avi"));
+        second.addMedia(MediaFile("/card/alwa_20240131_130000_F.avi"));
+        for (const QString &name : QStringList{"alwa_20240131_120000", "oddx_20240131_120000"}) {
+            QVERIFY(!first.findMediaPairWithFileName(name)->rearMedia);
+            QVERIFY(second.findMediaPairWithFileName(name)->rearMedia);
+        }
+        QCOMPARE(first.mediaPairDic.size(), 2);
+        QCOMPARE(second.mediaPairDic.size(), 3);
+    }
+
     void sameNameInTwoFoldersIsListedTwice()
     {
         QTemporaryDir dir;
