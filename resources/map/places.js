@@ -64,6 +64,14 @@
             map.closePopup();
     }
 
+    // The place asked about stays in sight, also when the list of its passes takes the map's
+    // room: a map that shrinks keeps its centre, and the place may have been near an edge.
+    function keepPlaceInView() {
+        if (state.place && !map.getBounds().contains(state.place))
+            map.panTo(state.place, { animate: false });
+    }
+    map.on('resize', keepPlaceInView);
+
     function showPlace(lat, lng, radius) {
         place.clearLayers();
         state.place = null;
@@ -80,6 +88,7 @@
             pane: 'place', interactive: false, radius: 4, weight: 2, color: '#0c3a6e',
             fillColor: '#ffffff', fillOpacity: 1
         }).addTo(place);
+        keepPlaceInView();
     }
 
     function setAllDrives(data) {

@@ -272,6 +272,11 @@ private slots:
         QVERIFY(passes->geometry().top() > map->geometry().bottom());
         QTRY_COMPARE_WITH_TIMEOUT(evaluate(*map, QStringLiteral("window.innerHeight")).toInt(),
                                   map->height(), 10000);
+        // The place asked about stays in sight on the smaller map.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            evaluate(*map, QStringLiteral("routeMap.getBounds().contains(placesState().place)"))
+                .toBool(),
+            10000);
         QTRY_VERIFY_WITH_TIMEOUT(mapState(*map)["offline"].toBool(), 15000);
         const double labelBand = map->height() - 18;
         QVERIFY2(mapState(*map)["offlineNoteBottom"].toDouble() <= labelBand,
